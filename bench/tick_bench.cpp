@@ -1,0 +1,32 @@
+// The cost of one engine tick: idle, and taking a key.
+
+#include <benchmark/benchmark.h>
+
+#include "engine/key_input.h"
+#include "engine/tick.h"
+#include "support/fakes.h"
+
+namespace {
+
+void IdleTick(benchmark::State& state)
+{
+    yacht::test::FakeGame f;
+    for (auto _ : state) {
+        yacht::tick(f.y);
+        benchmark::DoNotOptimize(f.y.game.runstate);
+    }
+}
+BENCHMARK(IdleTick);
+
+void TickTakingAKey(benchmark::State& state)
+{
+    yacht::test::FakeGame f;
+    for (auto _ : state) {
+        yacht::keydown(f.y, 'A', 0);
+        yacht::tick(f.y);
+        benchmark::DoNotOptimize(f.y.game.runstate);
+    }
+}
+BENCHMARK(TickTakingAKey);
+
+}  // namespace

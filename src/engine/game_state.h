@@ -1,0 +1,72 @@
+#pragma once
+// The one record of the game in progress: players, round and roll, the dice flags, the score
+// table, the cursors, the engine state, the pending key and the queue of things to say.
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+namespace yacht {
+
+// The engine's state codes. The numbers are written to the saved game and must not change.
+enum class EngineState : int16_t {
+    Idle = 0,       // no game in progress (not started, or over)
+    Rolled = 1,     // dice on the table after the first or second throw
+    Choosing = 2,   // after the last throw: the player picks a category
+    Rolling = 3,    // a throw is pending until the speech queue is empty
+    Players = 4,    // choosing the number of players
+    TurnEnd = 5,    // a turn is finished; the next one is set up once the queue is empty
+    WaitSpace = 6,  // waiting for the space bar before the current player's turn
+    Startup = 99,   // set by start-up; the first tick resumes a saved game or greets
+};
+
+// True for the codes above; a saved game with any other code is refused.
+bool isKnownState(int code);
+
+constexpr int kMaxPlayers = 8;
+constexpr int kCategories = 13;
+constexpr int kDice = 5;
+constexpr int kTotalRow = 0;
+constexpr int kYachtRow = 13;
+constexpr int kBonusRow = 14;
+
+// Rows 0 (total), 1..13 (categories), 14 (Yacht bonus sum) by player columns 0..8; column 0 is
+// never used. Cells are decimal texts; an empty cell means nothing entered and counts as 0.
+using ScoreTable = std::array<std::array<std::string, kMaxPlayers + 1>, 15>;
+
+// The game state. Numbers are 16-bit as the saved game and the design have them.
+struct Game {
+    int16_t numplayers = 0;
+    int16_t player = 0;
+    int16_t round = 0;
+    int16_t roll = 0;
+    EngineState state = EngineState::Idle;
+    int16_t catcursor = 0;
+    int16_t dicecursor = 0;
+    std::array<int16_t, kDice> held{};
+    std::array<int16_t, kCategories + 1> catvalue{};  // indexed 1..13 by category
+    ScoreTable scores{};
+    int16_t total = 0;
+    int16_t subtotal = 0;
+    std::string keybuf;   // "" or the key code's character then '0' + modifier set
+    std::string saybuf;   // TAB-separated items still to say; "rolldice" names the dice sound
+    std::string sayitem;  // the item last taken from the queue, or the text handed to sayit
+    int16_t runstate = 0; // the voice's running state as last read: 1 done, 2 speaking
+    int16_t helppage = 0; // the help page the next F1 reads
+    int16_t soundflag = 0;  // above 0 right after a sound cue: the next item is said synchronously
+
+    // Settings and places that start-up fills in.
+    int16_t voiceindex = 0;
+    int16_t speedindex = 2;
+    std::string tempdir;   // temporary-files directory, ending in a path separator
+    std::string usbdrive;  // empty: settings in the per-user store; else the settings file is used
+};
+
+// The leading whole number of a text, as the game reads numbers back from captions and files:
+// an empty or non-numeric text counts 0, leading digits are taken, the result is kept in 16 bits.
+int16_t numberOf(const std::string& text);
+
+// Decimal text of a number, no blanks.
+std::string decimal(int value);
+
+}  // namespace yacht

@@ -1,0 +1,26 @@
+#include "engine/key_input.h"
+
+#include "engine/key_codes.h"
+
+namespace yacht {
+
+void postKey(Game& g, int code, char modifierChar)
+{
+    g.keybuf = std::string(1, static_cast<char>(code)) + modifierChar;
+}
+
+void keydown(Yacht& y, int code, int modifier)
+{
+    // Codes beyond one character are not keys the game knows; they are not recorded.
+    if (code <= 0 || code > 255 || modifier < 0 || modifier > 7) return;
+    postKey(y.game, code, static_cast<char>('0' + modifier));
+    if (code == keys::Space && y.game.state == EngineState::Rolling) y.game.keybuf.clear();
+}
+
+void windowActivated(Yacht& y)
+{
+    y.game.saybuf = "Yacht, from Tevrin Software. ";
+    y.game.saybuf += "Press function key F 9 to start a new game or function key F 1 for help. ";
+}
+
+}  // namespace yacht

@@ -1,0 +1,18 @@
+#pragma once
+// The window's own events apart from the timer: a key press and the window becoming active.
+
+#include "engine/yacht.h"
+
+namespace yacht {
+
+// Records the key for the next tick as two characters; the space bar is dropped while a throw
+// is pending so it cannot ask for a second throw before the first is made.
+void keydown(Yacht& y, int code, int modifier);
+
+// Queues the greeting; the window becomes active once, at start-up, before the first tick.
+void windowActivated(Yacht& y);
+
+// Writes a key into the key buffer in its two-character form (keys and clicks both post this way).
+void postKey(Game& g, int code, char modifierChar);
+
+}  // namespace yacht

@@ -1,0 +1,125 @@
+#include "engine/tick.h"
+
+#include "engine/choosing.h"
+#include "engine/key_codes.h"
+#include "engine/rolling.h"
+#include "engine/turn_flow.h"
+#include "persist/saved_game.h"
+#include "persist/settings.h"
+#include "rules/reports.h"
+#include "screen/new_game.h"
+#include "speech/sound_help.h"
+#include "speech/speech_output.h"
+#include "speech/speech_pump.h"
+#include "speech/voice_speed.h"
+
+namespace yacht {
+namespace {
+
+const char* const kGreetingTail =
+    "Press function key F 9 to start a new game or function key F 1 for help. ";
+
+void startupstep(Yacht& y)
+{
+    Game& g = y.game;
+    if (g.state != EngineState::Startup) return;
+    g.state = EngineState::Idle;
+    resumegame(y);
+    if (g.state == EngineState::Idle) g.saybuf += kGreetingTail;
+}
+
+// F12: the unfinished game and the settings are stored, goodbye is said, the program ends.
+void leave(Yacht& y)
+{
+    savegame(y);
+    savesettings(y);
+    y.game.sayitem = "goodbye";
+    sayit2(y, y.game.sayitem);
+    y.quitting = true;
+    y.ports.toolkit.quitNow();
+}
+
+// The function keys act in every state. F9 and F12 end the tick.
+Flow functionkeys(Yacht& y, Key key)
+{
+    switch (key.code) {
+    case keys::F1:
+        if (key.modifier == 0)
+            sayhelp(y);
+        else if (key.modifier == keys::Shift)
+            changevoice(y, 0);
+        else if (key.modifier == keys::Ctrl)
+            changevoice(y, 1);
+        else
+            changespeed(y);
+        return Flow::Continue;
+    case keys::F2: repeatdice(y); return Flow::Continue;
+    case keys::F3: saycategories(y); return Flow::Continue;
+    case keys::F4: sayscore(y); return Flow::Continue;
+    case keys::F9: newgame(y); return Flow::EndTick;
+    case keys::F12: leave(y); return Flow::EndTick;
+    default: return Flow::Continue;
+    }
+}
+
+}  // namespace
+
+void showstatus(Yacht& y)
+{
+    const Game& g = y.game;
+    std::string& caption = y.board.Label3.caption;
+    switch (g.state) {
+    case EngineState::Idle: caption = "Game over"; break;
+    case EngineState::Rolled: caption = "Roll dice"; break;
+    case EngineState::Choosing: caption = "Select category"; break;
+    case EngineState::Rolling:
+        caption = g.roll == 2 ? "Second roll" : g.roll == 3 ? "Third roll" : "First roll";
+        break;
+    case EngineState::Players: caption = "Choose players"; break;
+    case EngineState::TurnEnd: caption = "Press space bar to begin"; break;
+    case EngineState::WaitSpace:
+        if (g.round >= 2) caption = "Press space bar to continue";
+        break;
+    default: break;
+    }
+}
+
+Key takekey(Yacht& y)
+{
+    Game& g = y.game;
+    Key key;
+    if (g.keybuf.size() != 2) return key;
+    key.code = static_cast<unsigned char>(g.keybuf[0]);
+    key.modifier = static_cast<unsigned char>(g.keybuf[1]) - '0';
+    g.keybuf.clear();
+    g.saybuf.clear();
+    g.runstate = 0;
+    y.ports.voice.setPriorityOver();
+    return key;
+}
+
+void tick(Yacht& y)
+{
+    if (y.quitting) return;
+    Game& g = y.game;
+
+    startupstep(y);
+    showstatus(y);
+
+    const Key key = takekey(y);
+    if (key.code > 0 && functionkeys(y, key) == Flow::EndTick) return;
+
+    if (g.saybuf.empty() && (g.state == EngineState::TurnEnd || g.state == EngineState::WaitSpace)) {
+        if (turnflow(y, key) == Flow::EndTick) return;
+    }
+    if (g.state == EngineState::Players && key.code > 0) playersstep(y, key);
+    if (g.saybuf.empty() && g.state == EngineState::Rolling) makeroll(y);
+
+    if (key.code > 0) {
+        if (g.state == EngineState::Rolled && rolledkeys(y, key) == Flow::EndTick) return;
+        if (g.state == EngineState::Choosing && choosingkeys(y, key) == Flow::EndTick) return;
+    }
+    pumpspeech(y);
+}
+
+}  // namespace yacht

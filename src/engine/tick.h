@@ -1,0 +1,18 @@
+#pragma once
+// The engine tick: the game's one main loop, run every 100 milliseconds by the window's timer.
+
+#include "engine/yacht.h"
+
+namespace yacht {
+
+// One step of the game: start-up, status caption, key intake and function keys, the turn flow,
+// the players, the pending throw, the keys of the current state, and the speech pump.
+void tick(Yacht& y);
+
+// The status caption of the current state (step 2 of the tick).
+void showstatus(Yacht& y);
+
+// Takes the pending key, if any: empties the queue and returns the key (code 0 when none).
+Key takekey(Yacht& y);
+
+}  // namespace yacht

@@ -1,0 +1,15 @@
+#pragma once
+// Turn and game flow: the number of players, passing the turn, the rounds and the end of the game.
+
+#include "engine/yacht.h"
+
+namespace yacht {
+
+// The turn-flow step, run while the queue is empty in turnend or waitspace. Continue only when it
+// opens a turn (the state becomes rolling).
+Flow turnflow(Yacht& y, Key key);
+
+// The players step: arrows and digits choose the number of players.
+void playersstep(Yacht& y, Key key);
+
+}  // namespace yacht

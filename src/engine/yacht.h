@@ -1,0 +1,57 @@
+#pragma once
+// The main window object of the game: the game state, the board it is drawn on, and the platform
+// services (ports) it speaks, plays, stores and draws through. Every operation takes it.
+
+#include <string>
+
+#include "engine/game_state.h"
+#include "engine/random.h"
+#include "persist/drive_info.h"
+#include "persist/settings_store.h"
+#include "screen/board.h"
+#include "screen/toolkit.h"
+#include "speech/resources.h"
+#include "speech/sound_player.h"
+#include "speech/voice.h"
+
+namespace yacht {
+
+// The platform services the game uses, owned elsewhere (main, or a test's fakes).
+struct Ports {
+    Voice& voice;
+    SoundPlayer& sound;
+    Resources& resources;
+    SettingsStore& store;
+    DriveInfo& drive;
+    Toolkit& toolkit;
+    Random& random;
+};
+
+// A key as the engine takes it from the key buffer.
+struct Key {
+    int code = 0;      // 0 when no key was taken
+    int modifier = 0;  // 1 Shift, 2 Ctrl, 4 Alt, added; 9 for a click on a category row
+};
+
+// Whether a step lets the tick go on or ends it.
+enum class Flow { Continue, EndTick };
+
+// Voice changes asked for before the installed voices have been listed; answered when they are.
+struct PendingVoiceSteps {
+    int steps = 0;  // net steps: +1 next, -1 previous
+    bool announce = false;
+};
+
+struct Yacht {
+    explicit Yacht(Ports p) : ports(p), board(designBoard()) {}
+
+    Ports ports;
+    Game game;
+    Board board;
+    std::string programdir;  // the folder the executable lives in
+    PendingVoiceSteps pendingVoice;
+    bool voiceApplied = false;  // the stored voice has been applied to the listed voices
+    bool quitting = false;      // F12 has been handled; no further tick acts
+};
+
+}  // namespace yacht

@@ -1,0 +1,7 @@
+#include "persist/settings.h"
+
+namespace yacht {
+
+void savesettings(Yacht&) {}
+
+}  // namespace yacht

@@ -1,0 +1,27 @@
+#pragma once
+// The start-up sequence, run once before the window is shown and before the first tick.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "engine/yacht.h"
+
+namespace yacht {
+
+// What start-up needs from outside the game: the clock's seed and the platform's folders.
+struct StartupContext {
+    uint64_t clockSeed = 0;
+    std::optional<uint64_t> fixedSeed;  // --seed N
+    std::string tempdir;                // the temporary-files directory, with its separator
+    std::string programdir;             // the executable's own folder
+};
+
+// Tunes the voice, lays out the window, seeds the dice, finds the places, reads and applies the
+// settings, and hands the engine state 99.
+void startup(Yacht& y, const StartupContext& context);
+
+// The seed the dice are drawn from: --seed when given, else the clock.
+uint64_t diceSeed(const StartupContext& context);
+
+}  // namespace yacht

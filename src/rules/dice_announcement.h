@@ -1,0 +1,11 @@
+#pragma once
+// The spoken description of the dice.
+
+#include "engine/yacht.h"
+
+namespace yacht {
+
+// Appends the faces to the last queued item: all five on the first throw, else the dice not held.
+void saydice(Yacht& y);
+
+}  // namespace yacht

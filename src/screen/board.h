@@ -1,0 +1,103 @@
+#pragma once
+// A headless model of every control of the main window that the game reads or writes. Part of
+// the game state lives in these captions (the dice, the HOLD marks, the current player's column),
+// so the engine works on this model and the Qt window only draws it.
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+namespace yacht {
+
+// A colour as red, green and blue.
+struct Rgb {
+    uint8_t r = 0, g = 0, b = 0;
+    friend bool operator==(const Rgb&, const Rgb&) = default;
+};
+
+namespace colour {
+inline constexpr Rgb white{255, 255, 255};
+inline constexpr Rgb black{0, 0, 0};
+inline constexpr Rgb red{255, 0, 0};
+inline constexpr Rgb yellow{255, 255, 0};
+inline constexpr Rgb green{0, 128, 0};
+inline constexpr Rgb cream{255, 255, 192};
+inline constexpr Rgb peach{255, 224, 192};
+inline constexpr Rgb highlight{128, 128, 0};
+inline constexpr Rgb windowText{0, 0, 0};
+}  // namespace colour
+
+// A label's background: transparent shows what lies beneath, opaque shows its back colour.
+enum class BackStyle : int16_t { Transparent = 0, Opaque = 1 };
+
+enum class Align { Left, Center, Right };
+
+// Position and size in twips (1440 to the inch, 15 to a pixel at 96 dots per inch).
+struct Rect {
+    float left = 0, top = 0, width = 0, height = 0;
+    friend bool operator==(const Rect&, const Rect&) = default;
+};
+
+// A text font: the design uses Arial everywhere.
+struct Font {
+    float size = 9.75f;  // points
+    bool bold = false;
+    bool italic = false;
+};
+
+// A label control: a text cell with a caption, a background and a border.
+struct Label {
+    std::string caption;
+    bool visible = true;
+    BackStyle backstyle = BackStyle::Transparent;
+    Rgb backcolor = colour::white;
+    Rgb forecolor = colour::windowText;
+    Rect rect;
+    Font font;
+    Align align = Align::Left;
+    bool border = false;
+};
+
+// The bonus picture.
+struct Image {
+    bool visible = false;
+    Rect rect;
+};
+
+// A ruling line, end points in twips.
+struct Line {
+    float x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+};
+
+// A rectangle frame drawn over the cells; its width is in pixels and is never scaled.
+struct Shape {
+    Rect rect;
+    int lineWidth = 6;
+};
+
+// The main window's controls with their design names.
+struct Board {
+    std::array<Label, 5> dice;      // the die faces "1".."6" or "?"
+    std::array<Label, 5> H;         // "HOLD" under a held die
+    Label Label3;                   // the status caption
+    Image imgBonus;                 // the +35 Bonus plaque
+    std::array<Label, 15> x;        // 0 heading, 1..13 values, 14 subtotal value
+    std::array<Label, 15> Y;        // 0 sheet background, 1..13 row captions, 14 subtotal caption
+    std::array<Line, 14> Line1;     // 0..12 horizontal rules, 13 the vertical rule
+    Shape Shape1;                   // frame around the sheet
+    std::array<Label, 9> lblSide;   // 0 panel, 1 title, 2 total, 3..8 key legends
+    Shape Shape2;                   // frame around the side panel
+
+    // The window's client area in twips, and its background.
+    float clientWidth = 8010;
+    float clientHeight = 5610;
+    Rgb background = colour::green;
+};
+
+// The board as designed, before any scaling: captions, positions, fonts and colours.
+Board designBoard();
+
+// The spoken or drawn name of a category row: its caption without the leading blanks.
+std::string withoutLeadingBlanks(const std::string& caption);
+
+}  // namespace yacht

@@ -1,0 +1,8 @@
+#include "screen/new_game.h"
+
+namespace yacht {
+
+void newgame(Yacht&) {}
+void choosenum(Yacht&) {}
+
+}  // namespace yacht

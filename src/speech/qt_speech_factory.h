@@ -1,0 +1,24 @@
+#pragma once
+// Builds the real speech, sound and resource adapters for the program.
+
+#include <memory>
+#include <string>
+
+#include "speech/resources.h"
+#include "speech/sound_player.h"
+#include "speech/voice.h"
+
+namespace yacht {
+
+// The voice by engine name: "" or "speechd" tries speech-dispatcher, then flite; "flite" the
+// embedded flite engine; "none" the silent voice. A name that exists nowhere falls back like a
+// missing server. Never blocks on listing voices.
+std::unique_ptr<Voice> makeVoice(const std::string& engine);
+
+// Qt Multimedia to the audio server; silence when there is none.
+std::unique_ptr<SoundPlayer> makeSoundPlayer();
+
+// The resources compiled into the executable.
+std::unique_ptr<Resources> makeResources();
+
+}  // namespace yacht

@@ -1,0 +1,21 @@
+#pragma once
+// The sound player port: plays a wave image held in memory.
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace yacht {
+
+// ToEnd returns once the sound has finished; Background returns at once.
+enum class PlayMode { ToEnd, Background };
+
+// Plays RIFF WAVE images. No audio server or device means silence, never a hang.
+class SoundPlayer {
+public:
+    virtual ~SoundPlayer() = default;
+    // The name is the resource the wave came from ("rolldice"), for the transcript.
+    virtual void play(const std::string& name, const std::vector<uint8_t>& wave, PlayMode mode) = 0;
+};
+
+}  // namespace yacht

@@ -1,0 +1,51 @@
+#pragma once
+// The speech voice port: the one text-to-speech voice the game speaks through.
+
+#include <string>
+
+namespace yacht {
+
+// Whether a text is spoken in the background or the call waits until it has been spoken.
+enum class SpeakMode { Async, Sync };
+
+// The voice's running state as the speech pump reads it.
+enum class RunState : int16_t { Done = 1, Speaking = 2 };
+
+// Whether the installed voices have been listed yet; listing can take seconds, so adapters do it
+// in the background and the game answers voice changes once the list is there.
+enum class VoiceList { Pending, Ready };
+
+// The text-to-speech voice. Every operation is quiet on failure: a voice that cannot be reached
+// says nothing and reports Done, so the game never waits for it.
+class Voice {
+public:
+    virtual ~Voice() = default;
+
+    // Speak the text, which may carry an "<XML>" wrapper that is not read aloud. Async returns at
+    // once and the text is said after whatever the voice is still saying, never over it; Sync
+    // returns once it has been said, without running game ticks or taking keys meanwhile.
+    virtual void speak(const std::string& text, SpeakMode mode) = 0;
+
+    // Done once everything handed over has been said (or the voice is broken or absent).
+    virtual RunState runningState() = 0;
+
+    // Rate on the scale -10..10, 0 the engine's normal speed.
+    virtual void setRate(int rate) = 0;
+
+    // Volume 0..100.
+    virtual void setVolume(int volume) = 0;
+
+    // Later speech queues after what is being said and is not cut off by it.
+    virtual void setPriorityOver() = 0;
+
+    // The installed voices the player steps through, by position from 0.
+    virtual VoiceList voiceList() = 0;
+    virtual int voiceCount() = 0;
+    virtual void selectVoice(int position) = 0;
+    virtual std::string voiceDescription(int position) = 0;
+};
+
+// Removes the "<XML>" and "</XML>" wrapper the game puts around every spoken text.
+std::string unwrapMarkup(const std::string& text);
+
+}  // namespace yacht

@@ -1,0 +1,121 @@
+#include "support/fakes.h"
+
+#include <algorithm>
+#include <cctype>
+
+#include "engine/key_input.h"
+#include "engine/tick.h"
+
+namespace yacht::test {
+namespace {
+
+std::string upper(std::string s)
+{
+    for (char& c : s) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    return s;
+}
+
+}  // namespace
+
+void FakeVoice::speak(const std::string& text, SpeakMode mode)
+{
+    if (broken) return;
+    spoken.push_back({unwrapMarkup(text), mode});
+    if (mode == SpeakMode::Async) remaining_ = speakingReads;
+}
+
+RunState FakeVoice::runningState()
+{
+    if (broken || remaining_ <= 0) return RunState::Done;
+    --remaining_;
+    return RunState::Speaking;
+}
+
+std::string FakeVoice::voiceDescription(int position)
+{
+    if (position < 0 || position >= int(descriptions.size())) return {};
+    return descriptions[position];
+}
+
+std::vector<std::string> FakeVoice::texts() const
+{
+    std::vector<std::string> out;
+    for (const auto& s : spoken) out.push_back(s.text);
+    return out;
+}
+
+void FakeResources::add(const std::string& type, const std::string& name, const std::string& bytes)
+{
+    items[upper(type) + "/" + upper(name)] = std::vector<uint8_t>(bytes.begin(), bytes.end());
+}
+
+std::optional<std::vector<uint8_t>> FakeResources::load(const std::string& type,
+                                                        const std::string& name)
+{
+    const auto it = items.find(upper(type) + "/" + upper(name));
+    if (it == items.end()) return std::nullopt;
+    return it->second;
+}
+
+std::string FakeStore::get(const std::string& application, const std::string& section,
+                           const std::string& key, const std::string& fallback)
+{
+    const auto it = values.find(application + "/" + section + "/" + key);
+    return it == values.end() ? fallback : it->second;
+}
+
+bool FakeStore::set(const std::string& application, const std::string& section,
+                    const std::string& key, const std::string& value)
+{
+    if (refuseWrites) return false;
+    values[application + "/" + section + "/" + key] = value;
+    return true;
+}
+
+Answer FakeToolkit::askOkCancel(const std::string& text)
+{
+    questions.push_back(text);
+    if (answers.empty()) return Answer::Cancel;
+    const Answer a = answers.front();
+    answers.pop_front();
+    return a;
+}
+
+double ScriptedRandom::next()
+{
+    ++draws;
+    int face = 1;
+    if (!faces.empty()) {
+        face = std::clamp(faces.front(), 1, 6);
+        faces.pop_front();
+    }
+    return (face - 1) / 6.0 + 0.01;
+}
+
+void FakeGame::press(int code, int modifier)
+{
+    keydown(y, code, modifier);
+    tick();
+}
+
+void FakeGame::tick()
+{
+    yacht::tick(y);
+}
+
+void FakeGame::settle(int maxTicks)
+{
+    for (int i = 0; i < maxTicks; ++i) {
+        yacht::tick(y);
+        if (y.game.saybuf.empty() && !voice.busy() && y.game.state != EngineState::Rolling) return;
+    }
+}
+
+std::string FakeGame::dice() const
+{
+    std::string out;
+    for (const auto& d : y.board.dice) out += d.caption;
+    return out;
+}
+
+}  // namespace yacht::test

@@ -1,0 +1,142 @@
+#pragma once
+// Hand-written fakes of every port: they record what the game asked and can be scripted.
+
+#include <deque>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "engine/yacht.h"
+
+namespace yacht::test {
+
+// One thing handed to the voice.
+struct Spoken {
+    std::string text;  // without the markup wrapper
+    SpeakMode mode;
+};
+
+// A voice that reports Speaking for a scripted number of reads after each asynchronous item.
+class FakeVoice : public Voice {
+public:
+    int speakingReads = 0;  // reads of the running state that report Speaking after an Async item
+    bool broken = false;    // a broken voice says nothing and is always done
+    std::vector<Spoken> spoken;
+    std::vector<std::string> descriptions{"Voice one"};
+    VoiceList list = VoiceList::Ready;
+    int selected = -1;
+    int rate = 0;
+    int volume = 0;
+    int priorityOverCalls = 0;
+
+    void speak(const std::string& text, SpeakMode mode) override;
+    RunState runningState() override;
+    void setRate(int r) override { rate = r; }
+    void setVolume(int v) override { volume = v; }
+    void setPriorityOver() override { ++priorityOverCalls; }
+    VoiceList voiceList() override { return list; }
+    int voiceCount() override { return list == VoiceList::Ready ? int(descriptions.size()) : 0; }
+    void selectVoice(int position) override { selected = position; }
+    std::string voiceDescription(int position) override;
+
+    // The texts spoken so far, in order.
+    std::vector<std::string> texts() const;
+    std::string last() const { return spoken.empty() ? std::string() : spoken.back().text; }
+    bool busy() const { return remaining_ > 0; }
+
+private:
+    int remaining_ = 0;
+};
+
+// One sound handed to the player.
+struct Played {
+    std::string name;
+    std::size_t bytes;
+    PlayMode mode;
+};
+
+class FakeSound : public SoundPlayer {
+public:
+    std::vector<Played> played;
+    void play(const std::string& name, const std::vector<uint8_t>& wave, PlayMode mode) override
+    {
+        played.push_back({name, wave.size(), mode});
+    }
+};
+
+// Resources by "TYPE/NAME" in capitals; lookups ignore case as the real ones do.
+class FakeResources : public Resources {
+public:
+    std::map<std::string, std::vector<uint8_t>> items;
+    void add(const std::string& type, const std::string& name, const std::string& bytes);
+    std::optional<std::vector<uint8_t>> load(const std::string& type,
+                                             const std::string& name) override;
+};
+
+class FakeStore : public SettingsStore {
+public:
+    std::map<std::string, std::string> values;  // "application/section/key"
+    bool refuseWrites = false;
+    std::string get(const std::string& application, const std::string& section,
+                    const std::string& key, const std::string& fallback) override;
+    bool set(const std::string& application, const std::string& section, const std::string& key,
+             const std::string& value) override;
+};
+
+class FakeDrive : public DriveInfo {
+public:
+    std::string bus;
+    DriveType type = DriveType::Fixed;
+    std::string busType(const std::string&) override { return bus; }
+    DriveType driveType(const std::string&) override { return type; }
+};
+
+class FakeToolkit : public Toolkit {
+public:
+    int beeps = 0;
+    int redraws = 0;
+    bool quit = false;
+    std::deque<Answer> answers;  // scripted answers; Cancel when none is left
+    std::vector<std::string> questions;
+    Size screen{8010 + 120, 5610 + 405};
+    Size window{8010 + 120, 5610 + 405};
+
+    void beep() override { ++beeps; }
+    Answer askOkCancel(const std::string& text) override;
+    void redrawNow() override { ++redraws; }
+    void quitNow() override { quit = true; }
+    Size screenSize() override { return screen; }
+    Size windowOuterSize() override { return window; }
+};
+
+// Dice by face: each queued face f gives the number (f - 1) / 6 + a little.
+class ScriptedRandom : public Random {
+public:
+    std::deque<int> faces;
+    int draws = 0;
+    void push(std::initializer_list<int> f) { faces.insert(faces.end(), f); }
+    double next() override;
+};
+
+// The whole set of fakes wired into one game.
+struct FakeGame {
+    FakeVoice voice;
+    FakeSound sound;
+    FakeResources resources;
+    FakeStore store;
+    FakeDrive drive;
+    FakeToolkit toolkit;
+    ScriptedRandom random;
+    Yacht y{Ports{voice, sound, resources, store, drive, toolkit, random}};
+
+    // Posts a key as the key handler would, and runs one tick.
+    void press(int code, int modifier = 0);
+    void tick();
+    // Runs ticks until the queue is empty and the voice is done (at most the given number).
+    void settle(int maxTicks = 100);
+    // The dice captions as a string of five characters.
+    std::string dice() const;
+};
+
+}  // namespace yacht::test
