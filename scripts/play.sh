@@ -1,0 +1,8 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds the game (Release) and starts it. Options go to the game,
+# e.g. scripts/play.sh --speech-engine flite
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/setup.sh play
+scripts/build.sh
+exec build/yacht "$@"

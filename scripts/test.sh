@@ -1,0 +1,33 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds the game and its tests, and runs every test headless: the Qt
+# window offscreen, a private runtime folder, and a private PulseAudio with a null sink that this
+# script starts and stops itself.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/setup.sh test
+scripts/build.sh
+
+runtime="$(mktemp -d /tmp/yacht-test-runtime.XXXXXX)"
+chmod 700 "$runtime"
+export XDG_RUNTIME_DIR="$runtime"
+export QT_QPA_PLATFORM=offscreen
+unset DISPLAY WAYLAND_DISPLAY PULSE_SERVER || true
+# The games under test keep their saved games and settings in private folders too.
+export TMPDIR="$runtime/tmp" HOME="$runtime/home" XDG_CONFIG_HOME="$runtime/config"
+mkdir -p "$TMPDIR" "$HOME" "$XDG_CONFIG_HOME"
+
+cleanup() {
+    pulseaudio --kill >/dev/null 2>&1 || true
+    for pidfile in "$runtime"/speech-dispatcher/pid/*.pid; do
+        [ -f "$pidfile" ] && kill "$(cat "$pidfile")" 2>/dev/null || true
+    done
+    rm -rf "$runtime"
+}
+trap cleanup EXIT
+
+pulseaudio -D -n --exit-idle-time=-1 --load="module-null-sink sink_name=yacht" \
+    --load=module-native-protocol-unix --log-target=stderr 2>/dev/null || true
+for _ in $(seq 50); do pactl info >/dev/null 2>&1 && break; sleep 0.1; done
+pactl set-default-sink yacht >/dev/null 2>&1 || true
+
+ctest --test-dir build --output-on-failure --timeout 900
