@@ -1,0 +1,140 @@
+// The tick's own steps: the first tick, the status caption, the key intake and its pacing.
+
+#include <gtest/gtest.h>
+
+#include "engine/key_codes.h"
+#include "engine/key_input.h"
+#include "engine/tick.h"
+#include "support/fakes.h"
+
+namespace yacht::test {
+namespace {
+
+const std::string kNewGameOrHelp =
+    "Press function key F 9 to start a new game or function key F 1 for help. ";
+
+TEST(FirstTickWithNoSavedGame, GreetsAndHearsTheF9SentenceTwice)
+{
+    FakeGame f;
+    f.y.game.state = EngineState::Startup;
+    windowActivated(f.y);
+    f.tick();
+    EXPECT_EQ(f.y.game.state, EngineState::Idle);
+    EXPECT_EQ(f.y.board.Label3.caption, "Game over");
+    ASSERT_EQ(f.voice.spoken.size(), 1u);
+    EXPECT_EQ(f.voice.spoken[0].text,
+              "Yacht, from Tevrin Software. " + kNewGameOrHelp + kNewGameOrHelp);
+}
+
+TEST(StatusCaption, FollowsTheStateAndTheRoll)
+{
+    struct Case {
+        EngineState state;
+        int16_t roll;
+        int16_t round;
+        std::string before;
+        std::string caption;
+    };
+    const Case cases[] = {
+        {EngineState::Idle, 0, 0, "", "Game over"},
+        {EngineState::Rolled, 1, 1, "", "Roll dice"},
+        {EngineState::Choosing, 3, 1, "", "Select category"},
+        {EngineState::Players, 0, 1, "", "Choose players"},
+        {EngineState::TurnEnd, 0, 1, "", "Press space bar to begin"},
+        {EngineState::WaitSpace, 1, 2, "", "Press space bar to continue"},
+        // In round 1 the waiting caption stays as the turn end left it.
+        {EngineState::WaitSpace, 1, 1, "Press space bar to begin", "Press space bar to begin"},
+        {EngineState::Rolling, 1, 1, "", "First roll"},
+        {EngineState::Rolling, 2, 1, "", "Second roll"},
+        {EngineState::Rolling, 3, 1, "", "Third roll"},
+    };
+    for (const Case& c : cases) {
+        FakeGame f;
+        f.y.game.state = c.state;
+        f.y.game.roll = c.roll;
+        f.y.game.round = c.round;
+        f.y.board.Label3.caption = c.before;
+        showstatus(f.y);
+        EXPECT_EQ(f.y.board.Label3.caption, c.caption) << int(c.state) << " roll " << c.roll;
+    }
+}
+
+TEST(KeyInput, RecordsTwoCharactersAndTheLastKeyWins)
+{
+    struct Case {
+        const char* name;
+        EngineState state;
+        std::vector<std::pair<int, int>> presses;
+        std::string keybuf;
+    };
+    const Case cases[] = {
+        {"ShiftF1", EngineState::Idle, {{keys::F1, keys::Shift}}, "p1"},
+        {"CtrlShiftF1", EngineState::Idle, {{keys::F1, keys::Shift | keys::Ctrl}}, "p3"},
+        {"SpaceWhileRollPendingIsDropped", EngineState::Rolling, {{keys::Space, 0}}, ""},
+        {"SpaceOtherwiseKept", EngineState::Rolled, {{keys::Space, 0}}, " 0"},
+        {"SecondOfTwoWins", EngineState::Rolled, {{keys::Left, 0}, {keys::Digit1 + 2, 0}}, "30"},
+        {"KeypadDigitRecorded", EngineState::Rolled, {{keys::Keypad0 + 3, 0}}, "c0"},
+    };
+    for (const Case& c : cases) {
+        FakeGame f;
+        f.y.game.state = c.state;
+        for (auto [code, modifier] : c.presses) keydown(f.y, code, modifier);
+        EXPECT_EQ(f.y.game.keybuf, c.keybuf) << c.name;
+    }
+}
+
+TEST(KeyIntake, DropsWhatIsQueuedButNotWhatIsBeingSaid)
+{
+    FakeGame f;
+    f.voice.speakingReads = 3;
+    f.y.game.saybuf = "\tfirst\tsecond\tthird";
+    f.tick();  // "first" is handed to the voice, which is now speaking
+    ASSERT_EQ(f.voice.texts(), std::vector<std::string>{"first"});
+
+    const int priorityBefore = f.voice.priorityOverCalls;
+    keydown(f.y, 'Q', 0);
+    f.tick();
+    EXPECT_EQ(f.y.game.saybuf, "");
+    EXPECT_EQ(f.y.game.keybuf, "");
+    EXPECT_GT(f.voice.priorityOverCalls, priorityBefore);
+    for (int i = 0; i < 5; ++i) f.tick();
+    EXPECT_EQ(f.voice.texts(), std::vector<std::string>{"first"});
+}
+
+TEST(KeyIntake, LeavesAKeyOfTheWrongLengthAlone)
+{
+    for (const std::string bad : {"x", "abc"}) {
+        FakeGame f;
+        f.y.game.keybuf = bad;
+        f.y.game.saybuf = "\tkept";
+        f.tick();
+        EXPECT_EQ(f.y.game.keybuf, bad);
+        EXPECT_EQ(f.voice.texts(), std::vector<std::string>{"kept"});
+    }
+}
+
+TEST(F9, EndsTheTickBeforeThePump)
+{
+    FakeGame f;
+    f.y.game.state = EngineState::Idle;
+    f.press(keys::F9);
+    EXPECT_TRUE(f.voice.spoken.empty());
+}
+
+TEST(F12, SaysGoodbyeSynchronouslyAndNoTickActsAfterwards)
+{
+    FakeGame f;
+    f.y.game.state = EngineState::Idle;
+    f.press(keys::F12);
+    ASSERT_FALSE(f.voice.spoken.empty());
+    EXPECT_EQ(f.voice.spoken.back().text, "goodbye");
+    EXPECT_EQ(f.voice.spoken.back().mode, SpeakMode::Sync);
+    EXPECT_TRUE(f.toolkit.quit);
+    const auto said = f.voice.spoken.size();
+    f.y.game.saybuf = "\tafter the end";
+    f.tick();
+    EXPECT_EQ(f.voice.spoken.size(), said);
+}
+
+}  // namespace
+}  // namespace yacht::test
