@@ -1,7 +1,76 @@
 #include "engine/choosing.h"
 
-namespace yacht {
+#include <algorithm>
 
-Flow choosingkeys(Yacht&, Key) { return Flow::Continue; }
+#include "engine/key_codes.h"
+#include "screen/score_sheet.h"
+
+namespace yacht {
+namespace {
+
+void clearhighlight(Board& b)
+{
+    for (int row = 1; row <= kCategories; ++row) b.Y[row].backstyle = BackStyle::Transparent;
+}
+
+// Marks the row under the cursor and says what it would score, or that it is taken.
+void movecatcursor(Yacht& y, int code)
+{
+    Game& g = y.game;
+    Board& b = y.board;
+    clearhighlight(b);
+    int at = g.catcursor;
+    if (code == keys::Right || code == keys::Down) ++at;
+    if (code == keys::Left || code == keys::Up) --at;
+    // No wrapping: the cursor stops at either end, and any other key brings a cursor of 0 to 1.
+    g.catcursor = static_cast<int16_t>(std::clamp(at, 1, kCategories));
+
+    const int c = g.catcursor;
+    b.Y[c].backstyle = BackStyle::Opaque;
+    const std::string name = withoutLeadingBlanks(b.Y[c].caption);
+    if (!b.x[c].caption.empty())
+        g.saybuf = name + " is already taken";
+    else if (g.catvalue[c] != 0)
+        g.saybuf = name + " is worth " + decimal(g.catvalue[c]);
+    else
+        g.saybuf = name + " is worth nothing";
+}
+
+// Enter: the category under the cursor is written into the player's column, if it is free.
+Flow scorecategory(Yacht& y)
+{
+    Game& g = y.game;
+    Board& b = y.board;
+    const int c = g.catcursor;
+    if (c < 1 || c > kCategories) return Flow::EndTick;
+    // A taken category stays as it is; the key has already emptied the queue, so all is silent.
+    if (!b.x[c].caption.empty()) return Flow::Continue;
+
+    const std::string value = decimal(g.catvalue[c]);
+    if (isPlayerColumn(g.player)) g.scores[c][g.player] = value;
+    b.x[c].caption = value;
+    g.roll = 0;
+    getcard(y);
+    b.lblSide[2].caption = decimal(g.total);
+    g.saybuf = "After " + decimal(g.round) + " round";
+    if (g.round > 1) g.saybuf += "s";
+    g.saybuf += " your total score is " + decimal(g.total);
+    g.state = EngineState::TurnEnd;
+    g.catcursor = 0;
+    clearhighlight(b);
+    // The end of the game follows the last round and says the final scores instead.
+    if (g.round == 13) g.saybuf.clear();
+    return Flow::Continue;
+}
+
+}  // namespace
+
+Flow choosingkeys(Yacht& y, Key key)
+{
+    if (key.code == keys::Enter) return scorecategory(y);
+    if (key.code >= keys::F1) return Flow::Continue;
+    movecatcursor(y, key.code);
+    return Flow::Continue;
+}
 
 }  // namespace yacht

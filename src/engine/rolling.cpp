@@ -1,9 +1,152 @@
 #include "engine/rolling.h"
 
+#include <algorithm>
+#include <array>
+
+#include "engine/key_codes.h"
+#include "rules/dice_announcement.h"
+#include "rules/scoring.h"
+#include "screen/score_sheet.h"
+
 namespace yacht {
+namespace {
 
-void makeroll(Yacht&) {}
+constexpr int kYachtBonus = 100;
 
-Flow rolledkeys(Yacht&, Key) { return Flow::Continue; }
+const std::array<const char*, kDice> kOrdinals = {"First dice ", "Second dice ", "Third dice ",
+                                                   "Fourth dice ", "Fifth dice "};
+const std::array<const char*, kDice> kPositions = {"first", "second", "third", "fourth", "last"};
+
+// One die: the whole part of r times 6, plus 1. The bound keeps a faulty source from showing 7.
+int throwdie(Random& random)
+{
+    return std::clamp(static_cast<int>(random.next() * 6) + 1, 1, 6);
+}
+
+bool isYacht(const Board& b)
+{
+    for (int i = 1; i < kDice; ++i)
+        if (b.dice[i].caption != b.dice[0].caption) return false;
+    return true;
+}
+
+// A further Yacht, thrown once the Yacht row holds 50, pays 100 at once, before any choice.
+void payYachtBonus(Yacht& y)
+{
+    Game& g = y.game;
+    if (!isPlayerColumn(g.player) || g.scores[kYachtRow][g.player] != "50") return;
+    std::string& bonus = g.scores[kBonusRow][g.player];
+    bonus = decimal(numberOf(bonus) + kYachtBonus);
+    g.total = static_cast<int16_t>(g.total + kYachtBonus);
+    y.board.lblSide[2].caption = decimal(g.total);
+    y.ports.toolkit.redrawNow();
+}
+
+// The dice cursor moves with wrapping; a cursor outside 1..5 restarts from the end it enters.
+void movedicecursor(Yacht& y, int code)
+{
+    Game& g = y.game;
+    const int at = g.dicecursor;
+    if (code == keys::Right)
+        g.dicecursor = static_cast<int16_t>(at >= kDice || at < 0 ? 1 : at + 1);
+    else
+        g.dicecursor = static_cast<int16_t>(at <= 1 || at > kDice ? kDice : at - 1);
+
+    const int die = g.dicecursor - 1;
+    for (int i = 0; i < kDice; ++i) y.board.dice[i].backcolor = colour::white;
+    y.board.dice[die].backcolor = colour::red;
+    y.ports.toolkit.redrawNow();
+    g.saybuf = std::string(kOrdinals[die]) + y.board.dice[die].caption;
+    if (g.held[die] == 1) g.saybuf += ", held";
+}
+
+// The space bar: the next throw, or the end of throwing when nothing is left to throw.
+void throwagain(Yacht& y)
+{
+    Game& g = y.game;
+    int heldCount = 0;
+    for (int16_t h : g.held) heldCount += h;
+    if (heldCount == kDice) g.roll = 3;
+    if (g.roll >= 3) {
+        // The pending roll throws nothing, sees the last roll and starts the choice.
+        g.state = EngineState::Rolling;
+        return;
+    }
+    for (int i = 0; i < kDice; ++i)
+        if (g.held[i] == 0) y.board.dice[i].caption.assign(1, '?');
+    y.ports.toolkit.redrawNow();
+    ++g.roll;
+    g.saybuf = g.roll == 2 ? "second roll" : "final roll";
+    g.saybuf += "\trolldice";
+    g.state = EngineState::Rolling;
+}
+
+Flow holdorrelease(Yacht& y, int die)
+{
+    Game& g = y.game;
+    if (g.roll == 0) {
+        y.ports.toolkit.beep();
+        return Flow::EndTick;
+    }
+    const bool hold = g.held[die] == 0;
+    g.held[die] = hold ? 1 : 0;
+    y.board.H[die].caption = hold ? "HOLD" : "";
+    g.saybuf = std::string(hold ? "hold the " : "release the ") + kPositions[die] + " dice ";
+    return Flow::Continue;
+}
+
+}  // namespace
+
+void makeroll(Yacht& y)
+{
+    Game& g = y.game;
+    Board& b = y.board;
+    for (int i = 0; i < kDice; ++i) {
+        if (g.held[i] == 0) b.dice[i].caption = decimal(throwdie(y.ports.random));
+        b.dice[i].backcolor = colour::white;
+    }
+
+    if (isYacht(b)) {
+        g.saybuf += "\tyacht";
+        g.roll = 3;
+        payYachtBonus(y);
+    } else {
+        y.ports.toolkit.redrawNow();
+        saydice(y);
+    }
+    g.state = EngineState::Rolled;
+    g.dicecursor = 0;
+
+    if (g.roll == 3) {
+        getvalue(y);
+        g.saybuf += "\tUse the arrow keys to choose the category then press the enter key to score";
+        g.state = EngineState::Choosing;
+        g.catcursor = 0;
+        // A Yacht the player has not yet taken puts the cursor on Yacht, so enter scores it.
+        if (g.catvalue[category::Yacht] == 50 && b.x[kYachtRow].caption.empty())
+            g.catcursor = category::Yacht;
+    }
+}
+
+Flow rolledkeys(Yacht& y, Key key)
+{
+    Game& g = y.game;
+    int code = key.code;
+    if (code == keys::Left || code == keys::Right) {
+        movedicecursor(y, code);
+        return Flow::Continue;
+    }
+    if (code == keys::Enter) {
+        if (g.dicecursor < 1 || g.dicecursor > kDice) return Flow::Continue;
+        code = keys::Digit0 + g.dicecursor;
+    }
+    if (code == keys::Space) {
+        throwagain(y);
+        return Flow::Continue;
+    }
+    if (code >= keys::Digit1 && code < keys::Digit1 + kDice)
+        return holdorrelease(y, code - keys::Digit1);
+    return Flow::Continue;
+}
 
 }  // namespace yacht

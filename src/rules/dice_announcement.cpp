@@ -2,6 +2,14 @@
 
 namespace yacht {
 
-void saydice(Yacht&) {}
+void saydice(Yacht& y)
+{
+    Game& g = y.game;
+    // After the first throw every face is new; later only the dice thrown again are news.
+    const bool everyDie = g.roll == 1;
+    for (int i = 0; i < kDice; ++i) {
+        if (everyDie || y.board.H[i].caption != "HOLD") g.saybuf += " " + y.board.dice[i].caption;
+    }
+}
 
 }  // namespace yacht

@@ -1,0 +1,40 @@
+#include <gtest/gtest.h>
+
+#include "rules/dice_announcement.h"
+#include "support/fakes.h"
+
+namespace yacht::test {
+
+TEST(Saydice, AppendsTheFacesThatAreNews)
+{
+    struct Case {
+        const char* name;
+        int roll;
+        const char* dice;
+        const char* holds;  // 'H' marks a die whose caption reads "HOLD"; 'x' some other text
+        const char* queued;
+        const char* want;
+    };
+    const Case cases[] = {
+        {"first throw, empty queue", 1, "35162", ".....", "", " 3 5 1 6 2"},
+        {"second throw, two held", 2, "44246", ".H.H.", "", " 4 2 6"},
+        {"first throw with holds (F2)", 1, "44246", "HH.HH", "", " 4 4 2 4 6"},
+        {"final throw, all held", 3, "12345", "HHHHH", "", ""},
+        {"other text is not held", 2, "12345", "x.x..", "", " 1 2 3 4 5"},
+        {"joins the last item", 1, "66612", ".....", "\trolldice\tround 2 first roll",
+         "\trolldice\tround 2 first roll 6 6 6 1 2"},
+    };
+    for (const Case& c : cases) {
+        FakeGame f;
+        f.y.game.roll = int16_t(c.roll);
+        f.y.game.saybuf = c.queued;
+        for (int i = 0; i < 5; ++i) {
+            f.y.board.dice[i].caption = std::string(1, c.dice[i]);
+            f.y.board.H[i].caption = c.holds[i] == 'H' ? "HOLD" : c.holds[i] == 'x' ? "hold" : "";
+        }
+        saydice(f.y);
+        EXPECT_EQ(f.y.game.saybuf, c.want) << c.name;
+    }
+}
+
+}  // namespace yacht::test

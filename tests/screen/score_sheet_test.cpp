@@ -1,0 +1,147 @@
+#include <gtest/gtest.h>
+
+#include "screen/score_sheet.h"
+#include "support/fakes.h"
+
+namespace yacht::test {
+namespace {
+
+// Writes a player's column from row 1 on ("" leaves a row untaken) and the bonus row.
+void fillColumn(Game& g, int p, std::initializer_list<const char*> rows, const char* bonus = "")
+{
+    int r = 1;
+    for (const char* cell : rows) g.scores[r++][p] = cell;
+    g.scores[kBonusRow][p] = bonus;
+}
+
+}  // namespace
+
+TEST(Getcard, FreshPlayerGetsABlankCardWithNothingEarned)
+{
+    FakeGame f;
+    Game& g = f.y.game;
+    Board& b = f.y.board;
+    g.player = 1;
+    b.imgBonus.visible = true;
+    b.Y[4].backstyle = BackStyle::Opaque;
+    getcard(f.y);
+
+    EXPECT_EQ(g.total, 0);
+    EXPECT_EQ(g.subtotal, 0);
+    EXPECT_FALSE(b.imgBonus.visible);
+    EXPECT_EQ(g.scores[kTotalRow][1], "0");
+    EXPECT_EQ(b.x[0].caption, "Score Sheet");
+    const char* const names[] = {"  Ones",         "  Twos",           "  Threes",
+                                 "  Fours",        "  Fives",          "  Sixes",
+                                 "  3 of a kind",  "  4 of a kind",    "  Full house",
+                                 "  Small straight", "  Large straight", "  Chance",
+                                 "  Yacht"};
+    for (int r = 1; r <= 13; ++r) {
+        EXPECT_EQ(b.Y[r].caption, names[r - 1]);
+        EXPECT_EQ(b.x[r].caption, "");
+        EXPECT_EQ(b.Y[r].backstyle, BackStyle::Transparent);
+        EXPECT_TRUE(b.Y[r].visible && b.x[r].visible);
+    }
+    EXPECT_EQ(b.Y[14].caption, "Subtotal: ");
+    EXPECT_EQ(b.x[14].caption, "0");
+    EXPECT_EQ(b.lblSide[1].caption, "Player 1");
+    EXPECT_EQ(b.lblSide[2].caption, "0");
+}
+
+TEST(Getcard, TotalsTheUpperBonusAndTheYachtBonusesAsTheCardShows)
+{
+    struct Case {
+        const char* name;
+        std::initializer_list<const char*> rows;
+        const char* bonus;
+        int subtotal;
+        int total;
+        bool plaque;
+    };
+    const Case cases[] = {
+        {"upper 63 earns 35", {"3", "6", "9", "12", "15", "18"}, "", 63, 98, true},
+        {"upper 62 earns nothing", {"2", "6", "9", "12", "15", "18"}, "", 62, 62, false},
+        {"lower rows add to the total only",
+         {"", "", "", "", "", "", "17", "0", "25", "30", "40", "22", "50"}, "", 0, 184, false},
+        {"bonus row adds to the total only",
+         {"", "", "", "", "", "", "", "", "", "", "", "", "50"}, "100", 0, 150, false},
+        {"a full card",
+         {"4", "8", "12", "16", "20", "24", "28", "30", "25", "30", "40", "23", "50"}, "200", 84,
+         545, true},
+    };
+    for (const Case& c : cases) {
+        FakeGame f;
+        Game& g = f.y.game;
+        g.player = 3;
+        fillColumn(g, 3, c.rows, c.bonus);
+        fillColumn(g, 2, {"5", "10"}, "300");  // another player's column is not this card
+        getcard(f.y);
+        EXPECT_EQ(g.subtotal, c.subtotal) << c.name;
+        EXPECT_EQ(g.total, c.total) << c.name;
+        EXPECT_EQ(f.y.board.imgBonus.visible, c.plaque) << c.name;
+        EXPECT_EQ(g.scores[kTotalRow][3], decimal(c.total)) << c.name;
+        EXPECT_EQ(f.y.board.x[14].caption, decimal(c.subtotal)) << c.name;
+        EXPECT_EQ(f.y.board.lblSide[1].caption, "Player 3") << c.name;
+        EXPECT_EQ(f.y.board.lblSide[2].caption, decimal(c.total)) << c.name;
+        // Drawing the card again changes nothing.
+        getcard(f.y);
+        EXPECT_EQ(g.total, c.total) << c.name;
+        EXPECT_EQ(g.scores[kTotalRow][3], decimal(c.total)) << c.name;
+    }
+}
+
+TEST(Getcard, AScoreOfNothingShowsAsZeroAndCountsAsTaken)
+{
+    FakeGame f;
+    f.y.game.player = 1;
+    fillColumn(f.y.game, 1, {"", "0"});
+    getcard(f.y);
+    EXPECT_EQ(f.y.board.x[1].caption, "");
+    EXPECT_EQ(f.y.board.x[2].caption, "0");
+}
+
+TEST(Scoreboard, ShowsEachPlayersLastRecordedTotalAndBlanksTheRest)
+{
+    for (int players : {3, 8}) {
+        FakeGame f;
+        Game& g = f.y.game;
+        Board& b = f.y.board;
+        g.numplayers = int16_t(players);
+        for (int p = 1; p <= players; ++p) g.scores[kTotalRow][p] = decimal(p * 10);
+        g.scores[kTotalRow][2] = "";  // a player whose card was never drawn
+        g.player = 1;
+        getcard(f.y);  // the card first, as in play; it rewrites player 1's total
+        b.Y[5].backstyle = BackStyle::Opaque;
+        b.imgBonus.visible = true;
+        scoreboard(f.y);
+
+        for (int r = 1; r <= 13; ++r) {
+            const bool filled = r <= players;
+            EXPECT_EQ(b.Y[r].caption, filled ? "  Player " + decimal(r) : "") << players << r;
+            EXPECT_EQ(b.Y[r].backstyle, BackStyle::Transparent);
+        }
+        EXPECT_EQ(b.x[1].caption, "0");
+        EXPECT_EQ(b.x[2].caption, "");
+        EXPECT_EQ(b.x[3].caption, "30");
+        EXPECT_EQ(b.x[players].caption, players == 2 ? "" : decimal(players * 10));
+        EXPECT_EQ(b.x[players + 1].caption, "");
+        EXPECT_FALSE(b.x[14].visible);
+        EXPECT_FALSE(b.imgBonus.visible);
+        // Left as the card had them.
+        EXPECT_EQ(b.x[0].caption, "Score Sheet");
+        EXPECT_EQ(b.Y[14].caption, "Subtotal: ");
+        EXPECT_EQ(b.lblSide[1].caption, "Player 1");
+    }
+}
+
+TEST(Scoreboard, MoreRowsThanScoreColumnsStayBlank)
+{
+    FakeGame f;
+    f.y.game.numplayers = 13;  // never in play; the table has eight columns
+    scoreboard(f.y);
+    EXPECT_EQ(f.y.board.Y[8].caption, "  Player 8");
+    EXPECT_EQ(f.y.board.Y[9].caption, "");
+    EXPECT_EQ(f.y.board.x[13].caption, "");
+}
+
+}  // namespace yacht::test
