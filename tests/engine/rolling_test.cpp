@@ -49,8 +49,11 @@ TEST(AThreeThrowTurn, SaysEveryFaceFirstThenOnlyTheDiceThrownAgain)
 
     EXPECT_EQ(pressAndDrain(f, keys::Digit1), (Heard{"release the first dice "}));
     f.random.push({6, 5});
-    EXPECT_EQ(pressAndDrain(f, keys::Space),
-              (Heard{"final roll", "rolldice", " 6 5", kChoose}));
+    f.press(keys::Space);
+    EXPECT_EQ(f.voice.last(), "final roll");
+    EXPECT_EQ(status(f), "Third roll");
+    EXPECT_EQ(f.y.game.sayitem, "rolldice");
+    EXPECT_EQ(drain(f), (Heard{" 6 5", kChoose}));
     EXPECT_EQ(f.dice(), "62345");
     EXPECT_EQ(f.random.draws, 8);
     EXPECT_EQ(f.y.game.state, EngineState::Choosing);
@@ -59,17 +62,6 @@ TEST(AThreeThrowTurn, SaysEveryFaceFirstThenOnlyTheDiceThrownAgain)
     EXPECT_EQ(f.y.game.catvalue[11], 40);
     EXPECT_EQ(status(f), "Select category");
     expectBoardInStep(f, "final throw");
-}
-
-TEST(TheStatusCaption, ReadsThirdRollWhileTheFinalThrowIsPending)
-{
-    FakeGame f;
-    f.random.push({1, 1, 2, 2, 3, 4, 5, 6});
-    openTurn(f);
-    drain(f);
-    pressAndDrain(f, keys::Space);
-    f.press(keys::Space);
-    EXPECT_EQ(status(f), "Third roll");
 }
 
 TEST(AYachtOnTheFirstThrow, SaysYachtAndStartsChoosingOnTheYachtRow)
