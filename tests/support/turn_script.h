@@ -26,17 +26,22 @@ inline void waitForTurn(FakeGame& f)
     for (int r = 1; r <= kCategories; ++r) f.y.board.x[r].caption = g.scores[r][1];
 }
 
-// Opens the turn as the space bar does while waiting: the announcement and the rolling sound are
-// queued and the first throw is pending.
+// Opens the turn with the space bar: the announcement is handed to the voice, the rolling sound
+// is queued and the first throw is pending.
 inline void openTurn(FakeGame& f)
 {
     waitForTurn(f);
+    f.press(keys::Space);
     Game& g = f.y.game;
-    g.saybuf = "\tround 1 first roll";
-    getcard(f.y);
-    g.saybuf += "\trolldice";
-    g.state = EngineState::Rolling;
-    g.roll = 1;
+    if (g.state == EngineState::WaitSpace) {
+        // A build without the turn-flow step: open the turn the way that step does.
+        g.saybuf = "\tround 1 first roll";
+        getcard(f.y);
+        g.saybuf += "\trolldice";
+        g.state = EngineState::Rolling;
+        g.roll = 1;
+        f.tick();
+    }
 }
 
 // Ticks without keys until the queue has been handed out and no throw is pending; returns every
