@@ -1,0 +1,161 @@
+#include <gtest/gtest.h>
+
+#include "engine/key_codes.h"
+#include "screen/new_game.h"
+#include "support/fakes.h"
+
+namespace yacht::test {
+namespace {
+
+const char* const kQuestion = "Do you really want to start a new game? Press the enter key to "
+                              "confirm or the escape key to cancel";
+const char* const kInstruction =
+    "Choose the number of players using the arrow keys, then press the enter key to begin";
+
+// A second player's turn in round 4, between the first and second throw, one die held.
+void midturn(FakeGame& f)
+{
+    Game& g = f.y.game;
+    Board& b = f.y.board;
+    g.state = EngineState::Rolled;
+    g.numplayers = 2;
+    g.player = 2;
+    g.round = 4;
+    g.roll = 2;
+    g.dicecursor = 3;
+    g.held = {0, 0, 1, 0, 0};
+    const char* faces[] = {"6", "2", "5", "5", "1"};
+    for (int die = 0; die < kDice; ++die) b.dice[die].caption = faces[die];
+    b.H[2].caption = "HOLD";
+    for (int p = 1; p <= 2; ++p) {
+        g.scores[1][p] = "2";
+        g.scores[9][p] = "25";
+        g.scores[kTotalRow][p] = "27";
+        g.scores[kBonusRow][p] = "100";
+    }
+    b.x[1].caption = "2";
+    b.x[9].caption = "25";
+    b.lblSide[2].caption = "27";
+}
+
+}  // namespace
+
+TEST(NewGame, WithNoGameRunningF9GoesStraightToTheChoice)
+{
+    FakeGame f;
+    Game& g = f.y.game;
+    Board& b = f.y.board;
+    g.state = EngineState::Idle;
+    g.numplayers = 3;
+    g.round = 0;
+    g.scores[5][3] = "15";
+    g.scores[kTotalRow][8] = "240";
+    g.scores[kBonusRow][1] = "200";
+    g.scores[4][0] = "untouched";
+    g.held = {1, 1, 0, 0, 0};
+    b.H[0].caption = b.H[1].caption = "HOLD";
+    b.x[7].caption = "17";
+    b.Y[3].backstyle = BackStyle::Opaque;
+    b.imgBonus.visible = true;
+
+    f.press(keys::F9);
+
+    EXPECT_TRUE(f.toolkit.questions.empty());
+    EXPECT_TRUE(f.voice.spoken.empty()) << "F9 ends the tick before the pump";
+    EXPECT_EQ(g.saybuf, kInstruction);
+    EXPECT_EQ(g.state, EngineState::Players);
+    EXPECT_EQ(g.numplayers, 0);
+    EXPECT_EQ(g.player, 0);
+    EXPECT_EQ(g.round, 1);
+    EXPECT_EQ(f.dice(), "?????");
+    for (int die = 0; die < kDice; ++die) {
+        EXPECT_EQ(g.held[die], 0);
+        EXPECT_EQ(b.H[die].caption, "");
+    }
+    for (int row = 0; row <= kBonusRow; ++row)
+        for (int p = 1; p <= kMaxPlayers; ++p) EXPECT_EQ(g.scores[row][p], "") << row << "," << p;
+    EXPECT_EQ(g.scores[4][0], "untouched");
+
+    EXPECT_EQ(b.x[0].caption, "Choose players");
+    const char* rows[] = {"",          "  1 player", "  2 players", "  3 players",
+                          "  4 players", "  5 players", "  6 players"};
+    for (int row = 1; row <= kCategories; ++row) {
+        EXPECT_EQ(b.Y[row].caption, row <= 6 ? rows[row] : "") << row;
+        EXPECT_EQ(b.x[row].caption, "") << row;
+        EXPECT_EQ(b.Y[row].backstyle, BackStyle::Transparent) << row;
+    }
+    EXPECT_FALSE(b.x[14].visible);
+    EXPECT_FALSE(b.imgBonus.visible);
+    EXPECT_TRUE(b.Label3.visible);
+    EXPECT_EQ(b.lblSide[2].caption, "0");
+}
+
+TEST(NewGame, CancelledDuringATurnChangesNothing)
+{
+    FakeGame f;
+    midturn(f);
+    f.toolkit.answers = {Answer::Cancel};
+    const Game before = f.y.game;
+    const Board board = f.y.board;
+
+    f.press(keys::F9);
+
+    const Game& g = f.y.game;
+    ASSERT_EQ(f.toolkit.questions, std::vector<std::string>{"Start new game?"});
+    EXPECT_EQ(f.voice.texts(), (std::vector<std::string>{kQuestion, "cancelled"}));
+    EXPECT_EQ(g.state, before.state);
+    EXPECT_EQ(g.numplayers, before.numplayers);
+    EXPECT_EQ(g.player, before.player);
+    EXPECT_EQ(g.round, before.round);
+    EXPECT_EQ(g.roll, before.roll);
+    EXPECT_EQ(g.dicecursor, before.dicecursor);
+    EXPECT_EQ(g.held, before.held);
+    EXPECT_EQ(g.scores, before.scores);
+    for (int die = 0; die < kDice; ++die) {
+        EXPECT_EQ(f.y.board.dice[die].caption, board.dice[die].caption);
+        EXPECT_EQ(f.y.board.H[die].caption, board.H[die].caption);
+    }
+    for (int row = 0; row < 15; ++row) {
+        EXPECT_EQ(f.y.board.x[row].caption, board.x[row].caption);
+        EXPECT_EQ(f.y.board.Y[row].caption, board.Y[row].caption);
+    }
+    EXPECT_EQ(f.y.board.lblSide[2].caption, "27");
+}
+
+TEST(NewGame, ConfirmedDuringATurnClearsTheGame)
+{
+    FakeGame f;
+    midturn(f);
+    f.toolkit.answers = {Answer::Ok};
+
+    f.press(keys::F9);
+
+    const Game& g = f.y.game;
+    EXPECT_EQ(f.voice.texts(), std::vector<std::string>{kQuestion});
+    EXPECT_EQ(g.state, EngineState::Players);
+    EXPECT_EQ(g.saybuf, kInstruction);
+    EXPECT_EQ(f.dice(), "?????");
+    EXPECT_EQ(f.y.board.H[2].caption, "");
+    EXPECT_EQ(g.held[2], 0);
+    EXPECT_EQ(g.scores[kBonusRow][2], "");
+    EXPECT_EQ(g.scores[kTotalRow][1], "");
+    EXPECT_EQ(f.y.board.x[9].caption, "");
+    EXPECT_EQ(f.y.board.lblSide[2].caption, "0");
+}
+
+TEST(NewGame, WhileChoosingPlayersF9AsksAgain)
+{
+    FakeGame f;
+    f.press(keys::F9);
+    f.press(keys::Down);
+    ASSERT_EQ(f.y.game.state, EngineState::Players);
+    ASSERT_EQ(f.y.game.numplayers, 1);
+
+    f.press(keys::F9);  // no scripted answer: the box was closed, which counts as cancel
+    EXPECT_EQ(f.toolkit.questions.size(), 1u);
+    EXPECT_EQ(f.voice.last(), "cancelled");
+    EXPECT_EQ(f.y.game.numplayers, 1);
+    EXPECT_EQ(f.y.game.state, EngineState::Players);
+}
+
+}  // namespace yacht::test
