@@ -1,9 +1,157 @@
 #include "engine/turn_flow.h"
 
+#include <algorithm>
+
+#include "engine/key_codes.h"
+#include "screen/score_sheet.h"
+
 namespace yacht {
+namespace {
 
-Flow turnflow(Yacht&, Key) { return Flow::EndTick; }
+constexpr int kLastRound = 13;
+constexpr int kArrowLimit = 6;  // the arrows choose 1 to 6 players; the digits reach 8
 
-void playersstep(Yacht&, Key) {}
+const char* const kNewGameOrHelp =
+    " Press function key F 9 to start a new game or function key F 1 for help. ";
+
+// The players whose columns exist: a count from a damaged saved game never reaches past the table.
+int playerCount(const Game& g)
+{
+    return std::clamp<int>(g.numplayers, 0, kMaxPlayers);
+}
+
+// A player's total as the sheet last wrote it; an unknown player has none.
+const std::string& totalText(const Game& g, int p)
+{
+    static const std::string none;
+    if (p < 1 || p > kMaxPlayers) return none;
+    return g.scores[kTotalRow][p];
+}
+
+bool isDigitKey(int code)
+{
+    return code >= keys::Digit1 && code <= keys::Digit1 + kMaxPlayers - 1;
+}
+
+// The game is over: the one player hears the score, several hear the winner or the tied winners.
+void endgame(Yacht& y)
+{
+    Game& g = y.game;
+    g.state = EngineState::Idle;
+    g.round = 0;
+    g.roll = 0;
+
+    const int count = playerCount(g);
+    if (count <= 1) {
+        g.saybuf = "game over, you scored " + totalText(g, 1);
+    } else {
+        int best = 0;
+        for (int p = 1; p <= count; ++p) best = std::max<int>(best, numberOf(totalText(g, p)));
+        int winners = 0;
+        int winner = 0;
+        for (int p = 1; p <= count; ++p) {
+            if (numberOf(totalText(g, p)) != best) continue;
+            ++winners;
+            if (winner == 0) winner = p;
+        }
+        if (winners == 1) {
+            g.saybuf = "Game over. The winner is player " + decimal(winner) + " with a score of " +
+                       decimal(best);
+        } else {
+            g.saybuf = "Game over. We have a " + decimal(winners) + " way tie. The joint winners are";
+            bool named = false;
+            for (int p = 1; p <= count; ++p) {
+                if (numberOf(totalText(g, p)) != best) continue;
+                if (named) g.saybuf += " and";
+                g.saybuf += " player " + decimal(p);
+                named = true;
+            }
+            g.saybuf += " with a score of " + decimal(best);
+        }
+    }
+    g.saybuf += kNewGameOrHelp;
+}
+
+// The turn is over: the dice are cleared, the next player (and perhaps the next round) comes up.
+Flow passturn(Yacht& y)
+{
+    Game& g = y.game;
+    Board& b = y.board;
+    for (int die = 0; die < kDice; ++die) {
+        g.held[die] = 0;
+        b.H[die].caption.clear();
+        b.dice[die].caption = "?";
+    }
+    if (g.round < 1) g.round = 1;
+
+    ++g.player;
+    if (g.player > g.numplayers) {
+        g.player = 1;
+        ++g.round;
+        if (g.numplayers > 1) {
+            scoreboard(y);
+            g.saybuf = "At the end of the round, the scores are ";
+            for (int p = 1; p <= playerCount(g); ++p)
+                g.saybuf += "player " + decimal(p) + " " + totalText(g, p) + ", ";
+        }
+    }
+
+    if (g.round > kLastRound) {
+        endgame(y);
+        return Flow::EndTick;
+    }
+    g.saybuf += g.round == 1 ? " Press the space bar to begin" : " Press the space bar to continue";
+    g.state = EngineState::WaitSpace;
+    return Flow::EndTick;
+}
+
+// The space bar opens the turn: it is announced, the player's card is drawn, the first throw
+// is requested and made once the announcement and the rolling sound have been heard.
+void openturn(Yacht& y)
+{
+    Game& g = y.game;
+    if (g.player == 1) g.saybuf += "\tround " + decimal(g.round);
+    if (g.numplayers > 1) g.saybuf += " player " + decimal(g.player);
+    g.saybuf += " first roll";
+    if (g.player >= 1 && g.player <= kMaxPlayers)
+        for (int row = 1; row <= kCategories; ++row)
+            y.board.x[row].caption = g.scores[row][g.player];
+    getcard(y);
+    g.saybuf += "\trolldice";
+    g.state = EngineState::Rolling;
+    g.roll = 1;
+}
+
+}  // namespace
+
+Flow turnflow(Yacht& y, Key key)
+{
+    Game& g = y.game;
+    if (g.state == EngineState::TurnEnd) return passturn(y);
+
+    if (key.code != keys::Space) return Flow::EndTick;
+    if (g.round <= kLastRound) {
+        openturn(y);
+        return Flow::Continue;
+    }
+    endgame(y);
+    return Flow::EndTick;
+}
+
+void playersstep(Yacht& y, Key key)
+{
+    Game& g = y.game;
+    if (key.code == keys::Right || key.code == keys::Down) ++g.numplayers;
+    if (key.code == keys::Left || key.code == keys::Up) --g.numplayers;
+    g.numplayers = std::clamp<int16_t>(g.numplayers, 1, kArrowLimit);
+    if (isDigitKey(key.code)) g.numplayers = static_cast<int16_t>(key.code - keys::Digit0);
+
+    if (key.code != keys::Enter)
+        g.saybuf = decimal(g.numplayers) + " player" + (g.numplayers > 1 ? "s" : "");
+    if (key.code == keys::Enter || isDigitKey(key.code)) g.state = EngineState::TurnEnd;
+
+    for (int row = 1; row <= kArrowLimit; ++row) y.board.Y[row].backstyle = BackStyle::Transparent;
+    y.board.Y[g.numplayers].backstyle = BackStyle::Opaque;
+}
 
 }  // namespace yacht
