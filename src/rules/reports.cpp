@@ -1,9 +1,68 @@
 #include "rules/reports.h"
 
-namespace yacht {
+#include <algorithm>
 
-void repeatdice(Yacht&) {}
-void saycategories(Yacht&) {}
-void sayscore(Yacht&) {}
+#include "rules/dice_announcement.h"
+
+namespace yacht {
+namespace {
+
+const char* const kGameOver =
+    "Game over. Press function key F 9 to start a new game or function key F 1 for help. ";
+const char* const kNewGameOrHelp =
+    "Press function key F 9 to start a new game or function key F 1 for help. ";
+
+bool gameRunning(const Game& g)
+{
+    return g.state != EngineState::Idle;
+}
+
+// A player's total as the sheet last wrote it; a player outside the table has none.
+const std::string& totalText(const Game& g, int p)
+{
+    static const std::string none;
+    if (p < 0 || p > kMaxPlayers) return none;
+    return g.scores[kTotalRow][p];
+}
+
+}  // namespace
+
+void repeatdice(Yacht& y)
+{
+    Game& g = y.game;
+    g.saybuf.clear();
+    saydice(y);
+    if (!gameRunning(g)) g.saybuf = kGameOver;
+}
+
+void saycategories(Yacht& y)
+{
+    Game& g = y.game;
+    // The count follows the round, so it is one per round still to be played, this one included.
+    g.saybuf = decimal(14 - g.round) + " categories left to fill";
+    for (int row = 1; row <= kCategories; ++row)
+        if (y.board.x[row].caption.empty())
+            g.saybuf += "\t" + withoutLeadingBlanks(y.board.Y[row].caption);
+    if (!gameRunning(g)) g.saybuf = kGameOver;
+}
+
+void sayscore(Yacht& y)
+{
+    Game& g = y.game;
+    const bool running = gameRunning(g);
+    if (g.numplayers > 1) {
+        g.saybuf = running ? "At the end of the round the scores are, "
+                           : "At the end of the game the scores are, ";
+        const int count = std::min<int>(g.numplayers, kMaxPlayers);
+        for (int p = 1; p <= count; ++p)
+            g.saybuf += "\tplayer " + decimal(p) + ", " + totalText(g, p);
+    } else if (running) {
+        g.saybuf = "At the end of the round your score is " + totalText(g, g.player) +
+                   " and your sub total is " + decimal(g.subtotal);
+    } else {
+        g.saybuf = "At the end of the game your score is " + totalText(g, g.player);
+    }
+    g.saybuf += running ? "\tPress the space bar to continue. " : std::string("\t") + kNewGameOrHelp;
+}
 
 }  // namespace yacht

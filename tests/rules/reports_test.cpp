@@ -1,0 +1,203 @@
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "engine/key_codes.h"
+#include "support/fakes.h"
+
+namespace yacht::test {
+namespace {
+
+const std::string kGameOver =
+    "Game over. Press function key F 9 to start a new game or function key F 1 for help. ";
+const std::string kNewGameOrHelp =
+    "\tPress function key F 9 to start a new game or function key F 1 for help. ";
+const std::string kContinue = "\tPress the space bar to continue. ";
+
+const char* const kNames[] = {"",      "Ones",        "Twos",           "Threes",
+                              "Fours", "Fives",       "Sixes",          "3 of a kind",
+                              "4 of a kind", "Full house", "Small straight", "Large straight",
+                              "Chance", "Yacht"};
+
+// The current player's card as the sheet draws it, with the given rows filled in.
+void card(FakeGame& f, std::map<int, std::string> filled)
+{
+    for (int row = 1; row <= kCategories; ++row) {
+        f.y.board.Y[row].caption = std::string("  ") + kNames[row];
+        f.y.board.x[row].caption = filled.count(row) ? filled[row] : "";
+    }
+}
+
+void dice(FakeGame& f, const std::string& faces, const std::string& holds)
+{
+    for (int die = 0; die < kDice; ++die) {
+        f.y.board.dice[die].caption = std::string(1, faces[die]);
+        const bool held = holds[die] == 'H';
+        f.y.game.held[die] = held;
+        f.y.board.H[die].caption = held ? "HOLD" : "";
+    }
+}
+
+void totals(FakeGame& f, std::vector<std::string> t)
+{
+    f.y.game.numplayers = static_cast<int16_t>(t.size());
+    for (std::size_t p = 0; p < t.size(); ++p) f.y.game.scores[kTotalRow][p + 1] = t[p];
+}
+
+// Keeps the voice speaking so that nothing leaves the queue: the whole report can be read.
+void holdVoice(FakeGame& f)
+{
+    f.voice.speakingReads = 1 << 30;
+    f.voice.speak("still speaking", SpeakMode::Async);
+    f.voice.spoken.clear();
+}
+
+std::string allNames()
+{
+    std::string out;
+    for (int row = 1; row <= kCategories; ++row) out += std::string("\t") + kNames[row];
+    return out;
+}
+
+struct Situation {
+    const char* name;
+    std::function<void(FakeGame&)> setup;
+};
+
+const Situation kStart{"at the start", [](FakeGame& f) { f.y.game.state = EngineState::Idle; }};
+
+const Situation kOnePlayerTurn{"one player, second throw of round 4", [](FakeGame& f) {
+    Game& g = f.y.game;
+    g.state = EngineState::Rolled;
+    totals(f, {"45"});
+    g.player = 1;
+    g.round = 4;
+    g.roll = 2;
+    g.subtotal = 30;
+    card(f, {{1, "3"}, {2, "6"}, {12, "21"}});
+    dice(f, "35162", ".H...");
+}};
+
+const Situation kTwoPlayerTurn{"two players, player 2 choosing in round 1", [](FakeGame& f) {
+    Game& g = f.y.game;
+    g.state = EngineState::Choosing;
+    totals(f, {"120", ""});
+    g.player = 2;
+    g.round = 1;
+    g.roll = 3;
+    card(f, {});
+    dice(f, "44246", "HH...");
+}};
+
+const Situation kRoundEnd{"two players, end of round 2", [](FakeGame& f) {
+    Game& g = f.y.game;
+    g.state = EngineState::WaitSpace;
+    totals(f, {"120", "87"});
+    g.player = 1;
+    g.round = 3;
+    g.roll = 0;
+    // The sheet shows the players' totals until the next turn opens.
+    for (int row = 1; row <= kCategories; ++row) f.y.board.Y[row].caption = f.y.board.x[row].caption = "";
+    f.y.board.Y[1].caption = "  Player 1";
+    f.y.board.x[1].caption = "120";
+    f.y.board.Y[2].caption = "  Player 2";
+    f.y.board.x[2].caption = "87";
+    dice(f, "?????", ".....");
+}};
+
+const Situation kLastRound{"one player, round 13 with only Chance unfilled", [](FakeGame& f) {
+    Game& g = f.y.game;
+    g.state = EngineState::Rolled;
+    totals(f, {"190"});
+    g.player = 1;
+    g.round = 13;
+    g.roll = 1;
+    g.subtotal = 63;
+    std::map<int, std::string> filled;
+    for (int row = 1; row <= kCategories; ++row)
+        if (row != 12) filled[row] = "9";
+    card(f, filled);
+    dice(f, "11111", "HHHHH");
+}};
+
+const Situation kOverTwo{"two players, after the game", [](FakeGame& f) {
+    Game& g = f.y.game;
+    g.state = EngineState::Idle;
+    totals(f, {"120", "87"});
+    g.player = 1;
+    g.round = 0;
+    card(f, {});
+}};
+
+const Situation kOverOne{"one player, after the game", [](FakeGame& f) {
+    Game& g = f.y.game;
+    g.state = EngineState::Idle;
+    totals(f, {"231"});
+    g.player = 1;
+    g.round = 0;
+    g.subtotal = 70;
+    card(f, {{1, "3"}});
+}};
+
+}  // namespace
+
+TEST(Reports, FunctionKeysQueueTheReportOfTheSituation)
+{
+    struct Case {
+        const Situation& situation;
+        int key;
+        std::string queued;
+    };
+    const std::vector<Case> cases = {
+        {kStart, keys::F2, kGameOver},
+        {kStart, keys::F3, kGameOver},
+        {kStart, keys::F4, "At the end of the game your score is " + kNewGameOrHelp},
+
+        {kOnePlayerTurn, keys::F3,
+         "10 categories left to fill\tThrees\tFours\tFives\tSixes\t3 of a kind\t4 of a kind"
+         "\tFull house\tSmall straight\tLarge straight\tYacht"},
+        {kOnePlayerTurn, keys::F4,
+         "At the end of the round your score is 45 and your sub total is 30" + kContinue},
+
+        {kTwoPlayerTurn, keys::F3, "13 categories left to fill" + allNames()},
+        {kTwoPlayerTurn, keys::F4,
+         "At the end of the round the scores are, \tplayer 1, 120\tplayer 2, " + kContinue},
+
+        {kRoundEnd, keys::F3, "11 categories left to fill" + std::string(11, '\t')},
+        {kRoundEnd, keys::F4,
+         "At the end of the round the scores are, \tplayer 1, 120\tplayer 2, 87" + kContinue},
+
+        {kLastRound, keys::F3, "1 categories left to fill\tChance"},
+
+        {kOverTwo, keys::F2, kGameOver},
+        {kOverTwo, keys::F3, kGameOver},
+        {kOverTwo, keys::F4,
+         "At the end of the game the scores are, \tplayer 1, 120\tplayer 2, 87" + kNewGameOrHelp},
+        {kOverOne, keys::F2, kGameOver},
+        {kOverOne, keys::F3, kGameOver},
+        {kOverOne, keys::F4, "At the end of the game your score is 231" + kNewGameOrHelp},
+    };
+    for (const Case& c : cases) {
+        FakeGame f;
+        c.situation.setup(f);
+        f.y.game.saybuf = "something still queued";
+        const EngineState state = f.y.game.state;
+        holdVoice(f);
+
+        f.press(c.key);
+
+        EXPECT_EQ(f.y.game.saybuf, c.queued) << c.situation.name << ", F" << c.key - keys::F1 + 1;
+        EXPECT_EQ(f.y.game.state, state) << c.situation.name;
+    }
+}
+
+TEST(Reports, TheQueuedReportIsSpokenItemByItemSkippingEmptyOnes)
+{
+    FakeGame f;
+    kRoundEnd.setup(f);
+    f.press(keys::F3);
+    f.settle();
+    EXPECT_EQ(f.voice.texts(), std::vector<std::string>{"11 categories left to fill"});
+}
+
+}  // namespace yacht::test
