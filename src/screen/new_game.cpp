@@ -32,6 +32,11 @@ void newgame(Yacht& y)
     for (auto& row : g.scores)
         for (int p = 1; p <= kMaxPlayers; ++p) row[p].clear();
 
+    // The last game's sums are not the new game's: F4 before the first card would otherwise
+    // report the old sub total. The first card recomputes both from the empty columns.
+    g.total = 0;
+    g.subtotal = 0;
+
     b.Label3.visible = true;
     b.lblSide[2].caption = "0";
 

@@ -143,6 +143,26 @@ TEST(NewGame, ConfirmedDuringATurnClearsTheGame)
     EXPECT_EQ(f.y.board.lblSide[2].caption, "0");
 }
 
+TEST(NewGame, TheLastGamesSumsAreNotReportedInTheNewOne)
+{
+    FakeGame f;
+    Game& g = f.y.game;
+    g.state = EngineState::Idle;
+    g.numplayers = 1;
+    g.player = 1;
+    g.total = 251;
+    g.subtotal = 70;
+    f.press(keys::F9);
+    f.press(keys::Enter);
+    f.tick();
+    ASSERT_EQ(g.state, EngineState::WaitSpace);
+    EXPECT_EQ(g.total, 0);
+    EXPECT_EQ(g.subtotal, 0);
+    f.voice.spoken.clear();
+    f.press(keys::F4);
+    EXPECT_EQ(f.voice.last(), "At the end of the round your score is  and your sub total is 0");
+}
+
 TEST(NewGame, WhileChoosingPlayersF9AsksAgain)
 {
     FakeGame f;
