@@ -58,7 +58,8 @@ void endgame(Yacht& y)
             g.saybuf = "Game over. The winner is player " + decimal(winner) + " with a score of " +
                        decimal(best);
         } else {
-            g.saybuf = "Game over. We have a " + decimal(winners) + " way tie. The joint winners are";
+            g.saybuf = "Game over. We have a " + decimal(winners) +
+                       " way tie. The joint winners are";
             bool named = false;
             for (int p = 1; p <= count; ++p) {
                 if (numberOf(totalText(g, p)) != best) continue;

@@ -62,7 +62,8 @@ void sayscore(Yacht& y)
     } else {
         g.saybuf = "At the end of the game your score is " + totalText(g, g.player);
     }
-    g.saybuf += running ? "\tPress the space bar to continue. " : std::string("\t") + kNewGameOrHelp;
+    g.saybuf += "\t";
+    g.saybuf += running ? "Press the space bar to continue. " : kNewGameOrHelp;
 }
 
 }  // namespace yacht

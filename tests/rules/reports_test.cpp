@@ -97,7 +97,10 @@ const Situation kRoundEnd{"two players, end of round 2", [](FakeGame& f) {
     g.round = 3;
     g.roll = 0;
     // The sheet shows the players' totals until the next turn opens.
-    for (int row = 1; row <= kCategories; ++row) f.y.board.Y[row].caption = f.y.board.x[row].caption = "";
+    for (int row = 1; row <= kCategories; ++row) {
+        f.y.board.Y[row].caption.clear();
+        f.y.board.x[row].caption.clear();
+    }
     f.y.board.Y[1].caption = "  Player 1";
     f.y.board.x[1].caption = "120";
     f.y.board.Y[2].caption = "  Player 2";
@@ -153,20 +156,24 @@ TEST(Reports, FunctionKeysQueueTheReportOfTheSituation)
         {kStart, keys::F3, kGameOver},
         {kStart, keys::F4, "At the end of the game your score is " + kNewGameOrHelp},
 
+        {kOnePlayerTurn, keys::F2, " 3 1 6 2"},
         {kOnePlayerTurn, keys::F3,
          "10 categories left to fill\tThrees\tFours\tFives\tSixes\t3 of a kind\t4 of a kind"
          "\tFull house\tSmall straight\tLarge straight\tYacht"},
         {kOnePlayerTurn, keys::F4,
          "At the end of the round your score is 45 and your sub total is 30" + kContinue},
 
+        {kTwoPlayerTurn, keys::F2, " 2 4 6"},
         {kTwoPlayerTurn, keys::F3, "13 categories left to fill" + allNames()},
         {kTwoPlayerTurn, keys::F4,
          "At the end of the round the scores are, \tplayer 1, 120\tplayer 2, " + kContinue},
 
+        {kRoundEnd, keys::F2, " ? ? ? ? ?"},
         {kRoundEnd, keys::F3, "11 categories left to fill" + std::string(11, '\t')},
         {kRoundEnd, keys::F4,
          "At the end of the round the scores are, \tplayer 1, 120\tplayer 2, 87" + kContinue},
 
+        {kLastRound, keys::F2, " 1 1 1 1 1"},
         {kLastRound, keys::F3, "1 categories left to fill\tChance"},
 
         {kOverTwo, keys::F2, kGameOver},
