@@ -90,38 +90,6 @@ TEST(NewGame, WithNoGameRunningF9GoesStraightToTheChoice)
     EXPECT_EQ(b.lblSide[2].caption, "0");
 }
 
-TEST(NewGame, CancelledDuringATurnChangesNothing)
-{
-    FakeGame f;
-    midturn(f);
-    f.toolkit.answers = {Answer::Cancel};
-    const Game before = f.y.game;
-    const Board board = f.y.board;
-
-    f.press(keys::F9);
-
-    const Game& g = f.y.game;
-    ASSERT_EQ(f.toolkit.questions, std::vector<std::string>{"Start new game?"});
-    EXPECT_EQ(f.voice.texts(), (std::vector<std::string>{kQuestion, "cancelled"}));
-    EXPECT_EQ(g.state, before.state);
-    EXPECT_EQ(g.numplayers, before.numplayers);
-    EXPECT_EQ(g.player, before.player);
-    EXPECT_EQ(g.round, before.round);
-    EXPECT_EQ(g.roll, before.roll);
-    EXPECT_EQ(g.dicecursor, before.dicecursor);
-    EXPECT_EQ(g.held, before.held);
-    EXPECT_EQ(g.scores, before.scores);
-    for (int die = 0; die < kDice; ++die) {
-        EXPECT_EQ(f.y.board.dice[die].caption, board.dice[die].caption);
-        EXPECT_EQ(f.y.board.H[die].caption, board.H[die].caption);
-    }
-    for (int row = 0; row < 15; ++row) {
-        EXPECT_EQ(f.y.board.x[row].caption, board.x[row].caption);
-        EXPECT_EQ(f.y.board.Y[row].caption, board.Y[row].caption);
-    }
-    EXPECT_EQ(f.y.board.lblSide[2].caption, "27");
-}
-
 TEST(NewGame, ConfirmedDuringATurnClearsTheGame)
 {
     FakeGame f;
