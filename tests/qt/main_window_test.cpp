@@ -135,9 +135,9 @@ TEST(WindowClicks, ClickOnTheRulesAndFramesReachesTheCellBeneath)
     g.show();
     g.game().state = EngineState::Choosing;
     QWindow* handle = g.window.windowHandle();
-    // On the vertical rule in row 5, on the sheet frame over row 1, and within the panel frame.
+    // Next to the vertical rule in row 5 (the rule itself lies on the value cell), on the sheet frame over row 1, and within the panel frame.
     const Board& b = g.y.board;
-    QTest::mouseClick(handle, Qt::LeftButton, {}, pixel(b.Line1[13].x1, b.Y[5].rect.top + 120));
+    QTest::mouseClick(handle, Qt::LeftButton, {}, pixel(b.Line1[13].x1 - 15, b.Y[5].rect.top + 120));
     EXPECT_EQ(g.game().catcursor, 5);
     QTest::mouseClick(handle, Qt::LeftButton, {}, pixel(b.Shape1.rect.left + 20, b.Y[1].rect.top + 120));
     EXPECT_EQ(g.game().catcursor, 1);
