@@ -67,7 +67,9 @@ const QScreen* screenOf(const QWidget* w)
 
 MainWindow::MainWindow()
 {
-    setWindowTitle(QString());
+    // The title bar stays blank, as designed. Qt puts the program's name into an empty title,
+    // so the title is a single blank; screen readers still learn the window's name.
+    setWindowTitle(QStringLiteral(" "));
     setAccessibleName("Yacht");
     setFocusPolicy(Qt::StrongFocus);
     setAutoFillBackground(true);

@@ -235,6 +235,9 @@ TEST(WindowAccessibility, EveryLabelIsNamedByItsCaption)
     EXPECT_EQ(name(g.window.sideLabel(8)), "  F12: Exit");
     EXPECT_EQ(name(g.window.bonusImage()), "+35 Bonus");
     EXPECT_EQ(g.window.sheetCaption(4)->text().toStdString(), "  Fours");
+    // The title bar is blank, yet the window has a name to announce.
+    EXPECT_TRUE(g.window.windowTitle().trimmed().isEmpty());
+    EXPECT_EQ(name(&g.window), "Yacht");
 }
 
 TEST(WindowFocus, TheWindowKeepsTheKeyboardThroughClicks)
