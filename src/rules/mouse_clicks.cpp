@@ -1,10 +1,60 @@
 #include "rules/mouse_clicks.h"
 
-namespace yacht {
+#include "engine/key_codes.h"
+#include "engine/key_input.h"
 
-void lblSideClick(Yacht&, int) {}
-void diceClick(Yacht&, int) {}
-void YClick(Yacht&, int) {}
-void Label3Click(Yacht&) {}
+namespace yacht {
+namespace {
+
+constexpr char kNoModifier = '0';
+// A click on a category row names the category itself; the choosing step knows it by this mark
+// and puts the cursor on the clicked row instead of moving it.
+constexpr char kRowClick = '9';
+
+}  // namespace
+
+void lblSideClick(Yacht& y, int index)
+{
+    static constexpr int legendKeys[] = {keys::F1, keys::F2, keys::F3,
+                                         keys::F4, keys::F9, keys::F12};
+    if (index < 3 || index > 8) return;
+    postKey(y.game, legendKeys[index - 3], kNoModifier);
+}
+
+void diceClick(Yacht& y, int index)
+{
+    if (index < 0 || index >= kDice) return;
+    postKey(y.game, keys::Digit1 + index, kNoModifier);
+}
+
+void YClick(Yacht& y, int index)
+{
+    Game& g = y.game;
+    if (index >= 1 && index <= kCategories && g.state == EngineState::Choosing) {
+        g.catcursor = static_cast<int16_t>(index);
+        postKey(g, keys::Digit0 + index, kRowClick);
+    } else if (index >= 1 && index <= 6 && g.state == EngineState::Players) {
+        g.numplayers = static_cast<int16_t>(index);
+        postKey(g, keys::Space, kNoModifier);
+    }
+}
+
+void Label3Click(Yacht& y)
+{
+    Game& g = y.game;
+    // The space bar is dropped while a throw is pending, so that it cannot ask for a second
+    // throw before the first is made and announced; the status box behaves the same way.
+    if (g.state == EngineState::Rolling) return;
+    postKey(g, keys::Space, kNoModifier);
+    if (g.state == EngineState::Choosing && g.catcursor >= 1) {
+        postKey(g, keys::Enter, kNoModifier);
+    } else if (g.state == EngineState::Players && g.numplayers >= 1) {
+        // The game starts at once with the first turn of round 1, without the request to press
+        // the space bar that follows a choice made with the keyboard.
+        g.state = EngineState::WaitSpace;
+        g.player = 1;
+        g.round = 1;
+    }
+}
 
 }  // namespace yacht

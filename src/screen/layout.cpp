@@ -1,8 +1,67 @@
 #include "screen/layout.h"
 
-namespace yacht {
+#include <cmath>
 
-void setscreen(Yacht&) {}
-void resizescreen(Board&, float, float) {}
+namespace yacht {
+namespace {
+
+// The properties of a control that the stretching touches, by the kind of control.
+void scaleRect(Rect& r, float xx, float yy)
+{
+    r.top *= yy;
+    r.left *= xx;
+    r.width *= xx;
+    r.height *= yy;
+}
+
+void scaleLabel(Label& l, float xx, float yy)
+{
+    scaleRect(l.rect, xx, yy);
+    l.font.size *= yy;
+}
+
+void scaleLine(Line& l, float xx, float yy)
+{
+    l.x1 *= xx;
+    l.x2 *= xx;
+    l.y1 *= yy;
+    l.y2 *= yy;
+}
+
+bool usableFactor(float f)
+{
+    return std::isfinite(f) && f > 0.0f;
+}
+
+}  // namespace
+
+void resizescreen(Board& b, float xx, float yy)
+{
+    // The window's control order: the dice strip, the status box and the plaque, the sheet with
+    // its rules and frame, then the side panel and its frame.
+    for (Label& die : b.dice) scaleLabel(die, xx, yy);
+    for (Label& hold : b.H) scaleLabel(hold, xx, yy);
+    scaleLabel(b.Label3, xx, yy);
+    scaleRect(b.imgBonus.rect, xx, yy);
+    for (Label& value : b.x) scaleLabel(value, xx, yy);
+    for (Label& caption : b.Y) scaleLabel(caption, xx, yy);
+    for (Line& rule : b.Line1) scaleLine(rule, xx, yy);
+    scaleRect(b.Shape1.rect, xx, yy);
+    for (Label& side : b.lblSide) scaleLabel(side, xx, yy);
+    scaleRect(b.Shape2.rect, xx, yy);
+}
+
+void setscreen(Yacht& y)
+{
+    Toolkit& toolkit = y.ports.toolkit;
+    const Size screen = toolkit.screenSize();
+    const Size window = toolkit.windowOuterSize();
+    const float xx = screen.width / window.width;
+    const float yy = screen.height / window.height;
+    // A headless platform may report no screen; the design then stays as it is rather than
+    // collapsing to nothing or growing without bound.
+    if (!usableFactor(xx) || !usableFactor(yy)) return;
+    resizescreen(y.board, xx, yy);
+}
 
 }  // namespace yacht

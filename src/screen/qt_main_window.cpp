@@ -5,22 +5,32 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMessageBox>
+#include <QMouseEvent>
 #include <QScreen>
 
 #include "engine/key_input.h"
 #include "engine/tick.h"
 #include "rules/mouse_clicks.h"
+#include "screen/qt_frame_overlay.h"
 #include "screen/qt_key_map.h"
 
 namespace yacht {
 namespace {
+
+constexpr double kTwipsPerInch = 1440.0;
+
+// The frame a window of the design has round its client area: a border of 4 pixels on each
+// side and a title bar of 23 pixels, at 96 dots per inch, in twips.
+constexpr float kFrameWidth = 8 * 15.0f;
+constexpr float kFrameHeight = 31 * 15.0f;
 
 QColor qcolor(Rgb c)
 {
     return QColor(c.r, c.g, c.b);
 }
 
-// Arial where installed, else the metric-compatible Liberation Sans.
+// Arial where installed, else the metric-compatible Liberation Sans, so text keeps the width
+// the cells were designed for.
 QString fontFamily()
 {
     static const QString family = [] {
@@ -32,49 +42,88 @@ QString fontFamily()
     return family;
 }
 
+// Captions stand at the top of their cell, aligned left, centred or right.
 Qt::Alignment qalign(Align a)
 {
     switch (a) {
-    case Align::Center: return Qt::AlignCenter;
-    case Align::Right: return Qt::AlignRight | Qt::AlignVCenter;
-    default: return Qt::AlignLeft | Qt::AlignVCenter;
+    case Align::Center: return Qt::AlignHCenter | Qt::AlignTop;
+    case Align::Right: return Qt::AlignRight | Qt::AlignTop;
+    default: return Qt::AlignLeft | Qt::AlignTop;
     }
+}
+
+bool sameFont(const Font& a, const Font& b)
+{
+    return a.size == b.size && a.bold == b.bold && a.italic == b.italic;
+}
+
+const QScreen* screenOf(const QWidget* w)
+{
+    const QScreen* s = w->screen();
+    return s ? s : QGuiApplication::primaryScreen();
 }
 
 }  // namespace
 
 MainWindow::MainWindow()
 {
-    setWindowTitle(QString());
+    // The title bar stays blank, as designed. Qt puts the program's name into an empty title,
+    // so the title is a single blank; screen readers still learn the window's name.
+    setWindowTitle(QStringLiteral(" "));
+    setAccessibleName("Yacht");
     setFocusPolicy(Qt::StrongFocus);
     setAutoFillBackground(true);
+    // Where no window manager maximises the window, it still covers the screen.
+    if (const QScreen* s = screenOf(this)) setGeometry(s->availableGeometry());
 
-    // Created beneath-first, so the panels lie under what sits on them.
-    Y_[0] = makeLabel();
-    x_[0] = makeLabel();
-    for (int i = 4; i >= 0; --i) hold_[i] = makeLabel();
-    for (int i = 4; i >= 0; --i) dice_[i] = makeLabel();
-    status_ = makeLabel();
-    for (int r = 1; r <= 13; ++r) Y_[r] = makeLabel();
-    for (int r = 1; r <= 13; ++r) x_[r] = makeLabel();
-    side_[0] = makeLabel();
-    for (int i : {5, 4, 8, 2, 1, 3, 7}) side_[i] = makeLabel();
-    bonus_ = makeLabel();
-    side_[6] = makeLabel();
-    x_[14] = makeLabel();
-    Y_[14] = makeLabel();
+    // Widgets are created beneath-first: the two background panels lie under what sits on them,
+    // and the rules and frames are drawn over the cells.
+    makeLabel(Y_[0]);
+    makeLabel(x_[0]);
+    for (LabelCell& hold : hold_) makeLabel(hold);
+    for (LabelCell& die : dice_) makeLabel(die);
+    makeLabel(status_);
+    for (int r = 1; r <= 13; ++r) makeLabel(Y_[r]);
+    for (int r = 1; r <= 13; ++r) makeLabel(x_[r]);
+    makeLabel(side_[0]);
+    for (int i : {5, 4, 8, 2, 1, 3, 7}) makeLabel(side_[i]);
+
+    bonus_ = new QLabel(this);
+    bonus_->setFocusPolicy(Qt::NoFocus);
+    bonus_->setScaledContents(true);
+    bonus_->setAccessibleName("+35 Bonus");
+    const QPixmap plaque(":/IMAGE/BONUS");
+    if (plaque.isNull()) {
+        bonus_->setText("+35 Bonus");
+        bonus_->setAlignment(Qt::AlignCenter);
+    } else {
+        bonus_->setPixmap(plaque);
+    }
+    bonus_->hide();
+
+    sheetFrame_ = new FrameOverlay(this);
+    panelFrame_ = new FrameOverlay(this);
+    makeLabel(side_[6]);
+    makeLabel(x_[14]);
+    makeLabel(Y_[14]);
 
     engine_.setInterval(100);
     engine_.setTimerType(Qt::CoarseTimer);
     connect(&engine_, &QTimer::timeout, this, &MainWindow::runTick);
 }
 
-QLabel* MainWindow::makeLabel()
+QLabel* MainWindow::makeLabel(LabelCell& cell)
 {
     auto* label = new QLabel(this);
+    label->setTextFormat(Qt::PlainText);
+    label->setWordWrap(true);
+    label->setIndent(0);
+    label->setMargin(0);
     label->setAutoFillBackground(false);
     label->setFocusPolicy(Qt::NoFocus);
     label->installEventFilter(this);
+    cell.widget = label;
+    cell.drawn = false;
     return label;
 }
 
@@ -89,69 +138,115 @@ void MainWindow::startEngine()
     engine_.start();
 }
 
-double MainWindow::twipsToPixels(float twips) const
+QPoint MainWindow::pixels(float xTwips, float yTwips) const
 {
-    const QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen();
-    const double dpi = s ? s->logicalDotsPerInchY() : 96.0;
-    return twips * dpi / 1440.0;
+    return QPoint(qRound(xTwips * pixelsPerTwipX_), qRound(yTwips * pixelsPerTwipY_));
+}
+
+// Both edges are rounded, not the size, so cells that meet in the design meet on screen and a
+// rule drawn at a cell's edge stays on it.
+QRect MainWindow::pixels(const Rect& r) const
+{
+    const QPoint topLeft = pixels(r.left, r.top);
+    const QPoint bottomRight = pixels(r.left + r.width, r.top + r.height);
+    return QRect(topLeft, QSize(bottomRight.x() - topLeft.x(), bottomRight.y() - topLeft.y()));
+}
+
+void MainWindow::renderLabel(LabelCell& cell, const Label& l)
+{
+    QLabel* w = cell.widget;
+    Label& was = cell.shown;
+    const bool all = !cell.drawn;
+
+    if (all || geometryStale_ || !(was.rect == l.rect)) w->setGeometry(pixels(l.rect));
+    if (all || was.caption != l.caption) {
+        const QString text = QString::fromStdString(l.caption);
+        w->setText(text);
+        // A screen reader's review of the window reads each caption as the label's name.
+        w->setAccessibleName(text);
+    }
+    if (all || !sameFont(was.font, l.font)) {
+        QFont f(fontFamily());
+        f.setPointSizeF(l.font.size > 0 ? l.font.size : 1.0);
+        f.setBold(l.font.bold);
+        f.setItalic(l.font.italic);
+        w->setFont(f);
+    }
+    if (all || was.align != l.align) w->setAlignment(qalign(l.align));
+    if (all || was.border != l.border) {
+        w->setFrameStyle(l.border ? QFrame::Box | QFrame::Plain : QFrame::NoFrame);
+        w->setLineWidth(1);
+    }
+    if (all || !(was.backcolor == l.backcolor) || !(was.forecolor == l.forecolor)) {
+        QPalette p = w->palette();
+        p.setColor(QPalette::Window, qcolor(l.backcolor));
+        p.setColor(QPalette::WindowText, qcolor(l.forecolor));
+        w->setPalette(p);
+    }
+    if (all || was.backstyle != l.backstyle)
+        w->setAutoFillBackground(l.backstyle == BackStyle::Opaque);
+    if (all || was.visible != l.visible) w->setVisible(l.visible);
+
+    was = l;
+    cell.drawn = true;
+}
+
+void MainWindow::renderFrames(const Board& b)
+{
+    FrameDrawing sheet;
+    for (const Line& l : b.Line1) sheet.rules.emplace_back(pixels(l.x1, l.y1), pixels(l.x2, l.y2));
+    sheet.frames.push_back(pixels(b.Shape1.rect));
+    sheet.frameWidth = b.Shape1.lineWidth;
+    sheetFrame_->setDrawing(sheet);
+
+    FrameDrawing panel;
+    panel.frames.push_back(pixels(b.Shape2.rect));
+    panel.frameWidth = b.Shape2.lineWidth;
+    panelFrame_->setDrawing(panel);
 }
 
 void MainWindow::render()
 {
     if (!game_) return;
     const Board& b = game_->board;
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, qcolor(b.background));
-    setPalette(pal);
 
-    const auto show = [this](QLabel* w, const Label& l) {
-        if (!w) return;
-        const QRect geometry(qRound(twipsToPixels(l.rect.left)), qRound(twipsToPixels(l.rect.top)),
-                             qRound(twipsToPixels(l.rect.width)),
-                             qRound(twipsToPixels(l.rect.height)));
-        if (w->geometry() != geometry) w->setGeometry(geometry);
-        const QString text = QString::fromStdString(l.caption);
-        if (w->text() != text) {
-            w->setText(text);
-            w->setAccessibleName(text);
+    if (const QScreen* s = screenOf(this)) {
+        const double px = s->logicalDotsPerInchX() / kTwipsPerInch;
+        const double py = s->logicalDotsPerInchY() / kTwipsPerInch;
+        if (px != pixelsPerTwipX_ || py != pixelsPerTwipY_) {
+            pixelsPerTwipX_ = px;
+            pixelsPerTwipY_ = py;
+            geometryStale_ = true;
         }
-        QFont f(fontFamily());
-        f.setPointSizeF(l.font.size);
-        f.setBold(l.font.bold);
-        f.setItalic(l.font.italic);
-        if (w->font() != f) w->setFont(f);
-        if (w->alignment() != qalign(l.align)) w->setAlignment(qalign(l.align));
-        const QFrame::Shape frame = l.border ? QFrame::Box : QFrame::NoFrame;
-        if (w->frameShape() != frame) w->setFrameShape(frame);
-        QPalette p = w->palette();
-        p.setColor(QPalette::Window, qcolor(l.backcolor));
-        p.setColor(QPalette::WindowText, qcolor(l.forecolor));
-        if (w->palette() != p) w->setPalette(p);
-        const bool opaque = l.backstyle == BackStyle::Opaque;
-        if (w->autoFillBackground() != opaque) w->setAutoFillBackground(opaque);
-        if (w->isVisibleTo(this) != l.visible) w->setVisible(l.visible);
-    };
+    }
+    if (!(backgroundShown_ == b.background)) {
+        QPalette pal = palette();
+        pal.setColor(QPalette::Window, qcolor(b.background));
+        setPalette(pal);
+        backgroundShown_ = b.background;
+    }
 
     for (int i = 0; i < 5; ++i) {
-        show(dice_[i], b.dice[i]);
-        show(hold_[i], b.H[i]);
+        renderLabel(dice_[i], b.dice[i]);
+        renderLabel(hold_[i], b.H[i]);
     }
-    show(status_, b.Label3);
+    renderLabel(status_, b.Label3);
     for (int r = 0; r < 15; ++r) {
-        show(x_[r], b.x[r]);
-        show(Y_[r], b.Y[r]);
+        renderLabel(x_[r], b.x[r]);
+        renderLabel(Y_[r], b.Y[r]);
     }
-    for (int i = 0; i < 9; ++i) show(side_[i], b.lblSide[i]);
+    for (int i = 0; i < 9; ++i) renderLabel(side_[i], b.lblSide[i]);
 
-    Label plaque;
-    plaque.rect = b.imgBonus.rect;
-    plaque.caption = "+35 Bonus";
-    plaque.visible = b.imgBonus.visible;
-    plaque.backstyle = BackStyle::Opaque;
-    plaque.backcolor = colour::yellow;
-    plaque.align = Align::Center;
-    plaque.font.bold = true;
-    show(bonus_, plaque);
+    if (geometryStale_ || !(bonusRect_ == b.imgBonus.rect)) {
+        bonus_->setGeometry(pixels(b.imgBonus.rect));
+        bonusRect_ = b.imgBonus.rect;
+    }
+    if (bonusShown_ != b.imgBonus.visible) {
+        bonus_->setVisible(b.imgBonus.visible);
+        bonusShown_ = b.imgBonus.visible;
+    }
+    renderFrames(b);
+    geometryStale_ = false;
 }
 
 void MainWindow::greetOnce()
@@ -179,6 +274,7 @@ void MainWindow::keyPressEvent(QKeyEvent* event)
     const int code = gameKeyCode(event->key(), event->modifiers());
     if (code > 0) keydown(*game_, code, gameModifiers(event->modifiers()));
     event->accept();
+    render();
 }
 
 bool MainWindow::event(QEvent* event)
@@ -195,17 +291,27 @@ bool MainWindow::event(QEvent* event)
     return QWidget::event(event);
 }
 
+void MainWindow::click(QObject* watched)
+{
+    for (int i = 0; i < 9; ++i)
+        if (watched == side_[i].widget) return lblSideClick(*game_, i);
+    for (int i = 0; i < 5; ++i)
+        if (watched == dice_[i].widget) return diceClick(*game_, i);
+    for (int r = 0; r < 15; ++r)
+        if (watched == Y_[r].widget) return YClick(*game_, r);
+    if (watched == status_.widget) Label3Click(*game_);
+}
+
 bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 {
-    if (game_ && event->type() == QEvent::MouseButtonPress) {
-        for (int i = 0; i < 9; ++i)
-            if (watched == side_[i]) lblSideClick(*game_, i);
-        for (int i = 0; i < 5; ++i)
-            if (watched == dice_[i]) diceClick(*game_, i);
-        for (int r = 0; r < 15; ++r)
-            if (watched == Y_[r]) YClick(*game_, r);
-        if (watched == status_) Label3Click(*game_);
-        render();
+    // A click is a left button released over the label it was pressed on.
+    if (game_ && !game_->quitting && event->type() == QEvent::MouseButtonRelease) {
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        const auto* widget = static_cast<QWidget*>(watched);
+        if (mouse->button() == Qt::LeftButton && widget->rect().contains(mouse->position().toPoint())) {
+            click(watched);
+            render();
+        }
     }
     return QWidget::eventFilter(watched, event);
 }
@@ -224,6 +330,9 @@ Answer MainWindow::askOkCancel(const std::string& text)
     asking_ = true;
     const int answer = box.exec();
     asking_ = false;
+    // The keys go back to the game, not to whatever the box leaves focused.
+    activateWindow();
+    setFocus();
     return answer == QMessageBox::Ok ? Answer::Ok : Answer::Cancel;
 }
 
@@ -242,17 +351,18 @@ void MainWindow::quitNow()
 
 Size MainWindow::screenSize()
 {
-    const QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen();
-    if (!s) return {8010, 5610};
-    const double perPixel = 1440.0 / s->logicalDotsPerInchY();
-    return {float(s->geometry().width() * perPixel), float(s->geometry().height() * perPixel)};
+    const QScreen* s = screenOf(this);
+    if (!s) return {0, 0};
+    return {float(s->geometry().width() * kTwipsPerInch / s->logicalDotsPerInchX()),
+            float(s->geometry().height() * kTwipsPerInch / s->logicalDotsPerInchY())};
 }
 
 Size MainWindow::windowOuterSize()
 {
-    // The designed client area plus the frame a window has around it (a border of 4 pixels on
-    // each side and a title bar of 23 pixels at 96 dots per inch).
-    return {8010.0f + 120.0f, 5610.0f + 465.0f};
+    // The designed size: the window is measured before it is first shown, while it still has
+    // the client area of the design.
+    const Board design = designBoard();
+    return {design.clientWidth + kFrameWidth, design.clientHeight + kFrameHeight};
 }
 
 }  // namespace yacht

@@ -5,7 +5,6 @@
 #include <QTimer>
 #include <QWidget>
 #include <array>
-#include <functional>
 
 #include "engine/yacht.h"
 #include "screen/toolkit.h"
@@ -13,6 +12,15 @@
 class QLabel;
 
 namespace yacht {
+
+class FrameOverlay;
+
+// One label widget with the board label it last showed, so a render touches only what changed.
+struct LabelCell {
+    QLabel* widget = nullptr;
+    Label shown;
+    bool drawn = false;
+};
 
 class MainWindow : public QWidget, public Toolkit {
     Q_OBJECT
@@ -32,16 +40,19 @@ public:
     Size screenSize() override;
     Size windowOuterSize() override;
 
-    // Draws every control from the board.
+    // Brings the widgets in line with the board, touching only the properties that changed.
     void render();
 
     // The label widget that shows a board label, for tests and accessibility.
-    QLabel* diceLabel(int i) const { return dice_[i]; }
-    QLabel* holdLabel(int i) const { return hold_[i]; }
-    QLabel* statusLabel() const { return status_; }
-    QLabel* sheetValue(int row) const { return x_[row]; }
-    QLabel* sheetCaption(int row) const { return Y_[row]; }
-    QLabel* sideLabel(int i) const { return side_[i]; }
+    QLabel* diceLabel(int i) const { return dice_[i].widget; }
+    QLabel* holdLabel(int i) const { return hold_[i].widget; }
+    QLabel* statusLabel() const { return status_.widget; }
+    QLabel* sheetValue(int row) const { return x_[row].widget; }
+    QLabel* sheetCaption(int row) const { return Y_[row].widget; }
+    QLabel* sideLabel(int i) const { return side_[i].widget; }
+    QLabel* bonusImage() const { return bonus_; }
+    FrameOverlay* sheetFrame() const { return sheetFrame_; }
+    FrameOverlay* panelFrame() const { return panelFrame_; }
 
     // One engine tick, never re-entered (synchronous speech and the question box run local loops).
     void runTick();
@@ -55,22 +66,34 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    QLabel* makeLabel();
+    QLabel* makeLabel(LabelCell& cell);
+    void renderLabel(LabelCell& cell, const Label& label);
+    void renderFrames(const Board& board);
+    void click(QObject* watched);
     void greetOnce();
-    double twipsToPixels(float twips) const;
+    QRect pixels(const Rect& twips) const;
+    QPoint pixels(float xTwips, float yTwips) const;
 
     Yacht* game_ = nullptr;
     QTimer engine_;
     bool inTick_ = false;
     bool greeted_ = false;
     bool asking_ = false;
-    std::array<QLabel*, 5> dice_{};
-    std::array<QLabel*, 5> hold_{};
-    QLabel* status_ = nullptr;
-    std::array<QLabel*, 15> x_{};
-    std::array<QLabel*, 15> Y_{};
-    std::array<QLabel*, 9> side_{};
+    double pixelsPerTwipX_ = 96.0 / 1440.0;
+    double pixelsPerTwipY_ = 96.0 / 1440.0;
+    bool geometryStale_ = true;
+    bool bonusShown_ = false;
+    Rect bonusRect_;
+    Rgb backgroundShown_{1, 2, 3};
+    std::array<LabelCell, 5> dice_{};
+    std::array<LabelCell, 5> hold_{};
+    LabelCell status_;
+    std::array<LabelCell, 15> x_{};
+    std::array<LabelCell, 15> Y_{};
+    std::array<LabelCell, 9> side_{};
     QLabel* bonus_ = nullptr;
+    FrameOverlay* sheetFrame_ = nullptr;
+    FrameOverlay* panelFrame_ = nullptr;
 };
 
 }  // namespace yacht

@@ -1,0 +1,76 @@
+// The cost of bringing the real window in line with the board, as after every tick, key and
+// click: nothing changed, one caption changed, and a caption changed and painted.
+
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QLabel>
+
+#include "screen/qt_main_window.h"
+#include "support/fakes.h"
+
+namespace {
+
+using namespace yacht;
+
+// The real window as the game's toolkit, with fakes for everything else.
+struct WindowGame {
+    test::FakeVoice voice;
+    test::FakeSound sound;
+    test::FakeResources resources;
+    test::FakeStore store;
+    test::FakeDrive drive;
+    test::ScriptedRandom random;
+    MainWindow window;
+    Yacht y{Ports{voice, sound, resources, store, drive, window, random}};
+    WindowGame()
+    {
+        window.attach(y);
+        window.show();
+        QApplication::processEvents();
+    }
+};
+
+void RenderUnchangedBoard(benchmark::State& state)
+{
+    WindowGame g;
+    for (auto _ : state) g.window.render();
+}
+BENCHMARK(RenderUnchangedBoard);
+
+void RenderOneChangedCaption(benchmark::State& state)
+{
+    WindowGame g;
+    int n = 0;
+    for (auto _ : state) {
+        g.y.board.Label3.caption = (++n % 2) ? "Second roll" : "Third roll";
+        g.window.render();
+    }
+}
+BENCHMARK(RenderOneChangedCaption);
+
+void RenderAndPaintAChangedDieAndRow(benchmark::State& state)
+{
+    WindowGame g;
+    int n = 0;
+    for (auto _ : state) {
+        ++n;
+        g.y.board.dice[n % 5].caption = std::to_string(n % 6 + 1);
+        g.y.board.Y[n % 13 + 1].backstyle = (n % 2) ? BackStyle::Opaque : BackStyle::Transparent;
+        g.window.render();
+        QApplication::processEvents();
+    }
+}
+BENCHMARK(RenderAndPaintAChangedDieAndRow);
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

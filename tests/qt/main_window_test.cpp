@@ -1,0 +1,306 @@
+#include <gtest/gtest.h>
+
+#include <QAccessible>
+#include <QApplication>
+#include <QImage>
+#include <QLabel>
+#include <QMessageBox>
+#include <QScreen>
+#include <QTest>
+#include <QTimer>
+
+#include "engine/key_codes.h"
+#include "screen/layout.h"
+#include "screen/qt_frame_overlay.h"
+#include "screen/qt_main_window.h"
+#include "support/fakes.h"
+
+namespace yacht {
+namespace {
+
+// The real window as the game's toolkit, with fakes for speech, sound and storage.
+struct WindowGame {
+    test::FakeVoice voice;
+    test::FakeSound sound;
+    test::FakeResources resources;
+    test::FakeStore store;
+    test::FakeDrive drive;
+    test::ScriptedRandom random;
+    MainWindow window;
+    Yacht y{Ports{voice, sound, resources, store, drive, window, random}};
+
+    WindowGame() { window.attach(y); }
+    Game& game() { return y.game; }
+    void show()
+    {
+        window.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    }
+    // The window as it is on screen.
+    QImage picture()
+    {
+        window.render();
+        return window.grab().toImage();
+    }
+};
+
+std::string key(int code, char modifier = '0')
+{
+    return std::string(1, static_cast<char>(code)) + modifier;
+}
+
+QPoint pixel(float xTwips, float yTwips)
+{
+    return QPoint(qRound(xTwips / 15.0f), qRound(yTwips / 15.0f));
+}
+
+QColor rgb(Rgb c)
+{
+    return QColor(c.r, c.g, c.b);
+}
+
+void click(QWidget* w)
+{
+    QTest::mouseClick(w, Qt::LeftButton);
+}
+
+TEST(WindowClicks, LegendsAndDicePostTheirKeysAndTheTickTakesThem)
+{
+    WindowGame g;
+    const int legendKeys[] = {keys::F1, keys::F2, keys::F3, keys::F4, keys::F9, keys::F12};
+    for (int i = 3; i <= 7; ++i) {  // F12 would end the program
+        g.game().keybuf.clear();
+        click(g.window.sideLabel(i));
+        EXPECT_EQ(g.game().keybuf, key(legendKeys[i - 3])) << i;
+    }
+    for (int i = 0; i <= 2; ++i) {
+        g.game().keybuf.clear();
+        click(g.window.sideLabel(i));
+        EXPECT_EQ(g.game().keybuf, "") << i;
+    }
+    for (int i = 0; i < 5; ++i) {
+        g.game().state = EngineState::Rolled;
+        g.game().saybuf = "\tsomething not yet said";
+        click(g.window.diceLabel(i));
+        EXPECT_EQ(g.game().keybuf, key('1' + i)) << i;
+        g.window.runTick();
+        // Taking the key drops whatever was queued and not yet handed to the voice.
+        EXPECT_EQ(g.game().keybuf, "") << i;
+        EXPECT_EQ(g.game().saybuf.find("not yet said"), std::string::npos) << i;
+    }
+}
+
+TEST(WindowClicks, SheetRowPicksTheCategoryAndTheStatusBoxScoresIt)
+{
+    WindowGame g;
+    g.game().state = EngineState::Choosing;
+    click(g.window.sheetCaption(9));
+    EXPECT_EQ(g.game().catcursor, 9);
+    EXPECT_EQ(g.game().keybuf, key('0' + 9, '9'));
+    click(g.window.statusLabel());
+    EXPECT_EQ(g.game().keybuf, key(keys::Enter));
+    // The value cells, the subtotal row and the sheet's background pick nothing.
+    g.game().keybuf.clear();
+    for (QLabel* cell : {g.window.sheetValue(4), g.window.sheetCaption(14), g.window.sheetCaption(0)})
+        click(cell);
+    EXPECT_EQ(g.game().keybuf, "");
+    EXPECT_EQ(g.game().catcursor, 9);
+}
+
+TEST(WindowClicks, PlayerRowAndStatusBoxStartTheGame)
+{
+    WindowGame g;
+    g.game().state = EngineState::Players;
+    click(g.window.sheetCaption(2));
+    EXPECT_EQ(g.game().numplayers, 2);
+    EXPECT_EQ(g.game().keybuf, key(keys::Space));
+    click(g.window.statusLabel());
+    EXPECT_EQ(g.game().state, EngineState::WaitSpace);
+    EXPECT_EQ(g.game().player, 1);
+    EXPECT_EQ(g.game().round, 1);
+    EXPECT_EQ(g.game().keybuf, key(keys::Space));
+}
+
+TEST(WindowClicks, StatusBoxIsIgnoredWhileAThrowIsPending)
+{
+    WindowGame g;
+    g.game().state = EngineState::Rolling;
+    click(g.window.statusLabel());
+    EXPECT_EQ(g.game().keybuf, "");
+}
+
+TEST(WindowClicks, ClickOnTheRulesAndFramesReachesTheCellBeneath)
+{
+    WindowGame g;
+    g.show();
+    g.game().state = EngineState::Choosing;
+    QWindow* handle = g.window.windowHandle();
+    // Next to the vertical rule in row 5 (the rule itself lies on the value cell), on the sheet frame over row 1, and within the panel frame.
+    const Board& b = g.y.board;
+    QTest::mouseClick(handle, Qt::LeftButton, {}, pixel(b.Line1[13].x1 - 15, b.Y[5].rect.top + 120));
+    EXPECT_EQ(g.game().catcursor, 5);
+    QTest::mouseClick(handle, Qt::LeftButton, {}, pixel(b.Shape1.rect.left + 20, b.Y[1].rect.top + 120));
+    EXPECT_EQ(g.game().catcursor, 1);
+    QTest::mouseClick(handle, Qt::LeftButton, {}, pixel(6000 + 800, 3240 + 120));
+    EXPECT_EQ(g.game().keybuf, key(keys::F1));
+}
+
+TEST(WindowDrawing, RulesAndFramesLieOverTheCellsAndPanelsBeneath)
+{
+    WindowGame g;
+    g.show();
+    Board& b = g.y.board;
+    b.Y[3].backstyle = BackStyle::Opaque;  // the row under the cursor
+    b.dice[1].backcolor = colour::red;     // the die under the cursor
+    const QImage img = g.picture();
+    const auto at = [&](float x, float y) { return img.pixelColor(pixel(x, y)); };
+    const QColor ink = g.window.palette().color(QPalette::WindowText);
+
+    EXPECT_EQ(at(30, 30), rgb(colour::green));
+    // The vertical rule crosses the highlighted row; the highlight shows beside it.
+    EXPECT_EQ(at(b.Line1[13].x1, b.Y[3].rect.top + 120), ink);
+    EXPECT_EQ(at(b.Line1[13].x1 - 100, b.Y[3].rect.top + 120), rgb(colour::highlight));
+    EXPECT_EQ(at(b.Line1[13].x1 - 100, b.Y[8].rect.top + 120), rgb(colour::cream));
+    // The rule under row 3 is drawn over the highlighted row.
+    EXPECT_EQ(at(1200, b.Line1[2].y1), ink);
+    // Both frames, on the cells they surround.
+    EXPECT_EQ(at(b.Shape1.rect.left + 15, 4000), ink);
+    EXPECT_EQ(at(b.Shape2.rect.left + b.Shape2.rect.width - 15, 4000), ink);
+    // The side panel's background beneath its legends, the legend cells, the red die.
+    EXPECT_EQ(at(5940, 4000), rgb(colour::cream));
+    EXPECT_EQ(at(7650, 3240 + 60), rgb(colour::peach));
+    EXPECT_EQ(at(960 + 1320 + 60, 360 + 800), rgb(colour::red));
+    EXPECT_EQ(at(960 + 60, 360 + 800), rgb(colour::white));
+}
+
+TEST(WindowDrawing, BonusPlaqueShowsTheEmbeddedPictureWithTheGreenRoundItsCorners)
+{
+    const QImage plaque(":/IMAGE/BONUS");
+    ASSERT_FALSE(plaque.isNull());
+    EXPECT_EQ(plaque.size(), QSize(416, 154));
+    EXPECT_LE(plaque.colorCount(), 4);
+
+    WindowGame g;
+    g.show();
+    Board& b = g.y.board;
+    const QPoint corner = pixel(b.imgBonus.rect.left, b.imgBonus.rect.top);
+    const QPoint middle = pixel(b.imgBonus.rect.left + 200, b.imgBonus.rect.top + 60);
+    EXPECT_EQ(g.picture().pixelColor(middle), rgb(colour::green));
+    b.imgBonus.visible = true;
+    const QImage shown = g.picture();
+    EXPECT_EQ(shown.pixelColor(corner), rgb(colour::green));
+    const QColor yellowish = shown.pixelColor(middle);
+    EXPECT_GT(yellowish.red(), 200);
+    EXPECT_GT(yellowish.green(), 200);
+    EXPECT_LT(yellowish.blue(), 60);
+}
+
+TEST(WindowLayout, ScalingToTheScreenMovesEveryCellAndKeepsTheRuleOnTheValueCells)
+{
+    WindowGame g;
+    setscreen(g.y);
+    g.window.render();
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const double yy = g.window.screenSize().height / g.window.windowOuterSize().height;
+    const double xx = g.window.screenSize().width / g.window.windowOuterSize().width;
+    const double dpi = screen->logicalDotsPerInchX();
+    ASSERT_GT(xx, 1.01);  // the offscreen screen is larger than the design
+
+    const QRect die = g.window.diceLabel(0)->geometry();
+    EXPECT_EQ(die.left(), qRound(960 * xx * dpi / 1440));
+    EXPECT_NEAR(die.width(), 855 * xx * dpi / 1440, 1.0);
+    EXPECT_NEAR(g.window.diceLabel(0)->font().pointSizeF(), 36 * yy, 0.01);
+    const QLine rule = g.window.sheetFrame()->drawing().rules.at(13);
+    for (int r = 1; r <= 14; ++r) EXPECT_EQ(rule.x1(), g.window.sheetValue(r)->geometry().left()) << r;
+}
+
+TEST(WindowAccessibility, EveryLabelIsNamedByItsCaption)
+{
+    WindowGame g;
+    Board& b = g.y.board;
+    b.dice[2].caption = "5";
+    b.H[2].caption = "HOLD";
+    b.Label3.caption = "Select category";
+    b.Y[4].caption = "  Fours";
+    b.x[4].caption = "12";
+    g.window.render();
+    const auto name = [](QWidget* w) {
+        return QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name).toStdString();
+    };
+    EXPECT_EQ(name(g.window.diceLabel(2)), "5");
+    EXPECT_EQ(name(g.window.holdLabel(2)), "HOLD");
+    EXPECT_EQ(name(g.window.statusLabel()), "Select category");
+    EXPECT_EQ(name(g.window.sheetCaption(4)), "  Fours");
+    EXPECT_EQ(name(g.window.sheetValue(4)), "12");
+    EXPECT_EQ(name(g.window.sideLabel(8)), "  F12: Exit");
+    EXPECT_EQ(name(g.window.bonusImage()), "+35 Bonus");
+    EXPECT_EQ(g.window.sheetCaption(4)->text().toStdString(), "  Fours");
+    // The title bar is blank, yet the window has a name to announce.
+    EXPECT_TRUE(g.window.windowTitle().trimmed().isEmpty());
+    EXPECT_EQ(name(&g.window), "Yacht");
+}
+
+TEST(WindowFocus, TheWindowKeepsTheKeyboardThroughClicks)
+{
+    WindowGame g;
+    g.show();
+    g.window.activateWindow();
+    g.window.setFocus();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&g.window));
+    click(g.window.diceLabel(3));
+    click(g.window.sheetCaption(2));
+    EXPECT_EQ(QApplication::focusWidget(), &g.window);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F4);
+    EXPECT_EQ(g.game().keybuf, key(keys::F4));
+}
+
+// Counts the paint events of a widget.
+struct PaintCounter : QObject {
+    int paints = 0;
+    bool eventFilter(QObject*, QEvent* e) override
+    {
+        if (e->type() == QEvent::Paint) ++paints;
+        return false;
+    }
+};
+
+TEST(WindowRendering, UnchangedBoardRepaintsNothingAndAChangedCaptionOnlyItsCell)
+{
+    WindowGame g;
+    g.show();
+    QApplication::processEvents();
+    PaintCounter status, die;
+    g.window.statusLabel()->installEventFilter(&status);
+    g.window.diceLabel(0)->installEventFilter(&die);
+    for (int i = 0; i < 5; ++i) g.window.render();
+    QApplication::processEvents();
+    EXPECT_EQ(status.paints, 0);
+    EXPECT_EQ(die.paints, 0);
+    g.y.board.Label3.caption = "Third roll";
+    g.window.render();
+    QApplication::processEvents();
+    EXPECT_GE(status.paints, 1);
+    EXPECT_EQ(die.paints, 0);
+}
+
+TEST(WindowQuestion, EscapeCancelsEnterConfirmsAndTicksWaitMeanwhile)
+{
+    WindowGame g;
+    g.show();
+    int ticksDuringQuestion = 0;
+    QObject::connect(&g.window, &MainWindow::ticked, [&] { ++ticksDuringQuestion; });
+    for (const auto& [key, expected] : {std::pair{Qt::Key_Escape, Answer::Cancel},
+                                        std::pair{Qt::Key_Return, Answer::Ok}}) {
+        QTimer::singleShot(0, [&, key = key] {
+            g.window.runTick();
+            QWidget* box = QApplication::activeModalWidget();
+            ASSERT_NE(box, nullptr);
+            QTest::keyClick(box, key);
+        });
+        EXPECT_EQ(g.window.askOkCancel("Start new game?"), expected);
+    }
+    EXPECT_EQ(ticksDuringQuestion, 0);
+}
+
+}  // namespace
+}  // namespace yacht
