@@ -32,16 +32,6 @@ inline void openTurn(FakeGame& f)
 {
     waitForTurn(f);
     f.press(keys::Space);
-    Game& g = f.y.game;
-    if (g.state == EngineState::WaitSpace) {
-        // A build without the turn-flow step: open the turn the way that step does.
-        g.saybuf = "\tround 1 first roll";
-        getcard(f.y);
-        g.saybuf += "\trolldice";
-        g.state = EngineState::Rolling;
-        g.roll = 1;
-        f.tick();
-    }
 }
 
 // Ticks without keys until the queue has been handed out and no throw is pending; returns every

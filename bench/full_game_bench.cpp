@@ -1,0 +1,59 @@
+// Engine-only full games: one player, thirteen rounds, every throw and score through the tick.
+
+#include <benchmark/benchmark.h>
+
+#include "engine/key_codes.h"
+#include "engine/key_input.h"
+#include "engine/std_random.h"
+#include "engine/tick.h"
+#include "support/fakes.h"
+
+namespace {
+
+using namespace yacht;
+
+// Plays one game to its end: throws three times, then scores the first free category.
+void playOneGame(Yacht& y)
+{
+    const auto press = [&](int code) {
+        keydown(y, code, 0);
+        tick(y);
+    };
+    press(keys::F9);
+    press(keys::Enter);
+    for (int guard = 0; guard < 2000; ++guard) {
+        tick(y);
+        const Game& g = y.game;
+        switch (g.state) {
+        case EngineState::WaitSpace:
+        case EngineState::Rolled: press(keys::Space); break;
+        case EngineState::Choosing:
+            press(keys::Down);
+            if (y.board.x[y.game.catcursor].caption.empty()) press(keys::Enter);
+            break;
+        case EngineState::Idle: return;
+        default: break;
+        }
+    }
+}
+
+void FullGame(benchmark::State& state)
+{
+    test::FakeVoice voice;
+    test::FakeSound sound;
+    test::FakeResources resources;
+    test::FakeStore store;
+    test::FakeDrive drive;
+    test::FakeToolkit toolkit;
+    StdRandom random(42);
+    Yacht y(Ports{voice, sound, resources, store, drive, toolkit, random});
+    for (auto _ : state) {
+        playOneGame(y);
+        if (y.game.state != EngineState::Idle) state.SkipWithError("the game did not end");
+        voice.spoken.clear();
+        sound.played.clear();
+    }
+}
+BENCHMARK(FullGame)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
