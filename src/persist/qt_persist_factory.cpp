@@ -3,43 +3,24 @@
 #include <QCoreApplication>
 #include <QDir>
 
+#include "persist/qt_settings_store.h"
+#include "persist/sysfs_drive.h"
+
 namespace yacht {
-namespace {
-
-class NoStore : public SettingsStore {
-public:
-    std::string get(const std::string&, const std::string&, const std::string&,
-                    const std::string& fallback) override
-    {
-        return fallback;
-    }
-    bool set(const std::string&, const std::string&, const std::string&,
-             const std::string&) override
-    {
-        return false;
-    }
-};
-
-class NoDrive : public DriveInfo {
-public:
-    std::string busType(const std::string&) override { return {}; }
-    DriveType driveType(const std::string&) override { return DriveType::Unknown; }
-};
-
-}  // namespace
 
 std::unique_ptr<SettingsStore> makeSettingsStore()
 {
-    return std::make_unique<NoStore>();
+    return std::make_unique<QtSettingsStore>();
 }
 
 std::unique_ptr<DriveInfo> makeDriveInfo()
 {
-    return std::make_unique<NoDrive>();
+    return std::make_unique<SysfsDriveInfo>("/");
 }
 
 std::string temporaryFilesDirectory()
 {
+    // QDir::tempPath honours TMPDIR, so a test or a player can point the saved game elsewhere.
     QString dir = QDir::tempPath();
     if (!dir.endsWith('/')) dir += '/';
     return dir.toStdString();

@@ -1,8 +1,134 @@
 #include "persist/saved_game.h"
 
-namespace yacht {
+#include "persist/file_io.h"
+#include "persist/saved_game_format.h"
+#include "rules/dice_announcement.h"
+#include "screen/score_sheet.h"
 
-void savegame(Yacht&) {}
-void resumegame(Yacht&) {}
+namespace yacht {
+namespace {
+
+// A saved game of eight players is under 2 KB; a longer file is read only this far.
+constexpr std::size_t kReadBound = 64 * 1024;
+
+const char* const kResuming =
+    "Resuming an unfinished game, press function key F 9 if you prefer to start a new game. ";
+const char* const kWelcomeBack =
+    "Yacht, from Tevrin Software. Resuming an unfinished game. "
+    " Press the space bar to continue or press function key F 9 if you prefer to start a new game. ";
+
+// Puts the values read into the game and onto the board, as far as the file went.
+void load(Yacht& y, const SavedGame& s)
+{
+    using namespace savedline;
+    Game& g = y.game;
+    if (s.has(numplayers)) g.numplayers = s.numplayers;
+    if (s.has(player)) g.player = s.player;
+    if (s.has(round)) g.round = s.round;
+    if (s.has(state)) g.state = static_cast<EngineState>(s.state);
+    if (s.has(roll)) g.roll = s.roll;
+    for (int i = 0; i < kDice; ++i) {
+        if (s.has(die(i))) y.board.dice[i].caption = s.dice[i];
+        if (s.has(held(i))) {
+            g.held[i] = s.held[i];
+            y.board.H[i].caption = s.held[i] == 1 ? "HOLD" : "";
+        }
+    }
+    const int n = s.numplayers;
+    for (int r = 0; r <= kBonusRow; ++r)
+        for (int p = 1; p <= n; ++p)
+            if (s.has(score(r, p, n))) g.scores[r][p] = s.scores[r][p];
+    for (int c = 1; c <= kCategories; ++c)
+        if (s.has(catvalue(c, n))) g.catvalue[c] = s.catvalue[c];
+}
+
+// The dice are cleared for the next turn, as the end of a turn does before the turn passes.
+void cleardice(Yacht& y)
+{
+    for (int i = 0; i < kDice; ++i) {
+        y.game.held[i] = 0;
+        y.board.H[i].caption.clear();
+        y.board.dice[i].caption.assign(1, '?');
+    }
+}
+
+// Passes a finished turn on to the next player, or ends the game after the thirteenth round.
+void passturn(Yacht& y)
+{
+    Game& g = y.game;
+    cleardice(y);
+    g.state = EngineState::WaitSpace;
+    if (++g.player > g.numplayers) {
+        g.player = 1;
+        ++g.round;
+    }
+    if (g.round > 13) g.state = EngineState::Idle;
+}
+
+bool anyDieToThrow(const Board& board)
+{
+    for (const Label& die : board.dice)
+        if (die.caption == "?") return true;
+    return false;
+}
+
+// Tells the player where the game stands: the round, the player, the throw, and the dice.
+void announceturn(Yacht& y)
+{
+    Game& g = y.game;
+    getcard(y);
+    g.saybuf += '\t';
+    g.saybuf += kResuming;
+    g.saybuf += "\tround " + decimal(g.round);
+    if (g.numplayers > 1) g.saybuf += ", player " + decimal(g.player);
+    if (g.roll == 1) g.saybuf += " first roll";
+    if (g.roll == 2) g.saybuf += " second roll";
+    if (g.roll == 3) g.saybuf += " final roll";
+    // Dice still to be thrown get the rolling sound; thrown dice are read out.
+    if (anyDieToThrow(y.board))
+        g.saybuf += "\trolldice";
+    else
+        saydice(y);
+}
+
+// Moves the loaded game into the state it continues in.
+void adjuststate(Yacht& y)
+{
+    Game& g = y.game;
+    if (g.state == EngineState::Players) {
+        g.state = EngineState::Idle;
+    } else if (g.state == EngineState::TurnEnd && (g.roll == 0 || g.player == 0)) {
+        // A turn was scored, or the players were just chosen: the next turn waits for the space bar.
+        passturn(y);
+    } else if (g.state != EngineState::Idle) {
+        announceturn(y);
+    }
+}
+
+}  // namespace
+
+std::string savedGamePath(const Game& game)
+{
+    return game.tempdir + kSavedGameName;
+}
+
+void savegame(Yacht& y)
+{
+    // Without a temporary-files directory there is no place for the game; it is not saved.
+    if (y.game.tempdir.empty()) return;
+    replaceFile(savedGamePath(y.game), savedGameText(y.game, y.board));
+}
+
+void resumegame(Yacht& y)
+{
+    if (y.game.tempdir.empty()) return;
+    const auto file = readFilePrefix(savedGamePath(y.game), kReadBound);
+    if (!file) return;
+    SavedGame saved;
+    if (!parseSavedGame(file->bytes, file->cut, saved)) return;
+    load(y, saved);
+    if (saved.complete()) adjuststate(y);
+    if (y.game.state == EngineState::WaitSpace) y.game.saybuf = kWelcomeBack;
+}
 
 }  // namespace yacht

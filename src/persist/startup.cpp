@@ -1,5 +1,6 @@
 #include "persist/startup.h"
 
+#include "persist/settings.h"
 #include "screen/layout.h"
 
 namespace yacht {
@@ -11,14 +12,18 @@ uint64_t diceSeed(const StartupContext& context)
 
 void startup(Yacht& y, const StartupContext& context)
 {
+    // The one voice, at normal rate and full volume, the first installed voice, and later speech
+    // queued after what is being said.
     Voice& voice = y.ports.voice;
     voice.setRate(0);
     voice.setVolume(100);
     voice.selectVoice(0);
     voice.setPriorityOver();
 
+    // The engine's 100 ms timer is started by the window before this runs; its first tick comes
+    // only after start-up, since both run on the one thread.
     setscreen(y);
-    // The dice source is seeded by its owner from diceSeed(); the game draws from it from here on.
+    // The dice source has been seeded by its owner from diceSeed(); the game draws from it now.
     y.game.helppage = 0;
     y.game.tempdir = context.tempdir;
     y.programdir = context.programdir;
@@ -27,9 +32,9 @@ void startup(Yacht& y, const StartupContext& context)
     y.board.lblSide[2].caption.clear();
     y.board.Label3.visible = true;
 
-    y.game.usbdrive.clear();
-    y.game.voiceindex = 0;
-    y.game.speedindex = 2;
+    findsettingsplace(y);
+    readsettings(y);
+    applysettings(y);
 
     y.game.state = EngineState::Startup;
 }

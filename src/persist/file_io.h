@@ -1,0 +1,33 @@
+#pragma once
+// Whole-file reading with a size bound, and replacing a file so that a crash never leaves it
+// half written.
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace yacht {
+
+// What was read from a file: at most the bound, and whether the file held more than that.
+struct FilePrefix {
+    std::string bytes;
+    bool cut = false;  // the file is longer than the bound; only its beginning is in bytes
+};
+
+// The first `bound` bytes of a file, or nothing when it does not exist or cannot be read.
+std::optional<FilePrefix> readFilePrefix(const std::string& path, std::size_t bound);
+
+// Writes the contents to a new file beside `path`, flushes it to the disk and renames it over
+// `path`. On any failure the new file is removed, `path` is left as it was, and false is returned.
+bool replaceFile(const std::string& path, const std::string& contents);
+
+// Creates the file empty when it does not exist; false when it cannot be opened for writing.
+bool touchFile(const std::string& path);
+
+// The lines of a text, each without its CR LF (or bare LF) ending. A last line without an
+// ending counts; the empty text after a final line ending does not.
+// At most maxLines lines are returned.
+std::vector<std::string> splitLines(const std::string& text, std::size_t maxLines);
+
+}  // namespace yacht

@@ -1,0 +1,48 @@
+#include "persist/settings_file.h"
+
+#include "engine/game_state.h"
+#include "persist/file_io.h"
+
+namespace yacht {
+namespace {
+
+// A settings file holds two short lines; anything past this is not a settings file of ours and
+// is read only this far.
+constexpr std::size_t kReadBound = 64 * 1024;
+constexpr std::size_t kLineBound = 4096;
+
+}  // namespace
+
+std::optional<SettingsTexts> readSettingsFile(const std::string& path)
+{
+    if (!touchFile(path)) return std::nullopt;
+    const auto prefix = readFilePrefix(path, kReadBound);
+    if (!prefix) return std::nullopt;
+
+    SettingsTexts texts;
+    for (const std::string& line : splitLines(prefix->bytes, kLineBound)) {
+        const auto tab = line.find('\t');
+        if (tab == std::string::npos) continue;
+        const std::string key = line.substr(0, tab);
+        const auto end = line.find('\t', tab + 1);
+        std::string value = line.substr(tab + 1, end == std::string::npos ? std::string::npos
+                                                                          : end - tab - 1);
+        if (key == "Voice")
+            texts.voice = std::move(value);
+        else if (key == "Speed")
+            texts.speed = std::move(value);
+    }
+    return texts;
+}
+
+std::string settingsFileText(int voiceindex, int speedindex)
+{
+    return "Voice\t" + decimal(voiceindex) + "\r\nSpeed\t" + decimal(speedindex) + "\r\n";
+}
+
+bool writeSettingsFile(const std::string& path, int voiceindex, int speedindex)
+{
+    return replaceFile(path, settingsFileText(voiceindex, speedindex));
+}
+
+}  // namespace yacht

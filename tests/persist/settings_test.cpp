@@ -1,0 +1,307 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "engine/key_codes.h"
+#include "persist/settings.h"
+#include "persist/settings_file.h"
+#include "persist/startup.h"
+#include "persist/temp_folder.h"
+#include "support/fakes.h"
+
+namespace yacht::test {
+namespace {
+
+const std::string kVoiceKey = "Tevrin/Q73/Voice";
+const std::string kSpeedKey = "Tevrin/Q73/Speed";
+
+// Starts a game whose program folder is `programdir`, with the given installed voices.
+void start(FakeGame& f, const std::string& programdir, int voices = 2)
+{
+    f.voice.descriptions.clear();
+    for (int i = 0; i < voices; ++i) f.voice.descriptions.push_back("Voice " + std::to_string(i));
+    StartupContext context;
+    context.tempdir = "/nonexistent-yacht-temp/";
+    context.programdir = programdir;
+    startup(f.y, context);
+}
+
+struct StoreCase {
+    const char* name;
+    std::optional<std::string> voice;
+    std::optional<std::string> speed;
+    int16_t voiceindex;
+    int16_t speedindex;
+};
+
+class StoredSettings : public ::testing::TestWithParam<StoreCase> {};
+
+TEST_P(StoredSettings, AreReadCheckedAndApplied)
+{
+    const StoreCase& c = GetParam();
+    FakeGame f;
+    if (c.voice) f.store.values[kVoiceKey] = *c.voice;
+    if (c.speed) f.store.values[kSpeedKey] = *c.speed;
+    start(f, "/usr/bin", 2);
+
+    EXPECT_TRUE(f.y.game.usbdrive.empty());
+    EXPECT_EQ(f.y.game.voiceindex, c.voiceindex);
+    EXPECT_EQ(f.y.game.speedindex, c.speedindex);
+    EXPECT_EQ(f.voice.rate, (c.speedindex - 2) * 2);
+    EXPECT_EQ(f.voice.selected, c.voiceindex);
+    EXPECT_TRUE(f.y.voiceApplied);
+    EXPECT_EQ(f.y.game.state, EngineState::Startup);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Store, StoredSettings,
+    ::testing::Values(
+        StoreCase{"NothingStoredGivesDefaults", std::nullopt, std::nullopt, 0, 2},
+        StoreCase{"SlowestSpeed", "0", "0", 0, 0},
+        StoreCase{"FastestSpeed", "1", "4", 1, 4},
+        StoreCase{"VoiceBeyondInstalledBecomesFirst", "3", "2", 0, 2},
+        StoreCase{"VoiceJustBeyondLastBecomesFirst", "2", "1", 0, 1},
+        StoreCase{"NegativeVoiceBecomesFirst", "-1", "3", 0, 3},
+        StoreCase{"NonNumericValuesCountZero", "abc", "fast", 0, 0},
+        StoreCase{"EmptyValuesCountZero", "", "", 0, 0},
+        StoreCase{"LeadingDigitsAreTaken", "1x", "3 ", 1, 3},
+        StoreCase{"SpeedAboveFastestBecomesNormal", "0", "5", 0, 2},
+        StoreCase{"NegativeSpeedBecomesNormal", "0", "-1", 0, 2},
+        StoreCase{"HugeNumbersFallBack", "99999999999999999999", "99999999999", 0, 2},
+        StoreCase{"HugeNegativeNumbersFallBack", "-99999999999", "-99999999999", 0, 2}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+struct FileCase {
+    const char* name;
+    std::string contents;
+    int16_t voiceindex;
+    int16_t speedindex;
+};
+
+class SettingsFile : public ::testing::TestWithParam<FileCase> {};
+
+TEST_P(SettingsFile, IsReadLineByLine)
+{
+    const FileCase& c = GetParam();
+    TempFolder folder;
+    writeText(folder.file(kSettingsFileName), c.contents);
+    FakeGame f;
+    f.drive.bus = "Usb";
+    f.drive.type = DriveType::Removable;
+    start(f, folder.path(), 3);
+
+    EXPECT_EQ(f.y.game.usbdrive, folder.path());
+    EXPECT_EQ(f.y.game.voiceindex, c.voiceindex);
+    EXPECT_EQ(f.y.game.speedindex, c.speedindex);
+    EXPECT_EQ(f.voice.rate, (c.speedindex - 2) * 2);
+    EXPECT_EQ(f.voice.selected, c.voiceindex);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    File, SettingsFile,
+    ::testing::Values(
+        FileCase{"AsWritten", "Voice\t1\r\nSpeed\t3\r\n", 1, 3},
+        FileCase{"InAnyOrder", "Speed\t0\r\nVoice\t2\r\n", 2, 0},
+        FileCase{"LaterLineWins", "Voice\t1\r\nVoice\t2\r\n", 2, 2},
+        FileCase{"ThirdFieldIgnored", "Voice\t1\t7\r\nSpeed\t4\textra\r\n", 1, 4},
+        FileCase{"LineWithoutTabSkipped", "Voice 1\r\nSpeed\t4\r\n", 0, 4},
+        FileCase{"KeysMatchedExactly", "voice\t1\r\nVoi\t2\r\n\t3\r\nSpeed \t4\r\n", 0, 2},
+        FileCase{"BareLineFeedsAccepted", "Voice\t2\nSpeed\t1\n", 2, 1},
+        FileCase{"LastLineWithoutEnding", "Voice\t1\r\nSpeed\t3", 1, 3},
+        FileCase{"VoiceBeyondInstalledBecomesFirst", "Voice\t3\r\n", 0, 2},
+        FileCase{"NegativeVoiceBecomesFirst", "Voice\t-1\r\n", 0, 2},
+        FileCase{"SpeedOutOfRangeBecomesNormal", "Speed\t9\r\n", 0, 2},
+        FileCase{"NonNumericValueCountsZero", "Voice\tone\r\nSpeed\tslow\r\n", 0, 0},
+        FileCase{"EmptyValueCountsZero", "Voice\t\r\nSpeed\t\r\n", 0, 0},
+        FileCase{"BinaryBytesKeepDefaults", std::string("\0\xff\x01\t\x80\r\n\xfe", 8), 0, 2},
+        FileCase{"EmptyFileKeepsDefaults", "", 0, 2}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(SettingsFileAbsent, StartFromUsbCreatesItEmptyInProgramFolder)
+{
+    TempFolder folder;
+    FakeGame f;
+    f.drive.bus = "Usb";
+    f.drive.type = DriveType::Fixed;
+    start(f, folder.path());
+
+    ASSERT_TRUE(std::filesystem::exists(folder.file(kSettingsFileName)));
+    EXPECT_EQ(readText(folder.file(kSettingsFileName)), "");
+    EXPECT_EQ(f.y.game.voiceindex, 0);
+    EXPECT_EQ(f.y.game.speedindex, 2);
+}
+
+TEST(SettingsFileAbsent, UncreatableFileKeepsDefaults)
+{
+    TempFolder folder;
+    // The program folder is a plain file, so nothing can be created in it.
+    writeText(folder.file("notafolder"), "x");
+    FakeGame f;
+    f.store.values[kSpeedKey] = "4";  // must not be read: the settings live in the file
+    f.drive.bus = "Usb";
+    f.drive.type = DriveType::Removable;
+    start(f, folder.file("notafolder"));
+
+    EXPECT_FALSE(f.y.game.usbdrive.empty());
+    EXPECT_EQ(f.y.game.voiceindex, 0);
+    EXPECT_EQ(f.y.game.speedindex, 2);
+    EXPECT_EQ(f.voice.rate, 0);
+}
+
+struct PlaceCase {
+    const char* name;
+    std::string bus;
+    DriveType type;
+    bool usesFile;
+};
+
+class SettingsPlace : public ::testing::TestWithParam<PlaceCase> {};
+
+TEST_P(SettingsPlace, FollowsTheBusAndTypeOfTheProgramDrive)
+{
+    const PlaceCase& c = GetParam();
+    FakeGame f;
+    f.drive.bus = c.bus;
+    f.drive.type = c.type;
+    f.y.programdir = "/media/stick/yacht";
+    findsettingsplace(f.y);
+    EXPECT_EQ(!f.y.game.usbdrive.empty(), c.usesFile);
+    if (c.usesFile) EXPECT_EQ(settingsFilePath(f.y), "/media/stick/yacht/Tevrinyacht.ini");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Place, SettingsPlace,
+    ::testing::Values(PlaceCase{"UsbStick", "Usb", DriveType::Removable, true},
+                      PlaceCase{"UsbHardDisk", "Usb", DriveType::Fixed, true},
+                      PlaceCase{"UsbOfUnknownType", "Usb", DriveType::Unknown, false},
+                      PlaceCase{"UsbOtherType", "Usb", DriveType::Other, false},
+                      PlaceCase{"InternalAtaDisk", "Ata", DriveType::Fixed, false},
+                      PlaceCase{"InternalScsiDisk", "Scsi", DriveType::Fixed, false},
+                      PlaceCase{"UnknownBus", "", DriveType::Unknown, false},
+                      PlaceCase{"BusNameMatchedExactly", "usb", DriveType::Removable, false}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(VoiceListPending, SpeedAppliesAtOnceAndVoiceWaitsForTheList)
+{
+    FakeGame f;
+    f.store.values[kVoiceKey] = "5";
+    f.store.values[kSpeedKey] = "3";
+    f.voice.list = VoiceList::Pending;
+    start(f, "/usr/bin", 2);
+
+    EXPECT_EQ(f.voice.rate, 2);
+    EXPECT_EQ(f.y.game.voiceindex, 5);
+    EXPECT_FALSE(f.y.voiceApplied);
+
+    f.voice.list = VoiceList::Ready;  // the voices arrive; there are only two
+    applystoredvoice(f.y);
+    EXPECT_TRUE(f.y.voiceApplied);
+    EXPECT_EQ(f.y.game.voiceindex, 0);
+    EXPECT_EQ(f.voice.selected, 0);
+}
+
+TEST(VoiceListPending, StoredVoiceWithinListIsSelectedWhenItArrives)
+{
+    FakeGame f;
+    f.store.values[kVoiceKey] = "1";
+    f.voice.list = VoiceList::Pending;
+    start(f, "/usr/bin", 2);
+    f.voice.list = VoiceList::Ready;
+    applystoredvoice(f.y);
+    EXPECT_EQ(f.voice.selected, 1);
+    EXPECT_EQ(f.y.game.voiceindex, 1);
+}
+
+TEST(LeavingWithF12, WritesTheStoreAndTheNextStartReadsItBack)
+{
+    FakeGame first;
+    start(first, "/usr/bin", 3);
+    first.y.game.voiceindex = 2;
+    first.y.game.speedindex = 4;
+    first.tick();
+    first.press(keys::F12);
+    EXPECT_EQ(first.store.values[kVoiceKey], "2");
+    EXPECT_EQ(first.store.values[kSpeedKey], "4");
+    EXPECT_TRUE(first.toolkit.quit);
+
+    FakeGame second;
+    second.store.values = first.store.values;
+    start(second, "/usr/bin", 3);
+    EXPECT_EQ(second.y.game.voiceindex, 2);
+    EXPECT_EQ(second.y.game.speedindex, 4);
+    EXPECT_EQ(second.voice.rate, 4);
+    EXPECT_EQ(second.voice.selected, 2);
+}
+
+TEST(LeavingWithF12, FromUsbWritesExactlyTwoLinesAndTheNextStartReadsThem)
+{
+    TempFolder folder;
+    writeText(folder.file(kSettingsFileName), "Voice\t0\r\nSpeed\t2\r\nOld\tline\r\n");
+    FakeGame first;
+    first.drive.bus = "Usb";
+    first.drive.type = DriveType::Removable;
+    start(first, folder.path(), 2);
+    first.y.game.voiceindex = 1;
+    first.y.game.speedindex = 3;
+    first.tick();
+    first.press(keys::F12);
+    EXPECT_EQ(readText(folder.file(kSettingsFileName)), "Voice\t1\r\nSpeed\t3\r\n");
+    EXPECT_TRUE(first.store.values.empty());
+
+    FakeGame second;
+    second.drive.bus = "Usb";
+    second.drive.type = DriveType::Removable;
+    start(second, folder.path(), 2);
+    EXPECT_EQ(second.y.game.voiceindex, 1);
+    EXPECT_EQ(second.y.game.speedindex, 3);
+    EXPECT_EQ(second.voice.rate, 2);
+}
+
+TEST(LeavingWithF12, UnwritableSettingsAreQuietAndTheGameStillLeaves)
+{
+    FakeGame store;
+    store.store.refuseWrites = true;
+    start(store, "/usr/bin");
+    store.tick();
+    store.press(keys::F12);
+    EXPECT_TRUE(store.toolkit.quit);
+    EXPECT_EQ(store.voice.last(), "goodbye");
+
+    TempFolder folder;
+    FakeGame file;
+    file.drive.bus = "Usb";
+    file.drive.type = DriveType::Removable;
+    start(file, folder.file("gone"));  // the stick was pulled: the folder no longer exists
+    file.tick();
+    file.press(keys::F12);
+    EXPECT_TRUE(file.toolkit.quit);
+    EXPECT_EQ(file.voice.last(), "goodbye");
+    EXPECT_FALSE(std::filesystem::exists(folder.file("gone")));
+}
+
+TEST(Startup, TunesTheVoiceAndMarksTheSidePanel)
+{
+    FakeGame f;
+    f.y.board.lblSide[2].caption = "12";
+    start(f, "/usr/bin", 1);
+    EXPECT_EQ(f.voice.volume, 100);
+    EXPECT_GE(f.voice.priorityOverCalls, 1);
+    EXPECT_EQ(f.y.board.lblSide[1].caption, "YACHT");
+    EXPECT_EQ(f.y.board.lblSide[2].caption, "");
+    EXPECT_TRUE(f.y.board.Label3.visible);
+    EXPECT_EQ(f.y.game.helppage, 0);
+    EXPECT_EQ(f.y.game.tempdir, "/nonexistent-yacht-temp/");
+    EXPECT_EQ(f.y.game.state, EngineState::Startup);
+}
+
+TEST(Startup, FixedSeedWinsOverTheClock)
+{
+    StartupContext context;
+    context.clockSeed = 123;
+    EXPECT_EQ(diceSeed(context), 123u);
+    context.fixedSeed = 7;
+    EXPECT_EQ(diceSeed(context), 7u);
+}
+
+}  // namespace
+}  // namespace yacht::test
