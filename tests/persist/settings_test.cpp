@@ -34,6 +34,8 @@ struct StoreCase {
     int16_t speedindex;
 };
 
+void PrintTo(const StoreCase& c, std::ostream* os) { *os << c.name; }
+
 class StoredSettings : public ::testing::TestWithParam<StoreCase> {};
 
 TEST_P(StoredSettings, AreReadCheckedAndApplied)
@@ -77,6 +79,8 @@ struct FileCase {
     int16_t voiceindex;
     int16_t speedindex;
 };
+
+void PrintTo(const FileCase& c, std::ostream* os) { *os << c.name; }
 
 class SettingsFile : public ::testing::TestWithParam<FileCase> {};
 
@@ -154,6 +158,8 @@ struct PlaceCase {
     DriveType type;
     bool usesFile;
 };
+
+void PrintTo(const PlaceCase& c, std::ostream* os) { *os << c.name; }
 
 class SettingsPlace : public ::testing::TestWithParam<PlaceCase> {};
 

@@ -56,6 +56,8 @@ struct DriveCase {
     DriveType type;
 };
 
+void PrintTo(const DriveCase& c, std::ostream* os) { *os << c.name; }
+
 class SysfsDrive : public ::testing::TestWithParam<DriveCase> {};
 
 TEST_P(SysfsDrive, TellsBusAndTypeFromTheDevicePath)

@@ -1,0 +1,75 @@
+#include "persist/saved_game_support.h"
+
+#include <gtest/gtest.h>
+
+namespace yacht::test {
+
+void arrange(Yacht& y, const Position& p)
+{
+    Game& g = y.game;
+    g.numplayers = p.numplayers;
+    g.player = p.player;
+    g.round = p.round;
+    g.state = p.state;
+    g.roll = p.roll;
+    for (int i = 0; i < kDice; ++i) {
+        y.board.dice[i].caption = p.dice[i];
+        g.held[i] = p.held[i];
+        y.board.H[i].caption = p.held[i] ? "HOLD" : "";
+    }
+    for (int q = 1; q <= p.numplayers; ++q) {
+        int total = 0;
+        for (int row = 1; row <= p.scored && row <= kCategories; ++row) {
+            const int value = (row * 7 + q * 3) % 30;
+            g.scores[row][q] = decimal(value);
+            total += value;
+        }
+        if (q == 2) {
+            g.scores[kBonusRow][q] = "100";
+            total += 100;
+        }
+        if (p.scored > 0) g.scores[kTotalRow][q] = decimal(total);
+    }
+    for (int c = 1; c <= kCategories; ++c) g.catvalue[c] = static_cast<int16_t>((c * 11) % 51);
+}
+
+void expectSameSavedFields(const Yacht& resumed, const Yacht& saved)
+{
+    const Game& a = resumed.game;
+    const Game& b = saved.game;
+    EXPECT_EQ(a.numplayers, b.numplayers);
+    EXPECT_EQ(a.player, b.player);
+    EXPECT_EQ(a.round, b.round);
+    EXPECT_EQ(a.state, b.state);
+    EXPECT_EQ(a.roll, b.roll);
+    for (int i = 0; i < kDice; ++i) {
+        EXPECT_EQ(resumed.board.dice[i].caption, saved.board.dice[i].caption) << "die " << i;
+        EXPECT_EQ(resumed.board.H[i].caption, saved.board.H[i].caption) << "hold mark " << i;
+        EXPECT_EQ(a.held[i], b.held[i]) << "held " << i;
+    }
+    for (int row = 0; row <= kBonusRow; ++row)
+        for (int p = 1; p <= b.numplayers; ++p)
+            EXPECT_EQ(a.scores[row][p], b.scores[row][p]) << "row " << row << " player " << p;
+    for (int c = 1; c <= kCategories; ++c) EXPECT_EQ(a.catvalue[c], b.catvalue[c]) << "category " << c;
+}
+
+void expectUntouched(const Yacht& y)
+{
+    const Game& g = y.game;
+    EXPECT_EQ(g.state, EngineState::Idle);
+    EXPECT_EQ(g.numplayers, 0);
+    EXPECT_EQ(g.player, 0);
+    EXPECT_EQ(g.round, 0);
+    EXPECT_EQ(g.roll, 0);
+    EXPECT_EQ(g.saybuf, "");
+    for (int i = 0; i < kDice; ++i) {
+        EXPECT_EQ(y.board.dice[i].caption, "?");
+        EXPECT_EQ(y.board.H[i].caption, "");
+        EXPECT_EQ(g.held[i], 0);
+    }
+    for (const auto& row : g.scores)
+        for (const auto& cell : row) EXPECT_EQ(cell, "");
+    for (int c = 1; c <= kCategories; ++c) EXPECT_EQ(g.catvalue[c], 0);
+}
+
+}  // namespace yacht::test
