@@ -53,6 +53,35 @@ void expectSameSavedFields(const Yacht& resumed, const Yacht& saved)
     for (int c = 1; c <= kCategories; ++c) EXPECT_EQ(a.catvalue[c], b.catvalue[c]) << "category " << c;
 }
 
+namespace {
+
+void expectSameLabel(const Label& a, const Label& b, const std::string& name)
+{
+    EXPECT_EQ(a.caption, b.caption) << name;
+    EXPECT_EQ(a.visible, b.visible) << name;
+    EXPECT_EQ(a.backstyle, b.backstyle) << name;
+    EXPECT_EQ(a.backcolor, b.backcolor) << name;
+    EXPECT_EQ(a.forecolor, b.forecolor) << name;
+}
+
+}  // namespace
+
+void expectSameBoard(const Board& resumed, const Board& saved)
+{
+    for (int i = 0; i < kDice; ++i) {
+        expectSameLabel(resumed.dice[i], saved.dice[i], "dice " + std::to_string(i));
+        expectSameLabel(resumed.H[i], saved.H[i], "H " + std::to_string(i));
+    }
+    for (int r = 0; r < 15; ++r) {
+        expectSameLabel(resumed.x[r], saved.x[r], "x " + std::to_string(r));
+        expectSameLabel(resumed.Y[r], saved.Y[r], "Y " + std::to_string(r));
+    }
+    for (int i = 0; i < 9; ++i)
+        expectSameLabel(resumed.lblSide[i], saved.lblSide[i], "lblSide " + std::to_string(i));
+    expectSameLabel(resumed.Label3, saved.Label3, "Label3");
+    EXPECT_EQ(resumed.imgBonus.visible, saved.imgBonus.visible);
+}
+
 void expectUntouched(const Yacht& y)
 {
     const Game& g = y.game;

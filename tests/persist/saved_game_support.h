@@ -27,6 +27,9 @@ void arrange(Yacht& y, const Position& p);
 // Compares everything the saved game carries, with the test's own messages on a difference.
 void expectSameSavedFields(const Yacht& resumed, const Yacht& saved);
 
+// Compares every control of the board the game reads or writes: captions, visibility, styles.
+void expectSameBoard(const Board& resumed, const Board& saved);
+
 // A game that was never touched by a saved game: the fields a fresh start has.
 void expectUntouched(const Yacht& y);
 

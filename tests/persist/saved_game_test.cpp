@@ -10,6 +10,7 @@
 #include "persist/saved_game_format.h"
 #include "persist/saved_game_support.h"
 #include "persist/temp_folder.h"
+#include "screen/score_sheet.h"
 #include "support/fakes.h"
 
 namespace yacht::test {
@@ -123,12 +124,13 @@ TEST_P(SaveAndResume, GoesOnFromTheSavedPosition)
     if (c.saved.numplayers < kMaxPlayers)
         for (int row = 0; row <= kBonusRow; ++row)
             EXPECT_EQ(resumed.game.scores[row][c.saved.numplayers + 1], "");
+    // A turn under way is shown as the game showed it: the current player's card on the sheet.
     const EngineState before = c.saved.state;
-    if (before != EngineState::Idle && before != EngineState::Players && before != EngineState::TurnEnd) {
-        // The current player's card is on the sheet.
-        for (int row = 1; row <= kCategories; ++row)
-            EXPECT_EQ(resumed.board.x[row].caption, resumed.game.scores[row][c.expected.player]);
-    }
+    if (before != EngineState::Idle && before != EngineState::Players && before != EngineState::TurnEnd)
+        getcard(expected.y);
+    expectSameBoard(resumed.board, expected.y.board);
+    EXPECT_EQ(resumed.game.total, expected.y.game.total);
+    EXPECT_EQ(resumed.game.subtotal, expected.y.game.subtotal);
 }
 
 INSTANTIATE_TEST_SUITE_P(
