@@ -80,7 +80,11 @@ public:
                                                 "65537", "2147483648", "-1", "99", "14", "15"};
             return edges[below(11)];
         }
-        case 2: return (below(2) ? "-" : "") + std::string(1 + below(25), char('1' + below(9)));
+        case 2: {
+            std::string digits(1 + below(25), char('1' + below(9)));
+            if (below(2)) digits.insert(digits.begin(), '-');
+            return digits;
+        }
         default: return std::to_string(below(9));
         }
     }

@@ -1,8 +1,6 @@
 #include <gtest/gtest.h>
 
-#include <csignal>
 #include <filesystem>
-#include <sys/resource.h>
 
 #include "engine/key_codes.h"
 #include "engine/key_input.h"
@@ -21,14 +19,6 @@ const std::string kResuming =
 const std::string kWelcomeBack =
     "Yacht, from Tevrin Software. Resuming an unfinished game. "
     " Press the space bar to continue or press function key F 9 if you prefer to start a new game. ";
-
-std::vector<std::string> filesIn(const std::string& folder)
-{
-    std::vector<std::string> names;
-    for (const auto& entry : std::filesystem::directory_iterator(folder))
-        names.push_back(entry.path().filename().string());
-    return names;
-}
 
 // A fresh game at its first tick (state already 0), keeping its saved game in `folder`.
 struct Resumer {
@@ -121,9 +111,10 @@ TEST_P(SaveAndResume, GoesOnFromTheSavedPosition)
     arrange(expected.y, c.expected);
     expectSameSavedFields(resumed, expected.y);
     // Only the other players' columns are in the file; columns beyond the players stay empty.
-    if (c.saved.numplayers < kMaxPlayers)
+    if (c.saved.numplayers < kMaxPlayers) {
         for (int row = 0; row <= kBonusRow; ++row)
             EXPECT_EQ(resumed.game.scores[row][c.saved.numplayers + 1], "");
+    }
     // A turn under way is shown as the game showed it: the current player's card on the sheet.
     const EngineState before = c.saved.state;
     if (before != EngineState::Idle && before != EngineState::Players && before != EngineState::TurnEnd)

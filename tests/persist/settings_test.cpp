@@ -172,7 +172,9 @@ TEST_P(SettingsPlace, FollowsTheBusAndTypeOfTheProgramDrive)
     f.y.programdir = "/media/stick/yacht";
     findsettingsplace(f.y);
     EXPECT_EQ(!f.y.game.usbdrive.empty(), c.usesFile);
-    if (c.usesFile) EXPECT_EQ(settingsFilePath(f.y), "/media/stick/yacht/Tevrinyacht.ini");
+    if (c.usesFile) {
+        EXPECT_EQ(settingsFilePath(f.y), "/media/stick/yacht/Tevrinyacht.ini");
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(
