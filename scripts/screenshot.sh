@@ -27,7 +27,9 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# Xvfb picks a free display and writes its number when it is ready.
+# Xvfb picks a free display and writes its number when it is ready. The file exists before Xvfb
+# starts, so the loop below never reads a missing file.
+: >"$runtime/display"
 Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$runtime/display" >"$runtime/xvfb.log" 2>&1 &
 xvfb_pid=$!
 number=""
