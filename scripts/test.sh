@@ -7,6 +7,16 @@ cd "$(dirname "$0")/.."
 scripts/setup.sh test
 scripts/build.sh
 
+# The engine under AddressSanitizer and UndefinedBehaviorSanitizer: the core tests, with a soak of
+# a million random keys and clicks and thousands of damaged saved games. Run first, so that the
+# summary of the whole suite below is the last thing printed.
+generator=()
+command -v ninja >/dev/null && generator=(-G Ninja)
+[ -f build-asan/CMakeCache.txt ] || cmake -S . -B build-asan "${generator[@]}" \
+    -DCMAKE_BUILD_TYPE=RelWithDebInfo -DYACHT_SANITIZE=ON -DYACHT_BUILD_BENCH=OFF >/dev/null
+cmake --build build-asan --target yacht_tests --parallel "$(nproc)"
+YACHT_SOAK_KEYS=1000000 build-asan/yacht_tests --gtest_brief=1
+
 runtime="$(mktemp -d /tmp/yacht-test-runtime.XXXXXX)"
 chmod 700 "$runtime"
 export XDG_RUNTIME_DIR="$runtime"
