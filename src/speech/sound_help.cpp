@@ -1,8 +1,34 @@
 #include "speech/sound_help.h"
 
+#include "speech/code_page.h"
+#include "speech/speech_output.h"
+
 namespace yacht {
 
-void playsound(Yacht&, const std::string&) {}
-void sayhelp(Yacht&) {}
+void playsound(Yacht& y, const std::string& name)
+{
+    if (name.empty()) return;
+    const auto wave = y.ports.resources.load("WAVE", name);
+    if (!wave) return;  // no such sound: silence, and the game goes on
+    // Right after the pump sets soundflag, the sound holds the game until it has ended.
+    const PlayMode mode = y.game.soundflag > 0 ? PlayMode::ToEnd : PlayMode::Background;
+    y.ports.sound.play(name, *wave, mode);
+}
+
+void sayhelp(Yacht& y)
+{
+    Game& g = y.game;
+    if (const auto page = y.ports.resources.load("TEXT", "help" + decimal(g.helppage))) {
+        std::vector<uint8_t> bytes = *page;
+        // The pages carry zero bytes after their text; they are no part of it.
+        while (!bytes.empty() && bytes.back() == 0) bytes.pop_back();
+        g.sayitem = textFromCodePage(bytes);
+        g.soundflag = 0;
+        sayit(y, g.sayitem);
+    }
+    // The introduction is read once; then the three pages take turns.
+    ++g.helppage;
+    if (g.helppage > 3) g.helppage = 1;
+}
 
 }  // namespace yacht

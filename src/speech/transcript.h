@@ -41,6 +41,7 @@ public:
     void setRate(int rate) override { inner_.setRate(rate); }
     void setVolume(int volume) override { inner_.setVolume(volume); }
     void setPriorityOver() override { inner_.setPriorityOver(); }
+    void startListingVoices() override { inner_.startListingVoices(); }
     VoiceList voiceList() override { return inner_.voiceList(); }
     int voiceCount() override { return inner_.voiceCount(); }
     void selectVoice(int position) override { inner_.selectVoice(position); }

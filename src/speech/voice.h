@@ -1,6 +1,7 @@
 #pragma once
 // The speech voice port: the one text-to-speech voice the game speaks through.
 
+#include <cstdint>
 #include <string>
 
 namespace yacht {
@@ -38,7 +39,12 @@ public:
     // Later speech queues after what is being said and is not cut off by it.
     virtual void setPriorityOver() = 0;
 
-    // The installed voices the player steps through, by position from 0.
+    // Asks for the installed voices to be listed in the background; listing can take seconds, so
+    // the game asks only once the greeting is on its way. Asking again does nothing.
+    virtual void startListingVoices() {}
+
+    // The installed voices the player steps through, by position from 0. Pending until listed;
+    // position 0 is the voice the platform speaks with when none is chosen.
     virtual VoiceList voiceList() = 0;
     virtual int voiceCount() = 0;
     virtual void selectVoice(int position) = 0;

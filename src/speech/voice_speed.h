@@ -2,6 +2,7 @@
 // Stepping through the installed voices and the five speaking speeds.
 
 #include <cstdint>
+#include <string>
 
 #include "engine/yacht.h"
 
@@ -9,5 +10,13 @@ namespace yacht {
 
 void changevoice(Yacht& y, int16_t direction);  // 0 the next voice, else the previous one
 void changespeed(Yacht& y);                     // the next speed, from very fast back to very slow
+
+// The spoken name of a speed, "very slow" to "very fast"; empty outside 0 to 4.
+std::string speedname(int16_t speedindex);
+
+// Called at the start of every tick. Once the greeting has been handed to the voice it asks for
+// the installed voices; when they have been listed it applies the stored voice and answers the
+// voice changes the player asked for meanwhile. Never waits.
+void servevoicelist(Yacht& y);
 
 }  // namespace yacht

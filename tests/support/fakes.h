@@ -29,12 +29,14 @@ public:
     int rate = 0;
     int volume = 0;
     int priorityOverCalls = 0;
+    int listingRequests = 0;  // calls of startListingVoices
 
     void speak(const std::string& text, SpeakMode mode) override;
     RunState runningState() override;
     void setRate(int r) override { rate = r; }
     void setVolume(int v) override { volume = v; }
     void setPriorityOver() override { ++priorityOverCalls; }
+    void startListingVoices() override { ++listingRequests; }
     VoiceList voiceList() override { return list; }
     int voiceCount() override { return list == VoiceList::Ready ? int(descriptions.size()) : 0; }
     void selectVoice(int position) override { selected = position; }

@@ -1,0 +1,119 @@
+#include <gtest/gtest.h>
+
+#include "engine/key_codes.h"
+#include "speech/code_page.h"
+#include "speech/sound_help.h"
+#include "speech/speech_pump.h"
+#include "support/fakes.h"
+
+namespace yacht::test {
+namespace {
+
+// Help pages as the executable carries them: CR LF lines, and zero bytes after pages 1 to 3.
+void addPages(FakeResources& r)
+{
+    r.add("TEXT", "HELP0", "Introduction page.");
+    r.add("TEXT", "HELP1", std::string("Page one.\r\n\r\nPress F1.\r\n") + '\0' + '\0');
+    r.add("TEXT", "HELP2", std::string("Page two.\r\n") + '\0' + '\0' + '\0');
+    r.add("TEXT", "HELP3", std::string("Page three.\r\n") + '\0' + '\0');
+}
+
+}  // namespace
+
+TEST(HelpPages, F1ReadsTheIntroductionOnceThenCyclesThroughTheThreePages)
+{
+    FakeGame f;
+    addPages(f.resources);
+    const std::vector<std::string> expected{"Introduction page.", "Page one.\r\n\r\nPress F1.\r\n",
+                                            "Page two.\r\n", "Page three.\r\n",
+                                            "Page one.\r\n\r\nPress F1.\r\n"};
+    const int16_t pagesAfter[] = {1, 2, 3, 1, 2};
+    for (std::size_t i = 0; i < expected.size(); ++i) {
+        f.press(keys::F1);
+        EXPECT_EQ(f.voice.last(), expected[i]) << "press " << i + 1;
+        EXPECT_EQ(f.y.game.helppage, pagesAfter[i]) << "press " << i + 1;
+        EXPECT_EQ(f.y.game.sayitem, expected[i]);
+        EXPECT_EQ(f.voice.spoken.back().mode, SpeakMode::Async);
+    }
+}
+
+TEST(HelpPages, PageIsSpokenAtOnceAndNotQueued)
+{
+    FakeGame f;
+    addPages(f.resources);
+    f.y.game.soundflag = 2;
+    f.y.game.saybuf = "\tstill waiting";
+    sayhelp(f.y);
+    EXPECT_EQ(f.voice.texts(), std::vector<std::string>{"Introduction page."});
+    EXPECT_EQ(f.y.game.saybuf, "\tstill waiting");
+    EXPECT_EQ(f.y.game.soundflag, 0);
+}
+
+TEST(HelpPages, MissingPageSaysNothingAndTheNextF1ReadsTheNextPage)
+{
+    FakeGame f;
+    addPages(f.resources);
+    f.resources.items.erase("TEXT/HELP1");
+    f.y.game.helppage = 1;
+    sayhelp(f.y);
+    EXPECT_TRUE(f.voice.spoken.empty());
+    EXPECT_EQ(f.y.game.helppage, 2);
+    sayhelp(f.y);
+    EXPECT_EQ(f.voice.last(), "Page two.\r\n");
+}
+
+TEST(HelpPages, EightBitTextBecomesUtf8)
+{
+    const std::vector<uint8_t> bytes{'c', 'a', 'f', 0xE9, ' ', 0x93, 'x', 0x94, ' ', 0x81};
+    EXPECT_EQ(textFromCodePage(bytes), "caf\xC3\xA9 \xE2\x80\x9Cx\xE2\x80\x9D ?");
+}
+
+TEST(PlaySound, PlaysToItsEndRightAfterTheSoundCueAndInTheBackgroundOtherwise)
+{
+    struct Case {
+        int16_t soundflag;
+        PlayMode mode;
+    };
+    for (const Case c : {Case{1, PlayMode::ToEnd}, Case{2, PlayMode::ToEnd},
+                         Case{0, PlayMode::Background}, Case{-1, PlayMode::Background}}) {
+        FakeGame f;
+        f.resources.add("WAVE", "ROLLDICE", "RIFF....WAVE");
+        f.y.game.soundflag = c.soundflag;
+        playsound(f.y, "rolldice");  // the name matches without regard to case
+        ASSERT_EQ(f.sound.played.size(), 1u) << "soundflag " << c.soundflag;
+        EXPECT_EQ(f.sound.played[0].name, "rolldice");
+        EXPECT_EQ(f.sound.played[0].bytes, 12u);
+        EXPECT_EQ(f.sound.played[0].mode, c.mode);
+        EXPECT_EQ(f.y.game.soundflag, c.soundflag) << "playing leaves the flag alone";
+    }
+}
+
+TEST(PlaySound, EmptyOrUnknownNameIsSilence)
+{
+    FakeGame f;
+    f.resources.add("WAVE", "ROLLDICE", "RIFF....WAVE");
+    playsound(f.y, "");
+    playsound(f.y, "fanfare");
+    EXPECT_TRUE(f.sound.played.empty());
+}
+
+TEST(PlaySound, QueuedSoundPlaysToItsEndThenTheNextItemIsSpokenSynchronously)
+{
+    FakeGame f;
+    f.resources.add("WAVE", "ROLLDICE", "RIFF....WAVE");
+    f.y.game.saybuf = "\trolldice\tfive fours\tthen this";
+    pumpspeech(f.y);
+    ASSERT_EQ(f.sound.played.size(), 1u);
+    EXPECT_EQ(f.sound.played[0].mode, PlayMode::ToEnd);
+    EXPECT_TRUE(f.voice.spoken.empty());
+    pumpspeech(f.y);
+    pumpspeech(f.y);
+    ASSERT_EQ(f.voice.spoken.size(), 2u);
+    EXPECT_EQ(f.voice.spoken[0].text, "five fours");
+    EXPECT_EQ(f.voice.spoken[0].mode, SpeakMode::Sync);
+    EXPECT_EQ(f.voice.spoken[1].text, "then this");
+    EXPECT_EQ(f.voice.spoken[1].mode, SpeakMode::Async);
+    EXPECT_EQ(f.y.game.soundflag, 0);
+}
+
+}  // namespace yacht::test

@@ -1,0 +1,217 @@
+#include <gtest/gtest.h>
+
+#include "engine/key_codes.h"
+#include "speech/voice_speed.h"
+#include "support/fakes.h"
+
+namespace yacht::test {
+namespace {
+
+using keys::Alt;
+using keys::Ctrl;
+using keys::F1;
+using keys::Shift;
+
+struct VoiceGame : FakeGame {
+    explicit VoiceGame(std::vector<std::string> names)
+    {
+        voice.descriptions = std::move(names);
+        y.voiceApplied = true;
+    }
+};
+
+}  // namespace
+
+TEST(ChangeVoice, StepsAndWrapsThroughTheInstalledVoices)
+{
+    struct Case {
+        int voices;
+        int16_t from;
+        int modifier;
+        int16_t to;
+    };
+    const Case cases[] = {
+        {3, 2, Shift, 0},  // past the last voice to the first
+        {3, 0, Ctrl, 2},   // before the first voice to the last
+        {3, 0, Shift, 1},
+        {3, 2, Ctrl, 1},
+        {1, 0, Shift, 0},  // one voice: it stays and announces itself again
+        {1, 0, Ctrl, 0},
+        {3, -1, Shift, 0},  // a stored -1 left the first voice in use
+    };
+    const std::vector<std::string> names{"Alpha", "Bravo", "Charlie"};
+    for (const Case& c : cases) {
+        VoiceGame f({names.begin(), names.begin() + c.voices});
+        f.y.game.voiceindex = c.from;
+        f.press(F1, c.modifier);
+        SCOPED_TRACE(testing::Message() << c.voices << " voices from " << c.from);
+        EXPECT_EQ(f.y.game.voiceindex, c.to);
+        EXPECT_EQ(f.voice.selected, c.to);
+        EXPECT_EQ(f.voice.last(), "Voice changed to " + names[c.to]);
+        EXPECT_EQ(f.voice.spoken.back().mode, SpeakMode::Async);
+    }
+}
+
+TEST(ChangeVoice, DropsWhatWasQueuedAndSpeaksInTheNewVoice)
+{
+    VoiceGame f({"Alpha", "Bravo"});
+    f.y.game.saybuf = "\tround 3 first roll\trolldice";
+    changevoice(f.y, 0);
+    EXPECT_TRUE(f.y.game.saybuf.empty());
+    EXPECT_EQ(f.voice.selected, 1);
+    EXPECT_EQ(f.voice.texts(), std::vector<std::string>{"Voice changed to Bravo"});
+    EXPECT_GE(f.voice.priorityOverCalls, 1);
+}
+
+TEST(ChangeSpeed, StepsUpwardsAndWrapsFromVeryFastToVerySlow)
+{
+    struct Case {
+        int16_t from;
+        int16_t to;
+        int rate;
+        const char* name;
+    };
+    const Case cases[] = {
+        {4, 0, -4, "very slow"}, {0, 1, -2, "slow"}, {1, 2, 0, "normal"},
+        {2, 3, 2, "fast"},       {3, 4, 4, "very fast"},
+        {7, 0, -4, "very slow"},  // a stored speed beyond the scale
+        {-3, 0, -4, "very slow"}, // and one below it
+    };
+    for (const Case& c : cases) {
+        FakeGame f;
+        f.y.game.speedindex = c.from;
+        f.press(F1, Alt);
+        SCOPED_TRACE(testing::Message() << "from " << c.from);
+        EXPECT_EQ(f.y.game.speedindex, c.to);
+        EXPECT_EQ(f.voice.rate, c.rate);
+        EXPECT_EQ(f.voice.last(), std::string("Speed changed to ") + c.name);
+    }
+}
+
+TEST(ChangeSpeed, AnyLargerModifierSetStepsTheSpeedNotTheVoice)
+{
+    for (int modifier : {Shift + Ctrl, Alt, Shift + Alt, Ctrl + Alt, Shift + Ctrl + Alt}) {
+        VoiceGame f({"Alpha", "Bravo"});
+        f.press(F1, modifier);
+        EXPECT_EQ(f.y.game.speedindex, 3) << "modifier " << modifier;
+        EXPECT_EQ(f.y.game.voiceindex, 0);
+        EXPECT_EQ(f.voice.selected, -1);
+    }
+}
+
+TEST(VoiceList, IsAskedForOnlyOnceTheGreetingIsOnItsWay)
+{
+    FakeGame f;
+    f.voice.list = VoiceList::Pending;
+    f.y.game.state = EngineState::Startup;
+    servevoicelist(f.y);
+    EXPECT_EQ(f.voice.listingRequests, 0);
+    f.y.game.state = EngineState::Idle;
+    servevoicelist(f.y);
+    EXPECT_EQ(f.voice.listingRequests, 1);
+}
+
+TEST(VoiceList, StoredVoiceIsAppliedWhenTheListArrives)
+{
+    FakeGame f;
+    f.voice.descriptions = {"Alpha", "Bravo", "Charlie"};
+    f.voice.list = VoiceList::Pending;
+    f.y.game.voiceindex = 2;
+    servevoicelist(f.y);
+    EXPECT_EQ(f.voice.selected, -1);
+    EXPECT_FALSE(f.y.voiceApplied);
+
+    f.voice.list = VoiceList::Ready;
+    servevoicelist(f.y);
+    EXPECT_EQ(f.voice.selected, 2);
+    EXPECT_TRUE(f.y.voiceApplied);
+    EXPECT_TRUE(f.voice.spoken.empty());  // applying the stored voice says nothing
+}
+
+TEST(VoiceList, StoredVoiceBeyondTheListBecomesTheFirstAndANegativeOneStays)
+{
+    for (int16_t stored : {3, 40, -1}) {
+        FakeGame f;
+        f.voice.descriptions = {"Alpha", "Bravo"};
+        f.y.game.voiceindex = stored;
+        servevoicelist(f.y);
+        EXPECT_EQ(f.y.game.voiceindex, stored < 0 ? stored : 0) << stored;
+        EXPECT_EQ(f.voice.selected, -1) << "the first voice stays in use";
+    }
+}
+
+TEST(VoiceList, PressesBeforeTheListArrivesAreAnsweredWithTheirNetStep)
+{
+    FakeGame f;
+    f.voice.descriptions = {"Alpha", "Bravo", "Charlie", "Delta"};
+    f.voice.list = VoiceList::Pending;
+    f.y.game.voiceindex = 1;  // stored
+    f.press(F1, Shift);
+    f.press(F1, Shift);
+    f.press(F1, Ctrl);
+    f.press(F1, Shift);
+    EXPECT_TRUE(f.voice.spoken.empty()) << "nothing to say until the voices are known";
+    EXPECT_EQ(f.y.game.voiceindex, 1);
+    EXPECT_GE(f.voice.listingRequests, 1);
+
+    f.voice.list = VoiceList::Ready;
+    servevoicelist(f.y);
+    EXPECT_EQ(f.y.game.voiceindex, 3);  // stored 1, then two steps on net
+    EXPECT_EQ(f.voice.selected, 3);
+    EXPECT_EQ(f.voice.texts(), std::vector<std::string>{"Voice changed to Delta"});
+
+    servevoicelist(f.y);  // answered once only
+    EXPECT_EQ(f.voice.spoken.size(), 1u);
+}
+
+TEST(VoiceList, NetStepsWrapAroundTheList)
+{
+    FakeGame f;
+    f.voice.descriptions = {"Alpha", "Bravo", "Charlie"};
+    f.voice.list = VoiceList::Pending;
+    for (int i = 0; i < 2; ++i) changevoice(f.y, 1);
+    f.voice.list = VoiceList::Ready;
+    servevoicelist(f.y);
+    EXPECT_EQ(f.y.game.voiceindex, 1);  // 0, back to 2, back to 1
+    EXPECT_EQ(f.voice.last(), "Voice changed to Bravo");
+}
+
+TEST(VoiceList, StepsThatCancelOutStillAnnounceTheVoiceInUse)
+{
+    FakeGame f;
+    f.voice.descriptions = {"Alpha", "Bravo"};
+    f.voice.list = VoiceList::Pending;
+    changevoice(f.y, 0);
+    changevoice(f.y, 1);
+    f.voice.list = VoiceList::Ready;
+    servevoicelist(f.y);
+    EXPECT_EQ(f.y.game.voiceindex, 0);
+    EXPECT_EQ(f.voice.last(), "Voice changed to Alpha");
+}
+
+TEST(VoiceList, AnswerArrivingLaterKeepsWhatTheGameQueuedMeanwhile)
+{
+    FakeGame f;
+    f.voice.descriptions = {"Alpha", "Bravo"};
+    f.voice.list = VoiceList::Pending;
+    f.y.game.saybuf = "\tdropped by the key";
+    changevoice(f.y, 0);
+    EXPECT_TRUE(f.y.game.saybuf.empty());
+    f.y.game.saybuf = "\tround 1 first roll\trolldice";  // the space bar came next
+    f.voice.list = VoiceList::Ready;
+    servevoicelist(f.y);
+    EXPECT_EQ(f.y.game.saybuf, "\tround 1 first roll\trolldice");
+    EXPECT_EQ(f.voice.last(), "Voice changed to Bravo");
+}
+
+TEST(VoiceList, ListedLaterVoiceChangesAnswerAtOnce)
+{
+    FakeGame f;
+    f.voice.descriptions = {"Alpha", "Bravo"};
+    f.y.game.voiceindex = 5;  // stored beyond the list, not yet applied
+    changevoice(f.y, 0);
+    EXPECT_EQ(f.y.game.voiceindex, 1) << "the stored voice became the first, then one step";
+    EXPECT_TRUE(f.y.voiceApplied);
+}
+
+}  // namespace yacht::test
