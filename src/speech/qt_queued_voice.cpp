@@ -1,0 +1,128 @@
+#include "speech/qt_queued_voice.h"
+
+#include <QTimer>
+#include <algorithm>
+
+#include "speech/qt_wait.h"
+#include "speech/utterance_tracker.h"
+
+namespace yacht {
+
+QueuedVoice::QueuedVoice(std::unique_ptr<TextEngine> engine, std::function<Clock::time_point()> now)
+    : engine_(std::move(engine)), now_(std::move(now))
+{
+    engine_->stateChanged = [this](TextEngine::State s) { onState(s); };
+}
+
+void QueuedVoice::onState(TextEngine::State s)
+{
+    if (s == TextEngine::State::Speaking) {
+        if (current_) current_->began = true;
+        return;
+    }
+    // Ready after speaking, or an error: the text is over. A Ready that comes before the text
+    // began belongs to the text the engine was interrupted in, and is not this one's end.
+    if (!current_ || (s == TextEngine::State::Ready && !current_->began)) return;
+    current_.reset();
+    // The next text starts from the event loop, not inside the engine's own notification.
+    QTimer::singleShot(0, this, [this] { next(); });
+}
+
+void QueuedVoice::speak(const std::string& text, SpeakMode mode)
+{
+    const QString plain = QString::fromStdString(unwrapMarkup(text)).trimmed();
+    if (plain.isEmpty()) return;
+    const uint64_t seq = ++lastSeq_;
+    queue_.push_back({seq, plain});
+    next();
+    if (mode == SpeakMode::Sync) {
+        // Each text is bounded on its own; the outer bound only guards against a clock jump.
+        waitUntil([this, seq] { return !holds(seq); }, Clock::now() + std::chrono::minutes(30));
+    }
+}
+
+RunState QueuedVoice::runningState()
+{
+    next();
+    const bool idle = !current_ && queue_.empty() && engine_->state() != TextEngine::State::Speaking;
+    return idle ? RunState::Done : RunState::Speaking;
+}
+
+bool QueuedVoice::holds(uint64_t seq)
+{
+    next();
+    if (current_ && current_->seq == seq) return true;
+    return std::any_of(queue_.begin(), queue_.end(), [seq](const Item& i) { return i.seq == seq; });
+}
+
+void QueuedVoice::next()
+{
+    if (current_ && now_() >= current_->deadline) current_.reset();
+    if (current_ || queue_.empty()) return;
+    const TextEngine::State state = engine_->state();
+    if (state == TextEngine::State::Error) {
+        queue_.clear();  // an engine in error says nothing; everything counts as said
+        return;
+    }
+    if (state == TextEngine::State::Speaking) return;  // still finishing a text given up on
+    const Item item = queue_.front();
+    queue_.pop_front();
+    const auto bound = UtteranceTracker::bound(static_cast<std::size_t>(item.text.size()));
+    current_ = Current{item.seq, false, now_() + bound};
+    engine_->say(item.text);
+}
+
+void QueuedVoice::setRate(int rate)
+{
+    engine_->setRate(std::clamp(rate, -10, 10) / 10.0);
+}
+
+void QueuedVoice::setVolume(int volume)
+{
+    engine_->setVolume(std::clamp(volume, 0, 100) / 100.0);
+}
+
+// The engine's voices are known in-process at once; no listing thread is needed.
+void QueuedVoice::startListingVoices()
+{
+    if (listed_) return;
+    listed_ = true;
+    const QList<TextEngine::EngineVoice> all = engine_->voices();
+    for (int i = 0; i < all.size(); ++i) {
+        if (i > 0 && all[i].locale.language() != QLocale::English) continue;
+        voices_.push_back(all[i]);
+        indexes_.push_back(i);
+    }
+}
+
+VoiceList QueuedVoice::voiceList()
+{
+    return listed_ ? VoiceList::Ready : VoiceList::Pending;
+}
+
+int QueuedVoice::voiceCount()
+{
+    return listed_ ? std::max<int>(1, static_cast<int>(voices_.size())) : 0;
+}
+
+void QueuedVoice::selectVoice(int position)
+{
+    if (!listed_ || position < 0 || position >= voices_.size()) return;
+    engine_->setVoice(indexes_[static_cast<std::size_t>(position)]);
+}
+
+std::string QueuedVoice::voiceDescription(int position)
+{
+    if (!listed_ || position < 0 || position >= voices_.size()) return {};
+    const TextEngine::EngineVoice& v = voices_[position];
+    // The language and country, with the voice's own name when the country has several.
+    QString text = QLocale::languageToString(v.locale.language());
+    if (v.locale.territory() != QLocale::AnyTerritory)
+        text += ", " + QLocale::territoryToString(v.locale.territory());
+    const auto same = std::count_if(voices_.begin(), voices_.end(),
+                                    [&](const TextEngine::EngineVoice& o) { return o.locale == v.locale; });
+    if (same > 1 && !v.name.isEmpty()) text += ", " + v.name;
+    return text.toStdString();
+}
+
+}  // namespace yacht

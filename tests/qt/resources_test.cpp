@@ -1,0 +1,80 @@
+#include <gtest/gtest.h>
+
+#include "speech/code_page.h"
+#include "speech/qt_resources.h"
+#include "speech/wave_format.h"
+
+namespace yacht {
+namespace {
+
+std::string text(Resources& r, const std::string& name)
+{
+    const auto bytes = r.load("TEXT", name);
+    return bytes ? textFromCodePage(*bytes) : std::string();
+}
+
+std::string trimmed(std::string s)
+{
+    while (!s.empty() && (s.back() == '\r' || s.back() == '\n' || s.back() == '\0' || s.back() == ' '))
+        s.pop_back();
+    return s;
+}
+
+}  // namespace
+
+TEST(QtResources, TypeAndNameMatchWithoutRegardToCase)
+{
+    auto r = makeQtResources();
+    const auto exact = r->load("TEXT", "HELP1");
+    ASSERT_TRUE(exact);
+    EXPECT_EQ(r->load("text", "help1"), exact);
+    EXPECT_EQ(r->load("Text", "Help1"), exact);
+    EXPECT_TRUE(r->load("wave", "rolldice"));
+    EXPECT_FALSE(r->load("WAVE", "fanfare"));
+    EXPECT_FALSE(r->load("SOUND", "ROLLDICE"));
+    EXPECT_FALSE(r->load("TEXT", ""));
+    EXPECT_FALSE(r->load("TEXT", "../WAVE/ROLLDICE"));
+}
+
+TEST(QtResources, HelpPagesBeginAndEndWithTheSentencesThatLinkThem)
+{
+    auto r = makeQtResources();
+    EXPECT_EQ(text(*r, "help0"),
+              "Yacht is a classic dice game. There are 3 pages of help, press function key F 1 for "
+              "the first page. ");
+    struct Page {
+        const char* name;
+        const char* first;
+        const char* last;
+    };
+    const Page pages[] = {
+        {"help1", "Introduction and scoring.", "Press F1 for instructions on how to play the game."},
+        {"help2", "How to play the game.", "Press F1 for an explanation of the function keys."},
+        {"help3", "Function keys.", "Press F1 for the introduction and scoring."},
+    };
+    for (const Page& p : pages) {
+        const std::string page = trimmed(text(*r, p.name));
+        EXPECT_EQ(page.rfind(p.first, 0), 0u) << p.name;
+        ASSERT_GE(page.size(), std::string(p.last).size()) << p.name;
+        EXPECT_EQ(page.substr(page.size() - std::string(p.last).size()), p.last) << p.name;
+        for (std::size_t i = 0; i < page.size(); ++i) {
+            if (page[i] != '\n') continue;
+            EXPECT_TRUE(i > 0 && page[i - 1] == '\r') << p.name << " line ends";
+        }
+    }
+}
+
+TEST(QtResources, DiceSoundIsThreeAndAHalfSecondsOfMonoCdQualitySound)
+{
+    auto r = makeQtResources();
+    const auto wave = r->load("WAVE", "ROLLDICE");
+    ASSERT_TRUE(wave);
+    const auto f = parseWave(*wave);
+    ASSERT_TRUE(f);
+    EXPECT_EQ(f->channels, 1);
+    EXPECT_EQ(f->sampleRate, 44100);
+    EXPECT_EQ(f->sample, WaveFormat::Sample::Int16);
+    EXPECT_EQ(f->dataSize, 311296u);
+}
+
+}  // namespace yacht
