@@ -1,5 +1,6 @@
 #include "speech/voice_speed.h"
 
+#include "persist/settings.h"
 #include "speech/speech_output.h"
 
 namespace yacht {
@@ -39,16 +40,6 @@ void sayvoice(Yacht& y, Queue queue)
     announce(y, "Voice changed to " + voice.voiceDescription(y.game.voiceindex), queue);
 }
 
-// The stored voice takes effect once the voices are known; one beyond the list becomes the
-// first, and a negative one leaves the first voice in use.
-void applystoredvoice(Yacht& y)
-{
-    Game& g = y.game;
-    if (g.voiceindex >= voicecount(y.ports.voice)) g.voiceindex = 0;
-    if (g.voiceindex > 0) y.ports.voice.selectVoice(g.voiceindex);
-    y.voiceApplied = true;
-}
-
 }  // namespace
 
 void changevoice(Yacht& y, int16_t direction)
@@ -65,7 +56,7 @@ void changevoice(Yacht& y, int16_t direction)
         voice.startListingVoices();
         return;
     }
-    if (!y.voiceApplied) applystoredvoice(y);
+    applystoredvoice(y);
     stepvoice(y.game, direction, voicecount(voice));
     sayvoice(y, Queue::Empty);
 }
@@ -96,7 +87,7 @@ void servevoicelist(Yacht& y)
     voice.startListingVoices();
     if (voice.voiceList() == VoiceList::Pending) return;
 
-    if (!y.voiceApplied) applystoredvoice(y);
+    applystoredvoice(y);
     if (!y.pendingVoice.announce) return;
 
     // The presses made while waiting count as net steps; the voice reached names itself. The
