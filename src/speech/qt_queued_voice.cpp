@@ -16,6 +16,7 @@ QueuedVoice::QueuedVoice(std::unique_ptr<TextEngine> engine, std::function<Clock
 
 void QueuedVoice::onState(TextEngine::State s)
 {
+    overdue_ = false;
     if (s == TextEngine::State::Speaking) {
         if (current_) current_->began = true;
         return;
@@ -44,8 +45,8 @@ void QueuedVoice::speak(const std::string& text, SpeakMode mode)
 RunState QueuedVoice::runningState()
 {
     next();
-    const bool idle = !current_ && queue_.empty() && engine_->state() != TextEngine::State::Speaking;
-    return idle ? RunState::Done : RunState::Speaking;
+    const bool engineIdle = engine_->state() != TextEngine::State::Speaking || overdue_;
+    return !current_ && queue_.empty() && engineIdle ? RunState::Done : RunState::Speaking;
 }
 
 bool QueuedVoice::holds(uint64_t seq)
@@ -57,14 +58,19 @@ bool QueuedVoice::holds(uint64_t seq)
 
 void QueuedVoice::next()
 {
-    if (current_ && now_() >= current_->deadline) current_.reset();
+    if (current_ && now_() >= current_->deadline) {
+        // An engine that says it is speaking long after it should have finished is stuck; it
+        // is not believed again until it changes state.
+        current_.reset();
+        overdue_ = true;
+    }
     if (current_ || queue_.empty()) return;
     const TextEngine::State state = engine_->state();
     if (state == TextEngine::State::Error) {
         queue_.clear();  // an engine in error says nothing; everything counts as said
         return;
     }
-    if (state == TextEngine::State::Speaking) return;  // still finishing a text given up on
+    if (state == TextEngine::State::Speaking && !overdue_) return;
     const Item item = queue_.front();
     queue_.pop_front();
     const auto bound = UtteranceTracker::bound(static_cast<std::size_t>(item.text.size()));

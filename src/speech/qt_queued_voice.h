@@ -80,6 +80,7 @@ private:
     std::deque<Item> queue_;
     std::optional<Current> current_;
     uint64_t lastSeq_ = 0;
+    bool overdue_ = false;  // a text outlived its bound and the engine has been silent since
     bool listed_ = false;
     QList<TextEngine::EngineVoice> voices_;  // the English ones, the engine's first voice first
     std::vector<int> indexes_;               // their positions among the engine's voices

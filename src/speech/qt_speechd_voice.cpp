@@ -31,11 +31,12 @@ bool blank(const std::string& text)
                        [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; });
 }
 
-// Waits for a thread that has been asked to end; one stuck on a silent server is left behind.
-void finish(std::thread& thread, const std::atomic<bool>& ended)
+// Waits a moment for a thread that has been asked to end; one stuck on a silent server is left
+// behind, holding only its share of the link.
+void finish(std::thread& thread, const std::atomic<bool>& ended, std::chrono::milliseconds grace)
 {
     if (!thread.joinable()) return;
-    const auto until = Clock::now() + std::chrono::seconds(1);
+    const auto until = Clock::now() + grace;
     while (!ended && Clock::now() < until) std::this_thread::sleep_for(std::chrono::milliseconds(5));
     if (ended)
         thread.join();
@@ -55,8 +56,8 @@ public:
     ~SpeechdVoice() override
     {
         link_->post(Command::quit());
-        finish(worker_, link_->connectionEnded);
-        finish(lister_, link_->listingEnded);
+        finish(worker_, link_->connectionEnded, std::chrono::seconds(1));
+        finish(lister_, link_->listingEnded, std::chrono::milliseconds(0));  // cannot be cut short
     }
 
     void speak(const std::string& text, SpeakMode mode) override

@@ -119,6 +119,19 @@ TEST(QueuedVoice, TextTheEngineNeverEndsIsGivenUpAfterItsBound)
     EXPECT_EQ(r.engine->said, (QStringList{"0123456789", "next"}));
 }
 
+TEST(QueuedVoice, EngineStuckSpeakingIsNotWaitedForBeyondTheBound)
+{
+    Rig r;
+    r.voice.speak("0123456789", SpeakMode::Async);  // bound 2.5 s
+    r.engine->begin();                              // and it never ends
+    r.voice.speak("next", SpeakMode::Async);
+    r.now += 2500ms;
+    EXPECT_EQ(r.voice.runningState(), RunState::Speaking);
+    EXPECT_EQ(r.engine->said, (QStringList{"0123456789", "next"}));
+    r.now += 2500ms;
+    EXPECT_EQ(r.voice.runningState(), RunState::Done);
+}
+
 TEST(QueuedVoice, SynchronousTextReturnsOnceItAndEverythingBeforeItHaveBeenSaid)
 {
     Rig r;
