@@ -9,21 +9,22 @@
 namespace yacht {
 namespace {
 
-// Connecting to a running server takes a millisecond, starting one well under a second; a
-// server that has not answered by then is taken as absent.
-constexpr std::chrono::milliseconds kConnectBound{3000};
+std::unique_ptr<Voice> fliteOrSilence()
+{
+    if (auto voice = openFliteVoice()) return voice;
+    return std::make_unique<SilentVoice>();
+}
 
 }  // namespace
 
 std::unique_ptr<Voice> makeVoice(const std::string& engine)
 {
     if (engine == "none") return std::make_unique<SilentVoice>();
-    // flite when asked for; otherwise speech-dispatcher first. Every engine that cannot be
-    // reached falls through to the next, and last to silence, so the game always has a voice.
-    if (engine != "flite")
-        if (auto voice = openSpeechdVoice(kConnectBound)) return voice;
-    if (auto voice = openFliteVoice()) return voice;
-    return std::make_unique<SilentVoice>();
+    if (engine == "flite") return fliteOrSilence();
+    // speech-dispatcher for any other name. Its connection is made in the background; when the
+    // server cannot be reached, flite takes over, and silence when flite cannot be loaded either,
+    // so the game always has a voice and never waits for one.
+    return openSpeechdVoice(fliteOrSilence);
 }
 
 std::unique_ptr<SoundPlayer> makeSoundPlayer()

@@ -12,7 +12,7 @@ namespace yacht {
 
 // The voice by engine name: "" or "speechd" tries speech-dispatcher, then flite; "flite" the
 // embedded flite engine; "none" the silent voice. A name that exists nowhere falls back like a
-// missing server. Never blocks on listing voices.
+// missing server. Returns at once: neither the connection nor the voice list is waited for.
 std::unique_ptr<Voice> makeVoice(const std::string& engine);
 
 // Qt Multimedia to the audio server; silence when there is none.

@@ -146,8 +146,10 @@ void serve(std::shared_ptr<Link> link)
     }
     link->wake.notify_all();
 
+    if (!c.spd) link->report(Report::unreachable());
+
     Settings settings;
-    auto lastAttempt = Clock::now();
+    auto lastAttempt = Clock::time_point{};
     // Reconnects at most every few seconds, so a vanished server costs no time on every text.
     const auto reconnect = [&] {
         if (Clock::now() - lastAttempt < std::chrono::seconds(3)) return false;
@@ -181,7 +183,10 @@ void serve(std::shared_ptr<Link> link)
         default: break;
         }
         if (!c.spd && !reconnect()) {
-            if (cmd.kind == Command::Kind::Say) link->report(Report::failed(cmd.seq));
+            if (cmd.kind == Command::Kind::Say) {
+                link->report(Report::unreachable());
+                link->report(Report::failed(cmd.seq));
+            }
             continue;
         }
         if (cmd.kind != Command::Kind::Say) {
@@ -195,7 +200,10 @@ void serve(std::shared_ptr<Link> link)
         int id = spd_say(c.spd, SPD_MESSAGE, cmd.text.c_str());
         if (id < 0) {
             lost();
-            if (reconnect()) id = spd_say(c.spd, SPD_MESSAGE, cmd.text.c_str());
+            if (reconnect())
+                id = spd_say(c.spd, SPD_MESSAGE, cmd.text.c_str());
+            else
+                link->report(Report::unreachable());
         }
         if (id < 0) {
             if (c.spd) lost();

@@ -33,7 +33,8 @@ struct Command {
 
 // What the connection's thread and libspeechd's event thread report back.
 struct Report {
-    enum class Kind { Queued, Failed, Lost, Event };
+    // Unreachable: no connection could be made, or a lost one could not be made again.
+    enum class Kind { Queued, Failed, Lost, Unreachable, Event };
     Kind kind = Kind::Event;
     uint64_t seq = 0;
     long messageId = -1;
@@ -42,6 +43,7 @@ struct Report {
     static Report queued(uint64_t seq, long id) { return {Kind::Queued, seq, id, SpeechEvent::End}; }
     static Report failed(uint64_t seq) { return {Kind::Failed, seq, -1, SpeechEvent::End}; }
     static Report lost() { return {Kind::Lost, 0, -1, SpeechEvent::End}; }
+    static Report unreachable() { return {Kind::Unreachable, 0, -1, SpeechEvent::End}; }
 };
 
 // Everything the threads share; the user-interface thread, the connection's thread, the listing
@@ -64,8 +66,9 @@ struct Link {
     std::vector<Report> takeReports();
 };
 
-// Runs the connection until a Quit command: connects (starting the server when allowed),
-// reports, then carries out the commands in order, reconnecting once a lost connection is noticed.
+// Runs the connection until a Quit command: connects (starting the server when none runs), then
+// carries out the commands in order, reconnecting once when a lost connection is noticed. Reports
+// Unreachable when no connection can be made.
 void serve(std::shared_ptr<Link> link);
 
 // Lists the server's voices on a connection of its own and keeps the player's short list in

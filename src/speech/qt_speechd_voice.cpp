@@ -2,8 +2,12 @@
 
 #include <algorithm>
 #include <csignal>
+#include <deque>
+#include <thread>
+#include <vector>
 
 #include "speech/qt_speechd_link.h"
+#include "speech/qt_speechd_voices.h"
 #include "speech/qt_wait.h"
 #include "speech/utterance_tracker.h"
 
@@ -15,8 +19,9 @@ using speechd::Command;
 using speechd::Link;
 using speechd::Report;
 
-// How long the voices may take to be listed before the player gets just the default voice.
-constexpr auto kListingBound = std::chrono::seconds(20);
+// Connecting to a running server takes a millisecond, starting one well under a second; a
+// server that has not answered by then is taken as absent.
+constexpr auto kConnectBound = std::chrono::seconds(3);
 
 std::size_t characters(const std::string& utf8)
 {
@@ -31,170 +36,181 @@ bool blank(const std::string& text)
                        [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; });
 }
 
-// Waits a moment for a thread that has been asked to end; one stuck on a silent server is left
-// behind, holding only its share of the link.
-void finish(std::thread& thread, const std::atomic<bool>& ended, std::chrono::milliseconds grace)
-{
-    if (!thread.joinable()) return;
-    const auto until = Clock::now() + grace;
-    while (!ended && Clock::now() < until) std::this_thread::sleep_for(std::chrono::milliseconds(5));
-    if (ended)
-        thread.join();
-    else
-        thread.detach();
-}
-
 // The speech-dispatcher voice. The connection lives on its own thread; this side, on the
 // user-interface thread, only posts commands and reads reports, so it never blocks on the server.
+// When the server cannot be reached or stops answering, the fallback voice takes over for good.
 class SpeechdVoice : public Voice {
 public:
-    SpeechdVoice(std::shared_ptr<Link> link, std::thread worker)
-        : link_(std::move(link)), worker_(std::move(worker))
+    SpeechdVoice(std::shared_ptr<Link> link, VoiceMaker fallback)
+        : link_(std::move(link)), choices_(link_), makeFallback_(std::move(fallback))
     {
+        worker_ = std::thread(speechd::serve, link_);
     }
 
     ~SpeechdVoice() override
     {
         link_->post(Command::quit());
-        finish(worker_, link_->connectionEnded, std::chrono::seconds(1));
-        finish(lister_, link_->listingEnded, std::chrono::milliseconds(0));  // cannot be cut short
+        // The thread closes the connection at once, unless a silent server holds it; then it is
+        // left behind, holding only its share of the link.
+        const auto until = Clock::now() + std::chrono::seconds(1);
+        while (!link_->connectionEnded && Clock::now() < until)
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        if (link_->connectionEnded)
+            worker_.join();
+        else
+            worker_.detach();
     }
 
     void speak(const std::string& text, SpeakMode mode) override
     {
+        if (failedOver()) return fallback_->speak(text, mode);
         const std::string plain = unwrapMarkup(text);
         if (blank(plain)) return;
         const uint64_t seq = tracker_.handedOver(characters(plain), Clock::now());
+        undelivered_.push_back({seq, plain});
         link_->post(Command::say(seq, plain));
         if (mode == SpeakMode::Sync) {
             // The tracker bounds the wait; the outer bound only guards against a clock jump.
-            const auto deadline = Clock::now() + std::chrono::minutes(30);
             waitUntil(
                 [&] {
-                    drain();
+                    if (failedOver()) return fallback_->runningState() == RunState::Done;
                     return tracker_.isDone(seq, Clock::now());
                 },
-                deadline);
+                Clock::now() + std::chrono::minutes(30));
         }
     }
 
     RunState runningState() override
     {
-        drain();
+        if (failedOver()) return fallback_->runningState();
         return tracker_.allDone(Clock::now()) ? RunState::Done : RunState::Speaking;
     }
 
     void setRate(int rate) override
     {
-        link_->post(Command::number(Command::Kind::Rate, std::clamp(rate, -10, 10) * 10));
+        rate_ = std::clamp(rate, -10, 10);
+        if (failedOver()) return fallback_->setRate(rate_);
+        link_->post(Command::number(Command::Kind::Rate, rate_ * 10));
     }
 
     void setVolume(int volume) override
     {
-        link_->post(Command::number(Command::Kind::Volume, std::clamp(volume, 0, 100) * 2 - 100));
+        volume_ = std::clamp(volume, 0, 100);
+        if (failedOver()) return fallback_->setVolume(volume_);
+        link_->post(Command::number(Command::Kind::Volume, volume_ * 2 - 100));
     }
 
-    // Every text is sent with message priority, which already queues after what is said.
-    void setPriorityOver() override {}
+    // Every text is sent with message priority, which already queues after what is said and is
+    // not cut off by the next text.
+    void setPriorityOver() override
+    {
+        if (failedOver()) fallback_->setPriorityOver();
+    }
 
     void startListingVoices() override
     {
-        if (lister_.joinable() || listed_) return;
-        listingStarted_ = Clock::now();
-        lister_ = std::thread(speechd::listVoices, link_);
+        if (failedOver()) return fallback_->startListingVoices();
+        choices_.start();
     }
 
     VoiceList voiceList() override
     {
-        if (listed_) return VoiceList::Ready;
-        if (!lister_.joinable()) return VoiceList::Pending;
-        {
-            std::lock_guard lock(link_->mutex);
-            if (link_->listed) {
-                voices_ = link_->voices;
-                listed_ = true;
-            }
-        }
-        if (!listed_ && Clock::now() - listingStarted_ > kListingBound) {
-            // The server did not list its voices in time: the player keeps its default voice.
-            std::lock_guard lock(link_->mutex);
-            voices_ = chooseVoices({}, link_->defaultLanguage);
-            listed_ = true;
-        }
-        return listed_ ? VoiceList::Ready : VoiceList::Pending;
+        return failedOver() ? fallback_->voiceList() : choices_.state();
     }
 
-    int voiceCount() override
-    {
-        return voiceList() == VoiceList::Ready ? static_cast<int>(voices_.size()) : 0;
-    }
+    int voiceCount() override { return failedOver() ? fallback_->voiceCount() : choices_.count(); }
 
     void selectVoice(int position) override
     {
-        if (position == selected_ || voiceList() != VoiceList::Ready) return;
-        if (position < 0 || position >= static_cast<int>(voices_.size())) return;
-        const VoiceChoice& v = voices_[static_cast<std::size_t>(position)];
-        if (!v.name.empty())
-            link_->post(Command::named(Command::Kind::Voice, v.name));
-        else
-            link_->post(Command::named(Command::Kind::Language, v.language));
-        selected_ = position;
+        if (failedOver()) return fallback_->selectVoice(position);
+        choices_.select(position);
     }
 
     std::string voiceDescription(int position) override
     {
-        if (voiceList() != VoiceList::Ready) return {};
-        if (position < 0 || position >= static_cast<int>(voices_.size())) return {};
-        return voices_[static_cast<std::size_t>(position)].description;
+        return failedOver() ? fallback_->voiceDescription(position) : choices_.description(position);
     }
 
 private:
-    // Takes what the connection and the server have reported into the tracker.
-    void drain()
+    struct Text {
+        uint64_t seq;
+        std::string text;
+    };
+
+    // Takes what the connection and the server have reported; true once the fallback speaks.
+    bool failedOver()
     {
+        if (fallback_) return true;
         const auto now = Clock::now();
+        bool unreachable = false;
+        std::vector<uint64_t> refused;
         for (const Report& r : link_->takeReports()) {
             switch (r.kind) {
-            case Report::Kind::Queued: tracker_.queued(r.seq, r.messageId, now); break;
-            case Report::Kind::Failed: tracker_.failed(r.seq); break;
+            case Report::Kind::Queued:
+                delivered(r.seq);
+                tracker_.queued(r.seq, r.messageId, now);
+                break;
+            case Report::Kind::Failed:
+                refused.push_back(r.seq);
+                tracker_.failed(r.seq);
+                break;
             case Report::Kind::Lost: tracker_.forgetAll(); break;
+            case Report::Kind::Unreachable: unreachable = true; break;
             case Report::Kind::Event: tracker_.event(r.messageId, r.event, now); break;
             }
         }
+        tracker_.allDone(now);  // gives up on texts that outlived their bound
+        bool failing = unreachable || tracker_.unresponsive();
+        if (!failing && now - created_ >= kConnectBound) {
+            std::lock_guard lock(link_->mutex);
+            failing = !link_->openFinished;  // the server takes the connection and never answers
+        }
+        if (!failing) {
+            // A text the server refused while it could still be reached is not said again.
+            for (uint64_t seq : refused) delivered(seq);
+            return false;
+        }
+        failOver();
+        return true;
+    }
+
+    void delivered(uint64_t seq)
+    {
+        std::erase_if(undelivered_, [seq](const Text& t) { return t.seq == seq; });
+    }
+
+    // The server cannot be reached, or has stopped answering: the fallback voice says what the
+    // server was never given, and everything from now on.
+    void failOver()
+    {
+        link_->post(Command::quit());
+        fallback_ = makeFallback_();
+        fallback_->setRate(rate_);
+        fallback_->setVolume(volume_);
+        for (const Text& t : undelivered_) fallback_->speak(t.text, SpeakMode::Async);
+        undelivered_.clear();
+        tracker_.forgetAll();
     }
 
     std::shared_ptr<Link> link_;
     std::thread worker_;
-    std::thread lister_;
+    speechd::VoiceChoices choices_;
+    VoiceMaker makeFallback_;
+    std::unique_ptr<Voice> fallback_;
     UtteranceTracker tracker_;
-    Clock::time_point listingStarted_;
-    bool listed_ = false;
-    std::vector<VoiceChoice> voices_;
-    int selected_ = 0;  // the server's default voice is in use until another is chosen
+    std::deque<Text> undelivered_;  // handed over, not yet accepted or refused by the server
+    Clock::time_point created_ = Clock::now();
+    int rate_ = 0;
+    int volume_ = 100;
 };
 
 }  // namespace
 
-std::unique_ptr<Voice> openSpeechdVoice(std::chrono::milliseconds bound)
+std::unique_ptr<Voice> openSpeechdVoice(VoiceMaker fallback)
 {
     // Writing to a connection the server has closed must fail, not end the program.
     std::signal(SIGPIPE, SIG_IGN);
-
-    auto link = std::make_shared<Link>();
-    std::thread worker(speechd::serve, link);
-    bool opened = false;
-    {
-        std::unique_lock lock(link->mutex);
-        link->wake.wait_for(lock, bound, [&] { return link->openFinished; });
-        opened = link->opened;
-    }
-    if (!opened) {
-        // Not reached in time: the thread closes the connection if it is made later.
-        link->post(Command::quit());
-        worker.detach();
-        return nullptr;
-    }
-    return std::make_unique<SpeechdVoice>(std::move(link), std::move(worker));
+    return std::make_unique<SpeechdVoice>(std::make_shared<Link>(), std::move(fallback));
 }
 
 }  // namespace yacht

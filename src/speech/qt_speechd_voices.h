@@ -1,0 +1,40 @@
+#pragma once
+// The voices of speech-dispatcher the player steps through, listed on a thread of their own.
+
+#include <chrono>
+#include <memory>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "speech/qt_speechd_link.h"
+#include "speech/voice.h"
+
+namespace yacht::speechd {
+
+// Lists the server's voices once asked, in the background, and selects them through the link.
+// Listing takes seconds with a large synthesiser; a server that has not listed them within a
+// bound leaves the player its default voice.
+class VoiceChoices {
+public:
+    explicit VoiceChoices(std::shared_ptr<Link> link) : link_(std::move(link)) {}
+    ~VoiceChoices();
+    VoiceChoices(const VoiceChoices&) = delete;
+    VoiceChoices& operator=(const VoiceChoices&) = delete;
+
+    void start();
+    VoiceList state();
+    int count();
+    void select(int position);
+    std::string description(int position);
+
+private:
+    std::shared_ptr<Link> link_;
+    std::thread lister_;
+    std::chrono::steady_clock::time_point started_;
+    bool listed_ = false;
+    std::vector<VoiceChoice> voices_;
+    int selected_ = 0;  // the server's default voice is in use until another is chosen
+};
+
+}  // namespace yacht::speechd
