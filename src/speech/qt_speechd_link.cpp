@@ -133,16 +133,18 @@ std::vector<Report> Link::takeReports()
 void serve(std::shared_ptr<Link> link)
 {
     Connection c = open(link, "main", SPD_MODE_THREADED, 1);
+    std::string language;
+    if (c.spd) {
+        if (char* answer = spd_get_language(c.spd)) {
+            language = answer;
+            std::free(answer);
+        }
+    }
     {
         std::lock_guard lock(link->mutex);
         link->opened = c.spd != nullptr;
         link->openFinished = true;
-        if (c.spd) {
-            if (char* language = spd_get_language(c.spd)) {
-                link->defaultLanguage = language;
-                std::free(language);
-            }
-        }
+        link->defaultLanguage = language;
     }
     link->wake.notify_all();
 
@@ -219,8 +221,15 @@ void serve(std::shared_ptr<Link> link)
 void listVoices(std::shared_ptr<Link> link)
 {
     std::vector<SynthesisVoice> listed;
+    bool reachable = false;
+    {
+        // The main connection starts the server when none runs; the listing waits for it.
+        std::unique_lock lock(link->mutex);
+        link->wake.wait(lock, [&] { return link->openFinished; });
+        reachable = link->opened;
+    }
     // A connection of its own: the listing holds its socket for seconds.
-    Connection c = open(link, "voices", SPD_MODE_SINGLE, 0);
+    Connection c = reachable ? open(link, "voices", SPD_MODE_SINGLE, 0) : Connection{};
     if (c.spd) {
         if (SPDVoice** voices = spd_list_synthesis_voices(c.spd)) {
             for (SPDVoice** v = voices; *v; ++v) {
