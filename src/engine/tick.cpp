@@ -102,6 +102,8 @@ void tick(Yacht& y)
 {
     if (y.quitting) return;
     Game& g = y.game;
+    // Voice changes asked for before the installed voices were listed are answered once they are.
+    servevoicelist(y);
 
     startupstep(y);
     showstatus(y);
