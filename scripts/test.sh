@@ -26,11 +26,22 @@ unset DISPLAY WAYLAND_DISPLAY PULSE_SERVER || true
 export TMPDIR="$runtime/tmp" HOME="$runtime/home" XDG_CONFIG_HOME="$runtime/config"
 mkdir -p "$TMPDIR" "$HOME" "$XDG_CONFIG_HOME"
 
+# Every process started under the private runtime folder (the sound server, and any
+# speech-dispatcher that libspeechd spawned there), found by its environment; a hung speech server
+# ignores a plain kill, so it gets a hard one after a moment.
+private_processes() {
+    grep -lsz "^XDG_RUNTIME_DIR=$runtime\$" /proc/[0-9]*/environ 2>/dev/null \
+        | sed -n 's|/proc/\([0-9]*\)/environ|\1|p' | grep -vx "$$" || true
+}
 cleanup() {
     pulseaudio --kill >/dev/null 2>&1 || true
-    for pidfile in "$runtime"/speech-dispatcher/pid/*.pid; do
-        [ -f "$pidfile" ] && kill "$(cat "$pidfile")" 2>/dev/null || true
-    done
+    local pids
+    pids="$(private_processes)"
+    if [ -n "$pids" ]; then
+        kill $pids 2>/dev/null || true
+        sleep 0.5
+        kill -9 $(private_processes) 2>/dev/null || true
+    fi
     rm -rf "$runtime"
 }
 trap cleanup EXIT
