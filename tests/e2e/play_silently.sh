@@ -10,6 +10,7 @@ source "$here/lib/harness.sh"
 source "$here/lib/rules.sh"
 source "$here/lib/play.sh"
 P_HELP_DIR="$here/../../resources/help"
+P_STEP_KEYS=1
 
 h_need Xvfb xdotool
 h_setup "${1:-}"

@@ -16,7 +16,7 @@ P_YACHT=0             # the last throw was a Yacht
 P_FACES_KNOWN=1       # after a Yacht of dice none of which was held, the faces are learnt with F2
 P_VOICE=""            # the description in the last "Voice changed to" sentence
 P_SOUNDS=0            # dice sounds heard
-P_SPEED_NAMES=("very slow" "slow" "normal" "fast" "very fast")
+P_STEP_KEYS=0         # 1: wait for each Down's announcement, for a voice that is always done
 
 P_F9_F1="Press function key F 9 to start a new game or function key F 1 for help. "
 P_GREETING="Yacht, from Tevrin Software. $P_F9_F1$P_F9_F1"
@@ -97,6 +97,12 @@ p_after_throw() {
     fi
 }
 
+# The rolling dice: every throw is marked by the sound.
+p_hear_sound() {
+    expect sound rolldice
+    P_SOUNDS=$((P_SOUNDS + 1))
+}
+
 # The space bar while waiting: the turn is announced, the dice sound plays, the dice are read.
 p_open_turn() {
     p_state_is waitspace || h_fail "the play tried to open a turn in state $P_STATE"
@@ -109,8 +115,7 @@ p_open_turn() {
     P_ROLL=1
     P_HELD=(0 0 0 0 0)
     P_DICE=("?" "?" "?" "?" "?")
-    expect sound rolldice
-    P_SOUNDS=$((P_SOUNDS + 1))
+    p_hear_sound
     p_hear_throw
     p_after_throw
 }
@@ -127,8 +132,7 @@ p_throw_again() {
     fi
     P_ROLL=$((P_ROLL + 1))
     if [ "$P_ROLL" -eq 2 ]; then expect say-async "second roll"; else expect say-async "final roll"; fi
-    expect sound rolldice
-    P_SOUNDS=$((P_SOUNDS + 1))
+    p_hear_sound
     p_hear_throw
     p_after_throw
 }
@@ -182,8 +186,10 @@ p_category_sentence() {
 }
 
 # Walks down to the first free category and scores it with enter; on a Yacht with Yacht still
-# free the cursor already stands on Yacht. Down presses come in one burst: the game may read out
-# the rows passed on the way or only the last, so every row heard is checked as it comes.
+# free the cursor already stands on Yacht. With a speaking voice the Down presses come in one
+# burst, as a player who knows the sheet would press them: the game may read out the rows passed
+# on the way or only the last, so every row heard is checked as it comes. With a voice that is
+# always done, each row is heard before the next Down.
 p_choose_first_free() {
     p_state_is choosing || h_fail "the play tried to choose a category in state $P_STATE"
     local target presses i c want seen
@@ -195,6 +201,14 @@ p_choose_first_free() {
         presses="$target"
     fi
     want="$(p_category_sentence "$target")"
+    if [ "$P_STEP_KEYS" = 1 ] && [ "$P_CURSOR" -eq 0 ]; then
+        for ((c = 1; c <= target; c++)); do
+            press Down
+            expect say-async "$(p_category_sentence "$c")"
+        done
+        p_score "$target"
+        return
+    fi
     local -a keys=()
     for ((i = 0; i < presses; i++)); do keys+=(Down); done
     press "${keys[@]}"
