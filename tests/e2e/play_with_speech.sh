@@ -79,7 +79,7 @@ p_voice_change shift+F1
 [ "$P_VOICE" = "$first_voice" ] || h_fail "the voice chosen before F12 was $first_voice, now $P_VOICE"
 p_speed_change "very slow"
 # The help pages last minutes when spoken, so they come last, when nothing more has to be heard.
-for page in 1 2 3 1; do p_help "$page"; done
+for page in 0 1 2 3 1; do p_help "$page"; done
 h_ok "reports after the game, voice and speed kept, help pages"
 h_expect_no_more
 h_stop_game
@@ -91,5 +91,8 @@ for ((run = 1; run <= H_RUN; run++)); do
     offsets+=("$H_WORK/transcript.$run.txt"
         "$(awk -v a="${H_LAUNCH_US[run]}" -v r="$H_REC_START_US" 'BEGIN { printf "%.3f", (a - r) / 1e6 }')")
 done
-python3 "$here/lib/audio_check.py" "$H_WORK/sound.wav" "${offsets[@]}" || h_fail "the recording"
+h_say "runs of the game and when they began in the recording (s): ${offsets[*]#"$H_WORK/"}"
+dice=()
+[ -f "$here/../../resources/ROLLDICE.wav" ] && dice=(--dice "$here/../../resources/ROLLDICE.wav")
+python3 "$here/lib/audio_check.py" "${dice[@]}" "$H_WORK/sound.wav" "${offsets[@]}" || h_fail "the recording"
 h_ok "$P_SOUNDS dice sounds and the speech were heard; the whole play took $(h_elapsed) s"

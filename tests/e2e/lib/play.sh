@@ -192,7 +192,7 @@ p_category_sentence() {
 # always done, each row is heard before the next Down.
 p_choose_first_free() {
     p_state_is choosing || h_fail "the play tried to choose a category in state $P_STATE"
-    local target presses i c want seen
+    local target presses i c want
     if [ "$P_CURSOR" -eq 13 ]; then
         target=13
         presses=1
@@ -209,20 +209,31 @@ p_choose_first_free() {
         p_score "$target"
         return
     fi
-    local -a keys=()
+    local -a keys=() heard=()
     for ((i = 0; i < presses; i++)); do keys+=(Down); done
+    if [ "$P_CURSOR" -eq 13 ]; then
+        heard=("$want")
+    else
+        for ((c = 1; c <= target; c++)); do heard+=("$(p_category_sentence "$c")"); done
+    fi
     press "${keys[@]}"
-    while :; do
-        h_next_line 30 || h_fail "waited for '$want' after $presses Down"
-        [ "$H_KIND" = say-async ] || h_fail "a category was read out as $H_KIND: '$H_TEXT'"
-        [ "$H_TEXT" = "$want" ] && break
-        seen=""
-        for ((c = 1; c < target; c++)); do
-            [ "$H_TEXT" = "$(p_category_sentence "$c")" ] && seen=1
-        done
-        [ -n "$seen" ] || h_fail "on the way to '$want' the game said '$H_TEXT'"
-    done
+    p_hear_some_of "${heard[@]}"
     p_score "$target"
+}
+
+# The lines that follow must be some of the given sentences, in their order, the last of them
+# included: what a burst of keys makes the game say when its voice drops what it had no time for.
+p_hear_some_of() {
+    local -a want=("$@")
+    local i=0 n=$#
+    while :; do
+        h_next_line 30 || h_fail "waited for '${want[n - 1]}'"
+        [ "$H_KIND" = say-async ] || h_fail "expected some of: ${want[*]}; got $H_KIND '$H_TEXT'"
+        while [ "$i" -lt "$n" ] && [ "${want[i]}" != "$H_TEXT" ]; do i=$((i + 1)); done
+        [ "$i" -lt "$n" ] || h_fail "unexpected '$H_TEXT' on the way to '${want[n - 1]}'"
+        [ "$i" -eq $((n - 1)) ] && return 0
+        i=$((i + 1))
+    done
 }
 
 # Enter on the category under the cursor: the score is written and the total told.
@@ -418,15 +429,38 @@ p_turn_three_throws() {
     p_choose_first_free
 }
 
-# A turn that keeps the first throw: all five dice held, then the space bar ends the throwing.
+# A turn that keeps the first throw: all five dice held, the space bar, which then ends the
+# throwing, and the first free category. Once the first hold is heard (so the dice are no longer
+# being read out), the other keys follow in one burst, as a player who knows the game types them.
 p_turn_keep_first() {
     p_open_turn
-    if p_state_is rolled; then
-        local n
-        for n in 1 2 3 4 5; do p_hold "$n"; done
-        p_throw_again
+    if ! p_state_is rolled; then
+        p_choose_first_free
+        return
     fi
-    p_choose_first_free
+    p_hold 1
+    local n target c
+    if [ "$P_STEP_KEYS" = 1 ]; then
+        for n in 2 3 4 5; do p_hold "$n"; done
+        p_throw_again
+        p_choose_first_free
+        return
+    fi
+    local -a keys=(2 3 4 5 space) heard=()
+    for n in 2 3 4 5; do heard+=("hold the ${R_ORDINAL[n]} dice "); done
+    P_HELD=(1 1 1 1 1)
+    P_ROLL=3
+    P_STATE=choosing
+    P_CURSOR=0
+    heard+=("$P_CHOOSE")
+    target="$(r_first_free "$P_PLAYER")"
+    for ((c = 1; c <= target; c++)); do
+        keys+=(Down)
+        heard+=("$(p_category_sentence "$c")")
+    done
+    press "${keys[@]}"
+    p_hear_some_of "${heard[@]}"
+    p_score "$target"
 }
 
 # A turn with holds made and undone by the arrows, enter and the digit keys, and all three throws.
