@@ -79,8 +79,9 @@ fi
 p_choose_first_free
 p_turn_three_throws
 
-while ! p_state_is idle; do p_turn_three_throws; done
-h_ok "game over after 13 rounds: ${R_SHOWN[1]} to ${R_SHOWN[2]}"
+# The other rounds hunt for a Yacht, holding the commonest face.
+while ! p_state_is idle; do p_turn_hunt_yacht; done
+h_ok "game over after 13 rounds: ${R_SHOWN[1]} to ${R_SHOWN[2]}, with $P_YACHTS Yacht(s) thrown"
 
 p_f4
 p_f3
@@ -91,6 +92,8 @@ h_ok "reports after the game, and the speed kept from the last run"
 # Every throw was marked by the dice sound, and nothing was said that the play did not expect.
 h_expect_no_more
 h_stop_game
+leftovers="$(ls -A "$XDG_RUNTIME_DIR")"
+[ -z "$leftovers" ] || h_fail "a server was started in the runtime folder: $leftovers"
 sounds=$(cat "$H_WORK"/transcript.*.txt | grep -c ' sound rolldice$')
 [ "$sounds" -eq "$P_SOUNDS" ] || h_fail "$sounds dice sounds listed, $P_SOUNDS throws heard"
 h_ok "$sounds dice sounds listed; the whole play took $(h_elapsed) s"

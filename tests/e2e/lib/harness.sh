@@ -8,7 +8,7 @@
 
 H_YACHT=""          # the game under test
 H_WORK=""           # private folder for everything this play starts and writes
-H_SEED=7            # the dice seed handed to the game
+H_SEED="${E2E_SEED:-7}"   # the dice seed handed to the game; another may be tried through E2E_SEED
 H_YACHT_PID=""      # the running game
 H_WIN=""            # its main window
 H_XVFB_PID=""

@@ -16,6 +16,7 @@ P_YACHT=0             # the last throw was a Yacht
 P_FACES_KNOWN=1       # after a Yacht of dice none of which was held, the faces are learnt with F2
 P_VOICE=""            # the description in the last "Voice changed to" sentence
 P_SOUNDS=0            # dice sounds heard
+P_YACHTS=0            # Yachts thrown
 P_STEP_KEYS=0         # 1: wait for each Down's announcement, for a voice that is always done
 
 P_F9_F1="Press function key F 9 to start a new game or function key F 1 for help. "
@@ -46,6 +47,7 @@ p_hear_throw() {
     P_YACHT=0
     if [ "$H_TEXT" = yacht ]; then
         P_YACHT=1
+        P_YACHTS=$((P_YACHTS + 1))
         # Five alike: the held dice, if any, tell the face; otherwise F2 will.
         faces=""
         for i in 0 1 2 3 4; do
@@ -480,5 +482,26 @@ p_turn_with_holds() {
         p_hold 1                  # the first die released
         p_throw_again             # the final throw: four dice thrown and read
     fi
+    p_choose_first_free
+}
+
+# A turn that hunts for a Yacht: after each throw the dice showing the commonest face (the higher
+# face when two are as common) are held and any others released, until the throwing ends.
+p_turn_hunt_yacht() {
+    p_open_turn
+    local f i best face
+    while p_state_is rolled; do
+        local -a n=(0 0 0 0 0 0 0)
+        for i in 0 1 2 3 4; do n[P_DICE[i]]=$((n[P_DICE[i]] + 1)); done
+        best=0
+        for f in 1 2 3 4 5 6; do
+            if [ "${n[f]}" -ge "$best" ]; then best="${n[f]}"; face="$f"; fi
+        done
+        for i in 0 1 2 3 4; do
+            if [ "${P_DICE[i]}" = "$face" ] && [ "${P_HELD[i]}" = 0 ]; then p_hold $((i + 1)); fi
+            if [ "${P_DICE[i]}" != "$face" ] && [ "${P_HELD[i]}" = 1 ]; then p_hold $((i + 1)); fi
+        done
+        p_throw_again
+    done
     p_choose_first_free
 }
