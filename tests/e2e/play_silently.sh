@@ -9,6 +9,8 @@ here="$(cd "$(dirname "$0")" && pwd)"
 source "$here/lib/harness.sh"
 source "$here/lib/rules.sh"
 source "$here/lib/play.sh"
+source "$here/lib/reports.sh"
+source "$here/lib/turns.sh"
 P_HELP_DIR="$here/../../resources/help"
 P_STEP_KEYS=1
 

@@ -10,6 +10,8 @@ here="$(cd "$(dirname "$0")" && pwd)"
 source "$here/lib/harness.sh"
 source "$here/lib/rules.sh"
 source "$here/lib/play.sh"
+source "$here/lib/reports.sh"
+source "$here/lib/turns.sh"
 P_HELP_DIR="$here/../../resources/help"
 
 h_need Xvfb xdotool pulseaudio pactl parecord speech-dispatcher espeak-ng python3
