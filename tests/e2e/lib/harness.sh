@@ -89,10 +89,27 @@ h_cleanup() {
     if [ -n "$H_XVFB_PID" ]; then
         kill "$H_XVFB_PID" 2>/dev/null && { h_wait_pid "$H_XVFB_PID" 30 || kill -KILL "$H_XVFB_PID" 2>/dev/null; }
     fi
+    # Whatever else was started with the private runtime folder (the speech server's modules,
+    # should the server itself have been killed hard), found by that folder in its environment.
+    local left
+    left="$(h_private_processes)"
+    if [ -n "$left" ]; then
+        kill $left 2>/dev/null
+        sleep 0.5
+        left="$(h_private_processes)"
+        [ -n "$left" ] && kill -KILL $left 2>/dev/null
+    fi
     if [ -n "$H_WORK" ]; then
         if [ "${E2E_KEEP:-}" = 1 ]; then h_say "kept: $H_WORK"; else rm -rf "$H_WORK"; fi
     fi
     exit "$status"
+}
+
+# The processes whose environment names this play's private runtime folder, but not this shell.
+h_private_processes() {
+    [ -n "$H_WORK" ] || return 0
+    grep -lsz "^XDG_RUNTIME_DIR=$H_WORK/run\$" /proc/[0-9]*/environ 2>/dev/null \
+        | sed -n 's|^/proc/\([0-9]*\)/environ$|\1|p' | grep -vx -e "$$" -e "$BASHPID" | tr '\n' ' '
 }
 
 # Waits for a process that is not our child to end: tenths of a second at most.
