@@ -78,7 +78,8 @@ p_f2
 # voice chosen before F12, and one speed step from "very fast" wraps round to "very slow".
 p_voice_change ctrl+F1
 p_voice_change shift+F1
-[ "$P_VOICE" = "$first_voice" ] || h_fail "the voice chosen before F12 was $first_voice, now $P_VOICE"
+[ "$P_VOICE" = "$first_voice" ] || h_fail "the voice chosen before F12 was $first_voice, now $P_VOICE" \
+    "(voices of another engine would mean that the game handed over to its fallback voice)"
 p_speed_change "very slow"
 # The help pages last minutes when spoken, so they come last, when nothing more has to be heard.
 for page in 0 1 2 3 1; do p_help "$page"; done

@@ -54,6 +54,11 @@ h_tail() {
         h_say "--- the game's own output:"
         tail -n 15 "$log"
     fi
+    log="$XDG_RUNTIME_DIR/speech-dispatcher/log/speech-dispatcher.log"
+    if [ -s "$log" ]; then
+        h_say "--- the speech server's log:"
+        grep -v 'LINE here' "$log" | tail -n 15
+    fi
     h_say "---"
 }
 
