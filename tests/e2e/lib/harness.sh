@@ -179,9 +179,10 @@ h_start_pulse() {
 }
 
 # The speech server speaks through the private PulseAudio with espeak-ng. Written as the user's
-# own configuration, which the server prefers to the system's. The espeak-ng module is set to
-# speak about twice as fast as it does by default, at every speed the game asks for, as a
-# practised listener would set it, so that a whole game is heard in a few minutes.
+# own configuration, which the server prefers to the system's. The espeak-ng module's normal
+# speed is set to twice its default, as a practised listener would set it, so that a whole game
+# is heard in a few minutes; its top speed stays where espeak-ng speaks without its separate
+# speed-up stage.
 h_configure_speech() {
     local dir="$XDG_CONFIG_HOME/speech-dispatcher" module=/etc/speech-dispatcher/modules/espeak-ng.conf
     mkdir -p "$dir/modules"
@@ -193,7 +194,7 @@ DefaultVolume 100
 LogLevel 3
 EOF
     if [ -f "$module" ]; then
-        sed -e 's/^EspeakNormalRate .*/EspeakNormalRate 340/' -e 's/^EspeakMaxRate .*/EspeakMaxRate 900/' \
+        sed -e 's/^EspeakNormalRate .*/EspeakNormalRate 340/' -e 's/^EspeakMaxRate .*/EspeakMaxRate 449/' \
             "$module" > "$dir/modules/espeak-ng.conf"
     fi
 }
