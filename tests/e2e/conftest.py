@@ -153,5 +153,5 @@ def pytest_runtest_makereport(item, call):
         text = "\n".join(tail_of(os.path.join(box.logs, f)) for f in logs)
         speech = os.path.join(box.run, "speech-dispatcher", "log", "speech-dispatcher.log")
         if os.path.exists(speech):
-            text += "\n" + tail_of(speech)
+            text += "\n" + tail_of(speech, skip="LINE here")
         report.sections.append(("servers' logs", text))

@@ -25,10 +25,11 @@ def wait_until(check, timeout, what, log=None):
         time.sleep(0.05)
 
 
-def tail_of(path, count=15):
+def tail_of(path, count=15, skip=None):
+    """The file's last lines, those holding `skip` left out."""
     try:
         with open(path, errors="replace") as f:
-            lines = f.read().splitlines()
+            lines = [l for l in f.read().splitlines() if not skip or skip not in l]
     except OSError:
         return f"(no {path})"
     return f"--- {os.path.basename(path)}, last lines:\n" + "\n".join(lines[-count:])
