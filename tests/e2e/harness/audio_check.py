@@ -1,15 +1,10 @@
-#!/usr/bin/env python3
 """Checks a recording of the null sink against the game's transcripts: that speech really came
 out when the transcript says a text was handed to the voice, and that the rolling-dice sound,
 about three and a half seconds of it, really played at each "sound rolldice".
-
-Usage: audio_check.py [--dice ROLLDICE.wav] RECORDING.wav TRANSCRIPT OFFSET [TRANSCRIPT OFFSET ...]
-OFFSET is when that run of the game started, in seconds after the recording began.
-Prints what it measured; exits 1 when sound is missing."""
+"""
 
 import math
 import struct
-import sys
 import warnings
 
 FRAME_S = 0.02          # loudness is measured in frames of 20 ms
@@ -44,7 +39,7 @@ def read_wav(path):
     with open(path, "rb") as f:
         data = f.read()
     if data[:4] != b"RIFF" or data[8:12] != b"WAVE":
-        raise SystemExit(f"{path}: not a WAV file")
+        raise ValueError(f"{path}: not a WAV file")
     pos, rate, channels, bits = 12, None, None, None
     while pos + 8 <= len(data):
         cid, size = data[pos:pos + 4], struct.unpack("<I", data[pos + 4:pos + 8])[0]
@@ -53,10 +48,10 @@ def read_wav(path):
             _, channels, rate, _, _, bits = struct.unpack("<HHIIHH", data[body:body + 16])
         elif cid == b"data":
             if channels != 1 or bits != 16:
-                raise SystemExit(f"{path}: expected mono 16-bit, got {channels} channels, {bits} bits")
+                raise ValueError(f"{path}: expected mono 16-bit, got {channels} channels, {bits} bits")
             return data[body:], rate
         pos = body + size + (size & 1)
-    raise SystemExit(f"{path}: no data chunk")
+    raise ValueError(f"{path}: no data chunk")
 
 
 def loudness(pcm, rate):
@@ -93,15 +88,11 @@ def correlation(a, b):
     return sab / math.sqrt(saa * sbb) if saa > 0 and sbb > 0 else 0.0
 
 
-def main(argv):
-    args = argv[1:]
-    reference = None
-    if args[:1] == ["--dice"]:
-        reference, args = args[1], args[2:]
-    if len(args) < 3 or len(args) % 2 == 0:
-        raise SystemExit(__doc__)
-    pcm, rate = read_wav(args[0])
-    pairs = [(args[i], float(args[i + 1])) for i in range(1, len(args), 2)]
+def check(recording, pairs, reference=None):
+    """Prints what it measured and returns the problems found. `pairs` holds, for each run of
+    the game, its transcript's path and when it started, in seconds after the recording began;
+    `reference` is the game's own dice wave, whose loudness curve is looked for."""
+    pcm, rate = read_wav(recording)
     levels = loudness(pcm, rate)
     threshold = 32768 * 10 ** (ACTIVE_DBFS / 20)
     active = [v >= threshold for v in levels]
@@ -185,10 +176,4 @@ def main(argv):
     elif len(mute) > checked // 20:
         problems.append("texts without speech in the recording: " + "; ".join(mute[:10]))
 
-    for p in problems:
-        print("FAIL: " + p)
-    return 1 if problems else 0
-
-
-if __name__ == "__main__":
-    sys.exit(main(sys.argv))
+    return problems
