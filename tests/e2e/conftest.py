@@ -51,6 +51,7 @@ def pytest_addoption(parser):
     parser.addoption("--yacht", default=os.environ.get("YACHT", os.path.join(SOURCE, "build", "yacht")),
                      help="the game under test (default: build/yacht)")
     parser.addoption("--keep", action="store_true", help="keep each play's private folders")
+    parser.addoption("--screenshot", help="where the screenshot play saves its picture")
 
 
 def pytest_configure(config):
