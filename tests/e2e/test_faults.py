@@ -21,7 +21,7 @@ def start_a_game(run):
 
 
 def test_speech_server_dies_mid_turn(display, speech_server, game):
-    speech_server.start()
+    speech_server.configure(normal_rate=340).start()   # a quick voice: a shorter play
     run = game.start("--speech-engine", "speechd", seed=11)
     start_a_game(run)
     run.press("space")

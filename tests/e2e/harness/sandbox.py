@@ -13,6 +13,8 @@ from .servers import start_session_bus
 # What is kept of the environment the tests were started in; everything else is dropped, so a
 # desktop's DISPLAY, session bus, sound server or speech server cannot leak in.
 KEPT = ("PATH", "LANG", "LANGUAGE", "LC_ALL", "LC_CTYPE", "TZ", "USER", "LOGNAME", "TERM")
+# Kept too: where a sound server unpacked outside the system's folders finds its parts.
+KEPT_PREFIXES = ("PIPEWIRE_", "SPA_", "WIREPLUMBER_", "LD_LIBRARY_PATH")
 
 # The servers a silent game must not start or have started for it, by process name.
 SERVER_NAMES = ("speech-dispatcher", "sd_espeak-ng", "sd_espeak", "sd_dummy", "sd_generic",
@@ -37,7 +39,8 @@ class Sandbox:
         self.cache = self._dir("cache")
         self.state = self._dir("state")
         self.procs = Processes(self.work, self.logs)
-        self.env = {k: os.environ[k] for k in KEPT if k in os.environ}
+        self.env = {k: v for k, v in os.environ.items()
+                    if k in KEPT or k.startswith(KEPT_PREFIXES)}
         self.env.setdefault("PATH", "/usr/local/bin:/usr/bin:/bin")
         self.env.update(HOME=self.home, XDG_RUNTIME_DIR=self.run, TMPDIR=self.tmp,
                         XDG_CONFIG_HOME=self.config, XDG_DATA_HOME=self.data,

@@ -108,18 +108,28 @@ class SoundServer:
         self.procs_started = []
 
     @staticmethod
-    def unavailable():
+    def choice():
+        """PulseAudio where its daemon is installed, else PipeWire with its pulse layer;
+        YACHT_E2E_SOUND_SERVER=pulseaudio|pipewire asks for one. None when neither is here."""
+        pipewire = all(shutil.which(t) for t in ("pipewire", "pipewire-pulse", "wireplumber"))
+        wanted = os.environ.get("YACHT_E2E_SOUND_SERVER", "")
+        if wanted == "pipewire":
+            return "PipeWire" if pipewire else None
+        if shutil.which("pulseaudio"):
+            return "PulseAudio"
+        return "PipeWire" if pipewire and wanted != "pulseaudio" else None
+
+    @classmethod
+    def unavailable(cls):
         """Why no private sound server can be had here, or None when one can."""
         if not shutil.which("pactl") or not shutil.which("parecord"):
             return "pactl and parecord (pulseaudio-utils) are not installed"
-        if shutil.which("pulseaudio"):
-            return None
-        if all(shutil.which(t) for t in ("pipewire", "pipewire-pulse", "wireplumber")):
-            return None
-        return "neither PulseAudio's daemon nor PipeWire with its pulse layer is installed"
+        if cls.choice() is None:
+            return "neither PulseAudio's daemon nor PipeWire with its pulse layer is installed"
+        return None
 
     def start(self):
-        if shutil.which("pulseaudio"):
+        if self.choice() == "PulseAudio":
             self.kind = "PulseAudio"
             self.procs_started.append(self.procs.start(
                 "pulseaudio", ["pulseaudio", "-n", "--daemonize=no", "--exit-idle-time=-1",
