@@ -95,6 +95,9 @@ Key takekey(Yacht& y)
     g.saybuf.clear();
     g.runstate = 0;
     y.ports.voice.setPriorityOver();
+    // A modifier or lock key alone has hushed the queue and is otherwise no key: the row or the
+    // count is not announced again over the silence the player asked for.
+    if (keys::isModifierOrLock(key.code)) return Key{};
     return key;
 }
 

@@ -271,7 +271,12 @@ void MainWindow::runTick()
 void MainWindow::keyPressEvent(QKeyEvent* event)
 {
     if (!game_) return;
-    const int code = gameKeyCode(event->key(), event->modifiers());
+    // X11 and Wayland report the X keycode, which tells a key's position whatever the layout.
+    static const NativeKeys native = QGuiApplication::platformName() == "xcb" ||
+                                             QGuiApplication::platformName().startsWith("wayland")
+                                         ? NativeKeys::X11
+                                         : NativeKeys::None;
+    const int code = gameKeyCode(event->key(), event->modifiers(), event->nativeScanCode(), native);
     if (code > 0) keydown(*game_, code, gameModifiers(event->modifiers()));
     event->accept();
     render();
