@@ -84,6 +84,17 @@ void showstatus(Yacht& y)
     }
 }
 
+bool engineCanSleep(Yacht& y)
+{
+    const Game& g = y.game;
+    const bool waiting = g.state == EngineState::Idle || g.state == EngineState::Players ||
+                         g.state == EngineState::WaitSpace;
+    if (!waiting || y.quitting) return false;
+    if (!g.saybuf.empty() || !g.keybuf.empty()) return false;
+    if (!y.voiceApplied || y.pendingVoice.announce) return false;
+    return y.ports.voice.runningState() == RunState::Done;
+}
+
 Key takekey(Yacht& y)
 {
     Game& g = y.game;

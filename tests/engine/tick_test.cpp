@@ -151,6 +151,45 @@ TEST(AModifierAlone, DoesNotPushAsideAKeyNotYetTaken)
     EXPECT_EQ(f.voice.stops, 1);
 }
 
+TEST(TheEngine, SleepsOnlyWhileWaitingForThePlayerWithNothingToDo)
+{
+    struct Case {
+        const char* what;
+        EngineState state;
+        std::string saybuf;
+        std::string keybuf;
+        bool speaking;
+        bool voiceApplied;
+        bool sleeps;
+    };
+    const Case cases[] = {
+        {"no game", EngineState::Idle, "", "", false, true, true},
+        {"choosing players", EngineState::Players, "", "", false, true, true},
+        {"waiting for the space bar", EngineState::WaitSpace, "", "", false, true, true},
+        {"something queued", EngineState::Idle, "\tmore", "", false, true, false},
+        {"a key not yet taken", EngineState::WaitSpace, "", " 0", false, true, false},
+        {"the voice still speaking", EngineState::Idle, "", "", true, true, false},
+        {"the voices not yet listed", EngineState::Idle, "", "", false, false, false},
+        {"a throw pending", EngineState::Rolling, "", "", false, true, false},
+        {"between throws", EngineState::Rolled, "", "", false, true, false},
+        {"choosing a category", EngineState::Choosing, "", "", false, true, false},
+        {"a turn ending", EngineState::TurnEnd, "", "", false, true, false},
+        {"starting", EngineState::Startup, "", "", false, true, false},
+    };
+    for (const Case& c : cases) {
+        FakeGame f;
+        f.y.game.state = c.state;
+        f.y.game.saybuf = c.saybuf;
+        f.y.game.keybuf = c.keybuf;
+        f.y.voiceApplied = c.voiceApplied;
+        if (c.speaking) {
+            f.voice.speakingReads = 5;
+            f.voice.speak("words", SpeakMode::Async);
+        }
+        EXPECT_EQ(engineCanSleep(f.y), c.sleeps) << c.what;
+    }
+}
+
 TEST(KeyIntake, LeavesAKeyOfTheWrongLengthAlone)
 {
     for (const std::string bad : {"x", "abc"}) {
