@@ -109,7 +109,10 @@ void savesettings(Yacht& y)
         Voice& voice = y.ports.voice;
         const std::string name =
             voice.voiceList() == VoiceList::Ready ? voice.voiceName(g.voiceindex) : y.voicename;
-        store.set(kApplication, kSection, kVoiceNameKey, name);
+        // A voice without a name of its own (the silent one) adds no key; one stored before is
+        // cleared so it no longer overrides the position.
+        if (!name.empty() || !y.voicename.empty())
+            store.set(kApplication, kSection, kVoiceNameKey, name);
         return;
     }
     writeSettingsFile(settingsFilePath(y), g.voiceindex, g.speedindex);
