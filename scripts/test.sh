@@ -19,6 +19,8 @@ esac
 
 began=$SECONDS
 scripts/setup.sh test
+# The source folders depend one way; a new upward include fails before anything is built.
+python3 scripts/check_includes.py
 scripts/build.sh
 built=$SECONDS
 

@@ -1,6 +1,7 @@
 #include "engine/key_input.h"
 
 #include "engine/key_codes.h"
+#include "rules/phrases.h"
 
 namespace yacht {
 
@@ -13,6 +14,13 @@ void keydown(Yacht& y, int code, int modifier)
 {
     // Codes beyond one character are not keys the game knows; they are not recorded.
     if (code <= 0 || code > 255 || modifier < 0 || modifier > 7) return;
+    if (keys::isModifierOrLock(code)) {
+        // Ctrl on its own stops the voice at once, as it does in every screen reader.
+        if (code == keys::CtrlKey) y.ports.voice.stopSpeaking();
+        // A modifier on its own only hushes; it does not push aside a key not yet taken, which
+        // hushes as well (Shift pressed after a digit, on the way to the next key).
+        if (y.game.keybuf.size() == 2) return;
+    }
     postKey(y.game, code, static_cast<char>('0' + modifier));
     if (code == keys::Space && y.game.state == EngineState::Rolling) y.game.keybuf.clear();
 }
@@ -20,7 +28,7 @@ void keydown(Yacht& y, int code, int modifier)
 void windowActivated(Yacht& y)
 {
     y.game.saybuf = "Yacht, from Tevrin Software. ";
-    y.game.saybuf += "Press function key F 9 to start a new game or function key F 1 for help. ";
+    y.game.saybuf += phrase::kNewGameOrHelp;
 }
 
 }  // namespace yacht

@@ -6,6 +6,7 @@
 #include "engine/turn_flow.h"
 #include "persist/saved_game.h"
 #include "persist/settings.h"
+#include "rules/phrases.h"
 #include "rules/reports.h"
 #include "screen/new_game.h"
 #include "speech/sound_help.h"
@@ -16,16 +17,13 @@
 namespace yacht {
 namespace {
 
-const char* const kGreetingTail =
-    "Press function key F 9 to start a new game or function key F 1 for help. ";
-
 void startupstep(Yacht& y)
 {
     Game& g = y.game;
     if (g.state != EngineState::Startup) return;
     g.state = EngineState::Idle;
     resumegame(y);
-    if (g.state == EngineState::Idle) g.saybuf += kGreetingTail;
+    if (g.state == EngineState::Idle) g.saybuf += phrase::kNewGameOrHelp;
 }
 
 // F12: the unfinished game and the settings are stored, goodbye is said, the program ends.
@@ -84,6 +82,17 @@ void showstatus(Yacht& y)
     }
 }
 
+bool engineCanSleep(Yacht& y)
+{
+    const Game& g = y.game;
+    const bool waiting = g.state == EngineState::Idle || g.state == EngineState::Players ||
+                         g.state == EngineState::WaitSpace;
+    if (!waiting || y.quitting) return false;
+    if (!g.saybuf.empty() || !g.keybuf.empty()) return false;
+    if (!y.voiceApplied || y.pendingVoice.announce) return false;
+    return y.ports.voice.runningState() == RunState::Done;
+}
+
 Key takekey(Yacht& y)
 {
     Game& g = y.game;
@@ -95,6 +104,9 @@ Key takekey(Yacht& y)
     g.saybuf.clear();
     g.runstate = 0;
     y.ports.voice.setPriorityOver();
+    // A modifier or lock key alone has hushed the queue and is otherwise no key: the row or the
+    // count is not announced again over the silence the player asked for.
+    if (keys::isModifierOrLock(key.code)) return Key{};
     return key;
 }
 

@@ -3,26 +3,15 @@
 #include <algorithm>
 
 #include "rules/dice_announcement.h"
+#include "rules/phrases.h"
+#include "rules/scoring.h"
 
 namespace yacht {
 namespace {
 
-const char* const kGameOver =
-    "Game over. Press function key F 9 to start a new game or function key F 1 for help. ";
-const char* const kNewGameOrHelp =
-    "Press function key F 9 to start a new game or function key F 1 for help. ";
-
 bool gameRunning(const Game& g)
 {
     return g.state != EngineState::Idle;
-}
-
-// A player's total as the sheet last wrote it; a player outside the table has none.
-const std::string& totalText(const Game& g, int p)
-{
-    static const std::string none;
-    if (p < 0 || p > kMaxPlayers) return none;
-    return g.scores[kTotalRow][p];
 }
 
 }  // namespace
@@ -32,18 +21,28 @@ void repeatdice(Yacht& y)
     Game& g = y.game;
     g.saybuf.clear();
     saydice(y);
-    if (!gameRunning(g)) g.saybuf = kGameOver;
+    if (!gameRunning(g)) g.saybuf = phrase::kGameOver;
 }
 
 void saycategories(Yacht& y)
 {
     Game& g = y.game;
-    // The count follows the round, so it is one per round still to be played, this one included.
-    g.saybuf = decimal(14 - g.round) + " categories left to fill";
-    for (int row = 1; row <= kCategories; ++row)
-        if (y.board.x[row].caption.empty())
-            g.saybuf += "\t" + withoutLeadingBlanks(y.board.Y[row].caption);
-    if (!gameRunning(g)) g.saybuf = kGameOver;
+    if (!gameRunning(g)) {
+        g.saybuf = phrase::kGameOver;
+        return;
+    }
+    // The current player's own column, not the sheet: between turns the sheet still shows the
+    // previous card or every player's total, while the player about to throw asks about theirs.
+    // Counting the same column makes the count and the list agree.
+    const bool column = g.player >= 1 && g.player <= kMaxPlayers;
+    std::string names;
+    int free = 0;
+    for (int row = 1; row <= kCategories; ++row) {
+        if (column && !g.scores[row][g.player].empty()) continue;
+        ++free;
+        names += "\t" + withoutLeadingBlanks(kCategoryCaptions[row]);
+    }
+    g.saybuf = decimal(free) + " categories left to fill" + names;
 }
 
 void sayscore(Yacht& y)
@@ -63,7 +62,7 @@ void sayscore(Yacht& y)
         g.saybuf = "At the end of the game your score is " + totalText(g, g.player);
     }
     g.saybuf += "\t";
-    g.saybuf += running ? "Press the space bar to continue. " : kNewGameOrHelp;
+    g.saybuf += running ? "Press the space bar to continue. " : phrase::kNewGameOrHelp;
 }
 
 }  // namespace yacht

@@ -36,6 +36,7 @@ class Player:
     done) instead of pressing keys in bursts."""
 
     def __init__(self, run=None, help_dir=None, step_keys=False):
+        self._run = None
         self.run = run
         self.help_dir = help_dir
         self.step_keys = step_keys
@@ -54,6 +55,18 @@ class Player:
         self.sounds = 0              # dice sounds heard
         self.yachts = 0              # Yachts thrown
         self.sheets = {}
+
+    @property
+    def run(self):
+        return self._run
+
+    @run.setter
+    def run(self, run):
+        # Ctrl (alone, or on its way to Ctrl+F1) stops the voice: the player does not listen
+        # for that.
+        if run is not None:
+            run.transcript.ignored.add("cancel")
+        self._run = run
 
     # The record.
     def sheet(self, player=None):
@@ -317,7 +330,8 @@ class Player:
         if self.state == "idle":
             self.expect(GAME_OVER)
             return
-        self.expect(f"{14 - self.round} categories left to fill")
+        free = sum(1 for c in range(1, 14) if not self.sheet().taken(c))
+        self.expect(f"{free} categories left to fill")
         for c in range(1, 14):
             if not self.sheet().taken(c):
                 self.expect(NAMES[c])

@@ -58,6 +58,7 @@ class Transcript:
         self.path = path
         self.alive = alive
         self.label = label
+        self.ignored = set()   # kinds of line the waits pass over silently (e.g. {"cancel"})
         self.lines = []        # every line consumed so far
         self.passed = []       # lines `wait_for` passed over
         self._buffer = b""
@@ -84,10 +85,11 @@ class Transcript:
         while True:
             ended = not self.alive()
             self._read()
-            if self._ready:
+            while self._ready:
                 line = self._ready.pop(0)
                 self.lines.append(line)
-                return line
+                if line.kind not in self.ignored:
+                    return line
             # Once the game has ended, the read just made has seen all it wrote.
             if ended or time.monotonic() >= deadline:
                 return None
