@@ -12,8 +12,9 @@ Fixtures (ask for them as test arguments):
 - `display`: Xvfb (1280 x 1024) with openbox; sets DISPLAY. `display.number`.
 - `sound_server`: a private PulseAudio (or PipeWire with its pulse layer) whose default sink is
   the null sink `yacht`; `sound_server.record(path)` starts a recorder (`.stop()`,
-  `.started_at`); `sound_server.stop()` kills it. Tests using it are skipped, with the reason
-  printed, where neither server is installed.
+  `.started_at`); `sound_server.stop()` kills it. PulseAudio where its daemon is installed,
+  else PipeWire (YACHT_E2E_SOUND_SERVER=pipewire|pulseaudio chooses); tests using it are
+  skipped, with the reason printed, where neither is installed.
 - `speech_server`: a private speech-dispatcher with espeak-ng into that sound server; call
   `speech_server.configure(normal_rate=..., max_rate=...)` before `speech_server.start()`
   (it is not started by the fixture: a test may instead let the game start it). `.pid`, `.kill()`.
@@ -29,7 +30,8 @@ Fixtures (ask for them as test arguments):
   `run.stop()`. `game.runs` lists every run of the test.
 On failure the transcript's last lines (those consumed marked), the game's output and the
 servers' logs are shown. Every process is stopped and every folder removed at the end, on
-failure and on Ctrl+C too (`--keep` keeps the folders).
+failure and on Ctrl+C too (`--keep` keeps the folders). A run whose plays were all skipped
+ends with status 77 (CTest: skipped). `sandbox.note(text)` adds to logs/keys.log.
 """
 import os
 import signal
