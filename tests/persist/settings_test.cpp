@@ -21,7 +21,7 @@ void start(FakeGame& f, const std::string& programdir, int voices = 2)
     f.voice.descriptions.clear();
     for (int i = 0; i < voices; ++i) f.voice.descriptions.push_back("Voice " + std::to_string(i));
     StartupContext context;
-    context.tempdir = "/nonexistent-yacht-temp/";
+    context.savedir = "/nonexistent-yacht-temp/";
     context.programdir = programdir;
     startup(f.y, context);
 }
@@ -298,7 +298,7 @@ TEST(Startup, TunesTheVoiceAndMarksTheSidePanel)
     EXPECT_EQ(f.y.board.lblSide[2].caption, "");
     EXPECT_TRUE(f.y.board.Label3.visible);
     EXPECT_EQ(f.y.game.helppage, 0);
-    EXPECT_EQ(f.y.game.tempdir, "/nonexistent-yacht-temp/");
+    EXPECT_EQ(f.y.game.savedir, "/nonexistent-yacht-temp/");
     EXPECT_EQ(f.y.game.state, EngineState::Startup);
 }
 
