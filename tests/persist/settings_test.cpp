@@ -157,6 +157,7 @@ struct PlaceCase {
     std::string bus;
     DriveType type;
     bool usesFile;
+    bool writable = true;
 };
 
 void PrintTo(const PlaceCase& c, std::ostream* os) { *os << c.name; }
@@ -169,6 +170,7 @@ TEST_P(SettingsPlace, FollowsTheBusAndTypeOfTheProgramDrive)
     FakeGame f;
     f.drive.bus = c.bus;
     f.drive.type = c.type;
+    f.drive.canWrite = c.writable;
     f.y.programdir = "/media/stick/yacht";
     findsettingsplace(f.y);
     EXPECT_EQ(!f.y.game.usbdrive.empty(), c.usesFile);
@@ -181,6 +183,8 @@ INSTANTIATE_TEST_SUITE_P(
     Place, SettingsPlace,
     ::testing::Values(PlaceCase{"UsbStick", "Usb", DriveType::Removable, true},
                       PlaceCase{"UsbHardDisk", "Usb", DriveType::Fixed, true},
+                      PlaceCase{"InstalledOnAUsbBootDisk", "Usb", DriveType::Fixed, false, false},
+                      PlaceCase{"WriteProtectedStick", "Usb", DriveType::Removable, false, false},
                       PlaceCase{"UsbOfUnknownType", "Usb", DriveType::Unknown, false},
                       PlaceCase{"UsbOtherType", "Usb", DriveType::Other, false},
                       PlaceCase{"InternalAtaDisk", "Ata", DriveType::Fixed, false},
