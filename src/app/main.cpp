@@ -69,6 +69,8 @@ int main(int argc, char** argv)
 
     QApplication app(argc, argv);
     QCoreApplication::setApplicationName("yacht");
+    // Names the desktop entry, so a Wayland desktop shows the game's icon and name for its window.
+    QGuiApplication::setDesktopFileName(YACHT_APP_ID);
 
     std::unique_ptr<Transcript> transcript;
     if (!options.transcript.empty()) {
