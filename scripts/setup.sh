@@ -2,12 +2,12 @@
 # Installs the Debian packages the game needs to build, run and be tested, when they are missing.
 # Safe to run again: it installs nothing that is already there, never lets apt remove or replace
 # a package, and never installs a sound server for playing: the desktop has its own.
-# Usage: scripts/setup.sh [play|test] [--print]   (--print lists what it would install, and stops)
+# Usage: scripts/setup.sh [play|test] [--list]   (--list prints every package it wants, and stops)
 set -euo pipefail
 
 purpose="${1:-play}"
-print_only=false
-[ "${2:-}" = --print ] && print_only=true
+list_only=false
+[ "${2:-}" = --list ] && list_only=true
 
 build_packages=(cmake ninja-build g++ pkg-config python3 librsvg2-bin
     qt6-base-dev qt6-speech-dev qt6-multimedia-dev qt6-declarative-dev libxkbcommon-dev
@@ -32,14 +32,14 @@ if [ "$purpose" = test ]; then
     fi
 fi
 
+if $list_only; then
+    printf '%s\n' "${wanted[@]}"
+    exit 0
+fi
 missing=()
 for p in "${wanted[@]}"; do
     installed "$p" || missing+=("$p")
 done
-if $print_only; then
-    [ ${#missing[@]} -eq 0 ] || printf '%s\n' "${missing[@]}"
-    exit 0
-fi
 [ ${#missing[@]} -eq 0 ] && exit 0
 
 echo "Installing: ${missing[*]}"
