@@ -3,6 +3,24 @@
 #include <string>
 
 namespace yacht {
+
+const std::array<const char*, kCategories + 1> kCategoryCaptions = {
+    "",
+    "  Ones",
+    "  Twos",
+    "  Threes",
+    "  Fours",
+    "  Fives",
+    "  Sixes",
+    "  3 of a kind",
+    "  4 of a kind",
+    "  Full house",
+    "  Small straight",
+    "  Large straight",
+    "  Chance",
+    "  Yacht",
+};
+
 namespace {
 
 // The distinct faces showing, ascending, as letters: A for 1 up to F for 6.

@@ -21,6 +21,9 @@ inline constexpr int Chance = 12;
 inline constexpr int Yacht = 13;
 }  // namespace category
 
+// The row captions of the card, indexed 1..13 (entry 0 unused); each begins with two blanks.
+extern const std::array<const char*, kCategories + 1> kCategoryCaptions;
+
 // The worth of every category, indexed 1..13 (entry 0 unused).
 using CategoryValues = std::array<int16_t, kCategories + 1>;
 
