@@ -9,6 +9,7 @@
 
 #include "app/command_line.h"
 #include "app/instance_lock.h"
+#include "app/raise_request.h"
 #include "app/qt_leave_on_close.h"
 #include "app/qt_no_display.h"
 #include "app/qt_raise_server.h"

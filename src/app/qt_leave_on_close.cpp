@@ -3,7 +3,6 @@
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QSessionManager>
-#include <QWidget>
 #include <csignal>
 #include <sys/socket.h>
 #include <unistd.h>
@@ -12,6 +11,7 @@
 #include "engine/key_input.h"
 #include "persist/saved_game.h"
 #include "persist/settings.h"
+#include "screen/qt_main_window.h"
 
 namespace yacht {
 namespace {
@@ -30,7 +30,7 @@ constexpr int kFallbackMs = 3000;
 
 }  // namespace
 
-LeaveOnClose::LeaveOnClose(Yacht& game, QWidget& window) : game_(game), window_(window)
+LeaveOnClose::LeaveOnClose(Yacht& game, MainWindow& window) : game_(game), window_(window)
 {
     window_.installEventFilter(this);
 
@@ -86,6 +86,8 @@ void LeaveOnClose::leaveAsF12()
 {
     if (game_.quitting) return;
     keydown(game_, keys::F12, 0);
+    // The engine's timer may be asleep while the game waits for the player: the key wakes it.
+    window_.wake();
     if (!fallback_.isActive()) fallback_.start(kFallbackMs);
 }
 

@@ -9,14 +9,14 @@
 
 #include "engine/yacht.h"
 
-class QWidget;
-
 namespace yacht {
+
+class MainWindow;
 
 // Watches the window, the signals and the session for the life of the program.
 class LeaveOnClose : public QObject {
 public:
-    LeaveOnClose(Yacht& game, QWidget& window);
+    LeaveOnClose(Yacht& game, MainWindow& window);
     ~LeaveOnClose() override;
 
 protected:
@@ -30,7 +30,7 @@ private:
     void store();
 
     Yacht& game_;
-    QWidget& window_;
+    MainWindow& window_;
     std::unique_ptr<QSocketNotifier> signals_;
     QTimer fallback_;
 };

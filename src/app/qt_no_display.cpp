@@ -9,7 +9,6 @@
 #include <string>
 #include <sys/socket.h>
 #include <sys/un.h>
-#include <thread>
 #include <unistd.h>
 #include <xcb/xcb.h>
 

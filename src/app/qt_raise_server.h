@@ -7,7 +7,7 @@
 #include <memory>
 #include <string>
 
-#include "app/instance_lock.h"
+#include "app/raise_request.h"
 
 namespace yacht {
 

@@ -2,7 +2,7 @@
 // Brings the game's window forward at a second start, with the launcher's token, so that the
 // desktop's focus-stealing prevention lets the player land in the game.
 
-#include "app/instance_lock.h"
+#include "app/raise_request.h"
 
 class QWidget;
 

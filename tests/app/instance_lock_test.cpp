@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include "app/instance_lock.h"
+#include "app/raise_request.h"
 #include "persist/temp_folder.h"
 
 namespace yacht::test {
