@@ -4,15 +4,13 @@
 #include <array>
 
 #include "engine/yacht.h"
+#include "rules/category_prices.h"
 
 namespace yacht {
 
 // The row captions of the card, indexed 1..13 (entry 0 unused); each begins with two blanks.
 extern const std::array<const char*, kCategories + 1> kCategoryCaptions;
 
-// The upper subtotal at which the 35-point bonus is earned.
-inline constexpr int kBonusThreshold = 63;
-inline constexpr int kUpperBonus = 35;
 
 // True when p names a column of the score table (1..8).
 bool isPlayerColumn(int p);
