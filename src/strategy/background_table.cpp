@@ -1,13 +1,24 @@
 #include "strategy/background_table.h"
 
 #include <chrono>
+#include <optional>
+
+#include "strategy/table_cache.h"
 
 namespace yacht::strategy {
 
-BackgroundTable::BackgroundTable(int threads, FilledMask base)
-    : builder_([this, threads, base] {
+BackgroundTable::BackgroundTable(int threads, FilledMask base, std::filesystem::path cacheFile)
+    : builder_([this, threads, base, cacheFile] {
           const auto started = std::chrono::steady_clock::now();
-          table_ = buildValueTable(threads, base);
+          std::optional<ValueTable> cached;
+          if (base == 0 && !cacheFile.empty()) cached = loadTable(cacheFile);
+          fromCache_ = cached.has_value();
+          if (cached) {
+              table_ = std::move(*cached);
+          } else {
+              table_ = buildValueTable(threads, base);
+              if (base == 0 && !cacheFile.empty()) saveTable(table_, cacheFile);
+          }
           milliseconds_ = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - started).count();
           done_.store(true, std::memory_order_release);
       })

@@ -26,6 +26,10 @@ public:
 
     void setBase(FilledMask base) { base_ = base; }
 
+    // Every value, for the cache file.
+    const std::vector<double>& values() const { return values_; }
+    std::vector<double>& values() { return values_; }
+
 private:
     FilledMask base_ = 0;
     std::vector<double> values_;
