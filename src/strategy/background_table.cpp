@@ -11,13 +11,14 @@ BackgroundTable::BackgroundTable(int threads, FilledMask base, std::filesystem::
     : builder_([this, threads, base, cacheFile] {
           const auto started = std::chrono::steady_clock::now();
           std::optional<ValueTable> cached;
-          if (base == 0 && !cacheFile.empty()) cached = loadTable(cacheFile);
+          if (!cacheFile.empty()) cached = loadTable(cacheFile);
+          if (cached && cached->base() != base) cached.reset();
           fromCache_ = cached.has_value();
           if (cached) {
               table_ = std::move(*cached);
           } else {
               table_ = buildValueTable(threads, base);
-              if (base == 0 && !cacheFile.empty()) saveTable(table_, cacheFile);
+              if (!cacheFile.empty()) saveTable(table_, cacheFile);
           }
           milliseconds_ = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - started).count();
           done_.store(true, std::memory_order_release);

@@ -16,6 +16,8 @@ struct Header {
     char magic[16];
     uint32_t rulesVersion;
     uint32_t byteOrder;
+    uint32_t base;
+    uint32_t reserved;
     uint64_t count;
     uint64_t checksum;
 };
@@ -48,7 +50,7 @@ std::filesystem::path tableCachePath(const char* xdgCacheHome, const char* home)
 
 bool saveTable(const ValueTable& table, const std::filesystem::path& file)
 {
-    if (table.base() != 0 || file.empty()) return false;
+    if (file.empty()) return false;
     std::error_code ec;
     std::filesystem::create_directories(file.parent_path(), ec);
     const std::filesystem::path temporary = file.string() + ".new";
@@ -59,6 +61,7 @@ bool saveTable(const ValueTable& table, const std::filesystem::path& file)
         std::memcpy(h.magic, kMagic, sizeof h.magic);
         h.rulesVersion = kRulesVersion;
         h.byteOrder = kByteOrder;
+        h.base = table.base();
         h.count = table.values().size();
         h.checksum = checksumOf(table.values());
         out.write(reinterpret_cast<const char*>(&h), sizeof h);
@@ -85,8 +88,9 @@ std::optional<ValueTable> loadTable(const std::filesystem::path& file)
     ValueTable table;
     std::vector<double>& values = table.values();
     if (std::memcmp(h.magic, kMagic, sizeof h.magic) != 0 || h.rulesVersion != kRulesVersion ||
-        h.byteOrder != kByteOrder || h.count != values.size())
+        h.byteOrder != kByteOrder || h.base > kAllFilled || h.count != values.size())
         return std::nullopt;
+    table.setBase(static_cast<FilledMask>(h.base));
     if (!in.read(reinterpret_cast<char*>(values.data()), static_cast<std::streamsize>(values.size() * sizeof(double))))
         return std::nullopt;
     if (in.peek() != std::char_traits<char>::eof() || checksumOf(values) != h.checksum) return std::nullopt;

@@ -17,10 +17,10 @@ inline constexpr uint32_t kRulesVersion = 1;
 // not absolute; empty when neither is known. The arguments are the two variables' values.
 std::filesystem::path tableCachePath(const char* xdgCacheHome, const char* home);
 
-// Writes a full table beside the file and renames it over, so a reader never sees half a file.
+// Writes a table (with the base it was built from) beside the file and renames it over, so a reader never sees half a file.
 bool saveTable(const ValueTable& table, const std::filesystem::path& file);
 
-// The full table from the file, if its header, length and checksum are all sound.
+// The table from the file, if its header, length and checksum are all sound.
 std::optional<ValueTable> loadTable(const std::filesystem::path& file);
 
 }  // namespace yacht::strategy

@@ -17,8 +17,8 @@ const Position kLateGame{static_cast<FilledMask>(kAllFilled & ~(bitOf(3) | bitOf
 TEST(Solitaire, TheStrongPlayersMeanAgreesWithTheTable)
 {
     const ValueTable table = buildValueTable(2, kLateGame.filled);
-    const SimulationFigures f = simulateGames(table, Strength::Strong, 20000, 7, 2, kLateGame);
-    ASSERT_EQ(f.games, 20000);
+    const SimulationFigures f = simulateGames(table, Strength::Strong, 10000, 7, 2, kLateGame);
+    ASSERT_EQ(f.games, 10000);
     const double standardError = f.sd / std::sqrt(f.games);
     EXPECT_NEAR(f.mean, table.at(kLateGame), 4 * standardError);
 }
@@ -26,8 +26,8 @@ TEST(Solitaire, TheStrongPlayersMeanAgreesWithTheTable)
 TEST(Solitaire, TheCasualPlayerGivesUpPointsButPlaysSensibly)
 {
     const ValueTable table = buildValueTable(2, kLateGame.filled);
-    const SimulationFigures strong = simulateGames(table, Strength::Strong, 20000, 8, 2, kLateGame);
-    const SimulationFigures casual = simulateGames(table, Strength::Casual, 20000, 8, 2, kLateGame);
+    const SimulationFigures strong = simulateGames(table, Strength::Strong, 3000, 8, 2, kLateGame);
+    const SimulationFigures casual = simulateGames(table, Strength::Casual, 3000, 8, 2, kLateGame);
     EXPECT_LT(casual.mean, strong.mean - 1.0);
     EXPECT_GT(casual.mean, strong.mean * 0.7);
 }
