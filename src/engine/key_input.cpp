@@ -13,6 +13,13 @@ void keydown(Yacht& y, int code, int modifier)
 {
     // Codes beyond one character are not keys the game knows; they are not recorded.
     if (code <= 0 || code > 255 || modifier < 0 || modifier > 7) return;
+    if (keys::isModifierOrLock(code)) {
+        // Ctrl on its own stops the voice at once, as it does in every screen reader.
+        if (code == keys::CtrlKey) y.ports.voice.stopSpeaking();
+        // A modifier on its own only hushes; it does not push aside a key not yet taken, which
+        // hushes as well (Shift pressed after a digit, on the way to the next key).
+        if (y.game.keybuf.size() == 2) return;
+    }
     postKey(y.game, code, static_cast<char>('0' + modifier));
     if (code == keys::Space && y.game.state == EngineState::Rolling) y.game.keybuf.clear();
 }

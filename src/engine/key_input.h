@@ -6,7 +6,8 @@
 namespace yacht {
 
 // Records the key for the next tick as two characters; the space bar is dropped while a throw
-// is pending so it cannot ask for a second throw before the first is made.
+// is pending so it cannot ask for a second throw before the first is made. A modifier or lock key
+// alone is recorded only to hush the queue, and Ctrl alone also stops the voice at once.
 void keydown(Yacht& y, int code, int modifier);
 
 // Queues the greeting; the window becomes active once, at start-up, before the first tick.

@@ -84,6 +84,17 @@ void showstatus(Yacht& y)
     }
 }
 
+bool engineCanSleep(Yacht& y)
+{
+    const Game& g = y.game;
+    const bool waiting = g.state == EngineState::Idle || g.state == EngineState::Players ||
+                         g.state == EngineState::WaitSpace;
+    if (!waiting || y.quitting) return false;
+    if (!g.saybuf.empty() || !g.keybuf.empty()) return false;
+    if (!y.voiceApplied || y.pendingVoice.announce) return false;
+    return y.ports.voice.runningState() == RunState::Done;
+}
+
 Key takekey(Yacht& y)
 {
     Game& g = y.game;
@@ -95,6 +106,9 @@ Key takekey(Yacht& y)
     g.saybuf.clear();
     g.runstate = 0;
     y.ports.voice.setPriorityOver();
+    // A modifier or lock key alone has hushed the queue and is otherwise no key: the row or the
+    // count is not announced again over the silence the player asked for.
+    if (keys::isModifierOrLock(key.code)) return Key{};
     return key;
 }
 

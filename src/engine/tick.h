@@ -12,6 +12,12 @@ void tick(Yacht& y);
 // The status caption of the current state (step 2 of the tick).
 void showstatus(Yacht& y);
 
+// True when nothing would happen on a tick without a key or a click: the game waits for the
+// player (no game, choosing the players, or waiting for the space bar), nothing is queued or
+// pending, the voice has said everything, and the stored voice has been applied. The timer then
+// sleeps until the next key or click, so an idle game costs no processor time.
+bool engineCanSleep(Yacht& y);
+
 // Takes the pending key, if any: empties the queue and returns the key (code 0 when none).
 Key takekey(Yacht& y);
 

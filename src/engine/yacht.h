@@ -50,6 +50,7 @@ struct Yacht {
     Board board;
     std::string programdir;  // the folder the executable lives in
     PendingVoiceSteps pendingVoice;
+    std::string voicename;      // the stored voice's own name, chosen at start before listing
     bool voiceApplied = false;  // the stored voice has been applied to the listed voices
     bool quitting = false;      // F12 has been handled; no further tick acts
 };

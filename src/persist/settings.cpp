@@ -1,6 +1,7 @@
 #include "persist/settings.h"
 
 #include "persist/settings_file.h"
+#include "speech/voice_speed.h"
 
 namespace yacht {
 namespace {
@@ -9,6 +10,9 @@ const char* const kApplication = "Tevrin";
 const char* const kSection = "Q73";
 const char* const kVoiceKey = "Voice";
 const char* const kSpeedKey = "Speed";
+// The voice's own name, beside its position: the name selects the voice before the voices are
+// listed, and stays right when voices are installed or removed.
+const char* const kVoiceNameKey = "VoiceName";
 
 constexpr int16_t kDefaultVoice = 0;
 constexpr int16_t kDefaultSpeed = 2;
@@ -58,6 +62,7 @@ void readsettings(Yacht& y)
         SettingsStore& store = y.ports.store;
         g.voiceindex = voiceFrom(store.get(kApplication, kSection, kVoiceKey, decimal(kDefaultVoice)));
         g.speedindex = speedFrom(store.get(kApplication, kSection, kSpeedKey, decimal(kDefaultSpeed)));
+        y.voicename = store.get(kApplication, kSection, kVoiceNameKey, "");
         return;
     }
     const auto texts = readSettingsFile(settingsFilePath(y));
@@ -68,7 +73,9 @@ void readsettings(Yacht& y)
 
 void applysettings(Yacht& y)
 {
-    y.ports.voice.setRate((y.game.speedindex - 2) * 2);
+    // The normal speed is the player's own rate: nothing is sent for it.
+    if (y.game.speedindex != kDefaultSpeed) y.ports.voice.setRate(speedrate(y.game.speedindex));
+    if (!y.voicename.empty()) y.ports.voice.selectVoiceByName(y.voicename);
     y.voiceApplied = false;
     applystoredvoice(y);
 }
@@ -80,6 +87,13 @@ void applystoredvoice(Yacht& y)
     if (voice.voiceList() != VoiceList::Ready) return;
     const int count = voice.voiceCount();
     Game& g = y.game;
+    // The stored name wins over the stored position; a name no longer installed leaves the
+    // position to decide.
+    for (int i = 0; !y.voicename.empty() && i < count; ++i) {
+        if (voice.voiceName(i) != y.voicename) continue;
+        g.voiceindex = static_cast<int16_t>(i);
+        break;
+    }
     if (g.voiceindex < 0 || g.voiceindex >= count) g.voiceindex = 0;
     if (count > 0) voice.selectVoice(g.voiceindex);
     y.voiceApplied = true;
@@ -92,6 +106,13 @@ void savesettings(Yacht& y)
         SettingsStore& store = y.ports.store;
         store.set(kApplication, kSection, kVoiceKey, decimal(g.voiceindex));
         store.set(kApplication, kSection, kSpeedKey, decimal(g.speedindex));
+        Voice& voice = y.ports.voice;
+        const std::string name =
+            voice.voiceList() == VoiceList::Ready ? voice.voiceName(g.voiceindex) : y.voicename;
+        // A voice without a name of its own (the silent one) adds no key; one stored before is
+        // cleared so it no longer overrides the position.
+        if (!name.empty() || !y.voicename.empty())
+            store.set(kApplication, kSection, kVoiceNameKey, name);
         return;
     }
     writeSettingsFile(settingsFilePath(y), g.voiceindex, g.speedindex);

@@ -12,11 +12,10 @@ uint64_t diceSeed(const StartupContext& context)
 
 void startup(Yacht& y, const StartupContext& context)
 {
-    // The one voice, at normal rate and full volume, the first installed voice, and later speech
-    // queued after what is being said.
+    // The one voice, the first installed voice, and later speech queued after what is being said.
+    // Rate and volume stay as the player set them for every program; the stored speed is applied
+    // with the settings.
     Voice& voice = y.ports.voice;
-    voice.setRate(0);
-    voice.setVolume(100);
     voice.selectVoice(0);
     voice.setPriorityOver();
 

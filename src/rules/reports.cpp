@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "rules/dice_announcement.h"
+#include "rules/scoring.h"
 
 namespace yacht {
 namespace {
@@ -38,12 +39,22 @@ void repeatdice(Yacht& y)
 void saycategories(Yacht& y)
 {
     Game& g = y.game;
-    // The count follows the round, so it is one per round still to be played, this one included.
-    g.saybuf = decimal(14 - g.round) + " categories left to fill";
-    for (int row = 1; row <= kCategories; ++row)
-        if (y.board.x[row].caption.empty())
-            g.saybuf += "\t" + withoutLeadingBlanks(y.board.Y[row].caption);
-    if (!gameRunning(g)) g.saybuf = kGameOver;
+    if (!gameRunning(g)) {
+        g.saybuf = kGameOver;
+        return;
+    }
+    // The current player's own column, not the sheet: between turns the sheet still shows the
+    // previous card or every player's total, while the player about to throw asks about theirs.
+    // Counting the same column makes the count and the list agree.
+    const bool column = g.player >= 1 && g.player <= kMaxPlayers;
+    std::string names;
+    int free = 0;
+    for (int row = 1; row <= kCategories; ++row) {
+        if (column && !g.scores[row][g.player].empty()) continue;
+        ++free;
+        names += "\t" + withoutLeadingBlanks(kCategoryCaptions[row]);
+    }
+    g.saybuf = decimal(free) + " categories left to fill" + names;
 }
 
 void sayscore(Yacht& y)

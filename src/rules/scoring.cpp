@@ -2,6 +2,23 @@
 
 namespace yacht {
 
+const std::array<const char*, kCategories + 1> kCategoryCaptions = {
+    "",
+    "  Ones",
+    "  Twos",
+    "  Threes",
+    "  Fours",
+    "  Fives",
+    "  Sixes",
+    "  3 of a kind",
+    "  4 of a kind",
+    "  Full house",
+    "  Small straight",
+    "  Large straight",
+    "  Chance",
+    "  Yacht",
+};
+
 void getvalue(Yacht& y)
 {
     std::array<int, kDice> faces{};

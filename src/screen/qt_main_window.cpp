@@ -264,17 +264,42 @@ void MainWindow::runTick()
     inTick_ = true;
     tick(*game_);
     inTick_ = false;
-    if (!game_->quitting) render();
+    if (game_->quitting) return;
+    render();
     emit ticked();
+    if (game_->game.keybuf.size() == 2) {
+        // A key came while the tick spoke synchronously: it is taken now, not a tick later.
+        QTimer::singleShot(0, this, &MainWindow::wake);
+    } else if (engineCanSleep(*game_)) {
+        engine_.stop();
+    } else if (!engine_.isActive()) {
+        engine_.start();
+    }
+}
+
+void MainWindow::wake()
+{
+    if (!game_ || game_->quitting) return;
+    if (inTick_ || asking_) {
+        render();
+        return;
+    }
+    engine_.start();  // the next tick comes a whole interval after this one
+    runTick();
 }
 
 void MainWindow::keyPressEvent(QKeyEvent* event)
 {
     if (!game_) return;
-    const int code = gameKeyCode(event->key(), event->modifiers());
+    // X11 and Wayland report the X keycode, which tells a key's position whatever the layout.
+    static const NativeKeys native = QGuiApplication::platformName() == "xcb" ||
+                                             QGuiApplication::platformName().startsWith("wayland")
+                                         ? NativeKeys::X11
+                                         : NativeKeys::None;
+    const int code = gameKeyCode(event->key(), event->modifiers(), event->nativeScanCode(), native);
     if (code > 0) keydown(*game_, code, gameModifiers(event->modifiers()));
     event->accept();
-    render();
+    wake();
 }
 
 bool MainWindow::event(QEvent* event)
@@ -310,7 +335,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
         const auto* widget = static_cast<QWidget*>(watched);
         if (mouse->button() == Qt::LeftButton && widget->rect().contains(mouse->position().toPoint())) {
             click(watched);
-            render();
+            wake();
         }
     }
     return QWidget::eventFilter(watched, event);

@@ -55,7 +55,14 @@ public:
     FrameOverlay* panelFrame() const { return panelFrame_; }
 
     // One engine tick, never re-entered (synchronous speech and the question box run local loops).
+    // Afterwards the timer sleeps when the game waits for the player with nothing to do.
     void runTick();
+
+    // Acts on a key or a click at once: runs the tick now and the timer's rhythm from here. A key
+    // that comes during a tick (while it speaks synchronously) is taken as soon as that tick ends.
+    void wake();
+    // Whether the engine's timer is running (it sleeps while the game waits with nothing to do).
+    bool engineRunning() const { return engine_.isActive(); }
 
 signals:
     void ticked();

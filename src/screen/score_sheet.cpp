@@ -3,24 +3,6 @@
 #include <algorithm>
 
 namespace yacht {
-
-const std::array<const char*, kCategories + 1> kCategoryCaptions = {
-    "",
-    "  Ones",
-    "  Twos",
-    "  Threes",
-    "  Fours",
-    "  Fives",
-    "  Sixes",
-    "  3 of a kind",
-    "  4 of a kind",
-    "  Full house",
-    "  Small straight",
-    "  Large straight",
-    "  Chance",
-    "  Yacht",
-};
-
 namespace {
 
 int16_t clamp16(int value)

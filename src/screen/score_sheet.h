@@ -4,13 +4,9 @@
 #include <array>
 
 #include "engine/yacht.h"
-#include "rules/category_prices.h"
+#include "rules/scoring.h"
 
 namespace yacht {
-
-// The row captions of the card, indexed 1..13 (entry 0 unused); each begins with two blanks.
-extern const std::array<const char*, kCategories + 1> kCategoryCaptions;
-
 
 // True when p names a column of the score table (1..8).
 bool isPlayerColumn(int p);

@@ -23,6 +23,7 @@ public:
     State state() const override { return convert(tts_->state()); }
     void setRate(double rate) override { tts_->setRate(rate); }
     void setVolume(double volume) override { tts_->setVolume(volume); }
+    void stop() override { tts_->stop(); }
 
     QList<EngineVoice> voices() const override
     {

@@ -78,6 +78,13 @@ void QueuedVoice::next()
     engine_->say(item.text);
 }
 
+void QueuedVoice::stopSpeaking()
+{
+    queue_.clear();
+    current_.reset();
+    engine_->stop();
+}
+
 void QueuedVoice::setRate(int rate)
 {
     engine_->setRate(std::clamp(rate, -10, 10) / 10.0);
@@ -115,6 +122,19 @@ void QueuedVoice::selectVoice(int position)
 {
     if (!listed_ || position < 0 || position >= voices_.size()) return;
     engine_->setVoice(indexes_[static_cast<std::size_t>(position)]);
+}
+
+std::string QueuedVoice::voiceName(int position)
+{
+    if (!listed_ || position < 0 || position >= voices_.size()) return {};
+    return voices_[position].name.toStdString();
+}
+
+void QueuedVoice::selectVoiceByName(const std::string& name)
+{
+    const QList<TextEngine::EngineVoice> all = engine_->voices();
+    for (int i = 0; i < all.size(); ++i)
+        if (all[i].name.toStdString() == name) return engine_->setVoice(i);
 }
 
 std::string QueuedVoice::voiceDescription(int position)

@@ -35,6 +35,7 @@ public:
     virtual void setVolume(double volume) = 0;  // 0 to 1
     virtual QList<EngineVoice> voices() const = 0;  // fixed order, the voice in use first
     virtual void setVoice(int index) = 0;           // by position in voices()
+    virtual void stop() {}                          // stops what is being said
 
     // Told of every change of state, on the thread the engine belongs to.
     std::function<void(State)> stateChanged;
@@ -54,11 +55,14 @@ public:
     void setRate(int rate) override;
     void setVolume(int volume) override;
     void setPriorityOver() override {}
+    void stopSpeaking() override;
     void startListingVoices() override;
     VoiceList voiceList() override;
     int voiceCount() override;
     void selectVoice(int position) override;
     std::string voiceDescription(int position) override;
+    std::string voiceName(int position) override;
+    void selectVoiceByName(const std::string& name) override;
 
 private:
     struct Item {

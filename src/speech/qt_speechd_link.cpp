@@ -6,6 +6,7 @@
 #include <chrono>
 #include <cstdlib>
 #include <map>
+#include <optional>
 
 namespace yacht::speechd {
 namespace {
@@ -48,12 +49,16 @@ void onEvent(std::size_t messageId, std::size_t clientId, SPDNotificationType ty
     link->report(r);
 }
 
-// The settings the server has been given, applied again after a reconnection.
+// The settings the server has been given, applied again after a reconnection. Rate and volume
+// are the player's own, configured for every program, until the game is asked to change them.
 struct Settings {
-    int rate = 0;
-    int volume = 100;
+    std::optional<int> rate;  // relative to the player's own rate
+    std::optional<int> volume;
+    int ownRate = 0;          // the rate the player configured, as the server reported it
     std::string voice;
     std::string language;
+
+    int absoluteRate() const { return std::clamp(ownRate + rate.value_or(0), -100, 100); }
 };
 
 struct Connection {
@@ -99,8 +104,8 @@ void close(Connection& c)
 
 void apply(SPDConnection* spd, const Settings& s)
 {
-    spd_set_voice_rate(spd, s.rate);
-    spd_set_volume(spd, s.volume);
+    if (s.rate) spd_set_voice_rate(spd, s.absoluteRate());
+    if (s.volume) spd_set_volume(spd, *s.volume);
     if (!s.language.empty()) spd_set_language(spd, s.language.c_str());
     if (!s.voice.empty()) spd_set_synthesis_voice(spd, s.voice.c_str());
 }
@@ -111,6 +116,9 @@ void Link::post(Command c)
 {
     {
         std::lock_guard lock(mutex);
+        // Texts not yet sent are dropped by a cancel, rather than sent and cut off at once.
+        if (c.kind == Command::Kind::Cancel)
+            std::erase_if(commands, [](const Command& q) { return q.kind == Command::Kind::Say; });
         commands.push_back(std::move(c));
     }
     wake.notify_all();
@@ -134,11 +142,14 @@ void serve(std::shared_ptr<Link> link)
 {
     Connection c = open(link, "main", SPD_MODE_THREADED, 1);
     std::string language;
+    Settings settings;
     if (c.spd) {
         if (char* answer = spd_get_language(c.spd)) {
             language = answer;
             std::free(answer);
         }
+        // The player's own rate is "normal"; the game's speeds step from it.
+        settings.ownRate = spd_get_voice_rate(c.spd);
     }
     {
         std::lock_guard lock(link->mutex);
@@ -150,7 +161,6 @@ void serve(std::shared_ptr<Link> link)
 
     if (!c.spd) link->report(Report::unreachable());
 
-    Settings settings;
     auto lastAttempt = Clock::time_point{};
     // Reconnects at most every few seconds, so a vanished server costs no time on every text.
     const auto reconnect = [&] {
@@ -192,10 +202,11 @@ void serve(std::shared_ptr<Link> link)
             continue;
         }
         if (cmd.kind != Command::Kind::Say) {
-            if (cmd.kind == Command::Kind::Rate) spd_set_voice_rate(c.spd, cmd.value);
+            if (cmd.kind == Command::Kind::Rate) spd_set_voice_rate(c.spd, settings.absoluteRate());
             if (cmd.kind == Command::Kind::Volume) spd_set_volume(c.spd, cmd.value);
             if (cmd.kind == Command::Kind::Voice) spd_set_synthesis_voice(c.spd, cmd.text.c_str());
             if (cmd.kind == Command::Kind::Language) apply(c.spd, settings);
+            if (cmd.kind == Command::Kind::Cancel) spd_cancel(c.spd);
             continue;
         }
         // Message priority queues after what is being said and is not cut off by the next text.

@@ -19,16 +19,17 @@ namespace yacht::speechd {
 
 // A request the user-interface thread posts to the connection's thread.
 struct Command {
-    enum class Kind { Say, Rate, Volume, Voice, Language, Quit };
+    enum class Kind { Say, Rate, Volume, Voice, Language, Cancel, Quit };
     Kind kind = Kind::Say;
     uint64_t seq = 0;   // Say: the number the tracker gave the text
     std::string text;   // Say: the text; Voice: the voice's name; Language: a language code
-    int value = 0;      // Rate and Volume on the server's scale, -100 to 100
+    int value = 0;      // Rate (relative to the player's own) and Volume, on the server's scale
 
     static Command say(uint64_t seq, std::string text) { return {Kind::Say, seq, std::move(text), 0}; }
     static Command number(Kind kind, int value) { return {kind, 0, {}, value}; }
     static Command named(Kind kind, std::string text) { return {kind, 0, std::move(text), 0}; }
     static Command quit() { return {Kind::Quit, 0, {}, 0}; }
+    static Command cancel() { return {Kind::Cancel, 0, {}, 0}; }
 };
 
 // What the connection's thread and libspeechd's event thread report back.

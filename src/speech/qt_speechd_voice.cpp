@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <csignal>
 #include <deque>
+#include <optional>
 #include <thread>
 #include <vector>
 
@@ -90,14 +91,25 @@ public:
     {
         rate_ = std::clamp(rate, -10, 10);
         if (failedOver()) return fallback_->setRate(rate_);
+        // A tenth of the server's scale per step, from the rate the player configured.
         link_->post(Command::number(Command::Kind::Rate, rate_ * 10));
     }
 
     void setVolume(int volume) override
     {
         volume_ = std::clamp(volume, 0, 100);
-        if (failedOver()) return fallback_->setVolume(volume_);
-        link_->post(Command::number(Command::Kind::Volume, volume_ * 2 - 100));
+        if (failedOver()) return fallback_->setVolume(*volume_);
+        link_->post(Command::number(Command::Kind::Volume, *volume_ * 2 - 100));
+    }
+
+    void stopSpeaking() override
+    {
+        if (failedOver()) return fallback_->stopSpeaking();
+        // What was handed over counts as said: the game goes on at once, and the server's
+        // cancel notifications for those texts are no longer waited for.
+        tracker_.forgetAll();
+        undelivered_.clear();
+        link_->post(Command::cancel());
     }
 
     // Every text is sent with message priority, which already queues after what is said and is
@@ -124,6 +136,18 @@ public:
     {
         if (failedOver()) return fallback_->selectVoice(position);
         choices_.select(position);
+    }
+
+    void selectVoiceByName(const std::string& name) override
+    {
+        voiceName_ = name;
+        if (failedOver()) return fallback_->selectVoiceByName(name);
+        choices_.selectByName(name);
+    }
+
+    std::string voiceName(int position) override
+    {
+        return failedOver() ? fallback_->voiceName(position) : choices_.name(position);
     }
 
     std::string voiceDescription(int position) override
@@ -185,8 +209,9 @@ private:
     {
         link_->post(Command::quit());
         fallback_ = makeFallback_();
-        fallback_->setRate(rate_);
-        fallback_->setVolume(volume_);
+        if (rate_ != 0) fallback_->setRate(rate_);
+        if (volume_) fallback_->setVolume(*volume_);
+        if (!voiceName_.empty()) fallback_->selectVoiceByName(voiceName_);
         for (const Text& t : undelivered_) fallback_->speak(t.text, SpeakMode::Async);
         undelivered_.clear();
         tracker_.forgetAll();
@@ -200,8 +225,9 @@ private:
     UtteranceTracker tracker_;
     std::deque<Text> undelivered_;  // handed over, not yet accepted or refused by the server
     Clock::time_point created_ = Clock::now();
-    int rate_ = 0;
-    int volume_ = 100;
+    int rate_ = 0;                // relative to the player's own rate
+    std::optional<int> volume_;   // never set by the game: the player's own volume stays
+    std::string voiceName_;       // the voice asked for by name, if any
 };
 
 }  // namespace

@@ -57,6 +57,20 @@ void VoiceChoices::select(int position)
     selected_ = position;
 }
 
+void VoiceChoices::selectByName(const std::string& name)
+{
+    if (name.empty()) return;
+    link_->post(Command::named(Command::Kind::Voice, name));
+    selected_ = -1;
+}
+
+std::string VoiceChoices::name(int position)
+{
+    if (state() != VoiceList::Ready) return {};
+    if (position < 0 || position >= static_cast<int>(voices_.size())) return {};
+    return voices_[static_cast<std::size_t>(position)].name;
+}
+
 std::string VoiceChoices::description(int position)
 {
     if (state() != VoiceList::Ready) return {};

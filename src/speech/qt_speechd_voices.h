@@ -26,7 +26,10 @@ public:
     VoiceList state();
     int count();
     void select(int position);
+    // Chooses a voice by the server's name before the voices are listed.
+    void selectByName(const std::string& name);
     std::string description(int position);
+    std::string name(int position);
 
 private:
     std::shared_ptr<Link> link_;
@@ -34,7 +37,7 @@ private:
     std::chrono::steady_clock::time_point started_;
     bool listed_ = false;
     std::vector<VoiceChoice> voices_;
-    int selected_ = 0;  // the server's default voice is in use until another is chosen
+    int selected_ = 0;  // the server's default voice is in use until another is chosen; -1 by name
 };
 
 }  // namespace yacht::speechd

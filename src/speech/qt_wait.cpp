@@ -24,7 +24,10 @@ void waitUntil(const std::function<bool()>& finished, std::chrono::steady_clock:
         if (over()) loop.quit();
     });
     poll.start();
-    loop.exec(QEventLoop::ExcludeUserInputEvents);
+    // Keys and clicks are let through: the window only records them (the tick that waits here is
+    // not run again until it ends), and a screen reader watching the window hears its keys echoed
+    // at once rather than when the sound or the speech is over.
+    loop.exec(QEventLoop::AllEvents);
 }
 
 }  // namespace yacht

@@ -6,9 +6,9 @@
 
 namespace yacht {
 
-// Runs a local event loop that leaves user input queued until `finished` returns true or the
-// deadline passes. The window keeps painting; keys typed meanwhile arrive afterwards, and the
-// engine's tick does not run again while one is in progress.
+// Runs a local event loop until `finished` returns true or the deadline passes. The window keeps
+// painting and keeps taking keys, which it only records; the engine's tick does not run again
+// while one is in progress, so keys typed meanwhile are acted on once it ends.
 void waitUntil(const std::function<bool()>& finished, std::chrono::steady_clock::time_point deadline);
 
 }  // namespace yacht

@@ -34,6 +34,12 @@ void TranscriptVoice::speak(const std::string& text, SpeakMode mode)
     inner_.speak(text, mode);
 }
 
+void TranscriptVoice::stopSpeaking()
+{
+    transcript_.write("cancel", "");
+    inner_.stopSpeaking();
+}
+
 void TranscriptSoundPlayer::play(const std::string& name, const std::vector<uint8_t>& wave,
                                  PlayMode mode)
 {

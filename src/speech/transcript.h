@@ -41,11 +41,14 @@ public:
     void setRate(int rate) override { inner_.setRate(rate); }
     void setVolume(int volume) override { inner_.setVolume(volume); }
     void setPriorityOver() override { inner_.setPriorityOver(); }
+    void stopSpeaking() override;
     void startListingVoices() override { inner_.startListingVoices(); }
     VoiceList voiceList() override { return inner_.voiceList(); }
     int voiceCount() override { return inner_.voiceCount(); }
     void selectVoice(int position) override { inner_.selectVoice(position); }
     std::string voiceDescription(int position) override { return inner_.voiceDescription(position); }
+    std::string voiceName(int position) override { return inner_.voiceName(position); }
+    void selectVoiceByName(const std::string& name) override { inner_.selectVoiceByName(name); }
 
 private:
     Voice& inner_;

@@ -30,11 +30,16 @@ public:
     // Done once everything handed over has been said (or the voice is broken or absent).
     virtual RunState runningState() = 0;
 
-    // Rate on the scale -10..10, 0 the engine's normal speed.
+    // Rate on the scale -10..10, relative to the player's own: 0 is the rate the player set for
+    // every program (the engine's default where nothing is configured). Nothing is sent to the
+    // engine until the game asks for a rate, so the player's own rate stays.
     virtual void setRate(int rate) = 0;
 
-    // Volume 0..100.
+    // Volume 0..100. The game never sets it: the player's own volume stays.
     virtual void setVolume(int volume) = 0;
+
+    // Stops what is being said and drops what the voice still holds; the voice is Done at once.
+    virtual void stopSpeaking() {}
 
     // Later speech queues after what is being said and is not cut off by it.
     virtual void setPriorityOver() = 0;
@@ -49,6 +54,14 @@ public:
     virtual int voiceCount() = 0;
     virtual void selectVoice(int position) = 0;
     virtual std::string voiceDescription(int position) = 0;
+
+    // The engine's own name of a listed voice, which stays the same whatever else is installed;
+    // empty when the voice has none.
+    virtual std::string voiceName(int) { return {}; }
+
+    // Chooses a voice by the engine's name at once, without waiting for the voices to be listed,
+    // so the first words are already in the player's voice. An unknown name may be ignored.
+    virtual void selectVoiceByName(const std::string&) {}
 };
 
 // Removes the "<XML>" and "</XML>" wrapper the game puts around every spoken text.

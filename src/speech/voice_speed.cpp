@@ -61,6 +61,11 @@ void changevoice(Yacht& y, int16_t direction)
     sayvoice(y, Queue::Empty);
 }
 
+int speedrate(int16_t speedindex)
+{
+    return (speedindex - 2) * 3;
+}
+
 std::string speedname(int16_t speedindex)
 {
     static const char* const names[] = {"very slow", "slow", "normal", "fast", "very fast"};
@@ -74,7 +79,7 @@ void changespeed(Yacht& y)
     ++g.speedindex;
     // A stored speed below the scale steps into it at "very slow", as one above it does.
     if (g.speedindex > 4 || g.speedindex < 0) g.speedindex = 0;
-    y.ports.voice.setRate((g.speedindex - 2) * 2);
+    y.ports.voice.setRate(speedrate(g.speedindex));
     announce(y, "Speed changed to " + speedname(g.speedindex), Queue::Empty);
 }
 

@@ -11,6 +11,10 @@ namespace yacht {
 void changevoice(Yacht& y, int16_t direction);  // 0 the next voice, else the previous one
 void changespeed(Yacht& y);                     // the next speed, from very fast back to very slow
 
+// The voice's rate for a speed: "normal" is the player's own rate, and each step either side
+// moves three tenths of the engine's scale from it.
+int speedrate(int16_t speedindex);
+
 // The spoken name of a speed, "very slow" to "very fast"; empty outside 0 to 4.
 std::string speedname(int16_t speedindex);
 

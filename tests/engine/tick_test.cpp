@@ -101,6 +101,95 @@ TEST(KeyIntake, DropsWhatIsQueuedButNotWhatIsBeingSaid)
     EXPECT_EQ(f.voice.texts(), std::vector<std::string>{"first"});
 }
 
+TEST(AModifierOrLockKeyAlone, HushesTheQueueAndIsOtherwiseNoKey)
+{
+    struct Case {
+        const char* name;
+        EngineState state;
+        int code;
+        int modifier;
+        int stops;  // Ctrl alone also stops the voice at once
+    };
+    const Case cases[] = {
+        {"Ctrl while choosing", EngineState::Choosing, keys::CtrlKey, keys::Ctrl, 1},
+        {"Shift while choosing", EngineState::Choosing, keys::ShiftKey, keys::Shift, 0},
+        {"Alt choosing players", EngineState::Players, keys::AltKey, keys::Alt, 0},
+        {"Caps Lock choosing players", EngineState::Players, keys::CapsLock, 0, 0},
+        {"Num Lock while rolled", EngineState::Rolled, keys::NumLock, 0, 0},
+        {"Ctrl while waiting", EngineState::WaitSpace, keys::CtrlKey, keys::Ctrl, 1},
+    };
+    for (const Case& c : cases) {
+        FakeGame f;
+        Game& g = f.y.game;
+        g.state = c.state;
+        g.numplayers = 2;
+        g.catcursor = 3;
+        f.voice.speakingReads = 1 << 30;
+        f.voice.speak("being said", SpeakMode::Async);
+        g.saybuf = "\tstill queued\tand more";
+
+        f.press(c.code, c.modifier);
+
+        EXPECT_EQ(g.saybuf, "") << c.name;
+        EXPECT_EQ(g.state, c.state) << c.name;
+        EXPECT_EQ(g.numplayers, 2) << c.name;
+        EXPECT_EQ(g.catcursor, 3) << c.name;
+        EXPECT_EQ(f.voice.stops, c.stops) << c.name;
+        EXPECT_EQ(f.voice.texts(), std::vector<std::string>{"being said"}) << c.name;
+    }
+}
+
+TEST(AModifierAlone, DoesNotPushAsideAKeyNotYetTaken)
+{
+    FakeGame f;
+    f.y.game.state = EngineState::Rolled;
+    keydown(f.y, keys::Digit1 + 2, 0);
+    keydown(f.y, keys::ShiftKey, keys::Shift);
+    EXPECT_EQ(f.y.game.keybuf, "30");
+    keydown(f.y, keys::CtrlKey, keys::Ctrl);
+    EXPECT_EQ(f.y.game.keybuf, "30");
+    EXPECT_EQ(f.voice.stops, 1);
+}
+
+TEST(TheEngine, SleepsOnlyWhileWaitingForThePlayerWithNothingToDo)
+{
+    struct Case {
+        const char* what;
+        EngineState state;
+        std::string saybuf;
+        std::string keybuf;
+        bool speaking;
+        bool voiceApplied;
+        bool sleeps;
+    };
+    const Case cases[] = {
+        {"no game", EngineState::Idle, "", "", false, true, true},
+        {"choosing players", EngineState::Players, "", "", false, true, true},
+        {"waiting for the space bar", EngineState::WaitSpace, "", "", false, true, true},
+        {"something queued", EngineState::Idle, "\tmore", "", false, true, false},
+        {"a key not yet taken", EngineState::WaitSpace, "", " 0", false, true, false},
+        {"the voice still speaking", EngineState::Idle, "", "", true, true, false},
+        {"the voices not yet listed", EngineState::Idle, "", "", false, false, false},
+        {"a throw pending", EngineState::Rolling, "", "", false, true, false},
+        {"between throws", EngineState::Rolled, "", "", false, true, false},
+        {"choosing a category", EngineState::Choosing, "", "", false, true, false},
+        {"a turn ending", EngineState::TurnEnd, "", "", false, true, false},
+        {"starting", EngineState::Startup, "", "", false, true, false},
+    };
+    for (const Case& c : cases) {
+        FakeGame f;
+        f.y.game.state = c.state;
+        f.y.game.saybuf = c.saybuf;
+        f.y.game.keybuf = c.keybuf;
+        f.y.voiceApplied = c.voiceApplied;
+        if (c.speaking) {
+            f.voice.speakingReads = 5;
+            f.voice.speak("words", SpeakMode::Async);
+        }
+        EXPECT_EQ(engineCanSleep(f.y), c.sleeps) << c.what;
+    }
+}
+
 TEST(KeyIntake, LeavesAKeyOfTheWrongLengthAlone)
 {
     for (const std::string bad : {"x", "abc"}) {

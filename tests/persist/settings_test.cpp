@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "engine/key_codes.h"
+#include "engine/key_input.h"
 #include "persist/settings.h"
 #include "persist/settings_file.h"
 #include "persist/startup.h"
@@ -49,7 +50,7 @@ TEST_P(StoredSettings, AreReadCheckedAndApplied)
     EXPECT_TRUE(f.y.game.usbdrive.empty());
     EXPECT_EQ(f.y.game.voiceindex, c.voiceindex);
     EXPECT_EQ(f.y.game.speedindex, c.speedindex);
-    EXPECT_EQ(f.voice.rate, (c.speedindex - 2) * 2);
+    EXPECT_EQ(f.voice.rate, (c.speedindex - 2) * 3);
     EXPECT_EQ(f.voice.selected, c.voiceindex);
     EXPECT_TRUE(f.y.voiceApplied);
     EXPECT_EQ(f.y.game.state, EngineState::Startup);
@@ -97,7 +98,7 @@ TEST_P(SettingsFile, IsReadLineByLine)
     EXPECT_EQ(f.y.game.usbdrive, folder.path());
     EXPECT_EQ(f.y.game.voiceindex, c.voiceindex);
     EXPECT_EQ(f.y.game.speedindex, c.speedindex);
-    EXPECT_EQ(f.voice.rate, (c.speedindex - 2) * 2);
+    EXPECT_EQ(f.voice.rate, (c.speedindex - 2) * 3);
     EXPECT_EQ(f.voice.selected, c.voiceindex);
 }
 
@@ -197,7 +198,7 @@ TEST(VoiceListPending, SpeedAppliesAtOnceAndVoiceWaitsForTheList)
     f.voice.list = VoiceList::Pending;
     start(f, "/usr/bin", 2);
 
-    EXPECT_EQ(f.voice.rate, 2);
+    EXPECT_EQ(f.voice.rate, 3);
     EXPECT_EQ(f.y.game.voiceindex, 5);
     EXPECT_FALSE(f.y.voiceApplied);
 
@@ -220,6 +221,60 @@ TEST(VoiceListPending, StoredVoiceWithinListIsSelectedWhenItArrives)
     EXPECT_EQ(f.y.game.voiceindex, 1);
 }
 
+TEST(AtStart, NormalSpeedLeavesThePlayersOwnRateAndVolumeAlone)
+{
+    for (const char* speed : {"2", ""}) {
+        FakeGame f;
+        if (*speed) f.store.values[kSpeedKey] = speed;
+        start(f, "/usr/bin", 2);
+        EXPECT_EQ(f.voice.rateCalls, 0) << "stored speed '" << speed << "'";
+        EXPECT_EQ(f.voice.volumeCalls, 0) << "stored speed '" << speed << "'";
+    }
+}
+
+TEST(TheStoredVoiceName, IsChosenBeforeTheGreetingAndWinsOverThePosition)
+{
+    struct Case {
+        const char* what;
+        std::vector<std::string> listed;
+        int16_t voiceindex;  // once the voices are listed
+    };
+    const Case cases[] = {
+        {"name found elsewhere in the list", {"Alpha", "Bravo", "Charlie"}, 2},
+        {"name no longer installed: the position decides", {"Alpha", "Bravo"}, 1},
+    };
+    for (const Case& c : cases) {
+        FakeGame f;
+        f.store.values[kVoiceKey] = "1";
+        f.store.values["Tevrin/Q73/VoiceName"] = "Charlie";
+        f.voice.list = VoiceList::Pending;
+        start(f, "/usr/bin", int(c.listed.size()));
+        windowActivated(f.y);
+        f.tick();
+        EXPECT_EQ(f.voice.selectedByName, "Charlie") << c.what;
+        EXPECT_EQ(f.voice.spokenBeforeName, 0u) << c.what;
+        ASSERT_FALSE(f.voice.spoken.empty()) << c.what;
+
+        f.voice.names = c.listed;
+        f.voice.list = VoiceList::Ready;
+        f.tick();
+        EXPECT_EQ(f.y.game.voiceindex, c.voiceindex) << c.what;
+        EXPECT_EQ(f.voice.selected, c.voiceindex) << c.what;
+    }
+}
+
+TEST(LeavingWithF12, StoresTheVoicesNameBesideItsPosition)
+{
+    FakeGame f;
+    f.voice.names = {"Alpha", "Bravo"};
+    start(f, "/usr/bin", 2);
+    f.y.game.voiceindex = 1;
+    f.tick();
+    f.press(keys::F12);
+    EXPECT_EQ(f.store.values[kVoiceKey], "1");
+    EXPECT_EQ(f.store.values["Tevrin/Q73/VoiceName"], "Bravo");
+}
+
 TEST(LeavingWithF12, WritesTheStoreAndTheNextStartReadsItBack)
 {
     FakeGame first;
@@ -237,7 +292,7 @@ TEST(LeavingWithF12, WritesTheStoreAndTheNextStartReadsItBack)
     start(second, "/usr/bin", 3);
     EXPECT_EQ(second.y.game.voiceindex, 2);
     EXPECT_EQ(second.y.game.speedindex, 4);
-    EXPECT_EQ(second.voice.rate, 4);
+    EXPECT_EQ(second.voice.rate, 6);
     EXPECT_EQ(second.voice.selected, 2);
 }
 
@@ -262,7 +317,7 @@ TEST(LeavingWithF12, FromUsbWritesExactlyTwoLinesAndTheNextStartReadsThem)
     start(second, folder.path(), 2);
     EXPECT_EQ(second.y.game.voiceindex, 1);
     EXPECT_EQ(second.y.game.speedindex, 3);
-    EXPECT_EQ(second.voice.rate, 2);
+    EXPECT_EQ(second.voice.rate, 3);
 }
 
 TEST(LeavingWithF12, UnwritableSettingsAreQuietAndTheGameStillLeaves)
@@ -292,7 +347,7 @@ TEST(Startup, TunesTheVoiceAndMarksTheSidePanel)
     FakeGame f;
     f.y.board.lblSide[2].caption = "12";
     start(f, "/usr/bin", 1);
-    EXPECT_EQ(f.voice.volume, 100);
+    EXPECT_EQ(f.voice.volumeCalls, 0);  // the player's own volume stays
     EXPECT_GE(f.voice.priorityOverCalls, 1);
     EXPECT_EQ(f.y.board.lblSide[1].caption, "YACHT");
     EXPECT_EQ(f.y.board.lblSide[2].caption, "");

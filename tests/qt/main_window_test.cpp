@@ -13,6 +13,7 @@
 #include "screen/layout.h"
 #include "screen/qt_frame_overlay.h"
 #include "screen/qt_main_window.h"
+#include "screen/score_sheet.h"
 #include "support/fakes.h"
 
 namespace yacht {
@@ -64,26 +65,39 @@ void click(QWidget* w)
     QTest::mouseClick(w, Qt::LeftButton);
 }
 
-TEST(WindowClicks, LegendsAndDicePostTheirKeysAndTheTickTakesThem)
+TEST(WindowClicks, LegendsAndDicePostTheirKeysAndTheTickTakesThemAtOnce)
 {
     WindowGame g;
-    const int legendKeys[] = {keys::F1, keys::F2, keys::F3, keys::F4, keys::F9, keys::F12};
-    for (int i = 3; i <= 7; ++i) {  // F12 would end the program
-        g.game().keybuf.clear();
-        click(g.window.sideLabel(i));
-        EXPECT_EQ(g.game().keybuf, key(legendKeys[i - 3])) << i;
-    }
-    for (int i = 0; i <= 2; ++i) {
-        g.game().keybuf.clear();
+    g.voice.speakingReads = 1 << 30;  // what the keys queue stays in the queue to be read here
+    g.voice.speak("busy", SpeakMode::Async);
+    g.game().state = EngineState::Rolled;
+    g.game().player = 1;
+    // The legends 3 to 6 post F1 to F4; the reports show that the tick took each at once.
+    const std::pair<int, std::string> legends[] = {
+        {4, " "}, {5, "13 categories left to fill"}, {6, "At the end of the round"}};
+    for (const auto& [i, begins] : legends) {
+        g.game().saybuf = "\tsomething not yet said";
         click(g.window.sideLabel(i));
         EXPECT_EQ(g.game().keybuf, "") << i;
+        EXPECT_EQ(g.game().saybuf.rfind(begins, 0), 0u) << i << ": " << g.game().saybuf;
+    }
+    click(g.window.sideLabel(3));
+    EXPECT_EQ(g.game().helppage, 1);
+    g.game().state = EngineState::Idle;
+    click(g.window.sideLabel(7));  // F9 with no game under way asks nothing
+    EXPECT_EQ(g.game().state, EngineState::Players);
+    for (int i = 0; i <= 2; ++i) {
+        g.game().saybuf = "\tkept";
+        click(g.window.sideLabel(i));
+        EXPECT_EQ(g.game().saybuf, "\tkept") << i;
     }
     for (int i = 0; i < 5; ++i) {
         g.game().state = EngineState::Rolled;
+        g.game().roll = 1;
+        g.game().held[i] = 0;
         g.game().saybuf = "\tsomething not yet said";
         click(g.window.diceLabel(i));
-        EXPECT_EQ(g.game().keybuf, key('1' + i)) << i;
-        g.window.runTick();
+        EXPECT_EQ(g.game().held[i], 1) << i;
         // Taking the key drops whatever was queued and not yet handed to the voice.
         EXPECT_EQ(g.game().keybuf, "") << i;
         EXPECT_EQ(g.game().saybuf.find("not yet said"), std::string::npos) << i;
@@ -93,32 +107,41 @@ TEST(WindowClicks, LegendsAndDicePostTheirKeysAndTheTickTakesThem)
 TEST(WindowClicks, SheetRowPicksTheCategoryAndTheStatusBoxScoresIt)
 {
     WindowGame g;
+    g.voice.speakingReads = 1 << 30;
+    g.voice.speak("busy", SpeakMode::Async);
     g.game().state = EngineState::Choosing;
+    g.game().player = 1;
+    g.game().round = 2;
+    g.game().catvalue[9] = 25;
+    getcard(g.y);
     click(g.window.sheetCaption(9));
     EXPECT_EQ(g.game().catcursor, 9);
-    EXPECT_EQ(g.game().keybuf, key('0' + 9, '9'));
-    click(g.window.statusLabel());
-    EXPECT_EQ(g.game().keybuf, key(keys::Enter));
+    EXPECT_EQ(g.game().saybuf, "Full house is worth 25");
     // The value cells, the subtotal row and the sheet's background pick nothing.
-    g.game().keybuf.clear();
     for (QLabel* cell : {g.window.sheetValue(4), g.window.sheetCaption(14), g.window.sheetCaption(0)})
         click(cell);
-    EXPECT_EQ(g.game().keybuf, "");
     EXPECT_EQ(g.game().catcursor, 9);
+    EXPECT_EQ(g.game().saybuf, "Full house is worth 25");
+    click(g.window.statusLabel());
+    EXPECT_EQ(g.game().scores[9][1], "25");
+    EXPECT_EQ(g.game().state, EngineState::TurnEnd);
 }
 
 TEST(WindowClicks, PlayerRowAndStatusBoxStartTheGame)
 {
     WindowGame g;
     g.game().state = EngineState::Players;
+    g.voice.speakingReads = 1 << 30;
+    g.voice.speak("busy", SpeakMode::Async);
     click(g.window.sheetCaption(2));
     EXPECT_EQ(g.game().numplayers, 2);
-    EXPECT_EQ(g.game().keybuf, key(keys::Space));
+    EXPECT_EQ(g.game().saybuf, "2 players");
+    // The click chooses the count and posts the space bar, which opens the first turn at once.
     click(g.window.statusLabel());
-    EXPECT_EQ(g.game().state, EngineState::WaitSpace);
+    EXPECT_EQ(g.game().state, EngineState::Rolling);
     EXPECT_EQ(g.game().player, 1);
     EXPECT_EQ(g.game().round, 1);
-    EXPECT_EQ(g.game().keybuf, key(keys::Space));
+    EXPECT_EQ(g.game().keybuf, "");
 }
 
 TEST(WindowClicks, StatusBoxIsIgnoredWhileAThrowIsPending)
@@ -142,7 +165,7 @@ TEST(WindowClicks, ClickOnTheRulesAndFramesReachesTheCellBeneath)
     QTest::mouseClick(handle, Qt::LeftButton, {}, pixel(b.Shape1.rect.left + 20, b.Y[1].rect.top + 120));
     EXPECT_EQ(g.game().catcursor, 1);
     QTest::mouseClick(handle, Qt::LeftButton, {}, pixel(6000 + 800, 3240 + 120));
-    EXPECT_EQ(g.game().keybuf, key(keys::F1));
+    EXPECT_EQ(g.game().helppage, 1);  // the F1 legend's key was taken at once
 }
 
 TEST(WindowDrawing, RulesAndFramesLieOverTheCellsAndPanelsBeneath)
@@ -240,6 +263,28 @@ TEST(WindowAccessibility, EveryLabelIsNamedByItsCaption)
     EXPECT_EQ(name(&g.window), "Yacht");
 }
 
+TEST(WindowEngine, SleepsWhileTheGameWaitsAndAKeyActsAtOnce)
+{
+    WindowGame g;
+    g.y.voiceApplied = true;
+    g.game().state = EngineState::Idle;
+    g.window.startEngine();
+    g.window.runTick();
+    EXPECT_FALSE(g.window.engineRunning());
+
+    // F9 with no game under way: the players are asked for at once, and the timer runs again
+    // until the question has been said.
+    g.voice.speakingReads = 3;
+    QTest::keyClick(&g.window, Qt::Key_F9);
+    EXPECT_EQ(g.game().state, EngineState::Players);
+    QTest::keyClick(&g.window, Qt::Key_Down);
+    EXPECT_EQ(g.game().numplayers, 1);
+    EXPECT_TRUE(g.window.engineRunning());
+    for (int i = 0; i < 10 && g.window.engineRunning(); ++i) g.window.runTick();
+    EXPECT_FALSE(g.window.engineRunning());
+    EXPECT_EQ(g.voice.last(), "1 player");
+}
+
 TEST(WindowFocus, TheWindowKeepsTheKeyboardThroughClicks)
 {
     WindowGame g;
@@ -250,8 +295,11 @@ TEST(WindowFocus, TheWindowKeepsTheKeyboardThroughClicks)
     click(g.window.diceLabel(3));
     click(g.window.sheetCaption(2));
     EXPECT_EQ(QApplication::focusWidget(), &g.window);
+    g.voice.speakingReads = 1 << 30;
+    g.voice.speak("busy", SpeakMode::Async);
+    g.game().state = EngineState::Idle;
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_F4);
-    EXPECT_EQ(g.game().keybuf, key(keys::F4));
+    EXPECT_EQ(g.game().saybuf.rfind("At the end of the game", 0), 0u);
 }
 
 // Counts the paint events of a widget.

@@ -3,6 +3,7 @@
 #include <functional>
 
 #include "engine/key_codes.h"
+#include "rules/scoring.h"
 #include "support/fakes.h"
 
 namespace yacht::test {
@@ -19,12 +20,14 @@ const char* const kNames[] = {"",      "Ones",        "Twos",           "Threes"
                               "4 of a kind", "Full house", "Small straight", "Large straight",
                               "Chance", "Yacht"};
 
-// The current player's card as the sheet draws it, with the given rows filled in.
+// The current player's card as the sheet draws it and as their column holds it, with the given
+// rows filled in.
 void card(FakeGame& f, std::map<int, std::string> filled)
 {
     for (int row = 1; row <= kCategories; ++row) {
         f.y.board.Y[row].caption = std::string("  ") + kNames[row];
         f.y.board.x[row].caption = filled.count(row) ? filled[row] : "";
+        if (f.y.game.player >= 1) f.y.game.scores[row][f.y.game.player] = f.y.board.x[row].caption;
     }
 }
 
@@ -105,6 +108,10 @@ const Situation kRoundEnd{"two players, end of round 2", [](FakeGame& f) {
     f.y.board.x[1].caption = "120";
     f.y.board.Y[2].caption = "  Player 2";
     f.y.board.x[2].caption = "87";
+    // Player 1, about to throw, has filled Fours and Chance; player 2 only Ones.
+    g.scores[4][1] = "16";
+    g.scores[12][1] = "22";
+    g.scores[1][2] = "2";
     dice(f, "?????", ".....");
 }};
 
@@ -169,7 +176,11 @@ TEST(Reports, FunctionKeysQueueTheReportOfTheSituation)
          "At the end of the round the scores are, \tplayer 1, 120\tplayer 2, " + kContinue},
 
         {kRoundEnd, keys::F2, " ? ? ? ? ?"},
-        {kRoundEnd, keys::F3, "11 categories left to fill" + std::string(11, '\t')},
+        // The player about to throw hears their own free categories, though the sheet shows
+        // the totals: the count and the list agree.
+        {kRoundEnd, keys::F3,
+         "11 categories left to fill\tOnes\tTwos\tThrees\tFives\tSixes\t3 of a kind\t4 of a kind"
+         "\tFull house\tSmall straight\tLarge straight\tYacht"},
         {kRoundEnd, keys::F4,
          "At the end of the round the scores are, \tplayer 1, 120\tplayer 2, 87" + kContinue},
 
@@ -203,8 +214,39 @@ TEST(Reports, TheQueuedReportIsSpokenItemByItemSkippingEmptyOnes)
     FakeGame f;
     kRoundEnd.setup(f);
     f.press(keys::F3);
+    f.y.game.saybuf += "\t\tlast";
     f.settle();
-    EXPECT_EQ(f.voice.texts(), std::vector<std::string>{"11 categories left to fill"});
+    const auto heard = f.voice.texts();
+    ASSERT_EQ(heard.size(), 13u);
+    EXPECT_EQ(heard.front(), "11 categories left to fill");
+    EXPECT_EQ(heard.back(), "last");
+}
+
+TEST(F3BetweenTurns, NamesTheFreeCategoriesOfThePlayerAboutToThrow)
+{
+    FakeGame f;
+    Game& g = f.y.game;
+    g.numplayers = 2;
+    g.player = 1;
+    g.round = 2;
+    g.scores[1][1] = "3";
+    g.scores[13][2] = "50";
+    card(f, {{1, "3"}});
+    dice(f, "66666", ".....");
+    getvalue(f.y);
+    g.state = EngineState::Choosing;
+    g.catcursor = 6;
+    f.press(keys::Enter);  // player 1 scores Sixes; the sheet keeps their card until player 2 throws
+    f.settle();
+    ASSERT_EQ(g.state, EngineState::WaitSpace);
+    ASSERT_EQ(g.player, 2);
+    ASSERT_EQ(f.y.board.x[6].caption, "30");
+
+    holdVoice(f);
+    f.press(keys::F3);
+    std::string rest;
+    for (int row = 1; row <= 12; ++row) rest += std::string("\t") + kNames[row];
+    EXPECT_EQ(g.saybuf, "12 categories left to fill" + rest);
 }
 
 }  // namespace yacht::test

@@ -72,10 +72,11 @@ TEST(ChangeSpeed, StepsUpwardsAndWrapsFromVeryFastToVerySlow)
         const char* name;
     };
     const Case cases[] = {
-        {4, 0, -4, "very slow"}, {0, 1, -2, "slow"}, {1, 2, 0, "normal"},
-        {2, 3, 2, "fast"},       {3, 4, 4, "very fast"},
-        {7, 0, -4, "very slow"},  // a stored speed beyond the scale
-        {-3, 0, -4, "very slow"}, // and one below it
+        // Three tenths of the engine's scale per step, from the player's own rate.
+        {4, 0, -6, "very slow"}, {0, 1, -3, "slow"}, {1, 2, 0, "normal"},
+        {2, 3, 3, "fast"},       {3, 4, 6, "very fast"},
+        {7, 0, -6, "very slow"},  // a stored speed beyond the scale
+        {-3, 0, -6, "very slow"}, // and one below it
     };
     for (const Case& c : cases) {
         FakeGame f;

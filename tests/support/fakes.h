@@ -30,17 +30,45 @@ public:
     int volume = 0;
     int priorityOverCalls = 0;
     int listingRequests = 0;  // calls of startListingVoices
+    int stops = 0;            // calls of stopSpeaking
+    int rateCalls = 0;
+    int volumeCalls = 0;
+    std::vector<std::string> names;  // the engine's names of the voices, by position
+    std::string selectedByName;      // the last voice chosen by name
+    std::size_t spokenBeforeName = 0;  // texts spoken before that choice
 
     void speak(const std::string& text, SpeakMode mode) override;
     RunState runningState() override;
-    void setRate(int r) override { rate = r; }
-    void setVolume(int v) override { volume = v; }
+    void setRate(int r) override
+    {
+        rate = r;
+        ++rateCalls;
+    }
+    void setVolume(int v) override
+    {
+        volume = v;
+        ++volumeCalls;
+    }
     void setPriorityOver() override { ++priorityOverCalls; }
+    void stopSpeaking() override
+    {
+        ++stops;
+        remaining_ = 0;
+    }
     void startListingVoices() override { ++listingRequests; }
     VoiceList voiceList() override { return list; }
     int voiceCount() override { return list == VoiceList::Ready ? int(descriptions.size()) : 0; }
     void selectVoice(int position) override { selected = position; }
     std::string voiceDescription(int position) override;
+    std::string voiceName(int position) override
+    {
+        return position >= 0 && position < int(names.size()) ? names[position] : std::string();
+    }
+    void selectVoiceByName(const std::string& name) override
+    {
+        selectedByName = name;
+        spokenBeforeName = spoken.size();
+    }
 
     // The texts spoken so far, in order.
     std::vector<std::string> texts() const;

@@ -297,6 +297,8 @@ h_next_line() {
             H_KIND="${line%% *}"
             H_TEXT="${line#* }"
             [ "$H_TEXT" = "$line" ] && H_TEXT=""
+            # Ctrl (alone, or on its way to Ctrl+F1) stops the voice; the plays do not expect it.
+            [ "$H_KIND" = cancel ] && continue
             return 0
         fi
         H_PARTIAL+="$chunk"

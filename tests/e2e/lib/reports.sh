@@ -31,8 +31,9 @@ p_f2() {
 p_f3() {
     press F3
     if p_state_is idle; then expect say-async "$P_GAME_OVER"; return; fi
-    local c
-    expect say-async "$((14 - P_ROUND)) categories left to fill"
+    local c free=0
+    for c in {1..13}; do r_taken "$P_PLAYER" "$c" || free=$((free + 1)); done
+    expect say-async "$free categories left to fill"
     for c in {1..13}; do
         r_taken "$P_PLAYER" "$c" || expect say-async "${R_NAMES[c]}"
     done
