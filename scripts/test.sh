@@ -5,6 +5,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh test
+# The source folders depend one way; a new upward include fails before anything is built.
+python3 scripts/check_includes.py
 scripts/build.sh
 
 # The engine under AddressSanitizer and UndefinedBehaviorSanitizer: the core tests, with a soak of

@@ -1,6 +1,7 @@
 #include "engine/key_input.h"
 
 #include "engine/key_codes.h"
+#include "rules/phrases.h"
 
 namespace yacht {
 
@@ -27,7 +28,7 @@ void keydown(Yacht& y, int code, int modifier)
 void windowActivated(Yacht& y)
 {
     y.game.saybuf = "Yacht, from Tevrin Software. ";
-    y.game.saybuf += "Press function key F 9 to start a new game or function key F 1 for help. ";
+    y.game.saybuf += phrase::kNewGameOrHelp;
 }
 
 }  // namespace yacht

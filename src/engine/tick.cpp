@@ -6,6 +6,7 @@
 #include "engine/turn_flow.h"
 #include "persist/saved_game.h"
 #include "persist/settings.h"
+#include "rules/phrases.h"
 #include "rules/reports.h"
 #include "screen/new_game.h"
 #include "speech/sound_help.h"
@@ -16,16 +17,13 @@
 namespace yacht {
 namespace {
 
-const char* const kGreetingTail =
-    "Press function key F 9 to start a new game or function key F 1 for help. ";
-
 void startupstep(Yacht& y)
 {
     Game& g = y.game;
     if (g.state != EngineState::Startup) return;
     g.state = EngineState::Idle;
     resumegame(y);
-    if (g.state == EngineState::Idle) g.saybuf += kGreetingTail;
+    if (g.state == EngineState::Idle) g.saybuf += phrase::kNewGameOrHelp;
 }
 
 // F12: the unfinished game and the settings are stored, goodbye is said, the program ends.

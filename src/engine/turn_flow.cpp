@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "engine/key_codes.h"
+#include "rules/phrases.h"
 #include "screen/score_sheet.h"
 
 namespace yacht {
@@ -11,21 +12,10 @@ namespace {
 constexpr int kLastRound = 13;
 constexpr int kArrowLimit = 6;  // the arrows choose 1 to 6 players; the digits reach 8
 
-const char* const kNewGameOrHelp =
-    " Press function key F 9 to start a new game or function key F 1 for help. ";
-
 // The players whose columns exist: a count from a damaged saved game never reaches past the table.
 int playerCount(const Game& g)
 {
     return std::clamp<int>(g.numplayers, 0, kMaxPlayers);
-}
-
-// A player's total as the sheet last wrote it; an unknown player has none.
-const std::string& totalText(const Game& g, int p)
-{
-    static const std::string none;
-    if (p < 1 || p > kMaxPlayers) return none;
-    return g.scores[kTotalRow][p];
 }
 
 bool isDigitKey(int code)
@@ -70,7 +60,7 @@ void endgame(Yacht& y)
             g.saybuf += " with a score of " + decimal(best);
         }
     }
-    g.saybuf += kNewGameOrHelp;
+    g.saybuf += " " + phrase::kNewGameOrHelp;
 }
 
 // The turn is over: the dice are cleared, the next player (and perhaps the next round) comes up.

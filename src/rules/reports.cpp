@@ -3,27 +3,15 @@
 #include <algorithm>
 
 #include "rules/dice_announcement.h"
+#include "rules/phrases.h"
 #include "rules/scoring.h"
 
 namespace yacht {
 namespace {
 
-const char* const kGameOver =
-    "Game over. Press function key F 9 to start a new game or function key F 1 for help. ";
-const char* const kNewGameOrHelp =
-    "Press function key F 9 to start a new game or function key F 1 for help. ";
-
 bool gameRunning(const Game& g)
 {
     return g.state != EngineState::Idle;
-}
-
-// A player's total as the sheet last wrote it; a player outside the table has none.
-const std::string& totalText(const Game& g, int p)
-{
-    static const std::string none;
-    if (p < 0 || p > kMaxPlayers) return none;
-    return g.scores[kTotalRow][p];
 }
 
 }  // namespace
@@ -33,14 +21,14 @@ void repeatdice(Yacht& y)
     Game& g = y.game;
     g.saybuf.clear();
     saydice(y);
-    if (!gameRunning(g)) g.saybuf = kGameOver;
+    if (!gameRunning(g)) g.saybuf = phrase::kGameOver;
 }
 
 void saycategories(Yacht& y)
 {
     Game& g = y.game;
     if (!gameRunning(g)) {
-        g.saybuf = kGameOver;
+        g.saybuf = phrase::kGameOver;
         return;
     }
     // The current player's own column, not the sheet: between turns the sheet still shows the
@@ -74,7 +62,7 @@ void sayscore(Yacht& y)
         g.saybuf = "At the end of the game your score is " + totalText(g, g.player);
     }
     g.saybuf += "\t";
-    g.saybuf += running ? "Press the space bar to continue. " : kNewGameOrHelp;
+    g.saybuf += running ? "Press the space bar to continue. " : phrase::kNewGameOrHelp;
 }
 
 }  // namespace yacht
