@@ -35,7 +35,7 @@ std::string parseSimulate(const std::string& strength, const std::string& count,
 
 std::string usageText()
 {
-    return "Usage: yacht [--transcript FILE|-] [--seed N] [--speech-engine speechd|flite|none]\n"
+    return "Usage: yacht [--transcript FILE|-] [--seed N] [--speech-engine speechd|flite|screen-reader|none]\n"
            "             [--version] [--help]\n"
            "       yacht --optimum\n"
            "       yacht --simulate strong|casual N [--seed K]\n"
@@ -43,7 +43,8 @@ std::string usageText()
            "  --transcript FILE|-   write every spoken text and sound, one line each, to FILE\n"
            "                        (- for standard output)\n"
            "  --seed N              throw the dice from a fixed seed, for reproducible games\n"
-           "  --speech-engine NAME  speechd (speech-dispatcher, the default), flite, or none\n"
+           "  --speech-engine NAME  speechd (speech-dispatcher, the default), flite, screen-reader\n"
+           "                        (the running screen reader speaks and shows in braille), or none\n"
            "                        (silent; read the transcript instead)\n"
            "  --optimum             print the expected score of perfect solitaire play and leave\n"
            "  --simulate S N        play N solitaire games at strength S (strong or casual)\n"
