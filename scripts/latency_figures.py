@@ -121,7 +121,9 @@ def percentile(samples, p):
 
 def game_keys(xenv, monitor, transcript):
     """Chooses players with Down and Up: each key says "N players", short and always different."""
-    proc = figures.launch(xenv, transcript, "--speech-engine", "speechd")
+    proc = subprocess.Popen([YACHT, "--transcript", transcript, "--seed", "7", "--speech-engine",
+                             "speechd"], env=xenv, stdout=subprocess.DEVNULL,
+                            stderr=open(transcript + ".log", "w"))
     samples = []
     try:
         figures.wait_lines(transcript, 1, 30)

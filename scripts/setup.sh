@@ -16,6 +16,7 @@ run_packages=(qt6-speech-flite-plugin speech-dispatcher speech-dispatcher-espeak
     fonts-liberation libqt6multimedia6)
 # pulseaudio-utils holds only the clients (pactl, parecord), no server.
 test_packages=(xvfb xdotool x11-utils wmctrl sox python3 procps python3-pytest openbox dbus-daemon
+    orca at-spi2-core x11-xkb-utils
     pulseaudio-utils debhelper dpkg-dev fakeroot desktop-file-utils appstream man-db)
 
 installed() {

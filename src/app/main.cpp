@@ -9,11 +9,12 @@
 
 #include "app/command_line.h"
 #include "app/instance_lock.h"
-#include "app/raise_request.h"
 #include "app/qt_leave_on_close.h"
 #include "app/qt_no_display.h"
 #include "app/qt_raise_server.h"
 #include "app/qt_raise_window.h"
+#include "app/raise_request.h"
+#include "app/solver_figures.h"
 #include "engine/std_random.h"
 #include "persist/qt_persist_factory.h"
 #include "persist/startup.h"
@@ -52,6 +53,8 @@ int main(int argc, char** argv)
         std::cout << "yacht " << YACHT_VERSION << "\n";
         return 0;
     }
+    // The solver's figures need no window: answered before the application exists.
+    if (options.optimum || options.simulate) return printSolverFigures(options, std::cout);
     if (!displayAvailable(argc, argv)) return explainNoDisplay();
 
     // One copy per user. A second start hands the launcher's tokens to the running copy, which
