@@ -70,27 +70,34 @@ SimulationFigures simulateGames(const ValueTable& table, Strength strength, long
 {
     if (games <= 0) return {};
     if (threads <= 0) threads = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
-    std::vector<int> scores(static_cast<std::size_t>(games));
-    SplitMix seeds{seed};
-    std::vector<uint64_t> gameSeeds(scores.size());
-    for (auto& s : gameSeeds) s = seeds.next();
-
+    // Whole-number sums, so the figures are the same however the games are shared out, and no
+    // memory grows with the number of games.
+    std::vector<int64_t> sums(static_cast<std::size_t>(threads)), squares(sums.size());
     const auto work = [&](int part) {
-        for (long i = part; i < games; i += threads)
-            scores[i] = playSolitaire(table, strength, start, gameSeeds[i]);
+        int64_t sum = 0, square = 0;
+        for (long i = part; i < games; i += threads) {
+            // Game i's seed is the i-th number the given seed starts.
+            const uint64_t gameSeed = SplitMix{seed + static_cast<uint64_t>(i) * 0x9E3779B97F4A7C15ull}.next();
+            const int64_t score = playSolitaire(table, strength, start, gameSeed);
+            sum += score;
+            square += score * score;
+        }
+        sums[part] = sum;
+        squares[part] = square;
     };
     std::vector<std::thread> helpers;
     for (int part = 1; part < threads; ++part) helpers.emplace_back(work, part);
     work(0);
     for (auto& h : helpers) h.join();
 
-    double sum = 0;
-    for (int s : scores) sum += s;
-    const double mean = sum / games;
-    double squares = 0;
-    for (int s : scores) squares += (s - mean) * (s - mean);
-    const double sd = games > 1 ? std::sqrt(squares / (games - 1)) : 0.0;
-    return {mean, sd, games};
+    long double sum = 0, sumSquares = 0;
+    for (std::size_t part = 0; part < sums.size(); ++part) {
+        sum += sums[part];
+        sumSquares += squares[part];
+    }
+    const long double mean = sum / games;
+    const long double spread = games > 1 ? (sumSquares - sum * mean) / (games - 1) : 0.0L;
+    return {static_cast<double>(mean), static_cast<double>(std::sqrt(std::max(0.0L, spread))), games};
 }
 
 }  // namespace yacht::strategy
