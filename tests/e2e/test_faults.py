@@ -1,6 +1,6 @@
 """The real game when the platform fails under it: the speech server dies in the middle of a turn,
-the sound server vanishes before a throw, and the temporary-files folder refuses the saved game at
-F12. Each time the game must go on (or leave) by itself, never hang."""
+the sound server vanishes before a throw, and the state folder refuses the saved game at F12.
+Each time the game must go on (or leave) by itself, never hang."""
 import os
 import re
 import shutil
@@ -56,21 +56,24 @@ def test_sound_server_vanishes_before_a_throw(display, sound_server, game):
     run.wait_for(DICE, kind="say-sync", timeout=20)
 
 
-def test_f12_with_a_temporary_folder_it_cannot_write(sandbox, display, game):
-    # Root can write anywhere, so this game runs as an ordinary user, in a temporary-files folder
-    # it may only read, which holds an earlier saved game.
+def test_f12_with_a_state_folder_it_cannot_write(sandbox, display, game):
+    # Root can write anywhere, so this game runs as an ordinary user, with a state folder it may
+    # only read, which holds an earlier saved game.
     user = "nobody"
-    if not shutil.which("setpriv") and os.getuid() != 0:
+    if os.getuid() != 0:
         pytest.skip("needs root to run the game as another user")
     own = {}
-    for name in ("run-nobody", "home-nobody"):
+    for name in ("run-nobody", "home-nobody", "tmp-nobody"):
         path = os.path.join(sandbox.work, name)
         os.mkdir(path, 0o700)
         shutil.chown(path, user)
         own[name] = path
     readonly = os.path.join(sandbox.work, "readonly")
-    os.mkdir(readonly, 0o755)
-    saved = os.path.join(readonly, "tvyacht.tmp")
+    folder = os.path.join(readonly, "yacht")
+    os.makedirs(folder)
+    os.chmod(readonly, 0o755)
+    os.chmod(folder, 0o755)
+    saved = os.path.join(folder, "tvyacht.tmp")
     with open(saved, "wb") as f:
         f.write(b"an earlier saved game\r\n")
     os.chmod(saved, 0o644)
@@ -78,13 +81,14 @@ def test_f12_with_a_temporary_folder_it_cannot_write(sandbox, display, game):
         before = f.read()
 
     run = game.start("--speech-engine", "none", seed=3, user=user, env={
-        "TMPDIR": readonly, "XDG_RUNTIME_DIR": own["run-nobody"], "HOME": own["home-nobody"],
-        "XDG_CONFIG_HOME": own["home-nobody"], "XDG_STATE_HOME": own["home-nobody"],
-        "XDG_DATA_HOME": own["home-nobody"], "XDG_CACHE_HOME": own["home-nobody"]})
+        "XDG_STATE_HOME": readonly, "TMPDIR": own["tmp-nobody"],
+        "XDG_RUNTIME_DIR": own["run-nobody"], "HOME": own["home-nobody"],
+        "XDG_CONFIG_HOME": own["home-nobody"], "XDG_DATA_HOME": own["home-nobody"],
+        "XDG_CACHE_HOME": own["home-nobody"]})
     start_a_game(run)
     run.press("F12")
     run.wait_for("goodbye", kind="say-sync", timeout=15)
     assert run.wait_exit(10) == 0, "the game did not leave well after goodbye"
     with open(saved, "rb") as f:
         assert f.read() == before, "the saved game changed"
-    assert os.listdir(readonly) == ["tvyacht.tmp"], "files left beside the saved game"
+    assert os.listdir(folder) == ["tvyacht.tmp"], "files left beside the saved game"
