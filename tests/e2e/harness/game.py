@@ -90,9 +90,20 @@ class Run:
         result = quick(["xdotool", "key", "--window", self.window, "--delay", str(delay), *keys],
                        self.env, 30 + len(keys) * delay / 1000)
         # A key that ends the game (F12) may close the window before the key is released: no
-        # failure, and what the game said before it left is checked by the next wait.
-        if result.returncode != 0 and self.alive():
-            self.fail(f"xdotool could not press {' '.join(keys)}: {result.stderr.strip()}")
+        # failure if the game then leaves, and what it said before it left is checked by the
+        # next wait.
+        if result.returncode != 0:
+            try:
+                self.proc.wait(1)
+                return
+            except subprocess.TimeoutExpired:
+                pass
+            # The window found may have been replaced by another of the game's: find it again.
+            self.find_window()
+            result = quick(["xdotool", "key", "--window", self.window, "--delay", str(delay), *keys],
+                           self.env, 30 + len(keys) * delay / 1000)
+            if result.returncode != 0 and self.alive():
+                self.fail(f"xdotool could not press {' '.join(keys)}: {result.stderr.strip()}")
 
     def wait_exit(self, timeout=15.0):
         """Waits for the game to end by itself; returns its exit status."""
