@@ -27,8 +27,7 @@ void keydown(Yacht& y, int code, int modifier)
 
 void windowActivated(Yacht& y)
 {
-    y.game.saybuf = "Yacht, from Tevrin Software. ";
-    y.game.saybuf += phrase::kNewGameOrHelp;
+    y.game.saybuf.replace("Yacht, from Tevrin Software. " + phrase::kNewGameOrHelp);
 }
 
 }  // namespace yacht

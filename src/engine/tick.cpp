@@ -23,7 +23,7 @@ void startupstep(Yacht& y)
     if (g.state != EngineState::Startup) return;
     g.state = EngineState::Idle;
     resumegame(y);
-    if (g.state == EngineState::Idle) g.saybuf += phrase::kNewGameOrHelp;
+    if (g.state == EngineState::Idle) g.saybuf.add(phrase::kNewGameOrHelp);
 }
 
 // F12: the unfinished game and the settings are stored, goodbye is said, the program ends.

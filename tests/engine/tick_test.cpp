@@ -87,14 +87,14 @@ TEST(KeyIntake, DropsWhatIsQueuedButNotWhatIsBeingSaid)
 {
     FakeGame f;
     f.voice.speakingReads = 3;
-    f.y.game.saybuf = "\tfirst\tsecond\tthird";
+    f.y.game.saybuf = queued("\tfirst\tsecond\tthird");
     f.tick();  // "first" is handed to the voice, which is now speaking
     ASSERT_EQ(f.voice.texts(), std::vector<std::string>{"first"});
 
     const int priorityBefore = f.voice.priorityOverCalls;
     keydown(f.y, 'Q', 0);
     f.tick();
-    EXPECT_EQ(f.y.game.saybuf, "");
+    EXPECT_EQ(f.y.game.saybuf, queued(""));
     EXPECT_EQ(f.y.game.keybuf, "");
     EXPECT_GT(f.voice.priorityOverCalls, priorityBefore);
     for (int i = 0; i < 5; ++i) f.tick();
@@ -126,11 +126,11 @@ TEST(AModifierOrLockKeyAlone, HushesTheQueueAndIsOtherwiseNoKey)
         g.catcursor = 3;
         f.voice.speakingReads = 1 << 30;
         f.voice.speak("being said", SpeakMode::Async);
-        g.saybuf = "\tstill queued\tand more";
+        g.saybuf = queued("\tstill queued\tand more");
 
         f.press(c.code, c.modifier);
 
-        EXPECT_EQ(g.saybuf, "") << c.name;
+        EXPECT_EQ(g.saybuf, queued("")) << c.name;
         EXPECT_EQ(g.state, c.state) << c.name;
         EXPECT_EQ(g.numplayers, 2) << c.name;
         EXPECT_EQ(g.catcursor, 3) << c.name;
@@ -179,7 +179,7 @@ TEST(TheEngine, SleepsOnlyWhileWaitingForThePlayerWithNothingToDo)
     for (const Case& c : cases) {
         FakeGame f;
         f.y.game.state = c.state;
-        f.y.game.saybuf = c.saybuf;
+        f.y.game.saybuf = queued(c.saybuf);
         f.y.game.keybuf = c.keybuf;
         f.y.voiceApplied = c.voiceApplied;
         if (c.speaking) {
@@ -195,7 +195,7 @@ TEST(KeyIntake, LeavesAKeyOfTheWrongLengthAlone)
     for (const std::string bad : {"x", "abc"}) {
         FakeGame f;
         f.y.game.keybuf = bad;
-        f.y.game.saybuf = "\tkept";
+        f.y.game.saybuf = queued("\tkept");
         f.tick();
         EXPECT_EQ(f.y.game.keybuf, bad);
         EXPECT_EQ(f.voice.texts(), std::vector<std::string>{"kept"});
@@ -220,7 +220,7 @@ TEST(F12, SaysGoodbyeSynchronouslyAndNoTickActsAfterwards)
     EXPECT_EQ(f.voice.spoken.back().mode, SpeakMode::Sync);
     EXPECT_TRUE(f.toolkit.quit);
     const auto said = f.voice.spoken.size();
-    f.y.game.saybuf = "\tafter the end";
+    f.y.game.saybuf = queued("\tafter the end");
     f.tick();
     EXPECT_EQ(f.voice.spoken.size(), said);
 }
