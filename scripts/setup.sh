@@ -10,7 +10,8 @@ build_packages=(cmake ninja-build g++ pkg-config
     libspeechd-dev libgtest-dev libgmock-dev libbenchmark-dev)
 run_packages=(qt6-speech-flite-plugin speech-dispatcher speech-dispatcher-espeak-ng espeak-ng
     pulseaudio pulseaudio-utils fonts-liberation libqt6multimedia6)
-test_packages=(xvfb xdotool x11-utils sox python3 procps python3-pytest openbox dbus-daemon)
+test_packages=(xvfb xdotool x11-utils sox python3 procps python3-pytest openbox dbus-daemon
+    orca at-spi2-core x11-xkb-utils)
 
 wanted=("${build_packages[@]}" "${run_packages[@]}")
 [ "$purpose" = test ] && wanted+=("${test_packages[@]}")

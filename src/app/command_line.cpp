@@ -21,13 +21,14 @@ bool parseSeed(const std::string& text, uint64_t& out)
 
 std::string usageText()
 {
-    return "Usage: yacht [--transcript FILE|-] [--seed N] [--speech-engine speechd|flite|none]\n"
+    return "Usage: yacht [--transcript FILE|-] [--seed N] [--speech-engine speechd|flite|screen-reader|none]\n"
            "             [--version] [--help]\n"
            "A spoken game of Yacht for players who cannot see the screen.\n"
            "  --transcript FILE|-   write every spoken text and sound, one line each, to FILE\n"
            "                        (- for standard output)\n"
            "  --seed N              throw the dice from a fixed seed, for reproducible games\n"
-           "  --speech-engine NAME  speechd (speech-dispatcher, the default), flite, or none\n"
+           "  --speech-engine NAME  speechd (speech-dispatcher, the default), flite, screen-reader\n"
+           "                        (the running screen reader speaks and shows in braille), or none\n"
            "                        (silent; read the transcript instead)\n"
            "  --version             print the version and leave\n"
            "  --help                print this text and leave\n";

@@ -51,7 +51,13 @@ int main(int argc, char** argv)
         }
     }
 
-    std::unique_ptr<Voice> engineVoice = makeVoice(options.speechEngine);
+    // The screen-reader voice hands its texts to the window, which is made further down.
+    MainWindow* announcer = nullptr;
+    const auto announce = [&announcer](const std::string& text) {
+        if (announcer) announcer->announce(text);
+    };
+    std::string notice;
+    std::unique_ptr<Voice> engineVoice = makeVoice(options.speechEngine, announce, &notice);
     std::unique_ptr<SoundPlayer> enginePlayer = makeSoundPlayer();
     std::unique_ptr<TranscriptVoice> loggedVoice;
     std::unique_ptr<TranscriptSoundPlayer> loggedPlayer;
@@ -76,6 +82,9 @@ int main(int argc, char** argv)
     StdRandom random(diceSeed(context));
 
     MainWindow window;
+    announcer = &window;
+    // A screen-reader voice asked for with no screen reader running says how it speaks instead.
+    if (!notice.empty()) voice->speak(notice, SpeakMode::Async);
     Yacht game(Ports{*voice, *player, *resources, *store, *drive, window, random});
     window.attach(game);
     window.startEngine();

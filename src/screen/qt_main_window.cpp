@@ -1,5 +1,7 @@
 #include "screen/qt_main_window.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QApplication>
 #include <QFontDatabase>
 #include <QKeyEvent>
@@ -61,6 +63,19 @@ const QScreen* screenOf(const QWidget* w)
 {
     const QScreen* s = w->screen();
     return s ? s : QGuiApplication::primaryScreen();
+}
+
+// The window's notice, which a screen reader presents whenever it is shown.
+class NoticeAccessible : public QAccessibleWidget {
+public:
+    explicit NoticeAccessible(QWidget* w) : QAccessibleWidget(w, QAccessible::Notification) {}
+};
+
+QAccessibleInterface* noticeFactory(const QString& className, QObject* object)
+{
+    if (className == QLatin1String("QWidget") && object && object->objectName() == "yacht-notice")
+        return new NoticeAccessible(static_cast<QWidget*>(object));
+    return nullptr;
 }
 
 }  // namespace
@@ -159,12 +174,7 @@ void MainWindow::renderLabel(LabelCell& cell, const Label& l)
     const bool all = !cell.drawn;
 
     if (all || geometryStale_ || !(was.rect == l.rect)) w->setGeometry(pixels(l.rect));
-    if (all || was.caption != l.caption) {
-        const QString text = QString::fromStdString(l.caption);
-        w->setText(text);
-        // A screen reader's review of the window reads each caption as the label's name.
-        w->setAccessibleName(text);
-    }
+    if (all || was.caption != l.caption) w->setText(QString::fromStdString(l.caption));
     if (all || !sameFont(was.font, l.font)) {
         QFont f(fontFamily());
         f.setPointSizeF(l.font.size > 0 ? l.font.size : 1.0);
@@ -246,7 +256,53 @@ void MainWindow::render()
         bonusShown_ = b.imgBonus.visible;
     }
     renderFrames(b);
+    renderAccessibleNames(b);
     geometryStale_ = false;
+}
+
+// A screen reader's review of the window reads each control by its name: the dice with their
+// place, face and hold, the sheet's rows with their value, the other captions as they stand.
+// None of them has the keyboard, so a change of name is not spoken over the game.
+void MainWindow::renderAccessibleNames(const Board& b)
+{
+    const auto name = [](QWidget* w, const std::string& text) {
+        const QString q = QString::fromStdString(text);
+        if (w->accessibleName() != q) w->setAccessibleName(q);
+    };
+    for (int i = 0; i < 5; ++i) {
+        std::string die = "die " + std::to_string(i + 1) + ", " + b.dice[i].caption;
+        if (!b.H[i].caption.empty()) die += ", held";
+        name(dice_[i].widget, die);
+        name(hold_[i].widget, b.H[i].caption);
+    }
+    for (int r = 0; r < 15; ++r) {
+        const std::string caption = withoutLeadingBlanks(b.Y[r].caption);
+        const std::string& value = b.x[r].caption;
+        name(Y_[r].widget, value.empty() || caption.empty() ? caption : caption + ", " + value);
+        name(x_[r].widget, value);
+    }
+    name(status_.widget, b.Label3.caption);
+    for (int i = 0; i < 9; ++i) name(side_[i].widget, b.lblSide[i].caption);
+}
+
+void MainWindow::announce(const std::string& text)
+{
+    // A notification shown anew: the screen reader speaks it and puts its text on the braille
+    // display, each one cutting the one before short.
+    if (!notice_) {
+        QAccessible::installFactory(noticeFactory);
+        notice_ = new QWidget(this);
+        notice_->setObjectName("yacht-notice");
+        notice_->setAccessibleName(QString());
+        noticeText_ = new QLabel(notice_);
+        noticeText_->setTextFormat(Qt::PlainText);
+        noticeText_->setGeometry(0, 0, 1, 1);
+        notice_->setGeometry(0, 0, 1, 1);
+    }
+    notice_->hide();
+    noticeText_->setText(QString::fromStdString(text).trimmed());
+    noticeText_->setAccessibleName(noticeText_->text());
+    notice_->show();
 }
 
 void MainWindow::greetOnce()

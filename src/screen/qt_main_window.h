@@ -61,6 +61,10 @@ public:
     // Acts on a key or a click at once: runs the tick now and the timer's rhythm from here. A key
     // that comes during a tick (while it speaks synchronously) is taken as soon as that tick ends.
     void wake();
+    // Hands a text to the screen reader: it is shown anew as the window's notice, which a screen
+    // reader speaks and puts on the braille display each time it appears.
+    void announce(const std::string& text);
+
     // Whether the engine's timer is running (it sleeps while the game waits with nothing to do).
     bool engineRunning() const { return engine_.isActive(); }
 
@@ -76,6 +80,7 @@ private:
     QLabel* makeLabel(LabelCell& cell);
     void renderLabel(LabelCell& cell, const Label& label);
     void renderFrames(const Board& board);
+    void renderAccessibleNames(const Board& board);
     void click(QObject* watched);
     void greetOnce();
     QRect pixels(const Rect& twips) const;
@@ -86,6 +91,8 @@ private:
     bool inTick_ = false;
     bool greeted_ = false;
     bool asking_ = false;
+    QWidget* notice_ = nullptr;  // the screen reader's notice, made when first needed
+    QLabel* noticeText_ = nullptr;
     double pixelsPerTwipX_ = 96.0 / 1440.0;
     double pixelsPerTwipY_ = 96.0 / 1440.0;
     bool geometryStale_ = true;

@@ -3,7 +3,10 @@
 #include "speech/qt_flite_voice.h"
 #include "speech/qt_resources.h"
 #include "speech/qt_sound_player.h"
+#include "speech/qt_screen_reader.h"
 #include "speech/qt_speechd_voice.h"
+#include "speech/qt_wait.h"
+#include "speech/screen_reader_voice.h"
 #include "speech/silent_voice.h"
 
 namespace yacht {
@@ -17,10 +20,23 @@ std::unique_ptr<Voice> fliteOrSilence()
 
 }  // namespace
 
-std::unique_ptr<Voice> makeVoice(const std::string& engine)
+std::unique_ptr<Voice> makeVoice(const std::string& engine,
+                                 std::function<void(const std::string&)> announce,
+                                 std::string* notice)
 {
     if (engine == "none") return std::make_unique<SilentVoice>();
     if (engine == "flite") return fliteOrSilence();
+    if (engine == "screen-reader") {
+        if (announce && screenReaderRunning()) {
+            const auto wait = [](const std::function<bool()>& done) {
+                // Bounded far beyond any estimate, against a clock that jumps.
+                waitUntil(done, std::chrono::steady_clock::now() + std::chrono::minutes(30));
+            };
+            return std::make_unique<ScreenReaderVoice>(std::move(announce), wait);
+        }
+        if (notice)
+            *notice = "No screen reader is running, so the game speaks through speech dispatcher. ";
+    }
     // speech-dispatcher for any other name. Its connection is made in the background; when the
     // server cannot be reached, flite takes over, and silence when flite cannot be loaded either,
     // so the game always has a voice and never waits for one.

@@ -237,7 +237,7 @@ TEST(WindowLayout, ScalingToTheScreenMovesEveryCellAndKeepsTheRuleOnTheValueCell
     for (int r = 1; r <= 14; ++r) EXPECT_EQ(rule.x1(), g.window.sheetValue(r)->geometry().left()) << r;
 }
 
-TEST(WindowAccessibility, EveryLabelIsNamedByItsCaption)
+TEST(WindowAccessibility, EveryLabelIsNamedByWhatItShows)
 {
     WindowGame g;
     Board& b = g.y.board;
@@ -250,10 +250,10 @@ TEST(WindowAccessibility, EveryLabelIsNamedByItsCaption)
     const auto name = [](QWidget* w) {
         return QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name).toStdString();
     };
-    EXPECT_EQ(name(g.window.diceLabel(2)), "5");
+    EXPECT_EQ(name(g.window.diceLabel(2)), "die 3, 5, held");
     EXPECT_EQ(name(g.window.holdLabel(2)), "HOLD");
     EXPECT_EQ(name(g.window.statusLabel()), "Select category");
-    EXPECT_EQ(name(g.window.sheetCaption(4)), "  Fours");
+    EXPECT_EQ(name(g.window.sheetCaption(4)), "Fours, 12");
     EXPECT_EQ(name(g.window.sheetValue(4)), "12");
     EXPECT_EQ(name(g.window.sideLabel(8)), "  F12: Exit");
     EXPECT_EQ(name(g.window.bonusImage()), "+35 Bonus");
@@ -283,6 +283,45 @@ TEST(WindowEngine, SleepsWhileTheGameWaitsAndAKeyActsAtOnce)
     for (int i = 0; i < 10 && g.window.engineRunning(); ++i) g.window.runTick();
     EXPECT_FALSE(g.window.engineRunning());
     EXPECT_EQ(g.voice.last(), "1 player");
+}
+
+TEST(WindowAccessibility, TextsAreShownAsANoticeTheScreenReaderPresents)
+{
+    WindowGame g;
+    g.show();
+    for (const char* text : {"2 players", "2 players", " 3 5 6 1 2"}) {
+        g.window.announce(text);
+        auto* notice = g.window.findChild<QWidget*>("yacht-notice");
+        ASSERT_NE(notice, nullptr);
+        EXPECT_TRUE(notice->isVisible()) << text;
+        QAccessibleInterface* a = QAccessible::queryAccessibleInterface(notice);
+        EXPECT_EQ(a->role(), QAccessible::Notification);
+        ASSERT_EQ(a->childCount(), 1);
+        EXPECT_EQ(a->child(0)->text(QAccessible::Name).toStdString(), QString(text).trimmed().toStdString());
+    }
+    // The window that has the keyboard keeps its name and has no description.
+    EXPECT_EQ(g.window.accessibleName(), "Yacht");
+    EXPECT_EQ(g.window.accessibleDescription(), "");
+}
+
+TEST(WindowAccessibility, ControlsAreNamedWithWhatTheyShow)
+{
+    WindowGame g;
+    g.game().player = 1;
+    g.game().scores[9][1] = "25";
+    getcard(g.y);
+    g.y.board.dice[1].caption = "3";
+    g.y.board.H[1].caption = "HOLD";
+    g.y.board.dice[2].caption = "6";
+    g.y.board.Label3.caption = "Roll dice";
+    g.window.render();
+    EXPECT_EQ(g.window.diceLabel(1)->accessibleName(), "die 2, 3, held");
+    EXPECT_EQ(g.window.diceLabel(2)->accessibleName(), "die 3, 6");
+    EXPECT_EQ(g.window.sheetCaption(9)->accessibleName(), "Full house, 25");
+    EXPECT_EQ(g.window.sheetCaption(10)->accessibleName(), "Small straight");
+    EXPECT_EQ(g.window.statusLabel()->accessibleName(), "Roll dice");
+    // The window that has the keyboard keeps its name whatever the board shows.
+    EXPECT_EQ(g.window.accessibleName(), "Yacht");
 }
 
 TEST(WindowFocus, TheWindowKeepsTheKeyboardThroughClicks)

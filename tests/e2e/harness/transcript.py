@@ -98,6 +98,10 @@ class Transcript:
         found in it). Returns the line; a pattern's match is in `self.match`."""
         __tracebackhide__ = True
         line = self.next_line(timeout)
+        # Ctrl stops the voice (pressed alone, or on its way to Ctrl+F1); only a play that asks
+        # for the cancel sees it.
+        while line is not None and line.kind == "cancel" and kind != "cancel":
+            line = self.next_line(timeout)
         if line is None:
             self.fail(f"waited {timeout:g} s for: {describe(kind, text)}")
         if not (kind_matches(kind, line.kind) and text_matches(text, line.text)):
@@ -123,6 +127,8 @@ class Transcript:
         """Nothing may follow the lines consumed: an unexpected announcement fails."""
         __tracebackhide__ = True
         line = self.next_line(settle)
+        while line is not None and line.kind == "cancel":
+            line = self.next_line(settle)
         if line is not None:
             self.fail(f"an unexpected line: {line}")
 

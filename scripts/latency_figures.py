@@ -1,0 +1,204 @@
+#!/usr/bin/env python3
+"""Prints, in one run, how fast a key is heard and what an idle game costs, as a Markdown table:
+
+- key press to the first audible sample of the answer, for the game with speech-dispatcher and
+  espeak-ng, against the same words handed to the same speech-dispatcher by `spd-say`, both
+  started the same way (a process spawned: xdotool for the game's key, spd-say for the bare
+  stack); keys land at random moments, not in step with anything the game says;
+- the idle game's processor share from /proc/PID/task/*/schedstat (nanoseconds on a processor,
+  every thread), choosing the players with the voice silent.
+
+Everything runs privately: an X server, a PulseAudio with the null sink `yacht` whose monitor is
+read as it plays, and a speech-dispatcher started for the run in a private runtime folder.
+
+Usage: scripts/latency_figures.py [build-dir] [keys]   (needs Xvfb, xdotool, pulseaudio,
+speech-dispatcher with espeak-ng)
+"""
+import array
+import os
+import random
+import shutil
+import statistics
+import subprocess
+import sys
+import threading
+import time
+
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+import figures  # noqa: E402  (private folders, waits, the sound server, stopping processes)
+
+BUILD = os.path.abspath(sys.argv[1] if len(sys.argv) > 1 else "build")
+YACHT = os.path.join(BUILD, "yacht")
+KEYS = int(sys.argv[2]) if len(sys.argv) > 2 else 40
+RATE = 16000
+LOUD = 300  # a sample above this (of 32767) is audible speech; the null sink is silent otherwise
+
+
+class Monitor:
+    """Reads the sink's monitor as it plays; each block is stamped with the time it arrived, so a
+    loud sample's time is the block's arrival less the samples after it."""
+
+    def __init__(self, env):
+        self.proc = subprocess.Popen(
+            ["parec", "--device=yacht.monitor", f"--rate={RATE}", "--channels=1",
+             "--format=s16le", "--latency-msec=5"], env=env, stdout=subprocess.PIPE,
+            stderr=subprocess.DEVNULL)
+        self.blocks = []  # (arrival time, samples)
+        self.lock = threading.Lock()
+        threading.Thread(target=self._read, daemon=True).start()
+
+    def _read(self):
+        fd = self.proc.stdout.fileno()
+        while True:
+            data = os.read(fd, 640)
+            if not data:
+                return
+            now = time.monotonic()
+            samples = array.array("h", data[: len(data) // 2 * 2])
+            with self.lock:
+                self.blocks.append((now, samples))
+
+    def first_loud_after(self, start, timeout=3.0):
+        """The time of the first audible sample after `start`, or None."""
+        end = time.monotonic() + timeout
+        while time.monotonic() < end:
+            with self.lock:
+                blocks = [b for b in self.blocks if b[0] > start]
+            for arrived, samples in blocks:
+                for i, s in enumerate(samples):
+                    if abs(s) > LOUD:
+                        t = arrived - (len(samples) - i) / RATE
+                        if t >= start - 0.005:
+                            return t
+            time.sleep(0.01)
+        return None
+
+    def quiet_for(self, seconds, timeout=15.0):
+        """Waits until nothing audible has played for `seconds`."""
+        end = time.monotonic() + timeout
+        while time.monotonic() < end:
+            since = time.monotonic() - seconds
+            with self.lock:
+                recent = [s for t, s in self.blocks if t > since]
+            if recent and all(abs(x) <= LOUD for s in recent for x in s):
+                return
+            time.sleep(0.05)
+
+    def stop(self):
+        figures.stop(self.proc)
+
+
+def start_x(env):
+    rfd, wfd = os.pipe()
+    xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(wfd), "-screen", "0", "1280x1024x24",
+                             "-nolisten", "tcp"], pass_fds=[wfd], stderr=subprocess.DEVNULL)
+    os.close(wfd)
+    display = ":" + os.read(rfd, 16).decode().strip()
+    os.close(rfd)
+    return xvfb, dict(env, DISPLAY=display, QT_QPA_PLATFORM="xcb")
+
+
+def cpu_ns(pid):
+    total = 0
+    for task in os.listdir(f"/proc/{pid}/task"):
+        try:
+            total += int(open(f"/proc/{pid}/task/{task}/schedstat").read().split()[0])
+        except (OSError, ValueError):
+            pass
+    return total
+
+
+def idle_share(pid, seconds=30):
+    c0, t0 = cpu_ns(pid), time.monotonic()
+    time.sleep(seconds)
+    return (cpu_ns(pid) - c0) / ((time.monotonic() - t0) * 1e9) * 100
+
+
+def percentile(samples, p):
+    s = sorted(samples)
+    return s[max(0, int(round(len(s) * p)) - 1)]
+
+
+def game_keys(xenv, monitor, transcript):
+    """Chooses players with Down and Up: each key says "N players", short and always different."""
+    proc = subprocess.Popen([YACHT, "--transcript", transcript, "--seed", "7", "--speech-engine",
+                             "speechd"], env=xenv, stdout=subprocess.DEVNULL,
+                            stderr=open(transcript + ".log", "w"))
+    samples = []
+    try:
+        figures.wait_lines(transcript, 1, 30)
+        win = subprocess.run(["xdotool", "search", "--sync", "--onlyvisible", "--pid",
+                              str(proc.pid)], env=xenv, capture_output=True, text=True,
+                             timeout=20).stdout.split()[0]
+        subprocess.run(["xdotool", "windowactivate", "--sync", win], env=xenv,
+                       stderr=subprocess.DEVNULL, timeout=10)
+        time.sleep(4)  # the greeting and the voice list
+        subprocess.run(["xdotool", "key", "--window", win, "F9"], env=xenv, timeout=10)
+        monitor.quiet_for(0.5)
+        for i in range(KEYS):
+            time.sleep(random.uniform(0.2, 0.5))  # a random moment, not in step with anything
+            start = time.monotonic()
+            subprocess.run(["xdotool", "key", "--window", win, "Down" if i % 6 < 3 else "Up"],
+                           env=xenv, timeout=10)
+            heard = monitor.first_loud_after(start)
+            if heard is not None:
+                samples.append((heard - start) * 1000)
+            monitor.quiet_for(0.3)
+        time.sleep(3)
+        share = idle_share(proc.pid)
+    finally:
+        figures.stop(proc)
+    return samples, share
+
+
+def bare_keys(env, monitor):
+    samples = []
+    for i in range(KEYS):
+        time.sleep(random.uniform(0.2, 0.5))
+        start = time.monotonic()
+        subprocess.Popen(["spd-say", f"{2 + i % 3} players"], env=env,
+                         stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        heard = monitor.first_loud_after(start)
+        if heard is not None:
+            samples.append((heard - start) * 1000)
+        monitor.quiet_for(0.3)
+    return samples
+
+
+def main():
+    for tool in ("Xvfb", "xdotool", "pulseaudio", "parec", "speech-dispatcher", "spd-say"):
+        if not shutil.which(tool):
+            sys.exit(f"latency_figures: {tool} is not installed")
+    root = figures.tempfile.mkdtemp(prefix="yacht-latency-")
+    env = figures.private_env(root)
+    figures.start_sound_server(env)
+    monitor = Monitor(env)
+    xvfb, xenv = start_x(env)
+    rows = []
+    try:
+        # The server is started once, by spd-say, and both measurements use it.
+        subprocess.run(["spd-say", "-w", "ready"], env=env, timeout=30)
+        bare = bare_keys(env, monitor)
+        game, share = game_keys(xenv, monitor, os.path.join(env["TMPDIR"], "keys.txt"))
+        for name, s in (("game", game), ("spd-say", bare)):
+            if s:
+                rows.append((f"Key press to first audible sample, {name}, median of {len(s)}",
+                             f"{statistics.median(s):.0f} ms"))
+                rows.append((f"Key press to first audible sample, {name}, 95th percentile",
+                             f"{percentile(s, 0.95):.0f} ms"))
+        rows.append(("Idle processor share of the game choosing the players, voice silent, 30 s",
+                     f"{share:.3f} % of a core"))
+    finally:
+        monitor.stop()
+        figures.kill_speechd(env)
+        subprocess.run(["pulseaudio", "--kill"], env=env, stderr=subprocess.DEVNULL)
+        xvfb.terminate()
+        xvfb.wait()
+        shutil.rmtree(root, ignore_errors=True)
+    print("| Figure | Value |\n|---|---|")
+    for name, value in rows:
+        print(f"| {name} | {value} |")
+
+
+if __name__ == "__main__":
+    main()
