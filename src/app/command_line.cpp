@@ -17,12 +17,28 @@ bool parseSeed(const std::string& text, uint64_t& out)
     return true;
 }
 
+// --simulate's two values: a strength and a game count of 1 to a billion.
+std::string parseSimulate(const std::string& strength, const std::string& count, Options& o)
+{
+    if (strength != "strong" && strength != "casual")
+        return "yacht: --simulate needs strong or casual, not '" + strength + "'";
+    uint64_t games = 0;
+    if (!parseSeed(count, games) || games < 1 || games > 1000000000)
+        return "yacht: --simulate needs a number of games from 1 to 1000000000, not '" + count + "'";
+    o.simulate = true;
+    o.simulateStrength = strength;
+    o.simulateGames = static_cast<long>(games);
+    return "";
+}
+
 }  // namespace
 
 std::string usageText()
 {
     return "Usage: yacht [--transcript FILE|-] [--seed N] [--speech-engine speechd|flite|screen-reader|none]\n"
            "             [--version] [--help]\n"
+           "       yacht --optimum\n"
+           "       yacht --simulate strong|casual N [--seed K]\n"
            "A spoken game of Yacht for players who cannot see the screen.\n"
            "  --transcript FILE|-   write every spoken text and sound, one line each, to FILE\n"
            "                        (- for standard output)\n"
@@ -30,6 +46,9 @@ std::string usageText()
            "  --speech-engine NAME  speechd (speech-dispatcher, the default), flite, screen-reader\n"
            "                        (the running screen reader speaks and shows in braille), or none\n"
            "                        (silent; read the transcript instead)\n"
+           "  --optimum             print the expected score of perfect solitaire play and leave\n"
+           "  --simulate S N        play N solitaire games at strength S (strong or casual)\n"
+           "                        with no window or sound, print their mean and leave\n"
            "  --version             print the version and leave\n"
            "  --help                print this text and leave\n";
 }
@@ -76,6 +95,16 @@ ParsedOptions parseCommandLine(const std::vector<std::string>& args)
                 return parsed;
             }
             o.seed = seed;
+        } else if (arg == "--optimum") {
+            o.optimum = true;
+        } else if (arg == "--simulate") {
+            if (hasValue || i + 2 >= args.size()) {
+                parsed.error = "yacht: --simulate needs a strength and a number of games";
+                return parsed;
+            }
+            parsed.error = parseSimulate(args[i + 1], args[i + 2], o);
+            i += 2;
+            if (!parsed.error.empty()) return parsed;
         } else if (arg == "--speech-engine") {
             if (!takeValue()) return parsed;
             o.speechEngine = value;

@@ -15,6 +15,10 @@ struct Options {
     std::string speechEngine;      // "" the default (speechd, then flite), or speechd|flite|none
     bool help = false;
     bool version = false;
+    bool optimum = false;          // print the optimal expected score and leave
+    bool simulate = false;         // play solitaire games with no window and leave
+    std::string simulateStrength;  // strong|casual
+    long simulateGames = 0;
 };
 
 // The outcome of parsing: the options, or a message for stderr and exit status 2.

@@ -8,6 +8,7 @@
 
 #include "app/command_line.h"
 #include "app/qt_single_instance.h"
+#include "app/solver_figures.h"
 #include "engine/std_random.h"
 #include "persist/qt_persist_factory.h"
 #include "persist/startup.h"
@@ -35,6 +36,8 @@ int main(int argc, char** argv)
         std::cout << "yacht " << YACHT_VERSION << "\n";
         return 0;
     }
+    // The solver's figures need no window: answered before the application exists.
+    if (options.optimum || options.simulate) return printSolverFigures(options, std::cout);
 
     QApplication app(argc, argv);
     QCoreApplication::setApplicationName("yacht");

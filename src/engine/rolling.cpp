@@ -11,8 +11,6 @@
 namespace yacht {
 namespace {
 
-constexpr int kYachtBonus = 100;
-
 const std::array<const char*, kDice> kOrdinals = {"First dice ", "Second dice ", "Third dice ",
                                                    "Fourth dice ", "Fifth dice "};
 const std::array<const char*, kDice> kPositions = {"first", "second", "third", "fourth", "last"};

@@ -8,10 +8,6 @@
 
 namespace yacht {
 
-// The upper subtotal at which the 35-point bonus is earned.
-inline constexpr int kBonusThreshold = 63;
-inline constexpr int kUpperBonus = 35;
-
 // True when p names a column of the score table (1..8).
 bool isPlayerColumn(int p);
 
