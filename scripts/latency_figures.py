@@ -58,18 +58,24 @@ class Monitor:
             with self.lock:
                 self.blocks.append((now, samples))
 
+    def loud_times(self, since):
+        """The times of the audible samples in the blocks that arrived after `since`."""
+        with self.lock:
+            blocks = [b for b in self.blocks if b[0] > since]
+        return [arrived - (len(samples) - i) / RATE
+                for arrived, samples in blocks for i, s in enumerate(samples) if abs(s) > LOUD]
+
     def first_loud_after(self, start, timeout=3.0):
-        """The time of the first audible sample after `start`, or None."""
+        """The time of the first audible sample after `start`, or None when there is none, or
+        when something was still audible just before `start` (the sample is then not fair)."""
         end = time.monotonic() + timeout
         while time.monotonic() < end:
-            with self.lock:
-                blocks = [b for b in self.blocks if b[0] > start]
-            for arrived, samples in blocks:
-                for i, s in enumerate(samples):
-                    if abs(s) > LOUD:
-                        t = arrived - (len(samples) - i) / RATE
-                        if t >= start - 0.005:
-                            return t
+            times = self.loud_times(start - 0.5)
+            if any(start - 0.3 <= t < start for t in times):
+                return None
+            after = [t for t in times if t >= start]
+            if after:
+                return min(after)
             time.sleep(0.01)
         return None
 
@@ -121,12 +127,24 @@ def percentile(samples, p):
 
 def game_keys(xenv, monitor, transcript):
     """Chooses players with Down and Up: each key says "N players", short and always different."""
-    proc = subprocess.Popen([YACHT, "--transcript", transcript, "--seed", "7", "--speech-engine",
-                             "speechd"], env=xenv, stdout=subprocess.DEVNULL,
-                            stderr=open(transcript + ".log", "w"))
+    def launch(path):
+        return subprocess.Popen([YACHT, "--transcript", path, "--seed", "7", "--speech-engine",
+                                 "speechd"], env=xenv, stdout=subprocess.DEVNULL,
+                                stderr=open(path + ".log", "w"))
+    proc = launch(transcript)
     samples = []
     try:
-        figures.wait_lines(transcript, 1, 30)
+        try:
+            figures.wait_lines(transcript, 1, 30)
+        except RuntimeError:
+            # Say so rather than hide it: a start that does not greet is a fault worth chasing.
+            print("warning: no greeting within 30 s; started again. Its output:\n" +
+                  open(transcript + ".log").read()[-2000:], file=sys.stderr)
+            os.system(f"gdb -p {proc.pid} -batch -ex 'thread apply all bt 12' 2>/dev/null | grep '^#' >&2")
+            figures.stop(proc)
+            transcript += ".again"
+            proc = launch(transcript)
+            figures.wait_lines(transcript, 1, 30)
         win = subprocess.run(["xdotool", "search", "--sync", "--onlyvisible", "--pid",
                               str(proc.pid)], env=xenv, capture_output=True, text=True,
                              timeout=20).stdout.split()[0]
@@ -143,7 +161,7 @@ def game_keys(xenv, monitor, transcript):
             heard = monitor.first_loud_after(start)
             if heard is not None:
                 samples.append((heard - start) * 1000)
-            monitor.quiet_for(0.3)
+            monitor.quiet_for(0.6)
         time.sleep(3)
         share = idle_share(proc.pid)
     finally:
@@ -161,7 +179,7 @@ def bare_keys(env, monitor):
         heard = monitor.first_loud_after(start)
         if heard is not None:
             samples.append((heard - start) * 1000)
-        monitor.quiet_for(0.3)
+        monitor.quiet_for(0.6)
     return samples
 
 
@@ -173,12 +191,13 @@ def main():
     env = figures.private_env(root)
     figures.start_sound_server(env)
     monitor = Monitor(env)
-    xvfb, xenv = start_x(env)
+    xvfb = None
     rows = []
     try:
         # The server is started once, by spd-say, and both measurements use it.
         subprocess.run(["spd-say", "-w", "ready"], env=env, timeout=30)
         bare = bare_keys(env, monitor)
+        xvfb, xenv = start_x(env)
         game, share = game_keys(xenv, monitor, os.path.join(env["TMPDIR"], "keys.txt"))
         for name, s in (("game", game), ("spd-say", bare)):
             if s:
@@ -192,8 +211,9 @@ def main():
         monitor.stop()
         figures.kill_speechd(env)
         subprocess.run(["pulseaudio", "--kill"], env=env, stderr=subprocess.DEVNULL)
-        xvfb.terminate()
-        xvfb.wait()
+        if xvfb:
+            xvfb.terminate()
+            xvfb.wait()
         shutil.rmtree(root, ignore_errors=True)
     print("| Figure | Value |\n|---|---|")
     for name, value in rows:

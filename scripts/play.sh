@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds the game (Release) and starts it. Options go to the game,
+# Installs what is missing to build and run the game (never a sound server, never removing
+# anything), builds it (Release) and starts it. Options go to the game,
 # e.g. scripts/play.sh --speech-engine flite
 set -euo pipefail
 cd "$(dirname "$0")/.."

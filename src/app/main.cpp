@@ -1,20 +1,37 @@
-// The program: one copy only, the adapters built and wired to the game, start-up, then Qt's
+// The program: one copy per user, the adapters built and wired to the game, start-up, then Qt's
 // event loop with the engine's timer as the game's main loop.
 
 #include <QApplication>
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <iostream>
 
 #include "app/command_line.h"
-#include "app/qt_single_instance.h"
+#include "app/instance_lock.h"
+#include "app/qt_leave_on_close.h"
+#include "app/qt_no_display.h"
+#include "app/qt_raise_server.h"
+#include "app/qt_raise_window.h"
+#include "app/raise_request.h"
 #include "app/solver_figures.h"
 #include "engine/std_random.h"
 #include "persist/qt_persist_factory.h"
 #include "persist/startup.h"
+#include "persist/state_folder.h"
 #include "screen/qt_main_window.h"
 #include "speech/qt_speech_factory.h"
 #include "speech/transcript.h"
+
+namespace {
+
+std::string envText(const char* name)
+{
+    const char* value = std::getenv(name);
+    return value ? value : "";
+}
+
+}  // namespace
 
 int main(int argc, char** argv)
 {
@@ -38,12 +55,26 @@ int main(int argc, char** argv)
     }
     // The solver's figures need no window: answered before the application exists.
     if (options.optimum || options.simulate) return printSolverFigures(options, std::cout);
+    if (!displayAvailable(argc, argv)) return explainNoDisplay();
+
+    // One copy per user. A second start hands the launcher's tokens to the running copy, which
+    // brings its window forward, and ends at once without a window or a word. The tokens are read
+    // before Qt starts, because Qt takes them out of the environment.
+    const UserFolders folders = userFolders();
+    const std::string statedir = stateFolder(folders);
+    const std::string runtimedir = runtimeFolder(folders);
+    if (runtimedir == statedir) prepareStateFolder(statedir);
+    InstanceLock lock(runtimedir.empty() ? std::string() : runtimedir + "yacht.lock");
+    if (lock.outcome() == LockOutcome::HeldByAnother) {
+        sendRaiseRequest(runtimedir + "yacht.socket",
+                         RaiseRequest{envText("DESKTOP_STARTUP_ID"), envText("XDG_ACTIVATION_TOKEN")});
+        return 0;
+    }
 
     QApplication app(argc, argv);
     QCoreApplication::setApplicationName("yacht");
-
-    SingleInstance instance;
-    if (!instance.acquired()) return 0;  // another copy runs: leave silently, with no window
+    // Names the desktop entry, so a Wayland desktop shows the game's icon and name for its window.
+    QGuiApplication::setDesktopFileName(YACHT_APP_ID);
 
     std::unique_ptr<Transcript> transcript;
     if (!options.transcript.empty()) {
@@ -80,7 +111,12 @@ int main(int argc, char** argv)
     context.clockSeed = static_cast<uint64_t>(
         std::chrono::system_clock::now().time_since_epoch().count());
     context.fixedSeed = options.seed;
-    context.tempdir = temporaryFilesDirectory();
+    // The saved game lives in the user's own state folder; a game an earlier version left in the
+    // temporary-files directory is moved there first, so the upgrade loses nobody's game.
+    if (prepareStateFolder(statedir)) {
+        migrateTempGame(temporaryFilesDirectory(), statedir);
+        context.savedir = statedir;
+    }
     context.programdir = programDirectory();
     StdRandom random(diceSeed(context));
 
@@ -90,6 +126,10 @@ int main(int argc, char** argv)
     if (!notice.empty()) voice->speak(notice, SpeakMode::Async);
     Yacht game(Ports{*voice, *player, *resources, *store, *drive, window, random});
     window.attach(game);
+    LeaveOnClose leaving(game, window);
+    RaiseServer raiser(lock.outcome() == LockOutcome::Acquired ? runtimedir + "yacht.socket" : std::string());
+    QObject::connect(&raiser, &RaiseServer::raiseRequested, &window,
+                     [&window](const RaiseRequest& request) { raiseWindow(window, request); });
     window.startEngine();
     startup(game, context);
     window.render();

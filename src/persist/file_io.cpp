@@ -69,12 +69,17 @@ std::optional<FilePrefix> readFilePrefix(const std::string& path, std::size_t bo
 
 bool replaceFile(const std::string& path, const std::string& contents)
 {
+    // The new file gets the old one's permissions, or the usual ones for a user's file.
+    struct stat old {};
+    return replaceFile(path, contents, ::stat(path.c_str(), &old) == 0 ? (old.st_mode & 07777) : 0644);
+}
+
+bool replaceFile(const std::string& path, const std::string& contents, unsigned mode)
+{
     std::string temp = path + ".XXXXXX";
     const int fd = ::mkstemp(temp.data());
     if (fd < 0) return false;
-    // The new file gets the old one's permissions, or the usual ones for a user's file.
-    struct stat old {};
-    ::fchmod(fd, ::stat(path.c_str(), &old) == 0 ? (old.st_mode & 07777) : 0644);
+    ::fchmod(fd, static_cast<mode_t>(mode));
 
     const bool written = writeAll(fd, contents) && ::fsync(fd) == 0;
     const bool closed = ::close(fd) == 0;

@@ -22,6 +22,12 @@ std::optional<FilePrefix> readFilePrefix(const std::string& path, std::size_t bo
 // `path`. On any failure the new file is removed, `path` is left as it was, and false is returned.
 bool replaceFile(const std::string& path, const std::string& contents);
 
+// The mode of a file only its owner may read or write.
+inline constexpr unsigned kPrivateFileMode = 0600;
+
+// The same, giving the new file exactly `mode` whatever the old one had.
+bool replaceFile(const std::string& path, const std::string& contents, unsigned mode);
+
 // Creates the file empty when it does not exist; false when it cannot be opened for writing.
 bool touchFile(const std::string& path);
 

@@ -108,19 +108,20 @@ void adjuststate(Yacht& y)
 
 std::string savedGamePath(const Game& game)
 {
-    return game.tempdir + kSavedGameName;
+    return game.savedir + kSavedGameName;
 }
 
 void savegame(Yacht& y)
 {
-    // Without a temporary-files directory there is no place for the game; it is not saved.
-    if (y.game.tempdir.empty()) return;
-    replaceFile(savedGamePath(y.game), savedGameText(y.game, y.board));
+    // Without a folder of the user's own there is no place for the game; it is not saved.
+    if (y.game.savedir.empty()) return;
+    // Only its owner may read the game: other accounts on the machine have no business with it.
+    replaceFile(savedGamePath(y.game), savedGameText(y.game, y.board), kPrivateFileMode);
 }
 
 void resumegame(Yacht& y)
 {
-    if (y.game.tempdir.empty()) return;
+    if (y.game.savedir.empty()) return;
     const auto file = readFilePrefix(savedGamePath(y.game), kReadBound);
     if (!file) return;
     SavedGame saved;

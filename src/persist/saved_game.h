@@ -7,10 +7,10 @@
 
 namespace yacht {
 
-// The saved game's file name in the temporary-files directory.
+// The saved game's file name in the user's state folder.
 inline constexpr const char* kSavedGameName = "tvyacht.tmp";
 
-// Where the saved game is kept: the temporary-files directory and the file name.
+// Where the saved game is kept: the user's state folder and the file name.
 std::string savedGamePath(const Game& game);
 
 // Writes the whole game to the file, replacing the previous one only once the new one is

@@ -43,7 +43,11 @@ void findsettingsplace(Yacht& y)
     if (y.programdir.empty()) return;
     if (getbustype(y, y.programdir) != "Usb") return;
     const DriveType type = y.ports.drive.driveType(y.programdir);
-    if (type == DriveType::Removable || type == DriveType::Fixed) y.game.usbdrive = y.programdir;
+    if (type != DriveType::Removable && type != DriveType::Fixed) return;
+    // An installed game on a machine that boots from USB sits in a folder the player cannot
+    // write: a settings file there could never be made, so the per-user store keeps them.
+    if (!y.ports.drive.writable(y.programdir)) return;
+    y.game.usbdrive = y.programdir;
 }
 
 std::string settingsFilePath(const Yacht& y)

@@ -12,7 +12,7 @@ namespace yacht {
 std::string getbustype(Yacht& y, const std::string& folder);
 
 // Decides where the settings live: `usbdrive` becomes the program's folder when that folder is
-// on a removable or fixed USB drive, and stays empty otherwise.
+// on a removable or fixed USB drive and the player may write in it, and stays empty otherwise.
 void findsettingsplace(Yacht& y);
 
 // Where the settings file is kept: in the program's own folder, so it travels with the stick.

@@ -24,7 +24,7 @@ void startup(Yacht& y, const StartupContext& context)
     setscreen(y);
     // The dice source has been seeded by its owner from diceSeed(); the game draws from it now.
     y.game.helppage = 0;
-    y.game.tempdir = context.tempdir;
+    y.game.savedir = context.savedir;
     y.programdir = context.programdir;
 
     y.board.lblSide[1].caption = "YACHT";

@@ -6,6 +6,7 @@
 #include <optional>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
+#include <unistd.h>
 
 namespace yacht {
 namespace {
@@ -87,6 +88,12 @@ DriveType SysfsDriveInfo::driveType(const std::string& folder)
 {
     const auto device = deviceOf(folder);
     return device ? sysfsDriveType(root_, *device) : DriveType::Unknown;
+}
+
+bool SysfsDriveInfo::writable(const std::string& folder)
+{
+    // access() answers for this user and sees a file system mounted read-only, for root too.
+    return ::access(folder.c_str(), W_OK) == 0;
 }
 
 }  // namespace yacht

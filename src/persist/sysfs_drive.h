@@ -27,6 +27,7 @@ public:
     explicit SysfsDriveInfo(std::string root = "/") : root_(std::move(root)) {}
     std::string busType(const std::string& folder) override;
     DriveType driveType(const std::string& folder) override;
+    bool writable(const std::string& folder) override;
 
 private:
     std::string root_;

@@ -43,7 +43,7 @@ void FrameOverlay::setDrawing(const FrameDrawing& drawing)
 void FrameOverlay::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
-    const QColor ink = palette().color(QPalette::WindowText);
+    const QColor ink = drawing_.ink;
     p.translate(-geometry().topLeft());
     p.setPen(QPen(ink, 0));
     for (const QLine& l : drawing_.rules) p.drawLine(l);

@@ -1,6 +1,7 @@
 #pragma once
 // The ruling lines and rectangle frames drawn over the score sheet and the side panel.
 
+#include <QColor>
 #include <QLine>
 #include <QRect>
 #include <QWidget>
@@ -13,10 +14,11 @@ struct FrameDrawing {
     std::vector<QLine> rules;    // 1 pixel wide
     std::vector<QRect> frames;   // each framed by a band of frameWidth pixels centred on its edge
     int frameWidth = 6;
+    QColor ink = Qt::black;      // the colour of the labels' text, whatever the desktop's theme
     friend bool operator==(const FrameDrawing&, const FrameDrawing&) = default;
 };
 
-// A see-through widget that draws rules and frames in the window-text colour over the cells
+// A see-through widget that draws rules and frames in the labels' text colour over the cells
 // beneath it; clicks pass through it to those cells.
 class FrameOverlay : public QWidget {
 public:

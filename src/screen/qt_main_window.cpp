@@ -207,11 +207,14 @@ void MainWindow::renderFrames(const Board& b)
     for (const Line& l : b.Line1) sheet.rules.emplace_back(pixels(l.x1, l.y1), pixels(l.x2, l.y2));
     sheet.frames.push_back(pixels(b.Shape1.rect));
     sheet.frameWidth = b.Shape1.lineWidth;
+    // The rules and frames are inked like the labels' text, so a dark theme cannot wash them out.
+    sheet.ink = qcolor(colour::windowText);
     sheetFrame_->setDrawing(sheet);
 
     FrameDrawing panel;
     panel.frames.push_back(pixels(b.Shape2.rect));
     panel.frameWidth = b.Shape2.lineWidth;
+    panel.ink = sheet.ink;
     panelFrame_->setDrawing(panel);
 }
 

@@ -4,7 +4,7 @@ Run: `pytest-3 tests/e2e [-k NAME] [--yacht build/yacht] [--keep]` (or `ctest -L
 
 Fixtures (ask for them as test arguments):
 - `sandbox`: private folders and a private session bus, always. Paths: `sandbox.home`, `.run`
-  (XDG_RUNTIME_DIR), `.tmp` (TMPDIR: the saved game and the lock), `.config`, `.data`, `.cache`,
+  (XDG_RUNTIME_DIR: the single-copy lock), `.tmp` (TMPDIR), `.config`, `.data`, `.cache`,
   `.state`, `.work` (all of them), `.logs` (every server's output). `sandbox.env` is the
   environment every process gets (nothing of the caller's desktop: no DISPLAY, no user's bus,
   sound or speech server). `sandbox.procs.start(name, argv, env)` starts anything else, stopped

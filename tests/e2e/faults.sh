@@ -113,20 +113,20 @@ kill -0 "$game_pid" || fail "the game died with the sound server"
 press space; wait_for "sound rolldice" 20; wait_for "say-sync" 20
 echo "ok: the sound server vanished and the next throw came, silently"
 
-# 3. F12 when the temporary-files directory cannot be written: the previous saved game stays as
+# 3. F12 when the state folder cannot be written: the previous saved game stays as
 #    it was, the game still says goodbye and leaves. Root can write anywhere, so this game runs
 #    as an ordinary user in a folder it may only read.
 kill -9 "$game_pid"; game_pid=""
 run=$((run + 1)); run_dir="$work/run$run"; mkdir -p "$run_dir/home"
 chown nobody "$run_dir" "$run_dir/home"; chmod 700 "$run_dir"
-mkdir -p "$run_dir/readonly"
-printf 'an earlier saved game\r\n' >"$run_dir/readonly/tvyacht.tmp"
-chmod 755 "$run_dir/readonly"; chmod 644 "$run_dir/readonly/tvyacht.tmp"
-before="$(sha256sum "$run_dir/readonly/tvyacht.tmp")"
+mkdir -p "$run_dir/readonly/yacht" "$run_dir/tmp"
+printf 'an earlier saved game\r\n' >"$run_dir/readonly/yacht/tvyacht.tmp"
+chmod 755 "$run_dir/readonly" "$run_dir/readonly/yacht"; chmod 644 "$run_dir/readonly/yacht/tvyacht.tmp"
+before="$(sha256sum "$run_dir/readonly/yacht/tvyacht.tmp")"
 transcript="$run_dir/transcript.txt"; seen=0
 touch "$transcript"; chown nobody "$transcript"
 setpriv --reuid=nobody --regid=nogroup --clear-groups env DISPLAY="$DISPLAY" QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR="$run_dir" \
-    TMPDIR="$run_dir/readonly" HOME="$run_dir/home" XDG_CONFIG_HOME="$run_dir/home" \
+    TMPDIR="$run_dir/tmp" XDG_STATE_HOME="$run_dir/readonly" HOME="$run_dir/home" XDG_CONFIG_HOME="$run_dir/home" \
     "$yacht" --speech-engine none --transcript "$transcript" --seed 3 >"$run_dir/game.log" 2>&1 &
 game_pid=$!
 wait_for "Yacht, from Tevrin Software" 20
@@ -138,6 +138,6 @@ for _ in $(seq 100); do kill -0 "$game_pid" 2>/dev/null || break; sleep 0.1; don
 kill -0 "$game_pid" 2>/dev/null && fail "the game did not leave after goodbye"
 wait "$game_pid" || fail "the game left with status $?"
 game_pid=""
-[ "$(sha256sum "$run_dir/readonly/tvyacht.tmp")" = "$before" ] || fail "the saved game changed"
-[ "$(ls "$run_dir/readonly")" = "tvyacht.tmp" ] || fail "files left beside it: $(ls "$run_dir/readonly")"
-echo "ok: F12 with a read-only temporary directory left the old saved game and said goodbye"
+[ "$(sha256sum "$run_dir/readonly/yacht/tvyacht.tmp")" = "$before" ] || fail "the saved game changed"
+[ "$(ls "$run_dir/readonly/yacht")" = "tvyacht.tmp" ] || fail "files left beside it: $(ls "$run_dir/readonly/yacht")"
+echo "ok: F12 with a read-only state folder left the old saved game and said goodbye"

@@ -15,7 +15,7 @@ def test_leave_with_f12_and_resume(sandbox, display, game):
     os.makedirs(os.path.dirname(settings))
     with open(settings, "w") as f:
         f.write("[Q73]\nVoice=0\nSpeed=4\n")   # the player's own: very fast, the first voice
-    saved = os.path.join(sandbox.tmp, "tvyacht.tmp")
+    saved = os.path.join(sandbox.state, "yacht", "tvyacht.tmp")
 
     # First run: a one-player game, round 1 scored, round 2 thrown once, then F12.
     run = game.start("--speech-engine", "none", seed=11)
@@ -47,7 +47,7 @@ def test_leave_with_f12_and_resume(sandbox, display, game):
     assert len(lines) == 43, f"the saved game has {len(lines)} lines, not 43"
     assert all(l.endswith(b"\r") for l in lines), "the saved game's lines do not end with CR LF"
     assert [l.strip() for l in lines[2:5]] == [b"2", b"1", b"1"], "round, state and roll"
-    assert os.listdir(sandbox.tmp) == ["tvyacht.tmp"], "something was left beside the saved game"
+    assert os.listdir(os.path.dirname(saved)) == ["tvyacht.tmp"], "something was left beside the saved game"
     with open(settings) as f:
         assert f.read().replace("\r", "").strip() == "[Q73]\nSpeed=4\nVoice=0"
     with open(saved, "rb") as f:

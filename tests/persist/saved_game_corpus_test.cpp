@@ -155,7 +155,7 @@ std::string resavedText(const std::string& file)
     TempFolder folder;
     writeText(folder.file(kSavedGameName), file);
     FakeGame f;
-    f.y.game.tempdir = folder.dir();
+    f.y.game.savedir = folder.dir();
     resumegame(f.y);
     savegame(f.y);
     return readText(folder.file(kSavedGameName));
@@ -170,7 +170,7 @@ std::string heardOnResuming(const std::string& file)
     FakeGame f;
     f.resources.add("WAVE", "ROLLDICE", "RIFF....WAVE");
     f.voice.speakingReads = 1;
-    f.y.game.tempdir = folder.dir();
+    f.y.game.savedir = folder.dir();
     f.y.game.state = EngineState::Startup;
     std::string out;
     std::size_t said = 0, played = 0;

@@ -179,7 +179,7 @@ void feed(const TempFolder& folder, const std::string& text, Outcome& outcome, M
     std::filesystem::remove(folder.file(kSavedGameName));
     writeText(folder.file(kSavedGameName), text);
     FakeGame f;
-    f.y.game.tempdir = folder.dir();
+    f.y.game.savedir = folder.dir();
     resumegame(f.y);
     if (untouched(f.y)) {
         ++outcome.refused;

@@ -43,7 +43,7 @@ std::string joined(const std::vector<std::string>& lines)
 FakeGame& resumeFrom(FakeGame& f, const TempFolder& folder, const std::string& text)
 {
     writeText(folder.file(kSavedGameName), text);
-    f.y.game.tempdir = folder.dir();
+    f.y.game.savedir = folder.dir();
     resumegame(f.y);
     return f;
 }
@@ -244,7 +244,7 @@ TEST(FailedSave, TemporaryFolderThatIsAFileIsQuietAndTheGameStillLeaves)
     writeText(folder.file("plain"), "not a folder");
     FakeGame f;
     arrange(f.y, Position{});
-    f.y.game.tempdir = folder.file("plain") + "/";
+    f.y.game.savedir = folder.file("plain") + "/";
     leaveWithF12(f);
     EXPECT_EQ(readText(folder.file("plain")), "not a folder");
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 1);
@@ -255,7 +255,7 @@ TEST(FailedSave, MissingTemporaryFolderIsQuietAndTheGameStillLeaves)
     TempFolder folder;
     FakeGame f;
     arrange(f.y, Position{});
-    f.y.game.tempdir = folder.file("missing") + "/";
+    f.y.game.savedir = folder.file("missing") + "/";
     leaveWithF12(f);
     EXPECT_FALSE(std::filesystem::exists(folder.file("missing")));
 }
@@ -286,14 +286,14 @@ TEST(FailedSave, DiskFullHalfwayLeavesThePreviousSavedGameIntact)
 {
     TempFolder folder;
     FakeGame before;
-    before.y.game.tempdir = folder.dir();
+    before.y.game.savedir = folder.dir();
     arrange(before.y, Position{});
     savegame(before.y);
     const std::string previous = readText(folder.file(kSavedGameName));
     ASSERT_FALSE(previous.empty());
 
     FakeGame f;
-    f.y.game.tempdir = folder.dir();
+    f.y.game.savedir = folder.dir();
     Position later;
     later.round = 9;
     later.scored = 8;
@@ -315,7 +315,7 @@ TEST(Save, ReplacesThePreviousFileAndLeavesNothingElse)
     TempFolder folder;
     writeText(folder.file(kSavedGameName), "old");
     FakeGame f;
-    f.y.game.tempdir = folder.dir();
+    f.y.game.savedir = folder.dir();
     arrange(f.y, Position{});
     savegame(f.y);
     EXPECT_EQ(readText(folder.file(kSavedGameName)), savedGameText(f.y.game, f.y.board));

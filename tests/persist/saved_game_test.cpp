@@ -22,7 +22,7 @@ const std::string kWelcomeBack =
 
 // A fresh game at its first tick (state already 0), keeping its saved game in `folder`.
 struct Resumer {
-    explicit Resumer(const TempFolder& folder) { f.y.game.tempdir = folder.dir(); }
+    explicit Resumer(const TempFolder& folder) { f.y.game.savedir = folder.dir(); }
     FakeGame f;
     Yacht& resume()
     {
@@ -34,7 +34,7 @@ struct Resumer {
 void saveAt(const TempFolder& folder, const Position& p)
 {
     FakeGame f;
-    f.y.game.tempdir = folder.dir();
+    f.y.game.savedir = folder.dir();
     arrange(f.y, p);
     savegame(f.y);
 }
@@ -247,7 +247,7 @@ TEST(ResumedIdleGame, ShowsTheSavedDiceAndGreetsAsUsual)
     TempFolder folder;
     saveAt(folder, position(EngineState::Idle, 0, {"6", "6", "1", "2", "3"}, {1, 0, 0, 0, 1}, 1, 0, 1));
     FakeGame f;
-    f.y.game.tempdir = folder.dir();
+    f.y.game.savedir = folder.dir();
     f.y.game.state = EngineState::Startup;
     windowActivated(f.y);
     f.tick();
@@ -265,7 +265,7 @@ TEST(FirstTick, ResumingAWaitingGameSpeaksTheWelcomeBackInPlaceOfTheGreeting)
     TempFolder folder;
     saveAt(folder, position(EngineState::WaitSpace, 0, kUnthrown, kNoneHeld, 1, 6, 3));
     FakeGame f;
-    f.y.game.tempdir = folder.dir();
+    f.y.game.savedir = folder.dir();
     f.y.game.state = EngineState::Startup;
     windowActivated(f.y);
     f.tick();

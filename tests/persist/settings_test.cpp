@@ -22,7 +22,7 @@ void start(FakeGame& f, const std::string& programdir, int voices = 2)
     f.voice.descriptions.clear();
     for (int i = 0; i < voices; ++i) f.voice.descriptions.push_back("Voice " + std::to_string(i));
     StartupContext context;
-    context.tempdir = "/nonexistent-yacht-temp/";
+    context.savedir = "/nonexistent-yacht-temp/";
     context.programdir = programdir;
     startup(f.y, context);
 }
@@ -158,6 +158,7 @@ struct PlaceCase {
     std::string bus;
     DriveType type;
     bool usesFile;
+    bool writable = true;
 };
 
 void PrintTo(const PlaceCase& c, std::ostream* os) { *os << c.name; }
@@ -170,6 +171,7 @@ TEST_P(SettingsPlace, FollowsTheBusAndTypeOfTheProgramDrive)
     FakeGame f;
     f.drive.bus = c.bus;
     f.drive.type = c.type;
+    f.drive.canWrite = c.writable;
     f.y.programdir = "/media/stick/yacht";
     findsettingsplace(f.y);
     EXPECT_EQ(!f.y.game.usbdrive.empty(), c.usesFile);
@@ -182,6 +184,8 @@ INSTANTIATE_TEST_SUITE_P(
     Place, SettingsPlace,
     ::testing::Values(PlaceCase{"UsbStick", "Usb", DriveType::Removable, true},
                       PlaceCase{"UsbHardDisk", "Usb", DriveType::Fixed, true},
+                      PlaceCase{"InstalledOnAUsbBootDisk", "Usb", DriveType::Fixed, false, false},
+                      PlaceCase{"WriteProtectedStick", "Usb", DriveType::Removable, false, false},
                       PlaceCase{"UsbOfUnknownType", "Usb", DriveType::Unknown, false},
                       PlaceCase{"UsbOtherType", "Usb", DriveType::Other, false},
                       PlaceCase{"InternalAtaDisk", "Ata", DriveType::Fixed, false},
@@ -353,7 +357,7 @@ TEST(Startup, TunesTheVoiceAndMarksTheSidePanel)
     EXPECT_EQ(f.y.board.lblSide[2].caption, "");
     EXPECT_TRUE(f.y.board.Label3.visible);
     EXPECT_EQ(f.y.game.helppage, 0);
-    EXPECT_EQ(f.y.game.tempdir, "/nonexistent-yacht-temp/");
+    EXPECT_EQ(f.y.game.savedir, "/nonexistent-yacht-temp/");
     EXPECT_EQ(f.y.game.state, EngineState::Startup);
 }
 

@@ -171,13 +171,17 @@ TEST(WindowClicks, ClickOnTheRulesAndFramesReachesTheCellBeneath)
 TEST(WindowDrawing, RulesAndFramesLieOverTheCellsAndPanelsBeneath)
 {
     WindowGame g;
+    // A dark desktop theme: light window text. The rules and frames keep the labels' black.
+    QPalette dark = g.window.palette();
+    dark.setColor(QPalette::WindowText, Qt::white);
+    g.window.setPalette(dark);
     g.show();
     Board& b = g.y.board;
     b.Y[3].backstyle = BackStyle::Opaque;  // the row under the cursor
     b.dice[1].backcolor = colour::red;     // the die under the cursor
     const QImage img = g.picture();
     const auto at = [&](float x, float y) { return img.pixelColor(pixel(x, y)); };
-    const QColor ink = g.window.palette().color(QPalette::WindowText);
+    const QColor ink = rgb(colour::windowText);
 
     EXPECT_EQ(at(30, 30), rgb(colour::green));
     // The vertical rule crosses the highlighted row; the highlight shows beside it.

@@ -119,8 +119,10 @@ class FakeDrive : public DriveInfo {
 public:
     std::string bus;
     DriveType type = DriveType::Fixed;
+    bool canWrite = true;
     std::string busType(const std::string&) override { return bus; }
     DriveType driveType(const std::string&) override { return type; }
+    bool writable(const std::string&) override { return canWrite; }
 };
 
 class FakeToolkit : public Toolkit {

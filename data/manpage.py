@@ -1,0 +1,102 @@
+#!/usr/bin/env python3
+"""Writes the game's manual page (section 6) from what `yacht --help` prints, so the page and the
+help never disagree; the sections the help has no room for (keys, files, exit status) are here.
+
+Usage: manpage.py YACHT VERSION OUTPUT
+"""
+import datetime
+import os
+import re
+import subprocess
+import sys
+
+KEYS = [
+    ("F1", "the help pages, one per press; with Shift or Ctrl the next or the previous voice, "
+           "with Alt (or Shift and Ctrl) the next speaking speed"),
+    ("F2", "the dice again"),
+    ("F3", "the categories still to fill"),
+    ("F4", "the score"),
+    ("F9", "a new game (asks first when a game is under way)"),
+    ("F12", "save the game and leave; closing the window does the same"),
+    ("Space", "throw the dice"),
+    ("Left, Right, Enter, 1 to 5", "move between the dice, hold or release one"),
+    ("Up, Down, Enter", "after the last throw, walk the categories and score one"),
+]
+
+FILES = [
+    ("$XDG_STATE_HOME/yacht/tvyacht.tmp",
+     "the unfinished game, private to its owner (by default under ~/.local/state)"),
+    ("$XDG_CONFIG_HOME/Tevrin/Tevrin.conf",
+     "the chosen voice and speed; a game run from a writable folder on a USB drive keeps them in "
+     "Tevrinyacht.ini beside itself instead"),
+    ("$XDG_RUNTIME_DIR/yacht.lock, yacht.socket",
+     "one copy per user: a second start brings the running game's window forward and ends"),
+]
+
+
+def roff(text):
+    text = text.replace("\\", "\\e").replace("-", "\\-")
+    return "\\&" + text if text[:1] in (".", "'") else text
+
+
+def parse_help(text):
+    """The synopsis, the description lines and the options (term, description) of the help."""
+    synopsis, description, options = [], [], []
+    for line in text.splitlines():
+        if line.startswith("Usage:"):
+            synopsis.append(line[len("Usage:"):].strip())
+        elif synopsis and not description and not options and line.startswith(" ") and \
+                not line.lstrip().startswith("-") and line.strip().startswith("["):
+            synopsis.append(line.strip())
+        elif re.match(r"^\s{1,3}-", line):
+            term, _, rest = line.strip().partition("  ")
+            options.append([term.strip(), rest.strip()])
+        elif options and line.startswith("    "):
+            options[-1][1] += " " + line.strip()
+        elif line.strip():
+            description.append(line.strip())
+    return " ".join(synopsis), description, options
+
+
+def page(help_text, version):
+    synopsis, description, options = parse_help(help_text)
+    program, _, arguments = synopsis.partition(" ")
+    # A package build names its date, so that the page is the same at every build.
+    epoch = os.environ.get("SOURCE_DATE_EPOCH")
+    date = (datetime.datetime.fromtimestamp(int(epoch), datetime.timezone.utc).date() if epoch
+            else datetime.date.today()).isoformat()
+    out = [f'.TH YACHT 6 "{date}" "yacht {version}" "Games"',
+           ".SH NAME", "yacht \\- a spoken game of Yacht for players who cannot see the screen",
+           ".SH SYNOPSIS", f".B {roff(program)}", roff(arguments),
+           ".SH DESCRIPTION"]
+    out += [roff(line) for line in description]
+    out += [".PP", "Everything the game does is said aloud; one to eight players share one keyboard.",
+            ".SH OPTIONS"]
+    for term, text in options:
+        out += [".TP", f".B {roff(term)}", roff(text)]
+    out += [".SH KEYS"]
+    for key, text in KEYS:
+        out += [".TP", f".B {roff(key)}", roff(text)]
+    out += [".SH FILES"]
+    for name, text in FILES:
+        out += [".TP", f".I {roff(name)}", roff(text)]
+    out += [".SH ENVIRONMENT", ".TP", ".B QT_QPA_PLATFORM=offscreen",
+            roff("runs the game without a display, for tests; without it and without a display "
+                 "the game says that it needs a graphical session and ends with status 1."),
+            ".SH EXIT STATUS",
+            roff("0 when the game ends (or another copy already runs), 1 without a display, "
+                 "2 for a command line it does not understand."),
+            ".SH SEE ALSO", ".BR spd\\-say (1),", ".BR orca (1)"]
+    return "\n".join(out) + "\n"
+
+
+def main():
+    yacht, version, output = sys.argv[1:4]
+    help_text = subprocess.run([yacht, "--help"], capture_output=True, text=True, check=True,
+                               timeout=60).stdout
+    with open(output, "w") as f:
+        f.write(page(help_text, version))
+
+
+if __name__ == "__main__":
+    main()

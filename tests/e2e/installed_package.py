@@ -1,0 +1,82 @@
+"""The Debian package, built from the tree as Debian would and installed with apt as a player
+would: it removes nothing, its desktop entry and metainfo validate, its manual page renders, and
+the installed game greets headless, as fast as the one in the build folder. Installing needs root
+(skipped, with the reason, otherwise); the package is removed again when it was not there before.
+
+Run: `pytest-3 tests/e2e/installed_package.py --yacht build/yacht` (or `ctest -L package`)."""
+import glob
+import os
+import re
+import statistics
+import subprocess
+
+import pytest
+
+from harness.play import GREETING
+
+APP_ID = "io.github.spokenyacht.Yacht"
+INSTALLED = "/usr/games/yacht"
+
+
+def installed_version():
+    done = subprocess.run(["dpkg-query", "-W", "-f=${Status}", "yacht"], capture_output=True, text=True)
+    return "install ok installed" in done.stdout
+
+
+def greeting_ms(game, times=5):
+    """The median time from start to the greeting handed to the voice, offscreen and silent."""
+    figures = []
+    for _ in range(times):
+        run = game.start("--speech-engine", "none", window=False)
+        figures.append(run.expect(GREETING, timeout=20).ms)
+        run.stop()
+    return statistics.median(figures)
+
+
+def test_package_builds_installs_and_greets(sandbox, game, source_dir):
+    for tool in ("dpkg-buildpackage", "dh", "fakeroot"):
+        if subprocess.run(["sh", "-c", f"command -v {tool}"], capture_output=True).returncode:
+            pytest.skip(f"{tool} is not installed (scripts/setup.sh test installs it)")
+    out = os.path.join(sandbox.work, "package")
+    built = subprocess.run([os.path.join(source_dir, "scripts", "package.sh"), out],
+                           capture_output=True, text=True, timeout=3000)
+    assert built.returncode == 0, f"the package did not build:\n{built.stderr[-4000:]}"
+    debs = glob.glob(os.path.join(out, "yacht_*.deb"))
+    assert len(debs) == 1, debs
+    listing = subprocess.run(["dpkg-deb", "-c", debs[0]], capture_output=True, text=True).stdout
+    for path in (INSTALLED, f"/usr/share/applications/{APP_ID}.desktop",
+                 f"/usr/share/metainfo/{APP_ID}.metainfo.xml",
+                 f"/usr/share/icons/hicolor/scalable/apps/{APP_ID}.svg",
+                 f"/usr/share/icons/hicolor/48x48/apps/{APP_ID}.png", "/usr/share/man/man6/yacht.6.gz"):
+        assert f".{path}\n" in listing, f"the package lacks {path}"
+    fields = subprocess.run(["dpkg-deb", "-f", debs[0], "Depends", "Recommends"],
+                            capture_output=True, text=True).stdout
+    assert not re.search(r"\b(pulseaudio|pipewire-pulse|pipewire-audio)\b", fields), fields
+
+    if os.geteuid() != 0:
+        pytest.skip("installing the package needs root; it was built and its contents checked")
+    was_installed = installed_version()
+    env = dict(os.environ, DEBIAN_FRONTEND="noninteractive")
+    try:
+        done = subprocess.run(["apt", "install", "-y", "-o", "DPkg::Lock::Timeout=600",
+                               f"./{os.path.basename(debs[0])}"],
+                              cwd=out, env=env, capture_output=True, text=True, timeout=1200)
+        assert done.returncode == 0, f"apt install failed:\n{done.stdout[-3000:]}\n{done.stderr[-3000:]}"
+        summary = re.search(r"(\d+) to remove", done.stdout)
+        assert summary and summary.group(1) == "0", f"apt removed packages:\n{done.stdout[-3000:]}"
+
+        for check in (["desktop-file-validate", f"/usr/share/applications/{APP_ID}.desktop"],
+                      ["appstreamcli", "validate", "--no-net", f"/usr/share/metainfo/{APP_ID}.metainfo.xml"]):
+            result = subprocess.run(check, capture_output=True, text=True)
+            assert result.returncode == 0, f"{' '.join(check)}:\n{result.stdout}{result.stderr}"
+        page = subprocess.run(["man", "-P", "cat", "6", "yacht"], capture_output=True, text=True,
+                              env=dict(env, MANWIDTH="80"))
+        assert page.returncode == 0 and "--transcript" in page.stdout, page.stderr
+
+        build_ms = greeting_ms(game)
+        sandbox.yacht = INSTALLED
+        installed_ms = greeting_ms(game)
+        print(f"start to greeting, median of 5: installed {installed_ms} ms, build folder {build_ms} ms")
+    finally:
+        if not was_installed and installed_version():
+            subprocess.run(["dpkg", "--remove", "yacht"], capture_output=True, env=env)
