@@ -4,8 +4,10 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 
+#include "engine/key.h"
 #include "engine/speech_queue.h"
 
 namespace yacht {
@@ -50,7 +52,7 @@ struct Game {
     ScoreTable scores{};
     int16_t total = 0;
     int16_t subtotal = 0;
-    std::string keybuf;   // "" or the key code's character then '0' + modifier set
+    std::optional<Key> keybuf;  // the key waiting for the next tick, if any
     SpeechQueue saybuf;   // the texts and sounds still to be heard
     std::string sayitem;  // the item last taken from the queue, or the text handed to sayit
     int16_t runstate = 0; // the voice's running state as last read: 1 done, 2 speaking

@@ -76,7 +76,7 @@ TEST(AClickOnACategoryRow, MarksAndNamesTheClickedRowWithoutMovingTheCursor)
         FakeGame f;
         choosing(f, "23322", 1, 4);
         f.y.game.catcursor = int16_t(row);  // the click sets the cursor, then posts its key
-        postKey(f.y.game, keys::Digit0 + row, '9');
+        postKey(f.y.game, Key{keys::Digit0 + row, 0, KeySource::Row});
         f.tick();
         EXPECT_EQ(f.y.game.catcursor, row);
         EXPECT_EQ(opaqueRow(f.y.board), row);

@@ -1,10 +1,11 @@
 #pragma once
-// The speech queue in the tests' shorthand: items joined by TAB, a leading TAB allowed, and the
+// The speech queue in the tests' shorthand (and keys printed readably): items joined by TAB, a leading TAB allowed, and the
 // name "rolldice" for the dice sound; and the queue printed that way when a check fails.
 
 #include <ostream>
 #include <string>
 
+#include "engine/key.h"
 #include "engine/speech_queue.h"
 
 namespace yacht {
@@ -22,6 +23,11 @@ inline std::string tabbed(const SpeechQueue& q)
 inline void PrintTo(const SpeechQueue& q, std::ostream* os)
 {
     *os << '"' << tabbed(q) << '"';
+}
+
+inline void PrintTo(const Key& k, std::ostream* os)
+{
+    *os << "key " << k.code << " modifier " << k.modifier << " source " << int(k.source);
 }
 
 namespace test {
