@@ -29,11 +29,11 @@ void movecatcursor(Yacht& y, int code)
     b.Y[c].backstyle = BackStyle::Opaque;
     const std::string name = withoutLeadingBlanks(b.Y[c].caption);
     if (!b.x[c].caption.empty())
-        g.saybuf = name + " is already taken";
+        g.saybuf.replace(name + " is already taken");
     else if (g.catvalue[c] != 0)
-        g.saybuf = name + " is worth " + decimal(g.catvalue[c]);
+        g.saybuf.replace(name + " is worth " + decimal(g.catvalue[c]));
     else
-        g.saybuf = name + " is worth nothing";
+        g.saybuf.replace(name + " is worth nothing");
 }
 
 // Enter: the category under the cursor is written into the player's column, if it is free.
@@ -52,9 +52,8 @@ Flow scorecategory(Yacht& y)
     g.roll = 0;
     getcard(y);
     b.lblSide[2].caption = decimal(g.total);
-    g.saybuf = "After " + decimal(g.round) + " round";
-    if (g.round > 1) g.saybuf += "s";
-    g.saybuf += " your total score is " + decimal(g.total);
+    g.saybuf.replace("After " + decimal(g.round) + (g.round > 1 ? " rounds" : " round") +
+                     " your total score is " + decimal(g.total));
     g.state = EngineState::TurnEnd;
     g.catcursor = 0;
     clearhighlight(b);

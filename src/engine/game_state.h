@@ -4,7 +4,11 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
+
+#include "engine/key.h"
+#include "engine/speech_queue.h"
 
 namespace yacht {
 
@@ -48,12 +52,11 @@ struct Game {
     ScoreTable scores{};
     int16_t total = 0;
     int16_t subtotal = 0;
-    std::string keybuf;   // "" or the key code's character then '0' + modifier set
-    std::string saybuf;   // TAB-separated items still to say; "rolldice" names the dice sound
+    std::optional<Key> keybuf;  // the key waiting for the next tick, if any
+    SpeechQueue saybuf;   // the texts and sounds still to be heard
     std::string sayitem;  // the item last taken from the queue, or the text handed to sayit
     int16_t runstate = 0; // the voice's running state as last read: 1 done, 2 speaking
     int16_t helppage = 0; // the help page the next F1 reads
-    int16_t soundflag = 0;  // above 0 right after a sound cue: the next item is said synchronously
 
     // Settings and places that start-up fills in.
     int16_t voiceindex = 0;

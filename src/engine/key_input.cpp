@@ -5,9 +5,9 @@
 
 namespace yacht {
 
-void postKey(Game& g, int code, char modifierChar)
+void postKey(Game& g, Key key)
 {
-    g.keybuf = std::string(1, static_cast<char>(code)) + modifierChar;
+    g.keybuf = key;
 }
 
 void keydown(Yacht& y, int code, int modifier)
@@ -19,16 +19,15 @@ void keydown(Yacht& y, int code, int modifier)
         if (code == keys::CtrlKey) y.ports.voice.stopSpeaking();
         // A modifier on its own only hushes; it does not push aside a key not yet taken, which
         // hushes as well (Shift pressed after a digit, on the way to the next key).
-        if (y.game.keybuf.size() == 2) return;
+        if (y.game.keybuf) return;
     }
-    postKey(y.game, code, static_cast<char>('0' + modifier));
-    if (code == keys::Space && y.game.state == EngineState::Rolling) y.game.keybuf.clear();
+    postKey(y.game, Key{code, modifier, KeySource::Keyboard});
+    if (code == keys::Space && y.game.state == EngineState::Rolling) y.game.keybuf.reset();
 }
 
 void windowActivated(Yacht& y)
 {
-    y.game.saybuf = "Yacht, from Tevrin Software. ";
-    y.game.saybuf += phrase::kNewGameOrHelp;
+    y.game.saybuf.replace("Yacht, from Tevrin Software. " + phrase::kNewGameOrHelp);
 }
 
 }  // namespace yacht

@@ -54,8 +54,8 @@ void movedicecursor(Yacht& y, int code)
     for (int i = 0; i < kDice; ++i) y.board.dice[i].backcolor = colour::white;
     y.board.dice[die].backcolor = colour::red;
     y.ports.toolkit.redrawNow();
-    g.saybuf = std::string(kOrdinals[die]) + y.board.dice[die].caption;
-    if (g.held[die] == 1) g.saybuf += ", held";
+    g.saybuf.replace(kOrdinals[die] + y.board.dice[die].caption);
+    if (g.held[die] == 1) g.saybuf.add(", held");
 }
 
 // The space bar: the next throw, or the end of throwing when nothing is left to throw.
@@ -74,8 +74,8 @@ void throwagain(Yacht& y)
         if (g.held[i] == 0) y.board.dice[i].caption.assign(1, '?');
     y.ports.toolkit.redrawNow();
     ++g.roll;
-    g.saybuf = g.roll == 2 ? "second roll" : "final roll";
-    g.saybuf += "\trolldice";
+    g.saybuf.replace(g.roll == 2 ? "second roll" : "final roll");
+    g.saybuf.sound("rolldice");
     g.state = EngineState::Rolling;
 }
 
@@ -89,7 +89,7 @@ Flow holdorrelease(Yacht& y, int die)
     const bool hold = g.held[die] == 0;
     g.held[die] = hold ? 1 : 0;
     y.board.H[die].caption = hold ? "HOLD" : "";
-    g.saybuf = std::string(hold ? "hold the " : "release the ") + kPositions[die] + " dice ";
+    g.saybuf.replace(std::string(hold ? "hold the " : "release the ") + kPositions[die] + " dice ");
     return Flow::Continue;
 }
 
@@ -105,7 +105,7 @@ void makeroll(Yacht& y)
     }
 
     if (isYacht(b)) {
-        g.saybuf += "\tyacht";
+        g.saybuf.say("yacht");
         g.roll = 3;
         payYachtBonus(y);
     } else {
@@ -117,7 +117,7 @@ void makeroll(Yacht& y)
 
     if (g.roll == 3) {
         getvalue(y);
-        g.saybuf += "\tUse the arrow keys to choose the category then press the enter key to score";
+        g.saybuf.say("Use the arrow keys to choose the category then press the enter key to score");
         g.state = EngineState::Choosing;
         g.catcursor = 0;
         // A Yacht the player has not yet taken puts the cursor on Yacht, so enter scores it.

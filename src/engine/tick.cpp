@@ -23,7 +23,7 @@ void startupstep(Yacht& y)
     if (g.state != EngineState::Startup) return;
     g.state = EngineState::Idle;
     resumegame(y);
-    if (g.state == EngineState::Idle) g.saybuf += phrase::kNewGameOrHelp;
+    if (g.state == EngineState::Idle) g.saybuf.add(phrase::kNewGameOrHelp);
 }
 
 // F12: the unfinished game and the settings are stored, goodbye is said, the program ends.
@@ -88,7 +88,7 @@ bool engineCanSleep(Yacht& y)
     const bool waiting = g.state == EngineState::Idle || g.state == EngineState::Players ||
                          g.state == EngineState::WaitSpace;
     if (!waiting || y.quitting) return false;
-    if (!g.saybuf.empty() || !g.keybuf.empty()) return false;
+    if (!g.saybuf.empty() || g.keybuf) return false;
     if (!y.voiceApplied || y.pendingVoice.announce) return false;
     return y.ports.voice.runningState() == RunState::Done;
 }
@@ -96,11 +96,9 @@ bool engineCanSleep(Yacht& y)
 Key takekey(Yacht& y)
 {
     Game& g = y.game;
-    Key key;
-    if (g.keybuf.size() != 2) return key;
-    key.code = static_cast<unsigned char>(g.keybuf[0]);
-    key.modifier = static_cast<unsigned char>(g.keybuf[1]) - '0';
-    g.keybuf.clear();
+    if (!g.keybuf) return Key{};
+    const Key key = *g.keybuf;
+    g.keybuf.reset();
     g.saybuf.clear();
     g.runstate = 0;
     y.ports.voice.setPriorityOver();

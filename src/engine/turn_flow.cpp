@@ -33,7 +33,7 @@ void endgame(Yacht& y)
 
     const int count = playerCount(g);
     if (count <= 1) {
-        g.saybuf = "game over, you scored " + totalText(g, 1);
+        g.saybuf.replace("game over, you scored " + totalText(g, 1));
     } else {
         int best = 0;
         for (int p = 1; p <= count; ++p) best = std::max<int>(best, numberOf(totalText(g, p)));
@@ -45,22 +45,22 @@ void endgame(Yacht& y)
             if (winner == 0) winner = p;
         }
         if (winners == 1) {
-            g.saybuf = "Game over. The winner is player " + decimal(winner) + " with a score of " +
-                       decimal(best);
+            g.saybuf.replace("Game over. The winner is player " + decimal(winner) +
+                             " with a score of " + decimal(best));
         } else {
-            g.saybuf = "Game over. We have a " + decimal(winners) +
-                       " way tie. The joint winners are";
+            g.saybuf.replace("Game over. We have a " + decimal(winners) +
+                             " way tie. The joint winners are");
             bool named = false;
             for (int p = 1; p <= count; ++p) {
                 if (numberOf(totalText(g, p)) != best) continue;
-                if (named) g.saybuf += " and";
-                g.saybuf += " player " + decimal(p);
+                if (named) g.saybuf.add(" and");
+                g.saybuf.add(" player " + decimal(p));
                 named = true;
             }
-            g.saybuf += " with a score of " + decimal(best);
+            g.saybuf.add(" with a score of " + decimal(best));
         }
     }
-    g.saybuf += " " + phrase::kNewGameOrHelp;
+    g.saybuf.add(" " + phrase::kNewGameOrHelp);
 }
 
 // The turn is over: the dice are cleared, the next player (and perhaps the next round) comes up.
@@ -81,9 +81,9 @@ Flow passturn(Yacht& y)
         ++g.round;
         if (g.numplayers > 1) {
             scoreboard(y);
-            g.saybuf = "At the end of the round, the scores are ";
+            g.saybuf.replace("At the end of the round, the scores are ");
             for (int p = 1; p <= playerCount(g); ++p)
-                g.saybuf += "player " + decimal(p) + " " + totalText(g, p) + ", ";
+                g.saybuf.add("player " + decimal(p) + " " + totalText(g, p) + ", ");
         }
     }
 
@@ -91,7 +91,7 @@ Flow passturn(Yacht& y)
         endgame(y);
         return Flow::EndTick;
     }
-    g.saybuf += g.round == 1 ? " Press the space bar to begin" : " Press the space bar to continue";
+    g.saybuf.add(g.round == 1 ? " Press the space bar to begin" : " Press the space bar to continue");
     g.state = EngineState::WaitSpace;
     return Flow::EndTick;
 }
@@ -101,14 +101,14 @@ Flow passturn(Yacht& y)
 void openturn(Yacht& y)
 {
     Game& g = y.game;
-    if (g.player == 1) g.saybuf += "\tround " + decimal(g.round);
-    if (g.numplayers > 1) g.saybuf += " player " + decimal(g.player);
-    g.saybuf += " first roll";
+    if (g.player == 1) g.saybuf.say("round " + decimal(g.round));
+    if (g.numplayers > 1) g.saybuf.add(" player " + decimal(g.player));
+    g.saybuf.add(" first roll");
     if (g.player >= 1 && g.player <= kMaxPlayers)
         for (int row = 1; row <= kCategories; ++row)
             y.board.x[row].caption = g.scores[row][g.player];
     getcard(y);
-    g.saybuf += "\trolldice";
+    g.saybuf.sound("rolldice");
     g.state = EngineState::Rolling;
     g.roll = 1;
 }
@@ -138,7 +138,7 @@ void playersstep(Yacht& y, Key key)
     if (isDigitKey(key.code)) g.numplayers = static_cast<int16_t>(key.code - keys::Digit0);
 
     if (key.code != keys::Enter)
-        g.saybuf = decimal(g.numplayers) + " player" + (g.numplayers > 1 ? "s" : "");
+        g.saybuf.replace(decimal(g.numplayers) + " player" + (g.numplayers > 1 ? "s" : ""));
     if (key.code == keys::Enter || isDigitKey(key.code)) g.state = EngineState::TurnEnd;
 
     for (int row = 1; row <= kArrowLimit; ++row) y.board.Y[row].backstyle = BackStyle::Transparent;

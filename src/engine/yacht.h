@@ -27,12 +27,6 @@ struct Ports {
     Random& random;
 };
 
-// A key as the engine takes it from the key buffer.
-struct Key {
-    int code = 0;      // 0 when no key was taken
-    int modifier = 0;  // 1 Shift, 2 Ctrl, 4 Alt, added; 9 for a click on a category row
-};
-
 // Whether a step lets the tick go on or ends it.
 enum class Flow { Continue, EndTick };
 

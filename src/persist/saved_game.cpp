@@ -77,16 +77,15 @@ void announceturn(Yacht& y)
 {
     Game& g = y.game;
     getcard(y);
-    g.saybuf += '\t';
-    g.saybuf += kResuming;
-    g.saybuf += "\tround " + decimal(g.round);
-    if (g.numplayers > 1) g.saybuf += ", player " + decimal(g.player);
-    if (g.roll == 1) g.saybuf += " first roll";
-    if (g.roll == 2) g.saybuf += " second roll";
-    if (g.roll == 3) g.saybuf += " final roll";
+    g.saybuf.say(kResuming);
+    g.saybuf.say("round " + decimal(g.round));
+    if (g.numplayers > 1) g.saybuf.add(", player " + decimal(g.player));
+    if (g.roll == 1) g.saybuf.add(" first roll");
+    if (g.roll == 2) g.saybuf.add(" second roll");
+    if (g.roll == 3) g.saybuf.add(" final roll");
     // Dice still to be thrown get the rolling sound; thrown dice are read out.
     if (anyDieToThrow(y.board))
-        g.saybuf += "\trolldice";
+        g.saybuf.sound("rolldice");
     else
         saydice(y);
 }
@@ -129,7 +128,7 @@ void resumegame(Yacht& y)
     if (!parseSavedGame(file->bytes, file->cut, saved)) return;
     load(y, saved);
     if (saved.complete()) adjuststate(y);
-    if (y.game.state == EngineState::WaitSpace) y.game.saybuf = kWelcomeBack;
+    if (y.game.state == EngineState::WaitSpace) y.game.saybuf.replace(kWelcomeBack);
 }
 
 }  // namespace yacht

@@ -6,10 +6,11 @@
 namespace yacht {
 namespace {
 
-constexpr char kNoModifier = '0';
-// A click on a category row names the category itself; the choosing step knows it by this mark
-// and puts the cursor on the clicked row instead of moving it.
-constexpr char kRowClick = '9';
+// A click on a label that stands for a key posts that key, without modifiers.
+void postClick(Game& g, int code)
+{
+    postKey(g, Key{code, 0, KeySource::Legend});
+}
 
 }  // namespace
 
@@ -18,13 +19,13 @@ void lblSideClick(Yacht& y, int index)
     static constexpr int legendKeys[] = {keys::F1, keys::F2, keys::F3,
                                          keys::F4, keys::F9, keys::F12};
     if (index < 3 || index > 8) return;
-    postKey(y.game, legendKeys[index - 3], kNoModifier);
+    postClick(y.game, legendKeys[index - 3]);
 }
 
 void diceClick(Yacht& y, int index)
 {
     if (index < 0 || index >= kDice) return;
-    postKey(y.game, keys::Digit1 + index, kNoModifier);
+    postClick(y.game, keys::Digit1 + index);
 }
 
 void YClick(Yacht& y, int index)
@@ -32,10 +33,11 @@ void YClick(Yacht& y, int index)
     Game& g = y.game;
     if (index >= 1 && index <= kCategories && g.state == EngineState::Choosing) {
         g.catcursor = static_cast<int16_t>(index);
-        postKey(g, keys::Digit0 + index, kRowClick);
+        // The row names the category itself: the cursor is put on it rather than moved.
+        postKey(g, Key{keys::Digit0 + index, 0, KeySource::Row});
     } else if (index >= 1 && index <= 6 && g.state == EngineState::Players) {
         g.numplayers = static_cast<int16_t>(index);
-        postKey(g, keys::Space, kNoModifier);
+        postClick(g, keys::Space);
     }
 }
 
@@ -45,9 +47,9 @@ void Label3Click(Yacht& y)
     // The space bar is dropped while a throw is pending, so that it cannot ask for a second
     // throw before the first is made and announced; the status box behaves the same way.
     if (g.state == EngineState::Rolling) return;
-    postKey(g, keys::Space, kNoModifier);
+    postClick(g, keys::Space);
     if (g.state == EngineState::Choosing && g.catcursor >= 1) {
-        postKey(g, keys::Enter, kNoModifier);
+        postClick(g, keys::Enter);
     } else if (g.state == EngineState::Players && g.numplayers >= 1) {
         // The game starts at once with the first turn of round 1, without the request to press
         // the space bar that follows a choice made with the keyboard.

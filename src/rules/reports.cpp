@@ -21,28 +21,27 @@ void repeatdice(Yacht& y)
     Game& g = y.game;
     g.saybuf.clear();
     saydice(y);
-    if (!gameRunning(g)) g.saybuf = phrase::kGameOver;
+    if (!gameRunning(g)) g.saybuf.replace(phrase::kGameOver);
 }
 
 void saycategories(Yacht& y)
 {
     Game& g = y.game;
     if (!gameRunning(g)) {
-        g.saybuf = phrase::kGameOver;
+        g.saybuf.replace(phrase::kGameOver);
         return;
     }
     // The current player's own column, not the sheet: between turns the sheet still shows the
     // previous card or every player's total, while the player about to throw asks about theirs.
     // Counting the same column makes the count and the list agree.
     const bool column = g.player >= 1 && g.player <= kMaxPlayers;
-    std::string names;
-    int free = 0;
+    std::vector<std::string> names;
     for (int row = 1; row <= kCategories; ++row) {
         if (column && !g.scores[row][g.player].empty()) continue;
-        ++free;
-        names += "\t" + withoutLeadingBlanks(kCategoryCaptions[row]);
+        names.push_back(withoutLeadingBlanks(kCategoryCaptions[row]));
     }
-    g.saybuf = decimal(free) + " categories left to fill" + names;
+    g.saybuf.replace(decimal(int(names.size())) + " categories left to fill");
+    for (std::string& name : names) g.saybuf.say(std::move(name));
 }
 
 void sayscore(Yacht& y)
@@ -50,19 +49,18 @@ void sayscore(Yacht& y)
     Game& g = y.game;
     const bool running = gameRunning(g);
     if (g.numplayers > 1) {
-        g.saybuf = running ? "At the end of the round the scores are, "
-                           : "At the end of the game the scores are, ";
+        g.saybuf.replace(running ? "At the end of the round the scores are, "
+                                 : "At the end of the game the scores are, ");
         const int count = std::min<int>(g.numplayers, kMaxPlayers);
         for (int p = 1; p <= count; ++p)
-            g.saybuf += "\tplayer " + decimal(p) + ", " + totalText(g, p);
+            g.saybuf.say("player " + decimal(p) + ", " + totalText(g, p));
     } else if (running) {
-        g.saybuf = "At the end of the round your score is " + totalText(g, g.player) +
-                   " and your sub total is " + decimal(g.subtotal);
+        g.saybuf.replace("At the end of the round your score is " + totalText(g, g.player) +
+                         " and your sub total is " + decimal(g.subtotal));
     } else {
-        g.saybuf = "At the end of the game your score is " + totalText(g, g.player);
+        g.saybuf.replace("At the end of the game your score is " + totalText(g, g.player));
     }
-    g.saybuf += "\t";
-    g.saybuf += running ? "Press the space bar to continue. " : phrase::kNewGameOrHelp;
+    g.saybuf.say(running ? "Press the space bar to continue. " : phrase::kNewGameOrHelp);
 }
 
 }  // namespace yacht

@@ -43,8 +43,8 @@ void newgame(Yacht& y)
     g.player = 0;
     g.round = 1;
     g.state = EngineState::Players;
-    g.saybuf =
-        "Choose the number of players using the arrow keys, then press the enter key to begin";
+    g.saybuf.replace(
+        "Choose the number of players using the arrow keys, then press the enter key to begin");
     choosenum(y);
     g.numplayers = 0;
 }

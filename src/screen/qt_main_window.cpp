@@ -326,7 +326,7 @@ void MainWindow::runTick()
     if (game_->quitting) return;
     render();
     emit ticked();
-    if (game_->game.keybuf.size() == 2) {
+    if (game_->game.keybuf) {
         // A key came while the tick spoke synchronously: it is taken now, not a tick later.
         QTimer::singleShot(0, this, &MainWindow::wake);
     } else if (engineCanSleep(*game_)) {

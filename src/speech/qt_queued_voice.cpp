@@ -31,7 +31,7 @@ void QueuedVoice::onState(TextEngine::State s)
 
 void QueuedVoice::speak(const std::string& text, SpeakMode mode)
 {
-    const QString plain = QString::fromStdString(unwrapMarkup(text)).trimmed();
+    const QString plain = QString::fromStdString(text).trimmed();
     if (plain.isEmpty()) return;
     const uint64_t seq = ++lastSeq_;
     queue_.push_back({seq, plain});

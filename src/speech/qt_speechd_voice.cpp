@@ -65,7 +65,7 @@ public:
     void speak(const std::string& text, SpeakMode mode) override
     {
         if (failedOver()) return fallback_->speak(text, mode);
-        const std::string plain = unwrapMarkup(text);
+        const std::string& plain = text;
         if (blank(plain)) return;
         const uint64_t seq = tracker_.handedOver(characters(plain), Clock::now());
         undelivered_.push_back({seq, plain});

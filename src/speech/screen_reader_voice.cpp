@@ -30,7 +30,7 @@ void ScreenReaderVoice::next()
 
 void ScreenReaderVoice::speak(const std::string& text, SpeakMode mode)
 {
-    std::string plain = unwrapMarkup(text);
+    std::string plain = text;
     const auto first = plain.find_first_not_of(" \t\r\n");
     if (first == std::string::npos) return;
     waiting_.push_back(std::move(plain));

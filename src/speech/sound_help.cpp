@@ -10,8 +10,8 @@ void playsound(Yacht& y, const std::string& name)
     if (name.empty()) return;
     const auto wave = y.ports.resources.load("WAVE", name);
     if (!wave) return;  // no such sound: silence, and the game goes on
-    // Right after the pump sets soundflag, the sound holds the game until it has ended.
-    const PlayMode mode = y.game.soundflag > 0 ? PlayMode::ToEnd : PlayMode::Background;
+    // A sound taken from the queue holds the game until it has ended.
+    const PlayMode mode = y.game.saybuf.syncAfterSound ? PlayMode::ToEnd : PlayMode::Background;
     y.ports.sound.play(name, *wave, mode);
 }
 
@@ -23,7 +23,6 @@ void sayhelp(Yacht& y)
         // The pages carry zero bytes after their text; they are no part of it.
         while (!bytes.empty() && bytes.back() == 0) bytes.pop_back();
         g.sayitem = textFromCodePage(bytes);
-        g.soundflag = 0;
         sayit(y, g.sayitem);
     }
     // The introduction is read once; then the three pages take turns.

@@ -7,7 +7,7 @@
 
 namespace yacht {
 
-void playsound(Yacht& y, const std::string& name);  // to its end while soundflag is above 0
+void playsound(Yacht& y, const std::string& name);  // to its end when a sound from the queue
 void sayhelp(Yacht& y);                             // HELP0, then 1, 2, 3, 1, ...
 
 }  // namespace yacht

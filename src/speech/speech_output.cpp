@@ -1,27 +1,19 @@
 #include "speech/speech_output.h"
 
 namespace yacht {
-namespace {
-
-std::string wrapped(const std::string& say)
-{
-    // The wrapper marks the text as markup for the voice; adapters do not read it aloud.
-    return "<XML>" + say + "</XML>";
-}
-
-}  // namespace
-
 void sayit(Yacht& y, const std::string& say)
 {
     y.ports.voice.setPriorityOver();
-    y.ports.voice.speak(wrapped(say), SpeakMode::Async);
-    if (y.game.soundflag > 0) --y.game.soundflag;
+    y.ports.voice.speak(say, SpeakMode::Async);
+    // Words said at once after a sound take the place of the queued words that would have
+    // waited for it.
+    y.game.saybuf.syncAfterSound = false;
 }
 
 void sayit2(Yacht& y, const std::string& say)
 {
     y.ports.voice.setPriorityOver();
-    y.ports.voice.speak(wrapped(say), SpeakMode::Sync);
+    y.ports.voice.speak(say, SpeakMode::Sync);
 }
 
 }  // namespace yacht

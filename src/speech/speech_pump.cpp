@@ -11,27 +11,20 @@ void pumpspeech(Yacht& y)
     g.runstate = static_cast<int16_t>(y.ports.voice.runningState());
     if (g.saybuf.empty() || g.runstate != static_cast<int16_t>(RunState::Done)) return;
 
-    if (g.saybuf.front() == '\t') g.saybuf.erase(0, 1);
-    const auto tab = g.saybuf.find('\t');
-    if (tab == std::string::npos) {
-        g.sayitem = g.saybuf;
-        g.saybuf.clear();
-    } else {
-        g.sayitem = g.saybuf.substr(0, tab);
-        g.saybuf.erase(0, tab + 1);
-    }
-    if (g.sayitem.empty()) return;
+    const SpeechItem item = g.saybuf.take();
+    g.sayitem = item.text;
+    if (item.text.empty()) return;
 
-    if (g.sayitem == "rolldice") {
-        g.soundflag = 1;
-        playsound(y, g.sayitem);
+    if (item.kind == SpeechItem::Kind::Sound) {
+        g.saybuf.syncAfterSound = true;
+        playsound(y, item.text);
         return;
     }
-    if (g.soundflag >= 1)
-        sayit2(y, g.sayitem);
+    if (g.saybuf.syncAfterSound)
+        sayit2(y, item.text);
     else
-        sayit(y, g.sayitem);
-    g.soundflag = 0;
+        sayit(y, item.text);
+    g.saybuf.syncAfterSound = false;
 }
 
 }  // namespace yacht

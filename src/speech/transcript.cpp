@@ -30,7 +30,7 @@ void Transcript::write(const std::string& kind, const std::string& text)
 
 void TranscriptVoice::speak(const std::string& text, SpeakMode mode)
 {
-    transcript_.write(mode == SpeakMode::Sync ? "say-sync" : "say-async", unwrapMarkup(text));
+    transcript_.write(mode == SpeakMode::Sync ? "say-sync" : "say-async", text);
     inner_.speak(text, mode);
 }
 

@@ -22,9 +22,9 @@ class Voice {
 public:
     virtual ~Voice() = default;
 
-    // Speak the text, which may carry an "<XML>" wrapper that is not read aloud. Async returns at
-    // once and the text is said after whatever the voice is still saying, never over it; Sync
-    // returns once it has been said, without running game ticks or taking keys meanwhile.
+    // Speak the text. Async returns at once and the text is said after whatever the voice is
+    // still saying, never over it; Sync returns once it has been said, without running game
+    // ticks or taking keys meanwhile.
     virtual void speak(const std::string& text, SpeakMode mode) = 0;
 
     // Done once everything handed over has been said (or the voice is broken or absent).
@@ -63,8 +63,5 @@ public:
     // so the first words are already in the player's voice. An unknown name may be ignored.
     virtual void selectVoiceByName(const std::string&) {}
 };
-
-// Removes the "<XML>" and "</XML>" wrapper the game puts around every spoken text.
-std::string unwrapMarkup(const std::string& text);
 
 }  // namespace yacht

@@ -76,7 +76,7 @@ TEST(AClickOnACategoryRow, MarksAndNamesTheClickedRowWithoutMovingTheCursor)
         FakeGame f;
         choosing(f, "23322", 1, 4);
         f.y.game.catcursor = int16_t(row);  // the click sets the cursor, then posts its key
-        postKey(f.y.game, keys::Digit0 + row, '9');
+        postKey(f.y.game, Key{keys::Digit0 + row, 0, KeySource::Row});
         f.tick();
         EXPECT_EQ(f.y.game.catcursor, row);
         EXPECT_EQ(opaqueRow(f.y.board), row);
@@ -115,7 +115,7 @@ TEST(EnterWithNoCategoryUnderTheCursor, DoesNothing)
     choosing(f, "23322", 1, 0);
     f.press(keys::Enter);
     EXPECT_EQ(f.y.game.state, EngineState::Choosing);
-    EXPECT_EQ(f.y.game.saybuf, "");
+    EXPECT_EQ(f.y.game.saybuf, queued(""));
     for (int r = 2; r <= 13; ++r) EXPECT_EQ(f.y.game.scores[r][1], "") << r;
 }
 
@@ -157,7 +157,7 @@ TEST(EnterOnAFreeCategory, ScoresItRedrawsTheCardAndSaysTheTotal)
             EXPECT_EQ(f.voice.last(), c.said);
         else
             EXPECT_EQ(f.voice.spoken.size(), said) << "round 13 says nothing here";
-        EXPECT_EQ(g.saybuf, "") << c.said;
+        EXPECT_EQ(g.saybuf, queued("")) << c.said;
         expectBoardInStep(f, c.said);
     }
 }

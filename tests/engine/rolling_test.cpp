@@ -147,7 +147,7 @@ TEST(AllFiveHeld, TheSpaceBarEndsTheThrowingWithoutASoundOrADraw)
     f.press(keys::Space);
     EXPECT_EQ(f.y.game.state, EngineState::Rolling);
     EXPECT_EQ(f.y.game.roll, 3);
-    EXPECT_EQ(f.y.game.saybuf, "");
+    EXPECT_EQ(f.y.game.saybuf, queued(""));
     // The pending throw draws nothing, announces no die and goes straight to choosing.
     EXPECT_EQ(drain(f), (Heard{kChoose}));
     EXPECT_EQ(f.random.draws, 5);

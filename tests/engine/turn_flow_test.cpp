@@ -68,7 +68,7 @@ TEST(ChoosingPlayers, KeysSetTheCountAnnounceItAndHighlightItsRow)
             playersstep(f.y, press(code));
         }
         EXPECT_EQ(g.numplayers, c.count) << c.what;
-        EXPECT_EQ(g.saybuf, c.said) << c.what;
+        EXPECT_EQ(g.saybuf, queued(c.said)) << c.what;
         EXPECT_EQ(g.state, c.state) << c.what;
         for (int row = 1; row <= 8; ++row) {
             const auto expected = row == c.count ? BackStyle::Opaque : BackStyle::Transparent;
@@ -92,7 +92,7 @@ TEST(TurnEnd, FirstTurnOfTheGameWaitsToBegin)
     EXPECT_EQ(g.player, 1);
     EXPECT_EQ(g.round, 1);
     EXPECT_EQ(g.state, EngineState::WaitSpace);
-    EXPECT_EQ(g.saybuf, " Press the space bar to begin");
+    EXPECT_EQ(g.saybuf, queued(" Press the space bar to begin"));
     EXPECT_EQ(f.dice(), "?????");
     for (int die = 0; die < kDice; ++die) {
         EXPECT_EQ(g.held[die], 0);
@@ -108,7 +108,7 @@ TEST(TurnEnd, RoundZeroIsTakenAsRoundOne)
     f.y.game.player = 0;
     turnflow(f.y, Key{});
     EXPECT_EQ(f.y.game.round, 1);
-    EXPECT_EQ(f.y.game.saybuf, " Press the space bar to begin");
+    EXPECT_EQ(f.y.game.saybuf, queued(" Press the space bar to begin"));
 }
 
 TEST(TurnEnd, NextPlayerOfTheSameRoundWaitsToContinue)
@@ -121,7 +121,7 @@ TEST(TurnEnd, NextPlayerOfTheSameRoundWaitsToContinue)
     turnflow(f.y, Key{});
     EXPECT_EQ(g.player, 2);
     EXPECT_EQ(g.round, 3);
-    EXPECT_EQ(g.saybuf, " Press the space bar to continue");
+    EXPECT_EQ(g.saybuf, queued(" Press the space bar to continue"));
 }
 
 TEST(TurnEnd, LastPlayerOfARoundHearsTheTotalsJoinedToTheWait)
@@ -136,8 +136,8 @@ TEST(TurnEnd, LastPlayerOfARoundHearsTheTotalsJoinedToTheWait)
     EXPECT_EQ(g.player, 1);
     EXPECT_EQ(g.round, 2);
     EXPECT_EQ(g.state, EngineState::WaitSpace);
-    EXPECT_EQ(g.saybuf, "At the end of the round, the scores are player 1 100, player 2 , "
-                        "player 3 80,  Press the space bar to continue");
+    EXPECT_EQ(g.saybuf, queued("At the end of the round, the scores are player 1 100, player 2 , "
+                        "player 3 80,  Press the space bar to continue"));
 }
 
 TEST(TurnEnd, OnePlayerHearsNoRoundSummary)
@@ -150,7 +150,7 @@ TEST(TurnEnd, OnePlayerHearsNoRoundSummary)
     turnflow(f.y, Key{});
     EXPECT_EQ(g.round, 6);
     EXPECT_EQ(g.player, 1);
-    EXPECT_EQ(g.saybuf, " Press the space bar to continue");
+    EXPECT_EQ(g.saybuf, queued(" Press the space bar to continue"));
 }
 
 TEST(GameOver, AfterTheLastRoundTheGameEndsWithTheRightSentence)
@@ -186,7 +186,7 @@ TEST(GameOver, AfterTheLastRoundTheGameEndsWithTheRightSentence)
         g.roll = 0;
 
         EXPECT_EQ(turnflow(f.y, Key{}), Flow::EndTick);
-        EXPECT_EQ(g.saybuf, c.said + tail);
+        EXPECT_EQ(g.saybuf, queued(c.said + tail));
         EXPECT_EQ(g.state, EngineState::Idle);
         EXPECT_EQ(g.round, 0);
         EXPECT_EQ(g.roll, 0);
@@ -205,7 +205,7 @@ TEST(WaitSpace, KeysOtherThanTheSpaceBarDoNothing)
     for (int code : {0, int(keys::Enter), int(keys::Right), int('A'), int(keys::F3)}) {
         EXPECT_EQ(turnflow(f.y, press(code)), Flow::EndTick);
         EXPECT_EQ(g.state, EngineState::WaitSpace);
-        EXPECT_EQ(g.saybuf, "");
+        EXPECT_EQ(g.saybuf, queued(""));
     }
 }
 
@@ -236,7 +236,7 @@ TEST(WaitSpace, SpaceBarOpensTheTurnWithItsAnnouncement)
         f.y.board.x[4].caption = "stale";
 
         EXPECT_EQ(turnflow(f.y, press(keys::Space)), Flow::Continue) << c.said;
-        EXPECT_EQ(g.saybuf, c.said);
+        EXPECT_EQ(g.saybuf, queued(c.said));
         EXPECT_EQ(g.state, EngineState::Rolling);
         EXPECT_EQ(g.roll, 1);
         EXPECT_EQ(f.y.board.x[1].caption, "3");
@@ -257,8 +257,8 @@ TEST(WaitSpace, SpaceBarAfterTheLastRoundEndsTheGame)
     g.scores[kTotalRow][1] = "199";
     EXPECT_EQ(turnflow(f.y, press(keys::Space)), Flow::EndTick);
     EXPECT_EQ(g.state, EngineState::Idle);
-    EXPECT_EQ(g.saybuf, "game over, you scored 199 Press function key F 9 to start a new game or "
-                        "function key F 1 for help. ");
+    EXPECT_EQ(g.saybuf, queued("game over, you scored 199 Press function key F 9 to start a new game or "
+                        "function key F 1 for help. "));
 }
 
 }  // namespace yacht::test

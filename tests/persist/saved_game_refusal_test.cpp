@@ -136,8 +136,9 @@ TEST(ShortSavedGame, WaitingWithEveryScoreReadResumesWithoutTheCategoryValues)
     EXPECT_EQ(y.game.catvalue[1], 11);
     EXPECT_EQ(y.game.catvalue[5], 0);
     EXPECT_EQ(y.game.saybuf,
-              "Yacht, from Tevrin Software. Resuming an unfinished game. "
-              " Press the space bar to continue or press function key F 9 if you prefer to start a new game. ");
+              queued("Yacht, from Tevrin Software. Resuming an unfinished game. "
+                     " Press the space bar to continue or press function key F 9 if you prefer to "
+                     "start a new game. "));
 }
 
 TEST(ShortSavedGame, WaitingWithScoresMissingIsRefused)
@@ -161,7 +162,7 @@ TEST(ShortSavedGame, WithNoGameKeepsWhatItHoldsAndResumesNothing)
     EXPECT_EQ(y.game.scores[kTotalRow][2], "133");
     EXPECT_EQ(y.game.scores[1][1], "");
     EXPECT_EQ(y.board.H[1].caption, "HOLD");
-    EXPECT_EQ(y.game.saybuf, "");
+    EXPECT_EQ(y.game.saybuf, queued(""));
 }
 
 TEST(ShortSavedGame, EndingBeforeTheStateLeavesNoGame)
@@ -172,7 +173,7 @@ TEST(ShortSavedGame, EndingBeforeTheStateLeavesNoGame)
     EXPECT_EQ(y.game.state, EngineState::Idle);
     EXPECT_EQ(y.game.numplayers, 2);
     EXPECT_EQ(y.game.round, 3);
-    EXPECT_EQ(y.game.saybuf, "");
+    EXPECT_EQ(y.game.saybuf, queued(""));
 }
 
 TEST(ShortSavedGame, EmptyFileChangesNothing)

@@ -90,7 +90,7 @@ void expectUntouched(const Yacht& y)
     EXPECT_EQ(g.player, 0);
     EXPECT_EQ(g.round, 0);
     EXPECT_EQ(g.roll, 0);
-    EXPECT_EQ(g.saybuf, "");
+    EXPECT_EQ(g.saybuf, queued(""));
     for (int i = 0; i < kDice; ++i) {
         EXPECT_EQ(y.board.dice[i].caption, "?");
         EXPECT_EQ(y.board.H[i].caption, "");

@@ -176,7 +176,7 @@ TEST_P(ResumedAnnouncement, IsQueuedExactly)
     saveAt(folder, c.saved);
     Resumer r(folder);
     const Yacht& y = r.resume();
-    EXPECT_EQ(y.game.saybuf, c.saybuf);
+    EXPECT_EQ(y.game.saybuf, queued(c.saybuf));
     EXPECT_EQ(y.game.state, c.state);
 }
 
@@ -239,7 +239,7 @@ TEST(ResumedTurnEnd, PlayersJustChosenMidTurnStartsWithPlayerOne)
     EXPECT_EQ(y.game.state, EngineState::WaitSpace);
     EXPECT_EQ(y.game.player, 1);
     EXPECT_EQ(y.game.round, 1);
-    EXPECT_EQ(y.game.saybuf, kWelcomeBack);
+    EXPECT_EQ(y.game.saybuf, queued(kWelcomeBack));
 }
 
 TEST(ResumedIdleGame, ShowsTheSavedDiceAndGreetsAsUsual)

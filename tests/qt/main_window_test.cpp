@@ -76,10 +76,10 @@ TEST(WindowClicks, LegendsAndDicePostTheirKeysAndTheTickTakesThemAtOnce)
     const std::pair<int, std::string> legends[] = {
         {4, " "}, {5, "13 categories left to fill"}, {6, "At the end of the round"}};
     for (const auto& [i, begins] : legends) {
-        g.game().saybuf = "\tsomething not yet said";
+        g.game().saybuf = test::queued("\tsomething not yet said");
         click(g.window.sideLabel(i));
-        EXPECT_EQ(g.game().keybuf, "") << i;
-        EXPECT_EQ(g.game().saybuf.rfind(begins, 0), 0u) << i << ": " << g.game().saybuf;
+        EXPECT_FALSE(g.game().keybuf.has_value()) << i;
+        EXPECT_EQ(tabbed(g.game().saybuf).rfind(begins, 0), 0u) << i << ": " << tabbed(g.game().saybuf);
     }
     click(g.window.sideLabel(3));
     EXPECT_EQ(g.game().helppage, 1);
@@ -87,20 +87,20 @@ TEST(WindowClicks, LegendsAndDicePostTheirKeysAndTheTickTakesThemAtOnce)
     click(g.window.sideLabel(7));  // F9 with no game under way asks nothing
     EXPECT_EQ(g.game().state, EngineState::Players);
     for (int i = 0; i <= 2; ++i) {
-        g.game().saybuf = "\tkept";
+        g.game().saybuf = test::queued("\tkept");
         click(g.window.sideLabel(i));
-        EXPECT_EQ(g.game().saybuf, "\tkept") << i;
+        EXPECT_EQ(g.game().saybuf, test::queued("\tkept")) << i;
     }
     for (int i = 0; i < 5; ++i) {
         g.game().state = EngineState::Rolled;
         g.game().roll = 1;
         g.game().held[i] = 0;
-        g.game().saybuf = "\tsomething not yet said";
+        g.game().saybuf = test::queued("\tsomething not yet said");
         click(g.window.diceLabel(i));
         EXPECT_EQ(g.game().held[i], 1) << i;
         // Taking the key drops whatever was queued and not yet handed to the voice.
-        EXPECT_EQ(g.game().keybuf, "") << i;
-        EXPECT_EQ(g.game().saybuf.find("not yet said"), std::string::npos) << i;
+        EXPECT_FALSE(g.game().keybuf.has_value()) << i;
+        EXPECT_EQ(tabbed(g.game().saybuf).find("not yet said"), std::string::npos) << i;
     }
 }
 
@@ -116,12 +116,12 @@ TEST(WindowClicks, SheetRowPicksTheCategoryAndTheStatusBoxScoresIt)
     getcard(g.y);
     click(g.window.sheetCaption(9));
     EXPECT_EQ(g.game().catcursor, 9);
-    EXPECT_EQ(g.game().saybuf, "Full house is worth 25");
+    EXPECT_EQ(g.game().saybuf, test::queued("Full house is worth 25"));
     // The value cells, the subtotal row and the sheet's background pick nothing.
     for (QLabel* cell : {g.window.sheetValue(4), g.window.sheetCaption(14), g.window.sheetCaption(0)})
         click(cell);
     EXPECT_EQ(g.game().catcursor, 9);
-    EXPECT_EQ(g.game().saybuf, "Full house is worth 25");
+    EXPECT_EQ(g.game().saybuf, test::queued("Full house is worth 25"));
     click(g.window.statusLabel());
     EXPECT_EQ(g.game().scores[9][1], "25");
     EXPECT_EQ(g.game().state, EngineState::TurnEnd);
@@ -135,13 +135,13 @@ TEST(WindowClicks, PlayerRowAndStatusBoxStartTheGame)
     g.voice.speak("busy", SpeakMode::Async);
     click(g.window.sheetCaption(2));
     EXPECT_EQ(g.game().numplayers, 2);
-    EXPECT_EQ(g.game().saybuf, "2 players");
+    EXPECT_EQ(g.game().saybuf, test::queued("2 players"));
     // The click chooses the count and posts the space bar, which opens the first turn at once.
     click(g.window.statusLabel());
     EXPECT_EQ(g.game().state, EngineState::Rolling);
     EXPECT_EQ(g.game().player, 1);
     EXPECT_EQ(g.game().round, 1);
-    EXPECT_EQ(g.game().keybuf, "");
+    EXPECT_FALSE(g.game().keybuf.has_value());
 }
 
 TEST(WindowClicks, StatusBoxIsIgnoredWhileAThrowIsPending)
@@ -149,7 +149,7 @@ TEST(WindowClicks, StatusBoxIsIgnoredWhileAThrowIsPending)
     WindowGame g;
     g.game().state = EngineState::Rolling;
     click(g.window.statusLabel());
-    EXPECT_EQ(g.game().keybuf, "");
+    EXPECT_FALSE(g.game().keybuf.has_value());
 }
 
 TEST(WindowClicks, ClickOnTheRulesAndFramesReachesTheCellBeneath)
@@ -342,7 +342,7 @@ TEST(WindowFocus, TheWindowKeepsTheKeyboardThroughClicks)
     g.voice.speak("busy", SpeakMode::Async);
     g.game().state = EngineState::Idle;
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_F4);
-    EXPECT_EQ(g.game().saybuf.rfind("At the end of the game", 0), 0u);
+    EXPECT_EQ(tabbed(g.game().saybuf).rfind("At the end of the game", 0), 0u);
 }
 
 // Counts the paint events of a widget.

@@ -67,9 +67,9 @@ struct Rig {
 TEST(QueuedVoice, EachTextIsGivenToTheEngineOnlyOnceTheOneBeforeHasEnded)
 {
     Rig r;
-    r.voice.speak("<XML>first</XML>", SpeakMode::Async);
-    r.voice.speak("<XML>second</XML>", SpeakMode::Async);
-    r.voice.speak("<XML>third</XML>", SpeakMode::Async);
+    r.voice.speak("first", SpeakMode::Async);
+    r.voice.speak("second", SpeakMode::Async);
+    r.voice.speak("third", SpeakMode::Async);
     EXPECT_EQ(r.engine->said, QStringList{"first"}) << "the engine would cut the first off";
     EXPECT_EQ(r.voice.runningState(), RunState::Speaking);
 
@@ -145,7 +145,7 @@ TEST(QueuedVoice, SynchronousTextReturnsOnceItAndEverythingBeforeItHaveBeenSaid)
 TEST(QueuedVoice, BlankTextIsNotGivenToTheEngine)
 {
     Rig r;
-    r.voice.speak("<XML>  </XML>", SpeakMode::Sync);
+    r.voice.speak("  ", SpeakMode::Sync);
     EXPECT_TRUE(r.engine->said.isEmpty());
     EXPECT_EQ(r.voice.runningState(), RunState::Done);
 }
@@ -176,8 +176,8 @@ TEST(FliteVoice, SpeaksQueuedTextsToTheEndOrErrsQuietly)
 {
     auto voice = openFliteVoice();
     if (!voice) GTEST_SKIP() << "Qt's flite engine cannot be loaded here";
-    voice->speak("<XML>One.</XML>", SpeakMode::Async);
-    voice->speak("<XML>Two.</XML>", SpeakMode::Sync);
+    voice->speak("One.", SpeakMode::Async);
+    voice->speak("Two.", SpeakMode::Sync);
     const auto until = std::chrono::steady_clock::now() + 30s;
     while (voice->runningState() != RunState::Done && std::chrono::steady_clock::now() < until)
         QCoreApplication::processEvents(QEventLoop::AllEvents, 50);

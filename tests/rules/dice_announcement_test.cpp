@@ -27,13 +27,13 @@ TEST(Saydice, AppendsTheFacesThatAreNews)
     for (const Case& c : cases) {
         FakeGame f;
         f.y.game.roll = int16_t(c.roll);
-        f.y.game.saybuf = c.queued;
+        f.y.game.saybuf = queued(c.queued);
         for (int i = 0; i < 5; ++i) {
             f.y.board.dice[i].caption = std::string(1, c.dice[i]);
             f.y.board.H[i].caption = c.holds[i] == 'H' ? "HOLD" : c.holds[i] == 'x' ? "hold" : "";
         }
         saydice(f.y);
-        EXPECT_EQ(f.y.game.saybuf, c.want) << c.name;
+        EXPECT_EQ(f.y.game.saybuf, queued(c.want)) << c.name;
     }
 }
 

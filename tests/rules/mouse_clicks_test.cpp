@@ -7,14 +7,16 @@
 namespace yacht {
 namespace {
 
-std::string key(int code, char modifier = '0')
+std::optional<Key> key(int code, KeySource source = KeySource::Legend)
 {
-    return std::string(1, static_cast<char>(code)) + modifier;
+    return Key{code, 0, source};
 }
+
+constexpr std::nullopt_t none = std::nullopt;
 
 TEST(SideLegendClick, LegendsPostTheirFunctionKeysAndTheRestNothing)
 {
-    const std::string expected[9] = {"", "", "", key(keys::F1), key(keys::F2), key(keys::F3),
+    const std::optional<Key> expected[9] = {none, none, none, key(keys::F1), key(keys::F2), key(keys::F3),
                                       key(keys::F4), key(keys::F9), key(keys::F12)};
     for (int i = 0; i < 9; ++i) {
         test::FakeGame f;
@@ -42,7 +44,7 @@ struct ClickCase {
     EngineState state;
     int catcursor, numplayers;
     int row;  // 0 and up: a sheet row; -1: the status box
-    std::string keybuf;
+    std::optional<Key> keybuf;
     EngineState stateAfter;
     int catcursorAfter, numplayersAfter, playerAfter, roundAfter;
 };
@@ -53,19 +55,19 @@ TEST(SheetAndStatusClick, PostKeysAndPickWhatTheyStandFor)
                       R = EngineState::Rolling, D = EngineState::Rolled, I = EngineState::Idle,
                       W = EngineState::WaitSpace;
     const ClickCase cases[] = {
-        {"row 4 while choosing", C, 0, 1, 4, key(52, '9'), C, 4, 1, 0, 5},
-        {"row 13 while choosing", C, 2, 1, 13, key(61, '9'), C, 13, 1, 0, 5},
-        {"sheet background while choosing", C, 2, 1, 0, "", C, 2, 1, 0, 5},
+        {"row 4 while choosing", C, 0, 1, 4, key(52, KeySource::Row), C, 4, 1, 0, 5},
+        {"row 13 while choosing", C, 2, 1, 13, key(61, KeySource::Row), C, 13, 1, 0, 5},
+        {"sheet background while choosing", C, 2, 1, 0, none, C, 2, 1, 0, 5},
         {"row 3 while choosing players", P, 0, 0, 3, key(keys::Space), P, 0, 3, 0, 5},
-        {"row 7 while choosing players", P, 0, 2, 7, "", P, 0, 2, 0, 5},
-        {"subtotal row while choosing players", P, 0, 2, 14, "", P, 0, 2, 0, 5},
-        {"row 2 between throws", D, 0, 1, 2, "", D, 0, 1, 0, 5},
+        {"row 7 while choosing players", P, 0, 2, 7, none, P, 0, 2, 0, 5},
+        {"subtotal row while choosing players", P, 0, 2, 14, none, P, 0, 2, 0, 5},
+        {"row 2 between throws", D, 0, 1, 2, none, D, 0, 1, 0, 5},
         {"status between throws", D, 0, 1, -1, key(keys::Space), D, 0, 1, 0, 5},
         {"status choosing, no cursor", C, 0, 1, -1, key(keys::Space), C, 0, 1, 0, 5},
         {"status choosing, cursor on 9", C, 9, 1, -1, key(keys::Enter), C, 9, 1, 0, 5},
         {"status, players not picked", P, 0, 0, -1, key(keys::Space), P, 0, 0, 0, 5},
         {"status, two players picked", P, 0, 2, -1, key(keys::Space), W, 0, 2, 1, 1},
-        {"status while a throw is pending", R, 0, 1, -1, "", R, 0, 1, 0, 5},
+        {"status while a throw is pending", R, 0, 1, -1, none, R, 0, 1, 0, 5},
         {"status with no game", I, 0, 0, -1, key(keys::Space), I, 0, 0, 0, 5},
     };
     for (const ClickCase& c : cases) {

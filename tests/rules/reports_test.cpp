@@ -198,13 +198,13 @@ TEST(Reports, FunctionKeysQueueTheReportOfTheSituation)
     for (const Case& c : cases) {
         FakeGame f;
         c.situation.setup(f);
-        f.y.game.saybuf = "something still queued";
+        f.y.game.saybuf = queued("something still queued");
         const EngineState state = f.y.game.state;
         holdVoice(f);
 
         f.press(c.key);
 
-        EXPECT_EQ(f.y.game.saybuf, c.queued) << c.situation.name << ", F" << c.key - keys::F1 + 1;
+        EXPECT_EQ(f.y.game.saybuf, queued(c.queued)) << c.situation.name << ", F" << c.key - keys::F1 + 1;
         EXPECT_EQ(f.y.game.state, state) << c.situation.name;
     }
 }
@@ -214,7 +214,8 @@ TEST(Reports, TheQueuedReportIsSpokenItemByItemSkippingEmptyOnes)
     FakeGame f;
     kRoundEnd.setup(f);
     f.press(keys::F3);
-    f.y.game.saybuf += "\t\tlast";
+    f.y.game.saybuf.say("");
+    f.y.game.saybuf.say("last");
     f.settle();
     const auto heard = f.voice.texts();
     ASSERT_EQ(heard.size(), 13u);
@@ -246,7 +247,7 @@ TEST(F3BetweenTurns, NamesTheFreeCategoriesOfThePlayerAboutToThrow)
     f.press(keys::F3);
     std::string rest;
     for (int row = 1; row <= 12; ++row) rest += std::string("\t") + kNames[row];
-    EXPECT_EQ(g.saybuf, "12 categories left to fill" + rest);
+    EXPECT_EQ(g.saybuf, queued("12 categories left to fill" + rest));
 }
 
 }  // namespace yacht::test

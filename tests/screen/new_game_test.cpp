@@ -62,7 +62,7 @@ TEST(NewGame, WithNoGameRunningF9GoesStraightToTheChoice)
 
     EXPECT_TRUE(f.toolkit.questions.empty());
     EXPECT_TRUE(f.voice.spoken.empty()) << "F9 ends the tick before the pump";
-    EXPECT_EQ(g.saybuf, kInstruction);
+    EXPECT_EQ(g.saybuf, queued(kInstruction));
     EXPECT_EQ(g.state, EngineState::Players);
     EXPECT_EQ(g.numplayers, 0);
     EXPECT_EQ(g.player, 0);
@@ -101,7 +101,7 @@ TEST(NewGame, ConfirmedDuringATurnClearsTheGame)
     const Game& g = f.y.game;
     EXPECT_EQ(f.voice.texts(), std::vector<std::string>{kQuestion});
     EXPECT_EQ(g.state, EngineState::Players);
-    EXPECT_EQ(g.saybuf, kInstruction);
+    EXPECT_EQ(g.saybuf, queued(kInstruction));
     EXPECT_EQ(f.dice(), "?????");
     EXPECT_EQ(f.y.board.H[2].caption, "");
     EXPECT_EQ(g.held[2], 0);

@@ -25,9 +25,9 @@ struct Reader {
 TEST(TheScreenReaderVoice, HandsOverOneTextAtATimePacedByItsLength)
 {
     Reader r;
-    r.voice.speak("<XML>3 players</XML>", SpeakMode::Async);
-    r.voice.speak("<XML>  </XML>", SpeakMode::Async);  // nothing to say
-    r.voice.speak("<XML>Press the space bar</XML>", SpeakMode::Async);
+    r.voice.speak("3 players", SpeakMode::Async);
+    r.voice.speak("  ", SpeakMode::Async);  // nothing to say
+    r.voice.speak("Press the space bar", SpeakMode::Async);
     ASSERT_EQ(r.handed.size(), 1u);
     EXPECT_EQ(r.handed[0].second, "3 players");
     EXPECT_EQ(r.voice.runningState(), RunState::Speaking);

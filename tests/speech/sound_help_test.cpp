@@ -41,12 +41,13 @@ TEST(HelpPages, PageIsSpokenAtOnceAndNotQueued)
 {
     FakeGame f;
     addPages(f.resources);
-    f.y.game.soundflag = 2;
-    f.y.game.saybuf = "\tstill waiting";
+    f.y.game.saybuf = queued("\trolldice\tstill waiting");
+    f.y.game.saybuf.take();
+    f.y.game.saybuf.syncAfterSound = true;
     sayhelp(f.y);
     EXPECT_EQ(f.voice.texts(), std::vector<std::string>{"Introduction page."});
-    EXPECT_EQ(f.y.game.saybuf, "\tstill waiting");
-    EXPECT_EQ(f.y.game.soundflag, 0);
+    EXPECT_EQ(f.y.game.saybuf, queued("\tstill waiting"));
+    EXPECT_FALSE(f.y.game.saybuf.syncAfterSound);
 }
 
 TEST(HelpPages, MissingPageSaysNothingAndTheNextF1ReadsTheNextPage)
@@ -71,20 +72,19 @@ TEST(HelpPages, EightBitTextBecomesUtf8)
 TEST(PlaySound, PlaysToItsEndRightAfterTheSoundCueAndInTheBackgroundOtherwise)
 {
     struct Case {
-        int16_t soundflag;
+        bool afterSound;
         PlayMode mode;
     };
-    for (const Case c : {Case{1, PlayMode::ToEnd}, Case{2, PlayMode::ToEnd},
-                         Case{0, PlayMode::Background}, Case{-1, PlayMode::Background}}) {
+    for (const Case c : {Case{true, PlayMode::ToEnd}, Case{false, PlayMode::Background}}) {
         FakeGame f;
         f.resources.add("WAVE", "ROLLDICE", "RIFF....WAVE");
-        f.y.game.soundflag = c.soundflag;
+        f.y.game.saybuf.syncAfterSound = c.afterSound;
         playsound(f.y, "rolldice");  // the name matches without regard to case
-        ASSERT_EQ(f.sound.played.size(), 1u) << "soundflag " << c.soundflag;
+        ASSERT_EQ(f.sound.played.size(), 1u) << "after a sound " << c.afterSound;
         EXPECT_EQ(f.sound.played[0].name, "rolldice");
         EXPECT_EQ(f.sound.played[0].bytes, 12u);
         EXPECT_EQ(f.sound.played[0].mode, c.mode);
-        EXPECT_EQ(f.y.game.soundflag, c.soundflag) << "playing leaves the flag alone";
+        EXPECT_EQ(f.y.game.saybuf.syncAfterSound, c.afterSound) << "playing leaves the wait alone";
     }
 }
 
@@ -101,7 +101,7 @@ TEST(PlaySound, QueuedSoundPlaysToItsEndThenTheNextItemIsSpokenSynchronously)
 {
     FakeGame f;
     f.resources.add("WAVE", "ROLLDICE", "RIFF....WAVE");
-    f.y.game.saybuf = "\trolldice\tfive fours\tthen this";
+    f.y.game.saybuf = queued("\trolldice\tfive fours\tthen this");
     pumpspeech(f.y);
     ASSERT_EQ(f.sound.played.size(), 1u);
     EXPECT_EQ(f.sound.played[0].mode, PlayMode::ToEnd);
@@ -113,7 +113,7 @@ TEST(PlaySound, QueuedSoundPlaysToItsEndThenTheNextItemIsSpokenSynchronously)
     EXPECT_EQ(f.voice.spoken[0].mode, SpeakMode::Sync);
     EXPECT_EQ(f.voice.spoken[1].text, "then this");
     EXPECT_EQ(f.voice.spoken[1].mode, SpeakMode::Async);
-    EXPECT_EQ(f.y.game.soundflag, 0);
+    EXPECT_FALSE(f.y.game.saybuf.syncAfterSound);
 }
 
 }  // namespace yacht::test

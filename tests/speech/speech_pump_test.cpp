@@ -30,10 +30,10 @@ TEST_P(SpeechPump, HandsOverOneItemPerTickWhenTheVoiceIsDone)
     const PumpCase& c = GetParam();
     FakeGame f;
     f.voice.speakingReads = c.speakingReads;
-    f.y.game.saybuf = c.queue;
+    f.y.game.saybuf = queued(c.queue);
     for (std::size_t i = 0; i < c.steps.size(); ++i) {
         pumpspeech(f.y);
-        EXPECT_EQ(f.y.game.saybuf, c.steps[i].saybufAfter) << c.name << " step " << i;
+        EXPECT_EQ(f.y.game.saybuf, queued(c.steps[i].saybufAfter)) << c.name << " step " << i;
         EXPECT_EQ(f.voice.texts(), c.steps[i].spokenSoFar) << c.name << " step " << i;
     }
 }
@@ -56,18 +56,18 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(AfterASound, TheNextItemIsSaidSynchronouslyAndTheOneAfterInTheBackground)
 {
     FakeGame f;
-    f.y.game.saybuf = "\trolldice\tX\tY";
+    f.y.game.saybuf = queued("\trolldice\tX\tY");
 
     pumpspeech(f.y);
-    EXPECT_EQ(f.y.game.soundflag, 1);
+    EXPECT_TRUE(f.y.game.saybuf.syncAfterSound);
     EXPECT_TRUE(f.voice.spoken.empty());
-    EXPECT_EQ(f.y.game.saybuf, "X\tY");
+    EXPECT_EQ(f.y.game.saybuf, queued("X\tY"));
 
     pumpspeech(f.y);
     ASSERT_EQ(f.voice.spoken.size(), 1u);
     EXPECT_EQ(f.voice.spoken[0].text, "X");
     EXPECT_EQ(f.voice.spoken[0].mode, SpeakMode::Sync);
-    EXPECT_EQ(f.y.game.soundflag, 0);
+    EXPECT_FALSE(f.y.game.saybuf.syncAfterSound);
 
     pumpspeech(f.y);
     ASSERT_EQ(f.voice.spoken.size(), 2u);
@@ -75,23 +75,24 @@ TEST(AfterASound, TheNextItemIsSaidSynchronouslyAndTheOneAfterInTheBackground)
     EXPECT_EQ(f.voice.spoken[1].mode, SpeakMode::Async);
 }
 
-TEST(SpeakingAtOnce, SayitLowersTheSoundFlagAndSayit2LeavesIt)
+TEST(SpeakingAtOnce, SayitEndsTheWaitAfterASoundAndSayit2LeavesIt)
 {
     struct Case {
-        int16_t before;
+        bool before;
         bool sync;
-        int16_t after;
+        bool after;
         SpeakMode mode;
     };
-    for (const Case& c : {Case{2, false, 1, SpeakMode::Async}, Case{0, false, 0, SpeakMode::Async},
-                          Case{2, true, 2, SpeakMode::Sync}}) {
+    for (const Case& c : {Case{true, false, false, SpeakMode::Async},
+                          Case{false, false, false, SpeakMode::Async},
+                          Case{true, true, true, SpeakMode::Sync}}) {
         FakeGame f;
-        f.y.game.soundflag = c.before;
+        f.y.game.saybuf.syncAfterSound = c.before;
         if (c.sync)
             sayit2(f.y, "hello");
         else
             sayit(f.y, "hello");
-        EXPECT_EQ(f.y.game.soundflag, c.after);
+        EXPECT_EQ(f.y.game.saybuf.syncAfterSound, c.after);
         ASSERT_EQ(f.voice.spoken.size(), 1u);
         EXPECT_EQ(f.voice.spoken[0].text, "hello");
         EXPECT_EQ(f.voice.spoken[0].mode, c.mode);
@@ -103,19 +104,21 @@ TEST(ABrokenVoice, StillTakesOneItemPerTickSoTheGamePlaysOnSilently)
 {
     FakeGame f;
     f.voice.broken = true;
-    f.y.game.saybuf = "\tA\tB\tC";
+    f.y.game.saybuf = queued("\tA\tB\tC");
     for (const char* left : {"B\tC", "C", ""}) {
         pumpspeech(f.y);
-        EXPECT_EQ(f.y.game.saybuf, left);
+        EXPECT_EQ(f.y.game.saybuf, queued(left));
         EXPECT_EQ(f.y.game.runstate, 1);
     }
 }
 
-TEST(TheMarkupWrapper, IsRemovedBeforeSpeaking)
+TEST(TheVoice, IsHandedTheWordsExactlyWithNothingAround)
 {
-    EXPECT_EQ(unwrapMarkup("<XML>hold the first dice </XML>"), "hold the first dice ");
-    EXPECT_EQ(unwrapMarkup("plain"), "plain");
-    EXPECT_EQ(unwrapMarkup("<XML></XML>"), "");
+    FakeGame f;
+    f.y.game.saybuf = queued("\thold the first dice \t<b>");
+    pumpspeech(f.y);
+    pumpspeech(f.y);
+    EXPECT_EQ(f.voice.texts(), (std::vector<std::string>{"hold the first dice ", "<b>"}));
 }
 
 }  // namespace

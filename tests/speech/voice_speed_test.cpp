@@ -55,7 +55,7 @@ TEST(ChangeVoice, StepsAndWrapsThroughTheInstalledVoices)
 TEST(ChangeVoice, DropsWhatWasQueuedAndSpeaksInTheNewVoice)
 {
     VoiceGame f({"Alpha", "Bravo"});
-    f.y.game.saybuf = "\tround 3 first roll\trolldice";
+    f.y.game.saybuf = queued("\tround 3 first roll\trolldice");
     changevoice(f.y, 0);
     EXPECT_TRUE(f.y.game.saybuf.empty());
     EXPECT_EQ(f.voice.selected, 1);
@@ -197,13 +197,13 @@ TEST(VoiceList, AnswerArrivingLaterKeepsWhatTheGameQueuedMeanwhile)
     FakeGame f;
     f.voice.descriptions = {"Alpha", "Bravo"};
     f.voice.list = VoiceList::Pending;
-    f.y.game.saybuf = "\tdropped by the key";
+    f.y.game.saybuf = queued("\tdropped by the key");
     changevoice(f.y, 0);
     EXPECT_TRUE(f.y.game.saybuf.empty());
-    f.y.game.saybuf = "\tround 1 first roll\trolldice";  // the space bar came next
+    f.y.game.saybuf = queued("\tround 1 first roll\trolldice");  // the space bar came next
     f.voice.list = VoiceList::Ready;
     servevoicelist(f.y);
-    EXPECT_EQ(f.y.game.saybuf, "\tround 1 first roll\trolldice");
+    EXPECT_EQ(f.y.game.saybuf, queued("\tround 1 first roll\trolldice"));
     EXPECT_EQ(f.voice.last(), "Voice changed to Bravo");
 }
 

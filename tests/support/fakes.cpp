@@ -20,7 +20,7 @@ std::string upper(std::string s)
 void FakeVoice::speak(const std::string& text, SpeakMode mode)
 {
     if (broken) return;
-    spoken.push_back({unwrapMarkup(text), mode});
+    spoken.push_back({text, mode});
     if (mode == SpeakMode::Async) remaining_ = speakingReads;
 }
 
