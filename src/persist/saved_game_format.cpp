@@ -62,7 +62,7 @@ bool within(int16_t value, int16_t low, int16_t high)
 
 }  // namespace
 
-std::string savedGameText(const Game& game, const Board& board)
+std::string savedGameText(const Game& game)
 {
     std::string out;
     line(out, decimal(game.numplayers));
@@ -71,7 +71,7 @@ std::string savedGameText(const Game& game, const Board& board)
     line(out, decimal(static_cast<int>(game.state)));
     line(out, decimal(game.roll));
     for (int i = 0; i < kDice; ++i) {
-        line(out, board.dice[i].caption);
+        line(out, faceText(game.dice[i]));
         line(out, decimal(game.held[i]));
     }
     const int players = std::clamp<int>(game.numplayers, 0, kMaxPlayers);
