@@ -91,7 +91,9 @@ Flow passturn(Yacht& y)
         endgame(y);
         return Flow::EndTick;
     }
-    g.saybuf.add(g.round == 1 ? " Press the space bar to begin" : " Press the space bar to continue");
+    // A computer's turn begins by itself: nobody is asked for the space bar.
+    if (!g.seats.isComputer(g.player))
+        g.saybuf.add(g.round == 1 ? " Press the space bar to begin" : " Press the space bar to continue");
     g.state = EngineState::WaitSpace;
     return Flow::EndTick;
 }

@@ -40,6 +40,7 @@ void load(Yacht& y, const SavedGame& s)
             if (s.has(score(r, p, n))) g.scores[r][p] = s.scores[r][p];
     for (int c = 1; c <= kCategories; ++c)
         if (s.has(catvalue(c, n))) g.catvalue[c] = s.catvalue[c];
+    if (s.seatsRead) g.seats = s.seats;
 }
 
 // The dice are cleared for the next turn, as the end of a turn does before the turn passes.
