@@ -86,6 +86,7 @@ std::string coachAdvice(Yacht& y)
 void coachstep(Yacht& y)
 {
     Game& g = y.game;
+    if (personsTurn(g)) g.seats.coachAsked = true;
     if (g.state == EngineState::Rolling && g.saybuf.empty() && !computerTurn(g)) makeroll(y);
     g.saybuf.say(coachAdvice(y));
 }

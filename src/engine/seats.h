@@ -24,6 +24,10 @@ struct Seats {
     // choices was weighed (a game played before the solver's table was ready has none).
     std::array<double, kColumns> cost{};
     std::array<bool, kColumns> tallied{};
+    // Someone asked the coach on their turn. The tallies are told (by F4 after the game) and
+    // saved only in a game with a computer player or a coach: a game of people who never asked
+    // sounds and saves exactly as it always did.
+    bool coachAsked = false;
 
     bool isComputer(int p) const { return p >= 1 && p < kColumns && kind[p] != SeatKind::Human; }
     bool anyComputer() const
@@ -32,12 +36,7 @@ struct Seats {
             if (isComputer(p)) return true;
         return false;
     }
-    bool anyTally() const
-    {
-        for (int p = 1; p < kColumns; ++p)
-            if (tallied[p]) return true;
-        return false;
-    }
+    bool talliesTold() const { return coachAsked || anyComputer(); }
 };
 
 }  // namespace yacht

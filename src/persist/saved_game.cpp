@@ -16,6 +16,10 @@ const char* const kResuming =
 const char* const kWelcomeBack =
     "Yacht, from Tevrin Software. Resuming an unfinished game. "
     " Press the space bar to continue or press function key F 9 if you prefer to start a new game. ";
+// A computer's turn goes on by itself: the space bar would skip it, so it is not asked for.
+const char* const kWelcomeBackToComputer =
+    "Yacht, from Tevrin Software. Resuming an unfinished game. "
+    " Press function key F 9 if you prefer to start a new game. ";
 
 // Puts the values read into the game and onto the board, as far as the file went.
 void load(Yacht& y, const SavedGame& s)
@@ -129,7 +133,8 @@ void resumegame(Yacht& y)
     if (!parseSavedGame(file->bytes, file->cut, saved)) return;
     load(y, saved);
     if (saved.complete()) adjuststate(y);
-    if (y.game.state == EngineState::WaitSpace) y.game.saybuf.replace(kWelcomeBack);
+    if (y.game.state == EngineState::WaitSpace)
+        y.game.saybuf.replace(y.game.seats.isComputer(y.game.player) ? kWelcomeBackToComputer : kWelcomeBack);
 }
 
 }  // namespace yacht

@@ -99,6 +99,8 @@ void readSeats(const std::vector<std::string>& lines, int n, SavedGame& s)
         seats.tallied[p] = !tally.empty();
         if (!tally.empty()) seats.cost[p] = std::stod(tally) / kTallyUnits;
     }
+    // The lines are written only once the tallies are to be told.
+    seats.coachAsked = true;
     s.seats = seats;
     s.seatsRead = true;
 }
@@ -123,7 +125,7 @@ std::string savedGameText(const Game& game, const Board& board)
     for (int c = 1; c <= kCategories; ++c) line(out, decimal(game.catvalue[c]));
     // A game of people alone without a tally ends here, exactly as the file always did.
     const Seats& seats = game.seats;
-    if (!seats.anyComputer() && !seats.anyTally()) return out;
+    if (!seats.talliesTold()) return out;
     for (int p = 1; p <= players; ++p) line(out, kindName(seats.kind[p]));
     for (int p = 1; p <= players; ++p)
         line(out, seats.tallied[p] ? std::to_string(std::llround(seats.cost[p] * kTallyUnits)) : "");

@@ -21,7 +21,7 @@ inline constexpr std::size_t held(int i) { return 6 + 2 * std::size_t(i); }
 inline constexpr std::size_t score(int row, int p, int n) { return 15 + std::size_t(row * n + p - 1); }
 inline constexpr std::size_t catvalue(int c, int n) { return 15 + std::size_t(15 * n + c - 1); }
 inline constexpr std::size_t count(int n) { return 28 + 15 * std::size_t(n); }
-// After the designed lines, in a game with a computer player or a coach's tally: each seat's
+// After the designed lines, in a game with a computer player or where the coach was asked: each seat's
 // kind, then each seat's tally.
 inline constexpr std::size_t seat(int p, int n) { return count(n) + std::size_t(p - 1); }
 inline constexpr std::size_t tally(int p, int n) { return count(n) + std::size_t(n + p - 1); }

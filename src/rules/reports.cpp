@@ -62,7 +62,7 @@ void sayscore(Yacht& y)
         g.saybuf.replace("At the end of the game your score is " + totalText(g, g.player));
     }
     // After the game each person also hears what their choices cost against perfect play.
-    if (!running) {
+    if (!running && g.seats.talliesTold()) {
         const int count = std::min<int>(g.numplayers, kMaxPlayers);
         for (int p = 1; p <= count; ++p) {
             if (!g.seats.tallied[p] || g.seats.isComputer(p)) continue;

@@ -136,6 +136,9 @@ TEST(CoachTally, F4AfterTheGameTellsEachPersonTheirCost)
     g.seats.tallied[1] = true;
     g.seats.cost[1] = 12.44;
     sayscore(f.y);
+    EXPECT_EQ(g.saybuf.size(), 2u) << "a game without a computer in which nobody asked the coach";
+    g.seats.coachAsked = true;
+    sayscore(f.y);
     EXPECT_EQ(g.saybuf, (SpeechQueue{"At the end of the game your score is 231",
                                      "your choices cost 12.4 points against perfect play",
                                      "Press function key F 9 to start a new game or function key F 1 for help. "}));

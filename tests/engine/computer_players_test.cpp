@@ -120,7 +120,7 @@ TEST_P(TwoComputers, FinishThirteenRoundsWithWellFormedWordsAndTotalsThatMatchTh
     }
     const int best = std::max(sheetTotal(g, 1), sheetTotal(g, 2));
     EXPECT_NE(said.back().find("with a score of " + decimal(best)), std::string::npos) << said.back();
-    EXPECT_FALSE(g.seats.anyTally()) << "computers are not tallied";
+    for (int p = 1; p <= 2; ++p) EXPECT_FALSE(g.seats.tallied[p]) << "computers are not tallied";
 }
 
 INSTANTIATE_TEST_SUITE_P(StrongThenCasual, TwoComputers, ::testing::Values(0, 1));

@@ -57,10 +57,13 @@ TEST(SavedSeats, OnlyAGameWithAComputerOrATallyWritesTheSeatLines)
     EXPECT_FALSE(read.seats.tallied[2]);
     EXPECT_DOUBLE_EQ(read.seats.cost[1], 2.5);
 
-    f.y.game.seats = Seats{};
+    // People alone, tallied but never asking the coach: the file is as it always was.
+    f.y.game.seats.kind[2] = SeatKind::Human;
     const std::string people = savedGameText(f.y.game, f.y.board);
     EXPECT_EQ(lineCount(people), 58);
     EXPECT_EQ(people, withSeats.substr(0, people.size()));
+    f.y.game.seats.coachAsked = true;
+    EXPECT_EQ(lineCount(savedGameText(f.y.game, f.y.board)), 58 + 4);
 }
 
 TEST(SavedSeats, DamagedOrMissingSeatLinesLeaveAGameOfPeople)
