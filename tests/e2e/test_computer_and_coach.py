@@ -43,12 +43,14 @@ def test_person_and_strong_computer_with_the_coach(sandbox, display, game):
         # The person: three throws, then the coach's category, reached with the arrows.
         run.press("space")
         yacht = False
+        throws = 0
         while True:
             line = run.wait_for(re.compile(r"^(( [1-6]){1,5}|yacht|" + CHOOSE + ")$"))
             if line.text == CHOOSE:
                 break
+            throws += 1
             yacht = line.text == "yacht"
-            if not yacht:
+            if not yacht and throws < 3:
                 run.press("space")
         cursor = 13 if yacht and "Yacht" not in taken else 0
         run.press("Down")

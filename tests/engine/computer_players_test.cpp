@@ -215,5 +215,23 @@ TEST(PersonAndComputer, TheComputersTurnWaitsForTheTableAndTheCoachIsStillThinki
     ASSERT_TRUE(t.runUntil([](const Game& g) { return g.state == EngineState::Rolled; }, 200));
 }
 
+TEST(PersonAndComputer, FunctionKeysAnswerDuringTheComputersTurnAndItPlaysOn)
+{
+    TableGame t;
+    t.key(keys::F9);
+    t.key(keys::Digit0 + 1);
+    t.g().seats.kind[1] = SeatKind::Strong;  // a game the computer plays alone
+    ASSERT_TRUE(t.runUntil([](const Game& g) { return g.state == EngineState::Rolled; }, 500));
+    const std::string dice = t.f.dice();
+    t.key(keys::F2);
+    EXPECT_EQ(t.f.voice.last(), " " + std::string(1, dice[0]) + " " + dice[1] + " " + dice[2] + " " + dice[3] +
+                                    " " + dice[4]);
+    t.key(keys::F4);
+    EXPECT_EQ(t.f.voice.last(), "Press the space bar to continue. ");
+    t.key(keys::Left);  // the dice are the computer's: no cursor for anyone else
+    EXPECT_EQ(t.g().dicecursor, 0);
+    ASSERT_TRUE(t.runUntil([](const Game& g) { return g.round == 2; }, 500)) << "the computer played on";
+}
+
 }  // namespace
 }  // namespace yacht::test
