@@ -55,7 +55,7 @@ void RenderAndPaintAChangedDieAndRow(benchmark::State& state)
     int n = 0;
     for (auto _ : state) {
         ++n;
-        g.y.board.dice[n % 5].caption = std::to_string(n % 6 + 1);
+        g.y.game.dice[n % 5] = static_cast<int16_t>(n % 6 + 1);
         g.y.board.Y[n % 13 + 1].backstyle = (n % 2) ? BackStyle::Opaque : BackStyle::Transparent;
         g.window.render();
         QApplication::processEvents();

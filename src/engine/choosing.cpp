@@ -28,8 +28,8 @@ void movecatcursor(Yacht& y, int code)
 
     const int c = g.catcursor;
     b.Y[c].backstyle = BackStyle::Opaque;
-    const std::string name = withoutLeadingBlanks(b.Y[c].caption);
-    if (!b.x[c].caption.empty())
+    const std::string name = withoutLeadingBlanks(kCategoryCaptions[c]);
+    if (taken(g, c))
         g.saybuf.replace(name + " is already taken");
     else if (g.catvalue[c] != 0)
         g.saybuf.replace(name + " is worth " + decimal(g.catvalue[c]));
@@ -45,12 +45,10 @@ Flow scorecategory(Yacht& y)
     const int c = g.catcursor;
     if (c < 1 || c > kCategories) return Flow::EndTick;
     // A taken category stays as it is; the key has already emptied the queue, so all is silent.
-    if (!b.x[c].caption.empty()) return Flow::Continue;
+    if (taken(g, c)) return Flow::Continue;
     tallyCategory(y, c);
 
-    const std::string value = decimal(g.catvalue[c]);
-    if (isPlayerColumn(g.player)) g.scores[c][g.player] = value;
-    b.x[c].caption = value;
+    if (isPlayerColumn(g.player)) g.scores[c][g.player] = decimal(g.catvalue[c]);
     g.roll = 0;
     getcard(y);
     b.lblSide[2].caption = decimal(g.total);

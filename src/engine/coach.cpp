@@ -77,7 +77,7 @@ std::string coachAdvice(Yacht& y)
     if (!personsTurn(g)) return "the coach waits for your turn";
     const strategy::TurnPlan* plan = y.advisor.plan(g);
     if (!plan) return "the coach is still thinking";
-    const std::optional<strategy::Dice> dice = diceOnTable(y);
+    const std::optional<strategy::Dice> dice = diceOnTable(g);
     if (g.state == EngineState::WaitSpace || !dice) return "throw the dice with the space bar";
     if (g.state == EngineState::Choosing) return categoryAdvice(g, *plan, *dice);
     return keepAdvice(*plan, *dice, 3 - g.roll);
@@ -96,7 +96,7 @@ void tallyKeep(Yacht& y)
     Game& g = y.game;
     if (!tallies(g) || g.roll < 1 || g.roll > 2) return;
     const strategy::TurnPlan* plan = y.advisor.plan(g);
-    const std::optional<strategy::Dice> dice = diceOnTable(y);
+    const std::optional<strategy::Dice> dice = diceOnTable(g);
     if (!plan || !dice) return;
     const int throwsLeft = 3 - g.roll;
     strategy::FaceCounts kept{};
@@ -115,7 +115,7 @@ void tallyCategory(Yacht& y, int c)
     Game& g = y.game;
     if (!tallies(g)) return;
     const strategy::TurnPlan* plan = y.advisor.plan(g);
-    const std::optional<strategy::Dice> dice = diceOnTable(y);
+    const std::optional<strategy::Dice> dice = diceOnTable(g);
     if (!plan || !dice) return;
     addCost(g, strategy::categoryCost(*plan, *dice, c));
 }

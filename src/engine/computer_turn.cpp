@@ -35,7 +35,7 @@ void keepandthrow(Yacht& y, const strategy::TurnPlan& plan, const strategy::Dice
     const strategy::KeepChoice keep = casual(g)
                                           ? strategy::casualKeep(plan, dice, throwsLeft, y.ports.random.next())
                                           : strategy::bestKeep(plan, dice, throwsLeft);
-    for (int i = 0; i < kDice; ++i) setHeld(y, i, keep.hold[i]);
+    for (int i = 0; i < kDice; ++i) g.held[i] = keep.hold[i] ? 1 : 0;
     const std::string faces = heldFaces(dice, keep.hold);
     const std::string said = playerName(g.player) + " keeps " + (faces.empty() ? "nothing" : faces);
 
@@ -71,7 +71,7 @@ bool move(Yacht& y, const strategy::TurnPlan& plan)
     Game& g = y.game;
     if (g.state == EngineState::WaitSpace) return turnflow(y, Key{keys::Space}), true;
     if (g.state == EngineState::Rolling) return makeroll(y), true;
-    const std::optional<strategy::Dice> dice = diceOnTable(y);
+    const std::optional<strategy::Dice> dice = diceOnTable(g);
     if (!dice) return false;
     if (g.state == EngineState::Rolled) return keepandthrow(y, plan, *dice), true;
     if (g.state == EngineState::Choosing) return score(y, plan, *dice), true;

@@ -20,21 +20,12 @@ strategy::Position positionOf(const Game& g, int p)
     return pos;
 }
 
-std::optional<strategy::Dice> diceOnTable(const Yacht& y)
+std::optional<strategy::Dice> diceOnTable(const Game& g)
 {
-    strategy::Dice dice{};
-    for (int i = 0; i < kDice; ++i) {
-        const std::string& face = y.board.dice[i].caption;
-        if (face.size() != 1 || face[0] < '1' || face[0] > '6') return std::nullopt;
-        dice[i] = face[0] - '0';
-    }
+    const strategy::Dice dice = facesOf(g);
+    for (int face : dice)
+        if (face < 1 || face > 6) return std::nullopt;
     return dice;
-}
-
-void setHeld(Yacht& y, int die, bool hold)
-{
-    y.game.held[die] = hold ? 1 : 0;
-    y.board.H[die].caption = hold ? "HOLD" : "";
 }
 
 std::string heldFaces(const strategy::Dice& dice, const std::array<bool, kDice>& hold)

@@ -1,10 +1,9 @@
 #pragma once
-// The game as the solver sees it: a player's card as a Position and the dice as faces. Every
-// reading of the dice and the taken categories for the solver goes through here.
+// The game as the solver sees it: a player's card as a Position and the dice as faces.
 
 #include <optional>
 
-#include "engine/yacht.h"
+#include "engine/game_state.h"
 #include "strategy/advice.h"
 
 namespace yacht {
@@ -13,10 +12,7 @@ namespace yacht {
 strategy::Position positionOf(const Game& g, int p);
 
 // The five faces on the table, or nothing while any die is still to be thrown.
-std::optional<strategy::Dice> diceOnTable(const Yacht& y);
-
-// Holds or releases a die, with its HOLD mark.
-void setHeld(Yacht& y, int die, bool hold);
+std::optional<strategy::Dice> diceOnTable(const Game& g);
 
 // The faces of the held dice (or of every die), smallest first, as the game says them: "4 4 4".
 std::string heldFaces(const strategy::Dice& dice, const std::array<bool, kDice>& hold);

@@ -34,4 +34,23 @@ std::string decimal(int value)
     return std::to_string(value);
 }
 
+std::string faceText(int16_t face)
+{
+    return face == 0 ? std::string("?") : decimal(face);
+}
+
+std::array<int, kDice> facesOf(const Game& game)
+{
+    std::array<int, kDice> faces{};
+    for (int i = 0; i < kDice; ++i) faces[i] = game.dice[i];
+    return faces;
+}
+
+bool taken(const Game& game, int category)
+{
+    if (game.player < 1 || game.player > kMaxPlayers) return false;
+    if (category < 1 || category > kCategories) return false;
+    return !game.scores[category][game.player].empty();
+}
+
 }  // namespace yacht

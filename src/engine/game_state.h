@@ -1,6 +1,7 @@
 #pragma once
-// The one record of the game in progress: players, round and roll, the dice flags, the score
-// table, the cursors, the engine state, the pending key and the queue of things to say.
+// The one record of the game in progress: players, round and roll, the dice and their hold flags,
+// the score table, the cursors, the engine state, the pending key and the queue of things to say.
+// The window's dice and HOLD captions are drawn from it; nothing reads them back.
 
 #include <array>
 #include <cstdint>
@@ -49,7 +50,8 @@ struct Game {
     EngineState state = EngineState::Idle;
     int16_t catcursor = 0;
     int16_t dicecursor = 0;
-    std::array<int16_t, kDice> held{};
+    std::array<int16_t, kDice> dice{};  // faces 1..6; 0 before the die is thrown (shown "?")
+    std::array<int16_t, kDice> held{};  // 1 for a held die
     std::array<int16_t, kCategories + 1> catvalue{};  // indexed 1..13 by category
     ScoreTable scores{};
     int16_t total = 0;
@@ -67,6 +69,15 @@ struct Game {
     std::string savedir;   // the folder of the saved game, ending in a path separator
     std::string usbdrive;  // empty: settings in the per-user store; else the settings file is used
 };
+
+// A die's face as shown, spoken and saved: "1".."6", or "?" before it is thrown.
+std::string faceText(int16_t face);
+
+// The five faces as plain numbers, 0 for a die not yet thrown.
+std::array<int, kDice> facesOf(const Game& game);
+
+// Whether the current player has already scored the category (1..13); false without a player.
+bool taken(const Game& game, int category);
 
 // The leading whole number of a text, as the game reads numbers back from captions and files:
 // an empty or non-numeric text counts 0, leading digits are taken, the result is kept in 16 bits.

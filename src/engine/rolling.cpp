@@ -22,10 +22,10 @@ int throwdie(Random& random)
     return std::clamp(static_cast<int>(random.next() * 6) + 1, 1, 6);
 }
 
-bool isYacht(const Board& b)
+bool isYacht(const Game& g)
 {
     for (int i = 1; i < kDice; ++i)
-        if (b.dice[i].caption != b.dice[0].caption) return false;
+        if (g.dice[i] != g.dice[0]) return false;
     return true;
 }
 
@@ -55,7 +55,7 @@ void movedicecursor(Yacht& y, int code)
     for (int i = 0; i < kDice; ++i) y.board.dice[i].backcolor = colour::white;
     y.board.dice[die].backcolor = colour::red;
     y.ports.toolkit.redrawNow();
-    g.saybuf.replace(kOrdinals[die] + y.board.dice[die].caption);
+    g.saybuf.replace(kOrdinals[die] + faceText(g.dice[die]));
     if (g.held[die] == 1) g.saybuf.add(", held");
 }
 
@@ -73,7 +73,7 @@ void throwagain(Yacht& y)
         return;
     }
     for (int i = 0; i < kDice; ++i)
-        if (g.held[i] == 0) y.board.dice[i].caption.assign(1, '?');
+        if (g.held[i] == 0) g.dice[i] = 0;
     y.ports.toolkit.redrawNow();
     ++g.roll;
     g.saybuf.replace(g.roll == 2 ? "second roll" : "final roll");
@@ -90,7 +90,6 @@ Flow holdorrelease(Yacht& y, int die)
     }
     const bool hold = g.held[die] == 0;
     g.held[die] = hold ? 1 : 0;
-    y.board.H[die].caption = hold ? "HOLD" : "";
     g.saybuf.replace(std::string(hold ? "hold the " : "release the ") + kPositions[die] + " dice ");
     return Flow::Continue;
 }
@@ -102,11 +101,11 @@ void makeroll(Yacht& y)
     Game& g = y.game;
     Board& b = y.board;
     for (int i = 0; i < kDice; ++i) {
-        if (g.held[i] == 0) b.dice[i].caption = decimal(throwdie(y.ports.random));
+        if (g.held[i] == 0) g.dice[i] = static_cast<int16_t>(throwdie(y.ports.random));
         b.dice[i].backcolor = colour::white;
     }
 
-    if (isYacht(b)) {
+    if (isYacht(g)) {
         g.saybuf.say("yacht");
         g.roll = 3;
         payYachtBonus(y);
@@ -125,7 +124,7 @@ void makeroll(Yacht& y)
         g.state = EngineState::Choosing;
         g.catcursor = 0;
         // A Yacht the player has not yet taken puts the cursor on Yacht, so enter scores it.
-        if (g.catvalue[category::Yacht] == 50 && b.x[kYachtRow].caption.empty())
+        if (g.catvalue[category::Yacht] == 50 && !taken(g, category::Yacht))
             g.catcursor = category::Yacht;
     }
 }

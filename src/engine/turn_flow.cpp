@@ -67,11 +67,9 @@ void endgame(Yacht& y)
 Flow passturn(Yacht& y)
 {
     Game& g = y.game;
-    Board& b = y.board;
     for (int die = 0; die < kDice; ++die) {
         g.held[die] = 0;
-        b.H[die].caption.clear();
-        b.dice[die].caption = "?";
+        g.dice[die] = 0;
     }
     if (g.round < 1) g.round = 1;
 

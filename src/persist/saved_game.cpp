@@ -32,11 +32,8 @@ void load(Yacht& y, const SavedGame& s)
     if (s.has(state)) g.state = static_cast<EngineState>(s.state);
     if (s.has(roll)) g.roll = s.roll;
     for (int i = 0; i < kDice; ++i) {
-        if (s.has(die(i))) y.board.dice[i].caption = s.dice[i];
-        if (s.has(held(i))) {
-            g.held[i] = s.held[i];
-            y.board.H[i].caption = s.held[i] == 1 ? "HOLD" : "";
-        }
+        if (s.has(die(i))) g.dice[i] = numberOf(s.dice[i]);  // "?" reads as 0
+        if (s.has(held(i))) g.held[i] = s.held[i];
     }
     const int n = s.numplayers;
     for (int r = 0; r <= kBonusRow; ++r)
@@ -48,20 +45,17 @@ void load(Yacht& y, const SavedGame& s)
 }
 
 // The dice are cleared for the next turn, as the end of a turn does before the turn passes.
-void cleardice(Yacht& y)
+void cleardice(Game& g)
 {
-    for (int i = 0; i < kDice; ++i) {
-        y.game.held[i] = 0;
-        y.board.H[i].caption.clear();
-        y.board.dice[i].caption.assign(1, '?');
-    }
+    g.held.fill(0);
+    g.dice.fill(0);
 }
 
 // Passes a finished turn on to the next player, or ends the game after the thirteenth round.
 void passturn(Yacht& y)
 {
     Game& g = y.game;
-    cleardice(y);
+    cleardice(g);
     g.state = EngineState::WaitSpace;
     if (++g.player > g.numplayers) {
         g.player = 1;
@@ -70,10 +64,10 @@ void passturn(Yacht& y)
     if (g.round > 13) g.state = EngineState::Idle;
 }
 
-bool anyDieToThrow(const Board& board)
+bool anyDieToThrow(const Game& g)
 {
-    for (const Label& die : board.dice)
-        if (die.caption == "?") return true;
+    for (int16_t face : g.dice)
+        if (face == 0) return true;
     return false;
 }
 
@@ -89,7 +83,7 @@ void announceturn(Yacht& y)
     if (g.roll == 2) g.saybuf.add(" second roll");
     if (g.roll == 3) g.saybuf.add(" final roll");
     // Dice still to be thrown get the rolling sound; thrown dice are read out.
-    if (anyDieToThrow(y.board))
+    if (anyDieToThrow(g))
         g.saybuf.sound("rolldice");
     else
         saydice(y);
@@ -121,7 +115,7 @@ void savegame(Yacht& y)
     // Without a folder of the user's own there is no place for the game; it is not saved.
     if (y.game.savedir.empty()) return;
     // Only its owner may read the game: other accounts on the machine have no business with it.
-    replaceFile(savedGamePath(y.game), savedGameText(y.game, y.board), kPrivateFileMode);
+    replaceFile(savedGamePath(y.game), savedGameText(y.game), kPrivateFileMode);
 }
 
 void resumegame(Yacht& y)

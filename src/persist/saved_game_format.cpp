@@ -107,7 +107,7 @@ void readSeats(const std::vector<std::string>& lines, int n, SavedGame& s)
 
 }  // namespace
 
-std::string savedGameText(const Game& game, const Board& board)
+std::string savedGameText(const Game& game)
 {
     std::string out;
     line(out, decimal(game.numplayers));
@@ -116,7 +116,7 @@ std::string savedGameText(const Game& game, const Board& board)
     line(out, decimal(static_cast<int>(game.state)));
     line(out, decimal(game.roll));
     for (int i = 0; i < kDice; ++i) {
-        line(out, board.dice[i].caption);
+        line(out, faceText(game.dice[i]));
         line(out, decimal(game.held[i]));
     }
     const int players = std::clamp<int>(game.numplayers, 0, kMaxPlayers);

@@ -9,7 +9,6 @@
 #include <string>
 
 #include "engine/game_state.h"
-#include "screen/board.h"
 
 namespace yacht {
 
@@ -48,7 +47,7 @@ struct SavedGame {
 };
 
 // The file's text for the game as it stands, whatever the engine state.
-std::string savedGameText(const Game& game, const Board& board);
+std::string savedGameText(const Game& game);
 
 // Reads the file's text into the record. `cut` says the text is only the beginning of a longer
 // file. False when the file must be refused as if it did not exist.

@@ -8,7 +8,7 @@ void saydice(Yacht& y)
     // After the first throw every face is new; later only the dice thrown again are news.
     const bool everyDie = g.roll == 1;
     for (int i = 0; i < kDice; ++i) {
-        if (everyDie || y.board.H[i].caption != "HOLD") g.saybuf.add(" " + y.board.dice[i].caption);
+        if (everyDie || g.held[i] != 1) g.saybuf.add(" " + faceText(g.dice[i]));
     }
 }
 

@@ -21,9 +21,7 @@ const std::array<const char*, kCategories + 1> kCategoryCaptions = {
 
 void getvalue(Yacht& y)
 {
-    std::array<int, kDice> faces{};
-    for (int i = 0; i < kDice; ++i) faces[i] = numberOf(y.board.dice[i].caption);
-    const CategoryValues v = priceDice(faces);
+    const CategoryValues v = priceDice(facesOf(y.game));
     for (int c = 1; c <= kCategories; ++c) y.game.catvalue[c] = v[c];
 }
 

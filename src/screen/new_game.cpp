@@ -23,11 +23,8 @@ void newgame(Yacht& y)
     }
 
     for (int row = 1; row <= kCategories; ++row) b.x[row].caption.clear();
-    for (int die = 0; die < kDice; ++die) {
-        b.dice[die].caption = "?";
-        g.held[die] = 0;
-        b.H[die].caption.clear();
-    }
+    g.dice.fill(0);
+    g.held.fill(0);
     // Column 0 is never a player's; the eight player columns are emptied, totals and bonuses too.
     for (auto& row : g.scores)
         for (int p = 1; p <= kMaxPlayers; ++p) row[p].clear();

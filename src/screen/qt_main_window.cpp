@@ -15,6 +15,7 @@
 #include "rules/mouse_clicks.h"
 #include "screen/qt_frame_overlay.h"
 #include "screen/qt_key_map.h"
+#include "screen/present.h"
 
 namespace yacht {
 namespace {
@@ -221,6 +222,7 @@ void MainWindow::renderFrames(const Board& b)
 void MainWindow::render()
 {
     if (!game_) return;
+    present(game_->game, game_->board);
     const Board& b = game_->board;
 
     if (const QScreen* s = screenOf(this)) {

@@ -19,7 +19,7 @@ void choosing(FakeGame& f, const char* dice, int16_t round = 1, int16_t cursor =
     waitForTurn(f);
     getcard(f.y);
     g.round = round;
-    for (int i = 0; i < 5; ++i) f.y.board.dice[i].caption = std::string(1, dice[i]);
+    for (int i = 0; i < 5; ++i) g.dice[i] = numberOf(std::string(1, dice[i]));
     getvalue(f.y);
     g.roll = 3;
     g.state = EngineState::Choosing;

@@ -208,7 +208,7 @@ TEST(EnterBetweenThrows, HoldsTheDieUnderTheCursorAndDoesNothingWithoutOne)
 
     for (int i = 0; i < 3; ++i) f.press(keys::Right);
     EXPECT_EQ(pressAndDrain(f, keys::Enter), (Heard{"hold the third dice "}));
-    EXPECT_EQ(f.y.board.H[2].caption, "HOLD");
+    EXPECT_EQ(f.shown().H[2].caption, "HOLD");
     EXPECT_EQ(pressAndDrain(f, keys::Digit0 + 3), (Heard{"release the third dice "}));
     EXPECT_EQ(pressAndDrain(f, keys::Digit0 + 5), (Heard{"hold the last dice "}));
     EXPECT_EQ(pressAndDrain(f, keys::Digit0 + 5), (Heard{"release the last dice "}));
@@ -225,7 +225,7 @@ TEST(ADigitWithNoThrowMade, BeepsAndHoldsNothing)
     f.press(keys::Digit1);
     EXPECT_EQ(f.toolkit.beeps, 1);
     EXPECT_EQ(f.y.game.held[0], 0);
-    EXPECT_EQ(f.y.board.H[0].caption, "");
+    EXPECT_EQ(f.shown().H[0].caption, "");
 }
 
 }  // namespace

@@ -57,10 +57,8 @@ std::string brokenInvariant(const Yacht& y)
     if (g.state == EngineState::Choosing && g.roll != 3) return "choosing without the third roll";
     for (int i = 0; i < kDice; ++i) {
         if (g.held[i] != 0 && g.held[i] != 1) return "held flag not 0 or 1";
-        if ((g.held[i] == 1) != (y.board.H[i].caption == "HOLD")) return "HOLD mark out of step";
-        const std::string& face = y.board.dice[i].caption;
-        if (!(face == "?" || (face.size() == 1 && face[0] >= '1' && face[0] <= '6')))
-            return "die shows " + face;
+        if (g.dice[i] < 0 || g.dice[i] > 6) return "die shows " + decimal(g.dice[i]);
+        if (g.held[i] == 1 && g.dice[i] == 0) return "held die without a face";
     }
     for (int r = 0; r <= 14; ++r)
         for (int p = 1; p <= kMaxPlayers; ++p)

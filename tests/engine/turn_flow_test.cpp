@@ -85,8 +85,7 @@ TEST(TurnEnd, FirstTurnOfTheGameWaitsToBegin)
     g.player = 0;
     g.round = 1;
     g.held = {1, 0, 1, 0, 0};
-    f.y.board.H[0].caption = "HOLD";
-    f.y.board.dice[3].caption = "4";
+    g.dice = {2, 0, 5, 4, 0};
 
     EXPECT_EQ(turnflow(f.y, Key{}), Flow::EndTick);
     EXPECT_EQ(g.player, 1);
@@ -96,7 +95,7 @@ TEST(TurnEnd, FirstTurnOfTheGameWaitsToBegin)
     EXPECT_EQ(f.dice(), "?????");
     for (int die = 0; die < kDice; ++die) {
         EXPECT_EQ(g.held[die], 0);
-        EXPECT_EQ(f.y.board.H[die].caption, "");
+        EXPECT_EQ(f.shown().H[die].caption, "");
     }
 }
 

@@ -36,7 +36,7 @@ public:
 
     void snap(FakeGame& f, const std::string& name)
     {
-        corpus.emplace_back(name, savedGameText(f.y.game, f.y.board));
+        corpus.emplace_back(name, savedGameText(f.y.game));
     }
 
     static void key(FakeGame& f, int code)

@@ -52,7 +52,7 @@ std::vector<std::string> validFiles()
             p.held = s == 1 || s == 2 ? std::array<int16_t, 5>{1, 0, 1, 0, 0} : std::array<int16_t, 5>{};
             FakeGame f;
             arrange(f.y, p);
-            files.push_back(savedGameText(f.y.game, f.y.board));
+            files.push_back(savedGameText(f.y.game));
         }
     }
     return files;
@@ -128,7 +128,7 @@ bool untouched(const Yacht& y)
     if (g.state != EngineState::Idle || g.numplayers || g.player || g.round || g.roll) return false;
     if (!g.saybuf.empty()) return false;
     for (int i = 0; i < kDice; ++i)
-        if (y.board.dice[i].caption != "?" || !y.board.H[i].caption.empty() || g.held[i]) return false;
+        if (g.dice[i] != 0 || g.held[i]) return false;
     for (const auto& row : g.scores)
         for (const auto& cell : row)
             if (!cell.empty()) return false;
@@ -148,11 +148,12 @@ std::string inconsistency(const Yacht& y)
     if (state != 0 && (g.numplayers < 1 || g.player < 1)) return "no player in a running game";
     if (g.round < 0 || g.round > (state == 0 ? 15 : 14)) return "round";
     if (g.roll < 0 || g.roll > 3) return "roll";
+    const Board shown = shownBoard(y);
     for (int i = 0; i < kDice; ++i) {
-        const std::string& die = y.board.dice[i].caption;
+        const std::string& die = shown.dice[i].caption;
         if (!isFace(die) && die != "?") return "die caption";
         if (g.held[i] != 0 && g.held[i] != 1) return "held flag";
-        if ((g.held[i] == 1) != (y.board.H[i].caption == "HOLD")) return "hold mark";
+        if ((g.held[i] == 1) != (shown.H[i].caption == "HOLD")) return "hold mark";
         if (g.held[i] == 1 && !isFace(die)) return "held die not thrown";
         if ((state == 1 || state == 2) && !isFace(die)) return "die not thrown while rolled";
     }

@@ -25,7 +25,7 @@ std::vector<std::string> baseLines(EngineState state = EngineState::Rolled)
     p.state = state;
     if (state == EngineState::Rolling) p.dice = {"3", "?", "?", "?", "?"};
     arrange(f.y, p);
-    const std::string text = savedGameText(f.y.game, f.y.board);
+    const std::string text = savedGameText(f.y.game);
     std::vector<std::string> lines;
     std::size_t start = 0;
     for (std::size_t end; (end = text.find("\r\n", start)) != std::string::npos; start = end + 2)
@@ -161,7 +161,7 @@ TEST(ShortSavedGame, WithNoGameKeepsWhatItHoldsAndResumesNothing)
     EXPECT_EQ(y.game.numplayers, 2);
     EXPECT_EQ(y.game.scores[kTotalRow][2], "133");
     EXPECT_EQ(y.game.scores[1][1], "");
-    EXPECT_EQ(y.board.H[1].caption, "HOLD");
+    EXPECT_EQ(shownBoard(y).H[1].caption, "HOLD");
     EXPECT_EQ(y.game.saybuf, queued(""));
 }
 
@@ -318,7 +318,7 @@ TEST(Save, ReplacesThePreviousFileAndLeavesNothingElse)
     f.y.game.savedir = folder.dir();
     arrange(f.y, Position{});
     savegame(f.y);
-    EXPECT_EQ(readText(folder.file(kSavedGameName)), savedGameText(f.y.game, f.y.board));
+    EXPECT_EQ(readText(folder.file(kSavedGameName)), savedGameText(f.y.game));
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 1);
 }
 

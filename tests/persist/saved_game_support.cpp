@@ -13,9 +13,8 @@ void arrange(Yacht& y, const Position& p)
     g.state = p.state;
     g.roll = p.roll;
     for (int i = 0; i < kDice; ++i) {
-        y.board.dice[i].caption = p.dice[i];
+        g.dice[i] = numberOf(p.dice[i]);
         g.held[i] = p.held[i];
-        y.board.H[i].caption = p.held[i] ? "HOLD" : "";
     }
     for (int q = 1; q <= p.numplayers; ++q) {
         int total = 0;
@@ -43,8 +42,7 @@ void expectSameSavedFields(const Yacht& resumed, const Yacht& saved)
     EXPECT_EQ(a.state, b.state);
     EXPECT_EQ(a.roll, b.roll);
     for (int i = 0; i < kDice; ++i) {
-        EXPECT_EQ(resumed.board.dice[i].caption, saved.board.dice[i].caption) << "die " << i;
-        EXPECT_EQ(resumed.board.H[i].caption, saved.board.H[i].caption) << "hold mark " << i;
+        EXPECT_EQ(a.dice[i], b.dice[i]) << "die " << i;
         EXPECT_EQ(a.held[i], b.held[i]) << "held " << i;
     }
     for (int row = 0; row <= kBonusRow; ++row)
@@ -91,9 +89,11 @@ void expectUntouched(const Yacht& y)
     EXPECT_EQ(g.round, 0);
     EXPECT_EQ(g.roll, 0);
     EXPECT_EQ(g.saybuf, queued(""));
+    const Board shown = shownBoard(y);
     for (int i = 0; i < kDice; ++i) {
-        EXPECT_EQ(y.board.dice[i].caption, "?");
-        EXPECT_EQ(y.board.H[i].caption, "");
+        EXPECT_EQ(shown.dice[i].caption, "?");
+        EXPECT_EQ(shown.H[i].caption, "");
+        EXPECT_EQ(g.dice[i], 0);
         EXPECT_EQ(g.held[i], 0);
     }
     for (const auto& row : g.scores)

@@ -46,7 +46,7 @@ TEST(SavedGameFile, HoldsOneValuePerLineWithEmptyLinesForEmptyCells)
     p.round = 2;
     p.scored = 1;
     arrange(f.y, p);
-    const std::string text = savedGameText(f.y.game, f.y.board);
+    const std::string text = savedGameText(f.y.game);
 
     std::vector<std::string> lines;
     std::size_t start = 0;
@@ -224,8 +224,9 @@ TEST(ResumedTurnEnd, ClearsTheDiceSoNoHoldCarriesIntoTheNextTurn)
     EXPECT_EQ(y.game.player, 2);
     for (int i = 0; i < kDice; ++i) {
         EXPECT_EQ(y.game.held[i], 0);
-        EXPECT_EQ(y.board.H[i].caption, "");
-        EXPECT_EQ(y.board.dice[i].caption, "?");
+        EXPECT_EQ(y.game.dice[i], 0);
+        EXPECT_EQ(shownBoard(y).H[i].caption, "");
+        EXPECT_EQ(shownBoard(y).dice[i].caption, "?");
     }
 }
 
@@ -252,10 +253,11 @@ TEST(ResumedIdleGame, ShowsTheSavedDiceAndGreetsAsUsual)
     windowActivated(f.y);
     f.tick();
     EXPECT_EQ(f.y.game.state, EngineState::Idle);
-    EXPECT_EQ(f.y.board.dice[0].caption, "6");
-    EXPECT_EQ(f.y.board.H[0].caption, "HOLD");
-    EXPECT_EQ(f.y.board.H[4].caption, "HOLD");
-    EXPECT_EQ(f.y.board.H[1].caption, "");
+    const Board shown = f.shown();
+    EXPECT_EQ(shown.dice[0].caption, "6");
+    EXPECT_EQ(shown.H[0].caption, "HOLD");
+    EXPECT_EQ(shown.H[4].caption, "HOLD");
+    EXPECT_EQ(shown.H[1].caption, "");
     ASSERT_EQ(f.voice.spoken.size(), 1u);
     EXPECT_NE(f.voice.spoken[0].text.find("Press function key F 9 to start a new game"), std::string::npos);
 }

@@ -245,8 +245,8 @@ TEST(WindowAccessibility, EveryLabelIsNamedByWhatItShows)
 {
     WindowGame g;
     Board& b = g.y.board;
-    b.dice[2].caption = "5";
-    b.H[2].caption = "HOLD";
+    g.y.game.dice[2] = 5;
+    g.y.game.held[2] = 1;
     b.Label3.caption = "Select category";
     b.Y[4].caption = "  Fours";
     b.x[4].caption = "12";
@@ -314,9 +314,9 @@ TEST(WindowAccessibility, ControlsAreNamedWithWhatTheyShow)
     g.game().player = 1;
     g.game().scores[9][1] = "25";
     getcard(g.y);
-    g.y.board.dice[1].caption = "3";
-    g.y.board.H[1].caption = "HOLD";
-    g.y.board.dice[2].caption = "6";
+    g.game().dice[1] = 3;
+    g.game().held[1] = 1;
+    g.game().dice[2] = 6;
     g.y.board.Label3.caption = "Roll dice";
     g.window.render();
     EXPECT_EQ(g.window.diceLabel(1)->accessibleName(), "die 2, 3, held");

@@ -199,13 +199,13 @@ public:
     void holdTheCommonestFace()
     {
         std::array<int, 7> count{};
-        for (const Label& d : game_.board.dice) ++count[numberOf(d.caption)];
+        for (int16_t d : game_.game.dice) ++count[d];
         int best = 6;
         for (int f = 6; f >= 1; --f)
             if (count[f] > count[best]) best = f;
         for (int i = 0; i < kDice; ++i) {
             key(Qt::Key_Right);
-            if (numberOf(game_.board.dice[i].caption) == best && game_.game.held[i] == 0)
+            if (game_.game.dice[i] == best && game_.game.held[i] == 0)
                 key(Qt::Key_Return);
         }
     }
@@ -215,7 +215,7 @@ public:
     {
         int target = 0;
         for (int c = 1; c <= kCategories; ++c) {
-            if (!game_.board.x[c].caption.empty()) continue;
+            if (taken(game_.game, c)) continue;
             if (target == 0 || game_.game.catvalue[c] > game_.game.catvalue[target]) target = c;
         }
         ASSERT_NE(target, 0);

@@ -20,7 +20,7 @@ TEST(Saydice, AppendsTheFacesThatAreNews)
         {"second throw, two held", 2, "44246", ".H.H.", "", " 4 2 6"},
         {"first throw with holds (F2)", 1, "44246", "HH.HH", "", " 4 4 2 4 6"},
         {"final throw, all held", 3, "12345", "HHHHH", "", ""},
-        {"other text is not held", 2, "12345", "x.x..", "", " 1 2 3 4 5"},
+        {"second throw, none held", 2, "12345", ".....", "", " 1 2 3 4 5"},
         {"joins the last item", 1, "66612", ".....", "\trolldice\tround 2 first roll",
          "\trolldice\tround 2 first roll 6 6 6 1 2"},
     };
@@ -29,8 +29,8 @@ TEST(Saydice, AppendsTheFacesThatAreNews)
         f.y.game.roll = int16_t(c.roll);
         f.y.game.saybuf = queued(c.queued);
         for (int i = 0; i < 5; ++i) {
-            f.y.board.dice[i].caption = std::string(1, c.dice[i]);
-            f.y.board.H[i].caption = c.holds[i] == 'H' ? "HOLD" : c.holds[i] == 'x' ? "hold" : "";
+            f.y.game.dice[i] = numberOf(std::string(1, c.dice[i]));
+            f.y.game.held[i] = c.holds[i] == 'H';
         }
         saydice(f.y);
         EXPECT_EQ(f.y.game.saybuf, queued(c.want)) << c.name;

@@ -20,24 +20,18 @@ const char* const kNames[] = {"",      "Ones",        "Twos",           "Threes"
                               "4 of a kind", "Full house", "Small straight", "Large straight",
                               "Chance", "Yacht"};
 
-// The current player's card as the sheet draws it and as their column holds it, with the given
-// rows filled in.
+// The current player's column, with the given rows filled in.
 void card(FakeGame& f, std::map<int, std::string> filled)
 {
-    for (int row = 1; row <= kCategories; ++row) {
-        f.y.board.Y[row].caption = std::string("  ") + kNames[row];
-        f.y.board.x[row].caption = filled.count(row) ? filled[row] : "";
-        if (f.y.game.player >= 1) f.y.game.scores[row][f.y.game.player] = f.y.board.x[row].caption;
-    }
+    for (int row = 1; row <= kCategories; ++row)
+        if (f.y.game.player >= 1) f.y.game.scores[row][f.y.game.player] = filled[row];
 }
 
 void dice(FakeGame& f, const std::string& faces, const std::string& holds)
 {
     for (int die = 0; die < kDice; ++die) {
-        f.y.board.dice[die].caption = std::string(1, faces[die]);
-        const bool held = holds[die] == 'H';
-        f.y.game.held[die] = held;
-        f.y.board.H[die].caption = held ? "HOLD" : "";
+        f.y.game.dice[die] = numberOf(std::string(1, faces[die]));
+        f.y.game.held[die] = holds[die] == 'H';
     }
 }
 

@@ -47,7 +47,7 @@ CategoryValues byCounts(const Faces& dice)
 
 void showDice(Yacht& y, const Faces& dice)
 {
-    for (int i = 0; i < 5; ++i) y.board.dice[i].caption = decimal(dice[i]);
+    for (int i = 0; i < 5; ++i) y.game.dice[i] = static_cast<int16_t>(dice[i]);
 }
 
 }  // namespace

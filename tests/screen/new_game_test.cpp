@@ -24,9 +24,7 @@ void midturn(FakeGame& f)
     g.roll = 2;
     g.dicecursor = 3;
     g.held = {0, 0, 1, 0, 0};
-    const char* faces[] = {"6", "2", "5", "5", "1"};
-    for (int die = 0; die < kDice; ++die) b.dice[die].caption = faces[die];
-    b.H[2].caption = "HOLD";
+    g.dice = {6, 2, 5, 5, 1};
     for (int p = 1; p <= 2; ++p) {
         g.scores[1][p] = "2";
         g.scores[9][p] = "25";
@@ -53,7 +51,7 @@ TEST(NewGame, WithNoGameRunningF9GoesStraightToTheChoice)
     g.scores[kBonusRow][1] = "200";
     g.scores[4][0] = "untouched";
     g.held = {1, 1, 0, 0, 0};
-    b.H[0].caption = b.H[1].caption = "HOLD";
+    g.dice = {3, 3, 0, 0, 0};
     b.x[7].caption = "17";
     b.Y[3].backstyle = BackStyle::Opaque;
     b.imgBonus.visible = true;
@@ -70,7 +68,7 @@ TEST(NewGame, WithNoGameRunningF9GoesStraightToTheChoice)
     EXPECT_EQ(f.dice(), "?????");
     for (int die = 0; die < kDice; ++die) {
         EXPECT_EQ(g.held[die], 0);
-        EXPECT_EQ(b.H[die].caption, "");
+        EXPECT_EQ(f.shown().H[die].caption, "");
     }
     for (int row = 0; row <= kBonusRow; ++row)
         for (int p = 1; p <= kMaxPlayers; ++p) EXPECT_EQ(g.scores[row][p], "") << row << "," << p;
@@ -103,7 +101,7 @@ TEST(NewGame, ConfirmedDuringATurnClearsTheGame)
     EXPECT_EQ(g.state, EngineState::Players);
     EXPECT_EQ(g.saybuf, queued(kInstruction));
     EXPECT_EQ(f.dice(), "?????");
-    EXPECT_EQ(f.y.board.H[2].caption, "");
+    EXPECT_EQ(f.shown().H[2].caption, "");
     EXPECT_EQ(g.held[2], 0);
     EXPECT_EQ(g.scores[kBonusRow][2], "");
     EXPECT_EQ(g.scores[kTotalRow][1], "");

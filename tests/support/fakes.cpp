@@ -1,5 +1,7 @@
 #include "support/fakes.h"
 
+#include "screen/present.h"
+
 #include <algorithm>
 #include <cctype>
 
@@ -114,8 +116,20 @@ void FakeGame::settle(int maxTicks)
 std::string FakeGame::dice() const
 {
     std::string out;
-    for (const auto& d : y.board.dice) out += d.caption;
+    for (int16_t face : y.game.dice) out += faceText(face);
     return out;
+}
+
+Board FakeGame::shown() const
+{
+    return shownBoard(y);
+}
+
+Board shownBoard(const Yacht& y)
+{
+    Board b = y.board;
+    present(y.game, b);
+    return b;
 }
 
 }  // namespace yacht::test

@@ -168,8 +168,13 @@ struct FakeGame {
     void tick();
     // Runs ticks until the queue is empty and the voice is done (at most the given number).
     void settle(int maxTicks = 100);
-    // The dice captions as a string of five characters.
+    // The dice faces as the window shows them, a string of five characters.
     std::string dice() const;
+    // The board as the window draws it: the captions that mirror the game brought in step.
+    Board shown() const;
 };
+
+// The board of a game as the window draws it.
+Board shownBoard(const Yacht& y);
 
 }  // namespace yacht::test

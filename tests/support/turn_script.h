@@ -23,7 +23,6 @@ inline void waitForTurn(FakeGame& f)
     g.round = 1;
     g.roll = 0;
     g.state = EngineState::WaitSpace;
-    for (int r = 1; r <= kCategories; ++r) f.y.board.x[r].caption = g.scores[r][1];
 }
 
 // Opens the turn with the space bar: the announcement is handed to the voice, the rolling sound
@@ -64,12 +63,13 @@ inline std::vector<std::string> pressAndDrain(FakeGame& f, int code, int modifie
 inline void expectBoardInStep(const FakeGame& f, const std::string& where)
 {
     const Game& g = f.y.game;
-    const Board& b = f.y.board;
+    const Board b = f.shown();
     for (int i = 0; i < kDice; ++i) {
         EXPECT_EQ(b.H[i].caption, g.held[i] == 1 ? "HOLD" : "") << where << " die " << i;
         const std::string& face = b.dice[i].caption;
         EXPECT_TRUE(face == "?" || (face.size() == 1 && face[0] >= '1' && face[0] <= '6'))
             << where << " die " << i << " shows " << face;
+        EXPECT_FALSE(g.held[i] == 1 && g.dice[i] == 0) << where << " held die " << i << " unthrown";
     }
     for (int r = 1; r <= kCategories; ++r)
         EXPECT_EQ(b.x[r].caption, g.scores[r][g.player]) << where << " row " << r;
