@@ -27,7 +27,7 @@ FILES = [
     ("$XDG_STATE_HOME/yacht/tvyacht.tmp",
      "the unfinished game, private to its owner (by default under ~/.local/state)"),
     ("$XDG_CONFIG_HOME/Tevrin/Tevrin.conf",
-     "the chosen voice and speed; a game run from a writable folder on a USB drive keeps them in "
+     "the chosen voice and speed, and the speech engine last named with --speech-engine; a game run from a writable folder on a USB drive keeps them in "
      "Tevrinyacht.ini beside itself instead"),
     ("$XDG_RUNTIME_DIR/yacht.lock, yacht.socket",
      "one copy per user: a second start brings the running game's window forward and ends"),

@@ -46,6 +46,7 @@ std::string usageText()
            "  --speech-engine NAME  speechd (speech-dispatcher, the default), flite, screen-reader\n"
            "                        (the running screen reader speaks and shows in braille), or none\n"
            "                        (silent; read the transcript instead)\n"
+           "                        The engine named is remembered for later starts; none is not.\n"
            "  --optimum             print the expected score of perfect solitaire play and leave\n"
            "  --simulate S N        play N solitaire games at strength S (strong or casual)\n"
            "                        with no window or sound, print their mean and leave\n"

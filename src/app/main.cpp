@@ -17,6 +17,7 @@
 #include "app/solver_figures.h"
 #include "engine/std_random.h"
 #include "persist/qt_persist_factory.h"
+#include "persist/settings.h"
 #include "persist/startup.h"
 #include "persist/state_folder.h"
 #include "screen/qt_main_window.h"
@@ -85,13 +86,21 @@ int main(int argc, char** argv)
         }
     }
 
+    auto store = makeSettingsStore();
+    auto drive = makeDriveInfo();
+    const std::string programdir = programDirectory();
+    // The engine named on the command line, or the one remembered from an earlier run: read now,
+    // because the voice is made before the rest of the settings are read.
+    const SpeechEngineChoice engine = chooseSpeechEngine(
+        options.speechEngine, storedSpeechEngine(*store, settingsPlace(*drive, programdir)));
+
     // The screen-reader voice hands its texts to the window, which is made further down.
     MainWindow* announcer = nullptr;
     const auto announce = [&announcer](const std::string& text) {
         if (announcer) announcer->announce(text);
     };
     std::string notice;
-    std::unique_ptr<Voice> engineVoice = makeVoice(options.speechEngine, announce, &notice);
+    std::unique_ptr<Voice> engineVoice = makeVoice(engine.use, announce, &notice);
     std::unique_ptr<SoundPlayer> enginePlayer = makeSoundPlayer();
     std::unique_ptr<TranscriptVoice> loggedVoice;
     std::unique_ptr<TranscriptSoundPlayer> loggedPlayer;
@@ -104,8 +113,6 @@ int main(int argc, char** argv)
         player = loggedPlayer.get();
     }
     auto resources = makeResources();
-    auto store = makeSettingsStore();
-    auto drive = makeDriveInfo();
 
     StartupContext context;
     context.clockSeed = static_cast<uint64_t>(
@@ -117,7 +124,8 @@ int main(int argc, char** argv)
         migrateTempGame(temporaryFilesDirectory(), statedir);
         context.savedir = statedir;
     }
-    context.programdir = programDirectory();
+    context.programdir = programdir;
+    context.speechEngine = engine.remember;
     StdRandom random(diceSeed(context));
 
     MainWindow window;

@@ -45,6 +45,7 @@ struct Yacht {
     std::string programdir;  // the folder the executable lives in
     PendingVoiceSteps pendingVoice;
     std::string voicename;      // the stored voice's own name, chosen at start before listing
+    std::string speechengine;   // the speech engine remembered for the next start ("" none)
     bool voiceApplied = false;  // the stored voice has been applied to the listed voices
     bool quitting = false;      // F12 has been handled; no further tick acts
 };

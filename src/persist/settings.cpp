@@ -13,6 +13,8 @@ const char* const kSpeedKey = "Speed";
 // The voice's own name, beside its position: the name selects the voice before the voices are
 // listed, and stays right when voices are installed or removed.
 const char* const kVoiceNameKey = "VoiceName";
+// The speech engine the player last named on the command line, kept only when one was named.
+const char* const kSpeechEngineKey = "SpeechEngine";
 
 constexpr int16_t kDefaultVoice = 0;
 constexpr int16_t kDefaultSpeed = 2;
@@ -30,31 +32,67 @@ int16_t speedFrom(const std::string& text)
     return speed < 0 || speed > kFastestSpeed ? kDefaultSpeed : speed;
 }
 
+// The engines worth starting with again: those that speak.
+bool rememberable(const std::string& engine)
+{
+    return engine == "speechd" || engine == "flite" || engine == "screen-reader";
+}
+
+std::string knownEngine(const std::string& engine)
+{
+    return rememberable(engine) ? engine : std::string();
+}
+
+// The name of the voice in use, to store beside its position: the listed voice's name, or the
+// stored name while the list is still pending.
+std::string voiceNameToStore(Yacht& y)
+{
+    Voice& voice = y.ports.voice;
+    return voice.voiceList() == VoiceList::Ready ? voice.voiceName(y.game.voiceindex) : y.voicename;
+}
+
 }  // namespace
 
-std::string getbustype(Yacht& y, const std::string& folder)
+std::string settingsPlace(DriveInfo& drive, const std::string& programdir)
 {
-    return y.ports.drive.busType(folder);
+    if (programdir.empty()) return "";
+    if (drive.busType(programdir) != "Usb") return "";
+    const DriveType type = drive.driveType(programdir);
+    if (type != DriveType::Removable && type != DriveType::Fixed) return "";
+    // An installed game on a machine that boots from USB sits in a folder the player cannot
+    // write: a settings file there could never be made, so the per-user store keeps them.
+    if (!drive.writable(programdir)) return "";
+    return programdir;
 }
 
 void findsettingsplace(Yacht& y)
 {
-    y.game.usbdrive.clear();
-    if (y.programdir.empty()) return;
-    if (getbustype(y, y.programdir) != "Usb") return;
-    const DriveType type = y.ports.drive.driveType(y.programdir);
-    if (type != DriveType::Removable && type != DriveType::Fixed) return;
-    // An installed game on a machine that boots from USB sits in a folder the player cannot
-    // write: a settings file there could never be made, so the per-user store keeps them.
-    if (!y.ports.drive.writable(y.programdir)) return;
-    y.game.usbdrive = y.programdir;
+    y.game.usbdrive = settingsPlace(y.ports.drive, y.programdir);
+}
+
+std::string settingsFilePath(const std::string& usbdrive)
+{
+    std::string folder = usbdrive;
+    if (!folder.empty() && folder.back() != '/') folder += '/';
+    return folder + kSettingsFileName;
 }
 
 std::string settingsFilePath(const Yacht& y)
 {
-    std::string folder = y.game.usbdrive;
-    if (!folder.empty() && folder.back() != '/') folder += '/';
-    return folder + kSettingsFileName;
+    return settingsFilePath(y.game.usbdrive);
+}
+
+SpeechEngineChoice chooseSpeechEngine(const std::string& option, const std::string& stored)
+{
+    if (option.empty()) return {knownEngine(stored), knownEngine(stored)};
+    return {option, rememberable(option) ? option : knownEngine(stored)};
+}
+
+std::string storedSpeechEngine(SettingsStore& store, const std::string& usbdrive)
+{
+    if (usbdrive.empty()) return knownEngine(store.get(kApplication, kSection, kSpeechEngineKey, ""));
+    const auto texts = readSettingsFile(settingsFilePath(usbdrive));
+    return texts && texts->speechengine ? knownEngine(*texts->speechengine) : std::string();
 }
 
 void readsettings(Yacht& y)
@@ -67,12 +105,15 @@ void readsettings(Yacht& y)
         g.voiceindex = voiceFrom(store.get(kApplication, kSection, kVoiceKey, decimal(kDefaultVoice)));
         g.speedindex = speedFrom(store.get(kApplication, kSection, kSpeedKey, decimal(kDefaultSpeed)));
         y.voicename = store.get(kApplication, kSection, kVoiceNameKey, "");
+        y.speechengine = knownEngine(store.get(kApplication, kSection, kSpeechEngineKey, ""));
         return;
     }
     const auto texts = readSettingsFile(settingsFilePath(y));
     if (!texts) return;
     if (texts->voice) g.voiceindex = voiceFrom(*texts->voice);
     if (texts->speed) g.speedindex = speedFrom(*texts->speed);
+    if (texts->voicename) y.voicename = *texts->voicename;
+    if (texts->speechengine) y.speechengine = knownEngine(*texts->speechengine);
 }
 
 void applysettings(Yacht& y)
@@ -110,16 +151,18 @@ void savesettings(Yacht& y)
         SettingsStore& store = y.ports.store;
         store.set(kApplication, kSection, kVoiceKey, decimal(g.voiceindex));
         store.set(kApplication, kSection, kSpeedKey, decimal(g.speedindex));
-        Voice& voice = y.ports.voice;
-        const std::string name =
-            voice.voiceList() == VoiceList::Ready ? voice.voiceName(g.voiceindex) : y.voicename;
+        const std::string name = voiceNameToStore(y);
         // A voice without a name of its own (the silent one) adds no key; one stored before is
         // cleared so it no longer overrides the position.
         if (!name.empty() || !y.voicename.empty())
             store.set(kApplication, kSection, kVoiceNameKey, name);
+        // Only a player who named an engine has one stored: the keys above stay all there is
+        // otherwise.
+        if (!y.speechengine.empty()) store.set(kApplication, kSection, kSpeechEngineKey, y.speechengine);
         return;
     }
-    writeSettingsFile(settingsFilePath(y), g.voiceindex, g.speedindex);
+    writeSettingsFile(settingsFilePath(y),
+                      SettingsValues{g.voiceindex, g.speedindex, voiceNameToStore(y), y.speechengine});
 }
 
 }  // namespace yacht

@@ -31,18 +31,31 @@ std::optional<SettingsTexts> readSettingsFile(const std::string& path)
             texts.voice = std::move(value);
         else if (key == "Speed")
             texts.speed = std::move(value);
+        else if (key == "VoiceName")
+            texts.voicename = std::move(value);
+        else if (key == "SpeechEngine")
+            texts.speechengine = std::move(value);
     }
     return texts;
 }
 
-std::string settingsFileText(int voiceindex, int speedindex)
+std::string settingsFileText(const SettingsValues& values)
 {
-    return "Voice\t" + decimal(voiceindex) + "\r\nSpeed\t" + decimal(speedindex) + "\r\n";
+    std::string text = "Voice\t" + decimal(values.voiceindex) + "\r\nSpeed\t" +
+                       decimal(values.speedindex) + "\r\n";
+    const auto fitsOnALine = [](const std::string& value) {
+        return value.find_first_of("\t\r\n") == std::string::npos;
+    };
+    if (!values.voicename.empty() && fitsOnALine(values.voicename))
+        text += "VoiceName\t" + values.voicename + "\r\n";
+    if (!values.speechengine.empty() && fitsOnALine(values.speechengine))
+        text += "SpeechEngine\t" + values.speechengine + "\r\n";
+    return text;
 }
 
-bool writeSettingsFile(const std::string& path, int voiceindex, int speedindex)
+bool writeSettingsFile(const std::string& path, const SettingsValues& values)
 {
-    return replaceFile(path, settingsFileText(voiceindex, speedindex));
+    return replaceFile(path, settingsFileText(values));
 }
 
 }  // namespace yacht

@@ -11,6 +11,17 @@ namespace yacht {
 struct SettingsTexts {
     std::optional<std::string> voice;
     std::optional<std::string> speed;
+    std::optional<std::string> voicename;
+    std::optional<std::string> speechengine;
+};
+
+// What the file holds once written: the voice's position and the speed always, the voice's name
+// and the remembered speech engine when there are any.
+struct SettingsValues {
+    int voiceindex = 0;
+    int speedindex = 2;
+    std::string voicename;
+    std::string speechengine;
 };
 
 // The file's name in the program's folder.
@@ -21,10 +32,12 @@ inline constexpr const char* kSettingsFileName = "Tevrinyacht.ini";
 // second are ignored, keys are matched exactly, and a later line overrides an earlier one.
 std::optional<SettingsTexts> readSettingsFile(const std::string& path);
 
-// The file's contents for a voice and a speed: exactly the "Voice" and then the "Speed" line.
-std::string settingsFileText(int voiceindex, int speedindex);
+// The file's contents: the "Voice" and then the "Speed" line, followed by a "VoiceName" line
+// and a "SpeechEngine" line when those are set. A name that would break its line (a TAB or a
+// line end in it) is left out, so the voice's position decides at the next start.
+std::string settingsFileText(const SettingsValues& values);
 
-// Replaces the file with the two lines; false when it cannot be written (the old file stays).
-bool writeSettingsFile(const std::string& path, int voiceindex, int speedindex);
+// Replaces the file with those lines; false when it cannot be written (the old file stays).
+bool writeSettingsFile(const std::string& path, const SettingsValues& values);
 
 }  // namespace yacht

@@ -33,6 +33,7 @@ void startup(Yacht& y, const StartupContext& context)
 
     findsettingsplace(y);
     readsettings(y);
+    if (!context.speechEngine.empty()) y.speechengine = context.speechEngine;
     applysettings(y);
 
     y.game.state = EngineState::Startup;

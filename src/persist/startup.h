@@ -15,6 +15,7 @@ struct StartupContext {
     std::optional<uint64_t> fixedSeed;  // --seed N
     std::string savedir;                // the folder of the saved game, with its separator
     std::string programdir;             // the executable's own folder
+    std::string speechEngine;           // the engine to remember, when --speech-engine named one
 };
 
 // Tunes the voice, lays out the window, seeds the dice, finds the places, reads and applies the

@@ -324,6 +324,96 @@ TEST(LeavingWithF12, FromUsbWritesExactlyTwoLinesAndTheNextStartReadsThem)
     EXPECT_EQ(second.voice.rate, 3);
 }
 
+TEST(SpeechEngine, NamedOnceIsUsedAndRememberedUntilAnotherIsNamed)
+{
+    struct Case {
+        const char* option;
+        const char* stored;
+        const char* use;
+        const char* remember;
+    };
+    const Case cases[] = {
+        {"", "", "", ""},                                         // never named: the default
+        {"screen-reader", "", "screen-reader", "screen-reader"},  // named once
+        {"", "screen-reader", "screen-reader", "screen-reader"},  // the next start
+        {"speechd", "screen-reader", "speechd", "speechd"},       // how the player leaves it
+        {"flite", "speechd", "flite", "flite"},
+        {"none", "screen-reader", "none", "screen-reader"},  // silence is for this run only
+        {"espeak", "flite", "espeak", "flite"},              // an unknown name likewise
+        {"", "espeak", "", ""},                              // a stored name the game lacks
+    };
+    for (const Case& c : cases) {
+        const SpeechEngineChoice choice = chooseSpeechEngine(c.option, c.stored);
+        EXPECT_EQ(choice.use, c.use) << "option '" << c.option << "', stored '" << c.stored << "'";
+        EXPECT_EQ(choice.remember, c.remember) << "option '" << c.option << "', stored '" << c.stored << "'";
+    }
+}
+
+TEST(SpeechEngine, IsStoredOnLeavingOnlyWhenNamedAndReadBackBeforeTheVoiceIsMade)
+{
+    FakeGame plain;
+    start(plain, "/usr/bin");
+    plain.tick();
+    plain.press(keys::F12);
+    EXPECT_EQ(plain.store.values.count("Tevrin/Q73/SpeechEngine"), 0u);
+
+    FakeGame first;
+    StartupContext context;
+    context.programdir = "/usr/bin";
+    context.speechEngine = "screen-reader";
+    startup(first.y, context);
+    first.tick();
+    first.press(keys::F12);
+    EXPECT_EQ(first.store.values["Tevrin/Q73/SpeechEngine"], "screen-reader");
+    EXPECT_EQ(storedSpeechEngine(first.store, ""), "screen-reader");
+
+    FakeGame second;  // started without the option: the engine stays stored
+    second.store.values = first.store.values;
+    start(second, "/usr/bin");
+    second.tick();
+    second.press(keys::F12);
+    EXPECT_EQ(second.store.values["Tevrin/Q73/SpeechEngine"], "screen-reader");
+}
+
+TEST(LeavingWithF12, FromUsbTheFileCarriesTheVoicesNameAndTheEngine)
+{
+    TempFolder folder;
+    FakeGame first;
+    first.drive.bus = "Usb";
+    first.drive.type = DriveType::Removable;
+    first.voice.names = {"Alpha", "Bravo"};
+    StartupContext context;
+    context.programdir = folder.path();
+    context.speechEngine = "flite";
+    startup(first.y, context);
+    first.y.game.voiceindex = 1;
+    first.tick();
+    first.press(keys::F12);
+    EXPECT_EQ(readText(folder.file(kSettingsFileName)),
+              "Voice\t1\r\nSpeed\t2\r\nVoiceName\tBravo\r\nSpeechEngine\tflite\r\n");
+    EXPECT_TRUE(first.store.values.empty());
+    EXPECT_EQ(storedSpeechEngine(first.store, folder.path()), "flite");
+
+    // The stick on another machine, where the voices are listed in another order.
+    FakeGame second;
+    second.drive.bus = "Usb";
+    second.drive.type = DriveType::Removable;
+    second.voice.list = VoiceList::Pending;
+    start(second, folder.path(), 3);
+    EXPECT_EQ(second.voice.selectedByName, "Bravo");
+    second.voice.names = {"Bravo", "Alpha", "Charlie"};
+    second.voice.list = VoiceList::Ready;
+    applystoredvoice(second.y);
+    EXPECT_EQ(second.y.game.voiceindex, 0);
+    EXPECT_EQ(second.y.speechengine, "flite");
+}
+
+TEST(SettingsFileText, LeavesOutANameThatWouldBreakItsLine)
+{
+    EXPECT_EQ(settingsFileText({0, 2, "Bad\tname", "speechd"}), "Voice\t0\r\nSpeed\t2\r\nSpeechEngine\tspeechd\r\n");
+    EXPECT_EQ(settingsFileText({3, 1, "Two\nlines", ""}), "Voice\t3\r\nSpeed\t1\r\n");
+}
+
 TEST(LeavingWithF12, UnwritableSettingsAreQuietAndTheGameStillLeaves)
 {
     FakeGame store;
