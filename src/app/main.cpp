@@ -2,6 +2,7 @@
 // event loop with the engine's timer as the game's main loop.
 
 #include <QApplication>
+#include <QTimer>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -94,10 +95,17 @@ int main(int argc, char** argv)
     const SpeechEngineChoice engine = chooseSpeechEngine(
         options.speechEngine, storedSpeechEngine(*store, settingsPlace(*drive, programdir)));
 
-    // The screen-reader voice hands its texts to the window, which is made further down.
+    // The screen-reader voice hands its texts to the window, which is made further down. The
+    // new-game question is asked in a box, which the screen reader presents itself as it opens:
+    // the game's own copy of the question would be heard too, in other words (or, held back
+    // behind the text before it, after the box has gone). So a text is shown one turn of the
+    // event loop later, by when the box is open and the text is dropped.
     MainWindow* announcer = nullptr;
     const auto announce = [&announcer](const std::string& text) {
-        if (announcer) announcer->announce(text);
+        if (!announcer) return;
+        QTimer::singleShot(0, announcer, [&announcer, text] {
+            if (!QApplication::activeModalWidget()) announcer->announce(text);
+        });
     };
     std::string notice;
     std::unique_ptr<Voice> engineVoice = makeVoice(engine.use, announce, &notice);
@@ -132,6 +140,13 @@ int main(int argc, char** argv)
     announcer = &window;
     // A screen-reader voice asked for with no screen reader running says how it speaks instead.
     if (!notice.empty()) voice->speak(notice, SpeakMode::Async);
+    // With the screen reader, texts still waiting their turn when the box takes the keyboard are
+    // dropped as well: the box is the question.
+    if (engine.use == "screen-reader" && notice.empty()) {
+        QObject::connect(&app, &QApplication::focusChanged, &window, [&engineVoice] {
+            if (QApplication::activeModalWidget()) engineVoice->stopSpeaking();
+        });
+    }
     Yacht game(Ports{*voice, *player, *resources, *store, *drive, window, random});
     window.attach(game);
     LeaveOnClose leaving(game, window);

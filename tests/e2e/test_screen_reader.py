@@ -63,11 +63,22 @@ def test_screen_reader_mode_reaches_orcas_speech_and_braille(sandbox, display, s
     run.press("Down", "Return")
     score = run.wait_for(re.compile("^After 1 round your total score is [0-9]+$")).text
     time.sleep(3)
+    # The new-game question is the box, which Orca presents as it opens: the game's own sentence
+    # is not heard beside it, nor after the answer.
+    run.press("F9")
+    run.wait_for(re.compile("^Do you really want to start a new game"))
+    time.sleep(3)
+    run.press("Escape")
+    run.wait_for("cancelled")
+    time.sleep(3)
     run.stop()
     sandbox.procs.stop(orca)  # Orca writes out the rest of its log as it ends
-    for text in ("Yacht, from Tevrin Software.", dice.strip(), score):
+    for text in ("Yacht, from Tevrin Software.", dice.strip(), score, "cancelled"):
         for kind in ("SPEECH OUTPUT", "BRAILLE LINE"):
             assert orca_log_has(log, kind, text, timeout=5), f"'{text}' missing from Orca's {kind}"
+    assert orca_log_has(log, "SPEECH OUTPUT", "alert Start new game?", timeout=5)
+    assert not orca_log_has(log, "SPEECH OUTPUT", "Do you really", timeout=0), \
+        "the new-game question was presented twice"
 
 
 def test_without_a_screen_reader_the_game_says_so_and_speaks_itself(sandbox, speech_server, game):
