@@ -32,7 +32,7 @@ void startupstep(Yacht& y)
 // F12: the unfinished game and the settings are stored, goodbye is said, the program ends.
 void leave(Yacht& y)
 {
-    savegame(y);
+    savegame(y.game);
     savesettings(y);
     y.game.sayitem = "goodbye";
     sayit2(y, y.game.sayitem);
@@ -64,6 +64,12 @@ Flow functionkeys(Yacht& y, Key key)
 }
 
 }  // namespace
+
+void resumegame(Yacht& y)
+{
+    const Loaded loaded = loadgame(y.game);
+    if (loaded != Loaded::Nothing) resumeturn(y, loaded == Loaded::Whole);
+}
 
 void showstatus(Yacht& y)
 {
