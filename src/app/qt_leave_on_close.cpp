@@ -93,7 +93,7 @@ void LeaveOnClose::leaveAsF12()
 
 void LeaveOnClose::store()
 {
-    savegame(game_);
+    savegame(game_.game);
     savesettings(game_);
 }
 

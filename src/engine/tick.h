@@ -9,6 +9,10 @@ namespace yacht {
 // the players, the pending throw, the keys of the current state, and the speech pump.
 void tick(Yacht& y);
 
+// Reads the saved game on the first tick (state already 0). A game that was running goes on
+// where it stopped and says so; a file the game cannot use changes nothing, as if there were none.
+void resumegame(Yacht& y);
+
 // The status caption of the current state (step 2 of the tick).
 void showstatus(Yacht& y);
 

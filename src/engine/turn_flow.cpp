@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "engine/key_codes.h"
+#include "rules/dice_announcement.h"
 #include "rules/phrases.h"
 #include "screen/score_sheet.h"
 
@@ -11,6 +12,16 @@ namespace {
 
 constexpr int kLastRound = 13;
 constexpr int kArrowLimit = 6;  // the arrows choose 1 to 6 players; the digits reach 8
+
+const char* const kResuming =
+    "Resuming an unfinished game, press function key F 9 if you prefer to start a new game. ";
+const char* const kWelcomeBack =
+    "Yacht, from Tevrin Software. Resuming an unfinished game. "
+    " Press the space bar to continue or press function key F 9 if you prefer to start a new game. ";
+// A computer's turn goes on by itself: the space bar would skip it, so it is not asked for.
+const char* const kWelcomeBackToComputer =
+    "Yacht, from Tevrin Software. Resuming an unfinished game. "
+    " Press function key F 9 if you prefer to start a new game. ";
 
 // The players whose columns exist: a count from a damaged saved game never reaches past the table.
 int playerCount(const Game& g)
@@ -63,20 +74,25 @@ void endgame(Yacht& y)
     g.saybuf.add(" " + phrase::kNewGameOrHelp);
 }
 
-// The turn is over: the dice are cleared, the next player (and perhaps the next round) comes up.
+// The dice are cleared and the next player comes up, after the last one the first player of the
+// next round. True when a new round begins.
+bool nextturn(Game& g)
+{
+    g.held.fill(0);
+    g.dice.fill(0);
+    if (g.round < 1) g.round = 1;
+    ++g.player;
+    if (g.player <= g.numplayers) return false;
+    g.player = 1;
+    ++g.round;
+    return true;
+}
+
+// The turn is over: the next player (and perhaps the next round) comes up and is announced.
 Flow passturn(Yacht& y)
 {
     Game& g = y.game;
-    for (int die = 0; die < kDice; ++die) {
-        g.held[die] = 0;
-        g.dice[die] = 0;
-    }
-    if (g.round < 1) g.round = 1;
-
-    ++g.player;
-    if (g.player > g.numplayers) {
-        g.player = 1;
-        ++g.round;
+    if (nextturn(g)) {
         if (g.numplayers > 1) {
             scoreboard(y);
             g.saybuf.replace("At the end of the round, the scores are ");
@@ -89,7 +105,9 @@ Flow passturn(Yacht& y)
         endgame(y);
         return Flow::EndTick;
     }
-    g.saybuf.add(g.round == 1 ? " Press the space bar to begin" : " Press the space bar to continue");
+    // A computer's turn begins by itself: nobody is asked for the space bar.
+    if (!g.seats.isComputer(g.player))
+        g.saybuf.add(g.round == 1 ? " Press the space bar to begin" : " Press the space bar to continue");
     g.state = EngineState::WaitSpace;
     return Flow::EndTick;
 }
@@ -109,6 +127,47 @@ void openturn(Yacht& y)
     g.saybuf.sound("rolldice");
     g.state = EngineState::Rolling;
     g.roll = 1;
+}
+
+bool anyDieToThrow(const Game& g)
+{
+    for (int16_t face : g.dice)
+        if (face == 0) return true;
+    return false;
+}
+
+// Tells the player where a resumed game stands: the round, the player, the throw, and the dice.
+void announceturn(Yacht& y)
+{
+    Game& g = y.game;
+    getcard(y);
+    g.saybuf.say(kResuming);
+    g.saybuf.say("round " + decimal(g.round));
+    if (g.numplayers > 1) g.saybuf.add(", player " + decimal(g.player));
+    if (g.roll == 1) g.saybuf.add(" first roll");
+    if (g.roll == 2) g.saybuf.add(" second roll");
+    if (g.roll == 3) g.saybuf.add(" final roll");
+    // Dice still to be thrown get the rolling sound; thrown dice are read out.
+    if (anyDieToThrow(g))
+        g.saybuf.sound("rolldice");
+    else
+        saydice(y);
+}
+
+// Moves a resumed game into the state it continues in.
+void adjuststate(Yacht& y)
+{
+    Game& g = y.game;
+    if (g.state == EngineState::Players) {
+        g.state = EngineState::Idle;
+    } else if (g.state == EngineState::TurnEnd && (g.roll == 0 || g.player == 0)) {
+        // A turn was scored, or the players were just chosen: the next turn waits for the space
+        // bar, and the scores of a finished round are not read out over the welcome.
+        nextturn(g);
+        g.state = g.round > kLastRound ? EngineState::Idle : EngineState::WaitSpace;
+    } else if (g.state != EngineState::Idle) {
+        announceturn(y);
+    }
 }
 
 }  // namespace
@@ -141,6 +200,13 @@ void playersstep(Yacht& y, Key key)
 
     for (int row = 1; row <= kArrowLimit; ++row) y.board.Y[row].backstyle = BackStyle::Transparent;
     y.board.Y[g.numplayers].backstyle = BackStyle::Opaque;
+}
+
+void resumeturn(Yacht& y, bool whole)
+{
+    if (whole) adjuststate(y);
+    if (y.game.state == EngineState::WaitSpace)
+        y.game.saybuf.replace(y.game.seats.isComputer(y.game.player) ? kWelcomeBackToComputer : kWelcomeBack);
 }
 
 }  // namespace yacht

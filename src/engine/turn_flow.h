@@ -12,4 +12,8 @@ Flow turnflow(Yacht& y, Key key);
 // The players step: arrows and digits choose the number of players.
 void playersstep(Yacht& y, Key key);
 
+// After a saved game has been read into the game on the first tick: a game that was running goes
+// on where it stopped and says so. `whole` says every value of the file was there.
+void resumeturn(Yacht& y, bool whole);
+
 }  // namespace yacht

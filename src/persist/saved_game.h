@@ -1,9 +1,9 @@
 #pragma once
-// The unfinished game written at F12 and resumed at the next start.
+// The unfinished game written at F12 and read back at the next start.
 
 #include <string>
 
-#include "engine/yacht.h"
+#include "engine/game_state.h"
 
 namespace yacht {
 
@@ -15,10 +15,16 @@ std::string savedGamePath(const Game& game);
 
 // Writes the whole game to the file, replacing the previous one only once the new one is
 // complete on the disk. A failure is quiet and leaves the previous file as it was.
-void savegame(Yacht& y);
+void savegame(const Game& game);
 
-// Reads the file back on the first tick (state already 0). A game that was running goes on where
-// it stopped and says so; a file the game cannot use changes nothing, as if there were none.
-void resumegame(Yacht& y);
+// How much of a saved game reached the game.
+enum class Loaded {
+    Nothing,  // no file, or one the game cannot use: the game is as it was
+    Part,     // a file that ended early but holds a game that stays whole (see `acceptable`)
+    Whole,    // every value of the file
+};
+
+// Reads the saved game's values into the game, as far as the file goes.
+Loaded loadgame(Game& game);
 
 }  // namespace yacht

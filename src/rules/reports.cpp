@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "rules/coach_phrases.h"
 #include "rules/dice_announcement.h"
 #include "rules/phrases.h"
 #include "rules/scoring.h"
@@ -59,6 +60,15 @@ void sayscore(Yacht& y)
                          " and your sub total is " + decimal(g.subtotal));
     } else {
         g.saybuf.replace("At the end of the game your score is " + totalText(g, g.player));
+    }
+    // After the game each person also hears what their choices cost against perfect play.
+    if (!running && g.seats.talliesTold()) {
+        const int count = std::min<int>(g.numplayers, kMaxPlayers);
+        for (int p = 1; p <= count; ++p) {
+            if (!g.seats.tallied[p] || g.seats.isComputer(p)) continue;
+            g.saybuf.say((count > 1 ? "player " + decimal(p) + ", " : std::string()) +
+                         costOfChoices(g.seats.cost[p]));
+        }
     }
     g.saybuf.say(running ? "Press the space bar to continue. " : phrase::kNewGameOrHelp);
 }

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "engine/key_codes.h"
+#include "engine/tick.h"
 #include "persist/saved_game.h"
 #include "persist/saved_game_format.h"
 #include "persist/temp_folder.h"
@@ -157,7 +158,7 @@ std::string resavedText(const std::string& file)
     FakeGame f;
     f.y.game.savedir = folder.dir();
     resumegame(f.y);
-    savegame(f.y);
+    savegame(f.y.game);
     return readText(folder.file(kSavedGameName));
 }
 

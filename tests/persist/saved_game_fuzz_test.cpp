@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <random>
 
+#include "engine/tick.h"
 #include "persist/saved_game.h"
 #include "persist/saved_game_format.h"
 #include "persist/saved_game_support.h"

@@ -8,6 +8,7 @@
 #include <sys/resource.h>
 
 #include "engine/key_codes.h"
+#include "engine/tick.h"
 #include "persist/saved_game.h"
 #include "persist/saved_game_format.h"
 #include "persist/saved_game_support.h"
@@ -288,7 +289,7 @@ TEST(FailedSave, DiskFullHalfwayLeavesThePreviousSavedGameIntact)
     FakeGame before;
     before.y.game.savedir = folder.dir();
     arrange(before.y, Position{});
-    savegame(before.y);
+    savegame(before.y.game);
     const std::string previous = readText(folder.file(kSavedGameName));
     ASSERT_FALSE(previous.empty());
 
@@ -317,7 +318,7 @@ TEST(Save, ReplacesThePreviousFileAndLeavesNothingElse)
     FakeGame f;
     f.y.game.savedir = folder.dir();
     arrange(f.y, Position{});
-    savegame(f.y);
+    savegame(f.y.game);
     EXPECT_EQ(readText(folder.file(kSavedGameName)), savedGameText(f.y.game));
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 1);
 }

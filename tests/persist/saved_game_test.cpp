@@ -4,6 +4,7 @@
 
 #include "engine/key_codes.h"
 #include "engine/key_input.h"
+#include "engine/tick.h"
 #include "persist/saved_game.h"
 #include "persist/saved_game_format.h"
 #include "persist/saved_game_support.h"
@@ -36,7 +37,7 @@ void saveAt(const TempFolder& folder, const Position& p)
     FakeGame f;
     f.y.game.savedir = folder.dir();
     arrange(f.y, p);
-    savegame(f.y);
+    savegame(f.y.game);
 }
 
 TEST(SavedGameFile, HoldsOneValuePerLineWithEmptyLinesForEmptyCells)
@@ -153,7 +154,7 @@ TEST(SaveAndResume, SavingTheResumedGameGivesTheSameFile)
     saveAt(folder, position(EngineState::Rolled, 2, {"3", "5", "1", "6", "2"}, {0, 1, 0, 1, 0}, 2, 9));
     const std::string first = readText(folder.file(kSavedGameName));
     Resumer r(folder);
-    savegame(r.resume());
+    savegame(r.resume().game);
     EXPECT_EQ(readText(folder.file(kSavedGameName)), first);
 }
 
@@ -241,6 +242,39 @@ TEST(ResumedTurnEnd, PlayersJustChosenMidTurnStartsWithPlayerOne)
     EXPECT_EQ(y.game.player, 1);
     EXPECT_EQ(y.game.round, 1);
     EXPECT_EQ(y.game.saybuf, queued(kWelcomeBack));
+}
+
+TEST(ResumedTurnEnd, PassesTheTurnAsPlayDoesButSaysOnlyTheWelcomeBack)
+{
+    struct Case {
+        const char* name;
+        int16_t player, round, numplayers;
+        int16_t wantPlayer, wantRound;
+        EngineState wantState;
+    };
+    const Case cases[] = {
+        {"second of three", 2, 4, 3, 3, 4, EngineState::WaitSpace},
+        {"end of a round", 3, 4, 3, 1, 5, EngineState::WaitSpace},
+        // The round after the last stays in the game, as the file had it before the end.
+        {"end of the last round", 2, 13, 2, 1, 14, EngineState::Idle},
+        // No game writes round 0 at the end of a turn; the turn passes into round 1.
+        {"damaged round", 1, 0, 2, 2, 1, EngineState::WaitSpace},
+    };
+    for (const Case& c : cases) {
+        TempFolder folder;
+        saveAt(folder, position(EngineState::TurnEnd, 0, {"1", "2", "3", "4", "5"}, kNoneHeld,
+                                c.player, c.round, c.numplayers));
+        Resumer r(folder);
+        const Board before = r.f.y.board;
+        const Yacht& y = r.resume();
+        EXPECT_EQ(y.game.player, c.wantPlayer) << c.name;
+        EXPECT_EQ(y.game.round, c.wantRound) << c.name;
+        EXPECT_EQ(y.game.state, c.wantState) << c.name;
+        EXPECT_EQ(r.f.dice(), "?????") << c.name;
+        // The scores of the round are not read out, nor the sheet turned to the totals.
+        EXPECT_EQ(y.game.saybuf, queued(c.wantState == EngineState::Idle ? "" : kWelcomeBack)) << c.name;
+        for (int row = 0; row < 15; ++row) EXPECT_EQ(y.board.x[row].caption, before.x[row].caption) << c.name;
+    }
 }
 
 TEST(ResumedIdleGame, ShowsTheSavedDiceAndGreetsAsUsual)
