@@ -1,12 +1,12 @@
 #pragma once
 // The reports behind F2, F3 and F4.
 
-#include "engine/yacht.h"
+#include "engine/game_state.h"
 
 namespace yacht {
 
-void repeatdice(Yacht& y);     // F2: the dice again
-void saycategories(Yacht& y);  // F3: the categories still to fill
-void sayscore(Yacht& y);       // F4: the scores
+void repeatdice(Game& g);      // F2: the dice again
+void saycategories(Game& g);  // F3: the categories still to fill
+void sayscore(Game& g);         // F4: the scores
 
 }  // namespace yacht
