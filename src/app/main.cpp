@@ -16,6 +16,7 @@
 #include "app/qt_raise_window.h"
 #include "app/raise_request.h"
 #include "app/solver_figures.h"
+#include "engine/background_table_source.h"
 #include "engine/std_random.h"
 #include "persist/qt_persist_factory.h"
 #include "persist/settings.h"
@@ -24,6 +25,7 @@
 #include "screen/qt_main_window.h"
 #include "speech/qt_speech_factory.h"
 #include "speech/transcript.h"
+#include "strategy/table_cache.h"
 
 namespace {
 
@@ -159,6 +161,11 @@ int main(int argc, char** argv)
     window.showMaximized();
     window.activateWindow();
     window.setFocus();
+
+    // The computer players and the coach read the solver's table; the tick asks whether it is
+    // ready, so it is built behind the greeting and the first keys.
+    BackgroundTableSource table(strategy::tableCachePath(std::getenv("XDG_CACHE_HOME"), std::getenv("HOME")));
+    game.advisor.source = &table;
 
     return app.exec();
 }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "engine/coach.h"
 #include "engine/key_codes.h"
 #include "screen/score_sheet.h"
 
@@ -45,6 +46,7 @@ Flow scorecategory(Yacht& y)
     if (c < 1 || c > kCategories) return Flow::EndTick;
     // A taken category stays as it is; the key has already emptied the queue, so all is silent.
     if (taken(g, c)) return Flow::Continue;
+    tallyCategory(y, c);
 
     if (isPlayerColumn(g.player)) g.scores[c][g.player] = decimal(g.catvalue[c]);
     g.roll = 0;

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "engine/key.h"
+#include "engine/seats.h"
 #include "engine/speech_queue.h"
 #include "rules/category_prices.h"
 
@@ -40,6 +41,7 @@ static_assert(kDice == kDiceThrown && kCategories == category::Count);
 // Rows 0 (total), 1..13 (categories), 14 (Yacht bonus sum) by player columns 0..8; column 0 is
 // never used. Cells are decimal texts; an empty cell means nothing entered and counts as 0.
 using ScoreTable = std::array<std::array<std::string, kMaxPlayers + 1>, 15>;
+static_assert(Seats::kColumns == kMaxPlayers + 1);
 
 // The game state. Numbers are 16-bit as the saved game and the design have them.
 struct Game {
@@ -61,6 +63,7 @@ struct Game {
     std::string sayitem;  // the item last taken from the queue, or the text handed to sayit
     int16_t runstate = 0; // the voice's running state as last read: 1 done, 2 speaking
     int16_t helppage = 0; // the help page the next F1 reads
+    Seats seats;          // who plays each seat, and what each person's choices cost
 
     // Settings and places that start-up fills in.
     int16_t voiceindex = 0;

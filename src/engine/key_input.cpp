@@ -1,5 +1,6 @@
 #include "engine/key_input.h"
 
+#include "engine/computer_turn.h"
 #include "engine/key_codes.h"
 #include "rules/phrases.h"
 
@@ -22,7 +23,9 @@ void keydown(Yacht& y, int code, int modifier)
         if (y.game.keybuf) return;
     }
     postKey(y.game, Key{code, modifier, KeySource::Keyboard});
-    if (code == keys::Space && y.game.state == EngineState::Rolling) y.game.keybuf.reset();
+    // During a computer's turn the space bar skips to its end, even while a throw is pending.
+    if (code == keys::Space && y.game.state == EngineState::Rolling && !computerTurn(y.game))
+        y.game.keybuf.reset();
 }
 
 void windowActivated(Yacht& y)

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "engine/dice_announcement.h"
+#include "rules/coach_phrases.h"
 #include "rules/phrases.h"
 #include "rules/scoring.h"
 
@@ -58,6 +59,15 @@ void sayscore(Game& g)
                          " and your sub total is " + decimal(g.subtotal));
     } else {
         g.saybuf.replace("At the end of the game your score is " + totalText(g, g.player));
+    }
+    // After the game each person also hears what their choices cost against perfect play.
+    if (!running && g.seats.talliesTold()) {
+        const int count = std::min<int>(g.numplayers, kMaxPlayers);
+        for (int p = 1; p <= count; ++p) {
+            if (!g.seats.tallied[p] || g.seats.isComputer(p)) continue;
+            g.saybuf.say((count > 1 ? "player " + decimal(p) + ", " : std::string()) +
+                         costOfChoices(g.seats.cost[p]));
+        }
     }
     g.saybuf.say(running ? "Press the space bar to continue. " : phrase::kNewGameOrHelp);
 }

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 
+#include "engine/coach.h"
 #include "engine/key_codes.h"
 #include "engine/dice_announcement.h"
 #include "rules/scoring.h"
@@ -62,6 +63,7 @@ void movedicecursor(Yacht& y, int code)
 void throwagain(Yacht& y)
 {
     Game& g = y.game;
+    tallyKeep(y);
     int heldCount = 0;
     for (int16_t h : g.held) heldCount += h;
     if (heldCount == kDice) g.roll = 3;
@@ -122,7 +124,9 @@ void makeroll(Yacht& y)
 
     if (g.roll == 3) {
         getvalue(g);
-        g.saybuf.say("Use the arrow keys to choose the category then press the enter key to score");
+        // The computer chooses by itself; only a person is told how to choose.
+        if (!g.seats.isComputer(g.player))
+            g.saybuf.say("Use the arrow keys to choose the category then press the enter key to score");
         g.state = EngineState::Choosing;
         g.catcursor = 0;
         // A Yacht the player has not yet taken puts the cursor on Yacht, so enter scores it.

@@ -1,8 +1,11 @@
 #include "engine/tick.h"
 
 #include "engine/choosing.h"
+#include "engine/coach.h"
+#include "engine/computer_turn.h"
 #include "engine/key_codes.h"
 #include "engine/rolling.h"
+#include "engine/seat_choice.h"
 #include "engine/turn_flow.h"
 #include "persist/saved_game.h"
 #include "persist/settings.h"
@@ -94,6 +97,8 @@ bool engineCanSleep(Yacht& y)
     const bool waiting = g.state == EngineState::Idle || g.state == EngineState::Players ||
                          g.state == EngineState::WaitSpace;
     if (!waiting || y.quitting) return false;
+    // A computer's turn goes on by itself (or waits for the solver's table) without any key.
+    if (computerTurn(g)) return false;
     if (!g.saybuf.empty() || g.keybuf) return false;
     if (!y.voiceApplied || y.pendingVoice.announce) return false;
     return y.ports.voice.runningState() == RunState::Done;
@@ -126,14 +131,22 @@ void tick(Yacht& y)
 
     const Key key = takekey(y);
     if (key.code > 0 && functionkeys(y, key) == Flow::EndTick) return;
+    // H asks the coach, in every state, and does nothing else.
+    if (isCoachKey(key)) {
+        coachstep(y);
+        pumpspeech(y);
+        return;
+    }
+    computerstep(y, key);
 
     if (g.saybuf.empty() && (g.state == EngineState::TurnEnd || g.state == EngineState::WaitSpace)) {
         if (turnflow(y, key) == Flow::EndTick) return;
     }
-    if (g.state == EngineState::Players && key.code > 0) playersstep(y, key);
+    if (g.state == EngineState::Players && key.code > 0) chooseplayers(y, key);
     if (g.saybuf.empty() && g.state == EngineState::Rolling) makeroll(y);
 
-    if (key.code > 0) {
+    // During a computer's turn the dice and the categories are the computer's alone.
+    if (key.code > 0 && !computerTurn(g)) {
         if (g.state == EngineState::Rolled && rolledkeys(y, key) == Flow::EndTick) return;
         if (g.state == EngineState::Choosing && choosingkeys(y, key) == Flow::EndTick) return;
     }

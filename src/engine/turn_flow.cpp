@@ -18,6 +18,10 @@ const char* const kResuming =
 const char* const kWelcomeBack =
     "Yacht, from Tevrin Software. Resuming an unfinished game. "
     " Press the space bar to continue or press function key F 9 if you prefer to start a new game. ";
+// A computer's turn goes on by itself: the space bar would skip it, so it is not asked for.
+const char* const kWelcomeBackToComputer =
+    "Yacht, from Tevrin Software. Resuming an unfinished game. "
+    " Press function key F 9 if you prefer to start a new game. ";
 
 // The players whose columns exist: a count from a damaged saved game never reaches past the table.
 int playerCount(const Game& g)
@@ -101,7 +105,9 @@ Flow passturn(Yacht& y)
         endgame(y);
         return Flow::EndTick;
     }
-    g.saybuf.add(g.round == 1 ? " Press the space bar to begin" : " Press the space bar to continue");
+    // A computer's turn begins by itself: nobody is asked for the space bar.
+    if (!g.seats.isComputer(g.player))
+        g.saybuf.add(g.round == 1 ? " Press the space bar to begin" : " Press the space bar to continue");
     g.state = EngineState::WaitSpace;
     return Flow::EndTick;
 }
@@ -199,7 +205,8 @@ void playersstep(Yacht& y, Key key)
 void resumeturn(Yacht& y, bool whole)
 {
     if (whole) adjuststate(y);
-    if (y.game.state == EngineState::WaitSpace) y.game.saybuf.replace(kWelcomeBack);
+    if (y.game.state == EngineState::WaitSpace)
+        y.game.saybuf.replace(y.game.seats.isComputer(y.game.player) ? kWelcomeBackToComputer : kWelcomeBack);
 }
 
 }  // namespace yacht

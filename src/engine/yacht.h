@@ -6,6 +6,7 @@
 
 #include "engine/game_state.h"
 #include "engine/random.h"
+#include "engine/turn_advisor.h"
 #include "persist/drive_info.h"
 #include "persist/settings_store.h"
 #include "screen/board.h"
@@ -48,6 +49,7 @@ struct Yacht {
     std::string speechengine;   // the speech engine remembered for the next start ("" none)
     bool voiceApplied = false;  // the stored voice has been applied to the listed voices
     bool quitting = false;      // F12 has been handled; no further tick acts
+    TurnAdvisor advisor;        // the solver's table and the plan of the turn in play
 };
 
 }  // namespace yacht

@@ -28,6 +28,7 @@ void load(Game& g, const SavedGame& s)
             if (s.has(score(r, p, n))) g.scores[r][p] = s.scores[r][p];
     for (int c = 1; c <= kCategories; ++c)
         if (s.has(catvalue(c, n))) g.catvalue[c] = s.catvalue[c];
+    if (s.seatsRead) g.seats = s.seats;
 }
 
 }  // namespace

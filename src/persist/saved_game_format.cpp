@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cmath>
+#include <optional>
 #include <vector>
 
 #include "persist/file_io.h"
@@ -60,6 +62,49 @@ bool within(int16_t value, int16_t low, int16_t high)
     return value >= low && value <= high;
 }
 
+// A tally is kept in thousandths of a point, as a whole number like every other line.
+constexpr double kTallyUnits = 1000;
+constexpr std::size_t kLongestTally = 9;
+
+const char* kindName(SeatKind kind)
+{
+    switch (kind) {
+    case SeatKind::Strong: return "strong";
+    case SeatKind::Casual: return "casual";
+    default: return "human";
+    }
+}
+
+std::optional<SeatKind> kindNamed(const std::string& name)
+{
+    for (SeatKind kind : {SeatKind::Human, SeatKind::Strong, SeatKind::Casual})
+        if (name == kindName(kind)) return kind;
+    return std::nullopt;
+}
+
+// The seat lines after the designed ones: read only when every one of them is sound, so a file
+// without them (or with damaged ones) is read as a game of people with no tally.
+void readSeats(const std::vector<std::string>& lines, int n, SavedGame& s)
+{
+    if (lines.size() < savedline::withSeats(n)) return;
+    Seats seats;
+    for (int p = 1; p <= n; ++p) {
+        const std::optional<SeatKind> kind = kindNamed(lines[savedline::seat(p, n)]);
+        const std::string& tally = lines[savedline::tally(p, n)];
+        if (!kind || tally.size() > kLongestTally ||
+            !std::all_of(tally.begin(), tally.end(), [](char c) { return c >= '0' && c <= '9'; }))
+            return;
+        seats.kind[p] = *kind;
+        if (*kind != SeatKind::Human) ++seats.computers;
+        seats.tallied[p] = !tally.empty();
+        if (!tally.empty()) seats.cost[p] = std::stod(tally) / kTallyUnits;
+    }
+    // The lines are written only once the tallies are to be told.
+    seats.coachAsked = true;
+    s.seats = seats;
+    s.seatsRead = true;
+}
+
 }  // namespace
 
 std::string savedGameText(const Game& game)
@@ -78,12 +123,18 @@ std::string savedGameText(const Game& game)
     for (int row = 0; row <= kBonusRow; ++row)
         for (int p = 1; p <= players; ++p) line(out, game.scores[row][p]);
     for (int c = 1; c <= kCategories; ++c) line(out, decimal(game.catvalue[c]));
+    // A game of people alone without a tally ends here, exactly as the file always did.
+    const Seats& seats = game.seats;
+    if (!seats.talliesTold()) return out;
+    for (int p = 1; p <= players; ++p) line(out, kindName(seats.kind[p]));
+    for (int p = 1; p <= players; ++p)
+        line(out, seats.tallied[p] ? std::to_string(std::llround(seats.cost[p] * kTallyUnits)) : "");
     return out;
 }
 
 bool parseSavedGame(const std::string& text, bool cut, SavedGame& out)
 {
-    const std::vector<std::string> lines = splitLines(text, savedline::count(kMaxPlayers));
+    const std::vector<std::string> lines = splitLines(text, savedline::withSeats(kMaxPlayers));
     SavedGame s;
     const auto present = [&](std::size_t at) { return at < lines.size(); };
     // Numbers are read leniently, as their leading decimal number; their ranges are checked after.
@@ -109,6 +160,7 @@ bool parseSavedGame(const std::string& text, bool cut, SavedGame& out)
         if (present(savedline::catvalue(c, n))) s.catvalue[c] = number(savedline::catvalue(c, n));
 
     s.valuesRead = std::min(lines.size(), savedline::count(n));
+    readSeats(lines, n, s);
     if (!acceptable(s, cut)) return false;
     out = std::move(s);
     return true;

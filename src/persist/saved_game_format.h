@@ -20,6 +20,11 @@ inline constexpr std::size_t held(int i) { return 6 + 2 * std::size_t(i); }
 inline constexpr std::size_t score(int row, int p, int n) { return 15 + std::size_t(row * n + p - 1); }
 inline constexpr std::size_t catvalue(int c, int n) { return 15 + std::size_t(15 * n + c - 1); }
 inline constexpr std::size_t count(int n) { return 28 + 15 * std::size_t(n); }
+// After the designed lines, in a game with a computer player or where the coach was asked: each seat's
+// kind, then each seat's tally.
+inline constexpr std::size_t seat(int p, int n) { return count(n) + std::size_t(p - 1); }
+inline constexpr std::size_t tally(int p, int n) { return count(n) + std::size_t(n + p - 1); }
+inline constexpr std::size_t withSeats(int n) { return count(n) + 2 * std::size_t(n); }
 }  // namespace savedline
 
 // The values of a saved game as read from its file, before any of them reaches the game.
@@ -33,6 +38,8 @@ struct SavedGame {
     std::array<int16_t, kDice> held{};
     ScoreTable scores{};
     std::array<int16_t, kCategories + 1> catvalue{};  // indexed 1..13
+    Seats seats;              // who played each seat and each person's tally, when the file says
+    bool seatsRead = false;   // the file has the seat lines, all of them sound
     std::size_t valuesRead = 0;  // the file's values present, in file order; a short file has fewer
 
     bool has(std::size_t line) const { return line < valuesRead; }

@@ -33,6 +33,8 @@ void newgame(Yacht& y)
     // report the old sub total. The first card recomputes both from the empty columns.
     g.total = 0;
     g.subtotal = 0;
+    // Every seat is a person's again until the player asks for the computer.
+    g.seats = Seats{};
 
     b.Label3.visible = true;
     b.lblSide[2].caption = "0";

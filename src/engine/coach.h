@@ -1,0 +1,25 @@
+#pragma once
+// The coach: on H it tells a person the best move of their turn, and through the game it weighs
+// every keep and category a person chooses against perfect play.
+
+#include "engine/yacht.h"
+
+namespace yacht {
+
+// H is the coach's key in every state and does nothing else.
+bool isCoachKey(Key key);
+
+// The coach's answer to H, queued after whatever the key left (a throw pending when H came is
+// made first, so the advice is about the dice just thrown).
+void coachstep(Yacht& y);
+
+// What the coach says for the turn as it stands, or "the coach is still thinking".
+std::string coachAdvice(Yacht& y);
+
+// A person throws again holding these dice: what that keep gives up is added to their tally.
+void tallyKeep(Yacht& y);
+
+// A person scores category c: what it gives up against the best category is added to their tally.
+void tallyCategory(Yacht& y, int c);
+
+}  // namespace yacht

@@ -1,0 +1,137 @@
+#include "engine/computer_turn.h"
+
+#include "engine/choosing.h"
+#include "engine/game_position.h"
+#include "engine/key_codes.h"
+#include "engine/rolling.h"
+#include "engine/turn_flow.h"
+#include "rules/scoring.h"
+#include "strategy/casual_player.h"
+
+namespace yacht {
+namespace {
+
+// Ticks (of 100 ms) of quiet before each move, so a listener hears one move end before the next.
+constexpr int kPauseTicks = 5;
+// A turn has at most three throws and a score; the skip never needs more steps than this.
+constexpr int kMostSteps = 8;
+
+std::string playerName(int p)
+{
+    return "player " + decimal(p);
+}
+
+bool casual(const Game& g)
+{
+    return g.seats.kind[g.player] == SeatKind::Casual;
+}
+
+// After a throw with throws to come: the dice to hold are held, said, and the rest thrown. Holding
+// all five ends the throwing.
+void keepandthrow(Yacht& y, const strategy::TurnPlan& plan, const strategy::Dice& dice)
+{
+    Game& g = y.game;
+    const int throwsLeft = 3 - g.roll;
+    const strategy::KeepChoice keep = casual(g)
+                                          ? strategy::casualKeep(plan, dice, throwsLeft, y.ports.random.next())
+                                          : strategy::bestKeep(plan, dice, throwsLeft);
+    for (int i = 0; i < kDice; ++i) g.held[i] = keep.hold[i] ? 1 : 0;
+    const std::string faces = heldFaces(dice, keep.hold);
+    const std::string said = playerName(g.player) + " keeps " + (faces.empty() ? "nothing" : faces);
+
+    // The throw is asked for as the space bar asks for it; the keep is said before it.
+    rolledkeys(y, Key{keys::Space});
+    SpeechQueue after = g.saybuf;
+    g.saybuf.replace(said);
+    for (const SpeechItem& item : after.items()) {
+        if (item.kind == SpeechItem::Kind::Sound)
+            g.saybuf.sound(item.text);
+        else
+            g.saybuf.say(item.text);
+    }
+}
+
+// After the last throw: the category is scored as enter scores it, and said.
+void score(Yacht& y, const strategy::TurnPlan& plan, const strategy::Dice& dice)
+{
+    Game& g = y.game;
+    const strategy::CategoryChoice choice = casual(g)
+                                                ? strategy::casualCategory(plan, dice, y.ports.random.next())
+                                                : strategy::bestCategory(plan, dice);
+    if (choice.category < 1) return;
+    const int player = g.player;
+    g.catcursor = static_cast<int16_t>(choice.category);
+    choosingkeys(y, Key{keys::Enter});
+    g.saybuf.replace(scoreSentence(player, numberOf(g.scores[choice.category][player]), choice.category));
+}
+
+// One move of the turn; false when there is nothing the computer can do in this state.
+bool move(Yacht& y, const strategy::TurnPlan& plan)
+{
+    Game& g = y.game;
+    if (g.state == EngineState::WaitSpace) return turnflow(y, Key{keys::Space}), true;
+    if (g.state == EngineState::Rolling) return makeroll(y), true;
+    const std::optional<strategy::Dice> dice = diceOnTable(g);
+    if (!dice) return false;
+    if (g.state == EngineState::Rolled) return keepandthrow(y, plan, *dice), true;
+    if (g.state == EngineState::Choosing) return score(y, plan, *dice), true;
+    return false;
+}
+
+// The space bar: the rest of the turn is played at once and only its score is said.
+void skipturn(Yacht& y)
+{
+    Game& g = y.game;
+    for (int step = 0; step < kMostSteps && computerTurn(g); ++step) {
+        const strategy::TurnPlan* plan = y.advisor.plan(g);
+        if (!plan || !move(y, *plan)) break;
+        if (g.state != EngineState::TurnEnd) g.saybuf.clear();
+    }
+}
+
+}  // namespace
+
+bool computerTurn(const Game& g)
+{
+    if (g.player < 1 || g.player > g.numplayers || !g.seats.isComputer(g.player)) return false;
+    switch (g.state) {
+    case EngineState::WaitSpace:
+    case EngineState::Rolling:
+    case EngineState::Rolled:
+    case EngineState::Choosing: return true;
+    default: return false;
+    }
+}
+
+std::string scoreSentence(int player, int points, int category)
+{
+    return playerName(player) + " scores " + decimal(points) + " in " +
+           withoutLeadingBlanks(kCategoryCaptions[category]);
+}
+
+void computerstep(Yacht& y, Key key)
+{
+    Game& g = y.game;
+    TurnAdvisor& advisor = y.advisor;
+    if (!computerTurn(g)) {
+        advisor.pause = 0;
+        return;
+    }
+    if (key.code == keys::Space) {
+        skipturn(y);
+        advisor.pause = 0;
+        return;
+    }
+    // The pending throw is made by the tick as for anyone; the other moves wait for quiet.
+    if (g.state == EngineState::Rolling || !g.saybuf.empty() ||
+        y.ports.voice.runningState() != RunState::Done) {
+        advisor.pause = 0;
+        return;
+    }
+    const strategy::TurnPlan* plan = advisor.plan(g);
+    if (!plan || ++advisor.pause < kPauseTicks) return;
+    advisor.pause = 0;
+    move(y, *plan);
+}
+
+}  // namespace yacht
