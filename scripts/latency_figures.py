@@ -6,16 +6,25 @@
   started the same way (a process spawned: xdotool for the game's key, spd-say for the bare
   stack); keys land at random moments, not in step with anything the game says;
 - the idle game's processor share from /proc/PID/task/*/schedstat (nanoseconds on a processor,
-  every thread), choosing the players with the voice silent.
+  every thread), choosing the players with the voice silent;
+- in screen-reader mode, key press to the game's text arriving at Orca (the notification's
+  `object:state-changed:showing` event queued, by the time stamp Orca's debug log gives it) and
+  to Orca handing the text to speech-dispatcher, against key press to Orca's own key event (its
+  key echo: the floor of anything the screen reader can present); keys at random moments, at
+  least a second apart, so that the game's pacing of one text after another is not measured.
 
 Everything runs privately: an X server, a PulseAudio with the null sink `yacht` whose monitor is
-read as it plays, and a speech-dispatcher started for the run in a private runtime folder.
+read as it plays, a speech-dispatcher started for the run in a private runtime folder, and for
+the screen-reader figures a session bus, an accessibility bus and Orca of the run's own.
 
-Usage: scripts/latency_figures.py [build-dir] [keys]   (needs Xvfb, xdotool, pulseaudio,
-speech-dispatcher with espeak-ng)
+Usage: scripts/latency_figures.py [build-dir] [keys] [--screen-reader]   (needs Xvfb, xdotool,
+pulseaudio, speech-dispatcher with espeak-ng; orca and at-spi2-core for the screen-reader rows;
+--screen-reader prints only those)
 """
 import array
+import datetime
 import os
+import re
 import random
 import shutil
 import statistics
@@ -27,9 +36,12 @@ import time
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import figures  # noqa: E402  (private folders, waits, the sound server, stopping processes)
 
-BUILD = os.path.abspath(sys.argv[1] if len(sys.argv) > 1 else "build")
+ARGS = [a for a in sys.argv[1:] if not a.startswith("--")]
+ONLY_SCREEN_READER = "--screen-reader" in sys.argv[1:]
+BUILD = os.path.abspath(ARGS[0] if ARGS else "build")
 YACHT = os.path.join(BUILD, "yacht")
-KEYS = int(sys.argv[2]) if len(sys.argv) > 2 else 40
+KEYS = int(ARGS[1]) if len(ARGS) > 1 else 40
+AT_SPI_LAUNCHER = "/usr/libexec/at-spi-bus-launcher"
 RATE = 16000
 LOUD = 300  # a sample above this (of 32767) is audible speech; the null sink is silent otherwise
 
@@ -183,10 +195,112 @@ def bare_keys(env, monitor):
     return samples
 
 
+def start_bus(env, root):
+    """A session bus of the run's own; returns its process and address."""
+    rfd, wfd = os.pipe()
+    bus = subprocess.Popen(["dbus-daemon", "--session", "--nofork", "--nopidfile",
+                            f"--address=unix:path={root}/bus", f"--print-address={wfd}"],
+                           env=env, pass_fds=[wfd], stderr=subprocess.DEVNULL)
+    os.close(wfd)
+    address = os.read(rfd, 256).decode().strip()
+    os.close(rfd)
+    return bus, address
+
+
+def orca_times(log, pattern):
+    """The wall-clock times (seconds since the epoch) of the lines of Orca's debug log that match
+    `pattern`; Orca stamps them with the local time of day only."""
+    today = datetime.date.today()
+    stamp = re.compile(r"^(\d\d):(\d\d):(\d\d)\.(\d{6}) - ")
+    times = []
+    for line in open(log, errors="replace"):
+        m = stamp.match(line)
+        if m and pattern.search(line):
+            h, mi, sec, us = (int(x) for x in m.groups())
+            times.append(datetime.datetime.combine(
+                today, datetime.time(h, mi, sec, us)).timestamp())
+    return times
+
+
+def orca_key_times(log):
+    """The times Orca received each key press (its KEYBOARD_EVENT blocks carry them)."""
+    text = open(log, errors="replace").read()
+    return [float(t) for t in re.findall(
+        r"type=ATSPI_KEY_PRESSED_EVENT(?:\n[^\n]*){1,12}?\n\s*time=([0-9.]+)", text)]
+
+
+def first_between(times, start, end):
+    later = [t for t in times if start <= t < end]
+    return min(later) if later else None
+
+
+def screen_reader_keys(env, xenv, root):
+    """Key press to the game's text at Orca, and to Orca's own key event, in screen-reader mode."""
+    bus, address = start_bus(env, root)
+    senv = dict(xenv, DBUS_SESSION_BUS_ADDRESS=address, XDG_DATA_HOME=os.path.join(root, "data"),
+                QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
+    procs = []
+    log = os.path.join(root, "orca-debug.log")
+    presses = []
+    try:
+        if shutil.which("openbox"):
+            procs.append(subprocess.Popen(["openbox", "--sm-disable"], env=senv,
+                                          stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL))
+        procs.append(subprocess.Popen([AT_SPI_LAUNCHER, "--launch-immediately"], env=senv,
+                                      stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL))
+        orca = subprocess.Popen(["orca", "--debug-file", log], env=senv,
+                                stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        procs.append(orca)
+        time.sleep(8)  # Orca starts, says "Screen reader on" and listens
+        transcript = os.path.join(env["TMPDIR"], "screen-reader.txt")
+        game = subprocess.Popen([YACHT, "--transcript", transcript, "--seed", "7",
+                                 "--speech-engine", "screen-reader"], env=senv,
+                                stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        procs.append(game)
+        win = subprocess.run(["xdotool", "search", "--sync", "--onlyvisible", "--pid",
+                              str(game.pid)], env=senv, capture_output=True, text=True,
+                             timeout=20).stdout.split()[0]
+        subprocess.run(["xdotool", "windowactivate", "--sync", win], env=senv,
+                       stderr=subprocess.DEVNULL, timeout=10)
+        figures.wait_lines(transcript, 1, 30)  # the greeting, once the window is active
+        time.sleep(6)  # the greeting is presented
+        subprocess.run(["xdotool", "key", "--window", win, "F9"], env=senv, timeout=10)
+        time.sleep(8)  # the choice of players is presented, to its end
+        for i in range(KEYS):
+            # A random moment, and never before the text before has had its time: the game hands
+            # a text over only once the one before is due to be said.
+            time.sleep(random.uniform(1.0, 1.5))
+            presses.append(time.time())
+            subprocess.run(["xdotool", "key", "--window", win, "Down" if i % 6 < 3 else "Up"],
+                           env=senv, timeout=10)
+        time.sleep(2)
+    finally:
+        for proc in reversed(procs):
+            figures.stop(proc)  # Orca writes out the rest of its log as it ends
+        figures.stop(bus)
+    shown = orca_times(log, re.compile(
+        r"EVENT MANAGER: Queueing object:state-changed:showing \[notification \| \] \(1,"))
+    spoken = orca_times(log, re.compile(r"SPEECH DISPATCHER: Speaking '<speak>(?:<mark[^>]*/>)?[1-8] (?:<mark[^>]*/>)?players?\b"))
+    echoed = orca_key_times(log)
+    figures_ms = {"shown": [], "spoken": [], "echo": []}
+    # Each key's figures come before the next key: a text the screen reader never presented
+    # does not borrow the next key's.
+    for start, end in zip(presses, presses[1:] + [presses[-1] + 3.0]):
+        for name, times in (("shown", shown), ("spoken", spoken), ("echo", echoed)):
+            t = first_between(times, start, end)
+            if t is not None:
+                figures_ms[name].append((t - start) * 1000)
+    return figures_ms
+
+
 def main():
     for tool in ("Xvfb", "xdotool", "pulseaudio", "parec", "speech-dispatcher", "spd-say"):
         if not shutil.which(tool):
             sys.exit(f"latency_figures: {tool} is not installed")
+    screen_reader = bool(shutil.which("orca")) and os.access(AT_SPI_LAUNCHER, os.X_OK) and \
+        bool(shutil.which("dbus-daemon"))
+    if ONLY_SCREEN_READER and not screen_reader:
+        sys.exit("latency_figures: orca, at-spi2-core and dbus are needed for --screen-reader")
     root = figures.tempfile.mkdtemp(prefix="yacht-latency-")
     env = figures.private_env(root)
     figures.start_sound_server(env)
@@ -194,19 +308,33 @@ def main():
     xvfb = None
     rows = []
     try:
-        # The server is started once, by spd-say, and both measurements use it.
+        # The server is started once, by spd-say, and every measurement uses it.
         subprocess.run(["spd-say", "-w", "ready"], env=env, timeout=30)
-        bare = bare_keys(env, monitor)
+        bare = [] if ONLY_SCREEN_READER else bare_keys(env, monitor)
         xvfb, xenv = start_x(env)
-        game, share = game_keys(xenv, monitor, os.path.join(env["TMPDIR"], "keys.txt"))
-        for name, s in (("game", game), ("spd-say", bare)):
-            if s:
-                rows.append((f"Key press to first audible sample, {name}, median of {len(s)}",
-                             f"{statistics.median(s):.0f} ms"))
-                rows.append((f"Key press to first audible sample, {name}, 95th percentile",
-                             f"{percentile(s, 0.95):.0f} ms"))
-        rows.append(("Idle processor share of the game choosing the players, voice silent, 30 s",
-                     f"{share:.3f} % of a core"))
+        if not ONLY_SCREEN_READER:
+            game, share = game_keys(xenv, monitor, os.path.join(env["TMPDIR"], "keys.txt"))
+            for name, s in (("game", game), ("spd-say", bare)):
+                if s:
+                    rows.append((f"Key press to first audible sample, {name}, median of {len(s)}",
+                                 f"{statistics.median(s):.0f} ms"))
+                    rows.append((f"Key press to first audible sample, {name}, 95th percentile",
+                                 f"{percentile(s, 0.95):.0f} ms"))
+            rows.append(("Idle processor share of the game choosing the players, voice silent, 30 s",
+                         f"{share:.3f} % of a core"))
+        if screen_reader:
+            sr = screen_reader_keys(env, xenv, root)
+            for name, what in (("shown", "text handed to the screen reader (Orca queues the event)"),
+                               ("spoken", "Orca hands the text to speech-dispatcher"),
+                               ("echo", "Orca's own key event (its key echo)")):
+                s = sr[name]
+                if s:
+                    rows.append((f"Screen-reader mode, key press to {what}, median of {len(s)}",
+                                 f"{statistics.median(s):.0f} ms"))
+                    rows.append((f"Screen-reader mode, key press to {what}, 95th percentile",
+                                 f"{percentile(s, 0.95):.0f} ms"))
+        else:
+            print("note: no screen-reader rows (orca, at-spi2-core or dbus missing)", file=sys.stderr)
     finally:
         monitor.stop()
         figures.kill_speechd(env)
