@@ -11,6 +11,7 @@
 #include "engine/key.h"
 #include "engine/seats.h"
 #include "engine/speech_queue.h"
+#include "rules/category_prices.h"
 
 namespace yacht {
 
@@ -35,6 +36,7 @@ constexpr int kDice = 5;
 constexpr int kTotalRow = 0;
 constexpr int kYachtRow = 13;
 constexpr int kBonusRow = 14;
+static_assert(kDice == kDiceThrown && kCategories == category::Count);
 
 // Rows 0 (total), 1..13 (categories), 14 (Yacht bonus sum) by player columns 0..8; column 0 is
 // never used. Cells are decimal texts; an empty cell means nothing entered and counts as 0.

@@ -5,7 +5,7 @@
 
 #include "engine/coach.h"
 #include "engine/key_codes.h"
-#include "rules/dice_announcement.h"
+#include "engine/dice_announcement.h"
 #include "rules/scoring.h"
 #include "screen/score_sheet.h"
 
@@ -96,6 +96,12 @@ Flow holdorrelease(Yacht& y, int die)
 
 }  // namespace
 
+void getvalue(Game& g)
+{
+    const CategoryValues v = priceDice(facesOf(g));
+    for (int c = 1; c <= kCategories; ++c) g.catvalue[c] = v[c];
+}
+
 void makeroll(Yacht& y)
 {
     Game& g = y.game;
@@ -111,13 +117,13 @@ void makeroll(Yacht& y)
         payYachtBonus(y);
     } else {
         y.ports.toolkit.redrawNow();
-        saydice(y);
+        saydice(g);
     }
     g.state = EngineState::Rolled;
     g.dicecursor = 0;
 
     if (g.roll == 3) {
-        getvalue(y);
+        getvalue(g);
         // The computer chooses by itself; only a person is told how to choose.
         if (!g.seats.isComputer(g.player))
             g.saybuf.say("Use the arrow keys to choose the category then press the enter key to score");

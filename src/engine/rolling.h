@@ -5,6 +5,9 @@
 
 namespace yacht {
 
+// Prices categories 1..13 into catvalue for the dice on the table.
+void getvalue(Game& g);
+
 // Makes the pending throw (the queue is empty and the state is rolling).
 void makeroll(Yacht& y);
 

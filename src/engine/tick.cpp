@@ -10,7 +10,7 @@
 #include "persist/saved_game.h"
 #include "persist/settings.h"
 #include "rules/phrases.h"
-#include "rules/reports.h"
+#include "engine/reports.h"
 #include "screen/new_game.h"
 #include "speech/sound_help.h"
 #include "speech/speech_output.h"
@@ -54,9 +54,9 @@ Flow functionkeys(Yacht& y, Key key)
         else
             changespeed(y);
         return Flow::Continue;
-    case keys::F2: repeatdice(y); return Flow::Continue;
-    case keys::F3: saycategories(y); return Flow::Continue;
-    case keys::F4: sayscore(y); return Flow::Continue;
+    case keys::F2: repeatdice(y.game); return Flow::Continue;
+    case keys::F3: saycategories(y.game); return Flow::Continue;
+    case keys::F4: sayscore(y.game); return Flow::Continue;
     case keys::F9: newgame(y); return Flow::EndTick;
     case keys::F12: leave(y); return Flow::EndTick;
     default: return Flow::Continue;

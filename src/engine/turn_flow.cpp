@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "engine/key_codes.h"
-#include "rules/dice_announcement.h"
+#include "engine/dice_announcement.h"
 #include "rules/phrases.h"
 #include "screen/score_sheet.h"
 
@@ -151,7 +151,7 @@ void announceturn(Yacht& y)
     if (anyDieToThrow(g))
         g.saybuf.sound("rolldice");
     else
-        saydice(y);
+        saydice(g);
 }
 
 // Moves a resumed game into the state it continues in.

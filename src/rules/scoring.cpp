@@ -2,7 +2,7 @@
 
 namespace yacht {
 
-const std::array<const char*, kCategories + 1> kCategoryCaptions = {
+const std::array<const char*, category::Count + 1> kCategoryCaptions = {
     "",
     "  Ones",
     "  Twos",
@@ -19,10 +19,10 @@ const std::array<const char*, kCategories + 1> kCategoryCaptions = {
     "  Yacht",
 };
 
-void getvalue(Yacht& y)
+std::string withoutLeadingBlanks(const std::string& caption)
 {
-    const CategoryValues v = priceDice(facesOf(y.game));
-    for (int c = 1; c <= kCategories; ++c) y.game.catvalue[c] = v[c];
+    const auto first = caption.find_first_not_of(' ');
+    return first == std::string::npos ? std::string() : caption.substr(first);
 }
 
 }  // namespace yacht

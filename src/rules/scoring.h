@@ -3,18 +3,16 @@
 
 #include <array>
 #include <cstdint>
+#include <string>
 
-#include "engine/yacht.h"
 #include "rules/category_prices.h"
 
 namespace yacht {
 
-static_assert(kDice == kDiceThrown && kCategories == category::Count);
-
 // The row captions of the card, indexed 1..13 (entry 0 unused); each begins with two blanks.
-extern const std::array<const char*, kCategories + 1> kCategoryCaptions;
+extern const std::array<const char*, category::Count + 1> kCategoryCaptions;
 
-// Prices categories 1..13 into catvalue from the dice captions.
-void getvalue(Yacht& y);
+// The spoken or drawn name of a category row: its caption without the leading blanks.
+std::string withoutLeadingBlanks(const std::string& caption);
 
 }  // namespace yacht

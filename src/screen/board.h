@@ -97,7 +97,4 @@ struct Board {
 // The board as designed, before any scaling: captions, positions, fonts and colours.
 Board designBoard();
 
-// The spoken or drawn name of a category row: its caption without the leading blanks.
-std::string withoutLeadingBlanks(const std::string& caption);
-
 }  // namespace yacht

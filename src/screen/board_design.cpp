@@ -109,10 +109,4 @@ Board designBoard()
     return b;
 }
 
-std::string withoutLeadingBlanks(const std::string& caption)
-{
-    const auto first = caption.find_first_not_of(' ');
-    return first == std::string::npos ? std::string() : caption.substr(first);
-}
-
 }  // namespace yacht

@@ -12,7 +12,8 @@
 
 #include "engine/key_input.h"
 #include "engine/tick.h"
-#include "rules/mouse_clicks.h"
+#include "engine/mouse_clicks.h"
+#include "rules/scoring.h"
 #include "screen/qt_frame_overlay.h"
 #include "screen/qt_key_map.h"
 #include "screen/present.h"
@@ -380,12 +381,12 @@ bool MainWindow::event(QEvent* event)
 void MainWindow::click(QObject* watched)
 {
     for (int i = 0; i < 9; ++i)
-        if (watched == side_[i].widget) return lblSideClick(*game_, i);
+        if (watched == side_[i].widget) return lblSideClick(game_->game, i);
     for (int i = 0; i < 5; ++i)
-        if (watched == dice_[i].widget) return diceClick(*game_, i);
+        if (watched == dice_[i].widget) return diceClick(game_->game, i);
     for (int r = 0; r < 15; ++r)
-        if (watched == Y_[r].widget) return YClick(*game_, r);
-    if (watched == status_.widget) Label3Click(*game_);
+        if (watched == Y_[r].widget) return YClick(game_->game, r);
+    if (watched == status_.widget) Label3Click(game_->game);
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event)

@@ -4,6 +4,7 @@
 
 #include "engine/key_codes.h"
 #include "engine/key_input.h"
+#include "engine/rolling.h"
 #include "rules/scoring.h"
 #include "support/turn_script.h"
 
@@ -20,7 +21,7 @@ void choosing(FakeGame& f, const char* dice, int16_t round = 1, int16_t cursor =
     getcard(f.y);
     g.round = round;
     for (int i = 0; i < 5; ++i) g.dice[i] = numberOf(std::string(1, dice[i]));
-    getvalue(f.y);
+    getvalue(f.y.game);
     g.roll = 3;
     g.state = EngineState::Choosing;
     g.catcursor = cursor;

@@ -6,7 +6,7 @@
 #include <regex>
 
 #include "engine/key_codes.h"
-#include "rules/reports.h"
+#include "engine/reports.h"
 #include "support/fakes.h"
 #include "support/solver_table.h"
 #include "support/turn_script.h"
@@ -88,17 +88,17 @@ TEST(CoachTally, PerfectChoicesCostNothingSlipsAddUpAndF4TellsThemAfterTheGame)
 
     g.state = EngineState::Idle;
     g.seats.cost[1] = 12.44;
-    sayscore(t.f.y);
+    sayscore(t.f.y.game);
     EXPECT_EQ(g.saybuf.size(), 2u) << "nobody asked the coach and no computer played";
     g.seats.coachAsked = true;
-    sayscore(t.f.y);
+    sayscore(t.f.y.game);
     ASSERT_EQ(g.saybuf.size(), 3u);
     EXPECT_EQ(g.saybuf.items()[1].text, "your choices cost 12.4 points against perfect play");
 
     g.numplayers = 3;
     g.seats.kind[2] = SeatKind::Strong;
     g.seats.tallied[3] = true;
-    sayscore(t.f.y);
+    sayscore(t.f.y.game);
     ASSERT_EQ(g.saybuf.size(), 7u);
     EXPECT_EQ(g.saybuf.items()[4].text, "player 1, your choices cost 12.4 points against perfect play");
     EXPECT_EQ(g.saybuf.items()[5].text, "player 3, your choices cost 0.0 points against perfect play");

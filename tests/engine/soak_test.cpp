@@ -10,7 +10,7 @@
 #include "engine/key_codes.h"
 #include "engine/key_input.h"
 #include "engine/tick.h"
-#include "rules/mouse_clicks.h"
+#include "engine/mouse_clicks.h"
 #include "support/fakes.h"
 
 namespace yacht::test {
@@ -95,10 +95,10 @@ TEST(ASoakOfRandomKeysAndClicks, KeepsEveryInvariantAfterEveryTick)
 
         switch (rng() % 10) {
         case 0: keydown(f.y, int(rng() % 255) + 1, int(rng() % 8)); break;  // any key at all
-        case 1: lblSideClick(f.y, int(rng() % 9)); break;
-        case 2: diceClick(f.y, int(rng() % 5)); break;
-        case 3: YClick(f.y, int(rng() % 15)); break;
-        case 4: Label3Click(f.y); break;
+        case 1: lblSideClick(f.y.game, int(rng() % 9)); break;
+        case 2: diceClick(f.y.game, int(rng() % 5)); break;
+        case 3: YClick(f.y.game, int(rng() % 15)); break;
+        case 4: Label3Click(f.y.game); break;
         default: {
             const int code = frequent[rng() % std::size(frequent)];
             keydown(f.y, code, code == keys::F9 ? 0 : int(rng() % 2));

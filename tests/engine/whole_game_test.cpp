@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "engine/key_codes.h"
+#include "rules/scoring.h"
 #include "support/fakes.h"
 
 namespace yacht::test {

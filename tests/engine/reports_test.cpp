@@ -3,6 +3,7 @@
 #include <functional>
 
 #include "engine/key_codes.h"
+#include "engine/rolling.h"
 #include "rules/scoring.h"
 #include "support/fakes.h"
 
@@ -228,7 +229,7 @@ TEST(F3BetweenTurns, NamesTheFreeCategoriesOfThePlayerAboutToThrow)
     g.scores[13][2] = "50";
     card(f, {{1, "3"}});
     dice(f, "66666", ".....");
-    getvalue(f.y);
+    getvalue(f.y.game);
     g.state = EngineState::Choosing;
     g.catcursor = 6;
     f.press(keys::Enter);  // player 1 scores Sixes; the sheet keeps their card until player 2 throws

@@ -1,9 +1,11 @@
-#include "rules/reports.h"
+#include "engine/reports.h"
 
 #include <algorithm>
+#include <string>
+#include <vector>
 
+#include "engine/dice_announcement.h"
 #include "rules/coach_phrases.h"
-#include "rules/dice_announcement.h"
 #include "rules/phrases.h"
 #include "rules/scoring.h"
 
@@ -17,17 +19,15 @@ bool gameRunning(const Game& g)
 
 }  // namespace
 
-void repeatdice(Yacht& y)
+void repeatdice(Game& g)
 {
-    Game& g = y.game;
     g.saybuf.clear();
-    saydice(y);
+    saydice(g);
     if (!gameRunning(g)) g.saybuf.replace(phrase::kGameOver);
 }
 
-void saycategories(Yacht& y)
+void saycategories(Game& g)
 {
-    Game& g = y.game;
     if (!gameRunning(g)) {
         g.saybuf.replace(phrase::kGameOver);
         return;
@@ -45,9 +45,8 @@ void saycategories(Yacht& y)
     for (std::string& name : names) g.saybuf.say(std::move(name));
 }
 
-void sayscore(Yacht& y)
+void sayscore(Game& g)
 {
-    Game& g = y.game;
     const bool running = gameRunning(g);
     if (g.numplayers > 1) {
         g.saybuf.replace(running ? "At the end of the round the scores are, "

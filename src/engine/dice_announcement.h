@@ -1,11 +1,11 @@
 #pragma once
 // The spoken description of the dice.
 
-#include "engine/yacht.h"
+#include "engine/game_state.h"
 
 namespace yacht {
 
 // Appends the faces to the last queued item: all five on the first throw, else the dice not held.
-void saydice(Yacht& y);
+void saydice(Game& g);
 
 }  // namespace yacht

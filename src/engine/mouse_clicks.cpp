@@ -1,4 +1,4 @@
-#include "rules/mouse_clicks.h"
+#include "engine/mouse_clicks.h"
 
 #include "engine/key_codes.h"
 #include "engine/key_input.h"
@@ -14,23 +14,22 @@ void postClick(Game& g, int code)
 
 }  // namespace
 
-void lblSideClick(Yacht& y, int index)
+void lblSideClick(Game& g, int index)
 {
     static constexpr int legendKeys[] = {keys::F1, keys::F2, keys::F3,
                                          keys::F4, keys::F9, keys::F12};
     if (index < 3 || index > 8) return;
-    postClick(y.game, legendKeys[index - 3]);
+    postClick(g, legendKeys[index - 3]);
 }
 
-void diceClick(Yacht& y, int index)
+void diceClick(Game& g, int index)
 {
     if (index < 0 || index >= kDice) return;
-    postClick(y.game, keys::Digit1 + index);
+    postClick(g, keys::Digit1 + index);
 }
 
-void YClick(Yacht& y, int index)
+void YClick(Game& g, int index)
 {
-    Game& g = y.game;
     if (index >= 1 && index <= kCategories && g.state == EngineState::Choosing) {
         g.catcursor = static_cast<int16_t>(index);
         // The row names the category itself: the cursor is put on it rather than moved.
@@ -41,9 +40,8 @@ void YClick(Yacht& y, int index)
     }
 }
 
-void Label3Click(Yacht& y)
+void Label3Click(Game& g)
 {
-    Game& g = y.game;
     // The space bar is dropped while a throw is pending, so that it cannot ask for a second
     // throw before the first is made and announced; the status box behaves the same way.
     if (g.state == EngineState::Rolling) return;

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "rules/dice_announcement.h"
+#include "engine/dice_announcement.h"
 #include "support/fakes.h"
 
 namespace yacht::test {
@@ -32,7 +32,7 @@ TEST(Saydice, AppendsTheFacesThatAreNews)
             f.y.game.dice[i] = numberOf(std::string(1, c.dice[i]));
             f.y.game.held[i] = c.holds[i] == 'H';
         }
-        saydice(f.y);
+        saydice(f.y.game);
         EXPECT_EQ(f.y.game.saybuf, queued(c.want)) << c.name;
     }
 }

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/key_codes.h"
-#include "rules/mouse_clicks.h"
+#include "engine/mouse_clicks.h"
 #include "support/fakes.h"
 
 namespace yacht {
@@ -21,7 +21,7 @@ TEST(SideLegendClick, LegendsPostTheirFunctionKeysAndTheRestNothing)
     for (int i = 0; i < 9; ++i) {
         test::FakeGame f;
         f.y.game.state = EngineState::Rolled;
-        lblSideClick(f.y, i);
+        lblSideClick(f.y.game, i);
         EXPECT_EQ(f.y.game.keybuf, expected[i]) << i;
     }
 }
@@ -32,7 +32,7 @@ TEST(DiceClick, EachDiePostsItsDigitInEveryState)
         for (int i = 0; i < 5; ++i) {
             test::FakeGame f;
             f.y.game.state = state;
-            diceClick(f.y, i);
+            diceClick(f.y.game, i);
             EXPECT_EQ(f.y.game.keybuf, key('1' + i)) << i;
         }
     }
@@ -79,9 +79,9 @@ TEST(SheetAndStatusClick, PostKeysAndPickWhatTheyStandFor)
         g.player = 0;
         g.round = 5;
         if (c.row >= 0)
-            YClick(f.y, c.row);
+            YClick(f.y.game, c.row);
         else
-            Label3Click(f.y);
+            Label3Click(f.y.game);
         EXPECT_EQ(g.keybuf, c.keybuf) << c.what;
         EXPECT_EQ(g.state, c.stateAfter) << c.what;
         EXPECT_EQ(g.catcursor, c.catcursorAfter) << c.what;
@@ -95,8 +95,8 @@ TEST(SheetAndStatusClick, SecondClickBeforeATickWinsButTheFirstClicksPickStays)
 {
     test::FakeGame f;
     f.y.game.state = EngineState::Players;
-    YClick(f.y, 4);
-    diceClick(f.y, 1);
+    YClick(f.y.game, 4);
+    diceClick(f.y.game, 1);
     EXPECT_EQ(f.y.game.keybuf, key('2'));
     EXPECT_EQ(f.y.game.numplayers, 4);
 }
@@ -105,8 +105,8 @@ TEST(SheetAndStatusClick, StatusClickWhileThrowPendingKeepsAKeyAlreadyPosted)
 {
     test::FakeGame f;
     f.y.game.state = EngineState::Rolling;
-    lblSideClick(f.y, 4);
-    Label3Click(f.y);
+    lblSideClick(f.y.game, 4);
+    Label3Click(f.y.game);
     EXPECT_EQ(f.y.game.keybuf, key(keys::F2));
 }
 

@@ -1,10 +1,9 @@
-#include "rules/dice_announcement.h"
+#include "engine/dice_announcement.h"
 
 namespace yacht {
 
-void saydice(Yacht& y)
+void saydice(Game& g)
 {
-    Game& g = y.game;
     // After the first throw every face is new; later only the dice thrown again are news.
     const bool everyDie = g.roll == 1;
     for (int i = 0; i < kDice; ++i) {
