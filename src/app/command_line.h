@@ -1,10 +1,9 @@
 #pragma once
-// The program's command-line options.
+// The program's command-line options, as qt_command_line.cpp reads them, and the text of --help.
 
 #include <cstdint>
 #include <optional>
 #include <string>
-#include <vector>
 
 namespace yacht {
 
@@ -12,13 +11,15 @@ namespace yacht {
 struct Options {
     std::string transcript;        // "" none, "-" standard output, else a file
     std::optional<uint64_t> seed;  // a fixed seed for the dice
-    std::string speechEngine;      // "" the default (speechd, then flite), or speechd|flite|none
+    std::string speechEngine;      // "" as remembered, or speechd|flite|screen-reader|none
     bool help = false;
     bool version = false;
     bool optimum = false;          // print the optimal expected score and leave
     bool simulate = false;         // play solitaire games with no window and leave
     std::string simulateStrength;  // strong|casual
     long simulateGames = 0;
+    bool platformNamed = false;    // Qt's -platform was given
+    std::string display;           // Qt's -display, "" when not given
 };
 
 // The outcome of parsing: the options, or a message for stderr and exit status 2.
@@ -27,9 +28,9 @@ struct ParsedOptions {
     std::string error;
 };
 
-ParsedOptions parseCommandLine(const std::vector<std::string>& args);
-
-// The text --help prints.
+// The text --help prints. Written out rather than made by Qt's parser: its layout (the synopsis
+// lines, the options and their continuation lines) is what the manual page is made from, and it
+// stays as players and scripts know it.
 std::string usageText();
 
 }  // namespace yacht

@@ -8,7 +8,7 @@
 #include <cstdlib>
 #include <iostream>
 
-#include "app/command_line.h"
+#include "app/qt_command_line.h"
 #include "app/instance_lock.h"
 #include "app/qt_leave_on_close.h"
 #include "app/qt_no_display.h"
@@ -59,7 +59,7 @@ int main(int argc, char** argv)
     }
     // The solver's figures need no window: answered before the application exists.
     if (options.optimum || options.simulate) return printSolverFigures(options, std::cout);
-    if (!displayAvailable(argc, argv)) return explainNoDisplay();
+    if (!displayAvailable(options.platformNamed, options.display)) return explainNoDisplay();
 
     // One copy per user. A second start hands the launcher's tokens to the running copy, which
     // brings its window forward, and ends at once without a window or a word. The tokens are read

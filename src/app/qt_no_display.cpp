@@ -3,7 +3,6 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <future>
 #include <libspeechd.h>
 #include <string>
@@ -26,10 +25,10 @@ std::string env(const char* name)
     return value ? value : "";
 }
 
-bool x11Answers()
+bool x11Answers(const std::string& display)
 {
-    if (env("DISPLAY").empty()) return false;
-    xcb_connection_t* c = xcb_connect(nullptr, nullptr);
+    if (display.empty() && env("DISPLAY").empty()) return false;
+    xcb_connection_t* c = xcb_connect(display.empty() ? nullptr : display.c_str(), nullptr);
     const bool ok = c && xcb_connection_has_error(c) == 0;
     if (c) xcb_disconnect(c);
     return ok;
@@ -57,19 +56,20 @@ bool waylandAnswers()
 
 }  // namespace
 
-bool displayAvailable(int argc, char** argv)
+bool displayAvailable(bool platformNamed, const std::string& display)
 {
-    for (int i = 1; i < argc; ++i)
-        if (std::strcmp(argv[i], "-platform") == 0 || std::strcmp(argv[i], "--platform") == 0) return true;
+    if (platformNamed) return true;
     const std::string platform = env("QT_QPA_PLATFORM");
     if (!platform.empty()) {
         // Only the first platform named counts; the others are Qt's fallbacks.
         const std::string first = platform.substr(0, platform.find(';'));
-        if (first.rfind("xcb", 0) == 0) return x11Answers();
-        if (first.rfind("wayland", 0) == 0) return waylandAnswers() || x11Answers();
+        if (first.rfind("xcb", 0) == 0) return x11Answers(display);
+        if (first.rfind("wayland", 0) == 0) return waylandAnswers() || x11Answers(display);
         return true;
     }
-    return waylandAnswers() || x11Answers();
+    // A display named on the command line is X's: Qt takes the xcb platform for it.
+    if (!display.empty()) return x11Answers(display);
+    return waylandAnswers() || x11Answers(display);
 }
 
 int explainNoDisplay()

@@ -1,6 +1,5 @@
 #include "speech/sound_help.h"
 
-#include "speech/code_page.h"
 #include "speech/speech_output.h"
 
 namespace yacht {
@@ -19,10 +18,11 @@ void sayhelp(Yacht& y)
 {
     Game& g = y.game;
     if (const auto page = y.ports.resources.load("TEXT", "help" + decimal(g.helppage))) {
-        std::vector<uint8_t> bytes = *page;
-        // The pages carry zero bytes after their text; they are no part of it.
-        while (!bytes.empty() && bytes.back() == 0) bytes.pop_back();
-        g.sayitem = textFromCodePage(bytes);
+        // The pages are stored as UTF-8, the text the rest of the game speaks. Zero bytes after
+        // the text are no part of it.
+        std::string text(page->begin(), page->end());
+        while (!text.empty() && text.back() == '\0') text.pop_back();
+        g.sayitem = std::move(text);
         sayit(y, g.sayitem);
     }
     // The introduction is read once; then the three pages take turns.

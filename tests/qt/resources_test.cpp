@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include "speech/code_page.h"
 #include "speech/qt_resources.h"
 #include "speech/wave_format.h"
 
@@ -10,7 +9,7 @@ namespace {
 std::string text(Resources& r, const std::string& name)
 {
     const auto bytes = r.load("TEXT", name);
-    return bytes ? textFromCodePage(*bytes) : std::string();
+    return bytes ? std::string(bytes->begin(), bytes->end()) : std::string();
 }
 
 std::string trimmed(std::string s)
@@ -60,6 +59,27 @@ TEST(QtResources, HelpPagesBeginAndEndWithTheSentencesThatLinkThem)
         for (std::size_t i = 0; i < page.size(); ++i) {
             if (page[i] != '\n') continue;
             EXPECT_TRUE(i > 0 && page[i - 1] == '\r') << p.name << " line ends";
+        }
+    }
+}
+
+TEST(QtResources, HelpPagesAreUtf8)
+{
+    // The pages are spoken as they are stored, so each must be UTF-8 (plain ASCII is too).
+    auto r = makeQtResources();
+    for (const char* name : {"help0", "help1", "help2", "help3"}) {
+        const std::string page = text(*r, name);
+        ASSERT_FALSE(page.empty()) << name;
+        std::size_t i = 0;
+        while (i < page.size()) {
+            const auto lead = static_cast<unsigned char>(page[i]);
+            const std::size_t length = lead < 0x80 ? 1 : (lead >> 5) == 6 ? 2 : (lead >> 4) == 14 ? 3
+                                     : (lead >> 3) == 30 ? 4 : 0;
+            ASSERT_NE(length, 0u) << name << " byte " << i;
+            ASSERT_LE(i + length, page.size()) << name << " byte " << i;
+            for (std::size_t k = 1; k < length; ++k)
+                ASSERT_EQ(static_cast<unsigned char>(page[i + k]) >> 6, 2) << name << " byte " << i + k;
+            i += length;
         }
     }
 }

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include "engine/key_codes.h"
-#include "speech/code_page.h"
 #include "speech/sound_help.h"
 #include "speech/speech_pump.h"
 #include "support/fakes.h"
@@ -63,10 +62,13 @@ TEST(HelpPages, MissingPageSaysNothingAndTheNextF1ReadsTheNextPage)
     EXPECT_EQ(f.voice.last(), "Page two.\r\n");
 }
 
-TEST(HelpPages, EightBitTextBecomesUtf8)
+TEST(HelpPages, Utf8TextIsSpokenAsStored)
 {
-    const std::vector<uint8_t> bytes{'c', 'a', 'f', 0xE9, ' ', 0x93, 'x', 0x94, ' ', 0x81};
-    EXPECT_EQ(textFromCodePage(bytes), "caf\xC3\xA9 \xE2\x80\x9Cx\xE2\x80\x9D ?");
+    FakeGame f;
+    f.resources.add("TEXT", "HELP0", std::string("caf\xC3\xA9 \xE2\x80\x9Cx\xE2\x80\x9D\r\n") + '\0');
+    sayhelp(f.y);
+    ASSERT_EQ(f.voice.spoken.size(), 1u);
+    EXPECT_EQ(f.voice.spoken[0].text, "caf\xC3\xA9 \xE2\x80\x9Cx\xE2\x80\x9D\r\n");
 }
 
 TEST(PlaySound, PlaysToItsEndRightAfterTheSoundCueAndInTheBackgroundOtherwise)
