@@ -164,8 +164,13 @@ int main(int argc, char** argv)
 
     // The computer players and the coach read the solver's table; the tick asks whether it is
     // ready, so it is built behind the greeting and the first keys.
-    BackgroundTableSource table(strategy::tableCachePath(std::getenv("XDG_CACHE_HOME"), std::getenv("HOME")));
-    game.advisor.source = &table;
+    auto table = std::make_unique<BackgroundTableSource>(
+        strategy::tableCachePath(std::getenv("XDG_CACHE_HOME"), std::getenv("HOME")));
+    game.advisor.source = table.get();
 
-    return app.exec();
+    const int status = app.exec();
+    // The game has said goodbye: a table still being built is not waited for (its thread ends
+    // with the program, and the cache file is only ever renamed into place whole).
+    if (!table->ready()) static_cast<void>(table.release());
+    return status;
 }

@@ -81,6 +81,15 @@ std::array<int, kDice> facesOf(const Game& game);
 // Whether the current player has already scored the category (1..13); false without a player.
 bool taken(const Game& game, int category);
 
+// A player's total as the sheet last wrote it (empty before the player's first card); a player
+// outside the table has none.
+inline const std::string& totalText(const Game& g, int p)
+{
+    static const std::string none;
+    if (p < 1 || p > kMaxPlayers) return none;
+    return g.scores[kTotalRow][p];
+}
+
 // The leading whole number of a text, as the game reads numbers back from captions and files:
 // an empty or non-numeric text counts 0, leading digits are taken, the result is kept in 16 bits.
 int16_t numberOf(const std::string& text);

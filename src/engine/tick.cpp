@@ -71,10 +71,9 @@ void resumegame(Yacht& y)
     if (loaded != Loaded::Nothing) resumeturn(y, loaded == Loaded::Whole);
 }
 
-void showstatus(Yacht& y)
+void showstatus(const Game& g, Board& b)
 {
-    const Game& g = y.game;
-    std::string& caption = y.board.Label3.caption;
+    std::string& caption = b.Label3.caption;
     switch (g.state) {
     case EngineState::Idle: caption = "Game over"; break;
     case EngineState::Rolled: caption = "Roll dice"; break;
@@ -127,7 +126,7 @@ void tick(Yacht& y)
     servevoicelist(y);
 
     startupstep(y);
-    showstatus(y);
+    showstatus(y.game, y.board);
 
     const Key key = takekey(y);
     if (key.code > 0 && functionkeys(y, key) == Flow::EndTick) return;

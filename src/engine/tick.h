@@ -14,7 +14,7 @@ void tick(Yacht& y);
 void resumegame(Yacht& y);
 
 // The status caption of the current state (step 2 of the tick).
-void showstatus(Yacht& y);
+void showstatus(const Game& g, Board& b);
 
 // True when nothing would happen on a tick without a key or a click: the game waits for the
 // player (no game, choosing the players, or waiting for the space bar), nothing is queued or

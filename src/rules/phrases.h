@@ -1,10 +1,8 @@
 #pragma once
 // The sentences the game says in more than one place, written once so that they stay the same
-// wherever they are said, and a player's total as the sheet last wrote it.
+// wherever they are said.
 
 #include <string>
-
-#include "engine/game_state.h"
 
 namespace yacht::phrase {
 
@@ -14,16 +12,3 @@ inline const std::string kNewGameOrHelp =
 inline const std::string kGameOver = "Game over. " + kNewGameOrHelp;
 
 }  // namespace yacht::phrase
-
-namespace yacht {
-
-// A player's total as the sheet last wrote it (empty before the player's first card); a player
-// outside the table has none.
-inline const std::string& totalText(const Game& g, int p)
-{
-    static const std::string none;
-    if (p < 1 || p > kMaxPlayers) return none;
-    return g.scores[kTotalRow][p];
-}
-
-}  // namespace yacht

@@ -16,7 +16,7 @@ GAP = 150  # ms between keys of a burst: wider than the game's tick
 
 def ask_coach(run):
     """H until the coach has the table; returns its advice."""
-    for _ in range(60):
+    for _ in range(120):
         run.press("h")
         line = run.wait_for(ADVICE)
         if line.text != "the coach is still thinking":

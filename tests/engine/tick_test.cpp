@@ -54,7 +54,7 @@ TEST(StatusCaption, FollowsTheStateAndTheRoll)
         f.y.game.roll = c.roll;
         f.y.game.round = c.round;
         f.y.board.Label3.caption = c.before;
-        showstatus(f.y);
+        showstatus(f.y.game, f.y.board);
         EXPECT_EQ(f.y.board.Label3.caption, c.caption) << int(c.state) << " roll " << c.roll;
     }
 }
