@@ -156,6 +156,7 @@ int main(int argc, char** argv)
     QObject::connect(&raiser, &RaiseServer::raiseRequested, &window,
                      [&window](const RaiseRequest& request) { raiseWindow(window, request); });
     window.startEngine();
+    window.scaleToScreen();
     startup(game, context);
     window.render();
     window.showMaximized();

@@ -4,22 +4,15 @@
 
 #include "engine/coach.h"
 #include "engine/key_codes.h"
-#include "screen/score_sheet.h"
+#include "engine/score_sheet.h"
+#include "rules/scoring.h"
 
 namespace yacht {
 namespace {
 
-void clearhighlight(Board& b)
-{
-    for (int row = 1; row <= kCategories; ++row) b.Y[row].backstyle = BackStyle::Transparent;
-}
-
 // Marks the row under the cursor and says what it would score, or that it is taken.
-void movecatcursor(Yacht& y, int code)
+void movecatcursor(Game& g, int code)
 {
-    Game& g = y.game;
-    Board& b = y.board;
-    clearhighlight(b);
     int at = g.catcursor;
     if (code == keys::Right || code == keys::Down) ++at;
     if (code == keys::Left || code == keys::Up) --at;
@@ -27,7 +20,7 @@ void movecatcursor(Yacht& y, int code)
     g.catcursor = static_cast<int16_t>(std::clamp(at, 1, kCategories));
 
     const int c = g.catcursor;
-    b.Y[c].backstyle = BackStyle::Opaque;
+    g.view.litrow = static_cast<int16_t>(c);
     const std::string name = withoutLeadingBlanks(kCategoryCaptions[c]);
     if (taken(g, c))
         g.saybuf.replace(name + " is already taken");
@@ -41,7 +34,6 @@ void movecatcursor(Yacht& y, int code)
 Flow scorecategory(Yacht& y)
 {
     Game& g = y.game;
-    Board& b = y.board;
     const int c = g.catcursor;
     if (c < 1 || c > kCategories) return Flow::EndTick;
     // A taken category stays as it is; the key has already emptied the queue, so all is silent.
@@ -50,13 +42,11 @@ Flow scorecategory(Yacht& y)
 
     if (isPlayerColumn(g.player)) g.scores[c][g.player] = decimal(g.catvalue[c]);
     g.roll = 0;
-    getcard(y);
-    b.lblSide[2].caption = decimal(g.total);
+    getcard(g);
     g.saybuf.replace("After " + decimal(g.round) + (g.round > 1 ? " rounds" : " round") +
                      " your total score is " + decimal(g.total));
     g.state = EngineState::TurnEnd;
     g.catcursor = 0;
-    clearhighlight(b);
     // The end of the game follows the last round and says the final scores instead.
     if (g.round == 13) g.saybuf.clear();
     return Flow::Continue;
@@ -68,7 +58,7 @@ Flow choosingkeys(Yacht& y, Key key)
 {
     if (key.code == keys::Enter) return scorecategory(y);
     if (key.code >= keys::F1) return Flow::Continue;
-    movecatcursor(y, key.code);
+    movecatcursor(y.game, key.code);
     return Flow::Continue;
 }
 

@@ -69,7 +69,7 @@ void score(Yacht& y, const strategy::TurnPlan& plan, const strategy::Dice& dice)
 bool move(Yacht& y, const strategy::TurnPlan& plan)
 {
     Game& g = y.game;
-    if (g.state == EngineState::WaitSpace) return turnflow(y, Key{keys::Space}), true;
+    if (g.state == EngineState::WaitSpace) return turnflow(g, Key{keys::Space}), true;
     if (g.state == EngineState::Rolling) return makeroll(y), true;
     const std::optional<strategy::Dice> dice = diceOnTable(g);
     if (!dice) return false;

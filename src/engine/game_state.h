@@ -1,7 +1,7 @@
 #pragma once
 // The one record of the game in progress: players, round and roll, the dice and their hold flags,
 // the score table, the cursors, the engine state, the pending key and the queue of things to say.
-// The window's dice and HOLD captions are drawn from it; nothing reads them back.
+// The window is drawn from it alone (with the view facts below); nothing reads a caption back.
 
 #include <array>
 #include <cstdint>
@@ -43,6 +43,35 @@ static_assert(kDice == kDiceThrown && kCategories == category::Count);
 using ScoreTable = std::array<std::array<std::string, kMaxPlayers + 1>, 15>;
 static_assert(Seats::kColumns == kMaxPlayers + 1);
 
+// Which sheet the score column shows: as designed (blank), a card, every player's total, or the
+// choice of the number of players.
+enum class Sheet : uint8_t { Designed, Card, Scoreboard, Players };
+
+// The status caption over the sheet. `RollDice` is also the caption the window is designed with.
+enum class Status : int16_t {
+    RollDice,
+    GameOver,
+    SelectCategory,
+    FirstRoll,
+    SecondRoll,
+    ThirdRoll,
+    ChoosePlayers,
+    SpaceToBegin,
+    SpaceToContinue,
+};
+
+// What the window shows that the rest of the game does not decide; never saved.
+struct ViewFacts {
+    Sheet sheet = Sheet::Designed;
+    int16_t cardplayer = 0;     // whose card was drawn last (the player then current)
+    bool carddrawn = false;     // a card has been drawn: its subtotal caption and title stay
+    int16_t litrow = 0;         // the highlighted sheet row, 0 for none
+    int16_t litdie = 0;         // the die lit red by the dice cursor (1..5), 0 for none
+    std::optional<int16_t> sidetotal;  // the side panel's total as last drawn; none when blank
+    bool started = false;       // start-up has run: the side title reads "YACHT" until a card
+    Status status = Status::RollDice;
+};
+
 // The game state. Numbers are 16-bit as the saved game and the design have them.
 struct Game {
     int16_t numplayers = 0;
@@ -64,6 +93,7 @@ struct Game {
     int16_t runstate = 0; // the voice's running state as last read: 1 done, 2 speaking
     int16_t helppage = 0; // the help page the next F1 reads
     Seats seats;          // who plays each seat, and what each person's choices cost
+    ViewFacts view;       // what the window shows besides the game itself
 
     // Settings and places that start-up fills in.
     int16_t voiceindex = 0;
@@ -71,6 +101,12 @@ struct Game {
     std::string savedir;   // the folder of the saved game, ending in a path separator
     std::string usbdrive;  // empty: settings in the per-user store; else the settings file is used
 };
+
+// True when p names a column of the score table (1..8).
+inline bool isPlayerColumn(int p)
+{
+    return p >= 1 && p <= kMaxPlayers;
+}
 
 // A die's face as shown, spoken and saved: "1".."6", or "?" before it is thrown.
 std::string faceText(int16_t face);

@@ -7,7 +7,6 @@
 #include "engine/key_codes.h"
 #include "engine/dice_announcement.h"
 #include "rules/scoring.h"
-#include "screen/score_sheet.h"
 
 namespace yacht {
 namespace {
@@ -37,7 +36,7 @@ void payYachtBonus(Yacht& y)
     std::string& bonus = g.scores[kBonusRow][g.player];
     bonus = decimal(numberOf(bonus) + kYachtBonus);
     g.total = static_cast<int16_t>(g.total + kYachtBonus);
-    y.board.lblSide[2].caption = decimal(g.total);
+    g.view.sidetotal = g.total;
     y.ports.toolkit.redrawNow();
 }
 
@@ -52,8 +51,7 @@ void movedicecursor(Yacht& y, int code)
         g.dicecursor = static_cast<int16_t>(at <= 1 || at > kDice ? kDice : at - 1);
 
     const int die = g.dicecursor - 1;
-    for (int i = 0; i < kDice; ++i) y.board.dice[i].backcolor = colour::white;
-    y.board.dice[die].backcolor = colour::red;
+    g.view.litdie = g.dicecursor;
     y.ports.toolkit.redrawNow();
     g.saybuf.replace(kOrdinals[die] + faceText(g.dice[die]));
     if (g.held[die] == 1) g.saybuf.add(", held");
@@ -105,11 +103,9 @@ void getvalue(Game& g)
 void makeroll(Yacht& y)
 {
     Game& g = y.game;
-    Board& b = y.board;
-    for (int i = 0; i < kDice; ++i) {
+    for (int i = 0; i < kDice; ++i)
         if (g.held[i] == 0) g.dice[i] = static_cast<int16_t>(throwdie(y.ports.random));
-        b.dice[i].backcolor = colour::white;
-    }
+    g.view.litdie = 0;
 
     if (isYacht(g)) {
         g.saybuf.say("yacht");

@@ -23,13 +23,6 @@ void seatplayers(Game& g)
     }
 }
 
-void highlightcount(Yacht& y)
-{
-    for (int row = 1; row <= 6; ++row) y.board.Y[row].backstyle = BackStyle::Transparent;
-    if (y.game.numplayers >= 1 && y.game.numplayers <= 6)
-        y.board.Y[y.game.numplayers].backstyle = BackStyle::Opaque;
-}
-
 }  // namespace
 
 std::string computerCount(int computers)
@@ -38,9 +31,8 @@ std::string computerCount(int computers)
     return decimal(computers) + (computers == 1 ? " computer player" : " computer players");
 }
 
-void chooseplayers(Yacht& y, Key key)
+void chooseplayers(Game& g, Key key)
 {
-    Game& g = y.game;
     Seats& s = g.seats;
     if (key.code == kComputersKey || key.code == kStrengthKey) {
         // As with any key, a count not yet chosen becomes one player.
@@ -52,10 +44,10 @@ void chooseplayers(Yacht& y, Key key)
             s.strength = s.strength == SeatKind::Casual ? SeatKind::Strong : SeatKind::Casual;
             g.saybuf.replace(s.strength == SeatKind::Casual ? "casual" : "strong");
         }
-        highlightcount(y);
+        lightcount(g);
         return;
     }
-    playersstep(y, key);
+    playersstep(g, key);
     s.computers = std::min(s.computers, g.numplayers);
     // Whoever asked for computer players hears them with the count; nobody else hears a change.
     if (key.code != keys::Enter && s.computers > 0) g.saybuf.add(", " + computerCount(s.computers));

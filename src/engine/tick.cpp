@@ -4,6 +4,7 @@
 #include "engine/coach.h"
 #include "engine/computer_turn.h"
 #include "engine/key_codes.h"
+#include "engine/new_game.h"
 #include "engine/rolling.h"
 #include "engine/seat_choice.h"
 #include "engine/turn_flow.h"
@@ -11,7 +12,6 @@
 #include "persist/settings.h"
 #include "rules/phrases.h"
 #include "engine/reports.h"
-#include "screen/new_game.h"
 #include "speech/sound_help.h"
 #include "speech/speech_output.h"
 #include "speech/speech_pump.h"
@@ -68,29 +68,30 @@ Flow functionkeys(Yacht& y, Key key)
 void resumegame(Yacht& y)
 {
     const Loaded loaded = loadgame(y.game);
-    if (loaded != Loaded::Nothing) resumeturn(y, loaded == Loaded::Whole);
+    if (loaded != Loaded::Nothing) resumeturn(y.game, loaded == Loaded::Whole);
 }
 
-void showstatus(const Game& g, Board& b)
+void showstatus(Game& g)
 {
-    std::string& caption = b.Label3.caption;
+    Status& status = g.view.status;
     switch (g.state) {
-    case EngineState::Idle: caption = "Game over"; break;
-    case EngineState::Rolled: caption = "Roll dice"; break;
-    case EngineState::Choosing: caption = "Select category"; break;
+    case EngineState::Idle: status = Status::GameOver; break;
+    case EngineState::Rolled: status = Status::RollDice; break;
+    case EngineState::Choosing: status = Status::SelectCategory; break;
     case EngineState::Rolling:
-        caption = g.roll == 2 ? "Second roll" : g.roll == 3 ? "Third roll" : "First roll";
+        status = g.roll == 2 ? Status::SecondRoll : g.roll == 3 ? Status::ThirdRoll : Status::FirstRoll;
         break;
-    case EngineState::Players: caption = "Choose players"; break;
-    case EngineState::TurnEnd: caption = "Press space bar to begin"; break;
+    case EngineState::Players: status = Status::ChoosePlayers; break;
+    case EngineState::TurnEnd: status = Status::SpaceToBegin; break;
     case EngineState::WaitSpace:
-        if (g.round >= 2) caption = "Press space bar to continue";
+        // The first round's wait keeps whatever the caption said before.
+        if (g.round >= 2) status = Status::SpaceToContinue;
         break;
     default: break;
     }
 }
 
-bool engineCanSleep(Yacht& y)
+bool engineCanSleep(const Yacht& y)
 {
     const Game& g = y.game;
     const bool waiting = g.state == EngineState::Idle || g.state == EngineState::Players ||
@@ -103,15 +104,14 @@ bool engineCanSleep(Yacht& y)
     return y.ports.voice.runningState() == RunState::Done;
 }
 
-Key takekey(Yacht& y)
+Key takekey(Game& g, Voice& voice)
 {
-    Game& g = y.game;
     if (!g.keybuf) return Key{};
     const Key key = *g.keybuf;
     g.keybuf.reset();
     g.saybuf.clear();
     g.runstate = 0;
-    y.ports.voice.setPriorityOver();
+    voice.setPriorityOver();
     // A modifier or lock key alone has hushed the queue and is otherwise no key: the row or the
     // count is not announced again over the silence the player asked for.
     if (keys::isModifierOrLock(key.code)) return Key{};
@@ -126,9 +126,9 @@ void tick(Yacht& y)
     servevoicelist(y);
 
     startupstep(y);
-    showstatus(y.game, y.board);
+    showstatus(g);
 
-    const Key key = takekey(y);
+    const Key key = takekey(g, y.ports.voice);
     if (key.code > 0 && functionkeys(y, key) == Flow::EndTick) return;
     // H asks the coach, in every state, and does nothing else.
     if (isCoachKey(key)) {
@@ -139,9 +139,9 @@ void tick(Yacht& y)
     computerstep(y, key);
 
     if (g.saybuf.empty() && (g.state == EngineState::TurnEnd || g.state == EngineState::WaitSpace)) {
-        if (turnflow(y, key) == Flow::EndTick) return;
+        if (turnflow(g, key) == Flow::EndTick) return;
     }
-    if (g.state == EngineState::Players && key.code > 0) chooseplayers(y, key);
+    if (g.state == EngineState::Players && key.code > 0) chooseplayers(g, key);
     if (g.saybuf.empty() && g.state == EngineState::Rolling) makeroll(y);
 
     // During a computer's turn the dice and the categories are the computer's alone.

@@ -13,16 +13,16 @@ void tick(Yacht& y);
 // where it stopped and says so; a file the game cannot use changes nothing, as if there were none.
 void resumegame(Yacht& y);
 
-// The status caption of the current state (step 2 of the tick).
-void showstatus(const Game& g, Board& b);
+// The status caption of the current state, set at the start of every tick.
+void showstatus(Game& g);
 
 // True when nothing would happen on a tick without a key or a click: the game waits for the
 // player (no game, choosing the players, or waiting for the space bar), nothing is queued or
 // pending, the voice has said everything, and the stored voice has been applied. The timer then
 // sleeps until the next key or click, so an idle game costs no processor time.
-bool engineCanSleep(Yacht& y);
+bool engineCanSleep(const Yacht& y);
 
 // Takes the pending key, if any: empties the queue and returns the key (code 0 when none).
-Key takekey(Yacht& y);
+Key takekey(Game& g, Voice& voice);
 
 }  // namespace yacht

@@ -4,8 +4,8 @@
 
 #include "engine/key_codes.h"
 #include "engine/dice_announcement.h"
+#include "engine/score_sheet.h"
 #include "rules/phrases.h"
-#include "screen/score_sheet.h"
 
 namespace yacht {
 namespace {
@@ -35,9 +35,8 @@ bool isDigitKey(int code)
 }
 
 // The game is over: the one player hears the score, several hear the winner or the tied winners.
-void endgame(Yacht& y)
+void endgame(Game& g)
 {
-    Game& g = y.game;
     g.state = EngineState::Idle;
     g.round = 0;
     g.roll = 0;
@@ -89,12 +88,11 @@ bool nextturn(Game& g)
 }
 
 // The turn is over: the next player (and perhaps the next round) comes up and is announced.
-Flow passturn(Yacht& y)
+Flow passturn(Game& g)
 {
-    Game& g = y.game;
     if (nextturn(g)) {
         if (g.numplayers > 1) {
-            scoreboard(y);
+            scoreboard(g);
             g.saybuf.replace("At the end of the round, the scores are ");
             for (int p = 1; p <= playerCount(g); ++p)
                 g.saybuf.add("player " + decimal(p) + " " + totalText(g, p) + ", ");
@@ -102,7 +100,7 @@ Flow passturn(Yacht& y)
     }
 
     if (g.round > kLastRound) {
-        endgame(y);
+        endgame(g);
         return Flow::EndTick;
     }
     // A computer's turn begins by itself: nobody is asked for the space bar.
@@ -114,16 +112,12 @@ Flow passturn(Yacht& y)
 
 // The space bar opens the turn: it is announced, the player's card is drawn, the first throw
 // is requested and made once the announcement and the rolling sound have been heard.
-void openturn(Yacht& y)
+void openturn(Game& g)
 {
-    Game& g = y.game;
     if (g.player == 1) g.saybuf.say("round " + decimal(g.round));
     if (g.numplayers > 1) g.saybuf.add(" player " + decimal(g.player));
     g.saybuf.add(" first roll");
-    if (g.player >= 1 && g.player <= kMaxPlayers)
-        for (int row = 1; row <= kCategories; ++row)
-            y.board.x[row].caption = g.scores[row][g.player];
-    getcard(y);
+    getcard(g);
     g.saybuf.sound("rolldice");
     g.state = EngineState::Rolling;
     g.roll = 1;
@@ -137,10 +131,9 @@ bool anyDieToThrow(const Game& g)
 }
 
 // Tells the player where a resumed game stands: the round, the player, the throw, and the dice.
-void announceturn(Yacht& y)
+void announceturn(Game& g)
 {
-    Game& g = y.game;
-    getcard(y);
+    getcard(g);
     g.saybuf.say(kResuming);
     g.saybuf.say("round " + decimal(g.round));
     if (g.numplayers > 1) g.saybuf.add(", player " + decimal(g.player));
@@ -155,9 +148,8 @@ void announceturn(Yacht& y)
 }
 
 // Moves a resumed game into the state it continues in.
-void adjuststate(Yacht& y)
+void adjuststate(Game& g)
 {
-    Game& g = y.game;
     if (g.state == EngineState::Players) {
         g.state = EngineState::Idle;
     } else if (g.state == EngineState::TurnEnd && (g.roll == 0 || g.player == 0)) {
@@ -166,29 +158,27 @@ void adjuststate(Yacht& y)
         nextturn(g);
         g.state = g.round > kLastRound ? EngineState::Idle : EngineState::WaitSpace;
     } else if (g.state != EngineState::Idle) {
-        announceturn(y);
+        announceturn(g);
     }
 }
 
 }  // namespace
 
-Flow turnflow(Yacht& y, Key key)
+Flow turnflow(Game& g, Key key)
 {
-    Game& g = y.game;
-    if (g.state == EngineState::TurnEnd) return passturn(y);
+    if (g.state == EngineState::TurnEnd) return passturn(g);
 
     if (key.code != keys::Space) return Flow::EndTick;
     if (g.round <= kLastRound) {
-        openturn(y);
+        openturn(g);
         return Flow::Continue;
     }
-    endgame(y);
+    endgame(g);
     return Flow::EndTick;
 }
 
-void playersstep(Yacht& y, Key key)
+void playersstep(Game& g, Key key)
 {
-    Game& g = y.game;
     if (key.code == keys::Right || key.code == keys::Down) ++g.numplayers;
     if (key.code == keys::Left || key.code == keys::Up) --g.numplayers;
     g.numplayers = std::clamp<int16_t>(g.numplayers, 1, kArrowLimit);
@@ -198,15 +188,19 @@ void playersstep(Yacht& y, Key key)
         g.saybuf.replace(decimal(g.numplayers) + " player" + (g.numplayers > 1 ? "s" : ""));
     if (key.code == keys::Enter || isDigitKey(key.code)) g.state = EngineState::TurnEnd;
 
-    for (int row = 1; row <= kArrowLimit; ++row) y.board.Y[row].backstyle = BackStyle::Transparent;
-    y.board.Y[g.numplayers].backstyle = BackStyle::Opaque;
+    lightcount(g);
 }
 
-void resumeturn(Yacht& y, bool whole)
+void lightcount(Game& g)
 {
-    if (whole) adjuststate(y);
-    if (y.game.state == EngineState::WaitSpace)
-        y.game.saybuf.replace(y.game.seats.isComputer(y.game.player) ? kWelcomeBackToComputer : kWelcomeBack);
+    g.view.litrow = g.numplayers;
+}
+
+void resumeturn(Game& g, bool whole)
+{
+    if (whole) adjuststate(g);
+    if (g.state == EngineState::WaitSpace)
+        g.saybuf.replace(g.seats.isComputer(g.player) ? kWelcomeBackToComputer : kWelcomeBack);
 }
 
 }  // namespace yacht

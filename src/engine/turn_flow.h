@@ -7,13 +7,16 @@ namespace yacht {
 
 // The turn-flow step, run while the queue is empty in turnend or waitspace. Continue only when it
 // opens a turn (the state becomes rolling).
-Flow turnflow(Yacht& y, Key key);
+Flow turnflow(Game& g, Key key);
 
 // The players step: arrows and digits choose the number of players.
-void playersstep(Yacht& y, Key key);
+void playersstep(Game& g, Key key);
+
+// The list of counts lights the row of the number of players chosen so far (none while it is 0).
+void lightcount(Game& g);
 
 // After a saved game has been read into the game on the first tick: a game that was running goes
 // on where it stopped and says so. `whole` says every value of the file was there.
-void resumeturn(Yacht& y, bool whole);
+void resumeturn(Game& g, bool whole);
 
 }  // namespace yacht

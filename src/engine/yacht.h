@@ -1,6 +1,6 @@
 #pragma once
-// The main window object of the game: the game state, the board it is drawn on, and the platform
-// services (ports) it speaks, plays, stores and draws through. Every operation takes it.
+// The running game: the game state and the platform services (ports) it speaks, plays, stores
+// and draws through. Operations that need several ports take it; the window draws the game.
 
 #include <string>
 
@@ -9,7 +9,6 @@
 #include "engine/turn_advisor.h"
 #include "persist/drive_info.h"
 #include "persist/settings_store.h"
-#include "screen/board.h"
 #include "screen/toolkit.h"
 #include "speech/resources.h"
 #include "speech/sound_player.h"
@@ -38,11 +37,10 @@ struct PendingVoiceSteps {
 };
 
 struct Yacht {
-    explicit Yacht(Ports p) : ports(p), board(designBoard()) {}
+    explicit Yacht(Ports p) : ports(p) {}
 
     Ports ports;
     Game game;
-    Board board;
     std::string programdir;  // the folder the executable lives in
     PendingVoiceSteps pendingVoice;
     std::string voicename;      // the stored voice's own name, chosen at start before listing

@@ -1,7 +1,6 @@
 #include "persist/startup.h"
 
 #include "persist/settings.h"
-#include "screen/layout.h"
 
 namespace yacht {
 
@@ -20,16 +19,15 @@ void startup(Yacht& y, const StartupContext& context)
     voice.setPriorityOver();
 
     // The engine's 100 ms timer is started by the window before this runs; its first tick comes
-    // only after start-up, since both run on the one thread.
-    setscreen(y);
+    // only after start-up, since both run on the one thread. The window scales itself.
     // The dice source has been seeded by its owner from diceSeed(); the game draws from it now.
     y.game.helppage = 0;
     y.game.savedir = context.savedir;
     y.programdir = context.programdir;
 
-    y.board.lblSide[1].caption = "YACHT";
-    y.board.lblSide[2].caption.clear();
-    y.board.Label3.visible = true;
+    // The side panel's title reads "YACHT" and its total is blank until the first card.
+    y.game.view.started = true;
+    y.game.view.sidetotal.reset();
 
     findsettingsplace(y);
     readsettings(y);

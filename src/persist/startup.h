@@ -18,7 +18,7 @@ struct StartupContext {
     std::string speechEngine;           // the engine to remember, when --speech-engine named one
 };
 
-// Tunes the voice, lays out the window, seeds the dice, finds the places, reads and applies the
+// Tunes the voice, seeds the dice, finds the places, reads and applies the
 // settings, and hands the engine state 99.
 void startup(Yacht& y, const StartupContext& context);
 

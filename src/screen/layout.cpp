@@ -51,17 +51,14 @@ void resizescreen(Board& b, float xx, float yy)
     scaleRect(b.Shape2.rect, xx, yy);
 }
 
-void setscreen(Yacht& y)
+void setscreen(Board& board, Size screen, Size window)
 {
-    Toolkit& toolkit = y.ports.toolkit;
-    const Size screen = toolkit.screenSize();
-    const Size window = toolkit.windowOuterSize();
     const float xx = screen.width / window.width;
     const float yy = screen.height / window.height;
     // A headless platform may report no screen; the design then stays as it is rather than
     // collapsing to nothing or growing without bound.
     if (!usableFactor(xx) || !usableFactor(yy)) return;
-    resizescreen(y.board, xx, yy);
+    resizescreen(board, xx, yy);
 }
 
 }  // namespace yacht

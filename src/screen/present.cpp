@@ -1,13 +1,119 @@
 #include "screen/present.h"
 
+#include "engine/score_sheet.h"
+#include "rules/scoring.h"
+
 namespace yacht {
+namespace {
+
+const std::string kNoText;
+
+// The caption of row r (1..13) of the sheet on show, and its value.
+const char* const kCountCaptions[] = {"",           "  1 player",  "  2 players", "  3 players",
+                                      "  4 players", "  5 players", "  6 players"};
+
+void presentRows(const Game& g, Board& b)
+{
+    const ViewFacts& v = g.view;
+    const bool cardColumn = isPlayerColumn(v.cardplayer);
+    for (int row = 1; row <= kCategories; ++row) {
+        std::string& caption = b.Y[row].caption;
+        std::string& value = b.x[row].caption;
+        switch (v.sheet) {
+        case Sheet::Card:
+            caption = kCategoryCaptions[row];
+            value = cardColumn ? g.scores[row][v.cardplayer] : kNoText;
+            break;
+        case Sheet::Scoreboard: {
+            // Rows beyond the last column of the table stay blank even if numplayers says more.
+            const bool filled = row <= g.numplayers && isPlayerColumn(row);
+            if (filled) {
+                caption = "  Player " + decimal(row);
+                value = g.scores[kTotalRow][row];
+            } else {
+                caption.clear();
+                value.clear();
+            }
+            break;
+        }
+        case Sheet::Players:
+            caption = row <= 6 ? kCountCaptions[row] : "";
+            value.clear();
+            break;
+        case Sheet::Designed:
+            caption.clear();
+            value.clear();
+            break;
+        }
+        b.Y[row].backstyle = row == v.litrow ? BackStyle::Opaque : BackStyle::Transparent;
+        b.Y[row].visible = true;
+        b.x[row].visible = true;
+    }
+}
+
+void presentSheet(const Game& g, Board& b)
+{
+    const ViewFacts& v = g.view;
+    b.x[0].caption = v.sheet == Sheet::Players ? "Choose players" : "Score Sheet";
+    presentRows(g, b);
+
+    // Once a card has been drawn its subtotal caption stays, over the scoreboard and the list of
+    // counts too; the value and the plaque show on the card alone.
+    const CardSums sums = v.carddrawn ? cardsums(g, v.cardplayer) : CardSums{};
+    b.Y[14].caption = v.carddrawn ? "Subtotal: " : "";
+    b.Y[14].visible = true;
+    if (v.carddrawn)
+        b.x[14].caption = decimal(sums.subtotal);
+    else
+        b.x[14].caption.clear();
+    b.x[14].visible = v.sheet == Sheet::Designed || v.sheet == Sheet::Card;
+    b.imgBonus.visible = v.sheet == Sheet::Card && sums.bonus;
+}
+
+// The side title names the player of the last card; before any card it is the game's name,
+// in capitals once start-up has run.
+void presentSide(const Game& g, Board& b)
+{
+    const ViewFacts& v = g.view;
+    if (v.carddrawn)
+        b.lblSide[1].caption = "Player " + decimal(v.cardplayer);
+    else
+        b.lblSide[1].caption = v.started ? "YACHT" : "Yacht";
+    if (v.sidetotal)
+        b.lblSide[2].caption = decimal(*v.sidetotal);
+    else
+        b.lblSide[2].caption.clear();
+}
+
+}  // namespace
+
+const char* statusText(Status status)
+{
+    switch (status) {
+    case Status::GameOver: return "Game over";
+    case Status::SelectCategory: return "Select category";
+    case Status::FirstRoll: return "First roll";
+    case Status::SecondRoll: return "Second roll";
+    case Status::ThirdRoll: return "Third roll";
+    case Status::ChoosePlayers: return "Choose players";
+    case Status::SpaceToBegin: return "Press space bar to begin";
+    case Status::SpaceToContinue: return "Press space bar to continue";
+    case Status::RollDice: break;
+    }
+    return "Roll dice";
+}
 
 void present(const Game& game, Board& board)
 {
     for (int i = 0; i < kDice; ++i) {
         board.dice[i].caption = faceText(game.dice[i]);
+        board.dice[i].backcolor = game.view.litdie == i + 1 ? colour::red : colour::white;
         board.H[i].caption = game.held[i] == 1 ? "HOLD" : "";
     }
+    board.Label3.caption = statusText(game.view.status);
+    board.Label3.visible = true;
+    presentSheet(game, board);
+    presentSide(game, board);
 }
 
 }  // namespace yacht

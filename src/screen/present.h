@@ -1,12 +1,17 @@
 #pragma once
-// The window's captions that mirror the game: drawn from `Game` in this one place.
+// The window drawn from the game: every caption, visibility and colour the game decides is
+// written here from `Game` alone; the board keeps only the geometry, fonts and design colours.
 
 #include "engine/game_state.h"
 #include "screen/board.h"
 
 namespace yacht {
 
-// Writes the dice faces ("?" before a throw) and the HOLD marks of the game onto the board.
+// Writes the dice, the HOLD marks, the status caption, the score sheet and the side panel's title
+// and total of the game onto the board.
 void present(const Game& game, Board& board);
+
+// The text of a status caption.
+const char* statusText(Status status);
 
 }  // namespace yacht

@@ -15,6 +15,7 @@
 #include "engine/mouse_clicks.h"
 #include "rules/scoring.h"
 #include "screen/qt_frame_overlay.h"
+#include "screen/layout.h"
 #include "screen/qt_key_map.h"
 #include "screen/present.h"
 
@@ -150,6 +151,12 @@ void MainWindow::attach(Yacht& game)
     render();
 }
 
+void MainWindow::scaleToScreen()
+{
+    setscreen(board_, screenSize(), windowOuterSize());
+    geometryStale_ = true;
+}
+
 void MainWindow::startEngine()
 {
     engine_.start();
@@ -223,8 +230,8 @@ void MainWindow::renderFrames(const Board& b)
 void MainWindow::render()
 {
     if (!game_) return;
-    present(game_->game, game_->board);
-    const Board& b = game_->board;
+    present(game_->game, board_);
+    const Board& b = board_;
 
     if (const QScreen* s = screenOf(this)) {
         const double px = s->logicalDotsPerInchX() / kTwipsPerInch;

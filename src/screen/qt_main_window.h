@@ -7,6 +7,7 @@
 #include <array>
 
 #include "engine/yacht.h"
+#include "screen/board.h"
 #include "screen/toolkit.h"
 
 class QLabel;
@@ -40,8 +41,14 @@ public:
     Size screenSize() override;
     Size windowOuterSize() override;
 
-    // Brings the widgets in line with the board, touching only the properties that changed.
+    // Stretches the designed board to the screen, once, before the window is first shown.
+    void scaleToScreen();
+
+    // Draws the game onto the board and brings the widgets in line with it, touching only the
+    // properties that changed.
     void render();
+    // The board as last drawn: the designed geometry, scaled, with the game's captions.
+    const Board& board() const { return board_; }
 
     // The label widget that shows a board label, for tests and accessibility.
     QLabel* diceLabel(int i) const { return dice_[i].widget; }
@@ -87,6 +94,7 @@ private:
     QPoint pixels(float xTwips, float yTwips) const;
 
     Yacht* game_ = nullptr;
+    Board board_ = designBoard();
     QTimer engine_;
     bool inTick_ = false;
     bool greeted_ = false;

@@ -18,7 +18,7 @@ void choosing(FakeGame& f, const char* dice, int16_t round = 1, int16_t cursor =
     Game& g = f.y.game;
     g.scores[1][1] = "3";
     waitForTurn(f);
-    getcard(f.y);
+    getcard(f.y.game);
     g.round = round;
     for (int i = 0; i < 5; ++i) g.dice[i] = numberOf(std::string(1, dice[i]));
     getvalue(f.y.game);
@@ -66,7 +66,7 @@ TEST(TheCategoryCursor, StopsAtBothEndsAndNamesTheRowWithItsWorth)
         EXPECT_EQ(pressAndDrain(f, c.key), (std::vector<std::string>{c.said}))
             << "from " << c.from << " key " << c.key;
         EXPECT_EQ(f.y.game.catcursor, c.to) << "from " << c.from << " key " << c.key;
-        EXPECT_EQ(opaqueRow(f.y.board), c.to) << "from " << c.from << " key " << c.key;
+        EXPECT_EQ(opaqueRow(f.shown()), c.to) << "from " << c.from << " key " << c.key;
         EXPECT_EQ(f.y.game.state, EngineState::Choosing);
     }
 }
@@ -80,7 +80,7 @@ TEST(AClickOnACategoryRow, MarksAndNamesTheClickedRowWithoutMovingTheCursor)
         postKey(f.y.game, Key{keys::Digit0 + row, 0, KeySource::Row});
         f.tick();
         EXPECT_EQ(f.y.game.catcursor, row);
-        EXPECT_EQ(opaqueRow(f.y.board), row);
+        EXPECT_EQ(opaqueRow(f.shown()), row);
     }
 }
 
@@ -92,7 +92,7 @@ TEST(AFunctionKeyWhileChoosing, LeavesTheCursorAndTheHighlightAlone)
     f.press(keys::Down);
     f.press(keys::F3);
     EXPECT_EQ(f.y.game.catcursor, 2);
-    EXPECT_EQ(opaqueRow(f.y.board), 2);
+    EXPECT_EQ(opaqueRow(f.shown()), 2);
 }
 
 TEST(EnterOnATakenCategory, IsSilentAndChangesNothing)
@@ -146,14 +146,14 @@ TEST(EnterOnAFreeCategory, ScoresItRedrawsTheCardAndSaysTheTotal)
         f.press(keys::Enter);
         const Game& g = f.y.game;
         EXPECT_EQ(g.scores[c.cursor][1], c.written) << c.said;
-        EXPECT_EQ(f.y.board.x[c.cursor].caption, c.written) << c.said;
+        EXPECT_EQ(f.shown().x[c.cursor].caption, c.written) << c.said;
         EXPECT_EQ(g.total, c.total) << c.said;
         EXPECT_EQ(g.scores[kTotalRow][1], decimal(c.total)) << c.said;
-        EXPECT_EQ(f.y.board.lblSide[2].caption, decimal(c.total)) << c.said;
+        EXPECT_EQ(f.shown().lblSide[2].caption, decimal(c.total)) << c.said;
         EXPECT_EQ(g.state, EngineState::TurnEnd) << c.said;
         EXPECT_EQ(g.roll, 0) << c.said;
         EXPECT_EQ(g.catcursor, 0) << c.said;
-        EXPECT_EQ(opaqueRow(f.y.board), 0) << c.said;
+        EXPECT_EQ(opaqueRow(f.shown()), 0) << c.said;
         if (*c.said)
             EXPECT_EQ(f.voice.last(), c.said);
         else

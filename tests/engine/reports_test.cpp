@@ -4,6 +4,7 @@
 
 #include "engine/key_codes.h"
 #include "engine/rolling.h"
+#include "engine/score_sheet.h"
 #include "rules/scoring.h"
 #include "support/fakes.h"
 
@@ -95,14 +96,7 @@ const Situation kRoundEnd{"two players, end of round 2", [](FakeGame& f) {
     g.round = 3;
     g.roll = 0;
     // The sheet shows the players' totals until the next turn opens.
-    for (int row = 1; row <= kCategories; ++row) {
-        f.y.board.Y[row].caption.clear();
-        f.y.board.x[row].caption.clear();
-    }
-    f.y.board.Y[1].caption = "  Player 1";
-    f.y.board.x[1].caption = "120";
-    f.y.board.Y[2].caption = "  Player 2";
-    f.y.board.x[2].caption = "87";
+    scoreboard(g);
     // Player 1, about to throw, has filled Fours and Chance; player 2 only Ones.
     g.scores[4][1] = "16";
     g.scores[12][1] = "22";
@@ -236,7 +230,7 @@ TEST(F3BetweenTurns, NamesTheFreeCategoriesOfThePlayerAboutToThrow)
     f.settle();
     ASSERT_EQ(g.state, EngineState::WaitSpace);
     ASSERT_EQ(g.player, 2);
-    ASSERT_EQ(f.y.board.x[6].caption, "30");
+    ASSERT_EQ(f.shown().x[6].caption, "30");
 
     holdVoice(f);
     f.press(keys::F3);

@@ -17,7 +17,7 @@ const std::string kChoose =
 std::string status(FakeGame& f)
 {
     f.tick();
-    return f.y.board.Label3.caption;
+    return f.shown().Label3.caption;
 }
 
 TEST(AThreeThrowTurn, SaysEveryFaceFirstThenOnlyTheDiceThrownAgain)
@@ -80,7 +80,7 @@ TEST(AYachtOnTheFirstThrow, SaysYachtAndStartsChoosingOnTheYachtRow)
 
     f.press(keys::Enter);
     EXPECT_EQ(f.y.game.scores[13][1], "50");
-    EXPECT_EQ(f.y.board.x[13].caption, "50");
+    EXPECT_EQ(f.shown().x[13].caption, "50");
     EXPECT_EQ(f.voice.last(), "After 1 round your total score is 50");
     EXPECT_EQ(f.y.game.state, EngineState::TurnEnd);
     expectBoardInStep(f, "Yacht scored");
@@ -96,7 +96,7 @@ TEST(AYachtWhileTheYachtRowHoldsFifty, PaysOneHundredAtOnceBeforeAnyChoice)
     f.random.push({3, 3, 3, 2, 5});
     openTurn(f);
     drain(f);
-    EXPECT_EQ(f.y.board.lblSide[2].caption, "159");
+    EXPECT_EQ(f.shown().lblSide[2].caption, "159");
     for (int d : {1, 2, 3}) pressAndDrain(f, keys::Digit0 + d);
 
     f.random.push({3, 3});
@@ -104,7 +104,7 @@ TEST(AYachtWhileTheYachtRowHoldsFifty, PaysOneHundredAtOnceBeforeAnyChoice)
     EXPECT_EQ(pressAndDrain(f, keys::Space), (Heard{"second roll", "rolldice", "yacht", kChoose}));
     EXPECT_EQ(g.scores[14][1], "200");
     EXPECT_EQ(g.total, 259);
-    EXPECT_EQ(f.y.board.lblSide[2].caption, "259");
+    EXPECT_EQ(f.shown().lblSide[2].caption, "259");
     EXPECT_GT(f.toolkit.redraws, redraws);
     EXPECT_EQ(g.state, EngineState::Choosing);
     EXPECT_EQ(g.catcursor, 0);  // Yacht is taken, so the cursor does not start on it
@@ -182,7 +182,7 @@ TEST(TheDiceCursor, WrapsAtBothEndsAndMarksItsDieInRed)
         EXPECT_EQ(f.y.game.dicecursor, s.cursor);
         EXPECT_GT(f.toolkit.redraws, redraws);
         for (int i = 0; i < 5; ++i)
-            EXPECT_EQ(f.y.board.dice[i].backcolor, i == s.cursor - 1 ? colour::red : colour::white)
+            EXPECT_EQ(f.shown().dice[i].backcolor, i == s.cursor - 1 ? colour::red : colour::white)
                 << "cursor " << s.cursor << " die " << i;
     }
     // Up and down do nothing between throws.
@@ -194,7 +194,7 @@ TEST(TheDiceCursor, WrapsAtBothEndsAndMarksItsDieInRed)
     f.random.push({4, 4, 4, 4});
     pressAndDrain(f, keys::Space);
     EXPECT_EQ(f.y.game.dicecursor, 0);
-    for (int i = 0; i < 5; ++i) EXPECT_EQ(f.y.board.dice[i].backcolor, colour::white);
+    for (int i = 0; i < 5; ++i) EXPECT_EQ(f.shown().dice[i].backcolor, colour::white);
 }
 
 TEST(EnterBetweenThrows, HoldsTheDieUnderTheCursorAndDoesNothingWithoutOne)

@@ -20,7 +20,7 @@ TEST(FirstTickWithNoSavedGame, GreetsAndHearsTheF9SentenceTwice)
     windowActivated(f.y);
     f.tick();
     EXPECT_EQ(f.y.game.state, EngineState::Idle);
-    EXPECT_EQ(f.y.board.Label3.caption, "Game over");
+    EXPECT_EQ(f.shown().Label3.caption, "Game over");
     ASSERT_EQ(f.voice.spoken.size(), 1u);
     EXPECT_EQ(f.voice.spoken[0].text,
               "Yacht, from Tevrin Software. " + kNewGameOrHelp + kNewGameOrHelp);
@@ -53,9 +53,9 @@ TEST(StatusCaption, FollowsTheStateAndTheRoll)
         f.y.game.state = c.state;
         f.y.game.roll = c.roll;
         f.y.game.round = c.round;
-        f.y.board.Label3.caption = c.before;
-        showstatus(f.y.game, f.y.board);
-        EXPECT_EQ(f.y.board.Label3.caption, c.caption) << int(c.state) << " roll " << c.roll;
+        if (!c.before.empty()) f.y.game.view.status = Status::SpaceToBegin;
+        showstatus(f.y.game);
+        EXPECT_EQ(f.shown().Label3.caption, c.caption) << int(c.state) << " roll " << c.roll;
     }
 }
 

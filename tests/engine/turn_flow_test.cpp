@@ -65,14 +65,14 @@ TEST(ChoosingPlayers, KeysSetTheCountAnnounceItAndHighlightItsRow)
         g.numplayers = 0;
         for (int code : c.keys) {
             g.saybuf.clear();  // as the tick's key intake does
-            playersstep(f.y, press(code));
+            playersstep(f.y.game, press(code));
         }
         EXPECT_EQ(g.numplayers, c.count) << c.what;
         EXPECT_EQ(g.saybuf, queued(c.said)) << c.what;
         EXPECT_EQ(g.state, c.state) << c.what;
         for (int row = 1; row <= 8; ++row) {
             const auto expected = row == c.count ? BackStyle::Opaque : BackStyle::Transparent;
-            EXPECT_EQ(f.y.board.Y[row].backstyle, expected) << c.what << " row " << row;
+            EXPECT_EQ(f.shown().Y[row].backstyle, expected) << c.what << " row " << row;
         }
     }
 }
@@ -87,7 +87,7 @@ TEST(TurnEnd, FirstTurnOfTheGameWaitsToBegin)
     g.held = {1, 0, 1, 0, 0};
     g.dice = {2, 0, 5, 4, 0};
 
-    EXPECT_EQ(turnflow(f.y, Key{}), Flow::EndTick);
+    EXPECT_EQ(turnflow(f.y.game, Key{}), Flow::EndTick);
     EXPECT_EQ(g.player, 1);
     EXPECT_EQ(g.round, 1);
     EXPECT_EQ(g.state, EngineState::WaitSpace);
@@ -105,7 +105,7 @@ TEST(TurnEnd, RoundZeroIsTakenAsRoundOne)
     seat(f, {0});
     f.y.game.round = 0;
     f.y.game.player = 0;
-    turnflow(f.y, Key{});
+    turnflow(f.y.game, Key{});
     EXPECT_EQ(f.y.game.round, 1);
     EXPECT_EQ(f.y.game.saybuf, queued(" Press the space bar to begin"));
 }
@@ -117,7 +117,7 @@ TEST(TurnEnd, NextPlayerOfTheSameRoundWaitsToContinue)
     Game& g = f.y.game;
     g.player = 1;
     g.round = 3;
-    turnflow(f.y, Key{});
+    turnflow(f.y.game, Key{});
     EXPECT_EQ(g.player, 2);
     EXPECT_EQ(g.round, 3);
     EXPECT_EQ(g.saybuf, queued(" Press the space bar to continue"));
@@ -131,7 +131,7 @@ TEST(TurnEnd, LastPlayerOfARoundHearsTheTotalsJoinedToTheWait)
     g.scores[kTotalRow][2].clear();  // a total never written reads as nothing
     g.player = 3;
     g.round = 1;
-    turnflow(f.y, Key{});
+    turnflow(f.y.game, Key{});
     EXPECT_EQ(g.player, 1);
     EXPECT_EQ(g.round, 2);
     EXPECT_EQ(g.state, EngineState::WaitSpace);
@@ -146,7 +146,7 @@ TEST(TurnEnd, OnePlayerHearsNoRoundSummary)
     Game& g = f.y.game;
     g.player = 1;
     g.round = 5;
-    turnflow(f.y, Key{});
+    turnflow(f.y.game, Key{});
     EXPECT_EQ(g.round, 6);
     EXPECT_EQ(g.player, 1);
     EXPECT_EQ(g.saybuf, queued(" Press the space bar to continue"));
@@ -184,7 +184,7 @@ TEST(GameOver, AfterTheLastRoundTheGameEndsWithTheRightSentence)
         g.round = 13;
         g.roll = 0;
 
-        EXPECT_EQ(turnflow(f.y, Key{}), Flow::EndTick);
+        EXPECT_EQ(turnflow(f.y.game, Key{}), Flow::EndTick);
         EXPECT_EQ(g.saybuf, queued(c.said + tail));
         EXPECT_EQ(g.state, EngineState::Idle);
         EXPECT_EQ(g.round, 0);
@@ -202,7 +202,7 @@ TEST(WaitSpace, KeysOtherThanTheSpaceBarDoNothing)
     g.player = 2;
     g.round = 4;
     for (int code : {0, int(keys::Enter), int(keys::Right), int('A'), int(keys::F3)}) {
-        EXPECT_EQ(turnflow(f.y, press(code)), Flow::EndTick);
+        EXPECT_EQ(turnflow(f.y.game, press(code)), Flow::EndTick);
         EXPECT_EQ(g.state, EngineState::WaitSpace);
         EXPECT_EQ(g.saybuf, queued(""));
     }
@@ -232,16 +232,18 @@ TEST(WaitSpace, SpaceBarOpensTheTurnWithItsAnnouncement)
         g.scores[1][c.player] = "3";
         g.scores[9][c.player] = "0";
         g.scores[12][c.player] = "22";
-        f.y.board.x[4].caption = "stale";
+        g.scores[4][c.player == 1 ? 2 : 1] = "12";  // another player's card was on show
+        g.view.sheet = Sheet::Card;
+        g.view.cardplayer = c.player == 1 ? 2 : 1;
 
-        EXPECT_EQ(turnflow(f.y, press(keys::Space)), Flow::Continue) << c.said;
+        EXPECT_EQ(turnflow(f.y.game, press(keys::Space)), Flow::Continue) << c.said;
         EXPECT_EQ(g.saybuf, queued(c.said));
         EXPECT_EQ(g.state, EngineState::Rolling);
         EXPECT_EQ(g.roll, 1);
-        EXPECT_EQ(f.y.board.x[1].caption, "3");
-        EXPECT_EQ(f.y.board.x[4].caption, "");
-        EXPECT_EQ(f.y.board.x[9].caption, "0");
-        EXPECT_EQ(f.y.board.x[12].caption, "22");
+        EXPECT_EQ(f.shown().x[1].caption, "3");
+        EXPECT_EQ(f.shown().x[4].caption, "");
+        EXPECT_EQ(f.shown().x[9].caption, "0");
+        EXPECT_EQ(f.shown().x[12].caption, "22");
     }
 }
 
@@ -254,7 +256,7 @@ TEST(WaitSpace, SpaceBarAfterTheLastRoundEndsTheGame)
     g.player = 1;
     g.round = 14;
     g.scores[kTotalRow][1] = "199";
-    EXPECT_EQ(turnflow(f.y, press(keys::Space)), Flow::EndTick);
+    EXPECT_EQ(turnflow(f.y.game, press(keys::Space)), Flow::EndTick);
     EXPECT_EQ(g.state, EngineState::Idle);
     EXPECT_EQ(g.saybuf, queued("game over, you scored 199 Press function key F 9 to start a new game or "
                         "function key F 1 for help. "));

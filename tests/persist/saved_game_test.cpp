@@ -9,7 +9,7 @@
 #include "persist/saved_game_format.h"
 #include "persist/saved_game_support.h"
 #include "persist/temp_folder.h"
-#include "screen/score_sheet.h"
+#include "engine/score_sheet.h"
 #include "support/fakes.h"
 
 namespace yacht::test {
@@ -119,8 +119,8 @@ TEST_P(SaveAndResume, GoesOnFromTheSavedPosition)
     // A turn under way is shown as the game showed it: the current player's card on the sheet.
     const EngineState before = c.saved.state;
     if (before != EngineState::Idle && before != EngineState::Players && before != EngineState::TurnEnd)
-        getcard(expected.y);
-    expectSameBoard(resumed.board, expected.y.board);
+        getcard(expected.y.game);
+    expectSameBoard(shownBoard(resumed), expected.shown());
     EXPECT_EQ(resumed.game.total, expected.y.game.total);
     EXPECT_EQ(resumed.game.subtotal, expected.y.game.subtotal);
 }
@@ -265,7 +265,7 @@ TEST(ResumedTurnEnd, PassesTheTurnAsPlayDoesButSaysOnlyTheWelcomeBack)
         saveAt(folder, position(EngineState::TurnEnd, 0, {"1", "2", "3", "4", "5"}, kNoneHeld,
                                 c.player, c.round, c.numplayers));
         Resumer r(folder);
-        const Board before = r.f.y.board;
+        const Board before = r.f.shown();
         const Yacht& y = r.resume();
         EXPECT_EQ(y.game.player, c.wantPlayer) << c.name;
         EXPECT_EQ(y.game.round, c.wantRound) << c.name;
@@ -273,7 +273,7 @@ TEST(ResumedTurnEnd, PassesTheTurnAsPlayDoesButSaysOnlyTheWelcomeBack)
         EXPECT_EQ(r.f.dice(), "?????") << c.name;
         // The scores of the round are not read out, nor the sheet turned to the totals.
         EXPECT_EQ(y.game.saybuf, queued(c.wantState == EngineState::Idle ? "" : kWelcomeBack)) << c.name;
-        for (int row = 0; row < 15; ++row) EXPECT_EQ(y.board.x[row].caption, before.x[row].caption) << c.name;
+        for (int row = 0; row < 15; ++row) EXPECT_EQ(shownBoard(y).x[row].caption, before.x[row].caption) << c.name;
     }
 }
 

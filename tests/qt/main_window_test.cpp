@@ -10,10 +10,9 @@
 #include <QTimer>
 
 #include "engine/key_codes.h"
-#include "screen/layout.h"
+#include "engine/score_sheet.h"
 #include "screen/qt_frame_overlay.h"
 #include "screen/qt_main_window.h"
-#include "screen/score_sheet.h"
 #include "support/fakes.h"
 
 namespace yacht {
@@ -113,7 +112,7 @@ TEST(WindowClicks, SheetRowPicksTheCategoryAndTheStatusBoxScoresIt)
     g.game().player = 1;
     g.game().round = 2;
     g.game().catvalue[9] = 25;
-    getcard(g.y);
+    getcard(g.y.game);
     click(g.window.sheetCaption(9));
     EXPECT_EQ(g.game().catcursor, 9);
     EXPECT_EQ(g.game().saybuf, test::queued("Full house is worth 25"));
@@ -159,7 +158,7 @@ TEST(WindowClicks, ClickOnTheRulesAndFramesReachesTheCellBeneath)
     g.game().state = EngineState::Choosing;
     QWindow* handle = g.window.windowHandle();
     // Next to the vertical rule in row 5 (the rule itself lies on the value cell), on the sheet frame over row 1, and within the panel frame.
-    const Board& b = g.y.board;
+    const Board& b = g.window.board();
     QTest::mouseClick(handle, Qt::LeftButton, {}, pixel(b.Line1[13].x1 - 15, b.Y[5].rect.top + 120));
     EXPECT_EQ(g.game().catcursor, 5);
     QTest::mouseClick(handle, Qt::LeftButton, {}, pixel(b.Shape1.rect.left + 20, b.Y[1].rect.top + 120));
@@ -176,9 +175,9 @@ TEST(WindowDrawing, RulesAndFramesLieOverTheCellsAndPanelsBeneath)
     dark.setColor(QPalette::WindowText, Qt::white);
     g.window.setPalette(dark);
     g.show();
-    Board& b = g.y.board;
-    b.Y[3].backstyle = BackStyle::Opaque;  // the row under the cursor
-    b.dice[1].backcolor = colour::red;     // the die under the cursor
+    const Board& b = g.window.board();
+    g.game().view.litrow = 3;  // the row under the cursor
+    g.game().view.litdie = 2;  // the die under the cursor
     const QImage img = g.picture();
     const auto at = [&](float x, float y) { return img.pixelColor(pixel(x, y)); };
     const QColor ink = rgb(colour::windowText);
@@ -209,11 +208,14 @@ TEST(WindowDrawing, BonusPlaqueShowsTheEmbeddedPictureWithTheGreenRoundItsCorner
 
     WindowGame g;
     g.show();
-    Board& b = g.y.board;
+    const Board& b = g.window.board();
     const QPoint corner = pixel(b.imgBonus.rect.left, b.imgBonus.rect.top);
     const QPoint middle = pixel(b.imgBonus.rect.left + 200, b.imgBonus.rect.top + 60);
     EXPECT_EQ(g.picture().pixelColor(middle), rgb(colour::green));
-    b.imgBonus.visible = true;
+    // A card whose upper rows reach the bonus.
+    g.game().player = 1;
+    for (int row = 1; row <= 6; ++row) g.game().scores[row][1] = decimal(row * 3);
+    getcard(g.y.game);
     const QImage shown = g.picture();
     EXPECT_EQ(shown.pixelColor(corner), rgb(colour::green));
     const QColor yellowish = shown.pixelColor(middle);
@@ -225,7 +227,7 @@ TEST(WindowDrawing, BonusPlaqueShowsTheEmbeddedPictureWithTheGreenRoundItsCorner
 TEST(WindowLayout, ScalingToTheScreenMovesEveryCellAndKeepsTheRuleOnTheValueCells)
 {
     WindowGame g;
-    setscreen(g.y);
+    g.window.scaleToScreen();
     g.window.render();
     const QScreen* screen = QGuiApplication::primaryScreen();
     const double yy = g.window.screenSize().height / g.window.windowOuterSize().height;
@@ -244,12 +246,12 @@ TEST(WindowLayout, ScalingToTheScreenMovesEveryCellAndKeepsTheRuleOnTheValueCell
 TEST(WindowAccessibility, EveryLabelIsNamedByWhatItShows)
 {
     WindowGame g;
-    Board& b = g.y.board;
     g.y.game.dice[2] = 5;
     g.y.game.held[2] = 1;
-    b.Label3.caption = "Select category";
-    b.Y[4].caption = "  Fours";
-    b.x[4].caption = "12";
+    g.y.game.view.status = Status::SelectCategory;
+    g.y.game.player = 1;
+    g.y.game.scores[4][1] = "12";
+    getcard(g.y.game);
     g.window.render();
     const auto name = [](QWidget* w) {
         return QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name).toStdString();
@@ -313,11 +315,11 @@ TEST(WindowAccessibility, ControlsAreNamedWithWhatTheyShow)
     WindowGame g;
     g.game().player = 1;
     g.game().scores[9][1] = "25";
-    getcard(g.y);
+    getcard(g.y.game);
     g.game().dice[1] = 3;
     g.game().held[1] = 1;
     g.game().dice[2] = 6;
-    g.y.board.Label3.caption = "Roll dice";
+    g.y.game.view.status = Status::RollDice;
     g.window.render();
     EXPECT_EQ(g.window.diceLabel(1)->accessibleName(), "die 2, 3, held");
     EXPECT_EQ(g.window.diceLabel(2)->accessibleName(), "die 3, 6");
@@ -367,7 +369,7 @@ TEST(WindowRendering, UnchangedBoardRepaintsNothingAndAChangedCaptionOnlyItsCell
     QApplication::processEvents();
     EXPECT_EQ(status.paints, 0);
     EXPECT_EQ(die.paints, 0);
-    g.y.board.Label3.caption = "Third roll";
+    g.y.game.view.status = Status::ThirdRoll;
     g.window.render();
     QApplication::processEvents();
     EXPECT_GE(status.paints, 1);

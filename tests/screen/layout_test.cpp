@@ -2,8 +2,9 @@
 
 #include <functional>
 
+#include <map>
+
 #include "screen/layout.h"
-#include "support/fakes.h"
 
 namespace yacht {
 namespace {
@@ -19,16 +20,11 @@ void eachLabel(Board& b, const std::function<void(const std::string&, Label&)>& 
     for (int i = 0; i < 9; ++i) f("lblSide" + std::to_string(i), b.lblSide[i]);
 }
 
-// A game whose screen is the designed window stretched by the given factors.
+// The designed board on a screen that is the designed window stretched by the given factors.
 struct ScreenOf {
-    test::FakeGame fake;
-    ScreenOf(float wide, float high)
-    {
-        fake.toolkit.window = {8130, 6075};
-        fake.toolkit.screen = {8130 * wide, 6075 * high};
-        setscreen(fake.y);
-    }
-    Board& board() { return fake.y.board; }
+    Board scaled = designBoard();
+    ScreenOf(float wide, float high) { setscreen(scaled, {8130 * wide, 6075 * high}, {8130, 6075}); }
+    Board& board() { return scaled; }
 };
 
 TEST(Setscreen, ScreenOfTheDesignedSizeKeepsEveryDesignValue)
@@ -87,15 +83,13 @@ TEST(Setscreen, VerticalRuleStaysOnTheLeftEdgeOfTheValueCells)
 TEST(Setscreen, ScreenOrWindowWithoutSizeLeavesTheDesign)
 {
     for (const Size& screen : {Size{0, 0}, Size{8130, 0}}) {
-        test::FakeGame fake;
-        fake.toolkit.screen = screen;
-        setscreen(fake.y);
-        EXPECT_EQ(fake.y.board.dice[0].rect, designBoard().dice[0].rect);
+        Board b = designBoard();
+        setscreen(b, screen, {8130, 6075});
+        EXPECT_EQ(b.dice[0].rect, designBoard().dice[0].rect);
     }
-    test::FakeGame fake;
-    fake.toolkit.window = {0, 0};
-    setscreen(fake.y);
-    EXPECT_EQ(fake.y.board.Y[0].rect, designBoard().Y[0].rect);
+    Board b = designBoard();
+    setscreen(b, {8130, 6075}, {0, 0});
+    EXPECT_EQ(b.Y[0].rect, designBoard().Y[0].rect);
 }
 
 // The design's geometry: rules sit in the last pixel of the rows above them, the subtotal row

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/key_codes.h"
-#include "screen/new_game.h"
+#include "engine/score_sheet.h"
 #include "support/fakes.h"
 
 namespace yacht::test {
@@ -16,7 +16,6 @@ const char* const kInstruction =
 void midturn(FakeGame& f)
 {
     Game& g = f.y.game;
-    Board& b = f.y.board;
     g.state = EngineState::Rolled;
     g.numplayers = 2;
     g.player = 2;
@@ -31,9 +30,9 @@ void midturn(FakeGame& f)
         g.scores[kTotalRow][p] = "27";
         g.scores[kBonusRow][p] = "100";
     }
-    b.x[1].caption = "2";
-    b.x[9].caption = "25";
-    b.lblSide[2].caption = "27";
+    // The card on show is player 2's, its side total as last drawn.
+    g.view = ViewFacts{.sheet = Sheet::Card, .cardplayer = 2, .carddrawn = true, .litdie = 3,
+                       .sidetotal = 27, .started = true};
 }
 
 }  // namespace
@@ -42,7 +41,6 @@ TEST(NewGame, WithNoGameRunningF9GoesStraightToTheChoice)
 {
     FakeGame f;
     Game& g = f.y.game;
-    Board& b = f.y.board;
     g.state = EngineState::Idle;
     g.numplayers = 3;
     g.round = 0;
@@ -52,11 +50,13 @@ TEST(NewGame, WithNoGameRunningF9GoesStraightToTheChoice)
     g.scores[4][0] = "untouched";
     g.held = {1, 1, 0, 0, 0};
     g.dice = {3, 3, 0, 0, 0};
-    b.x[7].caption = "17";
-    b.Y[3].backstyle = BackStyle::Opaque;
-    b.imgBonus.visible = true;
+    g.scores[7][3] = "17";
+    g.player = 3;
+    getcard(g);  // player 3's card, its third row lit
+    g.view.litrow = 3;
 
     f.press(keys::F9);
+    const Board b = f.shown();
 
     EXPECT_TRUE(f.toolkit.questions.empty());
     EXPECT_TRUE(f.voice.spoken.empty()) << "F9 ends the tick before the pump";
@@ -105,8 +105,9 @@ TEST(NewGame, ConfirmedDuringATurnClearsTheGame)
     EXPECT_EQ(g.held[2], 0);
     EXPECT_EQ(g.scores[kBonusRow][2], "");
     EXPECT_EQ(g.scores[kTotalRow][1], "");
-    EXPECT_EQ(f.y.board.x[9].caption, "");
-    EXPECT_EQ(f.y.board.lblSide[2].caption, "0");
+    EXPECT_EQ(f.shown().x[9].caption, "");
+    EXPECT_EQ(f.shown().lblSide[2].caption, "0");
+    EXPECT_EQ(f.shown().dice[2].backcolor, colour::red) << "the dice cursor's red stays";
 }
 
 TEST(NewGame, TheLastGamesSumsAreNotReportedInTheNewOne)

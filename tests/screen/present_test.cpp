@@ -1,6 +1,12 @@
 #include <gtest/gtest.h>
 
+#include "engine/key_codes.h"
+#include "engine/new_game.h"
+#include "engine/score_sheet.h"
+#include "engine/turn_flow.h"
+#include "persist/saved_game_support.h"
 #include "screen/present.h"
+#include "support/fakes.h"
 
 namespace yacht::test {
 namespace {
@@ -42,18 +48,132 @@ TEST(Present, DrawsTheDiceAndHoldMarksFromTheGameOverWhateverWasShown)
     }
 }
 
-TEST(Present, LeavesEverythingButTheDiceRowAsTheSheetDrewIt)
+// What the sheet and the side panel show after a sequence of the game's own steps.
+struct Sheetview {
+    std::string heading, title, side, subtotalCaption, subtotal;
+    bool subtotalShown;
+    std::string row1, value1;
+    int lit;
+};
+
+Sheetview sheetview(const Board& b)
 {
-    Game g;
-    g.dice = {5, 5, 5, 5, 5};
-    Board b = designBoard();
-    b.x[13].caption = "50";
-    b.Label3.caption = "Select category";
-    b.dice[2].backcolor = colour::red;
-    present(g, b);
-    EXPECT_EQ(b.x[13].caption, "50");
-    EXPECT_EQ(b.Label3.caption, "Select category");
-    EXPECT_EQ(b.dice[2].backcolor, colour::red);
+    int lit = 0;
+    for (int r = 1; r <= kCategories; ++r)
+        if (b.Y[r].backstyle == BackStyle::Opaque) lit = lit ? -1 : r;
+    return {b.x[0].caption,  b.lblSide[1].caption, b.lblSide[2].caption, b.Y[14].caption,
+            b.x[14].caption, b.x[14].visible,      b.Y[1].caption,       b.x[1].caption, lit};
+}
+
+// Two players, player 1 current: player 1 has Ones 3 and Sixes 30, player 2 Ones 4 and a Yacht.
+void setup(Game& g)
+{
+    g.numplayers = 2;
+    g.scores[1][1] = "3";
+    g.scores[6][1] = "30";
+    g.scores[1][2] = "4";
+    g.scores[kYachtRow][2] = "50";
+    g.player = 1;
+}
+
+TEST(Present, TheSheetKeepsWhatEachStepLeavesOnIt)
+{
+    struct Case {
+        const char* name;
+        void (*steps)(Game&);
+        Sheetview want;
+    };
+    const Case cases[] = {
+        {"as designed", [](Game&) {}, {"Score Sheet", "Yacht", "", "", "", true, "", "", 0}},
+        {"after start-up", [](Game& g) { g.view.started = true; },
+         {"Score Sheet", "YACHT", "", "", "", true, "", "", 0}},
+        {"a card", [](Game& g) { setup(g), g.view.started = true, getcard(g); },
+         {"Score Sheet", "Player 1", "33", "Subtotal: ", "33", true, "  Ones", "3", 0}},
+        {"the card stays while the next player waits",
+         [](Game& g) { setup(g), getcard(g), g.player = 2; },
+         {"Score Sheet", "Player 1", "33", "Subtotal: ", "33", true, "  Ones", "3", 0}},
+        {"the scoreboard keeps the card's heading, caption and title",
+         [](Game& g) { setup(g), getcard(g), g.player = 2, getcard(g), scoreboard(g); },
+         {"Score Sheet", "Player 2", "54", "Subtotal: ", "4", false, "  Player 1", "33", 0}},
+        {"the choice of players after a card keeps its caption and title",
+         [](Game& g) { setup(g), getcard(g), choosenum(g), g.view.sidetotal = 0; },
+         {"Choose players", "Player 1", "0", "Subtotal: ", "33", false, "  1 player", "", 0}},
+        {"the choice before any card", [](Game& g) { g.view.started = true, choosenum(g); },
+         {"Choose players", "YACHT", "", "", "", false, "  1 player", "", 0}},
+        {"digit 7 lights the empty seventh row",
+         [](Game& g) { choosenum(g), playersstep(g, Key{keys::Digit0 + 7}); },
+         {"Choose players", "Yacht", "", "", "", false, "  1 player", "", 7}},
+        {"a player outside the table draws a blank card",
+         [](Game& g) { setup(g), g.player = 9, getcard(g); },
+         {"Score Sheet", "Player 9", "0", "Subtotal: ", "0", true, "  Ones", "", 0}},
+    };
+    for (const Case& c : cases) {
+        Game g;
+        c.steps(g);
+        Board b = designBoard();
+        present(g, b);
+        const Sheetview got = sheetview(b);
+        const Sheetview& w = c.want;
+        EXPECT_EQ(got.heading, w.heading) << c.name;
+        EXPECT_EQ(got.title, w.title) << c.name;
+        EXPECT_EQ(got.side, w.side) << c.name;
+        EXPECT_EQ(got.subtotalCaption, w.subtotalCaption) << c.name;
+        if (w.subtotalShown) EXPECT_EQ(got.subtotal, w.subtotal) << c.name;
+        EXPECT_EQ(got.subtotalShown, w.subtotalShown) << c.name;
+        EXPECT_EQ(got.row1, w.row1) << c.name;
+        EXPECT_EQ(got.value1, w.value1) << c.name;
+        EXPECT_EQ(got.lit, w.lit) << c.name;
+        EXPECT_FALSE(b.imgBonus.visible) << c.name;
+    }
+}
+
+TEST(Present, OnlyTheDiceCursorLightsADieAndAThrowPutsItOut)
+{
+    FakeGame f;
+    Game& g = f.y.game;
+    g.state = EngineState::Rolled;
+    g.roll = 1;
+    g.dice = {1, 2, 3, 4, 5};
+    g.dicecursor = 3;  // as a resumed game has it: no die is lit
+    const auto red = [&f] {
+        std::string out;
+        for (const Label& die : f.shown().dice) out += die.backcolor == colour::red ? 'R' : '.';
+        return out;
+    };
+    EXPECT_EQ(red(), ".....");
+    f.press(keys::Right);
+    EXPECT_EQ(red(), "...R.");
+    f.press(keys::Right);
+    f.press(keys::Right);
+    EXPECT_EQ(red(), "R....");
+    f.random.push({1, 1, 2, 3, 4});
+    f.press(keys::Space);
+    f.settle();
+    ASSERT_EQ(f.dice(), "11234");
+    EXPECT_EQ(red(), ".....");
+}
+
+TEST(Present, DrawsTheSameBoardWhateverTheBoardShowedBefore)
+{
+    FakeGame f;
+    f.y.game.numplayers = 1;
+    f.y.game.player = 1;
+    f.y.game.scores[3][1] = "9";
+    getcard(f.y.game);
+    f.y.game.view.litrow = 5;
+    // Everything the game decides, left wrong by some earlier drawing.
+    Board stale = designBoard();
+    for (Label* l : {&stale.Label3, &stale.x[0], &stale.Y[14], &stale.lblSide[1], &stale.lblSide[2]})
+        l->caption = "stale";
+    for (Label* l : {&stale.x[3], &stale.x[14], &stale.Y[2], &stale.Y[13]}) {
+        l->caption = "stale";
+        l->visible = false;
+    }
+    stale.Y[2].backstyle = BackStyle::Opaque;
+    stale.imgBonus.visible = true;
+    stale.dice[0].backcolor = colour::red;
+    present(f.y.game, stale);
+    expectSameBoard(stale, f.shown());
 }
 
 TEST(Taken, IsTheCurrentPlayersFilledCellAndAScoredNoughtCounts)

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "screen/score_sheet.h"
+#include "engine/score_sheet.h"
 #include "support/fakes.h"
 
 namespace yacht::test {
@@ -20,11 +20,10 @@ TEST(Getcard, FreshPlayerGetsABlankCardWithNothingEarned)
 {
     FakeGame f;
     Game& g = f.y.game;
-    Board& b = f.y.board;
     g.player = 1;
-    b.imgBonus.visible = true;
-    b.Y[4].backstyle = BackStyle::Opaque;
-    getcard(f.y);
+    g.view.litrow = 4;
+    getcard(g);
+    const Board b = f.shown();
 
     EXPECT_EQ(g.total, 0);
     EXPECT_EQ(g.subtotal, 0);
@@ -71,16 +70,17 @@ TEST(Getcard, TotalsTheUpperBonusAndTheYachtBonusesAsTheCardShows)
         g.player = 3;
         fillColumn(g, 3, c.rows, c.bonus);
         fillColumn(g, 2, {"5", "10"}, "300");  // another player's column is not this card
-        getcard(f.y);
+        getcard(g);
+        const Board b = f.shown();
         EXPECT_EQ(g.subtotal, c.subtotal) << c.name;
         EXPECT_EQ(g.total, c.total) << c.name;
-        EXPECT_EQ(f.y.board.imgBonus.visible, c.plaque) << c.name;
+        EXPECT_EQ(b.imgBonus.visible, c.plaque) << c.name;
         EXPECT_EQ(g.scores[kTotalRow][3], decimal(c.total)) << c.name;
-        EXPECT_EQ(f.y.board.x[14].caption, decimal(c.subtotal)) << c.name;
-        EXPECT_EQ(f.y.board.lblSide[1].caption, "Player 3") << c.name;
-        EXPECT_EQ(f.y.board.lblSide[2].caption, decimal(c.total)) << c.name;
+        EXPECT_EQ(b.x[14].caption, decimal(c.subtotal)) << c.name;
+        EXPECT_EQ(b.lblSide[1].caption, "Player 3") << c.name;
+        EXPECT_EQ(b.lblSide[2].caption, decimal(c.total)) << c.name;
         // Drawing the card again changes nothing.
-        getcard(f.y);
+        getcard(g);
         EXPECT_EQ(g.total, c.total) << c.name;
         EXPECT_EQ(g.scores[kTotalRow][3], decimal(c.total)) << c.name;
     }
@@ -91,22 +91,22 @@ TEST(Scoreboard, ShowsEachPlayersLastRecordedTotalAndBlanksTheRest)
     for (int players : {3, 8}) {
         FakeGame f;
         Game& g = f.y.game;
-        Board& b = f.y.board;
         g.numplayers = int16_t(players);
         for (int p = 1; p <= players; ++p) g.scores[kTotalRow][p] = decimal(p * 10);
         g.scores[kTotalRow][2] = "";  // a player whose card was never drawn
         g.player = 1;
-        getcard(f.y);  // the card first, as in play; it rewrites player 1's total
-        b.Y[5].backstyle = BackStyle::Opaque;
-        b.imgBonus.visible = true;
-        scoreboard(f.y);
+        fillColumn(g, 1, {"3", "6", "9", "12", "15", "18"});  // a card with the plaque
+        getcard(g);  // the card first, as in play; it rewrites player 1's total
+        g.view.litrow = 5;
+        scoreboard(g);
+        const Board b = f.shown();
 
         for (int r = 1; r <= 13; ++r) {
             const bool filled = r <= players;
             EXPECT_EQ(b.Y[r].caption, filled ? "  Player " + decimal(r) : "") << players << r;
             EXPECT_EQ(b.Y[r].backstyle, BackStyle::Transparent);
         }
-        EXPECT_EQ(b.x[1].caption, "0");
+        EXPECT_EQ(b.x[1].caption, "98");
         EXPECT_EQ(b.x[2].caption, "");
         EXPECT_EQ(b.x[3].caption, "30");
         EXPECT_EQ(b.x[players].caption, players == 2 ? "" : decimal(players * 10));
@@ -124,10 +124,11 @@ TEST(Scoreboard, MoreRowsThanScoreColumnsStayBlank)
 {
     FakeGame f;
     f.y.game.numplayers = 13;  // never in play; the table has eight columns
-    scoreboard(f.y);
-    EXPECT_EQ(f.y.board.Y[8].caption, "  Player 8");
-    EXPECT_EQ(f.y.board.Y[9].caption, "");
-    EXPECT_EQ(f.y.board.x[13].caption, "");
+    scoreboard(f.y.game);
+    const Board b = f.shown();
+    EXPECT_EQ(b.Y[8].caption, "  Player 8");
+    EXPECT_EQ(b.Y[9].caption, "");
+    EXPECT_EQ(b.x[13].caption, "");
 }
 
 }  // namespace yacht::test

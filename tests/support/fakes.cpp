@@ -127,7 +127,7 @@ Board FakeGame::shown() const
 
 Board shownBoard(const Yacht& y)
 {
-    Board b = y.board;
+    Board b = designBoard();
     present(y.game, b);
     return b;
 }

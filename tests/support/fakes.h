@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "engine/yacht.h"
+#include "screen/board.h"
 #include "support/speech_text.h"
 
 namespace yacht::test {

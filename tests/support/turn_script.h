@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "engine/key_codes.h"
-#include "screen/score_sheet.h"
+#include "engine/score_sheet.h"
 #include "support/fakes.h"
 
 namespace yacht::test {

@@ -1,4 +1,4 @@
-#include "screen/new_game.h"
+#include "engine/new_game.h"
 
 #include "speech/speech_output.h"
 
@@ -7,7 +7,6 @@ namespace yacht {
 void newgame(Yacht& y)
 {
     Game& g = y.game;
-    Board& b = y.board;
 
     // A game under way (any state but idle, the choice of players included) is only thrown away
     // when the player confirms. The question is spoken while the box is open.
@@ -22,7 +21,6 @@ void newgame(Yacht& y)
         }
     }
 
-    for (int row = 1; row <= kCategories; ++row) b.x[row].caption.clear();
     g.dice.fill(0);
     g.held.fill(0);
     // Column 0 is never a player's; the eight player columns are emptied, totals and bonuses too.
@@ -36,33 +34,22 @@ void newgame(Yacht& y)
     // Every seat is a person's again until the player asks for the computer.
     g.seats = Seats{};
 
-    b.Label3.visible = true;
-    b.lblSide[2].caption = "0";
+    g.view.sidetotal = 0;
 
     g.player = 0;
     g.round = 1;
     g.state = EngineState::Players;
     g.saybuf.replace(
         "Choose the number of players using the arrow keys, then press the enter key to begin");
-    choosenum(y);
+    choosenum(g);
     g.numplayers = 0;
 }
 
-void choosenum(Yacht& y)
+void choosenum(Game& g)
 {
-    Board& b = y.board;
-    b.x[0].caption = "Choose players";
-    for (int row = 1; row <= kCategories; ++row) {
-        b.Y[row].caption.clear();
-        b.x[row].caption.clear();
-        b.Y[row].backstyle = BackStyle::Transparent;
-        if (row == 1)
-            b.Y[row].caption = "  1 player";
-        else if (row <= 6)
-            b.Y[row].caption = "  " + decimal(row) + " players";
-    }
-    b.x[14].visible = false;
-    b.imgBonus.visible = false;
+    // The heading reads "Choose players"; the subtotal caption stays as it was.
+    g.view.sheet = Sheet::Players;
+    g.view.litrow = 0;
 }
 
 }  // namespace yacht

@@ -1,0 +1,11 @@
+#pragma once
+// Starting a new game and showing the choice of the number of players.
+
+#include "engine/yacht.h"
+
+namespace yacht {
+
+void newgame(Yacht& y);    // F9: asks first when a game is under way, then clears the game
+void choosenum(Game& g);   // the sheet shows the list of player counts
+
+}  // namespace yacht

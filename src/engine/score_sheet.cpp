@@ -1,0 +1,60 @@
+#include "engine/score_sheet.h"
+
+#include <algorithm>
+
+namespace yacht {
+namespace {
+
+int16_t clamp16(int value)
+{
+    return static_cast<int16_t>(std::clamp(value, -32768, 32767));
+}
+
+}  // namespace
+
+CardSums cardsums(const Game& g, int player)
+{
+    CardSums sums;
+    if (!isPlayerColumn(player)) return sums;
+    const ScoreTable& s = g.scores;
+    int total = 0;
+    int subtotal = 0;
+    for (int row = 1; row <= kCategories; ++row) {
+        const int value = numberOf(s[row][player]);
+        total += value;
+        if (row < 7) subtotal += value;
+    }
+    if (subtotal >= kBonusThreshold) {
+        total += kUpperBonus;
+        sums.bonus = true;
+    }
+    total += numberOf(s[kBonusRow][player]);
+    sums.total = clamp16(total);
+    sums.subtotal = clamp16(subtotal);
+    return sums;
+}
+
+void getcard(Game& g)
+{
+    // A player number outside the table (never in play) draws a blank card and writes nothing.
+    const CardSums sums = cardsums(g, g.player);
+    g.total = sums.total;
+    g.subtotal = sums.subtotal;
+    if (isPlayerColumn(g.player)) g.scores[kTotalRow][g.player] = decimal(g.total);
+
+    ViewFacts& v = g.view;
+    v.sheet = Sheet::Card;
+    v.cardplayer = g.player;
+    v.carddrawn = true;
+    v.litrow = 0;
+    v.sidetotal = g.total;
+}
+
+void scoreboard(Game& g)
+{
+    // The heading, the subtotal caption and the side panel stay as the last card left them.
+    g.view.sheet = Sheet::Scoreboard;
+    g.view.litrow = 0;
+}
+
+}  // namespace yacht
