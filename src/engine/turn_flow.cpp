@@ -44,14 +44,16 @@ void endgame(Yacht& y)
 
     const int count = playerCount(g);
     if (count <= 1) {
-        g.saybuf.replace("game over, you scored " + totalText(g, 1));
+        g.saybuf.replace("game over, you scored " + cellText(totalOf(g, 1)));
     } else {
+        // A total never drawn counts 0, as an empty cell does in every sum.
+        const auto score = [&](int p) { return int(totalOf(g, p).value_or(0)); };
         int best = 0;
-        for (int p = 1; p <= count; ++p) best = std::max<int>(best, numberOf(totalText(g, p)));
+        for (int p = 1; p <= count; ++p) best = std::max(best, score(p));
         int winners = 0;
         int winner = 0;
         for (int p = 1; p <= count; ++p) {
-            if (numberOf(totalText(g, p)) != best) continue;
+            if (score(p) != best) continue;
             ++winners;
             if (winner == 0) winner = p;
         }
@@ -63,7 +65,7 @@ void endgame(Yacht& y)
                              " way tie. The joint winners are");
             bool named = false;
             for (int p = 1; p <= count; ++p) {
-                if (numberOf(totalText(g, p)) != best) continue;
+                if (score(p) != best) continue;
                 if (named) g.saybuf.add(" and");
                 g.saybuf.add(" player " + decimal(p));
                 named = true;
@@ -97,7 +99,7 @@ Flow passturn(Yacht& y)
             scoreboard(y);
             g.saybuf.replace("At the end of the round, the scores are ");
             for (int p = 1; p <= playerCount(g); ++p)
-                g.saybuf.add("player " + decimal(p) + " " + totalText(g, p) + ", ");
+                g.saybuf.add("player " + decimal(p) + " " + cellText(totalOf(g, p)) + ", ");
         }
     }
 
@@ -122,7 +124,7 @@ void openturn(Yacht& y)
     g.saybuf.add(" first roll");
     if (g.player >= 1 && g.player <= kMaxPlayers)
         for (int row = 1; row <= kCategories; ++row)
-            y.board.x[row].caption = g.scores[row][g.player];
+            y.board.x[row].caption = cellText(g.scores[row][g.player]);
     getcard(y);
     g.saybuf.sound("rolldice");
     g.state = EngineState::Rolling;

@@ -33,9 +33,9 @@ void getcard(Yacht& y)
     b.x[0].caption = "Score Sheet";
     for (int row = 1; row <= kCategories; ++row) b.Y[row].caption = kCategoryCaptions[row];
     for (int row = 1; row <= kCategories; ++row) {
-        b.x[row].caption = s[row][col];
+        b.x[row].caption = cellText(s[row][col]);
         b.Y[row].backstyle = BackStyle::Transparent;
-        const int value = numberOf(s[row][col]);
+        const int value = s[row][col].value_or(0);
         total += value;
         if (row < 7) subtotal += value;
         b.Y[row].visible = true;
@@ -45,11 +45,11 @@ void getcard(Yacht& y)
         total += kUpperBonus;
         b.imgBonus.visible = true;
     }
-    total += numberOf(s[kBonusRow][col]);
+    total += s[kBonusRow][col].value_or(0);
 
     g.total = clamp16(total);
     g.subtotal = clamp16(subtotal);
-    if (valid) g.scores[kTotalRow][col] = decimal(g.total);
+    if (valid) g.scores[kTotalRow][col] = g.total;
     b.lblSide[1].caption = "Player " + decimal(g.player);
     b.lblSide[2].caption = decimal(g.total);
     b.Y[14].caption = "Subtotal: ";
@@ -66,7 +66,7 @@ void scoreboard(Yacht& y)
         // Rows beyond the last column of the table stay blank even if numplayers says more.
         const bool filled = row <= g.numplayers && isPlayerColumn(row);
         b.Y[row].caption = filled ? "  Player " + decimal(row) : std::string();
-        b.x[row].caption = filled ? g.scores[kTotalRow][row] : std::string();
+        b.x[row].caption = filled ? cellText(g.scores[kTotalRow][row]) : std::string();
         b.Y[row].backstyle = BackStyle::Transparent;
     }
     b.x[14].visible = false;

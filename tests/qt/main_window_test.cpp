@@ -123,7 +123,7 @@ TEST(WindowClicks, SheetRowPicksTheCategoryAndTheStatusBoxScoresIt)
     EXPECT_EQ(g.game().catcursor, 9);
     EXPECT_EQ(g.game().saybuf, test::queued("Full house is worth 25"));
     click(g.window.statusLabel());
-    EXPECT_EQ(g.game().scores[9][1], "25");
+    EXPECT_EQ(g.game().scores[9][1], 25);
     EXPECT_EQ(g.game().state, EngineState::TurnEnd);
 }
 
@@ -312,7 +312,7 @@ TEST(WindowAccessibility, ControlsAreNamedWithWhatTheyShow)
 {
     WindowGame g;
     g.game().player = 1;
-    g.game().scores[9][1] = "25";
+    g.game().scores[9][1] = 25;
     getcard(g.y);
     g.game().dice[1] = 3;
     g.game().held[1] = 1;

@@ -270,8 +270,8 @@ TEST(RealWindow, PlaysAWholeGameForTwoAndEveryWorthItSaysMatchesTheDiceItSaid)
 
     const Game& g = w.game();
     ASSERT_EQ(g.state, EngineState::Idle);
-    const int a = numberOf(g.scores[kTotalRow][1]);
-    const int b = numberOf(g.scores[kTotalRow][2]);
+    const int a = g.scores[kTotalRow][1].value_or(0);
+    const int b = g.scores[kTotalRow][2].value_or(0);
     const std::string ending =
         a == b ? "Game over. We have a 2 way tie. The joint winners are player 1 and player 2 "
                  "with a score of " + decimal(a)

@@ -61,9 +61,9 @@ TEST(Taken, IsTheCurrentPlayersFilledCellAndAScoredNoughtCounts)
     Game g;
     g.numplayers = 2;
     g.player = 2;
-    g.scores[4][2] = "0";    // Fours scored for nothing is still used up
-    g.scores[9][2] = "25";
-    g.scores[12][1] = "22";  // another player's Chance
+    g.scores[4][2] = 0;    // Fours scored for nothing is still used up
+    g.scores[9][2] = 25;
+    g.scores[12][1] = 22;  // another player's Chance
     EXPECT_TRUE(taken(g, 4));
     EXPECT_TRUE(taken(g, 9));
     EXPECT_FALSE(taken(g, 12));
