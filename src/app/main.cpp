@@ -17,11 +17,12 @@
 #include "app/raise_request.h"
 #include "app/solver_figures.h"
 #include "engine/background_table_source.h"
+#include "engine/startup.h"
 #include "engine/std_random.h"
 #include "persist/qt_persist_factory.h"
 #include "persist/settings.h"
-#include "persist/startup.h"
 #include "persist/state_folder.h"
+#include "persist/user_storage.h"
 #include "screen/qt_main_window.h"
 #include "speech/qt_speech_factory.h"
 #include "speech/transcript.h"
@@ -134,7 +135,6 @@ int main(int argc, char** argv)
         migrateTempGame(temporaryFilesDirectory(), statedir);
         context.savedir = statedir;
     }
-    context.programdir = programdir;
     context.speechEngine = engine.remember;
     StdRandom random(diceSeed(context));
 
@@ -149,7 +149,8 @@ int main(int argc, char** argv)
             if (QApplication::activeModalWidget()) engineVoice->stopSpeaking();
         });
     }
-    Yacht game(Ports{*voice, *player, *resources, *store, *drive, window, random});
+    UserStorage storage(*store, *drive, programdir);
+    Yacht game(Ports{*voice, *player, *resources, storage, window, random});
     window.attach(game);
     LeaveOnClose leaving(game, window);
     RaiseServer raiser(lock.outcome() == LockOutcome::Acquired ? runtimedir + "yacht.socket" : std::string());

@@ -71,8 +71,7 @@ struct Game {
     // Settings and places that start-up fills in.
     int16_t voiceindex = 0;
     int16_t speedindex = 2;
-    std::string savedir;   // the folder of the saved game, ending in a path separator
-    std::string usbdrive;  // empty: settings in the per-user store; else the settings file is used
+    std::string savedir;  // the folder of the saved game, ending in a path separator
 };
 
 // A die's face as shown, spoken and saved: "1".."6", or "?" before it is thrown.

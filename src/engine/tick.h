@@ -13,6 +13,9 @@ void tick(Yacht& y);
 // where it stopped and says so; a file the game cannot use changes nothing, as if there were none.
 void resumegame(Yacht& y);
 
+// Stores the unfinished game and then the settings, as F12 does before it says goodbye.
+void storeforlater(Yacht& y);
+
 // The status caption of the current state (step 2 of the tick).
 void showstatus(const Game& g, Board& b);
 

@@ -6,11 +6,10 @@
 
 #include "engine/game_state.h"
 #include "engine/random.h"
+#include "engine/storage.h"
+#include "engine/toolkit.h"
 #include "engine/turn_advisor.h"
-#include "persist/drive_info.h"
-#include "persist/settings_store.h"
 #include "screen/board.h"
-#include "screen/toolkit.h"
 #include "speech/resources.h"
 #include "speech/sound_player.h"
 #include "speech/voice.h"
@@ -22,8 +21,7 @@ struct Ports {
     Voice& voice;
     SoundPlayer& sound;
     Resources& resources;
-    SettingsStore& store;
-    DriveInfo& drive;
+    Storage& storage;
     Toolkit& toolkit;
     Random& random;
 };
@@ -43,7 +41,6 @@ struct Yacht {
     Ports ports;
     Game game;
     Board board;
-    std::string programdir;  // the folder the executable lives in
     PendingVoiceSteps pendingVoice;
     std::string voicename;      // the stored voice's own name, chosen at start before listing
     std::string speechengine;   // the speech engine remembered for the next start ("" none)

@@ -7,7 +7,7 @@
 #include <array>
 
 #include "engine/yacht.h"
-#include "screen/toolkit.h"
+#include "engine/toolkit.h"
 
 class QLabel;
 

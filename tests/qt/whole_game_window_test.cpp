@@ -164,7 +164,7 @@ public:
         : transcript_(Transcript::open(dir_.filePath("transcript.txt").toStdString(),
                                        std::chrono::steady_clock::now())),
           voice_(silent_, *transcript_),
-          game_(Ports{voice_, sound_, resources_, store_, drive_, window_, random_})
+          game_(Ports{voice_, sound_, resources_, storage_, window_, random_})
     {
         window_.attach(game_);
         window_.show();
@@ -246,6 +246,7 @@ private:
     FakeResources resources_;
     FakeStore store_;
     FakeDrive drive_;
+    UserStorage storage_{store_, drive_};
     StdRandom random_{20240607};
     MainWindow window_;
     Yacht game_;

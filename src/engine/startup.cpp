@@ -1,7 +1,7 @@
-#include "persist/startup.h"
+#include "engine/startup.h"
 
-#include "persist/settings.h"
 #include "screen/layout.h"
+#include "speech/voice_settings.h"
 
 namespace yacht {
 
@@ -25,13 +25,13 @@ void startup(Yacht& y, const StartupContext& context)
     // The dice source has been seeded by its owner from diceSeed(); the game draws from it now.
     y.game.helppage = 0;
     y.game.savedir = context.savedir;
-    y.programdir = context.programdir;
 
     y.board.lblSide[1].caption = "YACHT";
     y.board.lblSide[2].caption.clear();
     y.board.Label3.visible = true;
 
-    findsettingsplace(y);
+    // The storage decides where the settings live (the per-user store, or the settings file
+    // beside a program on a USB drive) as it reads them.
     readsettings(y);
     if (!context.speechEngine.empty()) y.speechengine = context.speechEngine;
     applysettings(y);
