@@ -92,11 +92,11 @@ int main(int argc, char** argv)
 
     auto store = makeSettingsStore();
     auto drive = makeDriveInfo();
-    const std::string programdir = programDirectory();
+    UserStorage storage(*store, *drive, programDirectory());
     // The engine named on the command line, or the one remembered from an earlier run: read now,
-    // because the voice is made before the rest of the settings are read.
-    const SpeechEngineChoice engine = chooseSpeechEngine(
-        options.speechEngine, storedSpeechEngine(*store, settingsPlace(*drive, programdir)));
+    // because the voice is made before start-up reads the rest of the settings.
+    const SpeechEngineChoice engine =
+        chooseSpeechEngine(options.speechEngine, storage.readSettings().speechengine);
 
     // The screen-reader voice hands its texts to the window, which is made further down. The
     // new-game question is asked in a box, which the screen reader presents itself as it opens:
@@ -149,7 +149,6 @@ int main(int argc, char** argv)
             if (QApplication::activeModalWidget()) engineVoice->stopSpeaking();
         });
     }
-    UserStorage storage(*store, *drive, programdir);
     Yacht game(Ports{*voice, *player, *resources, storage, window, random});
     window.attach(game);
     LeaveOnClose leaving(game, window);

@@ -69,13 +69,6 @@ SpeechEngineChoice chooseSpeechEngine(const std::string& option, const std::stri
     return {option, rememberable(option) ? option : knownEngine(stored)};
 }
 
-std::string storedSpeechEngine(SettingsStore& store, const std::string& place)
-{
-    if (place.empty()) return knownEngine(store.get(kApplication, kSection, kSpeechEngineKey, ""));
-    const auto texts = readSettingsFile(settingsFilePath(place));
-    return texts && texts->speechengine ? knownEngine(*texts->speechengine) : std::string();
-}
-
 StoredSettings readStoredSettings(SettingsStore& store, const std::string& place)
 {
     StoredSettings s;

@@ -31,10 +31,6 @@ struct SpeechEngineChoice {
 // remembered engine is used.
 SpeechEngineChoice chooseSpeechEngine(const std::string& option, const std::string& stored);
 
-// The engine remembered where the settings live (`place` as settingsPlace() gives it), read
-// before the voice is made; "" when none or not one the game knows.
-std::string storedSpeechEngine(SettingsStore& store, const std::string& place);
-
 // The settings kept in `place`: the per-user store when it is "", else the settings file there.
 // Missing values keep their defaults (voice 0, speed 2), a value that is not a number counts 0,
 // a speed outside 0 to 4 becomes 2, a negative voice becomes 0, an engine the game does not know

@@ -365,7 +365,7 @@ TEST(SpeechEngine, IsStoredOnLeavingOnlyWhenNamedAndReadBackBeforeTheVoiceIsMade
     first.tick();
     first.press(keys::F12);
     EXPECT_EQ(first.store.values["Tevrin/Q73/SpeechEngine"], "screen-reader");
-    EXPECT_EQ(storedSpeechEngine(first.store, ""), "screen-reader");
+    EXPECT_EQ(first.storage.readSettings().speechengine, "screen-reader");
 
     FakeGame second;  // started without the option: the engine stays stored
     second.store.values = first.store.values;
@@ -392,7 +392,7 @@ TEST(LeavingWithF12, FromUsbTheFileCarriesTheVoicesNameAndTheEngine)
     EXPECT_EQ(readText(folder.file(kSettingsFileName)),
               "Voice\t1\r\nSpeed\t2\r\nVoiceName\tBravo\r\nSpeechEngine\tflite\r\n");
     EXPECT_TRUE(first.store.values.empty());
-    EXPECT_EQ(storedSpeechEngine(first.store, folder.path()), "flite");
+    EXPECT_EQ(first.storage.readSettings().speechengine, "flite");
 
     // The stick on another machine, where the voices are listed in another order.
     FakeGame second;
