@@ -44,9 +44,10 @@ void FullGame(benchmark::State& state)
     test::FakeResources resources;
     test::FakeStore store;
     test::FakeDrive drive;
+    UserStorage storage{store, drive};
     test::FakeToolkit toolkit;
     StdRandom random(42);
-    Yacht y(Ports{voice, sound, resources, store, drive, toolkit, random});
+    Yacht y(Ports{voice, sound, resources, storage, toolkit, random});
     for (auto _ : state) {
         playOneGame(y);
         if (y.game.state != EngineState::Idle) state.SkipWithError("the game did not end");

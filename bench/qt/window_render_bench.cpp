@@ -20,9 +20,10 @@ struct WindowGame {
     test::FakeResources resources;
     test::FakeStore store;
     test::FakeDrive drive;
+    UserStorage storage{store, drive};
     test::ScriptedRandom random;
     MainWindow window;
-    Yacht y{Ports{voice, sound, resources, store, drive, window, random}};
+    Yacht y{Ports{voice, sound, resources, storage, window, random}};
     WindowGame()
     {
         window.attach(y);

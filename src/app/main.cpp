@@ -17,11 +17,12 @@
 #include "app/raise_request.h"
 #include "app/solver_figures.h"
 #include "engine/background_table_source.h"
+#include "engine/startup.h"
 #include "engine/std_random.h"
 #include "persist/qt_persist_factory.h"
 #include "persist/settings.h"
-#include "persist/startup.h"
 #include "persist/state_folder.h"
+#include "persist/user_storage.h"
 #include "screen/qt_main_window.h"
 #include "speech/qt_speech_factory.h"
 #include "speech/transcript.h"
@@ -91,11 +92,11 @@ int main(int argc, char** argv)
 
     auto store = makeSettingsStore();
     auto drive = makeDriveInfo();
-    const std::string programdir = programDirectory();
+    UserStorage storage(*store, *drive, programDirectory());
     // The engine named on the command line, or the one remembered from an earlier run: read now,
-    // because the voice is made before the rest of the settings are read.
-    const SpeechEngineChoice engine = chooseSpeechEngine(
-        options.speechEngine, storedSpeechEngine(*store, settingsPlace(*drive, programdir)));
+    // because the voice is made before start-up reads the rest of the settings.
+    const SpeechEngineChoice engine =
+        chooseSpeechEngine(options.speechEngine, storage.readSettings().speechengine);
 
     // The screen-reader voice hands its texts to the window, which is made further down. The
     // new-game question is asked in a box, which the screen reader presents itself as it opens:
@@ -134,7 +135,6 @@ int main(int argc, char** argv)
         migrateTempGame(temporaryFilesDirectory(), statedir);
         context.savedir = statedir;
     }
-    context.programdir = programdir;
     context.speechEngine = engine.remember;
     StdRandom random(diceSeed(context));
 
@@ -149,7 +149,7 @@ int main(int argc, char** argv)
             if (QApplication::activeModalWidget()) engineVoice->stopSpeaking();
         });
     }
-    Yacht game(Ports{*voice, *player, *resources, *store, *drive, window, random});
+    Yacht game(Ports{*voice, *player, *resources, storage, window, random});
     window.attach(game);
     LeaveOnClose leaving(game, window);
     RaiseServer raiser(lock.outcome() == LockOutcome::Acquired ? runtimedir + "yacht.socket" : std::string());

@@ -9,8 +9,7 @@
 
 #include "engine/key_codes.h"
 #include "engine/key_input.h"
-#include "persist/saved_game.h"
-#include "persist/settings.h"
+#include "engine/tick.h"
 #include "screen/qt_main_window.h"
 
 namespace yacht {
@@ -93,8 +92,7 @@ void LeaveOnClose::leaveAsF12()
 
 void LeaveOnClose::store()
 {
-    savegame(game_.game);
-    savesettings(game_);
+    storeforlater(game_);
 }
 
 }  // namespace yacht

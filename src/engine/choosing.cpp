@@ -40,7 +40,7 @@ Flow scorecategory(Yacht& y)
     if (taken(g, c)) return Flow::Continue;
     tallyCategory(y, c);
 
-    if (isPlayerColumn(g.player)) g.scores[c][g.player] = decimal(g.catvalue[c]);
+    if (isPlayerColumn(g.player)) g.scores[c][g.player] = g.catvalue[c];
     g.roll = 0;
     getcard(g);
     g.saybuf.replace("After " + decimal(g.round) + (g.round > 1 ? " rounds" : " round") +

@@ -62,7 +62,7 @@ void score(Yacht& y, const strategy::TurnPlan& plan, const strategy::Dice& dice)
     const int player = g.player;
     g.catcursor = static_cast<int16_t>(choice.category);
     choosingkeys(y, Key{keys::Enter});
-    g.saybuf.replace(scoreSentence(player, numberOf(g.scores[choice.category][player]), choice.category));
+    g.saybuf.replace(scoreSentence(player, g.scores[choice.category][player].value_or(0), choice.category));
 }
 
 // One move of the turn; false when there is nothing the computer can do in this state.

@@ -10,13 +10,13 @@ strategy::Position positionOf(const Game& g, int p)
     strategy::Position pos;
     if (p < 1 || p > kMaxPlayers) return pos;
     for (int c = 1; c <= kCategories; ++c) {
-        const std::string& cell = g.scores[c][p];
-        if (cell.empty()) continue;
+        const ScoreCell cell = g.scores[c][p];
+        if (!cell) continue;
         pos.filled = static_cast<strategy::FilledMask>(pos.filled | strategy::bitOf(c));
-        if (strategy::isUpper(c)) pos.upper += numberOf(cell);
+        if (strategy::isUpper(c)) pos.upper += *cell;
     }
     pos.upper = std::min(pos.upper, kBonusThreshold);
-    pos.yachtHolds50 = g.scores[kYachtRow][p] == "50";
+    pos.yachtHolds50 = g.scores[kYachtRow][p] == 50;
     return pos;
 }
 

@@ -34,6 +34,11 @@ std::string decimal(int value)
     return std::to_string(value);
 }
 
+std::string cellText(ScoreCell cell)
+{
+    return cell ? decimal(*cell) : std::string();
+}
+
 std::string faceText(int16_t face)
 {
     return face == 0 ? std::string("?") : decimal(face);
@@ -50,7 +55,13 @@ bool taken(const Game& game, int category)
 {
     if (game.player < 1 || game.player > kMaxPlayers) return false;
     if (category < 1 || category > kCategories) return false;
-    return !game.scores[category][game.player].empty();
+    return game.scores[category][game.player].has_value();
+}
+
+ScoreCell totalOf(const Game& g, int p)
+{
+    if (p < 1 || p > kMaxPlayers) return std::nullopt;
+    return g.scores[kTotalRow][p];
 }
 
 }  // namespace yacht

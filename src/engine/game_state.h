@@ -38,9 +38,12 @@ constexpr int kYachtRow = 13;
 constexpr int kBonusRow = 14;
 static_assert(kDice == kDiceThrown && kCategories == category::Count);
 
+// One cell of the score table: the points entered, or nothing yet (which is not a scored 0).
+using ScoreCell = std::optional<int16_t>;
+
 // Rows 0 (total), 1..13 (categories), 14 (Yacht bonus sum) by player columns 0..8; column 0 is
-// never used. Cells are decimal texts; an empty cell means nothing entered and counts as 0.
-using ScoreTable = std::array<std::array<std::string, kMaxPlayers + 1>, 15>;
+// never used. An empty cell counts as 0 in every sum.
+using ScoreTable = std::array<std::array<ScoreCell, kMaxPlayers + 1>, 15>;
 static_assert(Seats::kColumns == kMaxPlayers + 1);
 
 // Which sheet the score column shows: as designed (blank), a card, every player's total, or the
@@ -98,8 +101,7 @@ struct Game {
     // Settings and places that start-up fills in.
     int16_t voiceindex = 0;
     int16_t speedindex = 2;
-    std::string savedir;   // the folder of the saved game, ending in a path separator
-    std::string usbdrive;  // empty: settings in the per-user store; else the settings file is used
+    std::string savedir;  // the folder of the saved game, ending in a path separator
 };
 
 // True when p names a column of the score table (1..8).
@@ -117,14 +119,9 @@ std::array<int, kDice> facesOf(const Game& game);
 // Whether the current player has already scored the category (1..13); false without a player.
 bool taken(const Game& game, int category);
 
-// A player's total as the sheet last wrote it (empty before the player's first card); a player
+// A player's total as the sheet last wrote it (none before the player's first card); a player
 // outside the table has none.
-inline const std::string& totalText(const Game& g, int p)
-{
-    static const std::string none;
-    if (p < 1 || p > kMaxPlayers) return none;
-    return g.scores[kTotalRow][p];
-}
+ScoreCell totalOf(const Game& g, int p);
 
 // The leading whole number of a text, as the game reads numbers back from captions and files:
 // an empty or non-numeric text counts 0, leading digits are taken, the result is kept in 16 bits.
@@ -132,5 +129,9 @@ int16_t numberOf(const std::string& text);
 
 // Decimal text of a number, no blanks.
 std::string decimal(int value);
+
+// A score cell as the sheet shows it, the reports say it and the saved game writes it: its
+// decimal, or nothing for an empty cell.
+std::string cellText(ScoreCell cell);
 
 }  // namespace yacht

@@ -25,7 +25,7 @@ void newgame(Yacht& y)
     g.held.fill(0);
     // Column 0 is never a player's; the eight player columns are emptied, totals and bonuses too.
     for (auto& row : g.scores)
-        for (int p = 1; p <= kMaxPlayers; ++p) row[p].clear();
+        for (int p = 1; p <= kMaxPlayers; ++p) row[p].reset();
 
     // The last game's sums are not the new game's: F4 before the first card would otherwise
     // report the old sub total. The first card recomputes both from the empty columns.

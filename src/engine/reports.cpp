@@ -38,7 +38,7 @@ void saycategories(Game& g)
     const bool column = g.player >= 1 && g.player <= kMaxPlayers;
     std::vector<std::string> names;
     for (int row = 1; row <= kCategories; ++row) {
-        if (column && !g.scores[row][g.player].empty()) continue;
+        if (column && g.scores[row][g.player]) continue;
         names.push_back(withoutLeadingBlanks(kCategoryCaptions[row]));
     }
     g.saybuf.replace(decimal(int(names.size())) + " categories left to fill");
@@ -53,12 +53,12 @@ void sayscore(Game& g)
                                  : "At the end of the game the scores are, ");
         const int count = std::min<int>(g.numplayers, kMaxPlayers);
         for (int p = 1; p <= count; ++p)
-            g.saybuf.say("player " + decimal(p) + ", " + totalText(g, p));
+            g.saybuf.say("player " + decimal(p) + ", " + cellText(totalOf(g, p)));
     } else if (running) {
-        g.saybuf.replace("At the end of the round your score is " + totalText(g, g.player) +
+        g.saybuf.replace("At the end of the round your score is " + cellText(totalOf(g, g.player)) +
                          " and your sub total is " + decimal(g.subtotal));
     } else {
-        g.saybuf.replace("At the end of the game your score is " + totalText(g, g.player));
+        g.saybuf.replace("At the end of the game your score is " + cellText(totalOf(g, g.player)));
     }
     // After the game each person also hears what their choices cost against perfect play.
     if (!running && g.seats.talliesTold()) {

@@ -32,9 +32,10 @@ bool isYacht(const Game& g)
 void payYachtBonus(Yacht& y)
 {
     Game& g = y.game;
-    if (!isPlayerColumn(g.player) || g.scores[kYachtRow][g.player] != "50") return;
-    std::string& bonus = g.scores[kBonusRow][g.player];
-    bonus = decimal(numberOf(bonus) + kYachtBonus);
+    if (!isPlayerColumn(g.player) || g.scores[kYachtRow][g.player] != 50) return;
+    // The sum stops at the largest 16-bit number, where reading it back always stopped it.
+    ScoreCell& bonus = g.scores[kBonusRow][g.player];
+    bonus = static_cast<int16_t>(std::min(bonus.value_or(0) + kYachtBonus, int(INT16_MAX)));
     g.total = static_cast<int16_t>(g.total + kYachtBonus);
     g.view.sidetotal = g.total;
     y.ports.toolkit.redrawNow();

@@ -20,7 +20,7 @@ CardSums cardsums(const Game& g, int player)
     int total = 0;
     int subtotal = 0;
     for (int row = 1; row <= kCategories; ++row) {
-        const int value = numberOf(s[row][player]);
+        const int value = s[row][player].value_or(0);
         total += value;
         if (row < 7) subtotal += value;
     }
@@ -28,7 +28,7 @@ CardSums cardsums(const Game& g, int player)
         total += kUpperBonus;
         sums.bonus = true;
     }
-    total += numberOf(s[kBonusRow][player]);
+    total += s[kBonusRow][player].value_or(0);
     sums.total = clamp16(total);
     sums.subtotal = clamp16(subtotal);
     return sums;
@@ -40,7 +40,7 @@ void getcard(Game& g)
     const CardSums sums = cardsums(g, g.player);
     g.total = sums.total;
     g.subtotal = sums.subtotal;
-    if (isPlayerColumn(g.player)) g.scores[kTotalRow][g.player] = decimal(g.total);
+    if (isPlayerColumn(g.player)) g.scores[kTotalRow][g.player] = g.total;
 
     ViewFacts& v = g.view;
     v.sheet = Sheet::Card;

@@ -8,13 +8,12 @@
 #include "engine/rolling.h"
 #include "engine/seat_choice.h"
 #include "engine/turn_flow.h"
-#include "persist/saved_game.h"
-#include "persist/settings.h"
 #include "rules/phrases.h"
 #include "engine/reports.h"
 #include "speech/sound_help.h"
 #include "speech/speech_output.h"
 #include "speech/speech_pump.h"
+#include "speech/voice_settings.h"
 #include "speech/voice_speed.h"
 
 namespace yacht {
@@ -32,8 +31,7 @@ void startupstep(Yacht& y)
 // F12: the unfinished game and the settings are stored, goodbye is said, the program ends.
 void leave(Yacht& y)
 {
-    savegame(y.game);
-    savesettings(y);
+    storeforlater(y);
     y.game.sayitem = "goodbye";
     sayit2(y, y.game.sayitem);
     y.quitting = true;
@@ -65,9 +63,15 @@ Flow functionkeys(Yacht& y, Key key)
 
 }  // namespace
 
+void storeforlater(Yacht& y)
+{
+    y.ports.storage.saveGame(y.game);
+    savesettings(y);
+}
+
 void resumegame(Yacht& y)
 {
-    const Loaded loaded = loadgame(y.game);
+    const Loaded loaded = y.ports.storage.loadGame(y.game);
     if (loaded != Loaded::Nothing) resumeturn(y.game, loaded == Loaded::Whole);
 }
 

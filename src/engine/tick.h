@@ -13,6 +13,9 @@ void tick(Yacht& y);
 // where it stopped and says so; a file the game cannot use changes nothing, as if there were none.
 void resumegame(Yacht& y);
 
+// Stores the unfinished game and then the settings, as F12 does before it says goodbye.
+void storeforlater(Yacht& y);
+
 // The status caption of the current state, set at the start of every tick.
 void showstatus(Game& g);
 

@@ -43,14 +43,16 @@ void endgame(Game& g)
 
     const int count = playerCount(g);
     if (count <= 1) {
-        g.saybuf.replace("game over, you scored " + totalText(g, 1));
+        g.saybuf.replace("game over, you scored " + cellText(totalOf(g, 1)));
     } else {
+        // A total never drawn counts 0, as an empty cell does in every sum.
+        const auto score = [&](int p) { return int(totalOf(g, p).value_or(0)); };
         int best = 0;
-        for (int p = 1; p <= count; ++p) best = std::max<int>(best, numberOf(totalText(g, p)));
+        for (int p = 1; p <= count; ++p) best = std::max(best, score(p));
         int winners = 0;
         int winner = 0;
         for (int p = 1; p <= count; ++p) {
-            if (numberOf(totalText(g, p)) != best) continue;
+            if (score(p) != best) continue;
             ++winners;
             if (winner == 0) winner = p;
         }
@@ -62,7 +64,7 @@ void endgame(Game& g)
                              " way tie. The joint winners are");
             bool named = false;
             for (int p = 1; p <= count; ++p) {
-                if (numberOf(totalText(g, p)) != best) continue;
+                if (score(p) != best) continue;
                 if (named) g.saybuf.add(" and");
                 g.saybuf.add(" player " + decimal(p));
                 named = true;
@@ -95,7 +97,7 @@ Flow passturn(Game& g)
             scoreboard(g);
             g.saybuf.replace("At the end of the round, the scores are ");
             for (int p = 1; p <= playerCount(g); ++p)
-                g.saybuf.add("player " + decimal(p) + " " + totalText(g, p) + ", ");
+                g.saybuf.add("player " + decimal(p) + " " + cellText(totalOf(g, p)) + ", ");
         }
     }
 

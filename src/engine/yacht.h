@@ -6,10 +6,9 @@
 
 #include "engine/game_state.h"
 #include "engine/random.h"
+#include "engine/storage.h"
+#include "engine/toolkit.h"
 #include "engine/turn_advisor.h"
-#include "persist/drive_info.h"
-#include "persist/settings_store.h"
-#include "screen/toolkit.h"
 #include "speech/resources.h"
 #include "speech/sound_player.h"
 #include "speech/voice.h"
@@ -21,8 +20,7 @@ struct Ports {
     Voice& voice;
     SoundPlayer& sound;
     Resources& resources;
-    SettingsStore& store;
-    DriveInfo& drive;
+    Storage& storage;
     Toolkit& toolkit;
     Random& random;
 };
@@ -41,7 +39,6 @@ struct Yacht {
 
     Ports ports;
     Game game;
-    std::string programdir;  // the folder the executable lives in
     PendingVoiceSteps pendingVoice;
     std::string voicename;      // the stored voice's own name, chosen at start before listing
     std::string speechengine;   // the speech engine remembered for the next start ("" none)

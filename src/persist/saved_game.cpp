@@ -25,7 +25,7 @@ void load(Game& g, const SavedGame& s)
     const int n = s.numplayers;
     for (int r = 0; r <= kBonusRow; ++r)
         for (int p = 1; p <= n; ++p)
-            if (s.has(score(r, p, n))) g.scores[r][p] = s.scores[r][p];
+            if (s.has(score(r, p, n))) g.scores[r][p] = scoreCellOf(s.scores[r][p]);
     for (int c = 1; c <= kCategories; ++c)
         if (s.has(catvalue(c, n))) g.catvalue[c] = s.catvalue[c];
     if (s.seatsRead) g.seats = s.seats;

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "engine/game_state.h"
+#include "engine/storage.h"
 
 namespace yacht {
 
@@ -17,14 +18,8 @@ std::string savedGamePath(const Game& game);
 // complete on the disk. A failure is quiet and leaves the previous file as it was.
 void savegame(const Game& game);
 
-// How much of a saved game reached the game.
-enum class Loaded {
-    Nothing,  // no file, or one the game cannot use: the game is as it was
-    Part,     // a file that ended early but holds a game that stays whole (see `acceptable`)
-    Whole,    // every value of the file
-};
-
-// Reads the saved game's values into the game, as far as the file goes.
+// Reads the saved game's values into the game, as far as the file goes. A file that ended early
+// counts as Part when it holds a game that stays whole (see `acceptable`).
 Loaded loadgame(Game& game);
 
 }  // namespace yacht

@@ -107,6 +107,12 @@ void readSeats(const std::vector<std::string>& lines, int n, SavedGame& s)
 
 }  // namespace
 
+ScoreCell scoreCellOf(const std::string& text)
+{
+    if (text.empty()) return std::nullopt;
+    return numberOf(text);
+}
+
 std::string savedGameText(const Game& game)
 {
     std::string out;
@@ -121,7 +127,7 @@ std::string savedGameText(const Game& game)
     }
     const int players = std::clamp<int>(game.numplayers, 0, kMaxPlayers);
     for (int row = 0; row <= kBonusRow; ++row)
-        for (int p = 1; p <= players; ++p) line(out, game.scores[row][p]);
+        for (int p = 1; p <= players; ++p) line(out, cellText(game.scores[row][p]));
     for (int c = 1; c <= kCategories; ++c) line(out, decimal(game.catvalue[c]));
     // A game of people alone without a tally ends here, exactly as the file always did.
     const Seats& seats = game.seats;

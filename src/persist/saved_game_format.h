@@ -27,6 +27,13 @@ inline constexpr std::size_t tally(int p, int n) { return count(n) + std::size_t
 inline constexpr std::size_t withSeats(int n) { return count(n) + 2 * std::size_t(n); }
 }  // namespace savedline
 
+// The score table's cells as the file holds them, before they are read as numbers.
+using ScoreTexts = std::array<std::array<std::string, kMaxPlayers + 1>, kBonusRow + 1>;
+
+// A score cell of the file as the game holds it: an empty line is a cell not taken, anything
+// else is read leniently as a number.
+ScoreCell scoreCellOf(const std::string& text);
+
 // The values of a saved game as read from its file, before any of them reaches the game.
 struct SavedGame {
     int16_t numplayers = 0;
@@ -36,7 +43,7 @@ struct SavedGame {
     int16_t roll = 0;
     std::array<std::string, kDice> dice;
     std::array<int16_t, kDice> held{};
-    ScoreTable scores{};
+    ScoreTexts scores{};
     std::array<int16_t, kCategories + 1> catvalue{};  // indexed 1..13
     Seats seats;              // who played each seat and each person's tally, when the file says
     bool seatsRead = false;   // the file has the seat lines, all of them sound

@@ -1,7 +1,6 @@
 #include "persist/settings.h"
 
 #include "persist/settings_file.h"
-#include "speech/voice_speed.h"
 
 namespace yacht {
 namespace {
@@ -43,14 +42,6 @@ std::string knownEngine(const std::string& engine)
     return rememberable(engine) ? engine : std::string();
 }
 
-// The name of the voice in use, to store beside its position: the listed voice's name, or the
-// stored name while the list is still pending.
-std::string voiceNameToStore(Yacht& y)
-{
-    Voice& voice = y.ports.voice;
-    return voice.voiceList() == VoiceList::Ready ? voice.voiceName(y.game.voiceindex) : y.voicename;
-}
-
 }  // namespace
 
 std::string settingsPlace(DriveInfo& drive, const std::string& programdir)
@@ -65,21 +56,11 @@ std::string settingsPlace(DriveInfo& drive, const std::string& programdir)
     return programdir;
 }
 
-void findsettingsplace(Yacht& y)
+std::string settingsFilePath(const std::string& place)
 {
-    y.game.usbdrive = settingsPlace(y.ports.drive, y.programdir);
-}
-
-std::string settingsFilePath(const std::string& usbdrive)
-{
-    std::string folder = usbdrive;
+    std::string folder = place;
     if (!folder.empty() && folder.back() != '/') folder += '/';
     return folder + kSettingsFileName;
-}
-
-std::string settingsFilePath(const Yacht& y)
-{
-    return settingsFilePath(y.game.usbdrive);
 }
 
 SpeechEngineChoice chooseSpeechEngine(const std::string& option, const std::string& stored)
@@ -88,81 +69,41 @@ SpeechEngineChoice chooseSpeechEngine(const std::string& option, const std::stri
     return {option, rememberable(option) ? option : knownEngine(stored)};
 }
 
-std::string storedSpeechEngine(SettingsStore& store, const std::string& usbdrive)
+StoredSettings readStoredSettings(SettingsStore& store, const std::string& place)
 {
-    if (usbdrive.empty()) return knownEngine(store.get(kApplication, kSection, kSpeechEngineKey, ""));
-    const auto texts = readSettingsFile(settingsFilePath(usbdrive));
-    return texts && texts->speechengine ? knownEngine(*texts->speechengine) : std::string();
-}
-
-void readsettings(Yacht& y)
-{
-    Game& g = y.game;
-    g.voiceindex = kDefaultVoice;
-    g.speedindex = kDefaultSpeed;
-    if (g.usbdrive.empty()) {
-        SettingsStore& store = y.ports.store;
-        g.voiceindex = voiceFrom(store.get(kApplication, kSection, kVoiceKey, decimal(kDefaultVoice)));
-        g.speedindex = speedFrom(store.get(kApplication, kSection, kSpeedKey, decimal(kDefaultSpeed)));
-        y.voicename = store.get(kApplication, kSection, kVoiceNameKey, "");
-        y.speechengine = knownEngine(store.get(kApplication, kSection, kSpeechEngineKey, ""));
-        return;
+    StoredSettings s;
+    if (place.empty()) {
+        s.voiceindex = voiceFrom(store.get(kApplication, kSection, kVoiceKey, decimal(kDefaultVoice)));
+        s.speedindex = speedFrom(store.get(kApplication, kSection, kSpeedKey, decimal(kDefaultSpeed)));
+        s.voicename = store.get(kApplication, kSection, kVoiceNameKey, "");
+        s.speechengine = knownEngine(store.get(kApplication, kSection, kSpeechEngineKey, ""));
+        return s;
     }
-    const auto texts = readSettingsFile(settingsFilePath(y));
-    if (!texts) return;
-    if (texts->voice) g.voiceindex = voiceFrom(*texts->voice);
-    if (texts->speed) g.speedindex = speedFrom(*texts->speed);
-    if (texts->voicename) y.voicename = *texts->voicename;
-    if (texts->speechengine) y.speechengine = knownEngine(*texts->speechengine);
+    const auto texts = readSettingsFile(settingsFilePath(place));
+    if (!texts) return s;
+    if (texts->voice) s.voiceindex = voiceFrom(*texts->voice);
+    if (texts->speed) s.speedindex = speedFrom(*texts->speed);
+    if (texts->voicename) s.voicename = *texts->voicename;
+    if (texts->speechengine) s.speechengine = knownEngine(*texts->speechengine);
+    return s;
 }
 
-void applysettings(Yacht& y)
+void writeStoredSettings(SettingsStore& store, const std::string& place, const StoredSettings& s)
 {
-    // The normal speed is the player's own rate: nothing is sent for it.
-    if (y.game.speedindex != kDefaultSpeed) y.ports.voice.setRate(speedrate(y.game.speedindex));
-    if (!y.voicename.empty()) y.ports.voice.selectVoiceByName(y.voicename);
-    y.voiceApplied = false;
-    applystoredvoice(y);
-}
-
-void applystoredvoice(Yacht& y)
-{
-    if (y.voiceApplied) return;
-    Voice& voice = y.ports.voice;
-    if (voice.voiceList() != VoiceList::Ready) return;
-    const int count = voice.voiceCount();
-    Game& g = y.game;
-    // The stored name wins over the stored position; a name no longer installed leaves the
-    // position to decide.
-    for (int i = 0; !y.voicename.empty() && i < count; ++i) {
-        if (voice.voiceName(i) != y.voicename) continue;
-        g.voiceindex = static_cast<int16_t>(i);
-        break;
-    }
-    if (g.voiceindex < 0 || g.voiceindex >= count) g.voiceindex = 0;
-    if (count > 0) voice.selectVoice(g.voiceindex);
-    y.voiceApplied = true;
-}
-
-void savesettings(Yacht& y)
-{
-    const Game& g = y.game;
-    if (g.usbdrive.empty()) {
-        SettingsStore& store = y.ports.store;
-        store.set(kApplication, kSection, kVoiceKey, decimal(g.voiceindex));
-        store.set(kApplication, kSection, kSpeedKey, decimal(g.speedindex));
-        const std::string name = voiceNameToStore(y);
+    if (place.empty()) {
+        store.set(kApplication, kSection, kVoiceKey, decimal(s.voiceindex));
+        store.set(kApplication, kSection, kSpeedKey, decimal(s.speedindex));
         // A voice without a name of its own (the silent one) adds no key; one stored before is
         // cleared so it no longer overrides the position.
-        if (!name.empty() || !y.voicename.empty())
-            store.set(kApplication, kSection, kVoiceNameKey, name);
+        if (!s.voicename.empty() || !store.get(kApplication, kSection, kVoiceNameKey, "").empty())
+            store.set(kApplication, kSection, kVoiceNameKey, s.voicename);
         // Only a player who named an engine has one stored: the keys above stay all there is
         // otherwise.
-        if (!y.speechengine.empty()) store.set(kApplication, kSection, kSpeechEngineKey, y.speechengine);
+        if (!s.speechengine.empty()) store.set(kApplication, kSection, kSpeechEngineKey, s.speechengine);
         return;
     }
-    writeSettingsFile(settingsFilePath(y),
-                      SettingsValues{g.voiceindex, g.speedindex, voiceNameToStore(y), y.speechengine});
+    writeSettingsFile(settingsFilePath(place),
+                      SettingsValues{s.voiceindex, s.speedindex, s.voicename, s.speechengine});
 }
 
 }  // namespace yacht

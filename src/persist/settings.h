@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "engine/yacht.h"
+#include "engine/storage.h"
 #include "persist/drive_info.h"
 #include "persist/settings_store.h"
 
@@ -14,12 +14,9 @@ namespace yacht {
 // fixed USB drive and the player may write in it (the settings file), else "" (the store).
 std::string settingsPlace(DriveInfo& drive, const std::string& programdir);
 
-// Decides where the settings live: `usbdrive` becomes settingsPlace() of the program's folder.
-void findsettingsplace(Yacht& y);
-
-// Where the settings file is kept: in the program's own folder, so it travels with the stick.
-std::string settingsFilePath(const Yacht& y);
-std::string settingsFilePath(const std::string& usbdrive);
+// Where the settings file is kept in a place settingsPlace() gave: in the program's own folder,
+// so it travels with the stick.
+std::string settingsFilePath(const std::string& place);
 
 // The speech engine a run uses, and the one the settings keep for the next run.
 struct SpeechEngineChoice {
@@ -34,26 +31,15 @@ struct SpeechEngineChoice {
 // remembered engine is used.
 SpeechEngineChoice chooseSpeechEngine(const std::string& option, const std::string& stored);
 
-// The engine remembered where the settings live (`usbdrive` as settingsPlace() gives it), read
-// before the voice is made; "" when none or not one the game knows.
-std::string storedSpeechEngine(SettingsStore& store, const std::string& usbdrive);
+// The settings kept in `place`: the per-user store when it is "", else the settings file there.
+// Missing values keep their defaults (voice 0, speed 2), a value that is not a number counts 0,
+// a speed outside 0 to 4 becomes 2, a negative voice becomes 0, an engine the game does not know
+// is dropped, and a file that cannot be read or created keeps the defaults.
+StoredSettings readStoredSettings(SettingsStore& store, const std::string& place);
 
-// Sets the defaults (voice 0, speed 2) and reads the stored settings over them. A missing key
-// keeps its default, a value that is not a number counts 0, a speed outside 0 to 4 becomes 2,
-// a negative voice becomes 0, and a file that cannot be read or created keeps the defaults.
-// The voice's name and the remembered speech engine are read beside them.
-void readsettings(Yacht& y);
-
-// Applies the speed to the voice at once, and the voice position once the installed voices are
-// listed (now, or later by the voice code through applystoredvoice).
-void applysettings(Yacht& y);
-
-// Selects the stored voice when the installed voices are listed; a position beyond them becomes
-// 0. Does nothing while the list is pending or once the stored voice has been applied.
-void applystoredvoice(Yacht& y);
-
-// Writes the voice and the speed where they live, with the voice's name and the remembered
-// speech engine. A failure is quiet: the game leaves anyway.
-void savesettings(Yacht& y);
+// Writes the settings to `place`: the voice and the speed always, the voice's name and the
+// remembered speech engine when there are any. A failure is quiet: the game leaves anyway.
+void writeStoredSettings(SettingsStore& store, const std::string& place,
+                         const StoredSettings& settings);
 
 }  // namespace yacht

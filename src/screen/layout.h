@@ -1,8 +1,8 @@
 #pragma once
 // Scaling the designed window to the screen, once at start-up.
 
+#include "engine/toolkit.h"
 #include "screen/board.h"
-#include "screen/toolkit.h"
 
 namespace yacht {
 

@@ -6,8 +6,6 @@
 namespace yacht {
 namespace {
 
-const std::string kNoText;
-
 // The caption of row r (1..13) of the sheet on show, and its value.
 const char* const kCountCaptions[] = {"",           "  1 player",  "  2 players", "  3 players",
                                       "  4 players", "  5 players", "  6 players"};
@@ -22,14 +20,17 @@ void presentRows(const Game& g, Board& b)
         switch (v.sheet) {
         case Sheet::Card:
             caption = kCategoryCaptions[row];
-            value = cardColumn ? g.scores[row][v.cardplayer] : kNoText;
+            if (cardColumn)
+                value = cellText(g.scores[row][v.cardplayer]);
+            else
+                value.clear();
             break;
         case Sheet::Scoreboard: {
             // Rows beyond the last column of the table stay blank even if numplayers says more.
             const bool filled = row <= g.numplayers && isPlayerColumn(row);
             if (filled) {
                 caption = "  Player " + decimal(row);
-                value = g.scores[kTotalRow][row];
+                value = cellText(g.scores[kTotalRow][row]);
             } else {
                 caption.clear();
                 value.clear();

@@ -7,8 +7,8 @@
 #include <array>
 
 #include "engine/yacht.h"
+#include "engine/toolkit.h"
 #include "screen/board.h"
-#include "screen/toolkit.h"
 
 class QLabel;
 

@@ -1,7 +1,7 @@
 #include "speech/voice_speed.h"
 
-#include "persist/settings.h"
 #include "speech/speech_output.h"
+#include "speech/voice_settings.h"
 
 namespace yacht {
 namespace {

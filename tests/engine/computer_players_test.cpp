@@ -51,10 +51,10 @@ struct TableGame {
 // The card's total worked out afresh from the player's column.
 int sheetTotal(const Game& g, int p)
 {
-    int upper = 0, all = numberOf(g.scores[kBonusRow][p]);
+    int upper = 0, all = g.scores[kBonusRow][p].value_or(0);
     for (int c = 1; c <= kCategories; ++c) {
-        all += numberOf(g.scores[c][p]);
-        if (c <= 6) upper += numberOf(g.scores[c][p]);
+        all += g.scores[c][p].value_or(0);
+        if (c <= 6) upper += g.scores[c][p].value_or(0);
     }
     return all + (upper >= 63 ? 35 : 0);
 }
@@ -90,7 +90,7 @@ TEST_P(TwoComputers, FinishThirteenRoundsWithWellFormedWordsAndTotalsThatMatchTh
     EXPECT_EQ(scored, 26);
     const Game& g = t.g();
     for (int p = 1; p <= 2; ++p) {
-        EXPECT_EQ(numberOf(g.scores[kTotalRow][p]), sheetTotal(g, p)) << "player " << p;
+        EXPECT_EQ(g.scores[kTotalRow][p].value_or(0), sheetTotal(g, p)) << "player " << p;
         EXPECT_EQ(g.seats.kind[p], GetParam() ? SeatKind::Casual : SeatKind::Strong);
         EXPECT_FALSE(g.seats.tallied[p]) << "a computer's choices are not tallied";
     }

@@ -23,10 +23,14 @@ const char* const kNames[] = {"",      "Ones",        "Twos",           "Threes"
                               "Chance", "Yacht"};
 
 // The current player's column, with the given rows filled in.
-void card(FakeGame& f, std::map<int, std::string> filled)
+void card(FakeGame& f, const std::map<int, int16_t>& filled)
 {
-    for (int row = 1; row <= kCategories; ++row)
-        if (f.y.game.player >= 1) f.y.game.scores[row][f.y.game.player] = filled[row];
+    for (int row = 1; row <= kCategories; ++row) {
+        if (f.y.game.player < 1) continue;
+        const auto cell = filled.find(row);
+        f.y.game.scores[row][f.y.game.player] =
+            cell == filled.end() ? ScoreCell() : ScoreCell(cell->second);
+    }
 }
 
 void dice(FakeGame& f, const std::string& faces, const std::string& holds)
@@ -37,7 +41,8 @@ void dice(FakeGame& f, const std::string& faces, const std::string& holds)
     }
 }
 
-void totals(FakeGame& f, std::vector<std::string> t)
+// Every player's total; an empty one was never drawn.
+void totals(FakeGame& f, std::vector<ScoreCell> t)
 {
     f.y.game.numplayers = static_cast<int16_t>(t.size());
     for (std::size_t p = 0; p < t.size(); ++p) f.y.game.scores[kTotalRow][p + 1] = t[p];
@@ -68,19 +73,19 @@ const Situation kStart{"at the start", [](FakeGame& f) { f.y.game.state = Engine
 const Situation kOnePlayerTurn{"one player, second throw of round 4", [](FakeGame& f) {
     Game& g = f.y.game;
     g.state = EngineState::Rolled;
-    totals(f, {"45"});
+    totals(f, {45});
     g.player = 1;
     g.round = 4;
     g.roll = 2;
     g.subtotal = 30;
-    card(f, {{1, "3"}, {2, "6"}, {12, "21"}});
+    card(f, {{1, 3}, {2, 6}, {12, 21}});
     dice(f, "35162", ".H...");
 }};
 
 const Situation kTwoPlayerTurn{"two players, player 2 choosing in round 1", [](FakeGame& f) {
     Game& g = f.y.game;
     g.state = EngineState::Choosing;
-    totals(f, {"120", ""});
+    totals(f, {120, {}});
     g.player = 2;
     g.round = 1;
     g.roll = 3;
@@ -91,30 +96,30 @@ const Situation kTwoPlayerTurn{"two players, player 2 choosing in round 1", [](F
 const Situation kRoundEnd{"two players, end of round 2", [](FakeGame& f) {
     Game& g = f.y.game;
     g.state = EngineState::WaitSpace;
-    totals(f, {"120", "87"});
+    totals(f, {120, 87});
     g.player = 1;
     g.round = 3;
     g.roll = 0;
     // The sheet shows the players' totals until the next turn opens.
     scoreboard(g);
     // Player 1, about to throw, has filled Fours and Chance; player 2 only Ones.
-    g.scores[4][1] = "16";
-    g.scores[12][1] = "22";
-    g.scores[1][2] = "2";
+    g.scores[4][1] = 16;
+    g.scores[12][1] = 22;
+    g.scores[1][2] = 2;
     dice(f, "?????", ".....");
 }};
 
 const Situation kLastRound{"one player, round 13 with only Chance unfilled", [](FakeGame& f) {
     Game& g = f.y.game;
     g.state = EngineState::Rolled;
-    totals(f, {"190"});
+    totals(f, {190});
     g.player = 1;
     g.round = 13;
     g.roll = 1;
     g.subtotal = 63;
-    std::map<int, std::string> filled;
+    std::map<int, int16_t> filled;
     for (int row = 1; row <= kCategories; ++row)
-        if (row != 12) filled[row] = "9";
+        if (row != 12) filled[row] = 9;
     card(f, filled);
     dice(f, "11111", "HHHHH");
 }};
@@ -122,7 +127,7 @@ const Situation kLastRound{"one player, round 13 with only Chance unfilled", [](
 const Situation kOverTwo{"two players, after the game", [](FakeGame& f) {
     Game& g = f.y.game;
     g.state = EngineState::Idle;
-    totals(f, {"120", "87"});
+    totals(f, {120, 87});
     g.player = 1;
     g.round = 0;
     card(f, {});
@@ -131,11 +136,11 @@ const Situation kOverTwo{"two players, after the game", [](FakeGame& f) {
 const Situation kOverOne{"one player, after the game", [](FakeGame& f) {
     Game& g = f.y.game;
     g.state = EngineState::Idle;
-    totals(f, {"231"});
+    totals(f, {231});
     g.player = 1;
     g.round = 0;
     g.subtotal = 70;
-    card(f, {{1, "3"}});
+    card(f, {{1, 3}});
 }};
 
 }  // namespace
@@ -219,9 +224,9 @@ TEST(F3BetweenTurns, NamesTheFreeCategoriesOfThePlayerAboutToThrow)
     g.numplayers = 2;
     g.player = 1;
     g.round = 2;
-    g.scores[1][1] = "3";
-    g.scores[13][2] = "50";
-    card(f, {{1, "3"}});
+    g.scores[1][1] = 3;
+    g.scores[13][2] = 50;
+    card(f, {{1, 3}});
     dice(f, "66666", ".....");
     getvalue(f.y.game);
     g.state = EngineState::Choosing;

@@ -79,7 +79,7 @@ TEST(AYachtOnTheFirstThrow, SaysYachtAndStartsChoosingOnTheYachtRow)
     EXPECT_EQ(f.random.draws, 5);
 
     f.press(keys::Enter);
-    EXPECT_EQ(f.y.game.scores[13][1], "50");
+    EXPECT_EQ(f.y.game.scores[13][1], 50);
     EXPECT_EQ(f.shown().x[13].caption, "50");
     EXPECT_EQ(f.voice.last(), "After 1 round your total score is 50");
     EXPECT_EQ(f.y.game.state, EngineState::TurnEnd);
@@ -90,9 +90,9 @@ TEST(AYachtWhileTheYachtRowHoldsFifty, PaysOneHundredAtOnceBeforeAnyChoice)
 {
     FakeGame f;
     Game& g = f.y.game;
-    g.scores[13][1] = "50";
-    g.scores[14][1] = "100";  // one bonus already paid this game
-    g.scores[3][1] = "9";
+    g.scores[13][1] = 50;
+    g.scores[14][1] = 100;  // one bonus already paid this game
+    g.scores[3][1] = 9;
     f.random.push({3, 3, 3, 2, 5});
     openTurn(f);
     drain(f);
@@ -102,7 +102,7 @@ TEST(AYachtWhileTheYachtRowHoldsFifty, PaysOneHundredAtOnceBeforeAnyChoice)
     f.random.push({3, 3});
     const int redraws = f.toolkit.redraws;
     EXPECT_EQ(pressAndDrain(f, keys::Space), (Heard{"second roll", "rolldice", "yacht", kChoose}));
-    EXPECT_EQ(g.scores[14][1], "200");
+    EXPECT_EQ(g.scores[14][1], 200);
     EXPECT_EQ(g.total, 259);
     EXPECT_EQ(f.shown().lblSide[2].caption, "259");
     EXPECT_GT(f.toolkit.redraws, redraws);
@@ -121,18 +121,32 @@ TEST(AYachtWhileTheYachtRowHoldsFifty, PaysOneHundredAtOnceBeforeAnyChoice)
 TEST(AYachtWhileTheYachtRowIsNotFifty, PaysNothing)
 {
     struct Case {
-        const char* yachtRow;
+        ScoreCell yachtRow;
         int16_t cursor;  // where choosing starts
     };
-    for (const Case c : {Case{"0", 0}, Case{"", 13}}) {
+    for (const Case c : {Case{0, 0}, Case{{}, 13}}) {
         FakeGame f;
         f.y.game.scores[13][1] = c.yachtRow;
         f.random.push({2, 2, 2, 2, 2});
         openTurn(f);
         drain(f);
-        EXPECT_EQ(f.y.game.scores[14][1], "") << c.yachtRow;
-        EXPECT_EQ(f.y.game.total, 0) << c.yachtRow;
-        EXPECT_EQ(f.y.game.catcursor, c.cursor) << c.yachtRow;
+        EXPECT_EQ(f.y.game.scores[14][1], std::nullopt) << cellText(c.yachtRow);
+        EXPECT_EQ(f.y.game.total, 0) << cellText(c.yachtRow);
+        EXPECT_EQ(f.y.game.catcursor, c.cursor) << cellText(c.yachtRow);
+    }
+}
+
+TEST(AYachtBonusAtTheTopOfTheSixteenBits, StopsAtTheLargestNumberTheSavedGameTakes)
+{
+    // A bonus sum beyond 32767 would make the next saved game unreadable.
+    for (int16_t before : {32700, 32767}) {
+        FakeGame f;
+        f.y.game.scores[kYachtRow][1] = 50;
+        f.y.game.scores[kBonusRow][1] = before;
+        f.random.push({4, 4, 4, 4, 4});
+        openTurn(f);
+        drain(f);
+        EXPECT_EQ(f.y.game.scores[kBonusRow][1], INT16_MAX) << before;
     }
 }
 

@@ -22,25 +22,22 @@ long soakKeys()
     return 50000;
 }
 
-bool wholeNumberOrEmpty(const std::string& cell)
+// What a cell of the row can hold: a category at most 50, a total or a bonus sum never below 0.
+bool withinRow(int row, ScoreCell cell)
 {
-    if (cell.empty()) return true;
-    std::size_t i = cell[0] == '-' ? 1 : 0;
-    if (i == cell.size()) return false;
-    for (; i < cell.size(); ++i)
-        if (cell[i] < '0' || cell[i] > '9') return false;
-    return true;
+    if (!cell) return true;
+    return *cell >= 0 && (row < 1 || row > kCategories || *cell <= 50);
 }
 
 int cardTotal(const Game& g, int p)
 {
     int total = 0, upper = 0;
     for (int r = 1; r <= 13; ++r) {
-        total += numberOf(g.scores[r][p]);
-        if (r <= 6) upper += numberOf(g.scores[r][p]);
+        total += g.scores[r][p].value_or(0);
+        if (r <= 6) upper += g.scores[r][p].value_or(0);
     }
     if (upper >= 63) total += 35;
-    return total + numberOf(g.scores[kBonusRow][p]);
+    return total + g.scores[kBonusRow][p].value_or(0);
 }
 
 // Returns a description of the first broken invariant, or "" when all hold.
@@ -62,15 +59,15 @@ std::string brokenInvariant(const Yacht& y)
     }
     for (int r = 0; r <= 14; ++r)
         for (int p = 1; p <= kMaxPlayers; ++p)
-            if (!wholeNumberOrEmpty(g.scores[r][p])) return "score cell " + g.scores[r][p];
+            if (!withinRow(r, g.scores[r][p])) return "score cell " + cellText(g.scores[r][p]);
     // A player's total row matches the card, except for the current player in the middle of a
     // turn, whose shown total already carries a Yacht bonus that the card takes in at the score.
     const bool midTurn = g.state == EngineState::Rolled || g.state == EngineState::Choosing ||
                          g.state == EngineState::Rolling;
     for (int p = 1; p <= g.numplayers; ++p) {
-        if (g.scores[0][p].empty() || (midTurn && p == g.player)) continue;
-        if (numberOf(g.scores[0][p]) != cardTotal(g, p))
-            return "player " + decimal(p) + " total " + g.scores[0][p] + " but card " +
+        if (!g.scores[0][p] || (midTurn && p == g.player)) continue;
+        if (*g.scores[0][p] != cardTotal(g, p))
+            return "player " + decimal(p) + " total " + cellText(g.scores[0][p]) + " but card " +
                    decimal(cardTotal(g, p));
     }
     return {};

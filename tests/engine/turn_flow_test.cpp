@@ -18,7 +18,7 @@ void seat(FakeGame& f, std::initializer_list<int> totals)
     Game& g = f.y.game;
     g.numplayers = static_cast<int16_t>(totals.size());
     int p = 1;
-    for (int t : totals) g.scores[kTotalRow][p++] = decimal(t);
+    for (int t : totals) g.scores[kTotalRow][p++] = t;
     g.state = EngineState::TurnEnd;
     g.saybuf.clear();
 }
@@ -128,7 +128,7 @@ TEST(TurnEnd, LastPlayerOfARoundHearsTheTotalsJoinedToTheWait)
     FakeGame f;
     seat(f, {100, 90, 80});
     Game& g = f.y.game;
-    g.scores[kTotalRow][2].clear();  // a total never written reads as nothing
+    g.scores[kTotalRow][2].reset();  // a total never written reads as nothing
     g.player = 3;
     g.round = 1;
     turnflow(f.y.game, Key{});
@@ -178,7 +178,7 @@ TEST(GameOver, AfterTheLastRoundTheGameEndsWithTheRightSentence)
         Game& g = f.y.game;
         g.numplayers = static_cast<int16_t>(c.totals.size());
         for (std::size_t p = 0; p < c.totals.size(); ++p)
-            g.scores[kTotalRow][p + 1] = decimal(c.totals[p]);
+            g.scores[kTotalRow][p + 1] = c.totals[p];
         g.state = EngineState::TurnEnd;
         g.player = g.numplayers;
         g.round = 13;
@@ -189,7 +189,7 @@ TEST(GameOver, AfterTheLastRoundTheGameEndsWithTheRightSentence)
         EXPECT_EQ(g.state, EngineState::Idle);
         EXPECT_EQ(g.round, 0);
         EXPECT_EQ(g.roll, 0);
-        EXPECT_EQ(g.scores[kTotalRow][1], decimal(c.totals[0])) << "scores stay for the reports";
+        EXPECT_EQ(g.scores[kTotalRow][1], c.totals[0]) << "scores stay for the reports";
     }
 }
 
@@ -229,10 +229,10 @@ TEST(WaitSpace, SpaceBarOpensTheTurnWithItsAnnouncement)
         g.player = static_cast<int16_t>(c.player);
         g.round = 5;
         g.roll = 0;
-        g.scores[1][c.player] = "3";
-        g.scores[9][c.player] = "0";
-        g.scores[12][c.player] = "22";
-        g.scores[4][c.player == 1 ? 2 : 1] = "12";  // another player's card was on show
+        g.scores[1][c.player] = 3;
+        g.scores[9][c.player] = 0;
+        g.scores[12][c.player] = 22;
+        g.scores[4][c.player == 1 ? 2 : 1] = 12;  // another player's card was on show
         g.view.sheet = Sheet::Card;
         g.view.cardplayer = c.player == 1 ? 2 : 1;
 
@@ -255,7 +255,7 @@ TEST(WaitSpace, SpaceBarAfterTheLastRoundEndsTheGame)
     g.numplayers = 1;
     g.player = 1;
     g.round = 14;
-    g.scores[kTotalRow][1] = "199";
+    g.scores[kTotalRow][1] = 199;
     EXPECT_EQ(turnflow(f.y.game, press(keys::Space)), Flow::EndTick);
     EXPECT_EQ(g.state, EngineState::Idle);
     EXPECT_EQ(g.saybuf, queued("game over, you scored 199 Press function key F 9 to start a new game or "

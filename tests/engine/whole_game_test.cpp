@@ -177,10 +177,10 @@ TEST(OnePlayerGame, ThirteenRoundsEndWithTheSheetsTotal)
     EXPECT_EQ(g.state, EngineState::Idle);
     EXPECT_EQ(g.round, 0);
     EXPECT_EQ(g.roll, 0);
-    EXPECT_EQ(g.scores[kTotalRow][1], "311");
+    EXPECT_EQ(g.scores[kTotalRow][1], 311);
     EXPECT_EQ(f.shown().lblSide[2].caption, "311");
     EXPECT_EQ(f.shown().Label3.caption, "Game over");
-    EXPECT_EQ(f.voice.last(), "game over, you scored " + g.scores[kTotalRow][1] + kTail);
+    EXPECT_EQ(f.voice.last(), "game over, you scored 311" + kTail);
 
     const std::vector<std::string> heard = f.voice.texts();
     EXPECT_EQ(std::count(heard.begin(), heard.end(), " Press the space bar to begin"), 1);
@@ -207,9 +207,9 @@ TEST(ThreePlayerGame, EqualBestTotalsEndInATwoWayTie)
 
     const Game& g = f.y.game;
     EXPECT_EQ(g.state, EngineState::Idle);
-    EXPECT_EQ(g.scores[kTotalRow][1], "180");
-    EXPECT_EQ(g.scores[kTotalRow][2], "150");
-    EXPECT_EQ(g.scores[kTotalRow][3], "180");
+    EXPECT_EQ(g.scores[kTotalRow][1], 180);
+    EXPECT_EQ(g.scores[kTotalRow][2], 150);
+    EXPECT_EQ(g.scores[kTotalRow][3], 180);
     EXPECT_EQ(f.voice.last(),
               "Game over. We have a 2 way tie. The joint winners are player 1 and player 3 with a "
               "score of 180" + kTail);
@@ -257,11 +257,11 @@ TEST(EightPlayerGame, ChosenWithTheDigitAndPlayedToTheEnd)
 
     const Game& g = f.y.game;
     EXPECT_EQ(g.state, EngineState::Idle);
-    EXPECT_EQ(g.scores[kTotalRow][8], "150");
+    EXPECT_EQ(g.scores[kTotalRow][8], 150);
     EXPECT_EQ(f.voice.last(), "Game over. The winner is player 5 with a score of 220" + kTail);
     for (int row = 1; row <= 8; ++row) {
         EXPECT_EQ(f.shown().Y[row].caption, "  Player " + decimal(row));
-        EXPECT_EQ(f.shown().x[row].caption, g.scores[kTotalRow][row]);
+        EXPECT_EQ(f.shown().x[row].caption, cellText(g.scores[kTotalRow][row]));
     }
     const std::vector<std::string> heard = f.voice.texts();
     EXPECT_EQ(std::count(heard.begin(), heard.end(), " player 8 first roll"), 13);

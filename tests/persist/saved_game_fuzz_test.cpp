@@ -132,7 +132,7 @@ bool untouched(const Yacht& y)
         if (g.dice[i] != 0 || g.held[i]) return false;
     for (const auto& row : g.scores)
         for (const auto& cell : row)
-            if (!cell.empty()) return false;
+            if (cell) return false;
     for (int c = 1; c <= kCategories; ++c)
         if (g.catvalue[c]) return false;
     return true;
@@ -160,8 +160,7 @@ std::string inconsistency(const Yacht& y)
     }
     for (const auto& row : g.scores)
         for (const auto& cell : row)
-            for (char c : cell)
-                if (c < '0' || c > '9') return "score cell";
+            if (cell && *cell < 0) return "score cell";
     for (int c = 1; c <= kCategories; ++c)
         if (g.catvalue[c] < 0 || g.catvalue[c] > 50) return "category value";
     return {};

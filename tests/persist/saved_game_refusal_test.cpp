@@ -18,6 +18,15 @@
 namespace yacht::test {
 namespace {
 
+std::vector<std::string> linesOf(const std::string& text)
+{
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    for (std::size_t end; (end = text.find("\r\n", start)) != std::string::npos; start = end + 2)
+        lines.push_back(text.substr(start, end - start));
+    return lines;
+}
+
 // The lines of a saved game of two players, rolled, round 3, player 1, second roll.
 std::vector<std::string> baseLines(EngineState state = EngineState::Rolled)
 {
@@ -26,12 +35,7 @@ std::vector<std::string> baseLines(EngineState state = EngineState::Rolled)
     p.state = state;
     if (state == EngineState::Rolling) p.dice = {"3", "?", "?", "?", "?"};
     arrange(f.y, p);
-    const std::string text = savedGameText(f.y.game);
-    std::vector<std::string> lines;
-    std::size_t start = 0;
-    for (std::size_t end; (end = text.find("\r\n", start)) != std::string::npos; start = end + 2)
-        lines.push_back(text.substr(start, end - start));
-    return lines;
+    return linesOf(savedGameText(f.y.game));
 }
 
 std::string joined(const std::vector<std::string>& lines)
@@ -133,7 +137,7 @@ TEST(ShortSavedGame, WaitingWithEveryScoreReadResumesWithoutTheCategoryValues)
     const Yacht& y = resumeFrom(f, folder, joined(lines)).y;
     EXPECT_EQ(y.game.state, EngineState::WaitSpace);
     EXPECT_EQ(y.game.numplayers, 2);
-    EXPECT_EQ(y.game.scores[kBonusRow][2], "100");
+    EXPECT_EQ(y.game.scores[kBonusRow][2], 100);
     EXPECT_EQ(y.game.catvalue[1], 11);
     EXPECT_EQ(y.game.catvalue[5], 0);
     EXPECT_EQ(y.game.saybuf,
@@ -160,8 +164,8 @@ TEST(ShortSavedGame, WithNoGameKeepsWhatItHoldsAndResumesNothing)
     const Yacht& y = resumeFrom(f, folder, joined(lines)).y;
     EXPECT_EQ(y.game.state, EngineState::Idle);
     EXPECT_EQ(y.game.numplayers, 2);
-    EXPECT_EQ(y.game.scores[kTotalRow][2], "133");
-    EXPECT_EQ(y.game.scores[1][1], "");
+    EXPECT_EQ(y.game.scores[kTotalRow][2], 133);
+    EXPECT_EQ(y.game.scores[1][1], std::nullopt);
     EXPECT_EQ(shownBoard(y).H[1].caption, "HOLD");
     EXPECT_EQ(y.game.saybuf, queued(""));
 }
@@ -227,6 +231,34 @@ TEST(LenientNumbers, BareLineFeedsAreLineEndsToo)
     TempFolder folder;
     FakeGame f;
     EXPECT_EQ(resumeFrom(f, folder, text).y.game.state, EngineState::Rolled);
+}
+
+TEST(ScoreCells, ReadAsNumbersWithAnEmptyCellApartFromZeroAndWriteBackAsDecimals)
+{
+    struct Case {
+        int row;
+        std::string line;     // player 1's cell as the file holds it
+        ScoreCell cell;       // as the game holds it
+        std::string written;  // as the next save writes it
+    };
+    const Case cases[] = {
+        {1, "", {}, ""},     // not taken
+        {2, "0", 0, "0"},    // taken for nothing
+        {3, "007", 7, "7"},  // leading zeros no game writes
+        {kBonusRow, "32767", 32767, "32767"},
+    };
+    auto lines = baseLines();
+    for (const Case& c : cases) lines[score(c.row, 1, kTwo)] = c.line;
+    TempFolder folder;
+    FakeGame f;
+    const Game& g = resumeFrom(f, folder, joined(lines)).y.game;
+    ASSERT_EQ(g.state, EngineState::Rolled);
+    const std::vector<std::string> written = linesOf(savedGameText(g));
+    for (const Case& c : cases) {
+        EXPECT_EQ(g.scores[c.row][1], c.cell) << c.line;
+        if (c.row <= kCategories) EXPECT_EQ(taken(g, c.row), c.cell.has_value()) << c.line;
+        EXPECT_EQ(written[score(c.row, 1, kTwo)], c.written) << c.line;
+    }
 }
 
 // F12 with a save that cannot be written: nothing is left behind, goodbye is said, the game ends.

@@ -21,7 +21,7 @@ void computersTurn(Game& g)
     g.round = 1;
     g.roll = 1;
     g.state = EngineState::Rolled;
-    g.scores[1][1] = g.scores[kTotalRow][1] = "3";
+    g.scores[1][1] = g.scores[kTotalRow][1] = 3;
     g.dice = {3, 5, 1, 6, 2};
     g.seats.kind[2] = SeatKind::Casual;
     g.seats.tallied[1] = true;
@@ -79,7 +79,7 @@ TEST(SavedSeats, AComputersTurnResumesAndTheComputerPlaysOn)
     for (int i = 0; i < 400 && f.y.game.player == 2; ++i) f.tick();
     EXPECT_EQ(f.y.game.player, 1) << "the computer finished its turn";
     EXPECT_EQ(f.y.game.round, 2);
-    EXPECT_FALSE(f.y.game.scores[kTotalRow][2].empty());
+    EXPECT_TRUE(f.y.game.scores[kTotalRow][2].has_value());
 }
 
 }  // namespace

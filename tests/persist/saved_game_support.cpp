@@ -20,14 +20,14 @@ void arrange(Yacht& y, const Position& p)
         int total = 0;
         for (int row = 1; row <= p.scored && row <= kCategories; ++row) {
             const int value = (row * 7 + q * 3) % 30;
-            g.scores[row][q] = decimal(value);
+            g.scores[row][q] = value;
             total += value;
         }
         if (q == 2) {
-            g.scores[kBonusRow][q] = "100";
+            g.scores[kBonusRow][q] = 100;
             total += 100;
         }
-        if (p.scored > 0) g.scores[kTotalRow][q] = decimal(total);
+        if (p.scored > 0) g.scores[kTotalRow][q] = total;
     }
     for (int c = 1; c <= kCategories; ++c) g.catvalue[c] = static_cast<int16_t>((c * 11) % 51);
 }
@@ -97,7 +97,7 @@ void expectUntouched(const Yacht& y)
         EXPECT_EQ(g.held[i], 0);
     }
     for (const auto& row : g.scores)
-        for (const auto& cell : row) EXPECT_EQ(cell, "");
+        for (const auto& cell : row) EXPECT_EQ(cell, std::nullopt);
     for (int c = 1; c <= kCategories; ++c) EXPECT_EQ(g.catvalue[c], 0);
 }
 

@@ -114,7 +114,7 @@ TEST_P(SaveAndResume, GoesOnFromTheSavedPosition)
     // Only the other players' columns are in the file; columns beyond the players stay empty.
     if (c.saved.numplayers < kMaxPlayers) {
         for (int row = 0; row <= kBonusRow; ++row)
-            EXPECT_EQ(resumed.game.scores[row][c.saved.numplayers + 1], "");
+            EXPECT_EQ(resumed.game.scores[row][c.saved.numplayers + 1], std::nullopt);
     }
     // A turn under way is shown as the game showed it: the current player's card on the sheet.
     const EngineState before = c.saved.state;

@@ -4,10 +4,11 @@
 
 #include "engine/key_codes.h"
 #include "engine/key_input.h"
+#include "engine/startup.h"
 #include "persist/settings.h"
 #include "persist/settings_file.h"
-#include "persist/startup.h"
 #include "persist/temp_folder.h"
+#include "speech/voice_settings.h"
 #include "support/fakes.h"
 
 namespace yacht::test {
@@ -23,7 +24,7 @@ void start(FakeGame& f, const std::string& programdir, int voices = 2)
     for (int i = 0; i < voices; ++i) f.voice.descriptions.push_back("Voice " + std::to_string(i));
     StartupContext context;
     context.savedir = "/nonexistent-yacht-temp/";
-    context.programdir = programdir;
+    f.storage.setProgramFolder(programdir);
     startup(f.y, context);
 }
 
@@ -47,7 +48,7 @@ TEST_P(StoredSettings, AreReadCheckedAndApplied)
     if (c.speed) f.store.values[kSpeedKey] = *c.speed;
     start(f, "/usr/bin", 2);
 
-    EXPECT_TRUE(f.y.game.usbdrive.empty());
+    EXPECT_TRUE(f.storage.settingsFolder().empty());
     EXPECT_EQ(f.y.game.voiceindex, c.voiceindex);
     EXPECT_EQ(f.y.game.speedindex, c.speedindex);
     EXPECT_EQ(f.voice.rate, (c.speedindex - 2) * 3);
@@ -95,7 +96,7 @@ TEST_P(SettingsFile, IsReadLineByLine)
     f.drive.type = DriveType::Removable;
     start(f, folder.path(), 3);
 
-    EXPECT_EQ(f.y.game.usbdrive, folder.path());
+    EXPECT_EQ(f.storage.settingsFolder(), folder.path());
     EXPECT_EQ(f.y.game.voiceindex, c.voiceindex);
     EXPECT_EQ(f.y.game.speedindex, c.speedindex);
     EXPECT_EQ(f.voice.rate, (c.speedindex - 2) * 3);
@@ -147,7 +148,7 @@ TEST(SettingsFileAbsent, UncreatableFileKeepsDefaults)
     f.drive.type = DriveType::Removable;
     start(f, folder.file("notafolder"));
 
-    EXPECT_FALSE(f.y.game.usbdrive.empty());
+    EXPECT_FALSE(f.storage.settingsFolder().empty());
     EXPECT_EQ(f.y.game.voiceindex, 0);
     EXPECT_EQ(f.y.game.speedindex, 2);
     EXPECT_EQ(f.voice.rate, 0);
@@ -172,11 +173,10 @@ TEST_P(SettingsPlace, FollowsTheBusAndTypeOfTheProgramDrive)
     f.drive.bus = c.bus;
     f.drive.type = c.type;
     f.drive.canWrite = c.writable;
-    f.y.programdir = "/media/stick/yacht";
-    findsettingsplace(f.y);
-    EXPECT_EQ(!f.y.game.usbdrive.empty(), c.usesFile);
+    const std::string place = settingsPlace(f.drive, "/media/stick/yacht");
+    EXPECT_EQ(!place.empty(), c.usesFile);
     if (c.usesFile) {
-        EXPECT_EQ(settingsFilePath(f.y), "/media/stick/yacht/Tevrinyacht.ini");
+        EXPECT_EQ(settingsFilePath(place), "/media/stick/yacht/Tevrinyacht.ini");
     }
 }
 
@@ -359,13 +359,13 @@ TEST(SpeechEngine, IsStoredOnLeavingOnlyWhenNamedAndReadBackBeforeTheVoiceIsMade
 
     FakeGame first;
     StartupContext context;
-    context.programdir = "/usr/bin";
+    first.storage.setProgramFolder("/usr/bin");
     context.speechEngine = "screen-reader";
     startup(first.y, context);
     first.tick();
     first.press(keys::F12);
     EXPECT_EQ(first.store.values["Tevrin/Q73/SpeechEngine"], "screen-reader");
-    EXPECT_EQ(storedSpeechEngine(first.store, ""), "screen-reader");
+    EXPECT_EQ(first.storage.readSettings().speechengine, "screen-reader");
 
     FakeGame second;  // started without the option: the engine stays stored
     second.store.values = first.store.values;
@@ -383,7 +383,7 @@ TEST(LeavingWithF12, FromUsbTheFileCarriesTheVoicesNameAndTheEngine)
     first.drive.type = DriveType::Removable;
     first.voice.names = {"Alpha", "Bravo"};
     StartupContext context;
-    context.programdir = folder.path();
+    first.storage.setProgramFolder(folder.path());
     context.speechEngine = "flite";
     startup(first.y, context);
     first.y.game.voiceindex = 1;
@@ -392,7 +392,7 @@ TEST(LeavingWithF12, FromUsbTheFileCarriesTheVoicesNameAndTheEngine)
     EXPECT_EQ(readText(folder.file(kSettingsFileName)),
               "Voice\t1\r\nSpeed\t2\r\nVoiceName\tBravo\r\nSpeechEngine\tflite\r\n");
     EXPECT_TRUE(first.store.values.empty());
-    EXPECT_EQ(storedSpeechEngine(first.store, folder.path()), "flite");
+    EXPECT_EQ(first.storage.readSettings().speechengine, "flite");
 
     // The stick on another machine, where the voices are listed in another order.
     FakeGame second;
@@ -406,6 +406,38 @@ TEST(LeavingWithF12, FromUsbTheFileCarriesTheVoicesNameAndTheEngine)
     applystoredvoice(second.y);
     EXPECT_EQ(second.y.game.voiceindex, 0);
     EXPECT_EQ(second.y.speechengine, "flite");
+}
+
+TEST(LeavingWithF12, ClearsAStoredVoiceNameOnlyWhenTheVoiceInUseHasNone)
+{
+    const std::string kNameKey = "Tevrin/Q73/VoiceName";
+    FakeGame stale;  // the named voice is gone and the voice in use has no name of its own
+    stale.store.values[kNameKey] = "Gone";
+    start(stale, "/usr/bin", 2);
+    stale.tick();
+    stale.press(keys::F12);
+    EXPECT_EQ(stale.store.values[kNameKey], "");
+
+    FakeGame never;  // nothing was ever stored: no key appears
+    start(never, "/usr/bin", 2);
+    never.tick();
+    never.press(keys::F12);
+    EXPECT_EQ(never.store.values.count(kNameKey), 0u);
+}
+
+TEST(LeavingWithF12, WritesWhereTheSettingsWereFoundAtStart)
+{
+    TempFolder folder;
+    FakeGame f;
+    f.drive.bus = "Usb";
+    f.drive.type = DriveType::Removable;
+    start(f, folder.path(), 2);
+    f.y.game.speedindex = 4;
+    f.drive.bus = "";  // the drive query fails later on: the settings still go to the stick
+    f.tick();
+    f.press(keys::F12);
+    EXPECT_EQ(readText(folder.file(kSettingsFileName)), "Voice\t0\r\nSpeed\t4\r\n");
+    EXPECT_TRUE(f.store.values.empty());
 }
 
 TEST(SettingsFileText, LeavesOutANameThatWouldBreakItsLine)

@@ -25,9 +25,10 @@ struct WindowGame {
     test::FakeResources resources;
     test::FakeStore store;
     test::FakeDrive drive;
+    UserStorage storage{store, drive};
     test::ScriptedRandom random;
     MainWindow window;
-    Yacht y{Ports{voice, sound, resources, store, drive, window, random}};
+    Yacht y{Ports{voice, sound, resources, storage, window, random}};
 
     WindowGame() { window.attach(y); }
     Game& game() { return y.game; }
@@ -122,7 +123,7 @@ TEST(WindowClicks, SheetRowPicksTheCategoryAndTheStatusBoxScoresIt)
     EXPECT_EQ(g.game().catcursor, 9);
     EXPECT_EQ(g.game().saybuf, test::queued("Full house is worth 25"));
     click(g.window.statusLabel());
-    EXPECT_EQ(g.game().scores[9][1], "25");
+    EXPECT_EQ(g.game().scores[9][1], 25);
     EXPECT_EQ(g.game().state, EngineState::TurnEnd);
 }
 
@@ -214,7 +215,7 @@ TEST(WindowDrawing, BonusPlaqueShowsTheEmbeddedPictureWithTheGreenRoundItsCorner
     EXPECT_EQ(g.picture().pixelColor(middle), rgb(colour::green));
     // A card whose upper rows reach the bonus.
     g.game().player = 1;
-    for (int row = 1; row <= 6; ++row) g.game().scores[row][1] = decimal(row * 3);
+    for (int row = 1; row <= 6; ++row) g.game().scores[row][1] = int16_t(row * 3);
     getcard(g.y.game);
     const QImage shown = g.picture();
     EXPECT_EQ(shown.pixelColor(corner), rgb(colour::green));
@@ -250,7 +251,7 @@ TEST(WindowAccessibility, EveryLabelIsNamedByWhatItShows)
     g.y.game.held[2] = 1;
     g.y.game.view.status = Status::SelectCategory;
     g.y.game.player = 1;
-    g.y.game.scores[4][1] = "12";
+    g.y.game.scores[4][1] = 12;
     getcard(g.y.game);
     g.window.render();
     const auto name = [](QWidget* w) {
@@ -314,7 +315,7 @@ TEST(WindowAccessibility, ControlsAreNamedWithWhatTheyShow)
 {
     WindowGame g;
     g.game().player = 1;
-    g.game().scores[9][1] = "25";
+    g.game().scores[9][1] = 25;
     getcard(g.y.game);
     g.game().dice[1] = 3;
     g.game().held[1] = 1;

@@ -164,7 +164,7 @@ public:
         : transcript_(Transcript::open(dir_.filePath("transcript.txt").toStdString(),
                                        std::chrono::steady_clock::now())),
           voice_(silent_, *transcript_),
-          game_(Ports{voice_, sound_, resources_, store_, drive_, window_, random_})
+          game_(Ports{voice_, sound_, resources_, storage_, window_, random_})
     {
         window_.attach(game_);
         window_.show();
@@ -246,6 +246,7 @@ private:
     FakeResources resources_;
     FakeStore store_;
     FakeDrive drive_;
+    UserStorage storage_{store_, drive_};
     StdRandom random_{20240607};
     MainWindow window_;
     Yacht game_;
@@ -270,8 +271,8 @@ TEST(RealWindow, PlaysAWholeGameForTwoAndEveryWorthItSaysMatchesTheDiceItSaid)
 
     const Game& g = w.game();
     ASSERT_EQ(g.state, EngineState::Idle);
-    const int a = numberOf(g.scores[kTotalRow][1]);
-    const int b = numberOf(g.scores[kTotalRow][2]);
+    const int a = g.scores[kTotalRow][1].value_or(0);
+    const int b = g.scores[kTotalRow][2].value_or(0);
     const std::string ending =
         a == b ? "Game over. We have a 2 way tie. The joint winners are player 1 and player 2 "
                  "with a score of " + decimal(a)

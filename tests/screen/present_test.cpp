@@ -69,10 +69,10 @@ Sheetview sheetview(const Board& b)
 void setup(Game& g)
 {
     g.numplayers = 2;
-    g.scores[1][1] = "3";
-    g.scores[6][1] = "30";
-    g.scores[1][2] = "4";
-    g.scores[kYachtRow][2] = "50";
+    g.scores[1][1] = 3;
+    g.scores[6][1] = 30;
+    g.scores[1][2] = 4;
+    g.scores[kYachtRow][2] = 50;
     g.player = 1;
 }
 
@@ -158,7 +158,7 @@ TEST(Present, DrawsTheSameBoardWhateverTheBoardShowedBefore)
     FakeGame f;
     f.y.game.numplayers = 1;
     f.y.game.player = 1;
-    f.y.game.scores[3][1] = "9";
+    f.y.game.scores[3][1] = 9;
     getcard(f.y.game);
     f.y.game.view.litrow = 5;
     // Everything the game decides, left wrong by some earlier drawing.
@@ -181,9 +181,9 @@ TEST(Taken, IsTheCurrentPlayersFilledCellAndAScoredNoughtCounts)
     Game g;
     g.numplayers = 2;
     g.player = 2;
-    g.scores[4][2] = "0";    // Fours scored for nothing is still used up
-    g.scores[9][2] = "25";
-    g.scores[12][1] = "22";  // another player's Chance
+    g.scores[4][2] = 0;    // Fours scored for nothing is still used up
+    g.scores[9][2] = 25;
+    g.scores[12][1] = 22;  // another player's Chance
     EXPECT_TRUE(taken(g, 4));
     EXPECT_TRUE(taken(g, 9));
     EXPECT_FALSE(taken(g, 12));

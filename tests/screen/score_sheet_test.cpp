@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "engine/score_sheet.h"
 #include "support/fakes.h"
 
@@ -7,10 +9,10 @@ namespace yacht::test {
 namespace {
 
 // Writes a player's column from row 1 on ("" leaves a row untaken) and the bonus row.
-void fillColumn(Game& g, int p, std::initializer_list<const char*> rows, const char* bonus = "")
+void fillColumn(Game& g, int p, const std::vector<ScoreCell>& rows, ScoreCell bonus = {})
 {
     int r = 1;
-    for (const char* cell : rows) g.scores[r++][p] = cell;
+    for (ScoreCell cell : rows) g.scores[r++][p] = cell;
     g.scores[kBonusRow][p] = bonus;
 }
 
@@ -28,7 +30,7 @@ TEST(Getcard, FreshPlayerGetsABlankCardWithNothingEarned)
     EXPECT_EQ(g.total, 0);
     EXPECT_EQ(g.subtotal, 0);
     EXPECT_FALSE(b.imgBonus.visible);
-    EXPECT_EQ(g.scores[kTotalRow][1], "0");
+    EXPECT_EQ(g.scores[kTotalRow][1], 0);
     EXPECT_EQ(b.x[0].caption, "Score Sheet");
     EXPECT_EQ(b.Y[1].caption, "  Ones");
     EXPECT_EQ(b.Y[13].caption, "  Yacht");
@@ -47,42 +49,39 @@ TEST(Getcard, TotalsTheUpperBonusAndTheYachtBonusesAsTheCardShows)
 {
     struct Case {
         const char* name;
-        std::initializer_list<const char*> rows;
-        const char* bonus;
+        std::vector<ScoreCell> rows;
+        ScoreCell bonus;
         int subtotal;
         int total;
         bool plaque;
     };
     const Case cases[] = {
-        {"upper 63 earns 35", {"3", "6", "9", "12", "15", "18"}, "", 63, 98, true},
-        {"upper 62 earns nothing", {"2", "6", "9", "12", "15", "18"}, "", 62, 62, false},
+        {"upper 63 earns 35", {3, 6, 9, 12, 15, 18}, {}, 63, 98, true},
+        {"upper 62 earns nothing", {2, 6, 9, 12, 15, 18}, {}, 62, 62, false},
         {"lower rows add to the total only",
-         {"", "", "", "", "", "", "17", "0", "25", "30", "40", "22", "50"}, "", 0, 184, false},
+         {{}, {}, {}, {}, {}, {}, 17, 0, 25, 30, 40, 22, 50}, {}, 0, 184, false},
         {"bonus row adds to the total only",
-         {"", "", "", "", "", "", "", "", "", "", "", "", "50"}, "100", 0, 150, false},
-        {"a full card",
-         {"4", "8", "12", "16", "20", "24", "28", "30", "25", "30", "40", "23", "50"}, "200", 84,
-         545, true},
+         {{}, {}, {}, {}, {}, {}, {}, {}, {}, {}, {}, {}, 50}, 100, 0, 150, false},
+        {"a full card", {4, 8, 12, 16, 20, 24, 28, 30, 25, 30, 40, 23, 50}, 200, 84, 545, true},
     };
     for (const Case& c : cases) {
         FakeGame f;
         Game& g = f.y.game;
         g.player = 3;
         fillColumn(g, 3, c.rows, c.bonus);
-        fillColumn(g, 2, {"5", "10"}, "300");  // another player's column is not this card
-        getcard(g);
-        const Board b = f.shown();
+        fillColumn(g, 2, {5, 10}, 300);  // another player's column is not this card
+        getcard(f.y.game);
         EXPECT_EQ(g.subtotal, c.subtotal) << c.name;
         EXPECT_EQ(g.total, c.total) << c.name;
-        EXPECT_EQ(b.imgBonus.visible, c.plaque) << c.name;
-        EXPECT_EQ(g.scores[kTotalRow][3], decimal(c.total)) << c.name;
-        EXPECT_EQ(b.x[14].caption, decimal(c.subtotal)) << c.name;
-        EXPECT_EQ(b.lblSide[1].caption, "Player 3") << c.name;
-        EXPECT_EQ(b.lblSide[2].caption, decimal(c.total)) << c.name;
+        EXPECT_EQ(f.shown().imgBonus.visible, c.plaque) << c.name;
+        EXPECT_EQ(g.scores[kTotalRow][3], c.total) << c.name;
+        EXPECT_EQ(f.shown().x[14].caption, decimal(c.subtotal)) << c.name;
+        EXPECT_EQ(f.shown().lblSide[1].caption, "Player 3") << c.name;
+        EXPECT_EQ(f.shown().lblSide[2].caption, decimal(c.total)) << c.name;
         // Drawing the card again changes nothing.
         getcard(g);
         EXPECT_EQ(g.total, c.total) << c.name;
-        EXPECT_EQ(g.scores[kTotalRow][3], decimal(c.total)) << c.name;
+        EXPECT_EQ(g.scores[kTotalRow][3], c.total) << c.name;
     }
 }
 
@@ -92,10 +91,10 @@ TEST(Scoreboard, ShowsEachPlayersLastRecordedTotalAndBlanksTheRest)
         FakeGame f;
         Game& g = f.y.game;
         g.numplayers = int16_t(players);
-        for (int p = 1; p <= players; ++p) g.scores[kTotalRow][p] = decimal(p * 10);
-        g.scores[kTotalRow][2] = "";  // a player whose card was never drawn
+        for (int p = 1; p <= players; ++p) g.scores[kTotalRow][p] = p * 10;
+        g.scores[kTotalRow][2].reset();  // a player whose card was never drawn
         g.player = 1;
-        fillColumn(g, 1, {"3", "6", "9", "12", "15", "18"});  // a card with the plaque
+        fillColumn(g, 1, {3, 6, 9, 12, 15, 18});  // a card with the plaque
         getcard(g);  // the card first, as in play; it rewrites player 1's total
         g.view.litrow = 5;
         scoreboard(g);

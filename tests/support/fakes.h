@@ -8,6 +8,9 @@
 #include <vector>
 
 #include "engine/yacht.h"
+#include "persist/drive_info.h"
+#include "persist/settings_store.h"
+#include "persist/user_storage.h"
 #include "screen/board.h"
 #include "support/speech_text.h"
 
@@ -162,7 +165,8 @@ struct FakeGame {
     FakeDrive drive;
     FakeToolkit toolkit;
     ScriptedRandom random;
-    Yacht y{Ports{voice, sound, resources, store, drive, toolkit, random}};
+    UserStorage storage{store, drive};  // the real storage, over the fake store and drive
+    Yacht y{Ports{voice, sound, resources, storage, toolkit, random}};
 
     // Posts a key as the key handler would, and runs one tick.
     void press(int code, int modifier = 0);

@@ -72,7 +72,7 @@ inline void expectBoardInStep(const FakeGame& f, const std::string& where)
         EXPECT_FALSE(g.held[i] == 1 && g.dice[i] == 0) << where << " held die " << i << " unthrown";
     }
     for (int r = 1; r <= kCategories; ++r)
-        EXPECT_EQ(b.x[r].caption, g.scores[r][g.player]) << where << " row " << r;
+        EXPECT_EQ(b.x[r].caption, cellText(g.scores[r][g.player])) << where << " row " << r;
     EXPECT_EQ(b.lblSide[1].caption, "Player " + decimal(g.player)) << where;
     EXPECT_EQ(b.lblSide[2].caption, decimal(g.total)) << where;
 }

@@ -1,6 +1,6 @@
-#include "persist/startup.h"
+#include "engine/startup.h"
 
-#include "persist/settings.h"
+#include "speech/voice_settings.h"
 
 namespace yacht {
 
@@ -23,13 +23,13 @@ void startup(Yacht& y, const StartupContext& context)
     // The dice source has been seeded by its owner from diceSeed(); the game draws from it now.
     y.game.helppage = 0;
     y.game.savedir = context.savedir;
-    y.programdir = context.programdir;
 
     // The side panel's title reads "YACHT" and its total is blank until the first card.
     y.game.view.started = true;
     y.game.view.sidetotal.reset();
 
-    findsettingsplace(y);
+    // The storage decides where the settings live (the per-user store, or the settings file
+    // beside a program on a USB drive) as it reads them.
     readsettings(y);
     if (!context.speechEngine.empty()) y.speechengine = context.speechEngine;
     applysettings(y);

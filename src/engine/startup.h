@@ -9,17 +9,16 @@
 
 namespace yacht {
 
-// What start-up needs from outside the game: the clock's seed and the platform's folders.
+// What start-up needs from outside the game: the clock's seed and the saved game's folder.
 struct StartupContext {
     uint64_t clockSeed = 0;
     std::optional<uint64_t> fixedSeed;  // --seed N
     std::string savedir;                // the folder of the saved game, with its separator
-    std::string programdir;             // the executable's own folder
     std::string speechEngine;           // the engine to remember, when --speech-engine named one
 };
 
-// Tunes the voice, seeds the dice, finds the places, reads and applies the
-// settings, and hands the engine state 99.
+// Tunes the voice, seeds the dice, reads the settings from the storage
+// (which decides where they live) and applies them, and hands the engine state 99.
 void startup(Yacht& y, const StartupContext& context);
 
 // The seed the dice are drawn from: --seed when given, else the clock.

@@ -1,0 +1,42 @@
+#pragma once
+// The storage port: where the unfinished game and the voice settings outlive the program.
+
+#include <cstdint>
+#include <string>
+
+#include "engine/game_state.h"
+
+namespace yacht {
+
+// How much of a saved game reached the game.
+enum class Loaded {
+    Nothing,  // no file, or one the game cannot use: the game is as it was
+    Part,     // a file that ended early but holds a game that stays whole
+    Whole,    // every value of the file
+};
+
+// The settings kept between runs, already checked: a voice position of 0 or more, a speed of 0
+// to 4, and a speech engine the game knows or "".
+struct StoredSettings {
+    int16_t voiceindex = 0;
+    int16_t speedindex = 2;
+    std::string voicename;     // the voice's own name, "" when none is kept
+    std::string speechengine;  // the engine remembered for the next start, "" none
+};
+
+// Loads and saves the game in the folder `Game::savedir` names, and reads and writes the
+// settings wherever they live; every failure is quiet.
+class Storage {
+public:
+    virtual ~Storage() = default;
+    // Reads the saved game's values into the game, as far as the file goes.
+    virtual Loaded loadGame(Game& game) = 0;
+    // Writes the whole game, whatever the engine state, keeping the previous file on a failure.
+    virtual void saveGame(const Game& game) = 0;
+    // Decides where the settings live and reads them; defaults for whatever is missing.
+    virtual StoredSettings readSettings() = 0;
+    // Writes them where readSettings found they live.
+    virtual void writeSettings(const StoredSettings& settings) = 0;
+};
+
+}  // namespace yacht
