@@ -1,6 +1,9 @@
 #include "engine/game_state.h"
 
+#include <algorithm>
 #include <cctype>
+#include <charconv>
+#include <iterator>
 
 namespace yacht {
 
@@ -36,7 +39,21 @@ std::string decimal(int value)
 
 std::string cellText(ScoreCell cell)
 {
-    return cell ? decimal(*cell) : std::string();
+    std::string text;
+    drawCell(text, cell);
+    return text;
+}
+
+void drawCell(std::string& caption, ScoreCell cell)
+{
+    if (!cell) {
+        caption.clear();
+        return;
+    }
+    char digits[8];
+    char* const end = std::to_chars(std::begin(digits), std::end(digits), *cell).ptr;
+    caption.resize(std::size_t(end - digits));
+    std::copy(std::begin(digits), end, caption.begin());
 }
 
 std::string faceText(int16_t face)

@@ -98,4 +98,7 @@ std::string decimal(int value);
 // decimal, or nothing for an empty cell.
 std::string cellText(ScoreCell cell);
 
+// The same text written into a caption in place: the card redraws thirteen of them every turn.
+void drawCell(std::string& caption, ScoreCell cell);
+
 }  // namespace yacht

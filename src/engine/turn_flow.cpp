@@ -122,9 +122,6 @@ void openturn(Yacht& y)
     if (g.player == 1) g.saybuf.say("round " + decimal(g.round));
     if (g.numplayers > 1) g.saybuf.add(" player " + decimal(g.player));
     g.saybuf.add(" first roll");
-    if (g.player >= 1 && g.player <= kMaxPlayers)
-        for (int row = 1; row <= kCategories; ++row)
-            y.board.x[row].caption = cellText(g.scores[row][g.player]);
     getcard(y);
     g.saybuf.sound("rolldice");
     g.state = EngineState::Rolling;

@@ -33,7 +33,7 @@ void getcard(Yacht& y)
     b.x[0].caption = "Score Sheet";
     for (int row = 1; row <= kCategories; ++row) b.Y[row].caption = kCategoryCaptions[row];
     for (int row = 1; row <= kCategories; ++row) {
-        b.x[row].caption = cellText(s[row][col]);
+        drawCell(b.x[row].caption, s[row][col]);
         b.Y[row].backstyle = BackStyle::Transparent;
         const int value = s[row][col].value_or(0);
         total += value;
@@ -66,7 +66,7 @@ void scoreboard(Yacht& y)
         // Rows beyond the last column of the table stay blank even if numplayers says more.
         const bool filled = row <= g.numplayers && isPlayerColumn(row);
         b.Y[row].caption = filled ? "  Player " + decimal(row) : std::string();
-        b.x[row].caption = filled ? cellText(g.scores[kTotalRow][row]) : std::string();
+        drawCell(b.x[row].caption, filled ? g.scores[kTotalRow][row] : ScoreCell());
         b.Y[row].backstyle = BackStyle::Transparent;
     }
     b.x[14].visible = false;
