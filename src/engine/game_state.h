@@ -87,10 +87,6 @@ bool taken(const Game& game, int category);
 // outside the table has none.
 ScoreCell totalOf(const Game& g, int p);
 
-// The leading whole number of a text, as the game reads numbers back from captions and files:
-// an empty or non-numeric text counts 0, leading digits are taken, the result is kept in 16 bits.
-int16_t numberOf(const std::string& text);
-
 // Decimal text of a number, no blanks.
 std::string decimal(int value);
 
