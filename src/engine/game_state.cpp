@@ -1,32 +1,14 @@
 #include "engine/game_state.h"
 
-#include <cctype>
+#include <algorithm>
+#include <charconv>
+#include <iterator>
 
 namespace yacht {
 
 bool isKnownState(int code)
 {
     return (code >= 0 && code <= 6) || code == 99;
-}
-
-int16_t numberOf(const std::string& text)
-{
-    std::size_t i = 0;
-    while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;
-    bool negative = false;
-    if (i < text.size() && (text[i] == '-' || text[i] == '+')) {
-        negative = text[i] == '-';
-        ++i;
-    }
-    long value = 0;
-    for (; i < text.size() && std::isdigit(static_cast<unsigned char>(text[i])); ++i) {
-        value = value * 10 + (text[i] - '0');
-        if (value > 32768) value = 32768;  // saturate: the game's numbers are 16-bit
-    }
-    if (negative) value = -value;
-    if (value > 32767) value = 32767;
-    if (value < -32768) value = -32768;
-    return static_cast<int16_t>(value);
 }
 
 std::string decimal(int value)
@@ -36,7 +18,21 @@ std::string decimal(int value)
 
 std::string cellText(ScoreCell cell)
 {
-    return cell ? decimal(*cell) : std::string();
+    std::string text;
+    drawCell(text, cell);
+    return text;
+}
+
+void drawCell(std::string& caption, ScoreCell cell)
+{
+    if (!cell) {
+        caption.clear();
+        return;
+    }
+    char digits[8];
+    char* const end = std::to_chars(std::begin(digits), std::end(digits), *cell).ptr;
+    caption.resize(std::size_t(end - digits));
+    std::copy(std::begin(digits), end, caption.begin());
 }
 
 std::string faceText(int16_t face)

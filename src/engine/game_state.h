@@ -123,15 +123,14 @@ bool taken(const Game& game, int category);
 // outside the table has none.
 ScoreCell totalOf(const Game& g, int p);
 
-// The leading whole number of a text, as the game reads numbers back from captions and files:
-// an empty or non-numeric text counts 0, leading digits are taken, the result is kept in 16 bits.
-int16_t numberOf(const std::string& text);
-
 // Decimal text of a number, no blanks.
 std::string decimal(int value);
 
 // A score cell as the sheet shows it, the reports say it and the saved game writes it: its
 // decimal, or nothing for an empty cell.
 std::string cellText(ScoreCell cell);
+
+// The same text written into a caption in place: the card redraws thirteen of them every turn.
+void drawCell(std::string& caption, ScoreCell cell);
 
 }  // namespace yacht

@@ -1,5 +1,6 @@
 #include "persist/file_io.h"
 
+#include <cctype>
 #include <cerrno>
 #include <cstdio>
 #include <fcntl.h>
@@ -113,6 +114,26 @@ std::vector<std::string> splitLines(const std::string& text, std::size_t maxLine
         start = next;
     }
     return lines;
+}
+
+int16_t numberOf(const std::string& text)
+{
+    std::size_t i = 0;
+    while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;
+    bool negative = false;
+    if (i < text.size() && (text[i] == '-' || text[i] == '+')) {
+        negative = text[i] == '-';
+        ++i;
+    }
+    long value = 0;
+    for (; i < text.size() && std::isdigit(static_cast<unsigned char>(text[i])); ++i) {
+        value = value * 10 + (text[i] - '0');
+        if (value > 32768) value = 32768;  // saturate: the game's numbers are 16-bit
+    }
+    if (negative) value = -value;
+    if (value > 32767) value = 32767;
+    if (value < -32768) value = -32768;
+    return static_cast<int16_t>(value);
 }
 
 }  // namespace yacht

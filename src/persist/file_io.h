@@ -1,8 +1,9 @@
 #pragma once
-// Whole-file reading with a size bound, and replacing a file so that a crash never leaves it
-// half written.
+// Whole-file reading with a size bound, the lenient reading of a number from a line, and
+// replacing a file so that a crash never leaves it half written.
 
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
@@ -35,5 +36,9 @@ bool touchFile(const std::string& path);
 // ending counts; the empty text after a final line ending does not.
 // At most maxLines lines are returned.
 std::vector<std::string> splitLines(const std::string& text, std::size_t maxLines);
+
+// The leading whole number of a line, as the game reads its files: an empty or non-numeric line
+// counts 0, leading digits are taken, the result is kept in 16 bits.
+int16_t numberOf(const std::string& text);
 
 }  // namespace yacht

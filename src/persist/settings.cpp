@@ -1,5 +1,6 @@
 #include "persist/settings.h"
 
+#include "persist/file_io.h"
 #include "persist/settings_file.h"
 
 namespace yacht {

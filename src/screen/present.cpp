@@ -20,21 +20,16 @@ void presentRows(const Game& g, Board& b)
         switch (v.sheet) {
         case Sheet::Card:
             caption = kCategoryCaptions[row];
-            if (cardColumn)
-                value = cellText(g.scores[row][v.cardplayer]);
-            else
-                value.clear();
+            drawCell(value, cardColumn ? g.scores[row][v.cardplayer] : ScoreCell());
             break;
         case Sheet::Scoreboard: {
             // Rows beyond the last column of the table stay blank even if numplayers says more.
             const bool filled = row <= g.numplayers && isPlayerColumn(row);
-            if (filled) {
+            if (filled)
                 caption = "  Player " + decimal(row);
-                value = cellText(g.scores[kTotalRow][row]);
-            } else {
+            else
                 caption.clear();
-                value.clear();
-            }
+            drawCell(value, filled ? g.scores[kTotalRow][row] : ScoreCell());
             break;
         }
         case Sheet::Players:

@@ -20,7 +20,7 @@ void choosing(FakeGame& f, const char* dice, int16_t round = 1, int16_t cursor =
     waitForTurn(f);
     getcard(f.y.game);
     g.round = round;
-    for (int i = 0; i < 5; ++i) g.dice[i] = numberOf(std::string(1, dice[i]));
+    for (int i = 0; i < 5; ++i) g.dice[i] = faceOf(dice[i]);
     getvalue(f.y.game);
     g.roll = 3;
     g.state = EngineState::Choosing;

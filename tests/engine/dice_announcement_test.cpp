@@ -29,7 +29,7 @@ TEST(Saydice, AppendsTheFacesThatAreNews)
         f.y.game.roll = int16_t(c.roll);
         f.y.game.saybuf = queued(c.queued);
         for (int i = 0; i < 5; ++i) {
-            f.y.game.dice[i] = numberOf(std::string(1, c.dice[i]));
+            f.y.game.dice[i] = faceOf(c.dice[i]);
             f.y.game.held[i] = c.holds[i] == 'H';
         }
         saydice(f.y.game);

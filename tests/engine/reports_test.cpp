@@ -36,7 +36,7 @@ void card(FakeGame& f, const std::map<int, int16_t>& filled)
 void dice(FakeGame& f, const std::string& faces, const std::string& holds)
 {
     for (int die = 0; die < kDice; ++die) {
-        f.y.game.dice[die] = numberOf(std::string(1, faces[die]));
+        f.y.game.dice[die] = faceOf(faces[die]);
         f.y.game.held[die] = holds[die] == 'H';
     }
 }

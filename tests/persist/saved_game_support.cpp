@@ -13,7 +13,7 @@ void arrange(Yacht& y, const Position& p)
     g.state = p.state;
     g.roll = p.roll;
     for (int i = 0; i < kDice; ++i) {
-        g.dice[i] = numberOf(p.dice[i]);
+        g.dice[i] = faceOf(p.dice[i][0]);
         g.held[i] = p.held[i];
     }
     for (int q = 1; q <= p.numplayers; ++q) {

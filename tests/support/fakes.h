@@ -16,6 +16,12 @@
 
 namespace yacht::test {
 
+// A die's face from the character a test writes for it: '1' to '6', or '?' (0) before a throw.
+inline int16_t faceOf(char c)
+{
+    return c >= '1' && c <= '6' ? int16_t(c - '0') : int16_t(0);
+}
+
 // One thing handed to the voice.
 struct Spoken {
     std::string text;  // without the markup wrapper
