@@ -91,32 +91,16 @@ void skipturn(Yacht& y)
 
 }  // namespace
 
-bool computerTurn(const Game& g)
-{
-    if (g.player < 1 || g.player > g.numplayers || !g.seats.isComputer(g.player)) return false;
-    switch (g.state) {
-    case EngineState::WaitSpace:
-    case EngineState::Rolling:
-    case EngineState::Rolled:
-    case EngineState::Choosing: return true;
-    default: return false;
-    }
-}
-
 std::string scoreSentence(int player, int points, int category)
 {
     return playerName(player) + " scores " + decimal(points) + " in " +
            withoutLeadingBlanks(kCategoryCaptions[category]);
 }
 
-void computerstep(Yacht& y, Key key)
+void computermove(Yacht& y, Key key)
 {
     Game& g = y.game;
     TurnAdvisor& advisor = y.advisor;
-    if (!computerTurn(g)) {
-        advisor.pause = 0;
-        return;
-    }
     if (key.code == keys::Space) {
         skipturn(y);
         advisor.pause = 0;

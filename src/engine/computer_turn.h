@@ -7,13 +7,33 @@
 namespace yacht {
 
 // True from the moment a computer's turn is due (waiting for the space bar) until it scores.
-bool computerTurn(const Game& g);
+// Inline: every tick asks, and nearly always for a person's turn or no game.
+inline bool computerTurn(const Game& g)
+{
+    if (g.player < 1 || g.player > g.numplayers || !g.seats.isComputer(g.player)) return false;
+    switch (g.state) {
+    case EngineState::WaitSpace:
+    case EngineState::Rolling:
+    case EngineState::Rolled:
+    case EngineState::Choosing: return true;
+    default: return false;
+    }
+}
+
+// The computer's step while computerTurn holds (see computerstep).
+void computermove(Yacht& y, Key key);
 
 // The computer's step of the tick. Once everything queued has been said and a short pause has
 // passed, it makes its next move: it opens its turn, keeps dice and throws again, or scores. The
 // space bar skips to the end of its turn, with only the score said. Until the solver's table is
-// ready the turn waits.
-void computerstep(Yacht& y, Key key);
+// ready the turn waits. Outside a computer's turn it only resets the pause, in line.
+inline void computerstep(Yacht& y, Key key)
+{
+    if (computerTurn(y.game))
+        computermove(y, key);
+    else
+        y.advisor.pause = 0;
+}
 
 // "player 2 scores 25 in Full house"
 std::string scoreSentence(int player, int points, int category);
