@@ -38,7 +38,7 @@ Flow scorecategory(Yacht& y)
     if (c < 1 || c > kCategories) return Flow::EndTick;
     // A taken category stays as it is; the key has already emptied the queue, so all is silent.
     if (taken(g, c)) return Flow::Continue;
-    tallyCategory(y, c);
+    tallyCategory(g, y.advisor, c);
 
     if (isPlayerColumn(g.player)) g.scores[c][g.player] = g.catvalue[c];
     g.roll = 0;

@@ -71,11 +71,10 @@ bool isCoachKey(Key key)
     return key.code == kCoachKey;
 }
 
-std::string coachAdvice(Yacht& y)
+std::string coachAdvice(const Game& g, TurnAdvisor& advisor)
 {
-    Game& g = y.game;
     if (!personsTurn(g)) return "the coach waits for your turn";
-    const strategy::TurnPlan* plan = y.advisor.plan(g);
+    const strategy::TurnPlan* plan = advisor.plan(g);
     if (!plan) return "the coach is still thinking";
     const std::optional<strategy::Dice> dice = diceOnTable(g);
     if (g.state == EngineState::WaitSpace || !dice) return "throw the dice with the space bar";
@@ -88,14 +87,13 @@ void coachstep(Yacht& y)
     Game& g = y.game;
     if (personsTurn(g)) g.seats.coachAsked = true;
     if (g.state == EngineState::Rolling && g.saybuf.empty() && !computerTurn(g)) makeroll(y);
-    g.saybuf.say(coachAdvice(y));
+    g.saybuf.say(coachAdvice(g, y.advisor));
 }
 
-void tallyKeep(Yacht& y)
+void tallyKeep(Game& g, TurnAdvisor& advisor)
 {
-    Game& g = y.game;
     if (!tallies(g) || g.roll < 1 || g.roll > 2) return;
-    const strategy::TurnPlan* plan = y.advisor.plan(g);
+    const strategy::TurnPlan* plan = advisor.plan(g);
     const std::optional<strategy::Dice> dice = diceOnTable(g);
     if (!plan || !dice) return;
     const int throwsLeft = 3 - g.roll;
@@ -110,11 +108,10 @@ void tallyKeep(Yacht& y)
     addCost(g, best - plan->keepValue(keep, throwsLeft));
 }
 
-void tallyCategory(Yacht& y, int c)
+void tallyCategory(Game& g, TurnAdvisor& advisor, int c)
 {
-    Game& g = y.game;
     if (!tallies(g)) return;
-    const strategy::TurnPlan* plan = y.advisor.plan(g);
+    const strategy::TurnPlan* plan = advisor.plan(g);
     const std::optional<strategy::Dice> dice = diceOnTable(g);
     if (!plan || !dice) return;
     addCost(g, strategy::categoryCost(*plan, *dice, c));

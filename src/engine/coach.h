@@ -14,12 +14,12 @@ bool isCoachKey(Key key);
 void coachstep(Yacht& y);
 
 // What the coach says for the turn as it stands, or "the coach is still thinking".
-std::string coachAdvice(Yacht& y);
+std::string coachAdvice(const Game& game, TurnAdvisor& advisor);
 
 // A person throws again holding these dice: what that keep gives up is added to their tally.
-void tallyKeep(Yacht& y);
+void tallyKeep(Game& game, TurnAdvisor& advisor);
 
 // A person scores category c: what it gives up against the best category is added to their tally.
-void tallyCategory(Yacht& y, int c);
+void tallyCategory(Game& game, TurnAdvisor& advisor, int c);
 
 }  // namespace yacht

@@ -13,10 +13,10 @@ void newgame(Yacht& y)
     if (g.state != EngineState::Idle) {
         g.sayitem = "Do you really want to start a new game? Press the enter key to confirm or "
                     "the escape key to cancel";
-        sayit(y, g.sayitem);
+        sayit(y.ports.voice, g.saybuf, g.sayitem);
         if (y.ports.toolkit.askOkCancel("Start new game?") != Answer::Ok) {
             g.sayitem = "cancelled";
-            sayit(y, g.sayitem);
+            sayit(y.ports.voice, g.saybuf, g.sayitem);
             return;
         }
     }

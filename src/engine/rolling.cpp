@@ -62,7 +62,7 @@ void movedicecursor(Yacht& y, int code)
 void throwagain(Yacht& y)
 {
     Game& g = y.game;
-    tallyKeep(y);
+    tallyKeep(g, y.advisor);
     int heldCount = 0;
     for (int16_t h : g.held) heldCount += h;
     if (heldCount == kDice) g.roll = 3;

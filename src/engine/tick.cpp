@@ -33,7 +33,7 @@ void leave(Yacht& y)
 {
     storeforlater(y);
     y.game.sayitem = "goodbye";
-    sayit2(y, y.game.sayitem);
+    sayit2(y.ports.voice, y.game.sayitem);
     y.quitting = true;
     y.ports.toolkit.quitNow();
 }
@@ -44,7 +44,7 @@ Flow functionkeys(Yacht& y, Key key)
     switch (key.code) {
     case keys::F1:
         if (key.modifier == 0)
-            sayhelp(y);
+            sayhelp(y.game, y.ports);
         else if (key.modifier == keys::Shift)
             changevoice(y, 0);
         else if (key.modifier == keys::Ctrl)
@@ -137,7 +137,7 @@ void tick(Yacht& y)
     // H asks the coach, in every state, and does nothing else.
     if (isCoachKey(key)) {
         coachstep(y);
-        pumpspeech(y);
+        pumpspeech(g, y.ports);
         return;
     }
     computerstep(y, key);
@@ -153,7 +153,7 @@ void tick(Yacht& y)
         if (g.state == EngineState::Rolled && rolledkeys(y, key) == Flow::EndTick) return;
         if (g.state == EngineState::Choosing && choosingkeys(y, key) == Flow::EndTick) return;
     }
-    pumpspeech(y);
+    pumpspeech(g, y.ports);
 }
 
 }  // namespace yacht

@@ -5,25 +5,10 @@
 #include <string>
 
 #include "engine/game_state.h"
-#include "engine/random.h"
-#include "engine/storage.h"
-#include "engine/toolkit.h"
+#include "engine/ports.h"
 #include "engine/turn_advisor.h"
-#include "speech/resources.h"
-#include "speech/sound_player.h"
-#include "speech/voice.h"
 
 namespace yacht {
-
-// The platform services the game uses, owned elsewhere (main, or a test's fakes).
-struct Ports {
-    Voice& voice;
-    SoundPlayer& sound;
-    Resources& resources;
-    Storage& storage;
-    Toolkit& toolkit;
-    Random& random;
-};
 
 // Whether a step lets the tick go on or ends it.
 enum class Flow { Continue, EndTick };

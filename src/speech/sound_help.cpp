@@ -4,26 +4,25 @@
 
 namespace yacht {
 
-void playsound(Yacht& y, const std::string& name)
+void playsound(const Ports& ports, const SpeechQueue& queue, const std::string& name)
 {
     if (name.empty()) return;
-    const auto wave = y.ports.resources.load("WAVE", name);
+    const auto wave = ports.resources.load("WAVE", name);
     if (!wave) return;  // no such sound: silence, and the game goes on
     // A sound taken from the queue holds the game until it has ended.
-    const PlayMode mode = y.game.saybuf.syncAfterSound ? PlayMode::ToEnd : PlayMode::Background;
-    y.ports.sound.play(name, *wave, mode);
+    const PlayMode mode = queue.syncAfterSound ? PlayMode::ToEnd : PlayMode::Background;
+    ports.sound.play(name, *wave, mode);
 }
 
-void sayhelp(Yacht& y)
+void sayhelp(Game& g, const Ports& ports)
 {
-    Game& g = y.game;
-    if (const auto page = y.ports.resources.load("TEXT", "help" + decimal(g.helppage))) {
+    if (const auto page = ports.resources.load("TEXT", "help" + decimal(g.helppage))) {
         // The pages are stored as UTF-8, the text the rest of the game speaks. Zero bytes after
         // the text are no part of it.
         std::string text(page->begin(), page->end());
         while (!text.empty() && text.back() == '\0') text.pop_back();
         g.sayitem = std::move(text);
-        sayit(y, g.sayitem);
+        sayit(ports.voice, g.saybuf, g.sayitem);
     }
     // The introduction is read once; then the three pages take turns.
     ++g.helppage;

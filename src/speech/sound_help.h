@@ -3,11 +3,13 @@
 
 #include <string>
 
-#include "engine/yacht.h"
+#include "engine/game_state.h"
+#include "engine/ports.h"
 
 namespace yacht {
 
-void playsound(Yacht& y, const std::string& name);  // to its end when a sound from the queue
-void sayhelp(Yacht& y);                             // HELP0, then 1, 2, 3, 1, ...
+// To its end when the sound came from the queue (the queue waits after it), else in the background.
+void playsound(const Ports& ports, const SpeechQueue& queue, const std::string& name);
+void sayhelp(Game& game, const Ports& ports);  // HELP0, then 1, 2, 3, 1, ...
 
 }  // namespace yacht

@@ -3,11 +3,13 @@
 
 #include <string>
 
-#include "engine/yacht.h"
+#include "engine/speech_queue.h"
+#include "speech/voice.h"
 
 namespace yacht {
 
-void sayit(Yacht& y, const std::string& say);
-void sayit2(Yacht& y, const std::string& say);
+// sayit also ends the queue's wait after a sound: what it says takes the place of that wait.
+void sayit(Voice& voice, SpeechQueue& queue, const std::string& say);
+void sayit2(Voice& voice, const std::string& say);
 
 }  // namespace yacht

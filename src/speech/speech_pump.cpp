@@ -5,10 +5,9 @@
 
 namespace yacht {
 
-void pumpspeech(Yacht& y)
+void pumpspeech(Game& g, const Ports& ports)
 {
-    Game& g = y.game;
-    g.runstate = static_cast<int16_t>(y.ports.voice.runningState());
+    g.runstate = static_cast<int16_t>(ports.voice.runningState());
     if (g.saybuf.empty() || g.runstate != static_cast<int16_t>(RunState::Done)) return;
 
     const SpeechItem item = g.saybuf.take();
@@ -17,13 +16,13 @@ void pumpspeech(Yacht& y)
 
     if (item.kind == SpeechItem::Kind::Sound) {
         g.saybuf.syncAfterSound = true;
-        playsound(y, item.text);
+        playsound(ports, g.saybuf, item.text);
         return;
     }
     if (g.saybuf.syncAfterSound)
-        sayit2(y, item.text);
+        sayit2(ports.voice, item.text);
     else
-        sayit(y, item.text);
+        sayit(ports.voice, g.saybuf, item.text);
     g.saybuf.syncAfterSound = false;
 }
 

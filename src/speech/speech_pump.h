@@ -1,12 +1,13 @@
 #pragma once
 // The speech pump: the last step of every tick hands at most one queued item to the voice.
 
-#include "engine/yacht.h"
+#include "engine/game_state.h"
+#include "engine/ports.h"
 
 namespace yacht {
 
 // Takes the next item of the queue once the voice has finished: text is spoken (synchronously
 // right after a sound), "rolldice" plays the dice sound to its end, an empty item is skipped.
-void pumpspeech(Yacht& y);
+void pumpspeech(Game& game, const Ports& ports);
 
 }  // namespace yacht

@@ -29,7 +29,7 @@ void announce(Yacht& y, const std::string& text, Queue queue)
 {
     y.ports.voice.setPriorityOver();
     if (queue == Queue::Empty) y.game.saybuf.clear();
-    sayit(y, text);
+    sayit(y.ports.voice, y.game.saybuf, text);
 }
 
 // Makes the voice at voiceindex the voice, and it names itself.
