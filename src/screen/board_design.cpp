@@ -18,6 +18,14 @@ Label label(Rect rect, float size, bool bold, Align align)
     return l;
 }
 
+// An opaque label: its text in `fore` on its own background `back`.
+void opaque(Label& l, Rgb fore, Rgb back)
+{
+    l.forecolor = fore;
+    l.backcolor = back;
+    l.backstyle = BackStyle::Opaque;
+}
+
 }  // namespace
 
 Board designBoard()
@@ -34,30 +42,23 @@ Board designBoard()
 
         Label& hold = b.H[i];
         hold = label({960.0f + 1320.0f * i, 1200, 855, 255}, 12, true, Align::Center);
-        hold.forecolor = colour::white;
-        hold.backcolor = colour::green;
-        hold.backstyle = BackStyle::Opaque;
+        opaque(hold, colour::white, colour::green);
     }
 
     b.Label3 = label({3120, 1800, 2295, 615}, 12, true, Align::Center);
     b.Label3.caption = "Roll dice";
     b.Label3.border = true;
-    b.Label3.forecolor = colour::black;
-    b.Label3.backcolor = colour::cream;
-    b.Label3.backstyle = BackStyle::Opaque;
+    opaque(b.Label3, colour::black, colour::cream);
 
     b.imgBonus.rect = {3120, 2520, 1680, 615};
     b.imgBonus.visible = false;
 
     b.x[0] = label({240, 1800, 2535, 255}, 9.75f, true, Align::Center);
     b.x[0].caption = "Score Sheet";
-    b.x[0].forecolor = colour::white;
-    b.x[0].backcolor = colour::black;
-    b.x[0].backstyle = BackStyle::Opaque;
+    opaque(b.x[0], colour::white, colour::black);
 
     b.Y[0] = label({240, 2040, 2535, 3375}, 9.75f, false, Align::Left);
-    b.Y[0].backcolor = colour::cream;
-    b.Y[0].backstyle = BackStyle::Opaque;
+    opaque(b.Y[0], colour::windowText, colour::cream);
 
     for (int r = 1; r <= 13; ++r) {
         b.Y[r] = label({240, rowTop(r), 1935, 255}, 9.75f, true, Align::Left);
@@ -81,19 +82,14 @@ Board designBoard()
 
     b.lblSide[0] = label({5880, 1800, 1935, 3615}, 9.75f, false, Align::Left);
     b.lblSide[0].border = true;
-    b.lblSide[0].backcolor = colour::cream;
-    b.lblSide[0].backstyle = BackStyle::Opaque;
+    opaque(b.lblSide[0], colour::windowText, colour::cream);
 
     b.lblSide[1] = label({5880, 1800, 1935, 495}, 18, true, Align::Center);
     b.lblSide[1].caption = "Yacht";
-    b.lblSide[1].forecolor = colour::white;
-    b.lblSide[1].backcolor = colour::black;
-    b.lblSide[1].backstyle = BackStyle::Opaque;
+    opaque(b.lblSide[1], colour::white, colour::black);
 
     b.lblSide[2] = label({6000, 2400, 1695, 735}, 32.25f, true, Align::Center);
-    b.lblSide[2].forecolor = colour::yellow;
-    b.lblSide[2].backcolor = colour::black;
-    b.lblSide[2].backstyle = BackStyle::Opaque;
+    opaque(b.lblSide[2], colour::yellow, colour::black);
 
     static const char* const legends[] = {"  F1: Help",  "  F2: Dice",     "  F3: Categories",
                                            "  F4: Score", "  F9: New game", "  F12: Exit"};
@@ -102,8 +98,7 @@ Board designBoard()
         l = label({6000, 3240.0f + 360.0f * (i - 3), 1695, 255}, 9.75f, true, Align::Left);
         l.caption = legends[i - 3];
         l.border = true;
-        l.backcolor = colour::peach;
-        l.backstyle = BackStyle::Opaque;
+        opaque(l, colour::windowText, colour::peach);
     }
     b.Shape2.rect = {5880, 1800, 1935, 3615};
     return b;
