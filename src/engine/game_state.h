@@ -75,6 +75,12 @@ struct ViewFacts {
     Status status = Status::RollDice;
 };
 
+// Voice changes asked for before the installed voices have been listed; answered when they are.
+struct PendingVoiceSteps {
+    int steps = 0;  // net steps: +1 next, -1 previous
+    bool announce = false;
+};
+
 // The game state. Numbers are 16-bit as the saved game and the design have them.
 struct Game {
     int16_t numplayers = 0;
@@ -102,6 +108,10 @@ struct Game {
     int16_t voiceindex = 0;
     int16_t speedindex = 2;
     std::string savedir;  // the folder of the saved game, ending in a path separator
+    std::string voicename;      // the stored voice's own name, chosen at start before listing
+    std::string speechengine;   // the speech engine remembered for the next start ("" none)
+    bool voiceApplied = false;  // the stored voice has been applied to the listed voices
+    PendingVoiceSteps pendingVoice;
 };
 
 // True when p names a column of the score table (1..8).

@@ -46,11 +46,11 @@ Flow functionkeys(Yacht& y, Key key)
         if (key.modifier == 0)
             sayhelp(y.game, y.ports);
         else if (key.modifier == keys::Shift)
-            changevoice(y, 0);
+            changevoice(y.game, y.ports.voice, 0);
         else if (key.modifier == keys::Ctrl)
-            changevoice(y, 1);
+            changevoice(y.game, y.ports.voice, 1);
         else
-            changespeed(y);
+            changespeed(y.game, y.ports.voice);
         return Flow::Continue;
     case keys::F2: repeatdice(y.game); return Flow::Continue;
     case keys::F3: saycategories(y.game); return Flow::Continue;
@@ -66,7 +66,7 @@ Flow functionkeys(Yacht& y, Key key)
 void storeforlater(Yacht& y)
 {
     y.ports.storage.saveGame(y.game);
-    savesettings(y);
+    savesettings(y.game, y.ports);
 }
 
 void resumegame(Yacht& y)
@@ -104,7 +104,7 @@ bool engineCanSleep(const Yacht& y)
     // A computer's turn goes on by itself (or waits for the solver's table) without any key.
     if (computerTurn(g)) return false;
     if (!g.saybuf.empty() || g.keybuf) return false;
-    if (!y.voiceApplied || y.pendingVoice.announce) return false;
+    if (!g.voiceApplied || g.pendingVoice.announce) return false;
     return y.ports.voice.runningState() == RunState::Done;
 }
 
@@ -127,7 +127,7 @@ void tick(Yacht& y)
     if (y.quitting) return;
     Game& g = y.game;
     // Voice changes asked for before the installed voices were listed are answered once they are.
-    servevoicelist(y);
+    servevoicelist(g, y.ports.voice);
 
     startupstep(y);
     showstatus(g);

@@ -9,55 +9,52 @@ constexpr int16_t kNormalSpeed = 2;
 
 // The name of the voice in use, to store beside its position: the listed voice's name, or the
 // stored name while the list is still pending.
-std::string voiceNameToStore(Yacht& y)
+std::string voiceNameToStore(const Game& g, Voice& voice)
 {
-    Voice& voice = y.ports.voice;
-    return voice.voiceList() == VoiceList::Ready ? voice.voiceName(y.game.voiceindex) : y.voicename;
+    return voice.voiceList() == VoiceList::Ready ? voice.voiceName(g.voiceindex) : g.voicename;
 }
 
 }  // namespace
 
-void readsettings(Yacht& y)
+void readsettings(Game& g, Storage& storage)
 {
-    const StoredSettings stored = y.ports.storage.readSettings();
-    y.game.voiceindex = stored.voiceindex;
-    y.game.speedindex = stored.speedindex;
-    y.voicename = stored.voicename;
-    y.speechengine = stored.speechengine;
+    const StoredSettings stored = storage.readSettings();
+    g.voiceindex = stored.voiceindex;
+    g.speedindex = stored.speedindex;
+    g.voicename = stored.voicename;
+    g.speechengine = stored.speechengine;
 }
 
-void applysettings(Yacht& y)
+void applysettings(Game& g, Voice& voice)
 {
     // The normal speed is the player's own rate: nothing is sent for it.
-    if (y.game.speedindex != kNormalSpeed) y.ports.voice.setRate(speedrate(y.game.speedindex));
-    if (!y.voicename.empty()) y.ports.voice.selectVoiceByName(y.voicename);
-    y.voiceApplied = false;
-    applystoredvoice(y);
+    if (g.speedindex != kNormalSpeed) voice.setRate(speedrate(g.speedindex));
+    if (!g.voicename.empty()) voice.selectVoiceByName(g.voicename);
+    g.voiceApplied = false;
+    applystoredvoice(g, voice);
 }
 
-void applystoredvoice(Yacht& y)
+void applystoredvoice(Game& g, Voice& voice)
 {
-    if (y.voiceApplied) return;
-    Voice& voice = y.ports.voice;
+    if (g.voiceApplied) return;
     if (voice.voiceList() != VoiceList::Ready) return;
     const int count = voice.voiceCount();
-    Game& g = y.game;
     // The stored name wins over the stored position; a name no longer installed leaves the
     // position to decide.
-    for (int i = 0; !y.voicename.empty() && i < count; ++i) {
-        if (voice.voiceName(i) != y.voicename) continue;
+    for (int i = 0; !g.voicename.empty() && i < count; ++i) {
+        if (voice.voiceName(i) != g.voicename) continue;
         g.voiceindex = static_cast<int16_t>(i);
         break;
     }
     if (g.voiceindex < 0 || g.voiceindex >= count) g.voiceindex = 0;
     if (count > 0) voice.selectVoice(g.voiceindex);
-    y.voiceApplied = true;
+    g.voiceApplied = true;
 }
 
-void savesettings(Yacht& y)
+void savesettings(const Game& g, const Ports& ports)
 {
-    y.ports.storage.writeSettings(
-        StoredSettings{y.game.voiceindex, y.game.speedindex, voiceNameToStore(y), y.speechengine});
+    ports.storage.writeSettings(
+        StoredSettings{g.voiceindex, g.speedindex, voiceNameToStore(g, ports.voice), g.speechengine});
 }
 
 }  // namespace yacht

@@ -25,40 +25,38 @@ int voicecount(Voice& voice)
 // Whether what is still queued is dropped before an announcement.
 enum class Queue { Empty, Keep };
 
-void announce(Yacht& y, const std::string& text, Queue queue)
+void announce(Game& g, Voice& voice, const std::string& text, Queue queue)
 {
-    y.ports.voice.setPriorityOver();
-    if (queue == Queue::Empty) y.game.saybuf.clear();
-    sayit(y.ports.voice, y.game.saybuf, text);
+    voice.setPriorityOver();
+    if (queue == Queue::Empty) g.saybuf.clear();
+    sayit(voice, g.saybuf, text);
 }
 
 // Makes the voice at voiceindex the voice, and it names itself.
-void sayvoice(Yacht& y, Queue queue)
+void sayvoice(Game& g, Voice& voice, Queue queue)
 {
-    Voice& voice = y.ports.voice;
-    voice.selectVoice(y.game.voiceindex);
-    announce(y, "Voice changed to " + voice.voiceDescription(y.game.voiceindex), queue);
+    voice.selectVoice(g.voiceindex);
+    announce(g, voice, "Voice changed to " + voice.voiceDescription(g.voiceindex), queue);
 }
 
 }  // namespace
 
-void changevoice(Yacht& y, int16_t direction)
+void changevoice(Game& g, Voice& voice, int16_t direction)
 {
-    Voice& voice = y.ports.voice;
     if (voice.voiceList() == VoiceList::Pending) {
         // The voices are still being listed: the step is remembered and answered when they
         // arrive, so the window and the game go on meanwhile. What was queued is dropped now,
         // as it would be by an answer given at once.
-        y.pendingVoice.steps += direction == 0 ? 1 : -1;
-        y.pendingVoice.announce = true;
+        g.pendingVoice.steps += direction == 0 ? 1 : -1;
+        g.pendingVoice.announce = true;
         voice.setPriorityOver();
-        y.game.saybuf.clear();
+        g.saybuf.clear();
         voice.startListingVoices();
         return;
     }
-    applystoredvoice(y);
-    stepvoice(y.game, direction, voicecount(voice));
-    sayvoice(y, Queue::Empty);
+    applystoredvoice(g, voice);
+    stepvoice(g, direction, voicecount(voice));
+    sayvoice(g, voice, Queue::Empty);
 }
 
 int speedrate(int16_t speedindex)
@@ -73,36 +71,34 @@ std::string speedname(int16_t speedindex)
     return names[speedindex];
 }
 
-void changespeed(Yacht& y)
+void changespeed(Game& g, Voice& voice)
 {
-    Game& g = y.game;
     ++g.speedindex;
     // A stored speed below the scale steps into it at "very slow", as one above it does.
     if (g.speedindex > 4 || g.speedindex < 0) g.speedindex = 0;
-    y.ports.voice.setRate(speedrate(g.speedindex));
-    announce(y, "Speed changed to " + speedname(g.speedindex), Queue::Empty);
+    voice.setRate(speedrate(g.speedindex));
+    announce(g, voice, "Speed changed to " + speedname(g.speedindex), Queue::Empty);
 }
 
-void servevoicelist(Yacht& y)
+void servevoicelist(Game& g, Voice& voice)
 {
     // Listing can keep the speech server busy for seconds; the greeting goes first.
-    if (y.game.state == EngineState::Startup) return;
-    if (y.voiceApplied && !y.pendingVoice.announce) return;
-    Voice& voice = y.ports.voice;
+    if (g.state == EngineState::Startup) return;
+    if (g.voiceApplied && !g.pendingVoice.announce) return;
     voice.startListingVoices();
     if (voice.voiceList() == VoiceList::Pending) return;
 
-    applystoredvoice(y);
-    if (!y.pendingVoice.announce) return;
+    applystoredvoice(g, voice);
+    if (!g.pendingVoice.announce) return;
 
     // The presses made while waiting count as net steps; the voice reached names itself. The
     // queue was emptied when the keys were taken; what the game queued since then stays.
     const int count = voicecount(voice);
-    const int steps = y.pendingVoice.steps;
+    const int steps = g.pendingVoice.steps;
     const int direction = steps > 0 ? 0 : 1;
-    for (int i = 0; i < (steps < 0 ? -steps : steps); ++i) stepvoice(y.game, direction, count);
-    y.pendingVoice = PendingVoiceSteps{};
-    sayvoice(y, Queue::Keep);
+    for (int i = 0; i < (steps < 0 ? -steps : steps); ++i) stepvoice(g, direction, count);
+    g.pendingVoice = PendingVoiceSteps{};
+    sayvoice(g, voice, Queue::Keep);
 }
 
 }  // namespace yacht

@@ -4,12 +4,13 @@
 #include <cstdint>
 #include <string>
 
-#include "engine/yacht.h"
+#include "engine/game_state.h"
+#include "speech/voice.h"
 
 namespace yacht {
 
-void changevoice(Yacht& y, int16_t direction);  // 0 the next voice, else the previous one
-void changespeed(Yacht& y);                     // the next speed, from very fast back to very slow
+void changevoice(Game& game, Voice& voice, int16_t direction);  // 0 the next voice, else the previous one
+void changespeed(Game& game, Voice& voice);  // the next speed, from very fast back to very slow
 
 // The voice's rate for a speed: "normal" is the player's own rate, and each step either side
 // moves three tenths of the engine's scale from it.
@@ -21,6 +22,6 @@ std::string speedname(int16_t speedindex);
 // Called at the start of every tick. Once the greeting has been handed to the voice it asks for
 // the installed voices; when they have been listed it applies the stored voice and answers the
 // voice changes the player asked for meanwhile. Never waits.
-void servevoicelist(Yacht& y);
+void servevoicelist(Game& game, Voice& voice);
 
 }  // namespace yacht

@@ -183,7 +183,7 @@ TEST(TheEngine, SleepsOnlyWhileWaitingForThePlayerWithNothingToDo)
         f.y.game.state = c.state;
         f.y.game.saybuf = queued(c.saybuf);
         f.y.game.keybuf = c.keybuf;
-        f.y.voiceApplied = c.voiceApplied;
+        f.y.game.voiceApplied = c.voiceApplied;
         if (c.speaking) {
             f.voice.speakingReads = 5;
             f.voice.speak("words", SpeakMode::Async);

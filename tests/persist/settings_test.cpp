@@ -53,7 +53,7 @@ TEST_P(StoredSettings, AreReadCheckedAndApplied)
     EXPECT_EQ(f.y.game.speedindex, c.speedindex);
     EXPECT_EQ(f.voice.rate, (c.speedindex - 2) * 3);
     EXPECT_EQ(f.voice.selected, c.voiceindex);
-    EXPECT_TRUE(f.y.voiceApplied);
+    EXPECT_TRUE(f.y.game.voiceApplied);
     EXPECT_EQ(f.y.game.state, EngineState::Startup);
 }
 
@@ -204,11 +204,11 @@ TEST(VoiceListPending, SpeedAppliesAtOnceAndVoiceWaitsForTheList)
 
     EXPECT_EQ(f.voice.rate, 3);
     EXPECT_EQ(f.y.game.voiceindex, 5);
-    EXPECT_FALSE(f.y.voiceApplied);
+    EXPECT_FALSE(f.y.game.voiceApplied);
 
     f.voice.list = VoiceList::Ready;  // the voices arrive; there are only two
-    applystoredvoice(f.y);
-    EXPECT_TRUE(f.y.voiceApplied);
+    applystoredvoice(f.y.game, f.y.ports.voice);
+    EXPECT_TRUE(f.y.game.voiceApplied);
     EXPECT_EQ(f.y.game.voiceindex, 0);
     EXPECT_EQ(f.voice.selected, 0);
 }
@@ -220,7 +220,7 @@ TEST(VoiceListPending, StoredVoiceWithinListIsSelectedWhenItArrives)
     f.voice.list = VoiceList::Pending;
     start(f, "/usr/bin", 2);
     f.voice.list = VoiceList::Ready;
-    applystoredvoice(f.y);
+    applystoredvoice(f.y.game, f.y.ports.voice);
     EXPECT_EQ(f.voice.selected, 1);
     EXPECT_EQ(f.y.game.voiceindex, 1);
 }
@@ -403,9 +403,9 @@ TEST(LeavingWithF12, FromUsbTheFileCarriesTheVoicesNameAndTheEngine)
     EXPECT_EQ(second.voice.selectedByName, "Bravo");
     second.voice.names = {"Bravo", "Alpha", "Charlie"};
     second.voice.list = VoiceList::Ready;
-    applystoredvoice(second.y);
+    applystoredvoice(second.y.game, second.y.ports.voice);
     EXPECT_EQ(second.y.game.voiceindex, 0);
-    EXPECT_EQ(second.y.speechengine, "flite");
+    EXPECT_EQ(second.y.game.speechengine, "flite");
 }
 
 TEST(LeavingWithF12, ClearsAStoredVoiceNameOnlyWhenTheVoiceInUseHasNone)

@@ -273,7 +273,7 @@ TEST(WindowAccessibility, EveryLabelIsNamedByWhatItShows)
 TEST(WindowEngine, SleepsWhileTheGameWaitsAndAKeyActsAtOnce)
 {
     WindowGame g;
-    g.y.voiceApplied = true;
+    g.y.game.voiceApplied = true;
     g.game().state = EngineState::Idle;
     g.window.startEngine();
     g.window.runTick();
