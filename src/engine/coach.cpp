@@ -12,8 +12,6 @@
 namespace yacht {
 namespace {
 
-constexpr int kCoachKey = 'H';
-
 std::string categoryName(int c)
 {
     return withoutLeadingBlanks(kCategoryCaptions[c]);
@@ -65,11 +63,6 @@ bool tallies(const Game& g)
 }
 
 }  // namespace
-
-bool isCoachKey(Key key)
-{
-    return key.code == kCoachKey;
-}
 
 std::string coachAdvice(const Game& g, TurnAdvisor& advisor)
 {
