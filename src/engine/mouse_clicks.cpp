@@ -2,6 +2,7 @@
 
 #include "engine/key_codes.h"
 #include "engine/key_input.h"
+#include "engine/seat_choice.h"
 
 namespace yacht {
 namespace {
@@ -50,10 +51,14 @@ void Label3Click(Game& g)
         postClick(g, keys::Enter);
     } else if (g.state == EngineState::Players && g.numplayers >= 1) {
         // The game starts at once with the first turn of round 1, without the request to press
-        // the space bar that follows a choice made with the keyboard.
+        // the space bar that follows a choice made with the keyboard. The seats are taken as
+        // Enter takes them, so the computer players chosen with C play.
+        seatplayers(g);
         g.state = EngineState::WaitSpace;
         g.player = 1;
         g.round = 1;
+        // A computer in seat 1 opens its turn by itself; the space bar would skip that turn.
+        if (g.seats.isComputer(1)) g.keybuf.reset();
     }
 }
 

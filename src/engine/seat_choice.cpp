@@ -11,10 +11,12 @@ namespace {
 constexpr int kComputersKey = 'C';
 constexpr int kStrengthKey = 'S';
 
-// The seats as the game will play them: the last `computers` seats are the computer's.
+}  // namespace
+
 void seatplayers(Game& g)
 {
     Seats& s = g.seats;
+    s.computers = std::min(s.computers, g.numplayers);
     for (int p = 1; p < Seats::kColumns; ++p) {
         const bool computer = p <= g.numplayers && p > g.numplayers - s.computers;
         s.kind[p] = computer ? s.strength : SeatKind::Human;
@@ -22,8 +24,6 @@ void seatplayers(Game& g)
         s.tallied[p] = false;
     }
 }
-
-}  // namespace
 
 std::string computerCount(int computers)
 {

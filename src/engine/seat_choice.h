@@ -12,6 +12,11 @@ namespace yacht {
 // starts, the seats take their kinds.
 void chooseplayers(Game& g, Key key);
 
+// The seats as the game will play them: the last seats, as many as the computer was given (never
+// more than there are players), are the computer's, the rest people's, and nobody's choices have
+// cost anything yet.
+void seatplayers(Game& g);
+
 // "1 computer player", "2 computer players", or "no computer players".
 std::string computerCount(int computers);
 

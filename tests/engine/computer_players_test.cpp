@@ -10,6 +10,7 @@
 #include "engine/computer_turn.h"
 #include "engine/key_codes.h"
 #include "engine/key_input.h"
+#include "engine/mouse_clicks.h"
 #include "engine/tick.h"
 #include "support/fakes.h"
 #include "support/solver_table.h"
@@ -147,6 +148,32 @@ TEST(PersonAndComputer, SpaceSkipsOnlyTheComputersTurn)
     EXPECT_TRUE(std::regex_match(said[0], std::regex("player 2 scores [0-9]+ in [A-Za-z0-9 ]+"))) << said[0];
     EXPECT_EQ(t.g().state, EngineState::WaitSpace);
     EXPECT_EQ(t.g().round, 2);
+}
+
+// A click on the status box starts the game as Enter does, with the seats C chose: a person in
+// seat 1 throws at once; a computer in seat 1 plays its whole first turn, not only its score.
+TEST(StatusClickAfterC, SeatsTheComputersAndKeepsSeatOnesTurn)
+{
+    struct Case {
+        std::initializer_list<int> choice;
+        bool computerFirst;
+    };
+    for (const Case& c : {Case{{keys::Down, keys::Down, 'C'}, false},
+                         Case{{keys::Down, keys::Down, 'C', 'C'}, true}}) {
+        TableGame t(c.choice);
+        const std::size_t from = t.f.voice.spoken.size();
+        Label3Click(t.g());
+        EXPECT_TRUE(t.g().seats.isComputer(2));
+        EXPECT_EQ(t.g().seats.isComputer(1), c.computerFirst);
+        ASSERT_TRUE(t.runUntil([](const Game& g) { return g.state == EngineState::Rolled; }, 500));
+        EXPECT_EQ(t.saidSince(from).front(), "round 1 player 1 first roll");
+        if (!c.computerFirst) continue;
+        ASSERT_TRUE(t.runUntil([](const Game& g) { return g.player == 2; }, 2000));
+        const std::vector<std::string> said = t.saidSince(from);
+        EXPECT_TRUE(std::any_of(said.begin(), said.end(),
+                                [](const std::string& s) { return s.rfind("player 1 keeps", 0) == 0; }))
+            << "seat 1's turn was played, not skipped";
+    }
 }
 
 TEST(OneComputer, WaitsForTheTableAnswersFunctionKeysAndPlaysOn)
