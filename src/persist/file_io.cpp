@@ -43,11 +43,25 @@ void flushFolder(const std::string& folder)
     ::close(fd);
 }
 
+// Opens a file without waiting on it and keeps it only when it is a regular file: a named pipe
+// would block the open until a writer came, a device could be read for ever.
+int openRegular(const std::string& path, int flags)
+{
+    const int fd = ::open(path.c_str(), flags | O_CLOEXEC | O_NONBLOCK | O_NOCTTY, 0644);
+    if (fd < 0) return -1;
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        ::close(fd);
+        return -1;
+    }
+    return fd;
+}
+
 }  // namespace
 
 std::optional<FilePrefix> readFilePrefix(const std::string& path, std::size_t bound)
 {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    const int fd = openRegular(path, O_RDONLY);
     if (fd < 0) return std::nullopt;
     FilePrefix prefix;
     prefix.bytes.resize(bound + 1);
@@ -94,7 +108,7 @@ bool replaceFile(const std::string& path, const std::string& contents, unsigned 
 
 bool touchFile(const std::string& path)
 {
-    const int fd = ::open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0644);
+    const int fd = openRegular(path, O_WRONLY | O_APPEND | O_CREAT);
     if (fd < 0) return false;
     ::close(fd);
     return true;

@@ -16,7 +16,8 @@ struct FilePrefix {
     bool cut = false;  // the file is longer than the bound; only its beginning is in bytes
 };
 
-// The first `bound` bytes of a file, or nothing when it does not exist or cannot be read.
+// The first `bound` bytes of a file, or nothing when it does not exist, cannot be read or is not
+// a regular file (a named pipe, a device, a folder). Never waits on the file.
 std::optional<FilePrefix> readFilePrefix(const std::string& path, std::size_t bound);
 
 // Writes the contents to a new file beside `path`, flushes it to the disk and renames it over
@@ -29,7 +30,8 @@ inline constexpr unsigned kPrivateFileMode = 0600;
 // The same, giving the new file exactly `mode` whatever the old one had.
 bool replaceFile(const std::string& path, const std::string& contents, unsigned mode);
 
-// Creates the file empty when it does not exist; false when it cannot be opened for writing.
+// Creates the file empty when it does not exist; false when it cannot be opened for writing or
+// is not a regular file. Never waits on the file.
 bool touchFile(const std::string& path);
 
 // The lines of a text, each without its CR LF (or bare LF) ending. A last line without an

@@ -172,13 +172,28 @@ bool parseSavedGame(const std::string& text, bool cut, SavedGame& out)
     return true;
 }
 
+namespace {
+
+// True when player p has a category still to fill: its cell is empty, or the file stops before it.
+bool anyCategoryFree(const SavedGame& s, int p)
+{
+    const int n = s.numplayers;
+    for (int c = 1; c <= kCategories; ++c)
+        if (!s.has(savedline::score(c, p, n)) || s.scores[c][p].empty()) return true;
+    return false;
+}
+
+}  // namespace
+
 // A file is refused, as if there were none, when any value it holds could not be the game's:
 //  - players outside 0 to 8, or outside 1 to 8 while a game is running (states 1, 2, 3, 5, 6);
 //  - a current player above the players, or 0 where a turn is under way (states 1, 2, 3, 6);
 //  - a round outside 0 to 14, a roll outside 0 to 3, a state other than 0 to 6;
 //  - a die other than "1" to "6" or "?", a "?" on a held die or on any die in states 1 and 2,
 //    a held flag other than 0 or 1, a score cell other than empty or plain digits up to 32767,
-//    a category value outside 0 to 50.
+//    a category value outside 0 to 50;
+//  - a current player with no category left to fill where a turn is under way (states 1, 2, 3,
+//    6): the turn could never be scored, and the game could not go on.
 // A file that ends early keeps what it holds only where the game stays whole without the rest:
 // when it stops before the state, in state 0 (nothing is resumed), or in state 6 once every
 // score is in (the category values are worked out afresh after the next throws). A file longer
@@ -211,6 +226,7 @@ bool acceptable(const SavedGame& s, bool cut)
             if (s.has(score(r, p, n)) && !isScoreCell(s.scores[r][p])) return false;
     for (int c = 1; c <= kCategories; ++c)
         if (s.has(catvalue(c, n)) && !within(s.catvalue[c], 0, kHighestCategoryValue)) return false;
+    if (s.has(state) && playerNamed(s.state) && !anyCategoryFree(s, s.player)) return false;
 
     if (s.complete()) return true;
     if (cut) return false;

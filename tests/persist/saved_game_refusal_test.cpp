@@ -6,11 +6,13 @@
 #include <csignal>
 #include <filesystem>
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 #include "engine/key_codes.h"
 #include "engine/tick.h"
 #include "persist/saved_game.h"
 #include "persist/saved_game_format.h"
+#include "persist/settings_file.h"
 #include "persist/saved_game_support.h"
 #include "persist/temp_folder.h"
 #include "support/fakes.h"
@@ -115,6 +117,34 @@ INSTANTIATE_TEST_SUITE_P(
         Refusal{"CategoryValueNegative", catvalue(13, kTwo), "-1"}),
     [](const auto& info) { return std::string(info.param.name); });
 
+// A turn under way for a player whose card is full could never be scored: such a file is refused.
+// The same full card is fine for a player who is not throwing, or once the turn has been scored.
+TEST(FullCardSavedGame, IsRefusedOnlyWhileThatPlayersTurnIsUnderWay)
+{
+    const struct {
+        EngineState state;
+        int fullPlayer;
+        bool refused;
+    } cases[] = {
+        {EngineState::Rolled, 1, true},    {EngineState::Choosing, 1, true},
+        {EngineState::Rolling, 1, true},   {EngineState::WaitSpace, 1, true},
+        {EngineState::Rolled, 2, false},   {EngineState::TurnEnd, 1, false},
+        {EngineState::Idle, 1, false},
+    };
+    for (const auto& c : cases) {
+        auto lines = baseLines(c.state);
+        for (int cat = 1; cat <= kCategories; ++cat) lines[score(cat, c.fullPlayer, kTwo)] = "0";
+        TempFolder folder;
+        FakeGame f;
+        SCOPED_TRACE(testing::Message() << int(c.state) << " full card of player " << c.fullPlayer);
+        const Yacht& y = resumeFrom(f, folder, joined(lines)).y;
+        if (c.refused)
+            expectUntouched(y);
+        else
+            EXPECT_EQ(y.game.numplayers, 2);
+    }
+}
+
 TEST(ShortSavedGame, OfARunningTurnIsRefused)
 {
     for (EngineState state : {EngineState::Rolled, EngineState::Rolling, EngineState::Choosing,
@@ -206,6 +236,34 @@ TEST(LongSavedGame, HugeLineIsRefused)
     TempFolder folder;
     FakeGame f;
     expectUntouched(resumeFrom(f, folder, joined(lines)).y);
+}
+
+// Something other than a regular file where the saved game or the settings file belongs (a named
+// pipe would block an open for good, a folder cannot be read): it counts as no file, the start
+// never waits on it, and the next save replaces it.
+TEST(StrangeFileInItsPlace, CountsAsNoneAndTheNextSaveReplacesIt)
+{
+    using MakeStrange = bool (*)(const std::string&);
+    const std::pair<const char*, MakeStrange> kinds[] = {
+        {"named pipe", [](const std::string& p) { return ::mkfifo(p.c_str(), 0600) == 0; }},
+        {"folder", [](const std::string& p) { return std::filesystem::create_directory(p); }},
+    };
+    for (const auto& [what, make] : kinds) {
+        SCOPED_TRACE(what);
+        TempFolder folder;
+        ASSERT_TRUE(make(folder.file(kSavedGameName)));
+        ASSERT_TRUE(make(folder.file(kSettingsFileName)));
+        EXPECT_FALSE(readSettingsFile(folder.file(kSettingsFileName)));
+
+        FakeGame f;
+        f.y.game.savedir = folder.dir();
+        resumegame(f.y);
+        expectUntouched(f.y);
+        if (std::string(what) == "folder") continue;  // a save never renames over a folder
+        arrange(f.y, Position{});
+        storeforlater(f.y);
+        EXPECT_TRUE(std::filesystem::is_regular_file(folder.file(kSavedGameName)));
+    }
 }
 
 TEST(LenientNumbers, LeadingNumberOfALineIsTaken)

@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QSettings>
 #include <QTemporaryDir>
+#include <sys/stat.h>
 
 #include "persist/qt_persist_factory.h"
 #include "persist/qt_settings_store.h"
@@ -36,9 +37,14 @@ TEST(QtSettingsStore, UnwritablePlaceRefusesQuietlyAndGivesDefaults)
     QFile plain(dir.filePath("plain"));
     ASSERT_TRUE(plain.open(QIODevice::WriteOnly));
     plain.close();
-    QtSettingsStore store(dir.filePath("plain/settings.conf"));
-    EXPECT_FALSE(store.set("Tevrin", "Q73", "Voice", "2"));
-    EXPECT_EQ(store.get("Tevrin", "Q73", "Voice", "0"), "0");
+    // A file in a plain file's place, and a named pipe that would block every read.
+    const QString pipe = dir.filePath("pipe.conf");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    for (const QString& place : {dir.filePath("plain/settings.conf"), pipe}) {
+        QtSettingsStore store(place);
+        EXPECT_FALSE(store.set("Tevrin", "Q73", "Voice", "2")) << place.toStdString();
+        EXPECT_EQ(store.get("Tevrin", "Q73", "Voice", "0"), "0") << place.toStdString();
+    }
 }
 
 TEST(TemporaryFilesDirectory, FollowsTmpdirAndEndsWithASeparator)
