@@ -33,6 +33,7 @@ bool isKnownState(int code);
 constexpr int kMaxPlayers = 8;
 constexpr int kCategories = 13;
 constexpr int kDice = 5;
+constexpr int kLastRound = 13;  // a game has as many rounds as categories
 constexpr int kTotalRow = 0;
 constexpr int kYachtRow = 13;
 constexpr int kBonusRow = 14;

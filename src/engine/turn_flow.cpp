@@ -10,7 +10,6 @@
 namespace yacht {
 namespace {
 
-constexpr int kLastRound = 13;
 constexpr int kArrowLimit = 6;  // the arrows choose 1 to 6 players; the digits reach 8
 
 const char* const kResuming =

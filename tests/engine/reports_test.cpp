@@ -143,6 +143,39 @@ const Situation kOverOne{"one player, after the game", [](FakeGame& f) {
     card(f, {{1, 3}});
 }};
 
+// Player 1 of two has just scored Ones in round 5: "player 1 scores ..." is still to be heard.
+const Situation kTurnEnd{"two players, player 1 has just scored", [](FakeGame& f) {
+    Game& g = f.y.game;
+    g.state = EngineState::TurnEnd;
+    totals(f, {40, 35});
+    g.player = 1;
+    g.round = 5;
+    g.roll = 3;
+    card(f, {{1, 2}, {2, 4}, {3, 6}, {4, 8}, {5, 10}});
+    g.scores[12][2] = 22;
+}};
+
+const Situation kLastScore{"two players, player 2's last score of the game", [](FakeGame& f) {
+    Game& g = f.y.game;
+    g.state = EngineState::TurnEnd;
+    totals(f, {200, 180});
+    g.player = 2;
+    g.round = 13;
+    g.roll = 3;
+}};
+
+// Player 2 is the computer, between its throws.
+const Situation kComputerTurn{"person and computer, the computer's second throw", [](FakeGame& f) {
+    Game& g = f.y.game;
+    g.state = EngineState::Rolled;
+    totals(f, {30, 25});
+    g.seats.kind[2] = SeatKind::Strong;
+    g.player = 2;
+    g.round = 3;
+    g.roll = 2;
+    dice(f, "12345", ".....");
+}};
+
 }  // namespace
 
 TEST(Reports, FunctionKeysQueueTheReportOfTheSituation)
@@ -155,7 +188,8 @@ TEST(Reports, FunctionKeysQueueTheReportOfTheSituation)
     const std::vector<Case> cases = {
         {kStart, keys::F2, kGameOver},
         {kStart, keys::F3, kGameOver},
-        {kStart, keys::F4, "At the end of the game your score is " + kNewGameOrHelp},
+        // Before any game there is no score: F4 says what F2 and F3 say.
+        {kStart, keys::F4, kGameOver},
 
         {kOnePlayerTurn, keys::F2, " 3 1 6 2"},
         {kOnePlayerTurn, keys::F3,
@@ -167,7 +201,7 @@ TEST(Reports, FunctionKeysQueueTheReportOfTheSituation)
         {kTwoPlayerTurn, keys::F2, " 2 4 6"},
         {kTwoPlayerTurn, keys::F3, "13 categories left to fill" + allNames()},
         {kTwoPlayerTurn, keys::F4,
-         "At the end of the round the scores are, \tplayer 1, 120\tplayer 2, " + kContinue},
+         "At the end of the round the scores are, \tplayer 1, 120\tplayer 2, 0" + kContinue},
 
         {kRoundEnd, keys::F2, " ? ? ? ? ?"},
         // The player about to throw hears their own free categories, though the sheet shows
@@ -180,6 +214,15 @@ TEST(Reports, FunctionKeysQueueTheReportOfTheSituation)
 
         {kLastRound, keys::F2, " 1 1 1 1 1"},
         {kLastRound, keys::F3, "1 categories left to fill\tChance"},
+
+        // Between turns F3 is about the player who throws next; after the game's last score it
+        // is over.
+        {kTurnEnd, keys::F3,
+         "12 categories left to fill\tOnes\tTwos\tThrees\tFours\tFives\tSixes\t3 of a kind"
+         "\t4 of a kind\tFull house\tSmall straight\tLarge straight\tYacht"},
+        {kLastScore, keys::F3, kGameOver},
+        // The computer plays on by itself: nobody is asked for the space bar.
+        {kComputerTurn, keys::F4, "At the end of the round the scores are, \tplayer 1, 30\tplayer 2, 25"},
 
         {kOverTwo, keys::F2, kGameOver},
         {kOverTwo, keys::F3, kGameOver},

@@ -126,7 +126,7 @@ TEST(NewGame, TheLastGamesSumsAreNotReportedInTheNewOne)
     EXPECT_EQ(g.subtotal, 0);
     f.voice.spoken.clear();
     f.press(keys::F4);
-    EXPECT_EQ(f.voice.last(), "At the end of the round your score is  and your sub total is 0");
+    EXPECT_EQ(f.voice.last(), "At the end of the round your score is 0 and your sub total is 0");
 }
 
 TEST(NewGame, WhileChoosingPlayersF9AsksAgain)
