@@ -85,9 +85,8 @@ QAccessibleInterface* noticeFactory(const QString& className, QObject* object)
 
 MainWindow::MainWindow()
 {
-    // The title bar stays blank, as designed. Qt puts the program's name into an empty title,
-    // so the title is a single blank; screen readers still learn the window's name.
-    setWindowTitle(QStringLiteral(" "));
+    // The title names the game: the window switcher and the task lists read it aloud.
+    setWindowTitle(QStringLiteral("Yacht"));
     setAccessibleName("Yacht");
     setFocusPolicy(Qt::StrongFocus);
     setAutoFillBackground(true);
