@@ -49,6 +49,7 @@ public:
     std::string voiceDescription(int position) override { return inner_.voiceDescription(position); }
     std::string voiceName(int position) override { return inner_.voiceName(position); }
     void selectVoiceByName(const std::string& name) override { inner_.selectVoiceByName(name); }
+    std::string engineName() override { return inner_.engineName(); }
 
 private:
     Voice& inner_;

@@ -59,6 +59,12 @@ public:
     // empty when the voice has none.
     virtual std::string voiceName(int) { return {}; }
 
+    // The speech engine speaking now, as the command line names it: "speechd", "flite",
+    // "screen-reader" or "none". Voices are listed per engine, so a stored voice is applied, and
+    // a voice change kept, only on the engine it belongs to. A voice that has handed over to
+    // another names the one that speaks.
+    virtual std::string engineName() = 0;
+
     // Chooses a voice by the engine's name at once, without waiting for the voices to be listed,
     // so the first words are already in the player's voice. An unknown name may be ignored.
     virtual void selectVoiceByName(const std::string&) {}

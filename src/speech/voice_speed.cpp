@@ -32,9 +32,11 @@ void announce(Game& g, Voice& voice, const std::string& text, Queue queue)
     sayit(voice, g.saybuf, text);
 }
 
-// Makes the voice at voiceindex the voice, and it names itself.
+// Makes the voice at voiceindex the voice, and it names itself. With more than one voice to
+// choose from, the player has chosen a voice of the engine speaking, to be kept at F12.
 void sayvoice(Game& g, Voice& voice, Queue queue)
 {
+    if (voice.voiceCount() > 1) g.voicechangedon = voice.engineName();
     voice.selectVoice(g.voiceindex);
     announce(g, voice, "Voice changed to " + voice.voiceDescription(g.voiceindex), queue);
 }
