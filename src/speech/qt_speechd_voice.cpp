@@ -161,6 +161,11 @@ public:
         return failedOver() ? fallback_->engineName() : std::string("speechd");
     }
 
+    SpeedSetting speedSetting() override
+    {
+        return failedOver() ? fallback_->speedSetting() : SpeedSetting::Game;
+    }
+
 private:
     struct Text {
         uint64_t seq;

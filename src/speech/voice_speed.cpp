@@ -75,6 +75,12 @@ std::string speedname(int16_t speedindex)
 
 void changespeed(Game& g, Voice& voice)
 {
+    // The screen reader speaks at its own rate: the keys change nothing, and the speed stored for
+    // the game's own voices stays as it is.
+    if (voice.speedSetting() == SpeedSetting::ScreenReader) {
+        announce(g, voice, "The speed is set in your screen reader", Queue::Empty);
+        return;
+    }
     ++g.speedindex;
     // A stored speed below the scale steps into it at "very slow", as one above it does.
     if (g.speedindex > 4 || g.speedindex < 0) g.speedindex = 0;
