@@ -76,6 +76,18 @@ struct ViewFacts {
     Status status = Status::RollDice;
 };
 
+// The speech engine the game speaks through unless another is named or remembered; a stored
+// voice without an engine of its own is one of its voices.
+inline constexpr const char* kDefaultSpeechEngine = "speechd";
+
+// The voice kept from an earlier run: its position and its name among the voices of the engine it
+// belongs to. It is written back as it was read unless the player changes voice.
+struct StoredVoice {
+    int16_t index = 0;
+    std::string name;                      // "" when none is kept
+    std::string engine = kDefaultSpeechEngine;
+};
+
 // Voice changes asked for before the installed voices have been listed; answered when they are.
 struct PendingVoiceSteps {
     int steps = 0;  // net steps: +1 next, -1 previous
@@ -106,10 +118,11 @@ struct Game {
     ViewFacts view;       // what the window shows besides the game itself
 
     // Settings and places that start-up fills in.
-    int16_t voiceindex = 0;
+    int16_t voiceindex = 0;  // the voice in use, by its position among the listed voices
     int16_t speedindex = 2;
     std::string savedir;  // the folder of the saved game, ending in a path separator
-    std::string voicename;      // the stored voice's own name, chosen at start before listing
+    StoredVoice storedvoice;     // as read at start; its name is chosen before the voices are listed
+    std::string voicechangedon;  // the engine the player last changed voice on in this run, "" none
     std::string speechengine;   // the speech engine remembered for the next start ("" none)
     bool voiceApplied = false;  // the stored voice has been applied to the listed voices
     PendingVoiceSteps pendingVoice;

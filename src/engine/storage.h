@@ -21,6 +21,7 @@ struct StoredSettings {
     int16_t voiceindex = 0;
     int16_t speedindex = 2;
     std::string voicename;     // the voice's own name, "" when none is kept
+    std::string voiceengine = kDefaultSpeechEngine;  // the engine whose voices those two count among
     std::string speechengine;  // the engine remembered for the next start, "" none
 };
 

@@ -13,6 +13,9 @@ const char* const kSpeedKey = "Speed";
 // The voice's own name, beside its position: the name selects the voice before the voices are
 // listed, and stays right when voices are installed or removed.
 const char* const kVoiceNameKey = "VoiceName";
+// The speech engine whose voices the stored position and name count among; without it they are
+// speech-dispatcher's, as every voice stored before the key existed is.
+const char* const kVoiceEngineKey = "VoiceEngine";
 // The speech engine the player last named on the command line, kept only when one was named.
 const char* const kSpeechEngineKey = "SpeechEngine";
 
@@ -41,6 +44,13 @@ bool rememberable(const std::string& engine)
 std::string knownEngine(const std::string& engine)
 {
     return rememberable(engine) ? engine : std::string();
+}
+
+// A voice's engine as read: a missing or empty one is the default. Any other text is kept as it
+// is, so a voice of an engine this version does not know is never applied, nor lost.
+std::string voiceEngineFrom(const std::string& text)
+{
+    return text.empty() ? std::string(kDefaultSpeechEngine) : text;
 }
 
 }  // namespace
@@ -77,6 +87,7 @@ StoredSettings readStoredSettings(SettingsStore& store, const std::string& place
         s.voiceindex = voiceFrom(store.get(kApplication, kSection, kVoiceKey, decimal(kDefaultVoice)));
         s.speedindex = speedFrom(store.get(kApplication, kSection, kSpeedKey, decimal(kDefaultSpeed)));
         s.voicename = store.get(kApplication, kSection, kVoiceNameKey, "");
+        s.voiceengine = voiceEngineFrom(store.get(kApplication, kSection, kVoiceEngineKey, ""));
         s.speechengine = knownEngine(store.get(kApplication, kSection, kSpeechEngineKey, ""));
         return s;
     }
@@ -85,6 +96,7 @@ StoredSettings readStoredSettings(SettingsStore& store, const std::string& place
     if (texts->voice) s.voiceindex = voiceFrom(*texts->voice);
     if (texts->speed) s.speedindex = speedFrom(*texts->speed);
     if (texts->voicename) s.voicename = *texts->voicename;
+    if (texts->voiceengine) s.voiceengine = voiceEngineFrom(*texts->voiceengine);
     if (texts->speechengine) s.speechengine = knownEngine(*texts->speechengine);
     return s;
 }
@@ -94,17 +106,21 @@ void writeStoredSettings(SettingsStore& store, const std::string& place, const S
     if (place.empty()) {
         store.set(kApplication, kSection, kVoiceKey, decimal(s.voiceindex));
         store.set(kApplication, kSection, kSpeedKey, decimal(s.speedindex));
-        // A voice without a name of its own (the silent one) adds no key; one stored before is
-        // cleared so it no longer overrides the position.
+        // A voice without a name of its own adds no key, and a voice of the default engine no
+        // engine; a key stored before is overwritten, so it no longer tells of another voice.
         if (!s.voicename.empty() || !store.get(kApplication, kSection, kVoiceNameKey, "").empty())
             store.set(kApplication, kSection, kVoiceNameKey, s.voicename);
+        if (s.voiceengine != kDefaultSpeechEngine ||
+            !store.get(kApplication, kSection, kVoiceEngineKey, "").empty())
+            store.set(kApplication, kSection, kVoiceEngineKey, s.voiceengine);
         // Only a player who named an engine has one stored: the keys above stay all there is
         // otherwise.
         if (!s.speechengine.empty()) store.set(kApplication, kSection, kSpeechEngineKey, s.speechengine);
         return;
     }
     writeSettingsFile(settingsFilePath(place),
-                      SettingsValues{s.voiceindex, s.speedindex, s.voicename, s.speechengine});
+                      SettingsValues{s.voiceindex, s.speedindex, s.voicename, s.speechengine,
+                                     s.voiceengine});
 }
 
 }  // namespace yacht

@@ -32,13 +32,15 @@ struct SpeechEngineChoice {
 SpeechEngineChoice chooseSpeechEngine(const std::string& option, const std::string& stored);
 
 // The settings kept in `place`: the per-user store when it is "", else the settings file there.
-// Missing values keep their defaults (voice 0, speed 2), a value that is not a number counts 0,
-// a speed outside 0 to 4 becomes 2, a negative voice becomes 0, an engine the game does not know
-// is dropped, and a file that cannot be read or created keeps the defaults.
+// Missing values keep their defaults (voice 0 of speech-dispatcher, speed 2), a value that is not
+// a number counts 0, a speed outside 0 to 4 becomes 2, a negative voice becomes 0, a remembered
+// engine the game does not know is dropped, and a file that cannot be read or created keeps the
+// defaults.
 StoredSettings readStoredSettings(SettingsStore& store, const std::string& place);
 
-// Writes the settings to `place`: the voice and the speed always, the voice's name and the
-// remembered speech engine when there are any. A failure is quiet: the game leaves anyway.
+// Writes the settings to `place`, the same keys to the store and to the file: the voice and the
+// speed always, the voice's name and its engine when it has a name or is not speech-dispatcher's,
+// and the remembered speech engine when there is one. A failure is quiet: the game leaves anyway.
 void writeStoredSettings(SettingsStore& store, const std::string& place,
                          const StoredSettings& settings);
 

@@ -33,6 +33,8 @@ std::optional<SettingsTexts> readSettingsFile(const std::string& path)
             texts.speed = std::move(value);
         else if (key == "VoiceName")
             texts.voicename = std::move(value);
+        else if (key == "VoiceEngine")
+            texts.voiceengine = std::move(value);
         else if (key == "SpeechEngine")
             texts.speechengine = std::move(value);
     }
@@ -48,6 +50,9 @@ std::string settingsFileText(const SettingsValues& values)
     };
     if (!values.voicename.empty() && fitsOnALine(values.voicename))
         text += "VoiceName\t" + values.voicename + "\r\n";
+    if (values.voiceengine != kDefaultSpeechEngine && !values.voiceengine.empty() &&
+        fitsOnALine(values.voiceengine))
+        text += "VoiceEngine\t" + values.voiceengine + "\r\n";
     if (!values.speechengine.empty() && fitsOnALine(values.speechengine))
         text += "SpeechEngine\t" + values.speechengine + "\r\n";
     return text;

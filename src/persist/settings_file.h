@@ -5,6 +5,8 @@
 #include <optional>
 #include <string>
 
+#include "engine/game_state.h"
+
 namespace yacht {
 
 // The values found in the settings file, as texts; a key that no line names is absent.
@@ -12,6 +14,7 @@ struct SettingsTexts {
     std::optional<std::string> voice;
     std::optional<std::string> speed;
     std::optional<std::string> voicename;
+    std::optional<std::string> voiceengine;
     std::optional<std::string> speechengine;
 };
 
@@ -22,6 +25,7 @@ struct SettingsValues {
     int speedindex = 2;
     std::string voicename;
     std::string speechengine;
+    std::string voiceengine = kDefaultSpeechEngine;  // the engine the voice belongs to
 };
 
 // The file's name in the program's folder.
@@ -33,7 +37,8 @@ inline constexpr const char* kSettingsFileName = "Tevrinyacht.ini";
 std::optional<SettingsTexts> readSettingsFile(const std::string& path);
 
 // The file's contents: the "Voice" and then the "Speed" line, followed by a "VoiceName" line
-// and a "SpeechEngine" line when those are set. A name that would break its line (a TAB or a
+// when the voice has a name, a "VoiceEngine" line when it is not speech-dispatcher's, and a
+// "SpeechEngine" line when one is remembered. A name that would break its line (a TAB or a
 // line end in it) is left out, so the voice's position decides at the next start.
 std::string settingsFileText(const SettingsValues& values);
 

@@ -24,6 +24,7 @@ public:
     void setRate(double rate) override { tts_->setRate(rate); }
     void setVolume(double volume) override { tts_->setVolume(volume); }
     void stop() override { tts_->stop(); }
+    std::string name() const override { return "flite"; }
 
     QList<EngineVoice> voices() const override
     {

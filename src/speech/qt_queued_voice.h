@@ -11,6 +11,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "speech/voice.h"
@@ -36,6 +37,7 @@ public:
     virtual QList<EngineVoice> voices() const = 0;  // fixed order, the voice in use first
     virtual void setVoice(int index) = 0;           // by position in voices()
     virtual void stop() {}                          // stops what is being said
+    virtual std::string name() const = 0;           // the engine's name, e.g. "flite"
 
     // Told of every change of state, on the thread the engine belongs to.
     std::function<void(State)> stateChanged;
@@ -63,6 +65,7 @@ public:
     std::string voiceDescription(int position) override;
     std::string voiceName(int position) override;
     void selectVoiceByName(const std::string& name) override;
+    std::string engineName() override { return engine_->name(); }
 
 private:
     struct Item {

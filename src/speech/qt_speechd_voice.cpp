@@ -138,9 +138,10 @@ public:
         choices_.select(position);
     }
 
+    // A name is speech-dispatcher's own: it means nothing to the fallback, whose voices the game
+    // chooses among once they are listed.
     void selectVoiceByName(const std::string& name) override
     {
-        voiceName_ = name;
         if (failedOver()) return fallback_->selectVoiceByName(name);
         choices_.selectByName(name);
     }
@@ -153,6 +154,16 @@ public:
     std::string voiceDescription(int position) override
     {
         return failedOver() ? fallback_->voiceDescription(position) : choices_.description(position);
+    }
+
+    std::string engineName() override
+    {
+        return failedOver() ? fallback_->engineName() : std::string("speechd");
+    }
+
+    SpeedSetting speedSetting() override
+    {
+        return failedOver() ? fallback_->speedSetting() : SpeedSetting::Game;
     }
 
 private:
@@ -211,7 +222,6 @@ private:
         fallback_ = makeFallback_();
         if (rate_ != 0) fallback_->setRate(rate_);
         if (volume_) fallback_->setVolume(*volume_);
-        if (!voiceName_.empty()) fallback_->selectVoiceByName(voiceName_);
         for (const Text& t : undelivered_) fallback_->speak(t.text, SpeakMode::Async);
         undelivered_.clear();
         tracker_.forgetAll();
@@ -227,7 +237,6 @@ private:
     Clock::time_point created_ = Clock::now();
     int rate_ = 0;                // relative to the player's own rate
     std::optional<int> volume_;   // never set by the game: the player's own volume stays
-    std::string voiceName_;       // the voice asked for by name, if any
 };
 
 }  // namespace

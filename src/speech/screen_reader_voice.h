@@ -39,6 +39,8 @@ public:
     int voiceCount() override { return 1; }
     void selectVoice(int) override {}
     std::string voiceDescription(int) override { return "your screen reader's voice"; }
+    std::string engineName() override { return "screen-reader"; }
+    SpeedSetting speedSetting() override { return SpeedSetting::ScreenReader; }
 
 private:
     // Hands over the next waiting text once the one before is due to be over.

@@ -17,6 +17,7 @@ public:
     int voiceCount() override { return 1; }
     void selectVoice(int) override {}
     std::string voiceDescription(int) override { return "silent voice"; }
+    std::string engineName() override { return "none"; }
 };
 
 }  // namespace yacht

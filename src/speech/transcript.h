@@ -49,6 +49,8 @@ public:
     std::string voiceDescription(int position) override { return inner_.voiceDescription(position); }
     std::string voiceName(int position) override { return inner_.voiceName(position); }
     void selectVoiceByName(const std::string& name) override { inner_.selectVoiceByName(name); }
+    std::string engineName() override { return inner_.engineName(); }
+    SpeedSetting speedSetting() override { return inner_.speedSetting(); }
 
 private:
     Voice& inner_;

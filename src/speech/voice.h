@@ -16,6 +16,10 @@ enum class RunState : int16_t { Done = 1, Speaking = 2 };
 // in the background and the game answers voice changes once the list is there.
 enum class VoiceList { Pending, Ready };
 
+// Who sets the speaking speed: the game, through the voice's rate, or the player's screen reader,
+// whose own rate applies to everything it says.
+enum class SpeedSetting { Game, ScreenReader };
+
 // The text-to-speech voice. Every operation is quiet on failure: a voice that cannot be reached
 // says nothing and reports Done, so the game never waits for it.
 class Voice {
@@ -58,6 +62,15 @@ public:
     // The engine's own name of a listed voice, which stays the same whatever else is installed;
     // empty when the voice has none.
     virtual std::string voiceName(int) { return {}; }
+
+    // The speech engine speaking now, as the command line names it: "speechd", "flite",
+    // "screen-reader" or "none". Voices are listed per engine, so a stored voice is applied, and
+    // a voice change kept, only on the engine it belongs to. A voice that has handed over to
+    // another names the one that speaks.
+    virtual std::string engineName() = 0;
+
+    // Whether the game's speed keys change anything.
+    virtual SpeedSetting speedSetting() { return SpeedSetting::Game; }
 
     // Chooses a voice by the engine's name at once, without waiting for the voices to be listed,
     // so the first words are already in the player's voice. An unknown name may be ignored.

@@ -32,9 +32,11 @@ void announce(Game& g, Voice& voice, const std::string& text, Queue queue)
     sayit(voice, g.saybuf, text);
 }
 
-// Makes the voice at voiceindex the voice, and it names itself.
+// Makes the voice at voiceindex the voice, and it names itself. With more than one voice to
+// choose from, the player has chosen a voice of the engine speaking, to be kept at F12.
 void sayvoice(Game& g, Voice& voice, Queue queue)
 {
+    if (voice.voiceCount() > 1) g.voicechangedon = voice.engineName();
     voice.selectVoice(g.voiceindex);
     announce(g, voice, "Voice changed to " + voice.voiceDescription(g.voiceindex), queue);
 }
@@ -73,6 +75,12 @@ std::string speedname(int16_t speedindex)
 
 void changespeed(Game& g, Voice& voice)
 {
+    // The screen reader speaks at its own rate: the keys change nothing, and the speed stored for
+    // the game's own voices stays as it is.
+    if (voice.speedSetting() == SpeedSetting::ScreenReader) {
+        announce(g, voice, "The speed is set in your screen reader", Queue::Empty);
+        return;
+    }
     ++g.speedindex;
     // A stored speed below the scale steps into it at "very slow", as one above it does.
     if (g.speedindex > 4 || g.speedindex < 0) g.speedindex = 0;

@@ -10,7 +10,9 @@
 namespace yacht {
 
 void changevoice(Game& game, Voice& voice, int16_t direction);  // 0 the next voice, else the previous one
-void changespeed(Game& game, Voice& voice);  // the next speed, from very fast back to very slow
+// The next speed, from very fast back to very slow; with the screen reader, which keeps its own
+// speed, it says so and changes nothing.
+void changespeed(Game& game, Voice& voice);
 
 // The voice's rate for a speed: "normal" is the player's own rate, and each step either side
 // moves three tenths of the engine's scale from it.

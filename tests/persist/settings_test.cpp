@@ -272,20 +272,21 @@ TEST(LeavingWithF12, StoresTheVoicesNameBesideItsPosition)
     FakeGame f;
     f.voice.names = {"Alpha", "Bravo"};
     start(f, "/usr/bin", 2);
-    f.y.game.voiceindex = 1;
     f.tick();
+    f.press(keys::F1, keys::Shift);
     f.press(keys::F12);
     EXPECT_EQ(f.store.values[kVoiceKey], "1");
     EXPECT_EQ(f.store.values["Tevrin/Q73/VoiceName"], "Bravo");
+    EXPECT_EQ(f.store.values.count("Tevrin/Q73/VoiceEngine"), 0u) << "speech-dispatcher's, the default";
 }
 
 TEST(LeavingWithF12, WritesTheStoreAndTheNextStartReadsItBack)
 {
     FakeGame first;
     start(first, "/usr/bin", 3);
-    first.y.game.voiceindex = 2;
     first.y.game.speedindex = 4;
     first.tick();
+    first.press(keys::F1, keys::Ctrl);  // from the first voice back to the last
     first.press(keys::F12);
     EXPECT_EQ(first.store.values[kVoiceKey], "2");
     EXPECT_EQ(first.store.values[kSpeedKey], "4");
@@ -308,9 +309,9 @@ TEST(LeavingWithF12, FromUsbWritesExactlyTwoLinesAndTheNextStartReadsThem)
     first.drive.bus = "Usb";
     first.drive.type = DriveType::Removable;
     start(first, folder.path(), 2);
-    first.y.game.voiceindex = 1;
     first.y.game.speedindex = 3;
     first.tick();
+    first.press(keys::F1, keys::Shift);
     first.press(keys::F12);
     EXPECT_EQ(readText(folder.file(kSettingsFileName)), "Voice\t1\r\nSpeed\t3\r\n");
     EXPECT_TRUE(first.store.values.empty());
@@ -382,15 +383,18 @@ TEST(LeavingWithF12, FromUsbTheFileCarriesTheVoicesNameAndTheEngine)
     first.drive.bus = "Usb";
     first.drive.type = DriveType::Removable;
     first.voice.names = {"Alpha", "Bravo"};
+    first.voice.descriptions = {"Alpha", "Bravo"};
+    first.voice.engine = "flite";
     StartupContext context;
     first.storage.setProgramFolder(folder.path());
     context.speechEngine = "flite";
     startup(first.y, context);
-    first.y.game.voiceindex = 1;
     first.tick();
+    first.press(keys::F1, keys::Shift);
     first.press(keys::F12);
     EXPECT_EQ(readText(folder.file(kSettingsFileName)),
-              "Voice\t1\r\nSpeed\t2\r\nVoiceName\tBravo\r\nSpeechEngine\tflite\r\n");
+              "Voice\t1\r\nSpeed\t2\r\nVoiceName\tBravo\r\nVoiceEngine\tflite\r\n"
+              "SpeechEngine\tflite\r\n");
     EXPECT_TRUE(first.store.values.empty());
     EXPECT_EQ(first.storage.readSettings().speechengine, "flite");
 
@@ -399,6 +403,7 @@ TEST(LeavingWithF12, FromUsbTheFileCarriesTheVoicesNameAndTheEngine)
     second.drive.bus = "Usb";
     second.drive.type = DriveType::Removable;
     second.voice.list = VoiceList::Pending;
+    second.voice.engine = "flite";
     start(second, folder.path(), 3);
     EXPECT_EQ(second.voice.selectedByName, "Bravo");
     second.voice.names = {"Bravo", "Alpha", "Charlie"};
@@ -408,13 +413,130 @@ TEST(LeavingWithF12, FromUsbTheFileCarriesTheVoicesNameAndTheEngine)
     EXPECT_EQ(second.y.game.speechengine, "flite");
 }
 
-TEST(LeavingWithF12, ClearsAStoredVoiceNameOnlyWhenTheVoiceInUseHasNone)
+// One run between two starts, with Voice 4 (named "mbrola-en1") stored: the engine the run
+// starts on, one that takes over before or after the player's voice keys, and what the next
+// start reads back.
+struct EngineRunCase {
+    const char* name;
+    std::optional<std::string> storedEngine;  // the VoiceEngine key before the run, if any
+    std::string engine;                       // speaking at start
+    std::string fallback;                     // "" none, else the engine that takes over
+    bool fallbackFirst;                       // it takes over before the voice keys
+    int presses;                              // Shift+F1 presses
+    int16_t applied;                          // the voice position in use once listed
+    const char* byName;                       // the voice chosen by name at start
+    int16_t voice;                            // read back by the next start
+    const char* voicename;
+    const char* voiceengine;
+};
+
+void PrintTo(const EngineRunCase& c, std::ostream* os) { *os << c.name; }
+
+// The voices each engine lists, by the engine's own names.
+void speakThrough(FakeVoice& voice, const std::string& engine)
+{
+    voice.engine = engine;
+    if (engine == "speechd")
+        voice.names = {"en", "en-gb", "en-us", "en-sc", "mbrola-en1"};
+    else if (engine == "flite")
+        voice.names = {"kal16", "slt"};
+    else
+        voice.names = {""};  // silence and the screen reader: one nameless voice
+    voice.descriptions = voice.names;
+}
+
+class VoiceAcrossEngines : public ::testing::TestWithParam<EngineRunCase> {};
+
+TEST_P(VoiceAcrossEngines, IsKeptOnlyWhenChosenOnTheEngineSpeakingAtF12)
+{
+    const EngineRunCase& c = GetParam();
+    for (const bool stick : {false, true}) {
+        SCOPED_TRACE(stick ? "settings file on a USB stick" : "per-user store");
+        TempFolder folder;
+        const std::string place = stick ? folder.path() : "/usr/bin";
+        std::map<std::string, std::string> stored = {{"Voice", "4"}, {"VoiceName", "mbrola-en1"}};
+        if (c.storedEngine) stored["VoiceEngine"] = *c.storedEngine;
+        FakeGame first;
+        std::string file;
+        for (const auto& [key, value] : stored) {
+            if (stick)
+                file += key + "\t" + value + "\r\n";
+            else
+                first.store.values["Tevrin/Q73/" + key] = value;
+        }
+        if (stick) {
+            writeText(folder.file(kSettingsFileName), file);
+            first.drive.bus = "Usb";
+            first.drive.type = DriveType::Removable;
+        }
+        speakThrough(first.voice, c.engine);
+        const bool early = !c.fallback.empty() && c.fallbackFirst;
+        if (early) first.voice.list = VoiceList::Pending;  // the server fails while listing
+        StartupContext context;
+        first.storage.setProgramFolder(place);
+        startup(first.y, context);
+        windowActivated(first.y);
+        first.tick();
+        if (early) {
+            speakThrough(first.voice, c.fallback);
+            first.voice.list = VoiceList::Ready;
+            first.tick();
+        }
+        EXPECT_TRUE(first.y.game.voiceApplied);
+        EXPECT_EQ(first.y.game.voiceindex, c.applied);
+        EXPECT_EQ(first.voice.selectedByName, c.byName);
+        for (int i = 0; i < c.presses; ++i) first.press(keys::F1, keys::Shift);
+        if (!c.fallback.empty() && !c.fallbackFirst) speakThrough(first.voice, c.fallback);
+        first.press(keys::F12);
+
+        FakeGame next;
+        next.store.values = first.store.values;
+        next.drive = first.drive;
+        next.storage.setProgramFolder(place);
+        const yacht::StoredSettings read = next.storage.readSettings();
+        EXPECT_EQ(read.voiceindex, c.voice);
+        EXPECT_EQ(read.voicename, c.voicename);
+        EXPECT_EQ(read.voiceengine, c.voiceengine);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Engines, VoiceAcrossEngines,
+    ::testing::Values(
+        EngineRunCase{"SilentRunKeepsTheVoice", {}, "none", "", false, 1, 0, "", 4, "mbrola-en1", "speechd"},
+        EngineRunCase{"ScreenReaderRunKeepsTheVoice", {}, "screen-reader", "", false, 1, 0, "", 4,
+                      "mbrola-en1", "speechd"},
+        EngineRunCase{"FallBackBeforeTheListKeepsTheVoice", {}, "speechd", "flite", true, 0, 0,
+                      "mbrola-en1", 4, "mbrola-en1", "speechd"},
+        EngineRunCase{"FallBackAfterAChangeKeepsTheStoredVoice", {}, "speechd", "flite", false, 1, 4,
+                      "mbrola-en1", 4, "mbrola-en1", "speechd"},
+        EngineRunCase{"ChangeAfterAFallBackKeepsTheFliteVoice", {}, "speechd", "flite", true, 1, 0,
+                      "mbrola-en1", 1, "slt", "flite"},
+        EngineRunCase{"ChangeOnSpeechdIsKept", "speechd", "speechd", "", false, 1, 4, "mbrola-en1", 0,
+                      "en", "speechd"},
+        EngineRunCase{"FliteVoiceIsNotAppliedOnSpeechd", "flite", "speechd", "", false, 0, 0, "", 4,
+                      "mbrola-en1", "flite"},
+        EngineRunCase{"ChangeOnSpeechdReplacesAFliteVoice", "flite", "speechd", "", false, 1, 0, "", 1,
+                      "en-gb", "speechd"},
+        EngineRunCase{"UnknownEngineIsNeitherAppliedNorLost", "espeak", "speechd", "", false, 0, 0, "",
+                      4, "mbrola-en1", "espeak"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(LeavingWithF12, ClearsAStoredVoiceNameOnlyWhenTheVoiceChosenHasNone)
 {
     const std::string kNameKey = "Tevrin/Q73/VoiceName";
-    FakeGame stale;  // the named voice is gone and the voice in use has no name of its own
+    FakeGame kept;  // the named voice is not installed here: it stays stored for where it is
+    kept.store.values[kNameKey] = "Gone";
+    start(kept, "/usr/bin", 2);
+    kept.tick();
+    kept.press(keys::F12);
+    EXPECT_EQ(kept.store.values[kNameKey], "Gone");
+
+    FakeGame stale;  // the player chooses a voice without a name of its own
     stale.store.values[kNameKey] = "Gone";
     start(stale, "/usr/bin", 2);
     stale.tick();
+    stale.press(keys::F1, keys::Shift);
     stale.press(keys::F12);
     EXPECT_EQ(stale.store.values[kNameKey], "");
 
@@ -444,6 +566,7 @@ TEST(SettingsFileText, LeavesOutANameThatWouldBreakItsLine)
 {
     EXPECT_EQ(settingsFileText({0, 2, "Bad\tname", "speechd"}), "Voice\t0\r\nSpeed\t2\r\nSpeechEngine\tspeechd\r\n");
     EXPECT_EQ(settingsFileText({3, 1, "Two\nlines", ""}), "Voice\t3\r\nSpeed\t1\r\n");
+    EXPECT_EQ(settingsFileText({3, 1, "", "", "bad\rengine"}), "Voice\t3\r\nSpeed\t1\r\n");
 }
 
 TEST(LeavingWithF12, UnwritableSettingsAreQuietAndTheGameStillLeaves)

@@ -35,6 +35,7 @@ public:
     void setVolume(double) override {}
     QList<EngineVoice> voices() const override { return list; }
     void setVoice(int index) override { chosen = index; }
+    std::string name() const override { return "scripted"; }
 
     void begin() { to(State::Speaking); }
     void end() { to(State::Ready); }

@@ -45,14 +45,20 @@ TEST(QtResources, HelpPagesBeginAndEndWithTheSentencesThatLinkThem)
         const char* name;
         const char* first;
         const char* last;
+        const char* says;  // a promise the page must make as the game keeps it
     };
     const Page pages[] = {
-        {"help1", "Introduction and scoring.", "Press F1 for instructions on how to play the game."},
-        {"help2", "How to play the game.", "Press F1 for an explanation of the function keys."},
-        {"help3", "Function keys.", "Press F1 for the introduction and scoring."},
+        {"help1", "Introduction and scoring.", "Press F1 for instructions on how to play the game.",
+         "a bonus of 35 points"},
+        {"help2", "How to play the game.", "Press F1 for an explanation of the function keys.",
+         "Press F9 to start a new game"},
+        // F2 repeats all five dice only after the first throw.
+        {"help3", "Function keys.", "Press F1 for the introduction and scoring.",
+         "after the second and third throws only the dice you threw again"},
     };
     for (const Page& p : pages) {
         const std::string page = trimmed(text(*r, p.name));
+        EXPECT_NE(page.find(p.says), std::string::npos) << p.name;
         EXPECT_EQ(page.rfind(p.first, 0), 0u) << p.name;
         ASSERT_GE(page.size(), std::string(p.last).size()) << p.name;
         EXPECT_EQ(page.substr(page.size() - std::string(p.last).size()), p.last) << p.name;

@@ -7,6 +7,7 @@
 
 #include "persist/qt_persist_factory.h"
 #include "persist/qt_settings_store.h"
+#include "persist/settings.h"
 
 namespace yacht::test {
 namespace {
@@ -28,6 +29,33 @@ TEST(QtSettingsStore, ValueWrittenIsReadBackByTheNextRun)
     EXPECT_EQ(next->get("Tevrin", "Q73", "Other", "fallback"), "fallback");
     EXPECT_EQ(next->get("Tevrin", "Q74", "Voice", "0"), "0");
     EXPECT_TRUE(QDir(dir.path()).exists("Tevrin/Tevrin.conf"));
+}
+
+TEST(QtSettingsStore, KeepsTheVoicesEngineAndReadsAnOlderFileAsSpeechDispatchers)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir.path());
+    {
+        QSettings older("Tevrin", "Tevrin");  // written before the voice's engine was kept
+        older.setValue("Q73/Voice", "4");
+        older.setValue("Q73/VoiceName", "mbrola-en1");
+    }
+    auto store = makeSettingsStore();
+    const StoredSettings old = readStoredSettings(*store, "");
+    EXPECT_EQ(old.voicename, "mbrola-en1");
+    EXPECT_EQ(old.voiceengine, "speechd");
+
+    StoredSettings flite = old;
+    flite.voiceindex = 1;
+    flite.voicename = "slt";
+    flite.voiceengine = "flite";
+    writeStoredSettings(*store, "", flite);
+    store.reset();
+    const StoredSettings next = readStoredSettings(*makeSettingsStore(), "");
+    EXPECT_EQ(next.voiceindex, 1);
+    EXPECT_EQ(next.voicename, "slt");
+    EXPECT_EQ(next.voiceengine, "flite");
 }
 
 TEST(QtSettingsStore, UnwritablePlaceRefusesQuietlyAndGivesDefaults)

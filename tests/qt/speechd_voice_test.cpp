@@ -13,6 +13,7 @@ struct FallbackLog {
     std::vector<std::string> texts;
     int rate = 0;
     int made = 0;
+    std::vector<std::string> named;  // voices asked for by name
 };
 
 class RecordingVoice : public Voice {
@@ -27,6 +28,8 @@ public:
     int voiceCount() override { return 1; }
     void selectVoice(int) override {}
     std::string voiceDescription(int) override { return "fallback"; }
+    std::string engineName() override { return "flite"; }
+    void selectVoiceByName(const std::string& name) override { log_.named.push_back(name); }
 
 private:
     FallbackLog& log_;
@@ -35,7 +38,8 @@ private:
 }  // namespace
 
 // A speech server address where nothing listens: the connection is refused at once, and the
-// fallback voice says everything, in order, with the speed already set.
+// fallback voice says everything, in order, with the speed already set, and names itself as the
+// engine speaking; a voice chosen by speech-dispatcher's name is not asked of it.
 TEST(SpeechdVoice, UnreachableServerHandsEveryTextToTheFallbackInOrder)
 {
     const QByteArray saved = qgetenv("SPEECHD_ADDRESS");
@@ -47,6 +51,7 @@ TEST(SpeechdVoice, UnreachableServerHandsEveryTextToTheFallbackInOrder)
             return std::make_unique<RecordingVoice>(log);
         });
         voice->setRate(4);
+        voice->selectVoiceByName("mbrola-en1");  // speech-dispatcher's name, no voice of flite's
         voice->speak("Yacht, from Tevrin Software.", SpeakMode::Async);
         voice->speak("3 4 4 5 6", SpeakMode::Sync);
         const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(10);
@@ -57,6 +62,7 @@ TEST(SpeechdVoice, UnreachableServerHandsEveryTextToTheFallbackInOrder)
         voice->speak("goodbye", SpeakMode::Sync);
         EXPECT_EQ(voice->runningState(), RunState::Done);
         EXPECT_EQ(voice->voiceDescription(0), "fallback");
+        EXPECT_EQ(voice->engineName(), "flite");  // the stored voice is judged by the one speaking
     }
     if (saved.isEmpty())
         qunsetenv("SPEECHD_ADDRESS");
@@ -64,6 +70,7 @@ TEST(SpeechdVoice, UnreachableServerHandsEveryTextToTheFallbackInOrder)
         qputenv("SPEECHD_ADDRESS", saved);
     EXPECT_EQ(log.made, 1);
     EXPECT_EQ(log.rate, 4);
+    EXPECT_TRUE(log.named.empty());
     EXPECT_EQ(log.texts,
               (std::vector<std::string>{"Yacht, from Tevrin Software.", "3 4 4 5 6", "goodbye"}));
 }

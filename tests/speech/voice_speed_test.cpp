@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/key_codes.h"
+#include "engine/startup.h"
 #include "speech/voice_speed.h"
 #include "support/fakes.h"
 
@@ -97,6 +98,26 @@ TEST(ChangeSpeed, AnyLargerModifierSetStepsTheSpeedNotTheVoice)
         EXPECT_EQ(f.y.game.speedindex, 3) << "modifier " << modifier;
         EXPECT_EQ(f.y.game.voiceindex, 0);
         EXPECT_EQ(f.voice.selected, -1);
+    }
+}
+
+TEST(ChangeSpeed, WithTheScreenReaderSaysWhereTheSpeedIsSetAndStoresNothingNew)
+{
+    for (int modifier : {Alt, Shift + Ctrl}) {
+        FakeGame f;
+        f.voice.speeds = SpeedSetting::ScreenReader;
+        f.store.values["Tevrin/Q73/Speed"] = "3";
+        f.storage.setProgramFolder("/usr/bin");
+        startup(f.y, StartupContext{});
+        f.tick();
+        const int rateCalls = f.voice.rateCalls;
+        f.press(F1, modifier);
+        SCOPED_TRACE(testing::Message() << "modifier " << modifier);
+        EXPECT_EQ(f.voice.last(), "The speed is set in your screen reader");
+        EXPECT_EQ(f.y.game.speedindex, 3);
+        EXPECT_EQ(f.voice.rateCalls, rateCalls);
+        f.press(keys::F12);
+        EXPECT_EQ(f.store.values["Tevrin/Q73/Speed"], "3");
     }
 }
 

@@ -47,6 +47,8 @@ public:
     std::vector<std::string> names;  // the engine's names of the voices, by position
     std::string selectedByName;      // the last voice chosen by name
     std::size_t spokenBeforeName = 0;  // texts spoken before that choice
+    std::string engine = "speechd";    // the engine speaking; a test changes it for a fall-back
+    SpeedSetting speeds = SpeedSetting::Game;
 
     void speak(const std::string& text, SpeakMode mode) override;
     RunState runningState() override;
@@ -80,6 +82,9 @@ public:
         selectedByName = name;
         spokenBeforeName = spoken.size();
     }
+
+    std::string engineName() override { return engine; }
+    SpeedSetting speedSetting() override { return speeds; }
 
     // The texts spoken so far, in order.
     std::vector<std::string> texts() const;
