@@ -19,6 +19,7 @@
 #include "screen/layout.h"
 #include "screen/qt_key_map.h"
 #include "screen/present.h"
+#include "screen/review_texts.h"
 
 namespace yacht {
 namespace {
@@ -106,6 +107,14 @@ MainWindow::MainWindow()
         bonus_->setPixmap(plaque);
     }
     bonus_->hide();
+
+    // Empty labels a pixel wide: nothing is drawn, and a screen reader's review reads their names.
+    for (QLabel*& review : review_) {
+        review = new QLabel(this);
+        review->setFocusPolicy(Qt::NoFocus);
+        review->setAttribute(Qt::WA_TransparentForMouseEvents);
+        review->setGeometry(0, 0, 1, 1);
+    }
 
     sheetFrame_ = new FrameOverlay(this);
     panelFrame_ = new FrameOverlay(this);
@@ -284,6 +293,12 @@ void MainWindow::renderAccessibleNames(const Board& b)
     }
     name(status_.widget, b.Label3.caption);
     for (int i = 0; i < 9; ++i) name(side_[i].widget, b.lblSide[i].caption);
+    if (game_) {
+        const ReviewTexts review = reviewTexts(game_->game);
+        name(review_[0], review.turn);
+        name(review_[1], review.row);
+        name(review_[2], review.score);
+    }
 }
 
 void MainWindow::announce(const std::string& text)

@@ -62,6 +62,9 @@ public:
     QLabel* sheetCaption(int row) const { return Y_[row].widget; }
     QLabel* sideLabel(int i) const { return side_[i].widget; }
     QLabel* bonusImage() const { return bonus_; }
+    // The review objects, which draw nothing: whose turn, round and roll; the row under the
+    // cursor with its worth; the current player's score.
+    QLabel* reviewLabel(int i) const { return review_[i]; }
     FrameOverlay* sheetFrame() const { return sheetFrame_; }
     FrameOverlay* panelFrame() const { return panelFrame_; }
 
@@ -129,6 +132,7 @@ private:
     std::array<LabelCell, 15> Y_{};
     std::array<LabelCell, 9> side_{};
     QLabel* bonus_ = nullptr;
+    std::array<QLabel*, 3> review_{};
     FrameOverlay* sheetFrame_ = nullptr;
     FrameOverlay* panelFrame_ = nullptr;
 };
