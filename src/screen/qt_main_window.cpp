@@ -313,7 +313,7 @@ void MainWindow::sayHeld()
     if (!said_) said_ = new SaidList(this);
     std::vector<std::string> texts;
     texts.swap(held_);
-    for (const std::string& text : texts) said_->say(QString::fromStdString(text));
+    for (const std::string& text : texts) said_->say(QString::fromStdString(text).trimmed());
 }
 
 void MainWindow::greetOnce()
