@@ -7,11 +7,12 @@
   stack); keys land at random moments, not in step with anything the game says;
 - the idle game's processor share from /proc/PID/task/*/schedstat (nanoseconds on a processor,
   every thread), choosing the players with the voice silent;
-- in screen-reader mode, key press to the game's text arriving at Orca (the notification's
-  `object:state-changed:showing` event queued, by the time stamp Orca's debug log gives it) and
-  to Orca handing the text to speech-dispatcher, against key press to Orca's own key event (its
-  key echo: the floor of anything the screen reader can present); keys at random moments, at
-  least a second apart, so that the game's pacing of one text after another is not measured.
+- in screen-reader mode, for an arrow key (which Orca does not echo) and for F4 (which it does),
+  as many keys of each as asked for, at random moments, whatever the game is saying: key press
+  to Orca's own key event (its key echo), to Orca handing the game's answer to speech-dispatcher
+  (by the time stamps of Orca's debug log), and to the answer's first audible sample on the
+  sink's monitor, told apart from the echo by coming after Orca handed the answer over (and
+  after a moment of silence).
 
 Everything runs privately: an X server, a PulseAudio with the null sink `yacht` whose monitor is
 read as it plays, a speech-dispatcher started for the run in a private runtime folder, and for
@@ -234,6 +235,19 @@ def first_between(times, start, end):
     return min(later) if later else None
 
 
+def first_onset(loud, start, end, quiet=0.015):
+    """The first audible sample in [start, end) that follows at least `quiet` seconds of
+    silence: the answer's own start, not the tail of the echo it cut still playing out."""
+    before = None
+    for t in loud:
+        if t >= end:
+            return None
+        if t >= start and (before is None or t - before >= quiet):
+            return t
+        before = t
+    return None
+
+
 def orca_speaking(log):
     """(time, words) of every text Orca handed to speech-dispatcher, its marks taken out."""
     said = re.compile(r"SPEECH DISPATCHER: Speaking '<speak>(.*?)</speak>'")
@@ -251,7 +265,8 @@ def screen_reader_keys(env, xenv, root, monitor):
     """In screen-reader mode, for an arrow key (which Orca does not echo) and for F4 (which it
     does): key press to Orca's own key event, to Orca handing the game's answer to
     speech-dispatcher, and to the answer's first audible sample on the sink's monitor (the first
-    loud sample after Orca handed the answer over, so the echo before it is not counted)."""
+    sample after Orca handed the answer over that follows a moment of silence, so the tail of
+    the echo it cut is not counted)."""
     bus, address = start_bus(env, root)
     senv = dict(xenv, DBUS_SESSION_BUS_ADDRESS=address, XDG_DATA_HOME=os.path.join(root, "data"),
                 QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
@@ -311,7 +326,7 @@ def screen_reader_keys(env, xenv, root, monitor):
         if handed is None:
             continue
         figures_ms["handed"].append((handed - start) * 1000)
-        heard = first_between(loud, mono + (handed - start), mono + (end - start))
+        heard = first_onset(loud, mono + (handed - start), mono + (end - start))
         if heard is not None:
             figures_ms["heard"].append((heard - mono) * 1000)
     return result
