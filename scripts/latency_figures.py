@@ -7,11 +7,12 @@
   stack); keys land at random moments, not in step with anything the game says;
 - the idle game's processor share from /proc/PID/task/*/schedstat (nanoseconds on a processor,
   every thread), choosing the players with the voice silent;
-- in screen-reader mode, key press to the game's text arriving at Orca (the notification's
-  `object:state-changed:showing` event queued, by the time stamp Orca's debug log gives it) and
-  to Orca handing the text to speech-dispatcher, against key press to Orca's own key event (its
-  key echo: the floor of anything the screen reader can present); keys at random moments, at
-  least a second apart, so that the game's pacing of one text after another is not measured.
+- in screen-reader mode, for an arrow key (which Orca does not echo) and for F4 (which it does),
+  as many keys of each as asked for, at random moments, whatever the game is saying: key press
+  to Orca's own key event (its key echo), to Orca handing the game's answer to speech-dispatcher
+  (by the time stamps of Orca's debug log), and to the answer's first audible sample on the
+  sink's monitor, told apart from the echo by coming after Orca handed the answer over (and
+  after a moment of silence).
 
 Everything runs privately: an X server, a PulseAudio with the null sink `yacht` whose monitor is
 read as it plays, a speech-dispatcher started for the run in a private runtime folder, and for
@@ -234,14 +235,44 @@ def first_between(times, start, end):
     return min(later) if later else None
 
 
-def screen_reader_keys(env, xenv, root):
-    """Key press to the game's text at Orca, and to Orca's own key event, in screen-reader mode."""
+def first_onset(loud, start, end, quiet=0.015):
+    """The first audible sample in [start, end) that follows at least `quiet` seconds of
+    silence: the answer's own start, not the tail of the echo it cut still playing out."""
+    before = None
+    for t in loud:
+        if t >= end:
+            return None
+        if t >= start and (before is None or t - before >= quiet):
+            return t
+        before = t
+    return None
+
+
+def orca_speaking(log):
+    """(time, words) of every text Orca handed to speech-dispatcher, its marks taken out."""
+    said = re.compile(r"SPEECH DISPATCHER: Speaking '<speak>(.*?)</speak>'")
+    out = []
+    for t, line in zip(orca_times(log, said), [l for l in open(log, errors="replace")
+                                                 if said.search(l) and re.match(r"^\d\d:", l)]):
+        out.append((t, re.sub(r"<[^>]*>", "", said.search(line).group(1)).strip()))
+    return out
+
+
+ECHOES = {"F4", "down", "up"}  # Orca's key echo of the keys pressed (arrows are not echoed)
+
+
+def screen_reader_keys(env, xenv, root, monitor):
+    """In screen-reader mode, for an arrow key (which Orca does not echo) and for F4 (which it
+    does): key press to Orca's own key event, to Orca handing the game's answer to
+    speech-dispatcher, and to the answer's first audible sample on the sink's monitor (the first
+    sample after Orca handed the answer over that follows a moment of silence, so the tail of
+    the echo it cut is not counted)."""
     bus, address = start_bus(env, root)
     senv = dict(xenv, DBUS_SESSION_BUS_ADDRESS=address, XDG_DATA_HOME=os.path.join(root, "data"),
                 QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
     procs = []
     log = os.path.join(root, "orca-debug.log")
-    presses = []
+    presses = []  # (wall time, monotonic time, key)
     try:
         if shutil.which("openbox"):
             procs.append(subprocess.Popen(["openbox", "--sm-disable"], env=senv,
@@ -266,31 +297,39 @@ def screen_reader_keys(env, xenv, root):
         time.sleep(6)  # the greeting is presented
         subprocess.run(["xdotool", "key", "--window", win, "F9"], env=senv, timeout=10)
         time.sleep(8)  # the choice of players is presented, to its end
-        for i in range(KEYS):
-            # A random moment, and never before the text before has had its time: the game hands
-            # a text over only once the one before is due to be said.
-            time.sleep(random.uniform(1.0, 1.5))
-            presses.append(time.time())
-            subprocess.run(["xdotool", "key", "--window", win, "Down" if i % 6 < 3 else "Up"],
-                           env=senv, timeout=10)
-        time.sleep(2)
+        for key, gap in (("arrow", (1.0, 1.5)), ("F4", (1.5, 3.0))):
+            for i in range(KEYS):
+                # A random moment, whatever the game is saying: the key cuts it.
+                time.sleep(random.uniform(*gap))
+                name = ("Down" if i % 6 < 3 else "Up") if key == "arrow" else "F4"
+                presses.append((time.time(), time.monotonic(), key))
+                subprocess.run(["xdotool", "key", "--window", win, name], env=senv, timeout=10)
+        time.sleep(3)
     finally:
         for proc in reversed(procs):
             figures.stop(proc)  # Orca writes out the rest of its log as it ends
         figures.stop(bus)
-    shown = orca_times(log, re.compile(
-        r"EVENT MANAGER: Queueing object:state-changed:showing \[notification \| \] \(1,"))
-    spoken = orca_times(log, re.compile(r"SPEECH DISPATCHER: Speaking '<speak>(?:<mark[^>]*/>)?[1-8] (?:<mark[^>]*/>)?players?\b"))
+    speaking = orca_speaking(log)
+    answers = [t for t, words in speaking if words not in ECHOES]
     echoed = orca_key_times(log)
-    figures_ms = {"shown": [], "spoken": [], "echo": []}
-    # Each key's figures come before the next key: a text the screen reader never presented
-    # does not borrow the next key's.
-    for start, end in zip(presses, presses[1:] + [presses[-1] + 3.0]):
-        for name, times in (("shown", shown), ("spoken", spoken), ("echo", echoed)):
-            t = first_between(times, start, end)
-            if t is not None:
-                figures_ms[name].append((t - start) * 1000)
-    return figures_ms
+    loud = monitor.loud_times(presses[0][1] - 1.0) if presses else []
+    result = {k: {"echo": [], "handed": [], "heard": []} for k in ("arrow", "F4")}
+    # Each key's figures come before the next key: an answer never presented does not borrow
+    # the next key's.
+    ends = [p[0] for p in presses[1:]] + [presses[-1][0] + 3.0]
+    for (start, mono, key), end in zip(presses, ends):
+        figures_ms = result[key]
+        t = first_between(echoed, start, end)
+        if t is not None:
+            figures_ms["echo"].append((t - start) * 1000)
+        handed = first_between(answers, start, end)
+        if handed is None:
+            continue
+        figures_ms["handed"].append((handed - start) * 1000)
+        heard = first_onset(loud, mono + (handed - start), mono + (end - start))
+        if heard is not None:
+            figures_ms["heard"].append((heard - mono) * 1000)
+    return result
 
 
 def main():
@@ -323,16 +362,17 @@ def main():
             rows.append(("Idle processor share of the game choosing the players, voice silent, 30 s",
                          f"{share:.3f} % of a core"))
         if screen_reader:
-            sr = screen_reader_keys(env, xenv, root)
-            for name, what in (("shown", "text handed to the screen reader (Orca queues the event)"),
-                               ("spoken", "Orca hands the text to speech-dispatcher"),
-                               ("echo", "Orca's own key event (its key echo)")):
-                s = sr[name]
-                if s:
-                    rows.append((f"Screen-reader mode, key press to {what}, median of {len(s)}",
-                                 f"{statistics.median(s):.0f} ms"))
-                    rows.append((f"Screen-reader mode, key press to {what}, 95th percentile",
-                                 f"{percentile(s, 0.95):.0f} ms"))
+            sr = screen_reader_keys(env, xenv, root, monitor)
+            for key, label in (("arrow", "an arrow key (not echoed)"), ("F4", "F4 (echoed)")):
+                for name, what in (("heard", "the answer's first audible sample"),
+                                   ("handed", "Orca handing the answer to speech-dispatcher"),
+                                   ("echo", "Orca's own key event")):
+                    s = sr[key][name]
+                    if s:
+                        rows.append((f"Screen-reader mode, {label}, key press to {what}, median of {len(s)}",
+                                     f"{statistics.median(s):.0f} ms"))
+                        rows.append((f"Screen-reader mode, {label}, key press to {what}, 95th percentile",
+                                     f"{percentile(s, 0.95):.0f} ms"))
         else:
             print("note: no screen-reader rows (orca, at-spi2-core or dbus missing)", file=sys.stderr)
     finally:

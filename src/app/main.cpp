@@ -25,6 +25,7 @@
 #include "persist/user_storage.h"
 #include "screen/qt_main_window.h"
 #include "speech/qt_speech_factory.h"
+#include "speech/screen_reader_voice.h"
 #include "speech/transcript.h"
 #include "strategy/table_cache.h"
 
@@ -98,17 +99,10 @@ int main(int argc, char** argv)
     const SpeechEngineChoice engine =
         chooseSpeechEngine(options.speechEngine, storage.readSettings().speechengine);
 
-    // The screen-reader voice hands its texts to the window, which is made further down. The
-    // new-game question is asked in a box, which the screen reader presents itself as it opens:
-    // the game's own copy of the question would be heard too, in other words (or, held back
-    // behind the text before it, after the box has gone). So a text is shown one turn of the
-    // event loop later, by when the box is open and the text is dropped.
+    // The screen-reader voice hands its texts to the window, which is made further down.
     MainWindow* announcer = nullptr;
     const auto announce = [&announcer](const std::string& text) {
-        if (!announcer) return;
-        QTimer::singleShot(0, announcer, [&announcer, text] {
-            if (!QApplication::activeModalWidget()) announcer->announce(text);
-        });
+        if (announcer) announcer->announce(text);
     };
     std::string notice;
     std::unique_ptr<Voice> engineVoice = makeVoice(engine.use, announce, &notice);
@@ -142,13 +136,10 @@ int main(int argc, char** argv)
     announcer = &window;
     // A screen-reader voice asked for with no screen reader running says how it speaks instead.
     if (!notice.empty()) voice->speak(notice, SpeakMode::Async);
-    // With the screen reader, texts still waiting their turn when the box takes the keyboard are
-    // dropped as well: the box is the question.
-    if (engine.use == "screen-reader" && notice.empty()) {
-        QObject::connect(&app, &QApplication::focusChanged, &window, [&engineVoice] {
-            if (QApplication::activeModalWidget()) engineVoice->stopSpeaking();
-        });
-    }
+    // The screen reader cuts its speech at every key the player presses, so the game stops
+    // waiting for the text it was saying, and the key's answer is handed over at once.
+    if (auto* reader = dynamic_cast<ScreenReaderVoice*>(engineVoice.get()))
+        window.setKeyListener([reader] { reader->keyTaken(); });
     Yacht game(Ports{*voice, *player, *resources, storage, window, random});
     window.attach(game);
     LeaveOnClose leaving(game, window);

@@ -15,9 +15,11 @@
 #include "engine/mouse_clicks.h"
 #include "rules/scoring.h"
 #include "screen/qt_frame_overlay.h"
+#include "screen/qt_said_list.h"
 #include "screen/layout.h"
 #include "screen/qt_key_map.h"
 #include "screen/present.h"
+#include "screen/review_texts.h"
 
 namespace yacht {
 namespace {
@@ -68,19 +70,6 @@ const QScreen* screenOf(const QWidget* w)
     return s ? s : QGuiApplication::primaryScreen();
 }
 
-// The window's notice, which a screen reader presents whenever it is shown.
-class NoticeAccessible : public QAccessibleWidget {
-public:
-    explicit NoticeAccessible(QWidget* w) : QAccessibleWidget(w, QAccessible::Notification) {}
-};
-
-QAccessibleInterface* noticeFactory(const QString& className, QObject* object)
-{
-    if (className == QLatin1String("QWidget") && object && object->objectName() == "yacht-notice")
-        return new NoticeAccessible(static_cast<QWidget*>(object));
-    return nullptr;
-}
-
 }  // namespace
 
 MainWindow::MainWindow()
@@ -117,6 +106,14 @@ MainWindow::MainWindow()
         bonus_->setPixmap(plaque);
     }
     bonus_->hide();
+
+    // Empty labels a pixel wide: nothing is drawn, and a screen reader's review reads their names.
+    for (QLabel*& review : review_) {
+        review = new QLabel(this);
+        review->setFocusPolicy(Qt::NoFocus);
+        review->setAttribute(Qt::WA_TransparentForMouseEvents);
+        review->setGeometry(0, 0, 1, 1);
+    }
 
     sheetFrame_ = new FrameOverlay(this);
     panelFrame_ = new FrameOverlay(this);
@@ -295,26 +292,27 @@ void MainWindow::renderAccessibleNames(const Board& b)
     }
     name(status_.widget, b.Label3.caption);
     for (int i = 0; i < 9; ++i) name(side_[i].widget, b.lblSide[i].caption);
+    if (game_) {
+        const ReviewTexts review = reviewTexts(game_->game);
+        name(review_[0], review.turn);
+        name(review_[1], review.row);
+        name(review_[2], review.score);
+    }
 }
 
 void MainWindow::announce(const std::string& text)
 {
-    // A notification shown anew: the screen reader speaks it and puts its text on the braille
-    // display, each one cutting the one before short.
-    if (!notice_) {
-        QAccessible::installFactory(noticeFactory);
-        notice_ = new QWidget(this);
-        notice_->setObjectName("yacht-notice");
-        notice_->setAccessibleName(QString());
-        noticeText_ = new QLabel(notice_);
-        noticeText_->setTextFormat(Qt::PlainText);
-        noticeText_->setGeometry(0, 0, 1, 1);
-        notice_->setGeometry(0, 0, 1, 1);
-    }
-    notice_->hide();
-    noticeText_->setText(QString::fromStdString(text).trimmed());
-    noticeText_->setAccessibleName(noticeText_->text());
-    notice_->show();
+    held_.push_back(text);
+    if (held_.size() == 1) QTimer::singleShot(0, this, &MainWindow::sayHeld);
+}
+
+void MainWindow::sayHeld()
+{
+    if (asking_ || holding_ || held_.empty()) return;
+    if (!said_) said_ = new SaidList(this);
+    std::vector<std::string> texts;
+    texts.swap(held_);
+    for (const std::string& text : texts) said_->say(QString::fromStdString(text).trimmed());
 }
 
 void MainWindow::greetOnce()
@@ -359,6 +357,7 @@ void MainWindow::wake()
 void MainWindow::keyPressEvent(QKeyEvent* event)
 {
     if (!game_) return;
+    if (keyListener_) keyListener_();
     // X11 and Wayland report the X keycode, which tells a key's position whatever the layout.
     static const NativeKeys native = QGuiApplication::platformName() == "xcb" ||
                                              QGuiApplication::platformName().startsWith("wayland")
@@ -372,7 +371,15 @@ void MainWindow::keyPressEvent(QKeyEvent* event)
 
 bool MainWindow::event(QEvent* event)
 {
-    if (event->type() == QEvent::WindowActivate) greetOnce();
+    if (event->type() == QEvent::WindowActivate) {
+        greetOnce();
+        // Back from the new-game box: the screen reader has been told the window is active
+        // again, which it answers by cutting its speech; what was held is said after that.
+        if (holding_) {
+            holding_ = false;
+            QTimer::singleShot(0, this, &MainWindow::sayHeld);
+        }
+    }
     // Tab would move the focus away from the window; the game takes it as a key instead.
     if (event->type() == QEvent::KeyPress) {
         auto* key = static_cast<QKeyEvent*>(event);
@@ -420,12 +427,28 @@ Answer MainWindow::askOkCancel(const std::string& text)
                     QMessageBox::Ok | QMessageBox::Cancel, this);
     box.setDefaultButton(QMessageBox::Ok);
     box.setEscapeButton(QMessageBox::Cancel);
+    // For the screen reader the question just handed (which says which key answers it) is the
+    // box's own text, so it is read whole with the box rather than cut short as the box opens.
+    if (!held_.empty()) {
+        box.setInformativeText(QString::fromStdString(held_.back()));
+        held_.pop_back();
+    }
     asking_ = true;
     const int answer = box.exec();
     asking_ = false;
+    // The key that answered the box is the player's too: the screen reader has cut the question.
+    if (keyListener_) keyListener_();
     // The keys go back to the game, not to whatever the box leaves focused.
     activateWindow();
     setFocus();
+    if (said_) {
+        holding_ = !isActiveWindow();
+        // Should the window manager never say the window is active again, nothing stays held.
+        QTimer::singleShot(1000, this, [this] {
+            holding_ = false;
+            sayHeld();
+        });
+    }
     return answer == QMessageBox::Ok ? Answer::Ok : Answer::Cancel;
 }
 

@@ -5,6 +5,9 @@
 #include <QTimer>
 #include <QWidget>
 #include <array>
+#include <functional>
+#include <string>
+#include <vector>
 
 #include "engine/yacht.h"
 #include "engine/toolkit.h"
@@ -15,6 +18,7 @@ class QLabel;
 namespace yacht {
 
 class FrameOverlay;
+class SaidList;
 
 // One label widget with the board label it last showed, so a render touches only what changed.
 struct LabelCell {
@@ -58,6 +62,9 @@ public:
     QLabel* sheetCaption(int row) const { return Y_[row].widget; }
     QLabel* sideLabel(int i) const { return side_[i].widget; }
     QLabel* bonusImage() const { return bonus_; }
+    // The review objects, which draw nothing: whose turn, round and roll; the row under the
+    // cursor with its worth; the current player's score.
+    QLabel* reviewLabel(int i) const { return review_[i]; }
     FrameOverlay* sheetFrame() const { return sheetFrame_; }
     FrameOverlay* panelFrame() const { return panelFrame_; }
 
@@ -68,9 +75,17 @@ public:
     // Acts on a key or a click at once: runs the tick now and the timer's rhythm from here. A key
     // that comes during a tick (while it speaks synchronously) is taken as soon as that tick ends.
     void wake();
-    // Hands a text to the screen reader: it is shown anew as the window's notice, which a screen
-    // reader speaks and puts on the braille display each time it appears.
+    // Hands a text to the screen reader, one turn of the event loop later: it becomes the newest
+    // item of the window's list of what was said, which the screen reader speaks at once and keeps
+    // on the braille display. While the new-game box is open texts are held, and given once the
+    // window has the keyboard again; the question itself, handed as the box opens, is put into
+    // the box, which the screen reader reads whole as it opens.
     void announce(const std::string& text);
+    // The list of what was said; null until the first text.
+    SaidList* saidList() const { return said_; }
+
+    // Called for every key the player presses, before the game takes it.
+    void setKeyListener(std::function<void()> listener) { keyListener_ = std::move(listener); }
 
     // Whether the engine's timer is running (it sleeps while the game waits with nothing to do).
     bool engineRunning() const { return engine_.isActive(); }
@@ -99,8 +114,11 @@ private:
     bool inTick_ = false;
     bool greeted_ = false;
     bool asking_ = false;
-    QWidget* notice_ = nullptr;  // the screen reader's notice, made when first needed
-    QLabel* noticeText_ = nullptr;
+    void sayHeld();
+    SaidList* said_ = nullptr;  // made with the first text for the screen reader
+    std::vector<std::string> held_;  // texts for the screen reader not yet given
+    bool holding_ = false;  // the box has just closed and the window is not active again yet
+    std::function<void()> keyListener_;
     double pixelsPerTwipX_ = 96.0 / 1440.0;
     double pixelsPerTwipY_ = 96.0 / 1440.0;
     bool geometryStale_ = true;
@@ -114,6 +132,7 @@ private:
     std::array<LabelCell, 15> Y_{};
     std::array<LabelCell, 9> side_{};
     QLabel* bonus_ = nullptr;
+    std::array<QLabel*, 3> review_{};
     FrameOverlay* sheetFrame_ = nullptr;
     FrameOverlay* panelFrame_ = nullptr;
 };

@@ -1,6 +1,7 @@
 #include "speech/qt_speech_factory.h"
 
 #include "speech/qt_flite_voice.h"
+#include "speech/qt_orca_rate.h"
 #include "speech/qt_resources.h"
 #include "speech/qt_sound_player.h"
 #include "speech/qt_screen_reader.h"
@@ -32,7 +33,8 @@ std::unique_ptr<Voice> makeVoice(const std::string& engine,
                 // Bounded far beyond any estimate, against a clock that jumps.
                 waitUntil(done, std::chrono::steady_clock::now() + std::chrono::minutes(30));
             };
-            return std::make_unique<ScreenReaderVoice>(std::move(announce), wait);
+            return std::make_unique<ScreenReaderVoice>(
+                std::move(announce), wait, ScreenReaderVoice::wordsPerMinute(orcaSpeechRate()));
         }
         if (notice)
             *notice = "No screen reader is running, so the game speaks through speech dispatcher. ";

@@ -6,15 +6,18 @@
 #include <deque>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "speech/voice.h"
 
 namespace yacht {
 
-// Hands texts to the screen reader one at a time and paces them, since the game cannot hear
-// when the screen reader has finished: a text counts as said after an estimate from its length
-// at a fast screen-reader speed, and the next one is handed over only then (the screen reader
-// would otherwise cut it short). Rate, volume and voice are the screen reader's own.
+// Hands texts to the screen reader one at a time and paces them, since the game cannot hear when
+// the screen reader has finished and each text it hands over cuts the one before short: a text
+// counts as said after an estimate from its words at the screen reader's own rate, and the next
+// one is handed over only then. A key the player presses ends the wait at once (the screen
+// reader has already cut the text at that key), so the key's answer is handed over at once.
+// Long texts go over a sentence at a time. Rate, volume and voice are the screen reader's own.
 class ScreenReaderVoice : public Voice {
 public:
     using Clock = std::chrono::steady_clock;
@@ -22,12 +25,27 @@ public:
     // Runs until the condition holds, keeping the window alive; an immediate check in tests.
     using Wait = std::function<void(const std::function<bool()>&)>;
 
-    ScreenReaderVoice(Announce announce, Wait wait,
+    // `wordsPerMinute` is the screen reader's speaking rate (see wordsPerMinute below).
+    ScreenReaderVoice(Announce announce, Wait wait, int wordsPerMinute,
                       std::function<Clock::time_point()> now = &Clock::now);
 
-    // How long a text is given: a quarter of a second, then 55 ms a character (a screen reader
-    // at a fast speed says about 20 characters a second).
-    static std::chrono::milliseconds estimate(const std::string& text);
+    // Orca's rate (0 to 100, 50 its default) in words a minute, as speech-dispatcher's espeak-ng
+    // voice speaks it on its own defaults: 175 at Orca's 50, up to 449 and down to 82.
+    static int wordsPerMinute(int orcaRate);
+
+    // How long a text takes at the given rate: a word for every word and every digit of a number
+    // (the screen reader reads 254 as three words or more), long words counted by their length,
+    // a short pause at each sentence's end. Never longer than the text takes at a slow 120 words
+    // a minute, so a rate read wrongly cannot hold the game back for long.
+    static std::chrono::milliseconds estimate(const std::string& text, int wordsPerMinute);
+
+    // The pieces a text goes over in: a line at a time, and a long line a sentence at a time,
+    // without line breaks; a short text whole.
+    static std::vector<std::string> pieces(const std::string& text);
+
+    // The player pressed a key: what still waits is dropped and the wait for the text being said
+    // ends, so the answer to the key is handed over at once.
+    void keyTaken();
 
     void speak(const std::string& text, SpeakMode mode) override;
     RunState runningState() override;
@@ -48,10 +66,11 @@ private:
 
     Announce announce_;
     Wait wait_;
+    int wordsPerMinute_;
     std::function<Clock::time_point()> now_;
     std::deque<std::string> waiting_;
     Clock::time_point busyUntil_{};
-    uint64_t handed_ = 0;  // texts handed over so far
+    uint64_t handed_ = 0;  // texts handed over (or dropped) so far
 };
 
 }  // namespace yacht

@@ -18,6 +18,10 @@ Fixtures (ask for them as test arguments):
 - `speech_server`: a private speech-dispatcher with espeak-ng into that sound server; call
   `speech_server.configure(normal_rate=..., max_rate=...)` before `speech_server.start()`
   (it is not started by the fixture: a test may instead let the game start it). `.pid`, `.kill()`.
+- `screen_reader`: an accessibility bus and Orca on its own defaults, speaking through the
+  play's speech server (started by the fixture); `.has(kind, text)` waits for its debug log
+  to show a SPEECH OUTPUT or BRAILLE LINE, `.spoken()`, `.brailled()`, `.log`, `.speech_log`,
+  `.stop()` (Orca writes out the rest of its log as it ends). Skipped without Orca.
 - `game`: `run = game.start(*args, seed=7, window=True, env={...}, user=None)` starts the game
   with `--transcript` and `--seed`; `window=True` needs `display` and waits for the window and
   gives it the keyboard; `window=False` runs offscreen. `env` adds variables (None removes one);
@@ -41,6 +45,7 @@ import pytest
 from harness.game import Launcher
 from harness.processes import become_reaper
 from harness.sandbox import Sandbox
+from harness.screen_reader import ScreenReader
 from harness.servers import SoundServer, SpeechServer, start_window_manager, start_x, tail_of
 
 HERE = os.path.dirname(os.path.abspath(__file__))
@@ -124,6 +129,15 @@ def speech_server(sandbox, sound_server):
     if why:
         pytest.skip(why)
     return SpeechServer(sandbox.procs, sandbox.env, sandbox.config, sandbox.run)
+
+
+@pytest.fixture
+def screen_reader(sandbox, display, speech_server):
+    why = ScreenReader.unavailable()
+    if why:
+        pytest.skip(why)
+    speech_server.configure().start()
+    return ScreenReader(sandbox.procs, sandbox.env, sandbox.logs, speech_server.log).start()
 
 
 @pytest.fixture

@@ -13,6 +13,7 @@
 #include "engine/score_sheet.h"
 #include "screen/qt_frame_overlay.h"
 #include "screen/qt_main_window.h"
+#include "screen/qt_said_list.h"
 #include "support/fakes.h"
 
 namespace yacht {
@@ -292,21 +293,34 @@ TEST(WindowEngine, SleepsWhileTheGameWaitsAndAKeyActsAtOnce)
     EXPECT_EQ(g.voice.last(), "1 player");
 }
 
-TEST(WindowAccessibility, TextsAreShownAsANoticeTheScreenReaderPresents)
+TEST(WindowAccessibility, TextsBecomeTheNewestFocusedItemOfTheListOfWhatWasSaid)
 {
     WindowGame g;
     g.show();
-    for (const char* text : {"2 players", "2 players", " 3 5 6 1 2"}) {
-        g.window.announce(text);
-        auto* notice = g.window.findChild<QWidget*>("yacht-notice");
-        ASSERT_NE(notice, nullptr);
-        EXPECT_TRUE(notice->isVisible()) << text;
-        QAccessibleInterface* a = QAccessible::queryAccessibleInterface(notice);
-        EXPECT_EQ(a->role(), QAccessible::Notification);
-        ASSERT_EQ(a->childCount(), 1);
-        EXPECT_EQ(a->child(0)->text(QAccessible::Name).toStdString(), QString(text).trimmed().toStdString());
+    const std::vector<std::string> texts = {"2 players", "2 players", " 3 5 6 1 2"};
+    for (size_t i = 0; i < texts.size(); ++i) {
+        g.window.announce(texts[i]);
+        QCoreApplication::processEvents();  // given one turn of the event loop later
+        SaidList* said = g.window.saidList();
+        ASSERT_NE(said, nullptr);
+        QAccessibleInterface* list = QAccessible::queryAccessibleInterface(said);
+        ASSERT_EQ(list->childCount(), static_cast<int>(i + 1));
+        QAccessibleInterface* newest = list->child(static_cast<int>(i));
+        EXPECT_EQ(newest->role(), QAccessible::ListItem);
+        EXPECT_EQ(newest->text(QAccessible::Name).toStdString(), QString::fromStdString(texts[i]).trimmed().toStdString());
+        EXPECT_TRUE(newest->state().focused);
+        EXPECT_EQ(newest->parent(), list);
+        EXPECT_EQ(list->indexOfChild(newest), static_cast<int>(i));
+        if (i > 0) {
+            // The one before is no longer focused, and stands elsewhere: the same words said
+            // again are a new item to the screen reader.
+            QAccessibleInterface* before = list->child(static_cast<int>(i) - 1);
+            EXPECT_FALSE(before->state().focused);
+            EXPECT_NE(before->rect(), newest->rect());
+        }
     }
-    // The window that has the keyboard keeps its name and has no description.
+    // Nothing is drawn: the list is a pixel, without a name of its own.
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(g.window.saidList())->text(QAccessible::Name), QString());
     EXPECT_EQ(g.window.accessibleName(), "Yacht");
     EXPECT_EQ(g.window.accessibleDescription(), "");
 }
@@ -327,6 +341,15 @@ TEST(WindowAccessibility, ControlsAreNamedWithWhatTheyShow)
     EXPECT_EQ(g.window.sheetCaption(9)->accessibleName(), "Full house, 25");
     EXPECT_EQ(g.window.sheetCaption(10)->accessibleName(), "Small straight");
     EXPECT_EQ(g.window.statusLabel()->accessibleName(), "Roll dice");
+    // The review labels: whose turn, the row (none outside the choice), the score; empty text.
+    g.game().state = EngineState::Rolled;
+    g.game().round = 4;
+    g.game().roll = 1;
+    g.window.render();
+    EXPECT_EQ(g.window.reviewLabel(0)->accessibleName(), "player 1, round 4, first roll");
+    EXPECT_EQ(g.window.reviewLabel(1)->accessibleName(), "");
+    EXPECT_TRUE(g.window.reviewLabel(2)->accessibleName().startsWith("player 1, total score"));
+    EXPECT_TRUE(g.window.reviewLabel(0)->text().isEmpty());
     // The window that has the keyboard keeps its name whatever the board shows.
     EXPECT_EQ(g.window.accessibleName(), "Yacht");
 }

@@ -6,6 +6,7 @@
 #include "engine/turn_flow.h"
 #include "persist/saved_game_support.h"
 #include "screen/present.h"
+#include "screen/review_texts.h"
 #include "support/fakes.h"
 
 namespace yacht::test {
@@ -191,6 +192,51 @@ TEST(Taken, IsTheCurrentPlayersFilledCellAndAScoredNoughtCounts)
     EXPECT_FALSE(taken(g, 14));
     g.player = 0;  // between the choice of players and the first turn
     EXPECT_FALSE(taken(g, 4));
+}
+
+}  // namespace
+}  // namespace yacht::test
+
+namespace yacht::test {
+namespace {
+
+// What the screen reader's review finds beside the board: the turn, the row under the cursor
+// with its worth (or its score once taken), the current player's total.
+TEST(ReviewTexts, SayWhoseTurnTheRowUnderTheCursorAndTheScore)
+{
+    struct Case {
+        const char* name;
+        EngineState state;
+        int16_t roll;
+        int16_t cursor;
+        bool takenTwos;
+        ReviewTexts want;
+    };
+    const Case cases[] = {
+        {"no game", EngineState::Idle, 0, 0, false, {"no game under way", "", ""}},
+        {"choosing players", EngineState::Players, 0, 0, false, {"choosing the players", "", ""}},
+        {"held dice", EngineState::Rolled, 2, 0, false,
+         {"player 2, round 3, second roll", "", "player 2, total score 45"}},
+        {"a free row", EngineState::Choosing, 3, 2, false,
+         {"player 2, round 3, final roll", "Twos, worth 6", "player 2, total score 45"}},
+        {"a taken row", EngineState::Choosing, 3, 2, true,
+         {"player 2, round 3, final roll", "Twos, taken, 4", "player 2, total score 45"}},
+    };
+    for (const Case& c : cases) {
+        Game g;
+        g.state = c.state;
+        g.player = 2;
+        g.round = 3;
+        g.roll = c.roll;
+        g.catcursor = c.cursor;
+        g.catvalue[2] = 6;
+        g.scores[0][2] = 45;
+        if (c.takenTwos) g.scores[2][2] = 4;
+        const ReviewTexts got = reviewTexts(g);
+        EXPECT_EQ(got.turn, c.want.turn) << c.name;
+        EXPECT_EQ(got.row, c.want.row) << c.name;
+        EXPECT_EQ(got.score, c.want.score) << c.name;
+    }
 }
 
 }  // namespace

@@ -8,16 +8,23 @@ namespace {
 using Clock = ScreenReaderVoice::Clock;
 using std::chrono::milliseconds;
 
-// A screen-reader voice on a hand-turned clock; a synchronous wait turns the clock until done.
+constexpr int kOrcaDefault = 175;  // words a minute at Orca's default rate
+
+// A screen-reader voice on a hand-turned clock; a synchronous wait turns the clock until done,
+// taking a key when the test has one waiting at that moment.
 struct Reader {
     Clock::time_point now{};
     std::vector<std::pair<long long, std::string>> handed;  // (ms since start, text)
+    long long keyAt = -1;
     ScreenReaderVoice voice{
         [this](const std::string& t) { handed.emplace_back(ms(), t); },
         [this](const std::function<bool()>& done) {
-            while (!done()) now += milliseconds(10);
+            while (!done()) {
+                now += milliseconds(10);
+                if (ms() == keyAt) voice.keyTaken();
+            }
         },
-        [this] { return now; }};
+        kOrcaDefault, [this] { return now; }};
 
     long long ms() const { return (now - Clock::time_point{}) / milliseconds(1); }
 };
@@ -32,8 +39,7 @@ TEST(TheScreenReaderVoice, HandsOverOneTextAtATimePacedByItsLength)
     EXPECT_EQ(r.handed[0].second, "3 players");
     EXPECT_EQ(r.voice.runningState(), RunState::Speaking);
 
-    const auto first = ScreenReaderVoice::estimate("3 players");
-    EXPECT_EQ(first, milliseconds(250 + 55 * 9));
+    const auto first = ScreenReaderVoice::estimate("3 players", kOrcaDefault);
     r.now += first - milliseconds(1);
     EXPECT_EQ(r.voice.runningState(), RunState::Speaking);
     EXPECT_EQ(r.handed.size(), 1u);
@@ -41,7 +47,7 @@ TEST(TheScreenReaderVoice, HandsOverOneTextAtATimePacedByItsLength)
     EXPECT_EQ(r.voice.runningState(), RunState::Speaking);  // the second text is now handed over
     ASSERT_EQ(r.handed.size(), 2u);
     EXPECT_EQ(r.handed[1], std::make_pair(r.ms(), std::string("Press the space bar")));
-    r.now += ScreenReaderVoice::estimate("Press the space bar");
+    r.now += ScreenReaderVoice::estimate("Press the space bar", kOrcaDefault);
     EXPECT_EQ(r.voice.runningState(), RunState::Done);
 }
 
@@ -51,7 +57,7 @@ TEST(TheScreenReaderVoice, SpeaksSynchronouslyAfterWhatIsWaitingAndCtrlEndsItAll
     r.voice.speak("round 1 first roll", SpeakMode::Async);
     r.voice.speak(" 3 5 6 1 2", SpeakMode::Sync);
     ASSERT_EQ(r.handed.size(), 2u);
-    EXPECT_GE(r.handed[1].first, ScreenReaderVoice::estimate("round 1 first roll").count());
+    EXPECT_GE(r.handed[1].first, ScreenReaderVoice::estimate("round 1 first roll", kOrcaDefault).count());
     EXPECT_EQ(r.voice.runningState(), RunState::Done);
 
     r.voice.speak("a long help page", SpeakMode::Async);
@@ -61,6 +67,80 @@ TEST(TheScreenReaderVoice, SpeaksSynchronouslyAfterWhatIsWaitingAndCtrlEndsItAll
     r.now += milliseconds(60000);
     r.voice.runningState();
     EXPECT_EQ(r.handed.back().second, "a long help page");  // what waited was dropped
+}
+
+// The player's keys: any key ends the wait for the text being said, so the key's answer is handed
+// over at once, however long the text before it; an answer handed over stays handed.
+TEST(TheScreenReaderVoice, AKeyEndsTheWaitAndItsAnswerIsHandedAtOnce)
+{
+    Reader r;
+    r.voice.speak("Yacht is played with five dice.\nIn your turn you may throw.\nThe end.", SpeakMode::Async);
+    ASSERT_EQ(r.handed.size(), 1u);
+    r.now += milliseconds(500);
+    r.voice.keyTaken();  // F4 half a second into the help page
+    r.voice.speak("Your total score is 0", SpeakMode::Async);
+    ASSERT_EQ(r.handed.size(), 2u);
+    EXPECT_EQ(r.handed[1], std::make_pair(500LL, std::string("Your total score is 0")));
+
+    r.now += milliseconds(300);
+    r.voice.keyTaken();  // Down, then at once Enter on a taken category, which says nothing
+    r.voice.speak("Ones is already taken", SpeakMode::Async);
+    r.now += milliseconds(200);
+    r.voice.keyTaken();
+    EXPECT_EQ(r.handed.back().second, "Ones is already taken");
+    EXPECT_EQ(r.voice.runningState(), RunState::Done);
+
+    // A synchronous text (the goodbye, the dice after their sound) waits no longer than the key.
+    r.keyAt = r.ms() + 100;
+    const long long before = r.ms();
+    r.voice.speak("round 2 first roll", SpeakMode::Async);
+    r.voice.speak(" 6 6 6 6 6", SpeakMode::Sync);
+    EXPECT_EQ(r.handed.back().second, "round 2 first roll");  // the key dropped the dice
+    EXPECT_EQ(r.ms() - before, 100);
+}
+
+TEST(TheScreenReaderVoice, SaysLongTextsALineOrASentenceAtATimeWithoutLineBreaks)
+{
+    const std::string page =
+        "Introduction and scoring.\r\n\r\nYacht is played with five dice and a score sheet of 13 "
+        "categories. A game lasts 13 rounds, and in every round each player takes one turn. In your "
+        "turn you may throw the dice up to three times.\r\n\r\nPress F1 for more.\r\n";
+    const std::vector<std::string> expected = {
+        "Introduction and scoring.",
+        "Yacht is played with five dice and a score sheet of 13 categories.",
+        "A game lasts 13 rounds, and in every round each player takes one turn.",
+        "In your turn you may throw the dice up to three times.",
+        "Press F1 for more."};
+    EXPECT_EQ(ScreenReaderVoice::pieces(page), expected);
+    const std::string question = "Do you really want to start a new game? Press the enter key to "
+                                 "confirm or the escape key to cancel";
+    EXPECT_EQ(ScreenReaderVoice::pieces(question), std::vector<std::string>{question});
+
+    Reader r;
+    r.voice.speak(page, SpeakMode::Async);
+    while (r.voice.runningState() == RunState::Speaking) r.now += milliseconds(10);
+    ASSERT_EQ(r.handed.size(), expected.size());
+    for (size_t i = 0; i < expected.size(); ++i) EXPECT_EQ(r.handed[i].second, expected[i]);
+}
+
+TEST(TheScreenReaderVoice, EstimatesFromWordsAndDigitsAtTheScreenReadersRate)
+{
+    struct Case {
+        int orcaRate;
+        int wordsPerMinute;
+    };
+    for (const Case c : {Case{50, 175}, Case{0, 82}, Case{100, 449}, Case{75, 315}, Case{-5, 82}})
+        EXPECT_EQ(ScreenReaderVoice::wordsPerMinute(c.orcaRate), c.wordsPerMinute) << c.orcaRate;
+
+    // Five dice are five words, however few characters; 254 is read as three words or more.
+    EXPECT_EQ(ScreenReaderVoice::estimate(" 3 5 6 1 2", 170), milliseconds(150 + 5 * 60000 / 170));
+    EXPECT_GT(ScreenReaderVoice::estimate("254", 170), ScreenReaderVoice::estimate("ones", 170) * 2 -
+                                                           milliseconds(150));
+    // Faster is shorter; slower than 120 words a minute counts as 120.
+    EXPECT_LT(ScreenReaderVoice::estimate("Press the space bar", 300),
+              ScreenReaderVoice::estimate("Press the space bar", 170));
+    EXPECT_EQ(ScreenReaderVoice::estimate("Press the space bar", 80),
+              ScreenReaderVoice::estimate("Press the space bar", 120));
 }
 
 }  // namespace
