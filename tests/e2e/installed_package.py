@@ -52,6 +52,11 @@ def test_package_builds_installs_and_greets(sandbox, game, source_dir):
     fields = subprocess.run(["dpkg-deb", "-f", debs[0], "Depends", "Recommends"],
                             capture_output=True, text=True).stdout
     assert not re.search(r"\b(pulseaudio|pipewire-pulse|pipewire-audio)\b", fields), fields
+    # Debian's own checker, of the release the package was built on: no error and no warning.
+    lint = subprocess.run(["lintian", "--fail-on", "error,warning", debs[0]],
+                          capture_output=True, text=True, timeout=1200)
+    flagged = [line for line in lint.stdout.splitlines() if re.match(r"[EW]: ", line)]
+    assert lint.returncode == 0 and not flagged, f"lintian:\n{lint.stdout}{lint.stderr}"
 
     if os.geteuid() != 0:
         pytest.skip("installing the package needs root; it was built and its contents checked")
