@@ -155,7 +155,9 @@ int main(int argc, char** argv)
     RaiseServer raiser(lock.outcome() == LockOutcome::Acquired ? runtimedir + "yacht.socket" : std::string());
     QObject::connect(&raiser, &RaiseServer::raiseRequested, &window,
                      [&window](const RaiseRequest& request) { raiseWindow(window, request); });
-    window.startEngine();
+    // The first tick hands the greeting to the voice; the screen reader's is shown once the
+    // window has had a whole interval to open.
+    window.startEngine(engine.use == "screen-reader" ? FirstTick::AfterInterval : FirstTick::AtOnce);
     window.scaleToScreen();
     startup(game, context);
     window.render();
