@@ -14,10 +14,14 @@ namespace {
 
 // Upper subtotals side by side: the solver's arithmetic runs across the subtotals, which share
 // every decision's shape and differ only in the scores of the later turns. As many lanes as one
-// vector register holds (eight with AVX-512, four otherwise), so each step is one packed
+// vector register holds (eight with AVX-512, four with AVX2, two otherwise), so each step is one packed
 // instruction: wider vectors than the registers are split by the compiler into scalar code.
 template <int N>
 struct LaneType;
+template <>
+struct LaneType<2> {
+    using Type = double __attribute__((vector_size(2 * sizeof(double))));
+};
 template <>
 struct LaneType<4> {
     using Type = double __attribute__((vector_size(4 * sizeof(double))));
@@ -115,7 +119,10 @@ template <int N>
     const int top = highestUpper(filled);
     const bool yachtFilled = (filled & bitOf(category::Yacht)) != 0;
     for (int flag = 0; flag <= (yachtFilled ? 1 : 0); ++flag)
-        for (int u0 = 0; u0 <= top; u0 += N) solveLanes<N>(table, filled, flag == 1, u0, s);
+        // Whole blocks of eight subtotals, whatever the lane count, so every copy fills the
+        // same entries (those past the highest subtotal are never read, but are in the cache file).
+        for (int block = 0; block <= top; block += 8)
+            for (int u0 = block; u0 < block + 8; u0 += N) solveLanes<N>(table, filled, flag == 1, u0, s);
 }
 
 // One compiled copy of the kernel per instruction set, chosen once by the processor at hand.
@@ -123,7 +130,7 @@ using SolveSet = void (*)(ValueTable&, FilledMask, void* scratch);
 
 void solveSetPlain(ValueTable& table, FilledMask filled, void* scratch)
 {
-    solveFilledSet<4>(table, filled, *static_cast<Scratch<4>*>(scratch));
+    solveFilledSet<2>(table, filled, *static_cast<Scratch<2>*>(scratch));
 }
 
 #if defined(__x86_64__) && !defined(__clang__) && !defined(__SANITIZE_ADDRESS__)
@@ -139,20 +146,33 @@ __attribute__((target("avx512f"))) void solveSetAvx512(ValueTable& table, Filled
 }
 #endif
 
-// The kernel for this processor and the scratch space it needs.
+// A copy of the kernel and the scratch space it needs.
 struct Kernel {
     SolveSet solve;
     std::size_t scratchBytes;
 };
 
-Kernel kernelForThisProcessor()
+bool supports(InstructionSet set)
 {
 #ifdef YACHT_SOLVER_CLONES
     __builtin_cpu_init();
-    if (__builtin_cpu_supports("avx512f")) return {solveSetAvx512, sizeof(Scratch<8>)};
-    if (__builtin_cpu_supports("avx2")) return {solveSetAvx2, sizeof(Scratch<4>)};
+    if (set == InstructionSet::Avx512) return __builtin_cpu_supports("avx512f");
+    if (set == InstructionSet::Avx2) return __builtin_cpu_supports("avx2");
 #endif
-    return {solveSetPlain, sizeof(Scratch<4>)};
+    return set == InstructionSet::Plain || set == InstructionSet::Widest;
+}
+
+Kernel kernelFor(InstructionSet set)
+{
+#ifdef YACHT_SOLVER_CLONES
+    if (set == InstructionSet::Widest)
+        set = supports(InstructionSet::Avx512) ? InstructionSet::Avx512
+              : supports(InstructionSet::Avx2) ? InstructionSet::Avx2
+                                               : InstructionSet::Plain;
+    if (set == InstructionSet::Avx512 && supports(set)) return {solveSetAvx512, sizeof(Scratch<8>)};
+    if (set == InstructionSet::Avx2 && supports(set)) return {solveSetAvx2, sizeof(Scratch<4>)};
+#endif
+    return {solveSetPlain, sizeof(Scratch<2>)};
 }
 
 // Scratch space aligned for the widest vectors.
@@ -180,7 +200,12 @@ double* ValueTable::row(FilledMask filled, bool yachtHolds50)
     return values_.data() + rowIndex(filled, yachtHolds50);
 }
 
-ValueTable buildValueTable(int threads, FilledMask base)
+bool canRun(InstructionSet set)
+{
+    return supports(set);
+}
+
+ValueTable buildValueTable(int threads, FilledMask base, InstructionSet set)
 {
     ValueTable table;
     table.setBase(base);
@@ -196,7 +221,7 @@ ValueTable buildValueTable(int threads, FilledMask base)
     if (threads <= 0) threads = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
     std::array<std::atomic<int>, category::Count + 1> taken{};
     std::barrier sizeDone(threads);
-    const Kernel kernel = kernelForThisProcessor();
+    const Kernel kernel = kernelFor(set);
     const auto work = [&] {
         std::vector<ScratchBlock> scratch((kernel.scratchBytes + sizeof(ScratchBlock) - 1) / sizeof(ScratchBlock));
         for (int size = category::Count - 1; size >= 0; --size) {
