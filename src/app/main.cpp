@@ -146,7 +146,9 @@ int main(int argc, char** argv)
     RaiseServer raiser(lock.outcome() == LockOutcome::Acquired ? runtimedir + "yacht.socket" : std::string());
     QObject::connect(&raiser, &RaiseServer::raiseRequested, &window,
                      [&window](const RaiseRequest& request) { raiseWindow(window, request); });
-    window.startEngine();
+    // The first tick hands the greeting to the voice; the screen reader's is shown once the
+    // window has had a whole interval to open.
+    window.startEngine(engine.use == "screen-reader" ? FirstTick::AfterInterval : FirstTick::AtOnce);
     window.scaleToScreen();
     startup(game, context);
     window.render();
@@ -154,8 +156,8 @@ int main(int argc, char** argv)
     window.activateWindow();
     window.setFocus();
 
-    // The computer players and the coach read the solver's table; the tick asks whether it is
-    // ready, so it is built behind the greeting and the first keys.
+    // The computer players and the coach read the solver's table: it is loaded in the background
+    // when one of them first asks, so a game of people alone never holds it in memory.
     auto table = std::make_unique<BackgroundTableSource>(
         strategy::tableCachePath(std::getenv("XDG_CACHE_HOME"), std::getenv("HOME")));
     game.advisor.source = table.get();
@@ -163,6 +165,6 @@ int main(int argc, char** argv)
     const int status = app.exec();
     // The game has said goodbye: a table still being built is not waited for (its thread ends
     // with the program, and the cache file is only ever renamed into place whole).
-    if (!table->ready()) static_cast<void>(table.release());
+    if (table->building()) static_cast<void>(table.release());
     return status;
 }

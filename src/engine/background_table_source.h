@@ -1,6 +1,7 @@
 #pragma once
-// The solver's table for the real game: built on a background thread from the moment the game
-// starts (or read back from the user's cache folder), never keeping the game waiting.
+// The solver's table for the real game: read back from the user's cache folder, or built, on a
+// background thread from the moment a computer player or the coach first asks for it, never
+// keeping the game waiting. A game of people who never ask the coach never loads it.
 
 #include <atomic>
 #include <filesystem>
@@ -12,8 +13,9 @@
 
 namespace yacht {
 
-// One builder thread at a low priority, so the window and the voice come first; on an idle
-// machine the table is ready about a second after the start.
+// Builder threads at a low priority, so the window and the voice come first; with the cache
+// file the table is ready a few milliseconds after the first ask, without it well within a
+// second on an idle machine.
 class BackgroundTableSource : public TableSource {
 public:
     explicit BackgroundTableSource(std::filesystem::path cacheFile);
@@ -21,9 +23,14 @@ public:
     BackgroundTableSource(const BackgroundTableSource&) = delete;
     BackgroundTableSource& operator=(const BackgroundTableSource&) = delete;
 
+    // Starts the load on the first call (on the game's own thread, never waiting).
     const strategy::ValueTable* ready() override;
+    // Asked for and not ready yet: a build still running at the end is left to end with the program.
+    bool building() const;
 
 private:
+    std::filesystem::path cacheFile_;
+    bool asked_ = false;
     std::unique_ptr<strategy::BackgroundTable> table_;
     std::atomic<bool> started_{false};
     std::thread starter_;

@@ -57,9 +57,11 @@ void addCost(Game& g, double cost)
     g.seats.tallied[g.player] = true;
 }
 
+// A person's choices are weighed once the tallies are to be told (a computer plays, or someone
+// asked the coach): a game of people alone never asks for the solver's table.
 bool tallies(const Game& g)
 {
-    return g.player >= 1 && g.player <= kMaxPlayers && !g.seats.isComputer(g.player);
+    return g.player >= 1 && g.player <= kMaxPlayers && !g.seats.isComputer(g.player) && g.seats.talliesTold();
 }
 
 }  // namespace

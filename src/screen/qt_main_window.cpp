@@ -153,9 +153,10 @@ void MainWindow::scaleToScreen()
     geometryStale_ = true;
 }
 
-void MainWindow::startEngine()
+void MainWindow::startEngine(FirstTick first)
 {
     engine_.start();
+    if (first == FirstTick::AtOnce) QTimer::singleShot(0, this, &MainWindow::runTick);
 }
 
 QPoint MainWindow::pixels(float xTwips, float yTwips) const

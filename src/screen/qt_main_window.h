@@ -20,6 +20,11 @@ namespace yacht {
 class FrameOverlay;
 class SaidList;
 
+// When the engine's first tick comes: as soon as the event loop runs, so the greeting is handed
+// to the voice at once, or a whole interval after the start, so that a screen reader has seen
+// the window open before the game's first text is shown to it.
+enum class FirstTick { AtOnce, AfterInterval };
+
 // One label widget with the board label it last showed, so a render touches only what changed.
 struct LabelCell {
     QLabel* widget = nullptr;
@@ -35,7 +40,7 @@ public:
     // The game is wired in after the window exists, because the game needs it as its toolkit.
     void attach(Yacht& game);
     // Starts the engine's timer; ticks begin once the event loop runs.
-    void startEngine();
+    void startEngine(FirstTick first = FirstTick::AfterInterval);
 
     // Toolkit
     void beep() override;

@@ -12,11 +12,27 @@
 namespace yacht::strategy {
 namespace {
 
-// Eight upper subtotals side by side: the solver's arithmetic runs across the subtotals, which
-// share every decision's shape and differ only in the scores of the later turns.
-constexpr int kLanes = 8;
-using Lanes = double __attribute__((vector_size(kLanes * sizeof(double))));
-static_assert(kUpperLevels % kLanes == 0);
+// Upper subtotals side by side: the solver's arithmetic runs across the subtotals, which share
+// every decision's shape and differ only in the scores of the later turns. As many lanes as one
+// vector register holds (eight with AVX-512, four with AVX2, two otherwise), so each step is one packed
+// instruction: wider vectors than the registers are split by the compiler into scalar code.
+template <int N>
+struct LaneType;
+template <>
+struct LaneType<2> {
+    using Type = double __attribute__((vector_size(2 * sizeof(double))));
+};
+template <>
+struct LaneType<4> {
+    using Type = double __attribute__((vector_size(4 * sizeof(double))));
+};
+template <>
+struct LaneType<8> {
+    using Type = double __attribute__((vector_size(8 * sizeof(double))));
+};
+template <int N>
+using Lanes = typename LaneType<N>::Type;
+static_assert(kUpperLevels % 8 == 0);
 
 int rowIndex(FilledMask filled, bool yachtHolds50)
 {
@@ -33,22 +49,25 @@ int highestUpper(FilledMask filled)
     return std::min(most, kBonusThreshold);
 }
 
-// Scratch space of one thread: a turn's values for eight subtotals.
+// Scratch space of one thread: a turn's values for N subtotals.
+template <int N>
 struct Scratch {
-    Lanes next[FinalTerms::kSlots];
-    Lanes final[DiceSets::kThrows];
-    Lanes keeps[DiceSets::kKeeps];
-    Lanes best[DiceSets::kKeeps];
-    Lanes again[DiceSets::kThrows];
+    Lanes<N> next[FinalTerms::kSlots];
+    Lanes<N> final[DiceSets::kThrows];
+    Lanes<N> keeps[DiceSets::kKeeps];
+    Lanes<N> best[DiceSets::kKeeps];
+    Lanes<N> again[DiceSets::kThrows];
 };
 
-// The value at the start of a turn, for the eight subtotals from u0, of one filled set and
-// Yacht flag; the later positions must be in the table already.
-#if defined(__x86_64__) && !defined(__clang__) && !defined(__SANITIZE_ADDRESS__)
-__attribute__((target_clones("avx512f", "avx2", "default")))
-#endif
-void solveLanes(ValueTable& table, FilledMask filled, bool flag, int u0, Scratch& s)
+// The value at the start of a turn, for the N subtotals from u0, of one filled set and Yacht
+// flag; the later positions must be in the table already. Every lane does the same additions,
+// multiplications and comparisons in the same order as the single-position plan, so the values
+// do not depend on the lane count.
+template <int N>
+[[gnu::always_inline]] inline void solveLanes(ValueTable& table, FilledMask filled, bool flag, int u0,
+                                              Scratch<N>& s)
 {
+    using V = Lanes<N>;
     const DiceSets& d = diceSets();
     const FinalTerms& terms = finalTerms();
     int freeCats[category::Count];
@@ -57,49 +76,109 @@ void solveLanes(ValueTable& table, FilledMask filled, bool flag, int u0, Scratch
         if (filled & bitOf(c)) continue;
         freeCats[freeCount++] = c;
         const FilledMask after = static_cast<FilledMask>(filled | bitOf(c));
-        Lanes* slots = &s.next[c * FinalTerms::kSlotsPerCategory];
+        V* slots = &s.next[c * FinalTerms::kSlotsPerCategory];
         if (isUpper(c)) {
             const double* later = table.row(after, flag);
             for (int k = 0; k <= 5; ++k)
-                for (int i = 0; i < kLanes; ++i) {
+                for (int i = 0; i < N; ++i) {
                     const Position here{filled, u0 + i, flag};
                     slots[k][i] = pointsNow(here, c, c * k) + later[std::min(kBonusThreshold, u0 + i + c * k)];
                 }
         } else if (c == category::Yacht) {
             const double* zero = table.row(after, false) + u0;
             const double* fifty = table.row(after, true) + u0;
-            for (int i = 0; i < kLanes; ++i) {
+            for (int i = 0; i < N; ++i) {
                 slots[0][i] = zero[i];
                 slots[1][i] = kYachtScore + fifty[i];
             }
         } else {
             const double* later = table.row(after, flag) + u0;
-            for (int i = 0; i < kLanes; ++i) slots[0][i] = later[i];
+            for (int i = 0; i < N; ++i) slots[0][i] = later[i];
         }
     }
 
-    finalValues<Lanes>(terms, d, freeCats, freeCount, s.next, flag ? kYachtBonus : 0.0, s.final);
+    finalValues<V>(terms, d, freeCats, freeCount, s.next, flag ? kYachtBonus : 0.0, s.final);
     std::copy(s.final, s.final + DiceSets::kThrows, s.keeps);
-    averageKeeps<Lanes>(d, s.keeps);
-    afterThrow<Lanes>(d, s.final, s.keeps, s.best, s.again);
+    averageKeeps<V>(d, s.keeps);
+    afterThrow<V>(d, s.final, s.keeps, s.best, s.again);
     std::copy(s.again, s.again + DiceSets::kThrows, s.keeps);
-    averageKeeps<Lanes>(d, s.keeps);
+    averageKeeps<V>(d, s.keeps);
     std::copy(s.final, s.final + DiceSets::kThrows, s.keeps);  // holding all five stops
-    afterThrow<Lanes>(d, s.final, s.keeps, s.best, s.again);
-    Lanes start = {};
+    afterThrow<V>(d, s.final, s.keeps, s.best, s.again);
+    V start = {};
     for (int t = 0; t < DiceSets::kThrows; ++t) start += s.again[t] * d.probability[t];
 
     double* out = table.row(filled, flag) + u0;
-    for (int i = 0; i < kLanes; ++i) out[i] = start[i];
+    for (int i = 0; i < N; ++i) out[i] = start[i];
 }
 
-void solveFilledSet(ValueTable& table, FilledMask filled, Scratch& s)
+// Every Yacht flag and upper subtotal of one filled set.
+template <int N>
+[[gnu::always_inline]] inline void solveFilledSet(ValueTable& table, FilledMask filled, Scratch<N>& s)
 {
     const int top = highestUpper(filled);
     const bool yachtFilled = (filled & bitOf(category::Yacht)) != 0;
     for (int flag = 0; flag <= (yachtFilled ? 1 : 0); ++flag)
-        for (int u0 = 0; u0 <= top; u0 += kLanes) solveLanes(table, filled, flag == 1, u0, s);
+        // Whole blocks of eight subtotals, whatever the lane count, so every copy fills the
+        // same entries (those past the highest subtotal are never read, but are in the cache file).
+        for (int block = 0; block <= top; block += 8)
+            for (int u0 = block; u0 < block + 8; u0 += N) solveLanes<N>(table, filled, flag == 1, u0, s);
 }
+
+// One compiled copy of the kernel per instruction set, chosen once by the processor at hand.
+using SolveSet = void (*)(ValueTable&, FilledMask, void* scratch);
+
+void solveSetPlain(ValueTable& table, FilledMask filled, void* scratch)
+{
+    solveFilledSet<2>(table, filled, *static_cast<Scratch<2>*>(scratch));
+}
+
+#if defined(__x86_64__) && !defined(__clang__) && !defined(__SANITIZE_ADDRESS__)
+#define YACHT_SOLVER_CLONES 1
+__attribute__((target("avx2"))) void solveSetAvx2(ValueTable& table, FilledMask filled, void* scratch)
+{
+    solveFilledSet<4>(table, filled, *static_cast<Scratch<4>*>(scratch));
+}
+
+__attribute__((target("avx512f"))) void solveSetAvx512(ValueTable& table, FilledMask filled, void* scratch)
+{
+    solveFilledSet<8>(table, filled, *static_cast<Scratch<8>*>(scratch));
+}
+#endif
+
+// A copy of the kernel and the scratch space it needs.
+struct Kernel {
+    SolveSet solve;
+    std::size_t scratchBytes;
+};
+
+bool supports(InstructionSet set)
+{
+#ifdef YACHT_SOLVER_CLONES
+    __builtin_cpu_init();
+    if (set == InstructionSet::Avx512) return __builtin_cpu_supports("avx512f");
+    if (set == InstructionSet::Avx2) return __builtin_cpu_supports("avx2");
+#endif
+    return set == InstructionSet::Plain || set == InstructionSet::Widest;
+}
+
+Kernel kernelFor(InstructionSet set)
+{
+#ifdef YACHT_SOLVER_CLONES
+    if (set == InstructionSet::Widest)
+        set = supports(InstructionSet::Avx512) ? InstructionSet::Avx512
+              : supports(InstructionSet::Avx2) ? InstructionSet::Avx2
+                                               : InstructionSet::Plain;
+    if (set == InstructionSet::Avx512 && supports(set)) return {solveSetAvx512, sizeof(Scratch<8>)};
+    if (set == InstructionSet::Avx2 && supports(set)) return {solveSetAvx2, sizeof(Scratch<4>)};
+#endif
+    return {solveSetPlain, sizeof(Scratch<2>)};
+}
+
+// Scratch space aligned for the widest vectors.
+struct alignas(64) ScratchBlock {
+    unsigned char bytes[64];
+};
 
 }  // namespace
 
@@ -121,7 +200,12 @@ double* ValueTable::row(FilledMask filled, bool yachtHolds50)
     return values_.data() + rowIndex(filled, yachtHolds50);
 }
 
-ValueTable buildValueTable(int threads, FilledMask base)
+bool canRun(InstructionSet set)
+{
+    return supports(set);
+}
+
+ValueTable buildValueTable(int threads, FilledMask base, InstructionSet set)
 {
     ValueTable table;
     table.setBase(base);
@@ -137,12 +221,13 @@ ValueTable buildValueTable(int threads, FilledMask base)
     if (threads <= 0) threads = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
     std::array<std::atomic<int>, category::Count + 1> taken{};
     std::barrier sizeDone(threads);
+    const Kernel kernel = kernelFor(set);
     const auto work = [&] {
-        auto scratch = std::make_unique<Scratch>();
+        std::vector<ScratchBlock> scratch((kernel.scratchBytes + sizeof(ScratchBlock) - 1) / sizeof(ScratchBlock));
         for (int size = category::Count - 1; size >= 0; --size) {
             const auto& sets = bySize[size];
             for (int i = taken[size]++; i < static_cast<int>(sets.size()); i = taken[size]++)
-                solveFilledSet(table, sets[i], *scratch);
+                kernel.solve(table, sets[i], scratch.data());
             sizeDone.arrive_and_wait();
         }
     };

@@ -35,9 +35,17 @@ private:
     std::vector<double> values_;
 };
 
+// Which compiled copy of the solver's kernel builds the table: the widest vectors this processor
+// has, or a narrower copy, so the benchmarks and the tests can set them side by side. Every copy
+// gives the same values to the last bit.
+enum class InstructionSet { Widest, Avx512, Avx2, Plain };
+
+// Whether this processor, in this build, runs that copy (a set it cannot run builds with Plain).
+bool canRun(InstructionSet set);
+
 // Builds the table on this many threads (0: one per core), from the empty card or from a base
 // of filled categories (a small table: only the positions that follow it).
-ValueTable buildValueTable(int threads = 0, FilledMask base = 0);
+ValueTable buildValueTable(int threads = 0, FilledMask base = 0, InstructionSet set = InstructionSet::Widest);
 
 // The number of positions between turns that a game can reach (the filled sets, with each
 // upper subtotal some scores can make and, once Yacht is filled, both Yacht flags).

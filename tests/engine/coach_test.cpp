@@ -68,8 +68,23 @@ TEST(Coach, SaysTheBestMoveForTheTurnAsItStandsAndChangesNothing)
 
 TEST(CoachTally, PerfectChoicesCostNothingSlipsAddUpAndF4TellsThemAfterTheGame)
 {
+    {
+        // A person who never asks the coach: nothing is weighed and the table is never asked for.
+        Coached quiet("44412", 1);
+        for (int i = 1; i <= 3; ++i) quiet.f.press(keys::Digit0 + i);
+        quiet.f.random.push({5, 6});
+        quiet.f.press(keys::Space);
+        quiet.f.settle();
+        quiet.f.press(keys::Down);
+        quiet.f.press(keys::Enter);
+        quiet.f.settle();
+        EXPECT_FALSE(quiet.f.y.game.seats.tallied[1]);
+        EXPECT_EQ(quiet.table.asks, 0);
+    }
     Coached t("44412", 1);
     Game& g = t.f.y.game;
+    t.ask();
+    EXPECT_GT(t.table.asks, 0);
     for (int i = 1; i <= 3; ++i) t.f.press(keys::Digit0 + i);
     t.f.random.push({5, 6});
     t.f.press(keys::Space);  // keeps 4 4 4, the best keep
@@ -88,6 +103,7 @@ TEST(CoachTally, PerfectChoicesCostNothingSlipsAddUpAndF4TellsThemAfterTheGame)
 
     g.state = EngineState::Idle;
     g.seats.cost[1] = 12.44;
+    g.seats.coachAsked = false;
     sayscore(t.f.y.game);
     EXPECT_EQ(g.saybuf.size(), 2u) << "nobody asked the coach and no computer played";
     g.seats.coachAsked = true;

@@ -184,6 +184,7 @@ TEST(OneComputer, WaitsForTheTableAnswersFunctionKeysAndPlaysOn)
     for (int i = 0; i < 50; ++i) t.f.tick();
     EXPECT_EQ(t.g().state, EngineState::WaitSpace);
     EXPECT_FALSE(engineCanSleep(t.f.y)) << "the timer keeps asking for the table";
+    EXPECT_GT(t.table.asks, 0);
 
     t.table.isReady = true;
     ASSERT_TRUE(t.runUntil([](const Game& g) { return g.state == EngineState::Rolled; }, 500));

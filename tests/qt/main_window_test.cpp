@@ -293,6 +293,17 @@ TEST(WindowEngine, SleepsWhileTheGameWaitsAndAKeyActsAtOnce)
     EXPECT_EQ(g.voice.last(), "1 player");
 }
 
+TEST(WindowEngine, TheFirstTickGreetsOnTheEventLoopsFirstTurnOrAWholeIntervalLater)
+{
+    for (const FirstTick first : {FirstTick::AtOnce, FirstTick::AfterInterval}) {
+        WindowGame g;
+        g.window.startEngine(first);
+        QCoreApplication::processEvents();
+        const bool greeted = !g.voice.spoken.empty() && g.voice.last().rfind("Yacht, from Tevrin", 0) == 0;
+        EXPECT_EQ(greeted, first == FirstTick::AtOnce);
+    }
+}
+
 TEST(WindowAccessibility, TextsBecomeTheNewestFocusedItemOfTheListOfWhatWasSaid)
 {
     WindowGame g;

@@ -5,7 +5,9 @@
 
 #include <fstream>
 #include <functional>
+#include <thread>
 
+#include "engine/background_table_source.h"
 #include "persist/temp_folder.h"
 #include "strategy/background_table.h"
 #include "strategy/table_cache.h"
@@ -68,6 +70,18 @@ TEST(TableCache, TheBackgroundBuilderReadsASoundFileAndRewritesADamagedOne)
         BackgroundTable background(2, 0, file);
         EXPECT_EQ(background.wait().values(), madeUpTable().values());
         EXPECT_TRUE(background.fromCache());
+    }
+    {
+        // The game's source reads nothing until a computer player or the coach first asks.
+        yacht::BackgroundTableSource source(file);
+        EXPECT_FALSE(source.building());
+        const ValueTable* table = source.ready();
+        while (!table) {
+            std::this_thread::yield();
+            table = source.ready();
+        }
+        EXPECT_FALSE(source.building());
+        EXPECT_EQ(table->values(), madeUpTable().values());
     }
     // A small table (Chance and Yacht left) stands in for the whole one, which takes longer.
     const FilledMask base = static_cast<FilledMask>(kAllFilled & ~(bitOf(12) | bitOf(13)));

@@ -10,11 +10,16 @@ namespace yacht::test {
 // The table from the empty card, built on first use.
 const strategy::ValueTable& wholeTable();
 
-// A table source whose readiness the test decides.
+// A table source whose readiness the test decides, counting how often the game asked for it.
 class HeldTableSource : public TableSource {
 public:
     bool isReady = true;
-    const strategy::ValueTable* ready() override { return isReady ? &wholeTable() : nullptr; }
+    int asks = 0;
+    const strategy::ValueTable* ready() override
+    {
+        ++asks;
+        return isReady ? &wholeTable() : nullptr;
+    }
 };
 
 }  // namespace yacht::test
