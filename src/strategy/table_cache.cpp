@@ -1,6 +1,10 @@
 #include "strategy/table_cache.h"
 
+#include <cerrno>
 #include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <fstream>
 #include <system_error>
 
@@ -32,6 +36,20 @@ uint64_t checksumOf(const std::vector<double>& values)
         hash *= 0x100000001b3ull;
     }
     return hash;
+}
+
+// Reads exactly `size` bytes, going on after partial reads and interrupted calls.
+bool readAll(int fd, void* into, std::size_t size)
+{
+    auto* bytes = static_cast<char*>(into);
+    std::size_t got = 0;
+    while (got < size) {
+        const ssize_t n = ::read(fd, bytes + got, size - got);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) return false;
+        got += static_cast<std::size_t>(n);
+    }
+    return true;
 }
 
 }  // namespace
@@ -81,19 +99,25 @@ bool saveTable(const ValueTable& table, const std::filesystem::path& file)
 
 std::optional<ValueTable> loadTable(const std::filesystem::path& file)
 {
-    std::ifstream in(file, std::ios::binary);
-    if (!in) return std::nullopt;
-    Header h{};
-    if (!in.read(reinterpret_cast<char*>(&h), sizeof h)) return std::nullopt;
+    // Opened without waiting and taken only as a regular file of exactly the table's size: a
+    // named pipe in its place would block the open, a device could be read for ever.
+    const int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
+    if (fd < 0) return std::nullopt;
+    struct stat info {};
     ValueTable table;
     std::vector<double>& values = table.values();
+    const std::size_t valueBytes = values.size() * sizeof(double);
+    Header h{};
+    const bool whole = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) &&
+                       static_cast<std::size_t>(info.st_size) == sizeof h + valueBytes &&
+                       readAll(fd, &h, sizeof h) && h.count == values.size() &&
+                       readAll(fd, values.data(), valueBytes);
+    ::close(fd);
+    if (!whole) return std::nullopt;
     if (std::memcmp(h.magic, kMagic, sizeof h.magic) != 0 || h.rulesVersion != kRulesVersion ||
-        h.byteOrder != kByteOrder || h.base > kAllFilled || h.count != values.size())
+        h.byteOrder != kByteOrder || h.base > kAllFilled || checksumOf(values) != h.checksum)
         return std::nullopt;
     table.setBase(static_cast<FilledMask>(h.base));
-    if (!in.read(reinterpret_cast<char*>(values.data()), static_cast<std::streamsize>(values.size() * sizeof(double))))
-        return std::nullopt;
-    if (in.peek() != std::char_traits<char>::eof() || checksumOf(values) != h.checksum) return std::nullopt;
     return table;
 }
 

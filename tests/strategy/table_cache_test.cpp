@@ -5,6 +5,7 @@
 
 #include <fstream>
 #include <functional>
+#include <sys/stat.h>
 #include <thread>
 
 #include "engine/background_table_source.h"
@@ -59,6 +60,12 @@ TEST(TableCache, ASavedTableReadsBackAndAnyDamageIsRefused)
     fs::resize_file(file, fs::file_size(file) - 8);
     EXPECT_FALSE(loadTable(file).has_value());
     EXPECT_FALSE(loadTable(fs::path(folder.path()) / "missing.bin").has_value());
+    // A named pipe in the file's place would block a plain open until a writer came.
+    fs::remove(file);
+    ASSERT_EQ(::mkfifo(file.c_str(), 0600), 0);
+    EXPECT_FALSE(loadTable(file).has_value());
+    EXPECT_TRUE(saveTable(table, file));
+    EXPECT_TRUE(loadTable(file).has_value()) << "the next save replaces the pipe";
 }
 
 TEST(TableCache, TheBackgroundBuilderReadsASoundFileAndRewritesADamagedOne)
