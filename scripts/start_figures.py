@@ -124,16 +124,25 @@ def bench_rows(bench):
 
 
 def start_desktop(env):
-    rfd, wfd = os.pipe()
-    xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(wfd), "-screen", "0", "1280x1024x24", "-nolisten", "tcp"],
-                            pass_fds=[wfd], stderr=subprocess.DEVNULL)
-    os.close(wfd)
-    display = ":" + os.read(rfd, 16).decode().strip()
-    os.close(rfd)
-    xenv = dict(env, DISPLAY=display, QT_QPA_PLATFORM="xcb")
-    wm = subprocess.Popen(["openbox"], env=xenv, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-    time.sleep(1)
-    return xvfb, wm, xenv
+    """A private X server on a free display of its own, and openbox on it."""
+    for number in range(400 + os.getpid() % 100, 600):
+        if os.path.exists(f"/tmp/.X{number}-lock") or os.path.exists(f"/tmp/.X11-unix/X{number}"):
+            continue
+        xvfb = subprocess.Popen(["Xvfb", f":{number}", "-screen", "0", "1280x1024x24", "-nolisten", "tcp"],
+                                stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        xenv = dict(env, DISPLAY=f":{number}", QT_QPA_PLATFORM="xcb")
+        for _ in range(100):
+            if xvfb.poll() is not None:
+                break
+            if subprocess.run(["xdpyinfo"], env=xenv, stdout=subprocess.DEVNULL,
+                              stderr=subprocess.DEVNULL).returncode == 0:
+                wm = subprocess.Popen(["openbox"], env=xenv, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+                time.sleep(1)
+                return xvfb, wm, xenv
+            time.sleep(0.05)
+        xvfb.kill()
+        xvfb.wait()
+    raise RuntimeError("no free display for Xvfb")
 
 
 def main():

@@ -172,6 +172,7 @@ Kernel kernelFor(InstructionSet set)
     if (set == InstructionSet::Avx512 && supports(set)) return {solveSetAvx512, sizeof(Scratch<8>)};
     if (set == InstructionSet::Avx2 && supports(set)) return {solveSetAvx2, sizeof(Scratch<4>)};
 #endif
+    static_cast<void>(set);  // builds without the copies have the plain one alone
     return {solveSetPlain, sizeof(Scratch<2>)};
 }
 
