@@ -25,6 +25,9 @@ import sys
 import tempfile
 import time
 
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+from figures import wait_lines  # noqa: E402  the transcript poll both scripts time by
+
 
 def processor():
     for line in subprocess.run(["lscpu"], capture_output=True, text=True).stdout.splitlines():
@@ -46,18 +49,6 @@ def private_env(root):
         env.pop(name, None)
     return env
 
-
-def wait_lines(path, count, timeout=20.0):
-    end = time.monotonic() + timeout
-    while time.monotonic() < end:
-        try:
-            with open(path, "rb") as f:
-                if f.read().count(b"\n") >= count:
-                    return time.monotonic()
-        except FileNotFoundError:
-            pass
-        time.sleep(0.0005)
-    raise RuntimeError(f"{path}: fewer than {count} lines after {timeout} s")
 
 
 def stop(proc):
