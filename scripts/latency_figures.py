@@ -41,8 +41,9 @@ was queued) earlier than the text's BEGIN plus its audio's length (the module's 
 rate) less 0.25 s. A text is "heard in full" when it did not give way, "dropped before a word"
 when it gave way with nothing audible since its BEGIN (or never began), "cut" otherwise; a
 cut or drop is "by the player's own key" when one of the scripted keys came between Orca
-handing the text over and its stop (or the start of what replaced it), and at most 1 s before
-the stop, "otherwise" when not. A key "has an answer" when the game's transcript has a text
+handing the text over (or up to 0.2 s before, the key on its way) and its stop (or the start of
+what replaced it), and at most 1 s before the stop, "otherwise" when not. "Yacht." alone, capitalised,
+is Orca telling the window's name, not a text of the game. A key "has an answer" when the game's transcript has a text
 between it and the next key (the transcript's clock put on the wall clock by the smallest gap
 between a text's transcript time and Orca handing it); its silence is the time from the key to
 the first audible sample after the answer's BEGIN. A text of the transcript Orca never handed
@@ -496,9 +497,9 @@ def screen_reader_game(env, xenv, root, monitor, speechd_log):
             press(senv, win, "F2", presses)
             pace()
             throw()
-            for _ in range(13):  # down the categories until Enter scores
+            for _ in range(30):  # down the categories until Enter scores
                 lines = len(transcript_says(transcript))
-                press(senv, win, random.choice(("Down", "Down", "Up")), presses)
+                press(senv, win, random.choice(("Down", "Down", "Down", "Up")), presses)
                 pace()
                 press(senv, win, "Return", presses)
                 if said_since(transcript, lines, scored, random.uniform(0.5, 2.0)):
@@ -537,7 +538,10 @@ def game_figures(log, speechd_log, transcript, presses, monitor, start_wall):
 
     def game_text(t, w):
         echo = w.lower() in echo_names and any(0 <= t - k < 0.05 for k in key_times)
-        return bool(comparable(w)) and not echo and any(comparable(w) in s for _, s in says)
+        # "Yacht." alone, capitalised, is Orca telling the window's name as it becomes active
+        # (the game's own "yacht", the dice's result, is in lower case).
+        return comparable(w) != "" and w != "Yacht." and not echo and \
+            any(comparable(w) in s for _, s in says)
     # Orca's texts, each matched to speech-dispatcher's message of the same words in order.
     messages = speechd_messages(speechd_log)
     texts, used = [], 0
@@ -571,7 +575,8 @@ def game_figures(log, speechd_log, transcript, presses, monitor, start_wall):
         if gone is None:
             counts["full"] += 1
             continue
-        by_key = any(t <= k <= gone and gone - k <= 1.0 for k in key_times)
+        # A key pressed as the text was handed over (up to 0.2 s before) counts as cutting it.
+        by_key = any(t - 0.2 <= k <= gone and gone - k <= 1.0 for k in key_times)
         begin = msg and msg["begin"]
         heard = begin and any(to_mono(begin) <= x <= to_mono(gone) for x in loud)
         if heard:
@@ -602,8 +607,10 @@ def game_figures(log, speechd_log, transcript, presses, monitor, start_wall):
         answer = [msg for t, _, msg in texts if k <= t < nxt]
         begun = next((msg for msg in answer if msg and msg["begin"] and msg["begin"] < nxt), None)
         if not answer:
+            said = [w for s_t, w in says if k <= offset + s_t < nxt]
             faults.append(f"not handed before the next key: the answer to {key} at "
-                          f"{time.strftime('%H:%M:%S', time.localtime(k))}.{int(k % 1 * 1000):03d}")
+                          f"{time.strftime('%H:%M:%S', time.localtime(k))}.{int(k % 1 * 1000):03d}"
+                          f" ({said[0][:60]!r})")
         if begun is None:
             silences.append(((nxt - k) * 1000, key))
             continue
@@ -612,7 +619,8 @@ def game_figures(log, speechd_log, transcript, presses, monitor, start_wall):
         silences.append(((first - to_mono(k)) * 1000, key))
     longest = max(silences) if silences else (0, "-")
     rows = [
-        ("Screen-reader game, rounds played / keys pressed", f"{KEYS} / {len(presses)}"),
+        ("Screen-reader game, rounds played / keys pressed",
+         f"{sum(1 for _, w in says if re.match(r'player 2 scores', w))} / {len(presses)}"),
         ("Game texts Orca handed to speech-dispatcher", f"{len(texts)}"),
         ("Heard in full", f"{counts['full']}"),
         ("Cut by the player's own key (after a word / before a word)",
