@@ -26,7 +26,7 @@ import tempfile
 import time
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from figures import wait_lines  # noqa: E402  the transcript poll both scripts time by
+from figures import stop, wait_lines  # noqa: E402  the steps both scripts time and stop by
 
 
 def processor():
@@ -48,16 +48,6 @@ def private_env(root):
     for name in ("DISPLAY", "WAYLAND_DISPLAY", "DBUS_SESSION_BUS_ADDRESS", "SPEECHD_ADDRESS"):
         env.pop(name, None)
     return env
-
-
-
-def stop(proc):
-    proc.send_signal(signal.SIGTERM)
-    try:
-        proc.wait(5)
-    except subprocess.TimeoutExpired:
-        proc.kill()
-        proc.wait()
 
 
 def greeting_ms(env, yacht, run):
