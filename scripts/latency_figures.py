@@ -400,8 +400,9 @@ def plain(text):
 
 
 def comparable(text):
-    """The words and question marks (the dice not yet thrown) of a text, in lower case: Orca
-    ends a text with a full stop of its own."""
+    """The words of a text, in lower case, a die not yet thrown ("?" alone) as the game names it
+    to the screen reader: Orca ends a text with a full stop of its own."""
+    text = re.sub(r"(?<!\S)\?(?!\S)", "question mark", text)
     return " ".join(re.findall(r"[\w?']+", text.lower()))
 
 

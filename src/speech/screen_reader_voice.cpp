@@ -11,6 +11,8 @@ constexpr int kSlowWordsPerMinute = 120;
 constexpr std::chrono::milliseconds kLead{150};
 // A sentence longer than this is split at its sentence ends.
 constexpr size_t kLongText = 160;
+// The window's name, which the screen reader says when the window opens.
+constexpr const char* kWindowName = "Yacht.";
 
 bool isSpace(char c)
 {
@@ -76,6 +78,19 @@ void sentences(const std::string& line, std::vector<std::string>& out)
     if (!rest.empty()) out.push_back(rest);
 }
 
+// A die not yet thrown shows "?". The screen reader's voice says nothing for a question mark
+// standing alone at its usual punctuation level, so such a die is named in words.
+std::string unthrownDiceNamed(const std::string& line)
+{
+    std::string out;
+    for (size_t i = 0; i < line.size(); ++i) {
+        const bool alone = line[i] == '?' && (i == 0 || isSpace(line[i - 1])) &&
+                           (i + 1 == line.size() || isSpace(line[i + 1]));
+        out += alone ? std::string("question mark") : std::string(1, line[i]);
+    }
+    return out;
+}
+
 }  // namespace
 
 ScreenReaderVoice::ScreenReaderVoice(Announce announce, Wait wait, int wordsPerMinute,
@@ -110,7 +125,7 @@ std::vector<std::string> ScreenReaderVoice::pieces(const std::string& text)
         size_t end = text.find_first_of("\r\n", start);
         if (end == std::string::npos) end = text.size();
         const std::string line = trimmed(text.substr(start, end - start));
-        if (!line.empty()) sentences(line, out);
+        if (!line.empty()) sentences(unthrownDiceNamed(line), out);
         start = end + 1;
     }
     return out;
@@ -122,6 +137,9 @@ void ScreenReaderVoice::next()
     const std::string text = std::move(waiting_.front());
     waiting_.pop_front();
     busyUntil_ = now_() + estimate(text, wordsPerMinute_);
+    // As the window opens the screen reader first says its name, and the game's first text is
+    // heard after it.
+    if (handed_ == 0) busyUntil_ += estimate(kWindowName, wordsPerMinute_) - kLead;
     ++handed_;
     announce_(text);
 }

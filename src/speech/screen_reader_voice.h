@@ -40,6 +40,7 @@ public:
     static std::chrono::milliseconds estimate(const std::string& text, int wordsPerMinute);
 
     // The pieces a text goes over in: a line at a time, and a long line a sentence at a time,
+    // with a die not yet thrown ("?") named in words;
     // without line breaks; a short text whole.
     static std::vector<std::string> pieces(const std::string& text);
 

@@ -39,7 +39,9 @@ TEST(TheScreenReaderVoice, HandsOverOneTextAtATimePacedByItsLength)
     EXPECT_EQ(r.handed[0].second, "3 players");
     EXPECT_EQ(r.voice.runningState(), RunState::Speaking);
 
-    const auto first = ScreenReaderVoice::estimate("3 players", kOrcaDefault);
+    // The first text is heard after the screen reader has named the window that just opened.
+    const auto first = ScreenReaderVoice::estimate("3 players", kOrcaDefault) +
+                       ScreenReaderVoice::estimate("Yacht.", kOrcaDefault) - milliseconds(150);
     r.now += first - milliseconds(1);
     EXPECT_EQ(r.voice.runningState(), RunState::Speaking);
     EXPECT_EQ(r.handed.size(), 1u);
@@ -115,6 +117,12 @@ TEST(TheScreenReaderVoice, SaysLongTextsALineOrASentenceAtATimeWithoutLineBreaks
     const std::string question = "Do you really want to start a new game? Press the enter key to "
                                  "confirm or the escape key to cancel";
     EXPECT_EQ(ScreenReaderVoice::pieces(question), std::vector<std::string>{question});
+
+    // A die not yet thrown is named, since the screen reader says nothing for "?" alone; a
+    // question's own mark stays.
+    EXPECT_EQ(ScreenReaderVoice::pieces(" ? ? 4 ? ?"),
+              std::vector<std::string>{"question mark question mark 4 question mark question mark"});
+    EXPECT_EQ(ScreenReaderVoice::pieces("Start new game?"), std::vector<std::string>{"Start new game?"});
 
     Reader r;
     r.voice.speak(page, SpeakMode::Async);
