@@ -1,6 +1,6 @@
 #include "speech/voice_speed.h"
 
-#include "speech/speech_output.h"
+#include "engine/speech_output.h"
 #include "speech/voice_settings.h"
 
 namespace yacht {
