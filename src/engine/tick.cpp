@@ -13,8 +13,8 @@
 #include "engine/sound_help.h"
 #include "engine/speech_output.h"
 #include "engine/speech_pump.h"
-#include "speech/voice_settings.h"
-#include "speech/voice_speed.h"
+#include "engine/voice_settings.h"
+#include "engine/voice_speed.h"
 
 namespace yacht {
 namespace {
