@@ -1,6 +1,6 @@
 #include "engine/new_game.h"
 
-#include "speech/speech_output.h"
+#include "engine/speech_output.h"
 
 namespace yacht {
 

@@ -2,11 +2,11 @@
 // The platform services the game speaks, plays, stores, draws and throws through.
 
 #include "engine/random.h"
+#include "engine/resources.h"
+#include "engine/sound_player.h"
 #include "engine/storage.h"
 #include "engine/toolkit.h"
-#include "speech/resources.h"
-#include "speech/sound_player.h"
-#include "speech/voice.h"
+#include "engine/voice.h"
 
 namespace yacht {
 

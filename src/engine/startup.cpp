@@ -1,6 +1,6 @@
 #include "engine/startup.h"
 
-#include "speech/voice_settings.h"
+#include "engine/voice_settings.h"
 
 namespace yacht {
 

@@ -10,11 +10,11 @@
 #include "engine/turn_flow.h"
 #include "rules/phrases.h"
 #include "engine/reports.h"
-#include "speech/sound_help.h"
-#include "speech/speech_output.h"
-#include "speech/speech_pump.h"
-#include "speech/voice_settings.h"
-#include "speech/voice_speed.h"
+#include "engine/sound_help.h"
+#include "engine/speech_output.h"
+#include "engine/speech_pump.h"
+#include "engine/voice_settings.h"
+#include "engine/voice_speed.h"
 
 namespace yacht {
 namespace {

@@ -4,7 +4,7 @@
 
 #include <memory>
 
-#include "speech/voice.h"
+#include "engine/voice.h"
 
 namespace yacht {
 

@@ -14,7 +14,7 @@
 #include <string>
 #include <vector>
 
-#include "speech/voice.h"
+#include "engine/voice.h"
 
 namespace yacht {
 

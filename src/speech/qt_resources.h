@@ -3,7 +3,7 @@
 
 #include <memory>
 
-#include "speech/resources.h"
+#include "engine/resources.h"
 
 namespace yacht {
 

@@ -3,7 +3,7 @@
 
 #include <memory>
 
-#include "speech/sound_player.h"
+#include "engine/sound_player.h"
 
 namespace yacht {
 

@@ -5,9 +5,9 @@
 #include <memory>
 #include <string>
 
-#include "speech/resources.h"
-#include "speech/sound_player.h"
-#include "speech/voice.h"
+#include "engine/resources.h"
+#include "engine/sound_player.h"
+#include "engine/voice.h"
 
 namespace yacht {
 

@@ -5,7 +5,7 @@
 #include <functional>
 #include <memory>
 
-#include "speech/voice.h"
+#include "engine/voice.h"
 
 namespace yacht {
 

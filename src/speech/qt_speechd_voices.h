@@ -7,8 +7,8 @@
 #include <thread>
 #include <vector>
 
+#include "engine/voice.h"
 #include "speech/qt_speechd_link.h"
-#include "speech/voice.h"
 
 namespace yacht::speechd {
 

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "speech/voice.h"
+#include "engine/voice.h"
 
 namespace yacht {
 

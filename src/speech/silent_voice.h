@@ -2,7 +2,7 @@
 // The silent voice: says nothing and is always done. For braille users who read the transcript,
 // for machines without speech, and as the fallback when no engine can be reached.
 
-#include "speech/voice.h"
+#include "engine/voice.h"
 
 namespace yacht {
 

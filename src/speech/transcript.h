@@ -7,8 +7,8 @@
 #include <memory>
 #include <string>
 
-#include "speech/sound_player.h"
-#include "speech/voice.h"
+#include "engine/sound_player.h"
+#include "engine/voice.h"
 
 namespace yacht {
 

@@ -5,10 +5,10 @@
 #include "engine/key_codes.h"
 #include "engine/key_input.h"
 #include "engine/startup.h"
+#include "engine/voice_settings.h"
 #include "persist/settings.h"
 #include "persist/settings_file.h"
 #include "persist/temp_folder.h"
-#include "speech/voice_settings.h"
 #include "support/fakes.h"
 
 namespace yacht::test {

@@ -3,8 +3,8 @@
 
 #include <gtest/gtest.h>
 
-#include "speech/speech_output.h"
-#include "speech/speech_pump.h"
+#include "engine/speech_output.h"
+#include "engine/speech_pump.h"
 #include "support/fakes.h"
 
 namespace yacht::test {

@@ -1,6 +1,6 @@
-#include "speech/voice_settings.h"
+#include "engine/voice_settings.h"
 
-#include "speech/voice_speed.h"
+#include "engine/voice_speed.h"
 
 namespace yacht {
 namespace {

@@ -1,7 +1,7 @@
-#include "speech/speech_pump.h"
+#include "engine/speech_pump.h"
 
-#include "speech/sound_help.h"
-#include "speech/speech_output.h"
+#include "engine/sound_help.h"
+#include "engine/speech_output.h"
 
 namespace yacht {
 

@@ -1,6 +1,6 @@
-#include "speech/sound_help.h"
+#include "engine/sound_help.h"
 
-#include "speech/speech_output.h"
+#include "engine/speech_output.h"
 
 namespace yacht {
 

@@ -1,7 +1,7 @@
-#include "speech/voice_speed.h"
+#include "engine/voice_speed.h"
 
-#include "speech/speech_output.h"
-#include "speech/voice_settings.h"
+#include "engine/speech_output.h"
+#include "engine/voice_settings.h"
 
 namespace yacht {
 namespace {

@@ -1,4 +1,4 @@
-#include "speech/speech_output.h"
+#include "engine/speech_output.h"
 
 namespace yacht {
 void sayit(Voice& voice, SpeechQueue& queue, const std::string& say)

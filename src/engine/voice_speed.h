@@ -5,7 +5,7 @@
 #include <string>
 
 #include "engine/game_state.h"
-#include "speech/voice.h"
+#include "engine/voice.h"
 
 namespace yacht {
 

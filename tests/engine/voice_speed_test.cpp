@@ -2,7 +2,7 @@
 
 #include "engine/key_codes.h"
 #include "engine/startup.h"
-#include "speech/voice_speed.h"
+#include "engine/voice_speed.h"
 #include "support/fakes.h"
 
 namespace yacht::test {

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "engine/speech_queue.h"
-#include "speech/voice.h"
+#include "engine/voice.h"
 
 namespace yacht {
 

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "engine/key_codes.h"
-#include "speech/sound_help.h"
-#include "speech/speech_pump.h"
+#include "engine/sound_help.h"
+#include "engine/speech_pump.h"
 #include "support/fakes.h"
 
 namespace yacht::test {
