@@ -2,7 +2,6 @@
 
 #include "engine/choosing.h"
 #include "engine/game_position.h"
-#include "engine/key_codes.h"
 #include "engine/rolling.h"
 #include "engine/turn_flow.h"
 #include "rules/scoring.h"
@@ -39,8 +38,8 @@ void keepandthrow(Yacht& y, const strategy::TurnPlan& plan, const strategy::Dice
     const std::string faces = heldFaces(dice, keep.hold);
     const std::string said = playerName(g.player) + " keeps " + (faces.empty() ? "nothing" : faces);
 
-    // The throw is asked for as the space bar asks for it; the keep is said before it.
-    rolledkeys(y, Key{keys::Space});
+    // The throw is asked for as a person's throw; the keep is said before it.
+    rolledkeys(y, Action::of(ActionKind::Throw));
     SpeechQueue after = g.saybuf;
     g.saybuf.replace(said);
     for (const SpeechItem& item : after.items()) {
@@ -51,7 +50,7 @@ void keepandthrow(Yacht& y, const strategy::TurnPlan& plan, const strategy::Dice
     }
 }
 
-// After the last throw: the category is scored as enter scores it, and said.
+// After the last throw: the category is scored as a person scores it, and said.
 void score(Yacht& y, const strategy::TurnPlan& plan, const strategy::Dice& dice)
 {
     Game& g = y.game;
@@ -60,8 +59,7 @@ void score(Yacht& y, const strategy::TurnPlan& plan, const strategy::Dice& dice)
                                                 : strategy::bestCategory(plan, dice);
     if (choice.category < 1) return;
     const int player = g.player;
-    g.catcursor = static_cast<int16_t>(choice.category);
-    choosingkeys(y, Key{keys::Enter});
+    choosingkeys(y, Action::of(ActionKind::Score, choice.category));
     g.saybuf.replace(scoreSentence(player, g.scores[choice.category][player].value_or(0), choice.category));
 }
 
@@ -69,7 +67,7 @@ void score(Yacht& y, const strategy::TurnPlan& plan, const strategy::Dice& dice)
 bool move(Yacht& y, const strategy::TurnPlan& plan)
 {
     Game& g = y.game;
-    if (g.state == EngineState::WaitSpace) return turnflow(g, Key{keys::Space}), true;
+    if (g.state == EngineState::WaitSpace) return turnflow(g, Action::of(ActionKind::Continue)), true;
     if (g.state == EngineState::Rolling) return makeroll(y), true;
     const std::optional<strategy::Dice> dice = diceOnTable(g);
     if (!dice) return false;
@@ -78,7 +76,7 @@ bool move(Yacht& y, const strategy::TurnPlan& plan)
     return false;
 }
 
-// The space bar: the rest of the turn is played at once and only its score is said.
+// Continue (the space bar): the rest of the turn is played at once and only its score is said.
 void skipturn(Yacht& y)
 {
     Game& g = y.game;
@@ -97,11 +95,11 @@ std::string scoreSentence(int player, int points, int category)
            withoutLeadingBlanks(kCategoryCaptions[category]);
 }
 
-void computermove(Yacht& y, Key key)
+void computermove(Yacht& y, Action action)
 {
     Game& g = y.game;
     TurnAdvisor& advisor = y.advisor;
-    if (key.code == keys::Space) {
+    if (action.kind == ActionKind::Continue) {
         skipturn(y);
         advisor.pause = 0;
         return;
