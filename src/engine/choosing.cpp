@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "engine/coach.h"
+#include "engine/computer_turn.h"
 #include "engine/score_sheet.h"
 #include "rules/scoring.h"
 
@@ -27,7 +28,8 @@ void movecatcursor(Game& g, int step)
         g.saybuf.replace(name + " is worth nothing");
 }
 
-// The category under the cursor is written into the player's column, if it is free.
+// The category under the cursor is written into the player's column, if it is free. A person
+// hears the total; a computer's score is said with its name.
 Flow scorecategory(Yacht& y)
 {
     Game& g = y.game;
@@ -42,6 +44,10 @@ Flow scorecategory(Yacht& y)
     getcard(g);
     g.state = EngineState::TurnEnd;
     g.catcursor = 0;
+    if (g.seats.isComputer(g.player)) {
+        g.saybuf.replace(scoreSentence(g.player, g.scores[c][g.player].value_or(0), c));
+        return Flow::Continue;
+    }
     g.saybuf.replace("After " + decimal(g.round) + (g.round > 1 ? " rounds" : " round") +
                      " your total score is " + decimal(g.total));
     // The end of the game follows the last round and says the final scores instead.

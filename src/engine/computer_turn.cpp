@@ -34,23 +34,10 @@ void keepandthrow(Yacht& y, const strategy::TurnPlan& plan, const strategy::Dice
     const strategy::KeepChoice keep = casual(g)
                                           ? strategy::casualKeep(plan, dice, throwsLeft, y.ports.random.next())
                                           : strategy::bestKeep(plan, dice, throwsLeft);
-    for (int i = 0; i < kDice; ++i) g.held[i] = keep.hold[i] ? 1 : 0;
-    const std::string faces = heldFaces(dice, keep.hold);
-    const std::string said = playerName(g.player) + " keeps " + (faces.empty() ? "nothing" : faces);
-
-    // The throw is asked for as a person's throw; the keep is said before it.
-    rolledkeys(y, Action::of(ActionKind::Throw));
-    SpeechQueue after = g.saybuf;
-    g.saybuf.replace(said);
-    for (const SpeechItem& item : after.items()) {
-        if (item.kind == SpeechItem::Kind::Sound)
-            g.saybuf.sound(item.text);
-        else
-            g.saybuf.say(item.text);
-    }
+    rolledkeys(y, Action::keep(keep.hold));
 }
 
-// After the last throw: the category is scored as a person scores it, and said.
+// After the last throw: the category is scored as a person scores it, and said with its player.
 void score(Yacht& y, const strategy::TurnPlan& plan, const strategy::Dice& dice)
 {
     Game& g = y.game;
@@ -58,9 +45,7 @@ void score(Yacht& y, const strategy::TurnPlan& plan, const strategy::Dice& dice)
                                                 ? strategy::casualCategory(plan, dice, y.ports.random.next())
                                                 : strategy::bestCategory(plan, dice);
     if (choice.category < 1) return;
-    const int player = g.player;
     choosingkeys(y, Action::of(ActionKind::Score, choice.category));
-    g.saybuf.replace(scoreSentence(player, g.scores[choice.category][player].value_or(0), choice.category));
 }
 
 // One move of the turn; false when there is nothing the computer can do in this state.
@@ -88,6 +73,13 @@ void skipturn(Yacht& y)
 }
 
 }  // namespace
+
+std::string keepSentence(const Game& g, const std::array<bool, kDice>& hold)
+{
+    const std::optional<strategy::Dice> dice = diceOnTable(g);
+    const std::string faces = dice ? heldFaces(*dice, hold) : std::string();
+    return playerName(g.player) + " keeps " + (faces.empty() ? "nothing" : faces);
+}
 
 std::string scoreSentence(int player, int points, int category)
 {

@@ -35,6 +35,9 @@ inline void computerstep(Yacht& y, Action action)
         y.advisor.pause = 0;
 }
 
+// "player 2 keeps 4 4 4", of the dice on the table; "keeps nothing" when none is held
+std::string keepSentence(const Game& g, const std::array<bool, kDice>& hold);
+
 // "player 2 scores 25 in Full house"
 std::string scoreSentence(int player, int points, int category);
 

@@ -4,6 +4,7 @@
 #include <array>
 
 #include "engine/coach.h"
+#include "engine/computer_turn.h"
 #include "engine/dice_announcement.h"
 #include "rules/scoring.h"
 
@@ -57,7 +58,8 @@ void movedicecursor(Yacht& y, bool right)
     if (g.held[die] == 1) g.saybuf.add(", held");
 }
 
-// The next throw, or the end of throwing when nothing is left to throw.
+// The next throw, or the end of throwing when nothing is left to throw. What the throw says
+// follows whatever is queued: a person's key has emptied the queue, a computer's keep is said first.
 void throwagain(Yacht& y)
 {
     Game& g = y.game;
@@ -74,7 +76,7 @@ void throwagain(Yacht& y)
         if (g.held[i] == 0) g.dice[i] = 0;
     y.ports.toolkit.redrawNow();
     ++g.roll;
-    g.saybuf.replace(g.roll == 2 ? "second roll" : "final roll");
+    g.saybuf.say(g.roll == 2 ? "second roll" : "final roll");
     g.saybuf.sound("rolldice");
     g.state = EngineState::Rolling;
 }
@@ -133,10 +135,17 @@ void makeroll(Yacht& y)
 
 Flow rolledkeys(Yacht& y, Action action)
 {
+    Game& g = y.game;
     switch (action.kind) {
     case ActionKind::NextDie: movedicecursor(y, true); return Flow::Continue;
     case ActionKind::PreviousDie: movedicecursor(y, false); return Flow::Continue;
     case ActionKind::Throw: throwagain(y); return Flow::Continue;
+    case ActionKind::Keep:
+        // The keep is said first; the throw's own words and sound follow it.
+        g.saybuf.replace(keepSentence(g, action.hold));
+        for (int i = 0; i < kDice; ++i) g.held[i] = action.hold[i] ? 1 : 0;
+        throwagain(y);
+        return Flow::Continue;
     case ActionKind::ToggleDie:
         if (action.number < 1 || action.number > kDice) return Flow::Continue;
         return holdorrelease(y, action.number - 1);

@@ -11,8 +11,8 @@ void getvalue(Game& g);
 // Makes the pending throw (the queue is empty and the state is rolling).
 void makeroll(Yacht& y);
 
-// The actions of the rolled state: the dice cursor, holding and releasing, the next throw; any
-// other action does nothing here.
+// The actions of the rolled state: the dice cursor, holding and releasing, the next throw, and a
+// computer's keep, said before its throw; any other action does nothing here.
 Flow rolledkeys(Yacht& y, Action action);
 
 }  // namespace yacht
