@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "engine/coach.h"
-#include "engine/key_codes.h"
+#include "engine/computer_turn.h"
 #include "engine/score_sheet.h"
 #include "rules/scoring.h"
 
@@ -11,12 +11,10 @@ namespace yacht {
 namespace {
 
 // Marks the row under the cursor and says what it would score, or that it is taken.
-void movecatcursor(Game& g, int code)
+void movecatcursor(Game& g, int step)
 {
-    int at = g.catcursor;
-    if (code == keys::Right || code == keys::Down) ++at;
-    if (code == keys::Left || code == keys::Up) --at;
-    // No wrapping: the cursor stops at either end, and any other key brings a cursor of 0 to 1.
+    const int at = g.catcursor + step;
+    // No wrapping: the cursor stops at either end, and saying the row again brings a cursor of 0 to 1.
     g.catcursor = static_cast<int16_t>(std::clamp(at, 1, kCategories));
 
     const int c = g.catcursor;
@@ -30,7 +28,8 @@ void movecatcursor(Game& g, int code)
         g.saybuf.replace(name + " is worth nothing");
 }
 
-// Enter: the category under the cursor is written into the player's column, if it is free.
+// The category under the cursor is written into the player's column, if it is free. A person
+// hears the total; a computer's score is said with its name.
 Flow scorecategory(Yacht& y)
 {
     Game& g = y.game;
@@ -43,10 +42,14 @@ Flow scorecategory(Yacht& y)
     if (isPlayerColumn(g.player)) g.scores[c][g.player] = g.catvalue[c];
     g.roll = 0;
     getcard(g);
-    g.saybuf.replace("After " + decimal(g.round) + (g.round > 1 ? " rounds" : " round") +
-                     " your total score is " + decimal(g.total));
     g.state = EngineState::TurnEnd;
     g.catcursor = 0;
+    if (g.seats.isComputer(g.player)) {
+        g.saybuf.replace(scoreSentence(g.player, g.scores[c][g.player].value_or(0), c));
+        return Flow::Continue;
+    }
+    g.saybuf.replace("After " + decimal(g.round) + (g.round > 1 ? " rounds" : " round") +
+                     " your total score is " + decimal(g.total));
     // The end of the game follows the last round and says the final scores instead.
     if (g.round == 13) g.saybuf.clear();
     return Flow::Continue;
@@ -54,12 +57,17 @@ Flow scorecategory(Yacht& y)
 
 }  // namespace
 
-Flow choosingkeys(Yacht& y, Key key)
+Flow choosingkeys(Yacht& y, Action action)
 {
-    if (key.code == keys::Enter) return scorecategory(y);
-    if (key.code >= keys::F1) return Flow::Continue;
-    movecatcursor(y.game, key.code);
-    return Flow::Continue;
+    switch (action.kind) {
+    case ActionKind::Score:
+        if (action.number != 0) y.game.catcursor = static_cast<int16_t>(action.number);
+        return scorecategory(y);
+    case ActionKind::NextCategory: movecatcursor(y.game, 1); return Flow::Continue;
+    case ActionKind::PreviousCategory: movecatcursor(y.game, -1); return Flow::Continue;
+    case ActionKind::SayCategory: movecatcursor(y.game, 0); return Flow::Continue;
+    default: return Flow::Continue;
+    }
 }
 
 }  // namespace yacht

@@ -5,6 +5,8 @@
 
 namespace yacht {
 
-Flow choosingkeys(Yacht& y, Key key);
+// The actions of choosing: walking the categories, the row again, and scoring; any other action
+// does nothing here.
+Flow choosingkeys(Yacht& y, Action action);
 
 }  // namespace yacht

@@ -6,14 +6,8 @@
 
 namespace yacht {
 
-// H is the coach's key in every state and does nothing else. In line: every tick asks.
-inline bool isCoachKey(Key key)
-{
-    return key.code == 'H';
-}
-
-// The coach's answer to H, queued after whatever the key left (a throw pending when H came is
-// made first, so the advice is about the dice just thrown).
+// The coach's answer to the Coach action (H), queued after whatever the key left (a throw pending
+// when it came is made first, so the advice is about the dice just thrown).
 void coachstep(Yacht& y);
 
 // What the coach says for the turn as it stands, or "the coach is still thinking".

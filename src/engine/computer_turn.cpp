@@ -2,7 +2,6 @@
 
 #include "engine/choosing.h"
 #include "engine/game_position.h"
-#include "engine/key_codes.h"
 #include "engine/rolling.h"
 #include "engine/turn_flow.h"
 #include "rules/scoring.h"
@@ -35,23 +34,10 @@ void keepandthrow(Yacht& y, const strategy::TurnPlan& plan, const strategy::Dice
     const strategy::KeepChoice keep = casual(g)
                                           ? strategy::casualKeep(plan, dice, throwsLeft, y.ports.random.next())
                                           : strategy::bestKeep(plan, dice, throwsLeft);
-    for (int i = 0; i < kDice; ++i) g.held[i] = keep.hold[i] ? 1 : 0;
-    const std::string faces = heldFaces(dice, keep.hold);
-    const std::string said = playerName(g.player) + " keeps " + (faces.empty() ? "nothing" : faces);
-
-    // The throw is asked for as the space bar asks for it; the keep is said before it.
-    rolledkeys(y, Key{keys::Space});
-    SpeechQueue after = g.saybuf;
-    g.saybuf.replace(said);
-    for (const SpeechItem& item : after.items()) {
-        if (item.kind == SpeechItem::Kind::Sound)
-            g.saybuf.sound(item.text);
-        else
-            g.saybuf.say(item.text);
-    }
+    rolledkeys(y, Action::keep(keep.hold));
 }
 
-// After the last throw: the category is scored as enter scores it, and said.
+// After the last throw: the category is scored as a person scores it, and said with its player.
 void score(Yacht& y, const strategy::TurnPlan& plan, const strategy::Dice& dice)
 {
     Game& g = y.game;
@@ -59,17 +45,14 @@ void score(Yacht& y, const strategy::TurnPlan& plan, const strategy::Dice& dice)
                                                 ? strategy::casualCategory(plan, dice, y.ports.random.next())
                                                 : strategy::bestCategory(plan, dice);
     if (choice.category < 1) return;
-    const int player = g.player;
-    g.catcursor = static_cast<int16_t>(choice.category);
-    choosingkeys(y, Key{keys::Enter});
-    g.saybuf.replace(scoreSentence(player, g.scores[choice.category][player].value_or(0), choice.category));
+    choosingkeys(y, Action::of(ActionKind::Score, choice.category));
 }
 
 // One move of the turn; false when there is nothing the computer can do in this state.
 bool move(Yacht& y, const strategy::TurnPlan& plan)
 {
     Game& g = y.game;
-    if (g.state == EngineState::WaitSpace) return turnflow(g, Key{keys::Space}), true;
+    if (g.state == EngineState::WaitSpace) return turnflow(g, Action::of(ActionKind::Continue)), true;
     if (g.state == EngineState::Rolling) return makeroll(y), true;
     const std::optional<strategy::Dice> dice = diceOnTable(g);
     if (!dice) return false;
@@ -78,7 +61,7 @@ bool move(Yacht& y, const strategy::TurnPlan& plan)
     return false;
 }
 
-// The space bar: the rest of the turn is played at once and only its score is said.
+// Continue (the space bar): the rest of the turn is played at once and only its score is said.
 void skipturn(Yacht& y)
 {
     Game& g = y.game;
@@ -91,17 +74,24 @@ void skipturn(Yacht& y)
 
 }  // namespace
 
+std::string keepSentence(const Game& g, const std::array<bool, kDice>& hold)
+{
+    const std::optional<strategy::Dice> dice = diceOnTable(g);
+    const std::string faces = dice ? heldFaces(*dice, hold) : std::string();
+    return playerName(g.player) + " keeps " + (faces.empty() ? "nothing" : faces);
+}
+
 std::string scoreSentence(int player, int points, int category)
 {
     return playerName(player) + " scores " + decimal(points) + " in " +
            withoutLeadingBlanks(kCategoryCaptions[category]);
 }
 
-void computermove(Yacht& y, Key key)
+void computermove(Yacht& y, Action action)
 {
     Game& g = y.game;
     TurnAdvisor& advisor = y.advisor;
-    if (key.code == keys::Space) {
+    if (action.kind == ActionKind::Continue) {
         skipturn(y);
         advisor.pause = 0;
         return;

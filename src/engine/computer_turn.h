@@ -21,19 +21,22 @@ inline bool computerTurn(const Game& g)
 }
 
 // The computer's step while computerTurn holds (see computerstep).
-void computermove(Yacht& y, Key key);
+void computermove(Yacht& y, Action action);
 
 // The computer's step of the tick. Once everything queued has been said and a short pause has
 // passed, it makes its next move: it opens its turn, keeps dice and throws again, or scores. The
-// space bar skips to the end of its turn, with only the score said. Until the solver's table is
-// ready the turn waits. Outside a computer's turn it only resets the pause, in line.
-inline void computerstep(Yacht& y, Key key)
+// Continue action (the space bar) skips to the end of its turn, with only the score said. Until
+// the solver's table is ready the turn waits. Outside a computer's turn it only resets the pause, in line.
+inline void computerstep(Yacht& y, Action action)
 {
     if (computerTurn(y.game))
-        computermove(y, key);
+        computermove(y, action);
     else
         y.advisor.pause = 0;
 }
+
+// "player 2 keeps 4 4 4", of the dice on the table; "keeps nothing" when none is held
+std::string keepSentence(const Game& g, const std::array<bool, kDice>& hold);
 
 // "player 2 scores 25 in Full house"
 std::string scoreSentence(int player, int points, int category);

@@ -1,6 +1,7 @@
 #pragma once
 // Mouse clicks: each clickable label posts the key it stands for, so a sighted player can drive
-// the game with the mouse; the engine takes the key on its next tick as if it had been typed.
+// the game with the mouse; the engine takes the key on its next tick as if it had been typed, and
+// the key map makes it the same action.
 
 #include "engine/game_state.h"
 

@@ -4,23 +4,11 @@
 
 namespace yacht {
 
-void newgame(Yacht& y)
+namespace {
+
+// The game is cleared and the number of players is asked for.
+void startafresh(Game& g)
 {
-    Game& g = y.game;
-
-    // A game under way (any state but idle, the choice of players included) is only thrown away
-    // when the player confirms. The question is spoken while the box is open.
-    if (g.state != EngineState::Idle) {
-        g.sayitem = "Do you really want to start a new game? Press the enter key to confirm or "
-                    "the escape key to cancel";
-        sayit(y.ports.voice, g.saybuf, g.sayitem);
-        if (y.ports.toolkit.askOkCancel("Start new game?") != Answer::Ok) {
-            g.sayitem = "cancelled";
-            sayit(y.ports.voice, g.saybuf, g.sayitem);
-            return;
-        }
-    }
-
     g.dice.fill(0);
     g.held.fill(0);
     // Column 0 is never a player's; the eight player columns are emptied, totals and bonuses too.
@@ -43,6 +31,36 @@ void newgame(Yacht& y)
         "Choose the number of players using the arrow keys, then press the enter key to begin");
     choosenum(g);
     g.numplayers = 0;
+}
+
+}  // namespace
+
+void newgame(Yacht& y)
+{
+    Game& g = y.game;
+
+    // A game under way (any state but idle, the choice of players included) is only thrown away
+    // when the player confirms. The question is spoken while the box is open.
+    if (g.state != EngineState::Idle) {
+        g.sayitem = "Do you really want to start a new game? Press the enter key to confirm or "
+                    "the escape key to cancel";
+        sayit(y.ports.voice, g.saybuf, g.sayitem);
+        const bool ok = y.ports.toolkit.askOkCancel("Start new game?") == Answer::Ok;
+        answernewgame(y, Action::of(ActionKind::AnswerNewGame, ok ? 1 : 0));
+        return;
+    }
+    startafresh(g);
+}
+
+void answernewgame(Yacht& y, Action answer)
+{
+    Game& g = y.game;
+    if (answer.number != 1) {
+        g.sayitem = "cancelled";
+        sayit(y.ports.voice, g.saybuf, g.sayitem);
+        return;
+    }
+    startafresh(g);
 }
 
 void choosenum(Game& g)

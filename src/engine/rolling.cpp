@@ -4,7 +4,7 @@
 #include <array>
 
 #include "engine/coach.h"
-#include "engine/key_codes.h"
+#include "engine/computer_turn.h"
 #include "engine/dice_announcement.h"
 #include "rules/scoring.h"
 
@@ -42,11 +42,11 @@ void payYachtBonus(Yacht& y)
 }
 
 // The dice cursor moves with wrapping; a cursor outside 1..5 restarts from the end it enters.
-void movedicecursor(Yacht& y, int code)
+void movedicecursor(Yacht& y, bool right)
 {
     Game& g = y.game;
     const int at = g.dicecursor;
-    if (code == keys::Right)
+    if (right)
         g.dicecursor = static_cast<int16_t>(at >= kDice || at < 0 ? 1 : at + 1);
     else
         g.dicecursor = static_cast<int16_t>(at <= 1 || at > kDice ? kDice : at - 1);
@@ -58,7 +58,8 @@ void movedicecursor(Yacht& y, int code)
     if (g.held[die] == 1) g.saybuf.add(", held");
 }
 
-// The space bar: the next throw, or the end of throwing when nothing is left to throw.
+// The next throw, or the end of throwing when nothing is left to throw. What the throw says
+// follows whatever is queued: a person's key has emptied the queue, a computer's keep is said first.
 void throwagain(Yacht& y)
 {
     Game& g = y.game;
@@ -75,7 +76,7 @@ void throwagain(Yacht& y)
         if (g.held[i] == 0) g.dice[i] = 0;
     y.ports.toolkit.redrawNow();
     ++g.roll;
-    g.saybuf.replace(g.roll == 2 ? "second roll" : "final roll");
+    g.saybuf.say(g.roll == 2 ? "second roll" : "final roll");
     g.saybuf.sound("rolldice");
     g.state = EngineState::Rolling;
 }
@@ -132,25 +133,24 @@ void makeroll(Yacht& y)
     }
 }
 
-Flow rolledkeys(Yacht& y, Key key)
+Flow rolledkeys(Yacht& y, Action action)
 {
     Game& g = y.game;
-    int code = key.code;
-    if (code == keys::Left || code == keys::Right) {
-        movedicecursor(y, code);
-        return Flow::Continue;
-    }
-    if (code == keys::Enter) {
-        if (g.dicecursor < 1 || g.dicecursor > kDice) return Flow::Continue;
-        code = keys::Digit0 + g.dicecursor;
-    }
-    if (code == keys::Space) {
+    switch (action.kind) {
+    case ActionKind::NextDie: movedicecursor(y, true); return Flow::Continue;
+    case ActionKind::PreviousDie: movedicecursor(y, false); return Flow::Continue;
+    case ActionKind::Throw: throwagain(y); return Flow::Continue;
+    case ActionKind::Keep:
+        // The keep is said first; the throw's own words and sound follow it.
+        g.saybuf.replace(keepSentence(g, action.hold));
+        for (int i = 0; i < kDice; ++i) g.held[i] = action.hold[i] ? 1 : 0;
         throwagain(y);
         return Flow::Continue;
+    case ActionKind::ToggleDie:
+        if (action.number < 1 || action.number > kDice) return Flow::Continue;
+        return holdorrelease(y, action.number - 1);
+    default: return Flow::Continue;
     }
-    if (code >= keys::Digit1 && code < keys::Digit1 + kDice)
-        return holdorrelease(y, code - keys::Digit1);
-    return Flow::Continue;
 }
 
 }  // namespace yacht

@@ -11,7 +11,8 @@ void getvalue(Game& g);
 // Makes the pending throw (the queue is empty and the state is rolling).
 void makeroll(Yacht& y);
 
-// The keys of the rolled state: the dice cursor, holding and releasing, the next throw.
-Flow rolledkeys(Yacht& y, Key key);
+// The actions of the rolled state: the dice cursor, holding and releasing, the next throw, and a
+// computer's keep, said before its throw; any other action does nothing here.
+Flow rolledkeys(Yacht& y, Action action);
 
 }  // namespace yacht

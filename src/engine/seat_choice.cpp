@@ -2,16 +2,9 @@
 
 #include <algorithm>
 
-#include "engine/key_codes.h"
 #include "engine/turn_flow.h"
 
 namespace yacht {
-namespace {
-
-constexpr int kComputersKey = 'C';
-constexpr int kStrengthKey = 'S';
-
-}  // namespace
 
 void seatplayers(Game& g)
 {
@@ -31,13 +24,14 @@ std::string computerCount(int computers)
     return decimal(computers) + (computers == 1 ? " computer player" : " computer players");
 }
 
-void chooseplayers(Game& g, Key key)
+void chooseplayers(Game& g, Action action)
 {
+    if (!action.acts()) return;
     Seats& s = g.seats;
-    if (key.code == kComputersKey || key.code == kStrengthKey) {
+    if (action.kind == ActionKind::CycleComputers || action.kind == ActionKind::CycleStrength) {
         // As with any key, a count not yet chosen becomes one player.
         g.numplayers = std::clamp<int16_t>(g.numplayers, 1, kMaxPlayers);
-        if (key.code == kComputersKey) {
+        if (action.kind == ActionKind::CycleComputers) {
             s.computers = static_cast<int16_t>((s.computers + 1) % (g.numplayers + 1));
             g.saybuf.replace(computerCount(s.computers));
         } else {
@@ -47,10 +41,11 @@ void chooseplayers(Game& g, Key key)
         lightcount(g);
         return;
     }
-    playersstep(g, key);
+    playersstep(g, action);
     s.computers = std::min(s.computers, g.numplayers);
     // Whoever asked for computer players hears them with the count; nobody else hears a change.
-    if (key.code != keys::Enter && s.computers > 0) g.saybuf.add(", " + computerCount(s.computers));
+    if (action.kind != ActionKind::StartGame && s.computers > 0)
+        g.saybuf.add(", " + computerCount(s.computers));
     if (g.state == EngineState::TurnEnd) seatplayers(g);
 }
 

@@ -3,14 +3,15 @@
 
 #include <string>
 
+#include "engine/action.h"
 #include "engine/game_state.h"
 
 namespace yacht {
 
-// The players step: C cycles how many seats, counted from the last, the computer plays; S cycles
-// how well it plays; every other key chooses the number of players as before. When the game
-// starts, the seats take their kinds.
-void chooseplayers(Game& g, Key key);
+// The players step: CycleComputers changes how many seats, counted from the last, the computer
+// plays; CycleStrength how well it plays; every other action goes to the number of players (see
+// playersstep). When the game starts, the seats take their kinds. A hush does nothing.
+void chooseplayers(Game& g, Action action);
 
 // The seats as the game will play them: the last seats, as many as the computer was given (never
 // more than there are players), are the computer's, the rest people's, and nobody's choices have

@@ -3,7 +3,7 @@
 #include "engine/choosing.h"
 #include "engine/coach.h"
 #include "engine/computer_turn.h"
-#include "engine/key_codes.h"
+#include "engine/key_actions.h"
 #include "engine/new_game.h"
 #include "engine/rolling.h"
 #include "engine/seat_choice.h"
@@ -38,25 +38,20 @@ void leave(Yacht& y)
     y.ports.toolkit.quitNow();
 }
 
-// The function keys act in every state. F9 and F12 end the tick.
-Flow functionkeys(Yacht& y, Key key)
+// The actions of the function keys, which act in every state. A new game and leaving end the tick.
+Flow functionkeys(Yacht& y, Action action)
 {
-    switch (key.code) {
-    case keys::F1:
-        if (key.modifier == 0)
-            sayhelp(y.game, y.ports);
-        else if (key.modifier == keys::Shift)
-            changevoice(y.game, y.ports.voice, 0);
-        else if (key.modifier == keys::Ctrl)
-            changevoice(y.game, y.ports.voice, 1);
-        else
-            changespeed(y.game, y.ports.voice);
-        return Flow::Continue;
-    case keys::F2: repeatdice(y.game); return Flow::Continue;
-    case keys::F3: saycategories(y.game); return Flow::Continue;
-    case keys::F4: sayscore(y.game); return Flow::Continue;
-    case keys::F9: newgame(y); return Flow::EndTick;
-    case keys::F12: leave(y); return Flow::EndTick;
+    switch (action.kind) {
+    case ActionKind::Help: sayhelp(y.game, y.ports); return Flow::Continue;
+    case ActionKind::NextVoice: changevoice(y.game, y.ports.voice, 0); return Flow::Continue;
+    case ActionKind::PreviousVoice: changevoice(y.game, y.ports.voice, 1); return Flow::Continue;
+    case ActionKind::NextSpeed: changespeed(y.game, y.ports.voice); return Flow::Continue;
+    case ActionKind::ReportDice: repeatdice(y.game); return Flow::Continue;
+    case ActionKind::ReportCategories: saycategories(y.game); return Flow::Continue;
+    case ActionKind::ReportScore: sayscore(y.game); return Flow::Continue;
+    case ActionKind::NewGame: newgame(y); return Flow::EndTick;
+    case ActionKind::AnswerNewGame: answernewgame(y, action); return Flow::EndTick;
+    case ActionKind::Leave: leave(y); return Flow::EndTick;
     default: return Flow::Continue;
     }
 }
@@ -116,9 +111,6 @@ Key takekey(Game& g, Voice& voice)
     g.saybuf.clear();
     g.runstate = 0;
     voice.setPriorityOver();
-    // A modifier or lock key alone has hushed the queue and is otherwise no key: the row or the
-    // count is not announced again over the silence the player asked for.
-    if (keys::isModifierOrLock(key.code)) return Key{};
     return key;
 }
 
@@ -132,26 +124,30 @@ void tick(Yacht& y)
     startupstep(y);
     showstatus(g);
 
+    // Taking the key has hushed the queue. The key means what it means in the state it reaches
+    // each step in: a turn opened or a throw made on the way changes what it does next.
     const Key key = takekey(g, y.ports.voice);
-    if (key.code > 0 && functionkeys(y, key) == Flow::EndTick) return;
+    const auto actionNow = [&] { return actionFor(key, g); };
+    const Action action = actionNow();
+    if (functionkeys(y, action) == Flow::EndTick) return;
     // H asks the coach, in every state, and does nothing else.
-    if (isCoachKey(key)) {
+    if (action.kind == ActionKind::Coach) {
         coachstep(y);
         pumpspeech(g, y.ports);
         return;
     }
-    computerstep(y, key);
+    computerstep(y, action);
 
     if (g.saybuf.empty() && (g.state == EngineState::TurnEnd || g.state == EngineState::WaitSpace)) {
-        if (turnflow(g, key) == Flow::EndTick) return;
+        if (turnflow(g, actionNow()) == Flow::EndTick) return;
     }
-    if (g.state == EngineState::Players && key.code > 0) chooseplayers(g, key);
+    if (g.state == EngineState::Players) chooseplayers(g, actionNow());
     if (g.saybuf.empty() && g.state == EngineState::Rolling) makeroll(y);
 
     // During a computer's turn the dice and the categories are the computer's alone.
-    if (key.code > 0 && !computerTurn(g)) {
-        if (g.state == EngineState::Rolled && rolledkeys(y, key) == Flow::EndTick) return;
-        if (g.state == EngineState::Choosing && choosingkeys(y, key) == Flow::EndTick) return;
+    if (!computerTurn(g)) {
+        if (g.state == EngineState::Rolled && rolledkeys(y, actionNow()) == Flow::EndTick) return;
+        if (g.state == EngineState::Choosing && choosingkeys(y, actionNow()) == Flow::EndTick) return;
     }
     pumpspeech(g, y.ports);
 }

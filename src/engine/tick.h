@@ -25,7 +25,8 @@ void showstatus(Game& g);
 // sleeps until the next key or click, so an idle game costs no processor time.
 bool engineCanSleep(const Yacht& y);
 
-// Takes the pending key, if any: empties the queue and returns the key (code 0 when none).
+// Takes the pending key, if any: empties the queue and returns the key (code 0 when none). A
+// modifier or lock key alone is returned too; the key map makes it a hush and nothing else.
 Key takekey(Game& g, Voice& voice);
 
 }  // namespace yacht

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "engine/key_codes.h"
 #include "engine/dice_announcement.h"
 #include "engine/score_sheet.h"
 #include "rules/phrases.h"
@@ -10,7 +9,7 @@
 namespace yacht {
 namespace {
 
-constexpr int kArrowLimit = 6;  // the arrows choose 1 to 6 players; the digits reach 8
+constexpr int kArrowLimit = 6;  // the arrows choose 1 to 6 players; a count reaches 8
 
 const char* const kResuming =
     "Resuming an unfinished game, press function key F 9 if you prefer to start a new game. ";
@@ -26,11 +25,6 @@ const char* const kWelcomeBackToComputer =
 int playerCount(const Game& g)
 {
     return std::clamp<int>(g.numplayers, 0, kMaxPlayers);
-}
-
-bool isDigitKey(int code)
-{
-    return code >= keys::Digit1 && code <= keys::Digit1 + kMaxPlayers - 1;
 }
 
 // The game is over: the one player hears the score, several hear the winner or the tied winners.
@@ -165,11 +159,11 @@ void adjuststate(Game& g)
 
 }  // namespace
 
-Flow turnflow(Game& g, Key key)
+Flow turnflow(Game& g, Action action)
 {
     if (g.state == EngineState::TurnEnd) return passturn(g);
 
-    if (key.code != keys::Space) return Flow::EndTick;
+    if (action.kind != ActionKind::Continue) return Flow::EndTick;
     if (g.round <= kLastRound) {
         openturn(g);
         return Flow::Continue;
@@ -178,16 +172,18 @@ Flow turnflow(Game& g, Key key)
     return Flow::EndTick;
 }
 
-void playersstep(Game& g, Key key)
+void playersstep(Game& g, Action action)
 {
-    if (key.code == keys::Right || key.code == keys::Down) ++g.numplayers;
-    if (key.code == keys::Left || key.code == keys::Up) --g.numplayers;
+    if (action.kind == ActionKind::MorePlayers) ++g.numplayers;
+    if (action.kind == ActionKind::FewerPlayers) --g.numplayers;
     g.numplayers = std::clamp<int16_t>(g.numplayers, 1, kArrowLimit);
-    if (isDigitKey(key.code)) g.numplayers = static_cast<int16_t>(key.code - keys::Digit0);
+    const bool counted = action.kind == ActionKind::PlayerCount && action.number >= 1 &&
+                         action.number <= kMaxPlayers;
+    if (counted) g.numplayers = static_cast<int16_t>(action.number);
 
-    if (key.code != keys::Enter)
-        g.saybuf.replace(decimal(g.numplayers) + " player" + (g.numplayers > 1 ? "s" : ""));
-    if (key.code == keys::Enter || isDigitKey(key.code)) g.state = EngineState::TurnEnd;
+    const bool start = action.kind == ActionKind::StartGame;
+    if (!start) g.saybuf.replace(decimal(g.numplayers) + " player" + (g.numplayers > 1 ? "s" : ""));
+    if (start || counted) g.state = EngineState::TurnEnd;
 
     lightcount(g);
 }

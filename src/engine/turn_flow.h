@@ -5,12 +5,14 @@
 
 namespace yacht {
 
-// The turn-flow step, run while the queue is empty in turnend or waitspace. Continue only when it
-// opens a turn (the state becomes rolling).
-Flow turnflow(Game& g, Key key);
+// The turn-flow step, run while the queue is empty in turnend or waitspace: a finished turn passes
+// whatever the action, and the Continue action opens the next. Continue only when it opens a turn
+// (the state becomes rolling).
+Flow turnflow(Game& g, Action action);
 
-// The players step: arrows and digits choose the number of players.
-void playersstep(Game& g, Key key);
+// The players step: more or fewer players, a count, or the game begins; any other action says the
+// count again, as any key does while the players are chosen.
+void playersstep(Game& g, Action action);
 
 // The list of counts lights the row of the number of players chosen so far (none while it is 0).
 void lightcount(Game& g);

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "engine/action.h"
 #include "engine/game_state.h"
 #include "engine/ports.h"
 #include "engine/turn_advisor.h"
