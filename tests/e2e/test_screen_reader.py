@@ -44,6 +44,12 @@ def test_screen_reader_mode_reaches_orcas_speech_and_braille(sandbox, screen_rea
     computer = run.wait_for(re.compile(r"^player 2 scores \d+ in "), timeout=60).text
     summary = run.wait_for(re.compile("^At the end of the round"), timeout=30).text
     time.sleep(2)
+    # F3's list, left to be heard to its end: every line reaches Orca whole and in order.
+    run.press("F3")
+    heading = run.wait_for(re.compile("^[0-9]+ categories left to fill$")).text
+    listed = [heading] + [run.expect(re.compile(r"\S"), timeout=10).text
+                          for _ in range(int(heading.split()[0]))]
+    time.sleep(1.5 * len(listed))
     # F1's long page, then F4 half a second later: F4 is answered at once.
     run.press("F1")
     run.wait_for(re.compile("^Yacht is a classic dice game"))
@@ -72,6 +78,9 @@ def test_screen_reader_mode_reaches_orcas_speech_and_braille(sandbox, screen_rea
     for text in (dice, held, last, row, score, computer, summary, total, "cancelled", "goodbye"):
         assert text.strip().rstrip(".").strip() in spoken, f"'{text}' was not spoken whole"
         assert [b for b in brailled if text.strip() in b], f"'{text}' missing from braille"
+    heard = iter(spoken)
+    assert all(any(line == s for s in heard) for line in listed), \
+        f"F3's list {listed} did not reach Orca whole and in order: {spoken[-30:]}"
     assert not [s for s in spoken if s.lower() in ("notification", "list item", "list")], \
         "a word came before the game's texts"
     # The help page went over a sentence at a time, no line breaks on the display.

@@ -15,6 +15,7 @@ FLOOR_DBFS = -70.0      # quieter than this counts as silence when loudness curv
 MATCH = 0.7             # likeness of loudness curves that counts as the dice sound (speech stays below 0.5)
 SEARCH_BEFORE_S = 1.0   # the dice sound is looked for from this long before the transcript's time
 SEARCH_AFTER_S = 1.5    # to this long after it
+LAUNCH_S = 2.0          # and, for a run's first sound, this much further
 
 try:
     with warnings.catch_warnings():
@@ -98,7 +99,9 @@ def check(recording, pairs, reference=None):
     active = [v >= threshold for v in levels]
     total_s = len(levels) * FRAME_S
     happenings = events(pairs)
-    sounds = [t for t, kind, _ in happenings if kind == "sound"]
+    run_sounds = [(t, run) for run, (path, offset) in enumerate(pairs)
+                  for t, kind, _ in events([(path, offset)]) if kind == "sound"]
+    sounds = [t for t, _ in run_sounds]
     says = [(t, text) for t, kind, text in happenings if kind.startswith("say")]
     problems = []
 
@@ -113,21 +116,31 @@ def check(recording, pairs, reference=None):
     # The dice sound: where the transcript lists it, the recording must hold the loudness curve
     # of the game's own rolling-dice wave (its first three seconds, before the dice are read
     # out). Without the wave at hand, three seconds of sound must be there.
-    delays, missing, likeness = [], [], []
+    # The recording's clock can drift from the transcripts': a game started while the machine
+    # is busy begins its clock late, and a recorder that falls behind loses samples. Each sound
+    # is looked for around where the one before it was found, so the drift is followed.
+    delays, missing, likeness, found = [], [], [], []
     if reference:
         ref_pcm, ref_rate = read_wav(reference)
         shape = decibels(loudness(ref_pcm, ref_rate))[: int(3.0 / FRAME_S)]
         heard = decibels(levels)
-        for t in sounds:
+        drift, run = 0.0, None
+        for t, its_run in sorted(run_sounds):
+            # A run's first sound is looked for further on: its clock began when that run's
+            # program did, which a busy machine can delay.
+            late = 0.0 if its_run == run else LAUNCH_S
+            run = its_run
             best, at = -1.0, None
-            for i in frames(t - SEARCH_BEFORE_S, t + SEARCH_AFTER_S):
+            for i in frames(t + drift - SEARCH_BEFORE_S, t + drift + SEARCH_AFTER_S + late):
                 if i + len(shape) > len(heard):
                     break
                 r = correlation(shape, heard[i:i + len(shape)])
                 if r > best:
                     best, at = r, i
             if at is not None and best >= MATCH:
-                delays.append(at * FRAME_S - t)
+                drift = at * FRAME_S - t
+                delays.append(drift)
+                found.append((t, drift))
                 likeness.append(best)
             else:
                 missing.append(f"{t:.1f}s (best likeness {best:.2f})")
@@ -137,6 +150,12 @@ def check(recording, pairs, reference=None):
                 missing.append(f"{t:.1f}s")
     delays.sort()
     shift = delays[len(delays) // 2] if delays else 0.0
+
+    def shift_at(t):
+        """The recording's lag behind the transcripts at `t`: that of the last dice sound found
+        before it, or the usual lag before the first."""
+        before = [d for when, d in found if when <= t]
+        return before[-1] if before else shift
     how = "by the wave's loudness curve" if reference else "by three seconds of sound"
     print(f"dice sounds: {len(sounds)} listed, {len(sounds) - len(missing)} found {how}; "
           f"they began {shift:+.2f} s after the transcript's time"
@@ -165,7 +184,7 @@ def check(recording, pairs, reference=None):
         if later and later[0] - t < 0.5:
             continue
         checked += 1
-        if coverage(t + shift - 0.1, t + shift + SPEECH_WINDOW_S) < 0.05:
+        if coverage(t + shift_at(t) - 0.1, t + shift_at(t) + SPEECH_WINDOW_S) < 0.05:
             mute.append(f"{t:.1f}s '{text[:40]}'")
     loud = sorted(levels[i] for i, on in enumerate(active) if on)
     median = loud[len(loud) // 2] if loud else 0
