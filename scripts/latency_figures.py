@@ -498,9 +498,11 @@ def screen_reader_game(env, xenv, root, monitor, speechd_log):
             press(senv, win, "F2", presses)
             pace()
             throw()
-            for _ in range(30):  # down the categories until Enter scores
+            # Down the categories until Enter scores; late in the game the free rows are few
+            # and far down, so the walk goes down far more often than up.
+            for _ in range(45):
                 lines = len(transcript_says(transcript))
-                press(senv, win, random.choice(("Down", "Down", "Down", "Up")), presses)
+                press(senv, win, random.choice(("Down",) * 5 + ("Up",)), presses)
                 pace()
                 press(senv, win, "Return", presses)
                 if said_since(transcript, lines, scored, random.uniform(0.5, 2.0)):
