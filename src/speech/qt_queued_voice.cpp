@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "speech/qt_wait.h"
+#include "speech/unthrown_dice.h"
 #include "speech/utterance_tracker.h"
 
 namespace yacht {
@@ -31,7 +32,7 @@ void QueuedVoice::onState(TextEngine::State s)
 
 void QueuedVoice::speak(const std::string& text, SpeakMode mode)
 {
-    const QString plain = QString::fromStdString(text).trimmed();
+    const QString plain = QString::fromStdString(unthrownDiceNamed(text)).trimmed();
     if (plain.isEmpty()) return;
     const uint64_t seq = ++lastSeq_;
     queue_.push_back({seq, plain});

@@ -10,6 +10,7 @@
 #include "speech/qt_speechd_link.h"
 #include "speech/qt_speechd_voices.h"
 #include "speech/qt_wait.h"
+#include "speech/unthrown_dice.h"
 #include "speech/utterance_tracker.h"
 
 namespace yacht {
@@ -65,7 +66,7 @@ public:
     void speak(const std::string& text, SpeakMode mode) override
     {
         if (failedOver()) return fallback_->speak(text, mode);
-        const std::string& plain = text;
+        const std::string plain = unthrownDiceNamed(text);
         if (blank(plain)) return;
         const uint64_t seq = tracker_.handedOver(characters(plain), Clock::now());
         undelivered_.push_back({seq, plain});

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cctype>
 
+#include "speech/unthrown_dice.h"
+
 namespace yacht {
 namespace {
 
@@ -76,19 +78,6 @@ void sentences(const std::string& line, std::vector<std::string>& out)
     }
     const std::string rest = trimmed(line.substr(start));
     if (!rest.empty()) out.push_back(rest);
-}
-
-// A die not yet thrown shows "?". The screen reader's voice says nothing for a question mark
-// standing alone at its usual punctuation level, so such a die is named in words.
-std::string unthrownDiceNamed(const std::string& line)
-{
-    std::string out;
-    for (size_t i = 0; i < line.size(); ++i) {
-        const bool alone = line[i] == '?' && (i == 0 || isSpace(line[i - 1])) &&
-                           (i + 1 == line.size() || isSpace(line[i + 1]));
-        out += alone ? std::string("question mark") : std::string(1, line[i]);
-    }
-    return out;
 }
 
 }  // namespace
