@@ -140,8 +140,9 @@ TEST(TheScreenReaderVoice, EstimatesFromWordsAndDigitsAtTheScreenReadersRate)
     for (const Case c : {Case{50, 175}, Case{0, 82}, Case{100, 449}, Case{75, 315}, Case{-5, 82}})
         EXPECT_EQ(ScreenReaderVoice::wordsPerMinute(c.orcaRate), c.wordsPerMinute) << c.orcaRate;
 
-    // Five dice are five words, however few characters; 254 is read as three words or more.
-    EXPECT_EQ(ScreenReaderVoice::estimate(" 3 5 6 1 2", 170), milliseconds(150 + 5 * 60000 / 170));
+    // Five dice are five words (each a tenth longer than the rate says), however few characters;
+    // 254 is read as three words or more.
+    EXPECT_EQ(ScreenReaderVoice::estimate(" 3 5 6 1 2", 170), milliseconds(150 + 5 * 66000 / 170));
     EXPECT_GT(ScreenReaderVoice::estimate("254", 170), ScreenReaderVoice::estimate("ones", 170) * 2 -
                                                            milliseconds(150));
     // Faster is shorter; slower than 120 words a minute counts as 120.
