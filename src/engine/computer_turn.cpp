@@ -52,7 +52,7 @@ void score(Yacht& y, const strategy::TurnPlan& plan, const strategy::Dice& dice)
 bool move(Yacht& y, const strategy::TurnPlan& plan)
 {
     Game& g = y.game;
-    if (g.state == EngineState::WaitSpace) return turnflow(g, Action::of(ActionKind::Continue)), true;
+    if (g.state == EngineState::WaitSpace) return turnflow(g, y.ports.events, Action::of(ActionKind::Continue)), true;
     if (g.state == EngineState::Rolling) return makeroll(y), true;
     const std::optional<strategy::Dice> dice = diceOnTable(g);
     if (!dice) return false;

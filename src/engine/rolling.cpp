@@ -115,7 +115,7 @@ void makeroll(Yacht& y)
         payYachtBonus(y);
     } else {
         y.ports.toolkit.redrawNow();
-        saydice(g);
+        saydice(g, y.ports.events);
     }
     g.state = EngineState::Rolled;
     g.dicecursor = 0;

@@ -46,9 +46,9 @@ Flow functionkeys(Yacht& y, Action action)
     case ActionKind::NextVoice: changevoice(y.game, y.ports.voice, 0); return Flow::Continue;
     case ActionKind::PreviousVoice: changevoice(y.game, y.ports.voice, 1); return Flow::Continue;
     case ActionKind::NextSpeed: changespeed(y.game, y.ports.voice); return Flow::Continue;
-    case ActionKind::ReportDice: repeatdice(y.game); return Flow::Continue;
-    case ActionKind::ReportCategories: saycategories(y.game); return Flow::Continue;
-    case ActionKind::ReportScore: sayscore(y.game); return Flow::Continue;
+    case ActionKind::ReportDice: repeatdice(y.game, y.ports.events); return Flow::Continue;
+    case ActionKind::ReportCategories: saycategories(y.game, y.ports.events); return Flow::Continue;
+    case ActionKind::ReportScore: sayscore(y.game, y.ports.events); return Flow::Continue;
     case ActionKind::NewGame: newgame(y); return Flow::EndTick;
     case ActionKind::AnswerNewGame: answernewgame(y, action); return Flow::EndTick;
     case ActionKind::Leave: leave(y); return Flow::EndTick;
@@ -67,7 +67,7 @@ void storeforlater(Yacht& y)
 void resumegame(Yacht& y)
 {
     const Loaded loaded = y.ports.storage.loadGame(y.game);
-    if (loaded != Loaded::Nothing) resumeturn(y.game, loaded == Loaded::Whole);
+    if (loaded != Loaded::Nothing) resumeturn(y.game, y.ports.events, loaded == Loaded::Whole);
 }
 
 void showstatus(Game& g)
@@ -139,9 +139,9 @@ void tick(Yacht& y)
     computerstep(y, action);
 
     if (g.saybuf.empty() && (g.state == EngineState::TurnEnd || g.state == EngineState::WaitSpace)) {
-        if (turnflow(g, actionNow()) == Flow::EndTick) return;
+        if (turnflow(g, y.ports.events, actionNow()) == Flow::EndTick) return;
     }
-    if (g.state == EngineState::Players) chooseplayers(g, actionNow());
+    if (g.state == EngineState::Players) chooseplayers(g, y.ports.events, actionNow());
     if (g.saybuf.empty() && g.state == EngineState::Rolling) makeroll(y);
 
     // During a computer's turn the dice and the categories are the computer's alone.
