@@ -11,10 +11,6 @@
 namespace yacht {
 namespace {
 
-const std::array<const char*, kDice> kOrdinals = {"First dice ", "Second dice ", "Third dice ",
-                                                   "Fourth dice ", "Fifth dice "};
-const std::array<const char*, kDice> kPositions = {"first", "second", "third", "fourth", "last"};
-
 // One die: the whole part of r times 6, plus 1. The bound keeps a faulty source from showing 7.
 int throwdie(Random& random)
 {
@@ -54,8 +50,11 @@ void movedicecursor(Yacht& y, bool right)
     const int die = g.dicecursor - 1;
     g.view.litdie = g.dicecursor;
     y.ports.toolkit.redrawNow();
-    g.saybuf.replace(kOrdinals[die] + faceText(g.dice[die]));
-    if (g.held[die] == 1) g.saybuf.add(", held");
+    Event under = Event::of(EventKind::DieUnderCursor, Entry::Replacing);
+    under.number = die + 1;
+    under.faces = {g.dice[die]};
+    under.held = g.held[die] == 1;
+    y.ports.events.happened(under, g.saybuf);
 }
 
 // The next throw, or the end of throwing when nothing is left to throw. What the throw says
@@ -76,8 +75,13 @@ void throwagain(Yacht& y)
         if (g.held[i] == 0) g.dice[i] = 0;
     y.ports.toolkit.redrawNow();
     ++g.roll;
-    g.saybuf.say(g.roll == 2 ? "second roll" : "final roll");
-    g.saybuf.sound("rolldice");
+    Event called = Event::of(EventKind::ThrowStarted);
+    called.roll = g.roll;
+    called.round = g.round;
+    called.player = g.player;
+    called.several = g.numplayers > 1;
+    y.ports.events.happened(called, g.saybuf);
+    y.ports.events.happened(Event::of(EventKind::DiceRolling), g.saybuf);
     g.state = EngineState::Rolling;
 }
 
@@ -90,7 +94,10 @@ Flow holdorrelease(Yacht& y, int die)
     }
     const bool hold = g.held[die] == 0;
     g.held[die] = hold ? 1 : 0;
-    g.saybuf.replace(std::string(hold ? "hold the " : "release the ") + kPositions[die] + " dice ");
+    Event held = Event::of(EventKind::DieHeld, Entry::Replacing);
+    held.number = die + 1;
+    held.held = hold;
+    y.ports.events.happened(held, g.saybuf);
     return Flow::Continue;
 }
 
@@ -110,7 +117,7 @@ void makeroll(Yacht& y)
     g.view.litdie = 0;
 
     if (isYacht(g)) {
-        g.saybuf.say("yacht");
+        y.ports.events.happened(Event::of(EventKind::YachtThrown), g.saybuf);
         g.roll = 3;
         payYachtBonus(y);
     } else {
@@ -124,7 +131,7 @@ void makeroll(Yacht& y)
         getvalue(g);
         // The computer chooses by itself; only a person is told how to choose.
         if (!g.seats.isComputer(g.player))
-            g.saybuf.say("Use the arrow keys to choose the category then press the enter key to score");
+            y.ports.events.happened(Event::of(EventKind::ChooseCategory), g.saybuf);
         g.state = EngineState::Choosing;
         g.catcursor = 0;
         // A Yacht the player has not yet taken puts the cursor on Yacht, so enter scores it.
@@ -142,7 +149,7 @@ Flow rolledkeys(Yacht& y, Action action)
     case ActionKind::Throw: throwagain(y); return Flow::Continue;
     case ActionKind::Keep:
         // The keep is said first; the throw's own words and sound follow it.
-        g.saybuf.replace(keepSentence(g, action.hold));
+        y.ports.events.happened(keptEvent(g, action.hold), g.saybuf);
         for (int i = 0; i < kDice; ++i) g.held[i] = action.hold[i] ? 1 : 0;
         throwagain(y);
         return Flow::Continue;
