@@ -8,7 +8,6 @@
 #include "engine/rolling.h"
 #include "engine/seat_choice.h"
 #include "engine/turn_flow.h"
-#include "rules/phrases.h"
 #include "engine/reports.h"
 #include "engine/sound_help.h"
 #include "engine/speech_output.h"
@@ -25,14 +24,15 @@ void startupstep(Yacht& y)
     if (g.state != EngineState::Startup) return;
     g.state = EngineState::Idle;
     resumegame(y);
-    if (g.state == EngineState::Idle) g.saybuf.add(phrase::kNewGameOrHelp);
+    if (g.state == EngineState::Idle)
+        y.ports.events.happened(Event::of(EventKind::NewGameOrHelp, Entry::Joined), g.saybuf);
 }
 
 // F12: the unfinished game and the settings are stored, goodbye is said, the program ends.
 void leave(Yacht& y)
 {
     storeforlater(y);
-    y.game.sayitem = "goodbye";
+    y.game.sayitem = y.ports.events.wordsOf(Event::of(EventKind::Goodbye));
     sayit2(y.ports.voice, y.game.sayitem);
     y.quitting = true;
     y.ports.toolkit.quitNow();
@@ -43,9 +43,9 @@ Flow functionkeys(Yacht& y, Action action)
 {
     switch (action.kind) {
     case ActionKind::Help: sayhelp(y.game, y.ports); return Flow::Continue;
-    case ActionKind::NextVoice: changevoice(y.game, y.ports.voice, 0); return Flow::Continue;
-    case ActionKind::PreviousVoice: changevoice(y.game, y.ports.voice, 1); return Flow::Continue;
-    case ActionKind::NextSpeed: changespeed(y.game, y.ports.voice); return Flow::Continue;
+    case ActionKind::NextVoice: changevoice(y.game, y.ports.voice, y.ports.events, 0); return Flow::Continue;
+    case ActionKind::PreviousVoice: changevoice(y.game, y.ports.voice, y.ports.events, 1); return Flow::Continue;
+    case ActionKind::NextSpeed: changespeed(y.game, y.ports.voice, y.ports.events); return Flow::Continue;
     case ActionKind::ReportDice: repeatdice(y.game, y.ports.events); return Flow::Continue;
     case ActionKind::ReportCategories: saycategories(y.game, y.ports.events); return Flow::Continue;
     case ActionKind::ReportScore: sayscore(y.game, y.ports.events); return Flow::Continue;
@@ -119,7 +119,7 @@ void tick(Yacht& y)
     if (y.quitting) return;
     Game& g = y.game;
     // Voice changes asked for before the installed voices were listed are answered once they are.
-    servevoicelist(g, y.ports.voice);
+    servevoicelist(g, y.ports.voice, y.ports.events);
 
     startupstep(y);
     showstatus(g);

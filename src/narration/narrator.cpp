@@ -1,6 +1,6 @@
 #include "narration/narrator.h"
 
-#include "rules/coach_phrases.h"
+#include "narration/tenths.h"
 
 namespace yacht {
 namespace {
