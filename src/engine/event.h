@@ -54,6 +54,7 @@ enum class EventKind {
     VoiceChanged,      // description: the voice now speaking
     SpeedChanged,      // number: the speed index (0 very slow .. 4 very fast)
     SpeedInScreenReader,
+    HelpPage,          // number, description (the page's text, as the game's resources hold it)
 };
 
 // How the words enter the speech queue, which keeps what is heard in today's order.

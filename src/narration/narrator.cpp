@@ -204,6 +204,8 @@ std::string Narrator::wordsOf(const Event& e)
     case EventKind::SpeedChanged:
         return book.say(P::SpeedChanged, {e.number >= 0 && e.number <= 4 ? book[nth(P::SpeedName, e.number)] : ""});
     case EventKind::SpeedInScreenReader: return book[P::SpeedInScreenReader];
+    // The help pages are whole texts of their own, kept with the game's resources.
+    case EventKind::HelpPage: return e.description;
     // Told by happened() alone: they are more than one item, or a sound.
     case EventKind::DiceRolling:
     case EventKind::DiceShown:
