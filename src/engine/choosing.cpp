@@ -18,11 +18,8 @@ void movecatcursor(Game& g, EventSink& events, int step)
 
     const int c = g.catcursor;
     g.view.litrow = static_cast<int16_t>(c);
-    Event under = Event::of(EventKind::CategoryUnderCursor, Entry::Replacing);
-    under.category = c;
-    under.points = g.catvalue[c];
-    under.taken = taken(g, c);
-    events.happened(under, g.saybuf);
+    const event::CategoryUnderCursor under{.category = c, .worth = g.catvalue[c], .taken = taken(g, c)};
+    events.happened({under, Entry::Replacing}, g.saybuf);
 }
 
 // The category under the cursor is written into the player's column, if it is free. A person
@@ -42,18 +39,13 @@ Flow scorecategory(Yacht& y)
     g.state = EngineState::TurnEnd;
     g.catcursor = 0;
     if (g.seats.isComputer(g.player)) {
-        Event scored = Event::of(EventKind::ComputerScored, Entry::Replacing);
-        scored.player = g.player;
-        scored.points = isPlayerColumn(g.player) ? g.scores[c][g.player].value_or(0) : 0;
-        scored.category = c;
-        y.ports.events.happened(scored, g.saybuf);
+        const int points = isPlayerColumn(g.player) ? g.scores[c][g.player].value_or(0) : 0;
+        const event::ComputerScored scored{.player = g.player, .points = points, .category = c};
+        y.ports.events.happened({scored, Entry::Replacing}, g.saybuf);
         return Flow::Continue;
     }
-    Event scored = Event::of(EventKind::Scored, Entry::Replacing);
-    scored.round = g.round;
-    scored.points = g.total;
-    scored.category = c;
-    y.ports.events.happened(scored, g.saybuf);
+    const event::Scored scored{.round = g.round, .total = g.total, .category = c};
+    y.ports.events.happened({scored, Entry::Replacing}, g.saybuf);
     // The end of the game follows the last round and says the final scores instead.
     if (g.round == 13) g.saybuf.clear();
     return Flow::Continue;

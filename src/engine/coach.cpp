@@ -89,9 +89,7 @@ void coachstep(Yacht& y)
     Game& g = y.game;
     if (personsTurn(g)) g.seats.coachAsked = true;
     if (g.state == EngineState::Rolling && g.saybuf.empty() && !computerTurn(g)) makeroll(y);
-    Event advice = Event::of(EventKind::CoachAdvice);
-    advice.advice = coachAdvice(g, y.advisor);
-    y.ports.events.happened(advice, g.saybuf);
+    y.ports.events.happened({event::CoachAdvice{coachAdvice(g, y.advisor)}}, g.saybuf);
 }
 
 void tallyKeep(Game& g, TurnAdvisor& advisor)

@@ -70,10 +70,9 @@ void skipturn(Yacht& y)
 
 Event keptEvent(const Game& g, const std::array<bool, kDice>& hold)
 {
-    Event kept = Event::of(EventKind::ComputerKept, Entry::Replacing);
-    kept.player = g.player;
+    event::ComputerKept kept{.player = g.player};
     if (const std::optional<strategy::Dice> dice = diceOnTable(g)) kept.faces = heldFaces(*dice, hold);
-    return kept;
+    return {kept, Entry::Replacing};
 }
 
 void computermove(Yacht& y, Action action)

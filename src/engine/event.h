@@ -2,60 +2,84 @@
 // What happened in the game, typed, with the facts needed to tell it: the engine emits one of
 // these wherever something is to be heard, and the narrator turns it into words and sounds.
 
-#include <optional>
 #include <string>
+#include <variant>
 #include <vector>
 
 #include "engine/game_state.h"
 
 namespace yacht {
 
-// The kinds of thing that happen. The fields of Event each kind uses are named beside it.
-enum class EventKind {
-    // Turn flow
-    ThrowStarted,      // roll (1..3), round, player, several (more than one player): a throw is called
-    DiceRolling,       // the rolling sound
-    DiceShown,         // faces: the dice said after a throw or asked for (0 for a die not thrown)
-    YachtThrown,       // five of a kind
-    ChooseCategory,    // a person is told how to choose after the last throw
-    TurnPassed,        // round, player, computer: the next player waits for the space bar
-    RoundOver,         // totals: every player's total at the end of a round
-    GameOverAlone,     // totals (one): the one player's final score
-    GameWon,           // player, points: one winner
-    GameTied,          // players, points: the joint winners
-    NewGameOrHelp,     // no game running: how to start one or hear the help
-    GameOverReminder,  // a report asked while no game is running
-    // The dice and the categories
-    DieUnderCursor,    // number (die 1..5), faces (its face), held
-    DieHeld,           // number (die 1..5), held (true held, false released)
-    CategoryUnderCursor,  // category, points (its worth), taken
-    Scored,            // round, points (the player's total): a person scored
-    ComputerScored,    // player, points, category
-    ComputerKept,      // player, faces (the kept faces, in order)
-    // Reports
-    CategoriesLeft,    // categories: the player's empty rows
-    ScoresOfPlayers,   // running, totals: every player's total
-    SoloScore,         // running, points (total), number (sub total)
-    ChoicesCost,       // player (0 when only one player plays), cost
-    SpaceToContinue,   // a person's turn waits after the score report
-    // Start and end
-    Greeting,          // the window has opened
-    WelcomeBack,       // computer: a resumed game waits for its next turn
-    Resuming,          // round, player, several, roll: where a resumed game stands
-    NewGameQuestion,   // a game is under way: a new game is to be confirmed
-    NewGameCancelled,
-    PlayersAsked,      // a new game: the number of players is asked for
-    PlayerCount,       // number: players chosen so far
-    ComputerCount,     // number: computer players among them
-    StrengthChosen,    // casual: the computer players' strength
-    Goodbye,
-    // The coach and the voice
-    CoachAdvice,       // advice: what the coach says
-    VoiceChanged,      // description: the voice now speaking
-    SpeedChanged,      // number: the speed index (0 very slow .. 4 very fast)
-    SpeedInScreenReader,
-    HelpPage,          // number, description (the page's text, as the game's resources hold it)
+// The coach's advice, as facts: a category to score, dice to keep, or why there is none.
+struct Advice {
+    enum class Kind { WaitForTurn, StillThinking, ThrowFirst, Keep, Score };
+    Kind kind = Kind::WaitForTurn;
+    std::vector<int> keep;   // the faces to keep (Keep), smallest first
+    int category = 0;        // the category to score (Score)
+    int points = 0;          // what it scores (Score)
+    int cursorCategory = 0;  // the row under the cursor when it costs points against the best, else 0
+    double cursorCost = 0;
 };
+
+// The kinds of event, each with its facts.
+namespace event {
+
+// The turn
+struct ThrowCalled { int roll = 1; int round = 0; int player = 0; bool several = false; };  // several: more than one player
+struct DiceRolling {};                                   // the rolling sound
+struct DiceShown { std::vector<int> faces; };            // the dice told; 0 for a die not thrown
+struct YachtThrown {};
+struct ChooseCategory {};                                // a person is told how to choose
+struct TurnPassed { int round = 0; int player = 0; bool computer = false; };
+struct RoundOver { std::vector<ScoreCell> totals; };     // by player, from player 1
+struct GameOverAlone { ScoreCell total; };
+struct GameWon { int player = 0; int points = 0; };
+struct GameTied { std::vector<int> players; int points = 0; };
+struct NewGameOrHelp {};                                 // no game running: how to start one
+struct GameOverReminder {};                              // a report asked while no game runs
+// The dice and the categories
+struct DieUnderCursor { int die = 1; int face = 0; bool held = false; };  // die 1..5
+struct DieHeld { int die = 1; bool held = true; };                        // held or released
+struct CategoryUnderCursor { int category = 1; int worth = 0; bool taken = false; };
+struct Scored { int round = 0; int total = 0; int category = 0; };        // a person scored
+struct ComputerScored { int player = 0; int points = 0; int category = 0; };
+struct ComputerKept { int player = 0; std::vector<int> faces; };          // smallest first
+// Reports
+struct CategoriesLeft { std::vector<int> categories; };
+struct ScoresOfPlayers { bool running = false; std::vector<int> totals; };  // running: a game is under way
+struct SoloScore { bool running = false; int total = 0; int subtotal = 0; };
+struct ChoicesCost { int player = 0; double cost = 0; };  // player 0 when only one plays
+struct SpaceToContinue {};
+// Start and end
+struct Greeting {};
+struct WelcomeBack { bool computer = false; };          // a resumed game waits for its next turn
+struct Resuming { int round = 0; int player = 0; bool several = false; int roll = 0; };
+struct NewGameQuestion {};
+struct NewGameCancelled {};
+struct PlayersAsked {};
+struct PlayerCount { int players = 1; };
+struct ComputerCount { int computers = 0; };
+struct StrengthChosen { bool casual = true; };
+struct Goodbye {};
+// The coach, the voice and the help
+struct CoachAdvice { Advice advice; };
+struct VoiceChanged { std::string description; };
+struct SpeedChanged { int speed = 2; };                 // 0 very slow .. 4 very fast
+struct SpeedInScreenReader {};
+struct HelpPage { int page = 0; std::string text; };    // the page's text, as the resources hold it
+
+}  // namespace event
+
+using EventFacts = std::variant<
+    event::ThrowCalled, event::DiceRolling, event::DiceShown, event::YachtThrown, event::ChooseCategory,
+    event::TurnPassed, event::RoundOver, event::GameOverAlone, event::GameWon, event::GameTied,
+    event::NewGameOrHelp, event::GameOverReminder, event::DieUnderCursor, event::DieHeld,
+    event::CategoryUnderCursor, event::Scored, event::ComputerScored, event::ComputerKept,
+    event::CategoriesLeft, event::ScoresOfPlayers, event::SoloScore, event::ChoicesCost,
+    event::SpaceToContinue, event::Greeting, event::WelcomeBack, event::Resuming, event::NewGameQuestion,
+    event::NewGameCancelled, event::PlayersAsked, event::PlayerCount, event::ComputerCount,
+    event::StrengthChosen, event::Goodbye, event::CoachAdvice, event::VoiceChanged, event::SpeedChanged,
+    event::SpeedInScreenReader, event::HelpPage>;
 
 // How the words enter the speech queue, which keeps what is heard in today's order.
 enum class Entry {
@@ -64,47 +88,10 @@ enum class Entry {
     Replacing,  // everything queued is dropped first
 };
 
-// The coach's advice, as facts: a category to score, dice to keep, or why there is none.
-struct Advice {
-    enum class Kind { WaitForTurn, StillThinking, ThrowFirst, Keep, Score };
-    Kind kind = Kind::WaitForTurn;
-    std::vector<int> keep;   // the faces to keep (Keep)
-    int category = 0;        // the category to score (Score)
-    int points = 0;          // what it scores (Score)
-    int cursorCategory = 0;  // the row under the cursor when it costs points against the best, else 0
-    double cursorCost = 0;
-};
-
-// One thing that happened.
+// One thing that happened, and how what is heard of it enters the queue.
 struct Event {
-    EventKind kind;
+    EventFacts what;
     Entry entry = Entry::After;
-    int round = 0;
-    int player = 0;
-    int roll = 0;
-    int number = 0;
-    int points = 0;
-    int category = 0;
-    bool several = false;  // more than one player plays
-    bool held = false;
-    bool taken = false;
-    bool computer = false;
-    bool running = false;  // a game is under way
-    bool casual = false;
-    double cost = 0;
-    std::vector<int> faces;
-    std::vector<int> players;
-    std::vector<int> categories;
-    std::vector<ScoreCell> totals;
-    std::string description;
-    Advice advice;
-
-    static Event of(EventKind kind, Entry entry = Entry::After)
-    {
-        Event e{kind};
-        e.entry = entry;
-        return e;
-    }
 };
 
 }  // namespace yacht

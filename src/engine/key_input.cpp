@@ -29,7 +29,7 @@ void keydown(Yacht& y, int code, int modifier)
 
 void windowActivated(Yacht& y)
 {
-    y.ports.events.happened(Event::of(EventKind::Greeting, Entry::Replacing), y.game.saybuf);
+    y.ports.events.happened({event::Greeting{}, Entry::Replacing}, y.game.saybuf);
 }
 
 }  // namespace yacht

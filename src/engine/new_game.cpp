@@ -27,7 +27,7 @@ void startafresh(Game& g, EventSink& events)
     g.player = 0;
     g.round = 1;
     g.state = EngineState::Players;
-    events.happened(Event::of(EventKind::PlayersAsked, Entry::Replacing), g.saybuf);
+    events.happened({event::PlayersAsked{}, Entry::Replacing}, g.saybuf);
     choosenum(g);
     g.numplayers = 0;
 }
@@ -41,7 +41,7 @@ void newgame(Yacht& y)
     // A game under way (any state but idle, the choice of players included) is only thrown away
     // when the player confirms. The question is spoken while the box is open.
     if (g.state != EngineState::Idle) {
-        g.sayitem = y.ports.events.wordsOf(Event::of(EventKind::NewGameQuestion));
+        g.sayitem = y.ports.events.wordsOf({event::NewGameQuestion{}});
         sayit(y.ports.voice, g.saybuf, g.sayitem);
         const bool ok = y.ports.toolkit.askOkCancel("Start new game?") == Answer::Ok;
         answernewgame(y, Action::of(ActionKind::AnswerNewGame, ok ? 1 : 0));
@@ -54,7 +54,7 @@ void answernewgame(Yacht& y, Action answer)
 {
     Game& g = y.game;
     if (answer.number != 1) {
-        g.sayitem = y.ports.events.wordsOf(Event::of(EventKind::NewGameCancelled));
+        g.sayitem = y.ports.events.wordsOf({event::NewGameCancelled{}});
         sayit(y.ports.voice, g.saybuf, g.sayitem);
         return;
     }

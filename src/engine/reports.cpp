@@ -31,7 +31,7 @@ int spokenTotal(const Game& g, int p)
 
 void gameOver(Game& g, EventSink& events)
 {
-    events.happened(Event::of(EventKind::GameOverReminder, Entry::Replacing), g.saybuf);
+    events.happened({event::GameOverReminder{}, Entry::Replacing}, g.saybuf);
 }
 
 // The player whose categories F3 lists: the current one, except between turns (a score just
@@ -63,12 +63,12 @@ void saycategories(Game& g, EventSink& events)
     // card or every player's total, while the player about to throw asks about theirs. Counting
     // the same column makes the count and the list agree.
     const bool column = isPlayerColumn(player);
-    Event left = Event::of(EventKind::CategoriesLeft, Entry::Replacing);
+    event::CategoriesLeft left;
     for (int row = 1; row <= kCategories; ++row) {
         if (column && g.scores[row][player]) continue;
         left.categories.push_back(row);
     }
-    events.happened(left, g.saybuf);
+    events.happened({left, Entry::Replacing}, g.saybuf);
 }
 
 void sayscore(Game& g, EventSink& events)
@@ -80,34 +80,28 @@ void sayscore(Game& g, EventSink& events)
         return;
     }
     if (g.numplayers > 1) {
-        Event scores = Event::of(EventKind::ScoresOfPlayers, Entry::Replacing);
-        scores.running = running;
+        event::ScoresOfPlayers scores{.running = running, .totals = {}};
         const int count = std::min<int>(g.numplayers, kMaxPlayers);
-        for (int p = 1; p <= count; ++p) scores.totals.push_back(ScoreCell(spokenTotal(g, p)));
-        events.happened(scores, g.saybuf);
+        for (int p = 1; p <= count; ++p) scores.totals.push_back(spokenTotal(g, p));
+        events.happened({scores, Entry::Replacing}, g.saybuf);
     } else {
-        Event score = Event::of(EventKind::SoloScore, Entry::Replacing);
-        score.running = running;
-        score.points = spokenTotal(g, g.player);
-        score.number = g.subtotal;
-        events.happened(score, g.saybuf);
+        const event::SoloScore score{.running = running, .total = spokenTotal(g, g.player), .subtotal = g.subtotal};
+        events.happened({score, Entry::Replacing}, g.saybuf);
     }
     // After the game each person also hears what their choices cost against perfect play.
     if (!running && g.seats.talliesTold()) {
         const int count = std::min<int>(g.numplayers, kMaxPlayers);
         for (int p = 1; p <= count; ++p) {
             if (!g.seats.tallied[p] || g.seats.isComputer(p)) continue;
-            Event cost = Event::of(EventKind::ChoicesCost);
-            cost.player = count > 1 ? p : 0;
-            cost.cost = g.seats.cost[p];
-            events.happened(cost, g.saybuf);
+            const event::ChoicesCost cost{.player = count > 1 ? p : 0, .cost = g.seats.cost[p]};
+            events.happened({cost}, g.saybuf);
         }
     }
     // A computer's turn goes on by itself: the space bar would only skip it.
     if (!running)
-        events.happened(Event::of(EventKind::NewGameOrHelp), g.saybuf);
+        events.happened({event::NewGameOrHelp{}}, g.saybuf);
     else if (!computerTurn(g))
-        events.happened(Event::of(EventKind::SpaceToContinue), g.saybuf);
+        events.happened({event::SpaceToContinue{}}, g.saybuf);
 }
 
 }  // namespace yacht

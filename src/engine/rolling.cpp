@@ -50,11 +50,8 @@ void movedicecursor(Yacht& y, bool right)
     const int die = g.dicecursor - 1;
     g.view.litdie = g.dicecursor;
     y.ports.toolkit.redrawNow();
-    Event under = Event::of(EventKind::DieUnderCursor, Entry::Replacing);
-    under.number = die + 1;
-    under.faces = {g.dice[die]};
-    under.held = g.held[die] == 1;
-    y.ports.events.happened(under, g.saybuf);
+    const event::DieUnderCursor under{.die = die + 1, .face = g.dice[die], .held = g.held[die] == 1};
+    y.ports.events.happened({under, Entry::Replacing}, g.saybuf);
 }
 
 // The next throw, or the end of throwing when nothing is left to throw. What the throw says
@@ -75,13 +72,9 @@ void throwagain(Yacht& y)
         if (g.held[i] == 0) g.dice[i] = 0;
     y.ports.toolkit.redrawNow();
     ++g.roll;
-    Event called = Event::of(EventKind::ThrowStarted);
-    called.roll = g.roll;
-    called.round = g.round;
-    called.player = g.player;
-    called.several = g.numplayers > 1;
-    y.ports.events.happened(called, g.saybuf);
-    y.ports.events.happened(Event::of(EventKind::DiceRolling), g.saybuf);
+    const event::ThrowCalled called{.roll = g.roll, .round = g.round, .player = g.player, .several = g.numplayers > 1};
+    y.ports.events.happened({called}, g.saybuf);
+    y.ports.events.happened({event::DiceRolling{}}, g.saybuf);
     g.state = EngineState::Rolling;
 }
 
@@ -94,10 +87,7 @@ Flow holdorrelease(Yacht& y, int die)
     }
     const bool hold = g.held[die] == 0;
     g.held[die] = hold ? 1 : 0;
-    Event held = Event::of(EventKind::DieHeld, Entry::Replacing);
-    held.number = die + 1;
-    held.held = hold;
-    y.ports.events.happened(held, g.saybuf);
+    y.ports.events.happened({event::DieHeld{.die = die + 1, .held = hold}, Entry::Replacing}, g.saybuf);
     return Flow::Continue;
 }
 
@@ -117,7 +107,7 @@ void makeroll(Yacht& y)
     g.view.litdie = 0;
 
     if (isYacht(g)) {
-        y.ports.events.happened(Event::of(EventKind::YachtThrown), g.saybuf);
+        y.ports.events.happened({event::YachtThrown{}}, g.saybuf);
         g.roll = 3;
         payYachtBonus(y);
     } else {
@@ -131,7 +121,7 @@ void makeroll(Yacht& y)
         getvalue(g);
         // The computer chooses by itself; only a person is told how to choose.
         if (!g.seats.isComputer(g.player))
-            y.ports.events.happened(Event::of(EventKind::ChooseCategory), g.saybuf);
+            y.ports.events.happened({event::ChooseCategory{}}, g.saybuf);
         g.state = EngineState::Choosing;
         g.catcursor = 0;
         // A Yacht the player has not yet taken puts the cursor on Yacht, so enter scores it.

@@ -22,9 +22,7 @@ namespace {
 
 void tellComputerCount(Game& g, EventSink& events, Entry entry)
 {
-    Event count = Event::of(EventKind::ComputerCount, entry);
-    count.number = g.seats.computers;
-    events.happened(count, g.saybuf);
+    events.happened({event::ComputerCount{g.seats.computers}, entry}, g.saybuf);
 }
 
 }  // namespace
@@ -41,9 +39,8 @@ void chooseplayers(Game& g, EventSink& events, Action action)
             tellComputerCount(g, events, Entry::Replacing);
         } else {
             s.strength = s.strength == SeatKind::Casual ? SeatKind::Strong : SeatKind::Casual;
-            Event strength = Event::of(EventKind::StrengthChosen, Entry::Replacing);
-            strength.casual = s.strength == SeatKind::Casual;
-            events.happened(strength, g.saybuf);
+            const event::StrengthChosen strength{s.strength == SeatKind::Casual};
+            events.happened({strength, Entry::Replacing}, g.saybuf);
         }
         lightcount(g);
         return;

@@ -25,14 +25,14 @@ void startupstep(Yacht& y)
     g.state = EngineState::Idle;
     resumegame(y);
     if (g.state == EngineState::Idle)
-        y.ports.events.happened(Event::of(EventKind::NewGameOrHelp, Entry::Joined), g.saybuf);
+        y.ports.events.happened({event::NewGameOrHelp{}, Entry::Joined}, g.saybuf);
 }
 
 // F12: the unfinished game and the settings are stored, goodbye is said, the program ends.
 void leave(Yacht& y)
 {
     storeforlater(y);
-    y.game.sayitem = y.ports.events.wordsOf(Event::of(EventKind::Goodbye));
+    y.game.sayitem = y.ports.events.wordsOf({event::Goodbye{}});
     sayit2(y.ports.voice, y.game.sayitem);
     y.quitting = true;
     y.ports.toolkit.quitNow();

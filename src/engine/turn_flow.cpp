@@ -26,9 +26,7 @@ void endgame(Game& g, EventSink& events)
 
     const int count = playerCount(g);
     if (count <= 1) {
-        Event over = Event::of(EventKind::GameOverAlone, Entry::Replacing);
-        over.totals = {totalOf(g, 1)};
-        events.happened(over, g.saybuf);
+        events.happened({event::GameOverAlone{totalOf(g, 1)}, Entry::Replacing}, g.saybuf);
         return;
     }
     // A total never drawn counts 0, as an empty cell does in every sum.
@@ -38,11 +36,10 @@ void endgame(Game& g, EventSink& events)
     std::vector<int> winners;
     for (int p = 1; p <= count; ++p)
         if (score(p) == best) winners.push_back(p);
-    Event over = Event::of(winners.size() == 1 ? EventKind::GameWon : EventKind::GameTied, Entry::Replacing);
-    over.player = winners.front();
-    over.players = std::move(winners);
-    over.points = best;
-    events.happened(over, g.saybuf);
+    if (winners.size() == 1)
+        events.happened({event::GameWon{.player = winners.front(), .points = best}, Entry::Replacing}, g.saybuf);
+    else
+        events.happened({event::GameTied{.players = std::move(winners), .points = best}, Entry::Replacing}, g.saybuf);
 }
 
 // The dice are cleared and the next player comes up, after the last one the first player of the
@@ -65,9 +62,9 @@ Flow passturn(Game& g, EventSink& events)
     if (nextturn(g)) {
         if (g.numplayers > 1) {
             scoreboard(g);
-            Event over = Event::of(EventKind::RoundOver, Entry::Replacing);
+            event::RoundOver over;
             for (int p = 1; p <= playerCount(g); ++p) over.totals.push_back(totalOf(g, p));
-            events.happened(over, g.saybuf);
+            events.happened({over, Entry::Replacing}, g.saybuf);
         }
     }
 
@@ -75,11 +72,8 @@ Flow passturn(Game& g, EventSink& events)
         endgame(g, events);
         return Flow::EndTick;
     }
-    Event passed = Event::of(EventKind::TurnPassed, Entry::Joined);
-    passed.round = g.round;
-    passed.player = g.player;
-    passed.computer = g.seats.isComputer(g.player);
-    events.happened(passed, g.saybuf);
+    const event::TurnPassed passed{.round = g.round, .player = g.player, .computer = g.seats.isComputer(g.player)};
+    events.happened({passed, Entry::Joined}, g.saybuf);
     g.state = EngineState::WaitSpace;
     return Flow::EndTick;
 }
@@ -89,14 +83,10 @@ Flow passturn(Game& g, EventSink& events)
 void openturn(Game& g, EventSink& events)
 {
     // The round is said as an item of its own; a later player is named after what is queued.
-    Event opened = Event::of(EventKind::ThrowStarted, g.player == 1 ? Entry::After : Entry::Joined);
-    opened.roll = 1;
-    opened.round = g.round;
-    opened.player = g.player;
-    opened.several = g.numplayers > 1;
-    events.happened(opened, g.saybuf);
+    const event::ThrowCalled opened{.roll = 1, .round = g.round, .player = g.player, .several = g.numplayers > 1};
+    events.happened({opened, g.player == 1 ? Entry::After : Entry::Joined}, g.saybuf);
     getcard(g);
-    events.happened(Event::of(EventKind::DiceRolling), g.saybuf);
+    events.happened({event::DiceRolling{}}, g.saybuf);
     g.state = EngineState::Rolling;
     g.roll = 1;
 }
@@ -112,15 +102,11 @@ bool anyDieToThrow(const Game& g)
 void announceturn(Game& g, EventSink& events)
 {
     getcard(g);
-    Event resuming = Event::of(EventKind::Resuming);
-    resuming.round = g.round;
-    resuming.player = g.player;
-    resuming.several = g.numplayers > 1;
-    resuming.roll = g.roll;
-    events.happened(resuming, g.saybuf);
+    const event::Resuming resuming{.round = g.round, .player = g.player, .several = g.numplayers > 1, .roll = g.roll};
+    events.happened({resuming}, g.saybuf);
     // Dice still to be thrown get the rolling sound; thrown dice are read out.
     if (anyDieToThrow(g))
-        events.happened(Event::of(EventKind::DiceRolling), g.saybuf);
+        events.happened({event::DiceRolling{}}, g.saybuf);
     else
         saydice(g, events);
 }
@@ -166,9 +152,7 @@ void playersstep(Game& g, EventSink& events, Action action)
 
     const bool start = action.kind == ActionKind::StartGame;
     if (!start) {
-        Event count = Event::of(EventKind::PlayerCount, Entry::Replacing);
-        count.number = g.numplayers;
-        events.happened(count, g.saybuf);
+        events.happened({event::PlayerCount{g.numplayers}, Entry::Replacing}, g.saybuf);
     }
     if (start || counted) g.state = EngineState::TurnEnd;
 
@@ -184,9 +168,7 @@ void resumeturn(Game& g, EventSink& events, bool whole)
 {
     if (whole) adjuststate(g, events);
     if (g.state == EngineState::WaitSpace) {
-        Event welcome = Event::of(EventKind::WelcomeBack, Entry::Replacing);
-        welcome.computer = g.seats.isComputer(g.player);
-        events.happened(welcome, g.saybuf);
+        events.happened({event::WelcomeBack{g.seats.isComputer(g.player)}, Entry::Replacing}, g.saybuf);
     }
 }
 

@@ -38,9 +38,7 @@ void sayvoice(Game& g, Voice& voice, EventSink& events, Queue queue)
 {
     if (voice.voiceCount() > 1) g.voicechangedon = voice.engineName();
     voice.selectVoice(g.voiceindex);
-    Event changed = Event::of(EventKind::VoiceChanged);
-    changed.description = voice.voiceDescription(g.voiceindex);
-    announce(g, voice, events, changed, queue);
+    announce(g, voice, events, {event::VoiceChanged{voice.voiceDescription(g.voiceindex)}}, queue);
 }
 
 }  // namespace
@@ -73,16 +71,14 @@ void changespeed(Game& g, Voice& voice, EventSink& events)
     // The screen reader speaks at its own rate: the keys change nothing, and the speed stored for
     // the game's own voices stays as it is.
     if (voice.speedSetting() == SpeedSetting::ScreenReader) {
-        announce(g, voice, events, Event::of(EventKind::SpeedInScreenReader), Queue::Empty);
+        announce(g, voice, events, {event::SpeedInScreenReader{}}, Queue::Empty);
         return;
     }
     ++g.speedindex;
     // A stored speed below the scale steps into it at "very slow", as one above it does.
     if (g.speedindex > 4 || g.speedindex < 0) g.speedindex = 0;
     voice.setRate(speedrate(g.speedindex));
-    Event changed = Event::of(EventKind::SpeedChanged);
-    changed.number = g.speedindex;
-    announce(g, voice, events, changed, Queue::Empty);
+    announce(g, voice, events, {event::SpeedChanged{g.speedindex}}, Queue::Empty);
 }
 
 void servevoicelist(Game& g, Voice& voice, EventSink& events)
