@@ -47,7 +47,8 @@ void FullGame(benchmark::State& state)
     UserStorage storage{store, drive};
     test::FakeToolkit toolkit;
     StdRandom random(42);
-    Yacht y(Ports{voice, sound, resources, storage, toolkit, random});
+    Narrator narrator;
+    Yacht y(Ports{voice, sound, resources, storage, toolkit, random, narrator});
     for (auto _ : state) {
         playOneGame(y);
         if (y.game.state != EngineState::Idle) state.SkipWithError("the game did not end");

@@ -19,6 +19,7 @@
 #include "engine/background_table_source.h"
 #include "engine/startup.h"
 #include "engine/std_random.h"
+#include "narration/narrator.h"
 #include "persist/qt_persist_factory.h"
 #include "persist/settings.h"
 #include "persist/state_folder.h"
@@ -140,7 +141,8 @@ int main(int argc, char** argv)
     // waiting for the text it was saying, and the key's answer is handed over at once.
     if (auto* reader = dynamic_cast<ScreenReaderVoice*>(engineVoice.get()))
         window.setKeyListener([reader] { reader->keyTaken(); });
-    Yacht game(Ports{*voice, *player, *resources, storage, window, random});
+    Narrator narrator;
+    Yacht game(Ports{*voice, *player, *resources, storage, window, random, narrator});
     window.attach(game);
     LeaveOnClose leaving(game, window);
     RaiseServer raiser(lock.outcome() == LockOutcome::Acquired ? runtimedir + "yacht.socket" : std::string());

@@ -5,13 +5,12 @@
 #include "engine/coach.h"
 #include "engine/computer_turn.h"
 #include "engine/score_sheet.h"
-#include "rules/scoring.h"
 
 namespace yacht {
 namespace {
 
 // Marks the row under the cursor and says what it would score, or that it is taken.
-void movecatcursor(Game& g, int step)
+void movecatcursor(Game& g, EventSink& events, int step)
 {
     const int at = g.catcursor + step;
     // No wrapping: the cursor stops at either end, and saying the row again brings a cursor of 0 to 1.
@@ -19,13 +18,8 @@ void movecatcursor(Game& g, int step)
 
     const int c = g.catcursor;
     g.view.litrow = static_cast<int16_t>(c);
-    const std::string name = withoutLeadingBlanks(kCategoryCaptions[c]);
-    if (taken(g, c))
-        g.saybuf.replace(name + " is already taken");
-    else if (g.catvalue[c] != 0)
-        g.saybuf.replace(name + " is worth " + decimal(g.catvalue[c]));
-    else
-        g.saybuf.replace(name + " is worth nothing");
+    const event::CategoryUnderCursor under{.category = c, .worth = g.catvalue[c], .taken = taken(g, c)};
+    events.happened({under, Entry::Replacing}, g.saybuf);
 }
 
 // The category under the cursor is written into the player's column, if it is free. A person
@@ -45,11 +39,13 @@ Flow scorecategory(Yacht& y)
     g.state = EngineState::TurnEnd;
     g.catcursor = 0;
     if (g.seats.isComputer(g.player)) {
-        g.saybuf.replace(scoreSentence(g.player, g.scores[c][g.player].value_or(0), c));
+        const int points = isPlayerColumn(g.player) ? g.scores[c][g.player].value_or(0) : 0;
+        const event::ComputerScored scored{.player = g.player, .points = points, .category = c};
+        y.ports.events.happened({scored, Entry::Replacing}, g.saybuf);
         return Flow::Continue;
     }
-    g.saybuf.replace("After " + decimal(g.round) + (g.round > 1 ? " rounds" : " round") +
-                     " your total score is " + decimal(g.total));
+    const event::Scored scored{.round = g.round, .total = g.total, .category = c};
+    y.ports.events.happened({scored, Entry::Replacing}, g.saybuf);
     // The end of the game follows the last round and says the final scores instead.
     if (g.round == 13) g.saybuf.clear();
     return Flow::Continue;
@@ -63,9 +59,9 @@ Flow choosingkeys(Yacht& y, Action action)
     case ActionKind::Score:
         if (action.number != 0) y.game.catcursor = static_cast<int16_t>(action.number);
         return scorecategory(y);
-    case ActionKind::NextCategory: movecatcursor(y.game, 1); return Flow::Continue;
-    case ActionKind::PreviousCategory: movecatcursor(y.game, -1); return Flow::Continue;
-    case ActionKind::SayCategory: movecatcursor(y.game, 0); return Flow::Continue;
+    case ActionKind::NextCategory: movecatcursor(y.game, y.ports.events, 1); return Flow::Continue;
+    case ActionKind::PreviousCategory: movecatcursor(y.game, y.ports.events, -1); return Flow::Continue;
+    case ActionKind::SayCategory: movecatcursor(y.game, y.ports.events, 0); return Flow::Continue;
     default: return Flow::Continue;
     }
 }

@@ -6,16 +6,9 @@
 #include "engine/computer_turn.h"
 #include "engine/game_position.h"
 #include "engine/rolling.h"
-#include "rules/coach_phrases.h"
-#include "rules/scoring.h"
 
 namespace yacht {
 namespace {
-
-std::string categoryName(int c)
-{
-    return withoutLeadingBlanks(kCategoryCaptions[c]);
-}
 
 bool personsTurn(const Game& g)
 {
@@ -24,30 +17,44 @@ bool personsTurn(const Game& g)
            g.state == EngineState::Rolled || g.state == EngineState::Choosing;
 }
 
-std::string scoreAdvice(const strategy::CategoryChoice& best)
+Advice scoreAdvice(const strategy::CategoryChoice& best)
 {
-    return "score " + categoryName(best.category) + " for " + decimal(best.points);
+    Advice a;
+    a.kind = Advice::Kind::Score;
+    a.category = best.category;
+    a.points = best.points;
+    return a;
 }
 
 // After a throw with throws to come: the dice to keep, or the category to score when the dice
 // are best left as they are.
-std::string keepAdvice(const strategy::TurnPlan& plan, const strategy::Dice& dice, int throwsLeft)
+Advice keepAdvice(const strategy::TurnPlan& plan, const strategy::Dice& dice, int throwsLeft)
 {
     const strategy::KeepChoice keep = strategy::bestKeep(plan, dice, throwsLeft);
     if (keep.holdsAll()) return scoreAdvice(strategy::bestCategory(plan, dice));
-    const std::string faces = heldFaces(dice, keep.hold);
-    return "keep " + (faces.empty() ? std::string("nothing") : faces) + ", then throw";
+    Advice a;
+    a.kind = Advice::Kind::Keep;
+    a.keep = heldFaces(dice, keep.hold);
+    return a;
 }
 
 // While choosing: the best category, and what the row under the cursor costs against it.
-std::string categoryAdvice(const Game& g, const strategy::TurnPlan& plan, const strategy::Dice& dice)
+Advice categoryAdvice(const Game& g, const strategy::TurnPlan& plan, const strategy::Dice& dice)
 {
-    const strategy::CategoryChoice best = strategy::bestCategory(plan, dice);
-    std::string said = scoreAdvice(best);
+    Advice a = scoreAdvice(strategy::bestCategory(plan, dice));
     const int c = g.catcursor;
-    if (c >= 1 && c <= kCategories && c != best.category && plan.position().isFree(c))
-        said += ", " + categoryName(c) + " costs " + tenths(strategy::categoryCost(plan, dice, c)) + " points";
-    return said;
+    if (c >= 1 && c <= kCategories && c != a.category && plan.position().isFree(c)) {
+        a.cursorCategory = c;
+        a.cursorCost = strategy::categoryCost(plan, dice, c);
+    }
+    return a;
+}
+
+Advice simply(Advice::Kind kind)
+{
+    Advice a;
+    a.kind = kind;
+    return a;
 }
 
 void addCost(Game& g, double cost)
@@ -66,13 +73,13 @@ bool tallies(const Game& g)
 
 }  // namespace
 
-std::string coachAdvice(const Game& g, TurnAdvisor& advisor)
+Advice coachAdvice(const Game& g, TurnAdvisor& advisor)
 {
-    if (!personsTurn(g)) return "the coach waits for your turn";
+    if (!personsTurn(g)) return simply(Advice::Kind::WaitForTurn);
     const strategy::TurnPlan* plan = advisor.plan(g);
-    if (!plan) return "the coach is still thinking";
+    if (!plan) return simply(Advice::Kind::StillThinking);
     const std::optional<strategy::Dice> dice = diceOnTable(g);
-    if (g.state == EngineState::WaitSpace || !dice) return "throw the dice with the space bar";
+    if (g.state == EngineState::WaitSpace || !dice) return simply(Advice::Kind::ThrowFirst);
     if (g.state == EngineState::Choosing) return categoryAdvice(g, *plan, *dice);
     return keepAdvice(*plan, *dice, 3 - g.roll);
 }
@@ -82,7 +89,7 @@ void coachstep(Yacht& y)
     Game& g = y.game;
     if (personsTurn(g)) g.seats.coachAsked = true;
     if (g.state == EngineState::Rolling && g.saybuf.empty() && !computerTurn(g)) makeroll(y);
-    g.saybuf.say(coachAdvice(g, y.advisor));
+    y.ports.events.happened({event::CoachAdvice{coachAdvice(g, y.advisor)}}, g.saybuf);
 }
 
 void tallyKeep(Game& g, TurnAdvisor& advisor)

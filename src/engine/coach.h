@@ -10,8 +10,8 @@ namespace yacht {
 // when it came is made first, so the advice is about the dice just thrown).
 void coachstep(Yacht& y);
 
-// What the coach says for the turn as it stands, or "the coach is still thinking".
-std::string coachAdvice(const Game& game, TurnAdvisor& advisor);
+// The coach's advice for the turn as it stands, or that it is still thinking.
+Advice coachAdvice(const Game& game, TurnAdvisor& advisor);
 
 // A person throws again holding these dice: what that keep gives up is added to their tally.
 void tallyKeep(Game& game, TurnAdvisor& advisor);

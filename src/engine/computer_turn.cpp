@@ -4,7 +4,6 @@
 #include "engine/game_position.h"
 #include "engine/rolling.h"
 #include "engine/turn_flow.h"
-#include "rules/scoring.h"
 #include "strategy/casual_player.h"
 
 namespace yacht {
@@ -14,11 +13,6 @@ namespace {
 constexpr int kPauseTicks = 5;
 // A turn has at most three throws and a score; the skip never needs more steps than this.
 constexpr int kMostSteps = 8;
-
-std::string playerName(int p)
-{
-    return "player " + decimal(p);
-}
 
 bool casual(const Game& g)
 {
@@ -52,7 +46,7 @@ void score(Yacht& y, const strategy::TurnPlan& plan, const strategy::Dice& dice)
 bool move(Yacht& y, const strategy::TurnPlan& plan)
 {
     Game& g = y.game;
-    if (g.state == EngineState::WaitSpace) return turnflow(g, Action::of(ActionKind::Continue)), true;
+    if (g.state == EngineState::WaitSpace) return turnflow(g, y.ports.events, Action::of(ActionKind::Continue)), true;
     if (g.state == EngineState::Rolling) return makeroll(y), true;
     const std::optional<strategy::Dice> dice = diceOnTable(g);
     if (!dice) return false;
@@ -74,17 +68,11 @@ void skipturn(Yacht& y)
 
 }  // namespace
 
-std::string keepSentence(const Game& g, const std::array<bool, kDice>& hold)
+Event keptEvent(const Game& g, const std::array<bool, kDice>& hold)
 {
-    const std::optional<strategy::Dice> dice = diceOnTable(g);
-    const std::string faces = dice ? heldFaces(*dice, hold) : std::string();
-    return playerName(g.player) + " keeps " + (faces.empty() ? "nothing" : faces);
-}
-
-std::string scoreSentence(int player, int points, int category)
-{
-    return playerName(player) + " scores " + decimal(points) + " in " +
-           withoutLeadingBlanks(kCategoryCaptions[category]);
+    event::ComputerKept kept{.player = g.player};
+    if (const std::optional<strategy::Dice> dice = diceOnTable(g)) kept.faces = heldFaces(*dice, hold);
+    return {kept, Entry::Replacing};
 }
 
 void computermove(Yacht& y, Action action)

@@ -35,10 +35,8 @@ inline void computerstep(Yacht& y, Action action)
         y.advisor.pause = 0;
 }
 
-// "player 2 keeps 4 4 4", of the dice on the table; "keeps nothing" when none is held
-std::string keepSentence(const Game& g, const std::array<bool, kDice>& hold);
-
-// "player 2 scores 25 in Full house"
-std::string scoreSentence(int player, int points, int category);
+// The computer kept these of the dice on the table ("player 2 keeps 4 4 4"): the faces in order,
+// none when nothing is held.
+Event keptEvent(const Game& g, const std::array<bool, kDice>& hold);
 
 }  // namespace yacht

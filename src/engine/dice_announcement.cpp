@@ -2,13 +2,15 @@
 
 namespace yacht {
 
-void saydice(Game& g)
+void saydice(Game& g, EventSink& events)
 {
     // After the first throw every face is new; later only the dice thrown again are news.
     const bool everyDie = g.roll == 1;
+    event::DiceShown shown;
     for (int i = 0; i < kDice; ++i) {
-        if (everyDie || g.held[i] != 1) g.saybuf.add(" " + faceText(g.dice[i]));
+        if (everyDie || g.held[i] != 1) shown.faces.push_back(g.dice[i]);
     }
+    events.happened({shown, Entry::Joined}, g.saybuf);
 }
 
 }  // namespace yacht

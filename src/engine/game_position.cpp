@@ -28,15 +28,13 @@ std::optional<strategy::Dice> diceOnTable(const Game& g)
     return dice;
 }
 
-std::string heldFaces(const strategy::Dice& dice, const std::array<bool, kDice>& hold)
+std::vector<int> heldFaces(const strategy::Dice& dice, const std::array<bool, kDice>& hold)
 {
     std::vector<int> faces;
     for (int i = 0; i < kDice; ++i)
         if (hold[i]) faces.push_back(dice[i]);
     std::sort(faces.begin(), faces.end());
-    std::string out;
-    for (int f : faces) out += (out.empty() ? "" : " ") + decimal(f);
-    return out;
+    return faces;
 }
 
 }  // namespace yacht

@@ -2,7 +2,6 @@
 
 #include "engine/computer_turn.h"
 #include "engine/key_codes.h"
-#include "rules/phrases.h"
 
 namespace yacht {
 
@@ -30,7 +29,7 @@ void keydown(Yacht& y, int code, int modifier)
 
 void windowActivated(Yacht& y)
 {
-    y.game.saybuf.replace("Yacht, from Tevrin Software. " + phrase::kNewGameOrHelp);
+    y.ports.events.happened({event::Greeting{}, Entry::Replacing}, y.game.saybuf);
 }
 
 }  // namespace yacht

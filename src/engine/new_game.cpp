@@ -7,7 +7,7 @@ namespace yacht {
 namespace {
 
 // The game is cleared and the number of players is asked for.
-void startafresh(Game& g)
+void startafresh(Game& g, EventSink& events)
 {
     g.dice.fill(0);
     g.held.fill(0);
@@ -27,8 +27,7 @@ void startafresh(Game& g)
     g.player = 0;
     g.round = 1;
     g.state = EngineState::Players;
-    g.saybuf.replace(
-        "Choose the number of players using the arrow keys, then press the enter key to begin");
+    events.happened({event::PlayersAsked{}, Entry::Replacing}, g.saybuf);
     choosenum(g);
     g.numplayers = 0;
 }
@@ -42,25 +41,24 @@ void newgame(Yacht& y)
     // A game under way (any state but idle, the choice of players included) is only thrown away
     // when the player confirms. The question is spoken while the box is open.
     if (g.state != EngineState::Idle) {
-        g.sayitem = "Do you really want to start a new game? Press the enter key to confirm or "
-                    "the escape key to cancel";
+        g.sayitem = y.ports.events.wordsOf({event::NewGameQuestion{}});
         sayit(y.ports.voice, g.saybuf, g.sayitem);
         const bool ok = y.ports.toolkit.askOkCancel("Start new game?") == Answer::Ok;
         answernewgame(y, Action::of(ActionKind::AnswerNewGame, ok ? 1 : 0));
         return;
     }
-    startafresh(g);
+    startafresh(g, y.ports.events);
 }
 
 void answernewgame(Yacht& y, Action answer)
 {
     Game& g = y.game;
     if (answer.number != 1) {
-        g.sayitem = "cancelled";
+        g.sayitem = y.ports.events.wordsOf({event::NewGameCancelled{}});
         sayit(y.ports.voice, g.saybuf, g.sayitem);
         return;
     }
-    startafresh(g);
+    startafresh(g, y.ports.events);
 }
 
 void choosenum(Game& g)

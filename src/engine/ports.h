@@ -1,6 +1,8 @@
 #pragma once
-// The platform services the game speaks, plays, stores, draws and throws through.
+// The platform services the game speaks, plays, stores, draws and throws through, and the
+// narrator it tells what happened.
 
+#include "engine/event_sink.h"
 #include "engine/random.h"
 #include "engine/resources.h"
 #include "engine/sound_player.h"
@@ -18,6 +20,7 @@ struct Ports {
     Storage& storage;
     Toolkit& toolkit;
     Random& random;
+    EventSink& events;  // the narrator: what happened becomes what is heard
 };
 
 }  // namespace yacht

@@ -6,9 +6,6 @@
 
 #include "engine/computer_turn.h"
 #include "engine/dice_announcement.h"
-#include "rules/coach_phrases.h"
-#include "rules/phrases.h"
-#include "rules/scoring.h"
 
 namespace yacht {
 namespace {
@@ -27,9 +24,14 @@ bool anyTotal(const Game& g)
 }
 
 // A player's total as the reports say it: a total not yet drawn is 0, never an empty number.
-std::string spokenTotal(const Game& g, int p)
+int spokenTotal(const Game& g, int p)
 {
-    return decimal(totalOf(g, p).value_or(0));
+    return totalOf(g, p).value_or(0);
+}
+
+void gameOver(Game& g, EventSink& events)
+{
+    events.happened({event::GameOverReminder{}, Entry::Replacing}, g.saybuf);
 }
 
 // The player whose categories F3 lists: the current one, except between turns (a score just
@@ -43,67 +45,63 @@ int playerToList(const Game& g)
 
 }  // namespace
 
-void repeatdice(Game& g)
+void repeatdice(Game& g, EventSink& events)
 {
     g.saybuf.clear();
-    saydice(g);
-    if (!gameRunning(g)) g.saybuf.replace(phrase::kGameOver);
+    saydice(g, events);
+    if (!gameRunning(g)) gameOver(g, events);
 }
 
-void saycategories(Game& g)
+void saycategories(Game& g, EventSink& events)
 {
     const int player = playerToList(g);
     if (!gameRunning(g) || (g.state == EngineState::TurnEnd && player == 0)) {
-        g.saybuf.replace(phrase::kGameOver);
+        gameOver(g, events);
         return;
     }
     // The player's own column, not the sheet: between turns the sheet still shows the previous
     // card or every player's total, while the player about to throw asks about theirs. Counting
     // the same column makes the count and the list agree.
     const bool column = isPlayerColumn(player);
-    std::vector<std::string> names;
+    event::CategoriesLeft left;
     for (int row = 1; row <= kCategories; ++row) {
         if (column && g.scores[row][player]) continue;
-        names.push_back(withoutLeadingBlanks(kCategoryCaptions[row]));
+        left.categories.push_back(row);
     }
-    g.saybuf.replace(decimal(int(names.size())) + " categories left to fill");
-    for (std::string& name : names) g.saybuf.say(std::move(name));
+    events.happened({left, Entry::Replacing}, g.saybuf);
 }
 
-void sayscore(Game& g)
+void sayscore(Game& g, EventSink& events)
 {
     const bool running = gameRunning(g);
     // Before any game there is no score to tell: F4 answers as F2 and F3 do then.
     if (!running && !anyTotal(g)) {
-        g.saybuf.replace(phrase::kGameOver);
+        gameOver(g, events);
         return;
     }
     if (g.numplayers > 1) {
-        g.saybuf.replace(running ? "At the end of the round the scores are, "
-                                 : "At the end of the game the scores are, ");
+        event::ScoresOfPlayers scores{.running = running, .totals = {}};
         const int count = std::min<int>(g.numplayers, kMaxPlayers);
-        for (int p = 1; p <= count; ++p)
-            g.saybuf.say("player " + decimal(p) + ", " + spokenTotal(g, p));
-    } else if (running) {
-        g.saybuf.replace("At the end of the round your score is " + spokenTotal(g, g.player) +
-                         " and your sub total is " + decimal(g.subtotal));
+        for (int p = 1; p <= count; ++p) scores.totals.push_back(spokenTotal(g, p));
+        events.happened({scores, Entry::Replacing}, g.saybuf);
     } else {
-        g.saybuf.replace("At the end of the game your score is " + spokenTotal(g, g.player));
+        const event::SoloScore score{.running = running, .total = spokenTotal(g, g.player), .subtotal = g.subtotal};
+        events.happened({score, Entry::Replacing}, g.saybuf);
     }
     // After the game each person also hears what their choices cost against perfect play.
     if (!running && g.seats.talliesTold()) {
         const int count = std::min<int>(g.numplayers, kMaxPlayers);
         for (int p = 1; p <= count; ++p) {
             if (!g.seats.tallied[p] || g.seats.isComputer(p)) continue;
-            g.saybuf.say((count > 1 ? "player " + decimal(p) + ", " : std::string()) +
-                         costOfChoices(g.seats.cost[p]));
+            const event::ChoicesCost cost{.player = count > 1 ? p : 0, .cost = g.seats.cost[p]};
+            events.happened({cost}, g.saybuf);
         }
     }
     // A computer's turn goes on by itself: the space bar would only skip it.
     if (!running)
-        g.saybuf.say(phrase::kNewGameOrHelp);
+        events.happened({event::NewGameOrHelp{}}, g.saybuf);
     else if (!computerTurn(g))
-        g.saybuf.say("Press the space bar to continue. ");
+        events.happened({event::SpaceToContinue{}}, g.saybuf);
 }
 
 }  // namespace yacht

@@ -11,10 +11,6 @@
 namespace yacht {
 namespace {
 
-const std::array<const char*, kDice> kOrdinals = {"First dice ", "Second dice ", "Third dice ",
-                                                   "Fourth dice ", "Fifth dice "};
-const std::array<const char*, kDice> kPositions = {"first", "second", "third", "fourth", "last"};
-
 // One die: the whole part of r times 6, plus 1. The bound keeps a faulty source from showing 7.
 int throwdie(Random& random)
 {
@@ -54,8 +50,8 @@ void movedicecursor(Yacht& y, bool right)
     const int die = g.dicecursor - 1;
     g.view.litdie = g.dicecursor;
     y.ports.toolkit.redrawNow();
-    g.saybuf.replace(kOrdinals[die] + faceText(g.dice[die]));
-    if (g.held[die] == 1) g.saybuf.add(", held");
+    const event::DieUnderCursor under{.die = die + 1, .face = g.dice[die], .held = g.held[die] == 1};
+    y.ports.events.happened({under, Entry::Replacing}, g.saybuf);
 }
 
 // The next throw, or the end of throwing when nothing is left to throw. What the throw says
@@ -76,8 +72,9 @@ void throwagain(Yacht& y)
         if (g.held[i] == 0) g.dice[i] = 0;
     y.ports.toolkit.redrawNow();
     ++g.roll;
-    g.saybuf.say(g.roll == 2 ? "second roll" : "final roll");
-    g.saybuf.sound("rolldice");
+    const event::ThrowCalled called{.roll = g.roll, .round = g.round, .player = g.player, .several = g.numplayers > 1};
+    y.ports.events.happened({called}, g.saybuf);
+    y.ports.events.happened({event::DiceRolling{}}, g.saybuf);
     g.state = EngineState::Rolling;
 }
 
@@ -90,7 +87,7 @@ Flow holdorrelease(Yacht& y, int die)
     }
     const bool hold = g.held[die] == 0;
     g.held[die] = hold ? 1 : 0;
-    g.saybuf.replace(std::string(hold ? "hold the " : "release the ") + kPositions[die] + " dice ");
+    y.ports.events.happened({event::DieHeld{.die = die + 1, .held = hold}, Entry::Replacing}, g.saybuf);
     return Flow::Continue;
 }
 
@@ -110,12 +107,12 @@ void makeroll(Yacht& y)
     g.view.litdie = 0;
 
     if (isYacht(g)) {
-        g.saybuf.say("yacht");
+        y.ports.events.happened({event::YachtThrown{}}, g.saybuf);
         g.roll = 3;
         payYachtBonus(y);
     } else {
         y.ports.toolkit.redrawNow();
-        saydice(g);
+        saydice(g, y.ports.events);
     }
     g.state = EngineState::Rolled;
     g.dicecursor = 0;
@@ -124,7 +121,7 @@ void makeroll(Yacht& y)
         getvalue(g);
         // The computer chooses by itself; only a person is told how to choose.
         if (!g.seats.isComputer(g.player))
-            g.saybuf.say("Use the arrow keys to choose the category then press the enter key to score");
+            y.ports.events.happened({event::ChooseCategory{}}, g.saybuf);
         g.state = EngineState::Choosing;
         g.catcursor = 0;
         // A Yacht the player has not yet taken puts the cursor on Yacht, so enter scores it.
@@ -142,7 +139,7 @@ Flow rolledkeys(Yacht& y, Action action)
     case ActionKind::Throw: throwagain(y); return Flow::Continue;
     case ActionKind::Keep:
         // The keep is said first; the throw's own words and sound follow it.
-        g.saybuf.replace(keepSentence(g, action.hold));
+        y.ports.events.happened(keptEvent(g, action.hold), g.saybuf);
         for (int i = 0; i < kDice; ++i) g.held[i] = action.hold[i] ? 1 : 0;
         throwagain(y);
         return Flow::Continue;

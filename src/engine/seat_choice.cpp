@@ -18,13 +18,16 @@ void seatplayers(Game& g)
     }
 }
 
-std::string computerCount(int computers)
+namespace {
+
+void tellComputerCount(Game& g, EventSink& events, Entry entry)
 {
-    if (computers <= 0) return "no computer players";
-    return decimal(computers) + (computers == 1 ? " computer player" : " computer players");
+    events.happened({event::ComputerCount{g.seats.computers}, entry}, g.saybuf);
 }
 
-void chooseplayers(Game& g, Action action)
+}  // namespace
+
+void chooseplayers(Game& g, EventSink& events, Action action)
 {
     if (!action.acts()) return;
     Seats& s = g.seats;
@@ -33,19 +36,20 @@ void chooseplayers(Game& g, Action action)
         g.numplayers = std::clamp<int16_t>(g.numplayers, 1, kMaxPlayers);
         if (action.kind == ActionKind::CycleComputers) {
             s.computers = static_cast<int16_t>((s.computers + 1) % (g.numplayers + 1));
-            g.saybuf.replace(computerCount(s.computers));
+            tellComputerCount(g, events, Entry::Replacing);
         } else {
             s.strength = s.strength == SeatKind::Casual ? SeatKind::Strong : SeatKind::Casual;
-            g.saybuf.replace(s.strength == SeatKind::Casual ? "casual" : "strong");
+            const event::StrengthChosen strength{s.strength == SeatKind::Casual};
+            events.happened({strength, Entry::Replacing}, g.saybuf);
         }
         lightcount(g);
         return;
     }
-    playersstep(g, action);
+    playersstep(g, events, action);
     s.computers = std::min(s.computers, g.numplayers);
     // Whoever asked for computer players hears them with the count; nobody else hears a change.
     if (action.kind != ActionKind::StartGame && s.computers > 0)
-        g.saybuf.add(", " + computerCount(s.computers));
+        tellComputerCount(g, events, Entry::Joined);
     if (g.state == EngineState::TurnEnd) seatplayers(g);
 }
 

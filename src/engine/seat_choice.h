@@ -1,9 +1,8 @@
 #pragma once
 // Choosing the players, with the keys that bring in computer players.
 
-#include <string>
-
 #include "engine/action.h"
+#include "engine/event_sink.h"
 #include "engine/game_state.h"
 
 namespace yacht {
@@ -11,14 +10,11 @@ namespace yacht {
 // The players step: CycleComputers changes how many seats, counted from the last, the computer
 // plays; CycleStrength how well it plays; every other action goes to the number of players (see
 // playersstep). When the game starts, the seats take their kinds. A hush does nothing.
-void chooseplayers(Game& g, Action action);
+void chooseplayers(Game& g, EventSink& events, Action action);
 
 // The seats as the game will play them: the last seats, as many as the computer was given (never
 // more than there are players), are the computer's, the rest people's, and nobody's choices have
 // cost anything yet.
 void seatplayers(Game& g);
-
-// "1 computer player", "2 computer players", or "no computer players".
-std::string computerCount(int computers);
 
 }  // namespace yacht

@@ -21,7 +21,7 @@ void sayhelp(Game& g, const Ports& ports)
         // the text are no part of it.
         std::string text(page->begin(), page->end());
         while (!text.empty() && text.back() == '\0') text.pop_back();
-        g.sayitem = std::move(text);
+        g.sayitem = ports.events.wordsOf({event::HelpPage{.page = g.helppage, .text = std::move(text)}});
         sayit(ports.voice, g.saybuf, g.sayitem);
     }
     // The introduction is read once; then the three pages take turns.

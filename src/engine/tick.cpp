@@ -8,7 +8,6 @@
 #include "engine/rolling.h"
 #include "engine/seat_choice.h"
 #include "engine/turn_flow.h"
-#include "rules/phrases.h"
 #include "engine/reports.h"
 #include "engine/sound_help.h"
 #include "engine/speech_output.h"
@@ -25,14 +24,15 @@ void startupstep(Yacht& y)
     if (g.state != EngineState::Startup) return;
     g.state = EngineState::Idle;
     resumegame(y);
-    if (g.state == EngineState::Idle) g.saybuf.add(phrase::kNewGameOrHelp);
+    if (g.state == EngineState::Idle)
+        y.ports.events.happened({event::NewGameOrHelp{}, Entry::Joined}, g.saybuf);
 }
 
 // F12: the unfinished game and the settings are stored, goodbye is said, the program ends.
 void leave(Yacht& y)
 {
     storeforlater(y);
-    y.game.sayitem = "goodbye";
+    y.game.sayitem = y.ports.events.wordsOf({event::Goodbye{}});
     sayit2(y.ports.voice, y.game.sayitem);
     y.quitting = true;
     y.ports.toolkit.quitNow();
@@ -43,12 +43,12 @@ Flow functionkeys(Yacht& y, Action action)
 {
     switch (action.kind) {
     case ActionKind::Help: sayhelp(y.game, y.ports); return Flow::Continue;
-    case ActionKind::NextVoice: changevoice(y.game, y.ports.voice, 0); return Flow::Continue;
-    case ActionKind::PreviousVoice: changevoice(y.game, y.ports.voice, 1); return Flow::Continue;
-    case ActionKind::NextSpeed: changespeed(y.game, y.ports.voice); return Flow::Continue;
-    case ActionKind::ReportDice: repeatdice(y.game); return Flow::Continue;
-    case ActionKind::ReportCategories: saycategories(y.game); return Flow::Continue;
-    case ActionKind::ReportScore: sayscore(y.game); return Flow::Continue;
+    case ActionKind::NextVoice: changevoice(y.game, y.ports.voice, y.ports.events, 0); return Flow::Continue;
+    case ActionKind::PreviousVoice: changevoice(y.game, y.ports.voice, y.ports.events, 1); return Flow::Continue;
+    case ActionKind::NextSpeed: changespeed(y.game, y.ports.voice, y.ports.events); return Flow::Continue;
+    case ActionKind::ReportDice: repeatdice(y.game, y.ports.events); return Flow::Continue;
+    case ActionKind::ReportCategories: saycategories(y.game, y.ports.events); return Flow::Continue;
+    case ActionKind::ReportScore: sayscore(y.game, y.ports.events); return Flow::Continue;
     case ActionKind::NewGame: newgame(y); return Flow::EndTick;
     case ActionKind::AnswerNewGame: answernewgame(y, action); return Flow::EndTick;
     case ActionKind::Leave: leave(y); return Flow::EndTick;
@@ -67,7 +67,7 @@ void storeforlater(Yacht& y)
 void resumegame(Yacht& y)
 {
     const Loaded loaded = y.ports.storage.loadGame(y.game);
-    if (loaded != Loaded::Nothing) resumeturn(y.game, loaded == Loaded::Whole);
+    if (loaded != Loaded::Nothing) resumeturn(y.game, y.ports.events, loaded == Loaded::Whole);
 }
 
 void showstatus(Game& g)
@@ -119,7 +119,7 @@ void tick(Yacht& y)
     if (y.quitting) return;
     Game& g = y.game;
     // Voice changes asked for before the installed voices were listed are answered once they are.
-    servevoicelist(g, y.ports.voice);
+    servevoicelist(g, y.ports.voice, y.ports.events);
 
     startupstep(y);
     showstatus(g);
@@ -139,9 +139,9 @@ void tick(Yacht& y)
     computerstep(y, action);
 
     if (g.saybuf.empty() && (g.state == EngineState::TurnEnd || g.state == EngineState::WaitSpace)) {
-        if (turnflow(g, actionNow()) == Flow::EndTick) return;
+        if (turnflow(g, y.ports.events, actionNow()) == Flow::EndTick) return;
     }
-    if (g.state == EngineState::Players) chooseplayers(g, actionNow());
+    if (g.state == EngineState::Players) chooseplayers(g, y.ports.events, actionNow());
     if (g.saybuf.empty() && g.state == EngineState::Rolling) makeroll(y);
 
     // During a computer's turn the dice and the categories are the computer's alone.

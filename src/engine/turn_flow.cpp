@@ -1,25 +1,15 @@
 #include "engine/turn_flow.h"
 
 #include <algorithm>
+#include <vector>
 
 #include "engine/dice_announcement.h"
 #include "engine/score_sheet.h"
-#include "rules/phrases.h"
 
 namespace yacht {
 namespace {
 
 constexpr int kArrowLimit = 6;  // the arrows choose 1 to 6 players; a count reaches 8
-
-const char* const kResuming =
-    "Resuming an unfinished game, press function key F 9 if you prefer to start a new game. ";
-const char* const kWelcomeBack =
-    "Yacht, from Tevrin Software. Resuming an unfinished game. "
-    " Press the space bar to continue or press function key F 9 if you prefer to start a new game. ";
-// A computer's turn goes on by itself: the space bar would skip it, so it is not asked for.
-const char* const kWelcomeBackToComputer =
-    "Yacht, from Tevrin Software. Resuming an unfinished game. "
-    " Press function key F 9 if you prefer to start a new game. ";
 
 // The players whose columns exist: a count from a damaged saved game never reaches past the table.
 int playerCount(const Game& g)
@@ -28,7 +18,7 @@ int playerCount(const Game& g)
 }
 
 // The game is over: the one player hears the score, several hear the winner or the tied winners.
-void endgame(Game& g)
+void endgame(Game& g, EventSink& events)
 {
     g.state = EngineState::Idle;
     g.round = 0;
@@ -36,36 +26,20 @@ void endgame(Game& g)
 
     const int count = playerCount(g);
     if (count <= 1) {
-        g.saybuf.replace("game over, you scored " + cellText(totalOf(g, 1)));
-    } else {
-        // A total never drawn counts 0, as an empty cell does in every sum.
-        const auto score = [&](int p) { return int(totalOf(g, p).value_or(0)); };
-        int best = 0;
-        for (int p = 1; p <= count; ++p) best = std::max(best, score(p));
-        int winners = 0;
-        int winner = 0;
-        for (int p = 1; p <= count; ++p) {
-            if (score(p) != best) continue;
-            ++winners;
-            if (winner == 0) winner = p;
-        }
-        if (winners == 1) {
-            g.saybuf.replace("Game over. The winner is player " + decimal(winner) +
-                             " with a score of " + decimal(best));
-        } else {
-            g.saybuf.replace("Game over. We have a " + decimal(winners) +
-                             " way tie. The joint winners are");
-            bool named = false;
-            for (int p = 1; p <= count; ++p) {
-                if (score(p) != best) continue;
-                if (named) g.saybuf.add(" and");
-                g.saybuf.add(" player " + decimal(p));
-                named = true;
-            }
-            g.saybuf.add(" with a score of " + decimal(best));
-        }
+        events.happened({event::GameOverAlone{totalOf(g, 1)}, Entry::Replacing}, g.saybuf);
+        return;
     }
-    g.saybuf.add(" " + phrase::kNewGameOrHelp);
+    // A total never drawn counts 0, as an empty cell does in every sum.
+    const auto score = [&](int p) { return int(totalOf(g, p).value_or(0)); };
+    int best = 0;
+    for (int p = 1; p <= count; ++p) best = std::max(best, score(p));
+    std::vector<int> winners;
+    for (int p = 1; p <= count; ++p)
+        if (score(p) == best) winners.push_back(p);
+    if (winners.size() == 1)
+        events.happened({event::GameWon{.player = winners.front(), .points = best}, Entry::Replacing}, g.saybuf);
+    else
+        events.happened({event::GameTied{.players = std::move(winners), .points = best}, Entry::Replacing}, g.saybuf);
 }
 
 // The dice are cleared and the next player comes up, after the last one the first player of the
@@ -83,37 +57,36 @@ bool nextturn(Game& g)
 }
 
 // The turn is over: the next player (and perhaps the next round) comes up and is announced.
-Flow passturn(Game& g)
+Flow passturn(Game& g, EventSink& events)
 {
     if (nextturn(g)) {
         if (g.numplayers > 1) {
             scoreboard(g);
-            g.saybuf.replace("At the end of the round, the scores are ");
-            for (int p = 1; p <= playerCount(g); ++p)
-                g.saybuf.add("player " + decimal(p) + " " + cellText(totalOf(g, p)) + ", ");
+            event::RoundOver over;
+            for (int p = 1; p <= playerCount(g); ++p) over.totals.push_back(totalOf(g, p));
+            events.happened({over, Entry::Replacing}, g.saybuf);
         }
     }
 
     if (g.round > kLastRound) {
-        endgame(g);
+        endgame(g, events);
         return Flow::EndTick;
     }
-    // A computer's turn begins by itself: nobody is asked for the space bar.
-    if (!g.seats.isComputer(g.player))
-        g.saybuf.add(g.round == 1 ? " Press the space bar to begin" : " Press the space bar to continue");
+    const event::TurnPassed passed{.round = g.round, .player = g.player, .computer = g.seats.isComputer(g.player)};
+    events.happened({passed, Entry::Joined}, g.saybuf);
     g.state = EngineState::WaitSpace;
     return Flow::EndTick;
 }
 
 // The space bar opens the turn: it is announced, the player's card is drawn, the first throw
 // is requested and made once the announcement and the rolling sound have been heard.
-void openturn(Game& g)
+void openturn(Game& g, EventSink& events)
 {
-    if (g.player == 1) g.saybuf.say("round " + decimal(g.round));
-    if (g.numplayers > 1) g.saybuf.add(" player " + decimal(g.player));
-    g.saybuf.add(" first roll");
+    // The round is said as an item of its own; a later player is named after what is queued.
+    const event::ThrowCalled opened{.roll = 1, .round = g.round, .player = g.player, .several = g.numplayers > 1};
+    events.happened({opened, g.player == 1 ? Entry::After : Entry::Joined}, g.saybuf);
     getcard(g);
-    g.saybuf.sound("rolldice");
+    events.happened({event::DiceRolling{}}, g.saybuf);
     g.state = EngineState::Rolling;
     g.roll = 1;
 }
@@ -126,24 +99,20 @@ bool anyDieToThrow(const Game& g)
 }
 
 // Tells the player where a resumed game stands: the round, the player, the throw, and the dice.
-void announceturn(Game& g)
+void announceturn(Game& g, EventSink& events)
 {
     getcard(g);
-    g.saybuf.say(kResuming);
-    g.saybuf.say("round " + decimal(g.round));
-    if (g.numplayers > 1) g.saybuf.add(", player " + decimal(g.player));
-    if (g.roll == 1) g.saybuf.add(" first roll");
-    if (g.roll == 2) g.saybuf.add(" second roll");
-    if (g.roll == 3) g.saybuf.add(" final roll");
+    const event::Resuming resuming{.round = g.round, .player = g.player, .several = g.numplayers > 1, .roll = g.roll};
+    events.happened({resuming}, g.saybuf);
     // Dice still to be thrown get the rolling sound; thrown dice are read out.
     if (anyDieToThrow(g))
-        g.saybuf.sound("rolldice");
+        events.happened({event::DiceRolling{}}, g.saybuf);
     else
-        saydice(g);
+        saydice(g, events);
 }
 
 // Moves a resumed game into the state it continues in.
-void adjuststate(Game& g)
+void adjuststate(Game& g, EventSink& events)
 {
     if (g.state == EngineState::Players) {
         g.state = EngineState::Idle;
@@ -153,26 +122,26 @@ void adjuststate(Game& g)
         nextturn(g);
         g.state = g.round > kLastRound ? EngineState::Idle : EngineState::WaitSpace;
     } else if (g.state != EngineState::Idle) {
-        announceturn(g);
+        announceturn(g, events);
     }
 }
 
 }  // namespace
 
-Flow turnflow(Game& g, Action action)
+Flow turnflow(Game& g, EventSink& events, Action action)
 {
-    if (g.state == EngineState::TurnEnd) return passturn(g);
+    if (g.state == EngineState::TurnEnd) return passturn(g, events);
 
     if (action.kind != ActionKind::Continue) return Flow::EndTick;
     if (g.round <= kLastRound) {
-        openturn(g);
+        openturn(g, events);
         return Flow::Continue;
     }
-    endgame(g);
+    endgame(g, events);
     return Flow::EndTick;
 }
 
-void playersstep(Game& g, Action action)
+void playersstep(Game& g, EventSink& events, Action action)
 {
     if (action.kind == ActionKind::MorePlayers) ++g.numplayers;
     if (action.kind == ActionKind::FewerPlayers) --g.numplayers;
@@ -182,7 +151,9 @@ void playersstep(Game& g, Action action)
     if (counted) g.numplayers = static_cast<int16_t>(action.number);
 
     const bool start = action.kind == ActionKind::StartGame;
-    if (!start) g.saybuf.replace(decimal(g.numplayers) + " player" + (g.numplayers > 1 ? "s" : ""));
+    if (!start) {
+        events.happened({event::PlayerCount{g.numplayers}, Entry::Replacing}, g.saybuf);
+    }
     if (start || counted) g.state = EngineState::TurnEnd;
 
     lightcount(g);
@@ -193,11 +164,12 @@ void lightcount(Game& g)
     g.view.litrow = g.numplayers;
 }
 
-void resumeturn(Game& g, bool whole)
+void resumeturn(Game& g, EventSink& events, bool whole)
 {
-    if (whole) adjuststate(g);
-    if (g.state == EngineState::WaitSpace)
-        g.saybuf.replace(g.seats.isComputer(g.player) ? kWelcomeBackToComputer : kWelcomeBack);
+    if (whole) adjuststate(g, events);
+    if (g.state == EngineState::WaitSpace) {
+        events.happened({event::WelcomeBack{g.seats.isComputer(g.player)}, Entry::Replacing}, g.saybuf);
+    }
 }
 
 }  // namespace yacht

@@ -25,25 +25,25 @@ int voicecount(Voice& voice)
 // Whether what is still queued is dropped before an announcement.
 enum class Queue { Empty, Keep };
 
-void announce(Game& g, Voice& voice, const std::string& text, Queue queue)
+void announce(Game& g, Voice& voice, EventSink& events, const Event& event, Queue queue)
 {
     voice.setPriorityOver();
     if (queue == Queue::Empty) g.saybuf.clear();
-    sayit(voice, g.saybuf, text);
+    sayit(voice, g.saybuf, events.wordsOf(event));
 }
 
 // Makes the voice at voiceindex the voice, and it names itself. With more than one voice to
 // choose from, the player has chosen a voice of the engine speaking, to be kept at F12.
-void sayvoice(Game& g, Voice& voice, Queue queue)
+void sayvoice(Game& g, Voice& voice, EventSink& events, Queue queue)
 {
     if (voice.voiceCount() > 1) g.voicechangedon = voice.engineName();
     voice.selectVoice(g.voiceindex);
-    announce(g, voice, "Voice changed to " + voice.voiceDescription(g.voiceindex), queue);
+    announce(g, voice, events, {event::VoiceChanged{voice.voiceDescription(g.voiceindex)}}, queue);
 }
 
 }  // namespace
 
-void changevoice(Game& g, Voice& voice, int16_t direction)
+void changevoice(Game& g, Voice& voice, EventSink& events, int16_t direction)
 {
     if (voice.voiceList() == VoiceList::Pending) {
         // The voices are still being listed: the step is remembered and answered when they
@@ -58,7 +58,7 @@ void changevoice(Game& g, Voice& voice, int16_t direction)
     }
     applystoredvoice(g, voice);
     stepvoice(g, direction, voicecount(voice));
-    sayvoice(g, voice, Queue::Empty);
+    sayvoice(g, voice, events, Queue::Empty);
 }
 
 int speedrate(int16_t speedindex)
@@ -66,29 +66,22 @@ int speedrate(int16_t speedindex)
     return (speedindex - 2) * 3;
 }
 
-std::string speedname(int16_t speedindex)
-{
-    static const char* const names[] = {"very slow", "slow", "normal", "fast", "very fast"};
-    if (speedindex < 0 || speedindex > 4) return {};
-    return names[speedindex];
-}
-
-void changespeed(Game& g, Voice& voice)
+void changespeed(Game& g, Voice& voice, EventSink& events)
 {
     // The screen reader speaks at its own rate: the keys change nothing, and the speed stored for
     // the game's own voices stays as it is.
     if (voice.speedSetting() == SpeedSetting::ScreenReader) {
-        announce(g, voice, "The speed is set in your screen reader", Queue::Empty);
+        announce(g, voice, events, {event::SpeedInScreenReader{}}, Queue::Empty);
         return;
     }
     ++g.speedindex;
     // A stored speed below the scale steps into it at "very slow", as one above it does.
     if (g.speedindex > 4 || g.speedindex < 0) g.speedindex = 0;
     voice.setRate(speedrate(g.speedindex));
-    announce(g, voice, "Speed changed to " + speedname(g.speedindex), Queue::Empty);
+    announce(g, voice, events, {event::SpeedChanged{g.speedindex}}, Queue::Empty);
 }
 
-void servevoicelist(Game& g, Voice& voice)
+void servevoicelist(Game& g, Voice& voice, EventSink& events)
 {
     // Listing can keep the speech server busy for seconds; the greeting goes first.
     if (g.state == EngineState::Startup) return;
@@ -106,7 +99,7 @@ void servevoicelist(Game& g, Voice& voice)
     const int direction = steps > 0 ? 0 : 1;
     for (int i = 0; i < (steps < 0 ? -steps : steps); ++i) stepvoice(g, direction, count);
     g.pendingVoice = PendingVoiceSteps{};
-    sayvoice(g, voice, Queue::Keep);
+    sayvoice(g, voice, events, Queue::Keep);
 }
 
 }  // namespace yacht

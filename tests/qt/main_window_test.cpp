@@ -29,7 +29,8 @@ struct WindowGame {
     UserStorage storage{store, drive};
     test::ScriptedRandom random;
     MainWindow window;
-    Yacht y{Ports{voice, sound, resources, storage, window, random}};
+    Narrator narrator;
+    Yacht y{Ports{voice, sound, resources, storage, window, random, narrator}};
 
     WindowGame() { window.attach(y); }
     Game& game() { return y.game; }

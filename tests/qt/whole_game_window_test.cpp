@@ -164,7 +164,7 @@ public:
         : transcript_(Transcript::open(dir_.filePath("transcript.txt").toStdString(),
                                        std::chrono::steady_clock::now())),
           voice_(silent_, *transcript_),
-          game_(Ports{voice_, sound_, resources_, storage_, window_, random_})
+          game_(Ports{voice_, sound_, resources_, storage_, window_, random_, narrator_})
     {
         window_.attach(game_);
         window_.show();
@@ -249,6 +249,7 @@ private:
     UserStorage storage_{store_, drive_};
     StdRandom random_{20240607};
     MainWindow window_;
+    Narrator narrator_;
     Yacht game_;
 };
 

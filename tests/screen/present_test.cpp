@@ -102,7 +102,7 @@ TEST(Present, TheSheetKeepsWhatEachStepLeavesOnIt)
         {"the choice before any card", [](Game& g) { g.view.started = true, choosenum(g); },
          {"Choose players", "YACHT", "", "", "", false, "  1 player", "", 0}},
         {"digit 7 lights the empty seventh row",
-         [](Game& g) { choosenum(g), playersstep(g, Action::of(ActionKind::PlayerCount, 7)); },
+         [](Game& g) { choosenum(g), playersstep(g, test::narrator(), Action::of(ActionKind::PlayerCount, 7)); },
          {"Choose players", "Yacht", "", "", "", false, "  1 player", "", 7}},
         {"a player outside the table draws a blank card",
          [](Game& g) { setup(g), g.player = 9, getcard(g); },

@@ -125,6 +125,12 @@ Board FakeGame::shown() const
     return shownBoard(y);
 }
 
+Narrator& narrator()
+{
+    static Narrator told;
+    return told;
+}
+
 Board shownBoard(const Yacht& y)
 {
     Board b = designBoard();

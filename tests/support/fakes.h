@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "engine/yacht.h"
+#include "narration/narrator.h"
 #include "persist/drive_info.h"
 #include "persist/settings_store.h"
 #include "persist/user_storage.h"
@@ -177,7 +178,8 @@ struct FakeGame {
     FakeToolkit toolkit;
     ScriptedRandom random;
     UserStorage storage{store, drive};  // the real storage, over the fake store and drive
-    Yacht y{Ports{voice, sound, resources, storage, toolkit, random}};
+    Narrator narrator;
+    Yacht y{Ports{voice, sound, resources, storage, toolkit, random, narrator}};
 
     // Posts a key as the key handler would, and runs one tick.
     void press(int code, int modifier = 0);
@@ -189,6 +191,9 @@ struct FakeGame {
     // The board as the window draws it: the captions that mirror the game brought in step.
     Board shown() const;
 };
+
+// The narrator for steps a test calls directly, with the game's own words.
+Narrator& narrator();
 
 // The board of a game as the window draws it.
 Board shownBoard(const Yacht& y);

@@ -1,4 +1,4 @@
-#include "rules/coach_phrases.h"
+#include "narration/tenths.h"
 
 #include <cmath>
 
@@ -9,11 +9,6 @@ std::string tenths(double points)
     if (!std::isfinite(points) || points < 0) points = 0;
     const long long t = std::llround(points * 10);
     return std::to_string(t / 10) + "." + std::to_string(t % 10);
-}
-
-std::string costOfChoices(double points)
-{
-    return "your choices cost " + tenths(points) + " points against perfect play";
 }
 
 }  // namespace yacht

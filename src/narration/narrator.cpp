@@ -1,0 +1,264 @@
+#include "narration/narrator.h"
+
+#include "narration/tenths.h"
+
+namespace yacht {
+namespace {
+
+using P = Phrase;
+
+std::string number(int n)
+{
+    return std::to_string(n);
+}
+
+// A score cell as the sheet shows it: its number, or nothing when it is empty.
+std::string cell(const ScoreCell& c)
+{
+    return c ? number(*c) : std::string();
+}
+
+// A die's face as it is shown: its number, or "?" before it is thrown.
+std::string face(int f)
+{
+    return f == 0 ? std::string("?") : number(f);
+}
+
+void enter(SpeechQueue& queue, Entry entry, std::string words)
+{
+    switch (entry) {
+    case Entry::After: queue.say(std::move(words)); break;
+    case Entry::Joined: queue.add(words); break;
+    case Entry::Replacing: queue.replace(std::move(words)); break;
+    }
+}
+
+// The words of each kind of event, from one phrase book.
+struct Words {
+    const PhraseBook& book;
+
+    std::string category(int c) const
+    {
+        if (c < 1 || c > 13) return {};
+        return book[nth(P::CategoryName, c - 1)];
+    }
+    std::string faces(const std::vector<int>& faces) const
+    {
+        std::string out;
+        for (int f : faces) out += (out.empty() ? "" : book[P::KeptFaceSeparator]) + number(f);
+        return out;
+    }
+    std::string computers(int n) const
+    {
+        if (n <= 0) return book[P::NoComputers];
+        return book.say(n == 1 ? P::OneComputer : P::Computers, {number(n)});
+    }
+
+    std::string operator()(const event::ThrowCalled& e) const
+    {
+        if (e.roll == 2) return book[P::SecondThrow];
+        if (e.roll == 3) return book[P::FinalThrow];
+        // The round is named when its first player begins; the player when several play.
+        if (e.player == 1)
+            return e.several ? book.say(P::FirstThrowOfRoundOfPlayer, {number(e.round), number(e.player)})
+                             : book.say(P::FirstThrowOfRound, {number(e.round)});
+        return e.several ? book.say(P::FirstThrowOfPlayer, {number(e.player)}) : book[P::FirstThrow];
+    }
+    std::string operator()(const event::DiceShown& e) const
+    {
+        std::string said;
+        for (int f : e.faces) said += book.say(P::DiceFace, {face(f)});
+        return said;
+    }
+    std::string operator()(const event::YachtThrown&) const { return book[P::YachtThrown]; }
+    std::string operator()(const event::ChooseCategory&) const { return book[P::ChooseCategory]; }
+    std::string operator()(const event::TurnPassed& e) const
+    {
+        // A computer's turn begins by itself: nobody is asked for the space bar.
+        if (e.computer) return {};
+        return book[e.round == 1 ? P::SpaceToBegin : P::SpaceToContinueTurn];
+    }
+    std::string operator()(const event::RoundOver& e) const
+    {
+        std::string scores;
+        for (std::size_t i = 0; i < e.totals.size(); ++i)
+            scores += book.say(P::RoundOverPlayer, {number(int(i) + 1), cell(e.totals[i])});
+        return book.say(P::RoundOver, {scores});
+    }
+    std::string operator()(const event::GameOverAlone& e) const { return book.say(P::GameOverAlone, {cell(e.total)}); }
+    std::string operator()(const event::GameWon& e) const
+    {
+        return book.say(P::GameWon, {number(e.player), number(e.points)});
+    }
+    std::string operator()(const event::GameTied& e) const
+    {
+        std::string winners;
+        for (int p : e.players) {
+            if (!winners.empty()) winners += book[P::JointWinnerSeparator];
+            winners += book.say(P::JointWinner, {number(p)});
+        }
+        return book.say(P::GameTied, {number(int(e.players.size())), winners, number(e.points)});
+    }
+    std::string operator()(const event::NewGameOrHelp&) const { return book[P::NewGameOrHelp]; }
+    std::string operator()(const event::GameOverReminder&) const { return book[P::GameOverReminder]; }
+    std::string operator()(const event::DieUnderCursor& e) const
+    {
+        if (e.die < 1 || e.die > 5) return {};
+        return book.say(nth(e.held ? P::HeldDieUnderCursor : P::DieUnderCursor, e.die - 1), {face(e.face)});
+    }
+    std::string operator()(const event::DieHeld& e) const
+    {
+        if (e.die < 1 || e.die > 5) return {};
+        return book[nth(e.held ? P::HoldDie : P::ReleaseDie, e.die - 1)];
+    }
+    std::string operator()(const event::CategoryUnderCursor& e) const
+    {
+        if (e.taken) return book.say(P::CategoryTaken, {category(e.category)});
+        if (e.worth != 0) return book.say(P::CategoryWorth, {category(e.category), number(e.worth)});
+        return book.say(P::CategoryWorthNothing, {category(e.category)});
+    }
+    std::string operator()(const event::Scored& e) const
+    {
+        return book.say(e.round > 1 ? P::ScoredAfterRounds : P::ScoredAfterOneRound, {number(e.round), number(e.total)});
+    }
+    std::string operator()(const event::ComputerScored& e) const
+    {
+        return book.say(P::ComputerScored, {number(e.player), number(e.points), category(e.category)});
+    }
+    std::string operator()(const event::ComputerKept& e) const
+    {
+        if (e.faces.empty()) return book.say(P::ComputerKeptNothing, {number(e.player)});
+        return book.say(P::ComputerKept, {number(e.player), faces(e.faces)});
+    }
+    std::string operator()(const event::CategoriesLeft& e) const
+    {
+        const int left = int(e.categories.size());
+        return book.say(left == 1 ? P::CategoriesLeftOne : P::CategoriesLeftOther, {number(left)});
+    }
+    std::string operator()(const event::ScoresOfPlayers& e) const
+    {
+        return book[e.running ? P::ScoresAtRoundEnd : P::ScoresAtGameEnd];
+    }
+    std::string operator()(const event::SoloScore& e) const
+    {
+        if (e.running) return book.say(P::SoloScoreAtRoundEnd, {number(e.total), number(e.subtotal)});
+        return book.say(P::SoloScoreAtGameEnd, {number(e.total)});
+    }
+    std::string operator()(const event::ChoicesCost& e) const
+    {
+        if (e.player == 0) return book.say(P::ChoicesCost, {tenths(e.cost)});
+        return book.say(P::ChoicesCostOfPlayer, {number(e.player), tenths(e.cost)});
+    }
+    std::string operator()(const event::SpaceToContinue&) const { return book[P::SpaceToContinueReport]; }
+    std::string operator()(const event::Greeting&) const { return book[P::Greeting]; }
+    std::string operator()(const event::WelcomeBack& e) const
+    {
+        return book[e.computer ? P::WelcomeBackToComputer : P::WelcomeBack];
+    }
+    // Where the game stands; the item before it says that it is resumed.
+    std::string operator()(const event::Resuming& e) const
+    {
+        const int at = e.roll >= 1 && e.roll <= 3 ? e.roll : 0;
+        return e.several ? book.say(nth(P::ResumedRoundOfPlayer, at), {number(e.round), number(e.player)})
+                         : book.say(nth(P::ResumedRound, at), {number(e.round)});
+    }
+    std::string operator()(const event::NewGameQuestion&) const { return book[P::NewGameQuestion]; }
+    std::string operator()(const event::NewGameCancelled&) const { return book[P::NewGameCancelled]; }
+    std::string operator()(const event::PlayersAsked&) const { return book[P::PlayersAsked]; }
+    std::string operator()(const event::PlayerCount& e) const
+    {
+        return book.say(e.players == 1 ? P::OnePlayer : P::Players, {number(e.players)});
+    }
+    std::string operator()(const event::ComputerCount& e) const { return computers(e.computers); }
+    std::string operator()(const event::StrengthChosen& e) const { return book[e.casual ? P::Casual : P::Strong]; }
+    std::string operator()(const event::Goodbye&) const { return book[P::Goodbye]; }
+    std::string operator()(const event::CoachAdvice& e) const
+    {
+        const Advice& a = e.advice;
+        switch (a.kind) {
+        case Advice::Kind::WaitForTurn: return book[P::CoachWaits];
+        case Advice::Kind::StillThinking: return book[P::CoachThinking];
+        case Advice::Kind::ThrowFirst: return book[P::CoachThrowFirst];
+        case Advice::Kind::Keep: return a.keep.empty() ? book[P::CoachKeepNothing] : book.say(P::CoachKeep, {faces(a.keep)});
+        case Advice::Kind::Score:
+            if (a.cursorCategory == 0) return book.say(P::CoachScore, {category(a.category), number(a.points)});
+            return book.say(P::CoachScoreWithCost, {category(a.category), number(a.points), category(a.cursorCategory),
+                                                    tenths(a.cursorCost)});
+        }
+        return {};
+    }
+    std::string operator()(const event::VoiceChanged& e) const { return book.say(P::VoiceChanged, {e.description}); }
+    std::string operator()(const event::SpeedChanged& e) const
+    {
+        const bool named = e.speed >= 0 && e.speed <= 4;
+        return book.say(P::SpeedChanged, {named ? book[nth(P::SpeedName, e.speed)] : std::string()});
+    }
+    std::string operator()(const event::SpeedInScreenReader&) const { return book[P::SpeedInScreenReader]; }
+    // The help pages are whole texts of their own, kept with the game's resources.
+    std::string operator()(const event::HelpPage& e) const { return e.text; }
+    std::string operator()(const event::DiceRolling&) const { return {}; }
+};
+
+// How each kind enters the queue: its words as its entry says, except for the kinds below.
+struct Queueing {
+    const Words& words;
+    SpeechQueue& queue;
+    Entry entry;
+
+    template <typename Facts>
+    void operator()(const Facts& e) const
+    {
+        enter(queue, entry, words(e));
+    }
+    void operator()(const event::DiceRolling&) const { queue.sound("rolldice"); }
+    void operator()(const event::DiceShown& e) const
+    {
+        // No dice to tell adds nothing, not even an empty item.
+        if (!e.faces.empty()) enter(queue, entry, words(e));
+    }
+    void operator()(const event::TurnPassed& e) const
+    {
+        if (!e.computer) enter(queue, entry, words(e));
+    }
+    // The count, then each category an item of its own.
+    void operator()(const event::CategoriesLeft& e) const
+    {
+        enter(queue, entry, words(e));
+        for (int c : e.categories) queue.say(words.category(c));
+    }
+    // The heading, then each player's total an item of its own.
+    void operator()(const event::ScoresOfPlayers& e) const
+    {
+        enter(queue, entry, words(e));
+        for (std::size_t i = 0; i < e.totals.size(); ++i)
+            queue.say(words.book.say(P::PlayerScore, {number(int(i) + 1), number(e.totals[i])}));
+    }
+    // Said after the count of players it belongs with, or alone when it is what changed.
+    void operator()(const event::ComputerCount& e) const
+    {
+        if (entry == Entry::Joined)
+            enter(queue, entry, words.book.say(P::AlongWith, {words(e)}));
+        else
+            enter(queue, entry, words(e));
+    }
+    void operator()(const event::Resuming& e) const
+    {
+        queue.say(words.book[P::ResumingGame]);
+        enter(queue, entry, words(e));
+    }
+};
+
+}  // namespace
+
+void Narrator::happened(const Event& e, SpeechQueue& queue)
+{
+    const Words words{book_};
+    std::visit(Queueing{words, queue, e.entry}, e.what);
+}
+
+std::string Narrator::wordsOf(const Event& e)
+{
+    return std::visit(Words{book_}, e.what);
+}
+
+}  // namespace yacht
