@@ -478,7 +478,8 @@ def screen_reader_game(env, xenv, root, monitor, speechd_log):
         for key in ("F9", "Down", "Down", "c", "Return"):
             press(senv, win, key, presses)
             pace()
-        scored = re.compile(r"your total score is")
+        # A score is told by the total, or in the last round by the computer's turn beginning.
+        scored = re.compile(r"your total score is|player 2 first roll")
         dice = re.compile(r"^[1-6]( [1-6]){0,4}$")
 
         def throw():
