@@ -26,10 +26,28 @@ class ScreenReader:
 
     def start(self):
         self.procs.start("at-spi", ["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"], self.env)
-        self.proc = self.procs.start("orca", ["orca", "--debug-file", self.log], self.env)
+        self.proc = self.procs.start("orca", ["orca", "--debug-file", self.log], self._own_session())
         if not self.has("SPEECH OUTPUT", "Screen reader on", 60):
             raise RuntimeError("Orca did not start")
         return self
+
+    def _own_session(self):
+        """The play's environment, with a `pgrep` first on the path that reports only the Orcas of
+        the play's own session. Orca refuses to start while `pgrep -u UID -x orca` finds another
+        Orca of the same user, such as the player's own screen reader or another play's; the
+        play's Orca may run beside those, and never replaces them."""
+        folder = os.path.join(os.path.dirname(self.log), "orca-bin")
+        os.makedirs(folder, exist_ok=True)
+        wrapper = os.path.join(folder, "pgrep")
+        runtime = self.env["XDG_RUNTIME_DIR"]
+        with open(wrapper, "w") as f:
+            f.write("#!/bin/sh\n"
+                    f"for pid in $(/usr/bin/pgrep \"$@\"); do\n"
+                    f"  tr '\\0' '\\n' < /proc/$pid/environ 2>/dev/null | "
+                    f"grep -qxF 'XDG_RUNTIME_DIR={runtime}' && echo $pid\n"
+                    "done\nexit 0\n")
+        os.chmod(wrapper, 0o755)
+        return dict(self.env, PATH=folder + os.pathsep + self.env["PATH"])
 
     def text(self):
         return open(self.log, errors="replace").read() if os.path.exists(self.log) else ""
