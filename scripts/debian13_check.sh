@@ -3,11 +3,17 @@
 # game is checked against Qt 6.8, GCC 14 and Orca 48 on a Debian 12 machine.
 #   scripts/debian13_check.sh          every lane, as scripts/test.sh
 #   scripts/debian13_check.sh --fast   the core and qt lanes only
+#   scripts/debian13_check.sh --run COMMAND...   runs the command in the tree's copy in the root
+#                                      instead (after a check has built it there), for example
+#                                      python3 scripts/latency_figures.py build --screen-reader
 # The root is made once with debootstrap in build-debian13/root (YACHT_DEBIAN13_DIR names
 # another folder) and reused; the build and test packages are installed there by the same
 # scripts/setup.sh the host uses. The tree is copied into the root (build folders left out), the
 # root's own build/ is kept between runs. Everything the tests need is mounted for the run only,
 # in a mount namespace of the check's own, and unmounted on every way out (an interrupt too).
+# The run inside has a process namespace of its own with its own /proc, so a screen reader or
+# speech server running on the host is not seen from the root (Orca will not start beside
+# another Orca), and ending the run's first process ends every process of it.
 # Nothing outside the folder is written and no package of the host is touched. Needs root (it
 # asks sudo) and debootstrap. Ends with scripts/test.sh's line "summary: N passed, N failed,
 # N skipped", and a non-zero status on any failure.
@@ -17,7 +23,8 @@ tree="$PWD"
 
 case "${1:-}" in
     ""|--fast) ;;
-    *) echo "usage: scripts/debian13_check.sh [--fast]" >&2; exit 2 ;;
+    --run) [ $# -ge 2 ] || { echo "usage: scripts/debian13_check.sh --run COMMAND..." >&2; exit 2; } ;;
+    *) echo "usage: scripts/debian13_check.sh [--fast | --run COMMAND...]" >&2; exit 2 ;;
 esac
 
 if [ "$(id -u)" -ne 0 ]; then
@@ -91,7 +98,8 @@ mountInRoot() {   # mountInRoot TARGET mount-arguments...
     mount "$@" "$target"
     mounted+=("$target")
 }
-mountInRoot proc -t proc proc
+# /proc is mounted by unshare below, for the run's own process namespace only.
+mkdir -p "$root/proc"
 mountInRoot sys -t sysfs sysfs
 mountInRoot dev --bind /dev
 mountInRoot dev/pts -t devpts -o newinstance,ptmxmode=0666,gid=5,mode=620 devpts
@@ -110,13 +118,25 @@ else
     tar --exclude='./build*' -cf - . | tar -xf - -C "$copy"
 fi
 
-log="$folder/test.log"
+inRoot() {   # inRoot COMMAND...: runs in the tree's copy, in a process namespace of its own
+    unshare --pid --kill-child --mount-proc="$root/proc" -- \
+        chroot "$root" /usr/bin/env -i PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin \
+        HOME=/root LANG=C.UTF-8 TERM="${TERM:-dumb}" /bin/bash -c 'cd /yacht && "$@"' inRoot "$@"
+}
+
 status=0
+if [ "${1:-}" = "--run" ]; then
+    shift
+    ( inRoot "$@" ) &
+    wait $! || status=$?
+    cleanup
+    exit "$status"
+fi
+
+log="$folder/test.log"
 # In the background, so an interrupt is taken at once rather than when the tests end: the trap
 # then stops whatever runs in the root and unmounts.
-( chroot "$root" /usr/bin/env -i PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin \
-    HOME=/root LANG=C.UTF-8 TERM="${TERM:-dumb}" /bin/bash -c 'cd /yacht && scripts/test.sh "$@"' \
-    test "$@" 2>&1 | tee "$log" ) &
+( inRoot scripts/test.sh "$@" 2>&1 | tee "$log" ) &
 wait $! || status=$?
 cleanup
 

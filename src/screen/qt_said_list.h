@@ -2,6 +2,10 @@
 // The list of what the game has said, for the screen reader: each new text becomes the list's
 // active item, which the screen reader speaks at once, cutting what it was saying, and keeps on
 // the braille display until the next; its review keys go back through the earlier ones.
+// The same route is kept where Qt 6.8 offers its announcement event: Orca 48 presents an
+// announcement as a message, queued behind what it is saying like any other text, and shows it
+// on braille for five seconds before going back to what the display held; an announcement
+// leaves no object behind for the review keys either.
 
 #include <QWidget>
 #include <deque>

@@ -1,6 +1,7 @@
 #include "speech/qt_screen_reader.h"
 
 #include <QDBusConnection>
+#include <QDBusConnectionInterface>
 #include <QDBusInterface>
 #include <QDBusReply>
 #include <QDBusVariant>
@@ -24,6 +25,17 @@ bool busSaysScreenReader()
     return reply.isValid() && reply.value().variant().toBool();
 }
 
+bool screenReaderName(const QByteArray& name)
+{
+    return name == "orca" || name == "fenrir" || name == "odilia";
+}
+
+QByteArray processName(uint pid)
+{
+    QFile comm(QStringLiteral("/proc/%1/comm").arg(pid));
+    return comm.open(QIODevice::ReadOnly) ? comm.readAll().trimmed() : QByteArray();
+}
+
 // A screen reader the player started by hand (Orca from a terminal or a key binding) does not
 // tell the bus; it is found by name among the player's own processes on the same session bus.
 bool screenReaderProcess()
@@ -39,10 +51,7 @@ bool screenReaderProcess()
         if (!number) continue;
         const QString dir = QStringLiteral("/proc/") + pid;
         if (QFileInfo(dir).ownerId() != me) continue;
-        QFile comm(dir + QStringLiteral("/comm"));
-        if (!comm.open(QIODevice::ReadOnly)) continue;
-        const QByteArray name = comm.readAll().trimmed();
-        if (name != "orca" && name != "fenrir" && name != "odilia") continue;
+        if (!screenReaderName(processName(pid.toUInt()))) continue;
         QFile environ(dir + QStringLiteral("/environ"));
         if (environ.open(QIODevice::ReadOnly) && environ.readAll().split('\0').contains(mark))
             return true;
@@ -50,11 +59,44 @@ bool screenReaderProcess()
     return false;
 }
 
+// Orca renames itself with setproctitle where that module is installed (Debian 13 has it), which
+// blanks its environment in /proc, so the session above cannot be read. It is then found among
+// the clients of this session's accessibility bus, by the process behind each connection.
+bool screenReaderOnAccessibilityBus()
+{
+    QDBusConnection session = QDBusConnection::sessionBus();
+    if (!session.isConnected()) return false;
+    QDBusInterface launcher("org.a11y.Bus", "/org/a11y/bus", "org.a11y.Bus", session);
+    if (!launcher.isValid()) return false;
+    launcher.setTimeout(1000);
+    const QDBusReply<QString> address = launcher.call(QStringLiteral("GetAddress"));
+    if (!address.isValid() || address.value().isEmpty()) return false;
+    const QString name = QStringLiteral("yacht-screen-reader-check");
+    bool found = false;
+    {
+        QDBusConnection bus = QDBusConnection::connectToBus(address.value(), name);
+        QDBusConnectionInterface* clients = bus.isConnected() ? bus.interface() : nullptr;
+        const QDBusReply<QStringList> names =
+            clients ? clients->registeredServiceNames() : QDBusReply<QStringList>();
+        const QStringList listed = names.isValid() ? names.value() : QStringList();
+        for (const QString& client : listed) {
+            if (!client.startsWith(QLatin1Char(':'))) continue;
+            const QDBusReply<uint> pid = clients->servicePid(client);
+            if (pid.isValid() && screenReaderName(processName(pid.value()))) {
+                found = true;
+                break;
+            }
+        }
+    }
+    QDBusConnection::disconnectFromBus(name);
+    return found;
+}
+
 }  // namespace
 
 bool screenReaderRunning()
 {
-    return busSaysScreenReader() || screenReaderProcess();
+    return busSaysScreenReader() || screenReaderProcess() || screenReaderOnAccessibilityBus();
 }
 
 }  // namespace yacht

@@ -67,7 +67,9 @@ def test_package_builds_installs_and_greets(sandbox, game, source_dir):
                                f"./{os.path.basename(debs[0])}"],
                               cwd=out, env=env, capture_output=True, text=True, timeout=1200)
         assert done.returncode == 0, f"apt install failed:\n{done.stdout[-3000:]}\n{done.stderr[-3000:]}"
-        summary = re.search(r"(\d+) to remove", done.stdout)
+        # apt 2 (Debian 12) ends with "N to remove", apt 3 (Debian 13) with "Removing: N".
+        summary = re.search(r"(\d+) to remove\b", done.stdout) or re.search(r"\bRemoving: (\d+)",
+                                                                             done.stdout)
         assert summary and summary.group(1) == "0", f"apt removed packages:\n{done.stdout[-3000:]}"
 
         for check in (["desktop-file-validate", f"/usr/share/applications/{APP_ID}.desktop"],
