@@ -70,7 +70,7 @@ void skipturn(Yacht& y)
 
 Event keptEvent(const Game& g, const std::array<bool, kDice>& hold)
 {
-    event::ComputerKept kept{.player = g.player};
+    event::ComputerKept kept{.player = g.player, .faces = {}};
     if (const std::optional<strategy::Dice> dice = diceOnTable(g)) kept.faces = heldFaces(*dice, hold);
     return {kept, Entry::Replacing};
 }
