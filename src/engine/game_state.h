@@ -111,7 +111,7 @@ struct Game {
     int16_t subtotal = 0;
     std::optional<Key> keybuf;  // the key waiting for the next tick, if any
     SpeechQueue saybuf;   // the texts and sounds still to be heard
-    std::string sayitem;  // the item last taken from the queue, or the text handed to sayit
+    std::string sayitem;  // the item last taken from the queue, or the text handed to speakNow
     int16_t runstate = 0; // the voice's running state as last read: 1 done, 2 speaking
     int16_t helppage = 0; // the help page the next F1 reads
     Seats seats;          // who plays each seat, and what each person's choices cost

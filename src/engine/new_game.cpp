@@ -42,7 +42,7 @@ void newgame(Yacht& y)
     // when the player confirms. The question is spoken while the box is open.
     if (g.state != EngineState::Idle) {
         g.sayitem = y.ports.events.wordsOf({event::NewGameQuestion{}});
-        sayit(y.ports.voice, g.saybuf, g.sayitem);
+        speakNow(y.ports.voice, g.saybuf, g.sayitem);
         const bool ok = y.ports.toolkit.askOkCancel("Start new game?") == Answer::Ok;
         answernewgame(y, Action::of(ActionKind::AnswerNewGame, ok ? 1 : 0));
         return;
@@ -55,7 +55,7 @@ void answernewgame(Yacht& y, Action answer)
     Game& g = y.game;
     if (answer.number != 1) {
         g.sayitem = y.ports.events.wordsOf({event::NewGameCancelled{}});
-        sayit(y.ports.voice, g.saybuf, g.sayitem);
+        speakNow(y.ports.voice, g.saybuf, g.sayitem);
         return;
     }
     startafresh(g, y.ports.events);

@@ -5,7 +5,7 @@
 
 namespace yacht {
 
-void pumpspeech(Game& g, const Ports& ports)
+void speakNextQueued(Game& g, const Ports& ports)
 {
     g.runstate = static_cast<int16_t>(ports.voice.runningState());
     if (g.saybuf.empty() || g.runstate != static_cast<int16_t>(RunState::Done)) return;
@@ -16,13 +16,13 @@ void pumpspeech(Game& g, const Ports& ports)
 
     if (item.kind == SpeechItem::Kind::Sound) {
         g.saybuf.syncAfterSound = true;
-        playsound(ports, g.saybuf, item.text);
+        playSound(ports, g.saybuf, item.text);
         return;
     }
     if (g.saybuf.syncAfterSound)
-        sayit2(ports.voice, item.text);
+        speakAndWait(ports.voice, item.text);
     else
-        sayit(ports.voice, g.saybuf, item.text);
+        speakNow(ports.voice, g.saybuf, item.text);
     g.saybuf.syncAfterSound = false;
 }
 

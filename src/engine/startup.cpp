@@ -30,9 +30,9 @@ void startup(Yacht& y, const StartupContext& context)
 
     // The storage decides where the settings live (the per-user store, or the settings file
     // beside a program on a USB drive) as it reads them.
-    readsettings(y.game, y.ports.storage);
+    loadSettings(y.game, y.ports.storage);
     if (!context.speechEngine.empty()) y.game.speechengine = context.speechEngine;
-    applysettings(y.game, y.ports.voice);
+    applyStoredSettings(y.game, y.ports.voice);
 
     y.game.state = EngineState::Startup;
 }

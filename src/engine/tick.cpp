@@ -33,7 +33,7 @@ void leave(Yacht& y)
 {
     storeforlater(y);
     y.game.sayitem = y.ports.events.wordsOf({event::Goodbye{}});
-    sayit2(y.ports.voice, y.game.sayitem);
+    speakAndWait(y.ports.voice, y.game.sayitem);
     y.quitting = true;
     y.ports.toolkit.quitNow();
 }
@@ -42,10 +42,10 @@ void leave(Yacht& y)
 Flow functionkeys(Yacht& y, Action action)
 {
     switch (action.kind) {
-    case ActionKind::Help: sayhelp(y.game, y.ports); return Flow::Continue;
-    case ActionKind::NextVoice: changevoice(y.game, y.ports.voice, y.ports.events, 0); return Flow::Continue;
-    case ActionKind::PreviousVoice: changevoice(y.game, y.ports.voice, y.ports.events, 1); return Flow::Continue;
-    case ActionKind::NextSpeed: changespeed(y.game, y.ports.voice, y.ports.events); return Flow::Continue;
+    case ActionKind::Help: readHelpPage(y.game, y.ports); return Flow::Continue;
+    case ActionKind::NextVoice: changeVoice(y.game, y.ports.voice, y.ports.events, 0); return Flow::Continue;
+    case ActionKind::PreviousVoice: changeVoice(y.game, y.ports.voice, y.ports.events, 1); return Flow::Continue;
+    case ActionKind::NextSpeed: changeSpeed(y.game, y.ports.voice, y.ports.events); return Flow::Continue;
     case ActionKind::ReportDice: repeatdice(y.game, y.ports.events); return Flow::Continue;
     case ActionKind::ReportCategories: saycategories(y.game, y.ports.events); return Flow::Continue;
     case ActionKind::ReportScore: sayscore(y.game, y.ports.events); return Flow::Continue;
@@ -61,7 +61,7 @@ Flow functionkeys(Yacht& y, Action action)
 void storeforlater(Yacht& y)
 {
     y.ports.storage.saveGame(y.game);
-    savesettings(y.game, y.ports);
+    storeSettings(y.game, y.ports);
 }
 
 void resumegame(Yacht& y)
@@ -119,7 +119,7 @@ void tick(Yacht& y)
     if (y.quitting) return;
     Game& g = y.game;
     // Voice changes asked for before the installed voices were listed are answered once they are.
-    servevoicelist(g, y.ports.voice, y.ports.events);
+    applyVoicesOnceListed(g, y.ports.voice, y.ports.events);
 
     startupstep(y);
     showstatus(g);
@@ -133,7 +133,7 @@ void tick(Yacht& y)
     // H asks the coach, in every state, and does nothing else.
     if (action.kind == ActionKind::Coach) {
         coachstep(y);
-        pumpspeech(g, y.ports);
+        speakNextQueued(g, y.ports);
         return;
     }
     computerstep(y, action);
@@ -149,7 +149,7 @@ void tick(Yacht& y)
         if (g.state == EngineState::Rolled && rolledkeys(y, actionNow()) == Flow::EndTick) return;
         if (g.state == EngineState::Choosing && choosingkeys(y, actionNow()) == Flow::EndTick) return;
     }
-    pumpspeech(g, y.ports);
+    speakNextQueued(g, y.ports);
 }
 
 }  // namespace yacht

@@ -16,7 +16,7 @@ bool storedVoiceSpeaksHere(const Game& g, Voice& voice)
 
 }  // namespace
 
-void readsettings(Game& g, Storage& storage)
+void loadSettings(Game& g, Storage& storage)
 {
     const StoredSettings stored = storage.readSettings();
     g.storedvoice = StoredVoice{stored.voiceindex, stored.voicename, stored.voiceengine};
@@ -26,17 +26,17 @@ void readsettings(Game& g, Storage& storage)
     g.speechengine = stored.speechengine;
 }
 
-void applysettings(Game& g, Voice& voice)
+void applyStoredSettings(Game& g, Voice& voice)
 {
     // The normal speed is the player's own rate: nothing is sent for it.
-    if (g.speedindex != kNormalSpeed) voice.setRate(speedrate(g.speedindex));
+    if (g.speedindex != kNormalSpeed) voice.setRate(rateForSpeed(g.speedindex));
     if (!g.storedvoice.name.empty() && storedVoiceSpeaksHere(g, voice))
         voice.selectVoiceByName(g.storedvoice.name);
     g.voiceApplied = false;
-    applystoredvoice(g, voice);
+    selectStoredVoice(g, voice);
 }
 
-void applystoredvoice(Game& g, Voice& voice)
+void selectStoredVoice(Game& g, Voice& voice)
 {
     if (g.voiceApplied) return;
     if (voice.voiceList() != VoiceList::Ready) return;
@@ -57,7 +57,7 @@ void applystoredvoice(Game& g, Voice& voice)
     g.voiceApplied = true;
 }
 
-void savesettings(const Game& g, const Ports& ports)
+void storeSettings(const Game& g, const Ports& ports)
 {
     StoredSettings s;
     s.voiceindex = g.storedvoice.index;

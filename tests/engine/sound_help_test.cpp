@@ -43,7 +43,7 @@ TEST(HelpPages, PageIsSpokenAtOnceAndNotQueued)
     f.y.game.saybuf = queued("\trolldice\tstill waiting");
     f.y.game.saybuf.take();
     f.y.game.saybuf.syncAfterSound = true;
-    sayhelp(f.y.game, f.y.ports);
+    readHelpPage(f.y.game, f.y.ports);
     EXPECT_EQ(f.voice.texts(), std::vector<std::string>{"Introduction page."});
     EXPECT_EQ(f.y.game.saybuf, queued("\tstill waiting"));
     EXPECT_FALSE(f.y.game.saybuf.syncAfterSound);
@@ -55,10 +55,10 @@ TEST(HelpPages, MissingPageSaysNothingAndTheNextF1ReadsTheNextPage)
     addPages(f.resources);
     f.resources.items.erase("TEXT/HELP1");
     f.y.game.helppage = 1;
-    sayhelp(f.y.game, f.y.ports);
+    readHelpPage(f.y.game, f.y.ports);
     EXPECT_TRUE(f.voice.spoken.empty());
     EXPECT_EQ(f.y.game.helppage, 2);
-    sayhelp(f.y.game, f.y.ports);
+    readHelpPage(f.y.game, f.y.ports);
     EXPECT_EQ(f.voice.last(), "Page two.\r\n");
 }
 
@@ -66,7 +66,7 @@ TEST(HelpPages, Utf8TextIsSpokenAsStored)
 {
     FakeGame f;
     f.resources.add("TEXT", "HELP0", std::string("caf\xC3\xA9 \xE2\x80\x9Cx\xE2\x80\x9D\r\n") + '\0');
-    sayhelp(f.y.game, f.y.ports);
+    readHelpPage(f.y.game, f.y.ports);
     ASSERT_EQ(f.voice.spoken.size(), 1u);
     EXPECT_EQ(f.voice.spoken[0].text, "caf\xC3\xA9 \xE2\x80\x9Cx\xE2\x80\x9D\r\n");
 }
@@ -81,7 +81,7 @@ TEST(PlaySound, PlaysToItsEndRightAfterTheSoundCueAndInTheBackgroundOtherwise)
         FakeGame f;
         f.resources.add("WAVE", "ROLLDICE", "RIFF....WAVE");
         f.y.game.saybuf.syncAfterSound = c.afterSound;
-        playsound(f.y.ports, f.y.game.saybuf, "rolldice");  // the name matches without regard to case
+        playSound(f.y.ports, f.y.game.saybuf, "rolldice");  // the name matches without regard to case
         ASSERT_EQ(f.sound.played.size(), 1u) << "after a sound " << c.afterSound;
         EXPECT_EQ(f.sound.played[0].name, "rolldice");
         EXPECT_EQ(f.sound.played[0].bytes, 12u);
@@ -94,8 +94,8 @@ TEST(PlaySound, EmptyOrUnknownNameIsSilence)
 {
     FakeGame f;
     f.resources.add("WAVE", "ROLLDICE", "RIFF....WAVE");
-    playsound(f.y.ports, f.y.game.saybuf, "");
-    playsound(f.y.ports, f.y.game.saybuf, "fanfare");
+    playSound(f.y.ports, f.y.game.saybuf, "");
+    playSound(f.y.ports, f.y.game.saybuf, "fanfare");
     EXPECT_TRUE(f.sound.played.empty());
 }
 
@@ -104,12 +104,12 @@ TEST(PlaySound, QueuedSoundPlaysToItsEndThenTheNextItemIsSpokenSynchronously)
     FakeGame f;
     f.resources.add("WAVE", "ROLLDICE", "RIFF....WAVE");
     f.y.game.saybuf = queued("\trolldice\tfive fours\tthen this");
-    pumpspeech(f.y.game, f.y.ports);
+    speakNextQueued(f.y.game, f.y.ports);
     ASSERT_EQ(f.sound.played.size(), 1u);
     EXPECT_EQ(f.sound.played[0].mode, PlayMode::ToEnd);
     EXPECT_TRUE(f.voice.spoken.empty());
-    pumpspeech(f.y.game, f.y.ports);
-    pumpspeech(f.y.game, f.y.ports);
+    speakNextQueued(f.y.game, f.y.ports);
+    speakNextQueued(f.y.game, f.y.ports);
     ASSERT_EQ(f.voice.spoken.size(), 2u);
     EXPECT_EQ(f.voice.spoken[0].text, "five fours");
     EXPECT_EQ(f.voice.spoken[0].mode, SpeakMode::Sync);

@@ -32,7 +32,7 @@ TEST_P(SpeechPump, HandsOverOneItemPerTickWhenTheVoiceIsDone)
     f.voice.speakingReads = c.speakingReads;
     f.y.game.saybuf = queued(c.queue);
     for (std::size_t i = 0; i < c.steps.size(); ++i) {
-        pumpspeech(f.y.game, f.y.ports);
+        speakNextQueued(f.y.game, f.y.ports);
         EXPECT_EQ(f.y.game.saybuf, queued(c.steps[i].saybufAfter)) << c.name << " step " << i;
         EXPECT_EQ(f.voice.texts(), c.steps[i].spokenSoFar) << c.name << " step " << i;
     }
@@ -58,18 +58,18 @@ TEST(AfterASound, TheNextItemIsSaidSynchronouslyAndTheOneAfterInTheBackground)
     FakeGame f;
     f.y.game.saybuf = queued("\trolldice\tX\tY");
 
-    pumpspeech(f.y.game, f.y.ports);
+    speakNextQueued(f.y.game, f.y.ports);
     EXPECT_TRUE(f.y.game.saybuf.syncAfterSound);
     EXPECT_TRUE(f.voice.spoken.empty());
     EXPECT_EQ(f.y.game.saybuf, queued("X\tY"));
 
-    pumpspeech(f.y.game, f.y.ports);
+    speakNextQueued(f.y.game, f.y.ports);
     ASSERT_EQ(f.voice.spoken.size(), 1u);
     EXPECT_EQ(f.voice.spoken[0].text, "X");
     EXPECT_EQ(f.voice.spoken[0].mode, SpeakMode::Sync);
     EXPECT_FALSE(f.y.game.saybuf.syncAfterSound);
 
-    pumpspeech(f.y.game, f.y.ports);
+    speakNextQueued(f.y.game, f.y.ports);
     ASSERT_EQ(f.voice.spoken.size(), 2u);
     EXPECT_EQ(f.voice.spoken[1].text, "Y");
     EXPECT_EQ(f.voice.spoken[1].mode, SpeakMode::Async);
@@ -89,9 +89,9 @@ TEST(SpeakingAtOnce, SayitEndsTheWaitAfterASoundAndSayit2LeavesIt)
         FakeGame f;
         f.y.game.saybuf.syncAfterSound = c.before;
         if (c.sync)
-            sayit2(f.y.ports.voice, "hello");
+            speakAndWait(f.y.ports.voice, "hello");
         else
-            sayit(f.y.ports.voice, f.y.game.saybuf, "hello");
+            speakNow(f.y.ports.voice, f.y.game.saybuf, "hello");
         EXPECT_EQ(f.y.game.saybuf.syncAfterSound, c.after);
         ASSERT_EQ(f.voice.spoken.size(), 1u);
         EXPECT_EQ(f.voice.spoken[0].text, "hello");
@@ -106,7 +106,7 @@ TEST(ABrokenVoice, StillTakesOneItemPerTickSoTheGamePlaysOnSilently)
     f.voice.broken = true;
     f.y.game.saybuf = queued("\tA\tB\tC");
     for (const char* left : {"B\tC", "C", ""}) {
-        pumpspeech(f.y.game, f.y.ports);
+        speakNextQueued(f.y.game, f.y.ports);
         EXPECT_EQ(f.y.game.saybuf, queued(left));
         EXPECT_EQ(f.y.game.runstate, 1);
     }
@@ -116,8 +116,8 @@ TEST(TheVoice, IsHandedTheWordsExactlyWithNothingAround)
 {
     FakeGame f;
     f.y.game.saybuf = queued("\thold the first dice \t<b>");
-    pumpspeech(f.y.game, f.y.ports);
-    pumpspeech(f.y.game, f.y.ports);
+    speakNextQueued(f.y.game, f.y.ports);
+    speakNextQueued(f.y.game, f.y.ports);
     EXPECT_EQ(f.voice.texts(), (std::vector<std::string>{"hold the first dice ", "<b>"}));
 }
 

@@ -57,7 +57,7 @@ TEST(ChangeVoice, DropsWhatWasQueuedAndSpeaksInTheNewVoice)
 {
     VoiceGame f({"Alpha", "Bravo"});
     f.y.game.saybuf = queued("\tround 3 first roll\trolldice");
-    changevoice(f.y.game, f.y.ports.voice, f.y.ports.events, 0);
+    changeVoice(f.y.game, f.y.ports.voice, f.y.ports.events, 0);
     EXPECT_TRUE(f.y.game.saybuf.empty());
     EXPECT_EQ(f.voice.selected, 1);
     EXPECT_EQ(f.voice.texts(), std::vector<std::string>{"Voice changed to Bravo"});
@@ -126,10 +126,10 @@ TEST(VoiceList, IsAskedForOnlyOnceTheGreetingIsOnItsWay)
     FakeGame f;
     f.voice.list = VoiceList::Pending;
     f.y.game.state = EngineState::Startup;
-    servevoicelist(f.y.game, f.y.ports.voice, f.y.ports.events);
+    applyVoicesOnceListed(f.y.game, f.y.ports.voice, f.y.ports.events);
     EXPECT_EQ(f.voice.listingRequests, 0);
     f.y.game.state = EngineState::Idle;
-    servevoicelist(f.y.game, f.y.ports.voice, f.y.ports.events);
+    applyVoicesOnceListed(f.y.game, f.y.ports.voice, f.y.ports.events);
     EXPECT_EQ(f.voice.listingRequests, 1);
 }
 
@@ -139,12 +139,12 @@ TEST(VoiceList, StoredVoiceIsAppliedWhenTheListArrives)
     f.voice.descriptions = {"Alpha", "Bravo", "Charlie"};
     f.voice.list = VoiceList::Pending;
     f.y.game.voiceindex = 2;
-    servevoicelist(f.y.game, f.y.ports.voice, f.y.ports.events);
+    applyVoicesOnceListed(f.y.game, f.y.ports.voice, f.y.ports.events);
     EXPECT_EQ(f.voice.selected, -1);
     EXPECT_FALSE(f.y.game.voiceApplied);
 
     f.voice.list = VoiceList::Ready;
-    servevoicelist(f.y.game, f.y.ports.voice, f.y.ports.events);
+    applyVoicesOnceListed(f.y.game, f.y.ports.voice, f.y.ports.events);
     EXPECT_EQ(f.voice.selected, 2);
     EXPECT_TRUE(f.y.game.voiceApplied);
     EXPECT_TRUE(f.voice.spoken.empty());  // applying the stored voice says nothing
@@ -158,7 +158,7 @@ TEST(VoiceList, StoredVoiceBeyondTheListBecomesTheFirst)
         f.voice.list = VoiceList::Pending;
         f.y.game.voiceindex = stored;
         f.voice.list = VoiceList::Ready;
-        servevoicelist(f.y.game, f.y.ports.voice, f.y.ports.events);
+        applyVoicesOnceListed(f.y.game, f.y.ports.voice, f.y.ports.events);
         EXPECT_EQ(f.y.game.voiceindex, 0) << stored;
         EXPECT_EQ(f.voice.selected, 0) << stored;
     }
@@ -179,12 +179,12 @@ TEST(VoiceList, PressesBeforeTheListArrivesAreAnsweredWithTheirNetStep)
     EXPECT_GE(f.voice.listingRequests, 1);
 
     f.voice.list = VoiceList::Ready;
-    servevoicelist(f.y.game, f.y.ports.voice, f.y.ports.events);
+    applyVoicesOnceListed(f.y.game, f.y.ports.voice, f.y.ports.events);
     EXPECT_EQ(f.y.game.voiceindex, 3);  // stored 1, then two steps on net
     EXPECT_EQ(f.voice.selected, 3);
     EXPECT_EQ(f.voice.texts(), std::vector<std::string>{"Voice changed to Delta"});
 
-    servevoicelist(f.y.game, f.y.ports.voice, f.y.ports.events);  // answered once only
+    applyVoicesOnceListed(f.y.game, f.y.ports.voice, f.y.ports.events);  // answered once only
     EXPECT_EQ(f.voice.spoken.size(), 1u);
 }
 
@@ -193,9 +193,9 @@ TEST(VoiceList, NetStepsWrapAroundTheList)
     FakeGame f;
     f.voice.descriptions = {"Alpha", "Bravo", "Charlie"};
     f.voice.list = VoiceList::Pending;
-    for (int i = 0; i < 2; ++i) changevoice(f.y.game, f.y.ports.voice, f.y.ports.events, 1);
+    for (int i = 0; i < 2; ++i) changeVoice(f.y.game, f.y.ports.voice, f.y.ports.events, 1);
     f.voice.list = VoiceList::Ready;
-    servevoicelist(f.y.game, f.y.ports.voice, f.y.ports.events);
+    applyVoicesOnceListed(f.y.game, f.y.ports.voice, f.y.ports.events);
     EXPECT_EQ(f.y.game.voiceindex, 1);  // 0, back to 2, back to 1
     EXPECT_EQ(f.voice.last(), "Voice changed to Bravo");
 }
@@ -205,10 +205,10 @@ TEST(VoiceList, StepsThatCancelOutStillAnnounceTheVoiceInUse)
     FakeGame f;
     f.voice.descriptions = {"Alpha", "Bravo"};
     f.voice.list = VoiceList::Pending;
-    changevoice(f.y.game, f.y.ports.voice, f.y.ports.events, 0);
-    changevoice(f.y.game, f.y.ports.voice, f.y.ports.events, 1);
+    changeVoice(f.y.game, f.y.ports.voice, f.y.ports.events, 0);
+    changeVoice(f.y.game, f.y.ports.voice, f.y.ports.events, 1);
     f.voice.list = VoiceList::Ready;
-    servevoicelist(f.y.game, f.y.ports.voice, f.y.ports.events);
+    applyVoicesOnceListed(f.y.game, f.y.ports.voice, f.y.ports.events);
     EXPECT_EQ(f.y.game.voiceindex, 0);
     EXPECT_EQ(f.voice.last(), "Voice changed to Alpha");
 }
@@ -219,11 +219,11 @@ TEST(VoiceList, AnswerArrivingLaterKeepsWhatTheGameQueuedMeanwhile)
     f.voice.descriptions = {"Alpha", "Bravo"};
     f.voice.list = VoiceList::Pending;
     f.y.game.saybuf = queued("\tdropped by the key");
-    changevoice(f.y.game, f.y.ports.voice, f.y.ports.events, 0);
+    changeVoice(f.y.game, f.y.ports.voice, f.y.ports.events, 0);
     EXPECT_TRUE(f.y.game.saybuf.empty());
     f.y.game.saybuf = queued("\tround 1 first roll\trolldice");  // the space bar came next
     f.voice.list = VoiceList::Ready;
-    servevoicelist(f.y.game, f.y.ports.voice, f.y.ports.events);
+    applyVoicesOnceListed(f.y.game, f.y.ports.voice, f.y.ports.events);
     EXPECT_EQ(f.y.game.saybuf, queued("\tround 1 first roll\trolldice"));
     EXPECT_EQ(f.voice.last(), "Voice changed to Bravo");
 }
@@ -233,7 +233,7 @@ TEST(VoiceList, ListedLaterVoiceChangesAnswerAtOnce)
     FakeGame f;
     f.voice.descriptions = {"Alpha", "Bravo"};
     f.y.game.voiceindex = 5;  // stored beyond the list, not yet applied
-    changevoice(f.y.game, f.y.ports.voice, f.y.ports.events, 0);
+    changeVoice(f.y.game, f.y.ports.voice, f.y.ports.events, 0);
     EXPECT_EQ(f.y.game.voiceindex, 1) << "the stored voice became the first, then one step";
     EXPECT_TRUE(f.y.game.voiceApplied);
 }

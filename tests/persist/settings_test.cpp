@@ -207,7 +207,7 @@ TEST(VoiceListPending, SpeedAppliesAtOnceAndVoiceWaitsForTheList)
     EXPECT_FALSE(f.y.game.voiceApplied);
 
     f.voice.list = VoiceList::Ready;  // the voices arrive; there are only two
-    applystoredvoice(f.y.game, f.y.ports.voice);
+    selectStoredVoice(f.y.game, f.y.ports.voice);
     EXPECT_TRUE(f.y.game.voiceApplied);
     EXPECT_EQ(f.y.game.voiceindex, 0);
     EXPECT_EQ(f.voice.selected, 0);
@@ -220,7 +220,7 @@ TEST(VoiceListPending, StoredVoiceWithinListIsSelectedWhenItArrives)
     f.voice.list = VoiceList::Pending;
     start(f, "/usr/bin", 2);
     f.voice.list = VoiceList::Ready;
-    applystoredvoice(f.y.game, f.y.ports.voice);
+    selectStoredVoice(f.y.game, f.y.ports.voice);
     EXPECT_EQ(f.voice.selected, 1);
     EXPECT_EQ(f.y.game.voiceindex, 1);
 }
@@ -408,7 +408,7 @@ TEST(LeavingWithF12, FromUsbTheFileCarriesTheVoicesNameAndTheEngine)
     EXPECT_EQ(second.voice.selectedByName, "Bravo");
     second.voice.names = {"Bravo", "Alpha", "Charlie"};
     second.voice.list = VoiceList::Ready;
-    applystoredvoice(second.y.game, second.y.ports.voice);
+    selectStoredVoice(second.y.game, second.y.ports.voice);
     EXPECT_EQ(second.y.game.voiceindex, 0);
     EXPECT_EQ(second.y.game.speechengine, "flite");
 }
