@@ -16,7 +16,7 @@ using namespace yacht;
 void playOneGame(Yacht& y)
 {
     const auto press = [&](int code) {
-        keydown(y, code, 0);
+        recordKeyPress(y, code, 0);
         tick(y);
     };
     press(keys::F9);

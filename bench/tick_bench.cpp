@@ -22,7 +22,7 @@ void TickTakingAKey(benchmark::State& state)
 {
     yacht::test::FakeGame f;
     for (auto _ : state) {
-        yacht::keydown(f.y, 'A', 0);
+        yacht::recordKeyPress(f.y, 'A', 0);
         yacht::tick(f.y);
         benchmark::DoNotOptimize(f.y.game.runstate);
     }

@@ -10,7 +10,7 @@ namespace yacht {
 namespace {
 
 // Marks the row under the cursor and says what it would score, or that it is taken.
-void movecatcursor(Game& g, EventSink& events, int step)
+void moveCategoryCursor(Game& g, EventSink& events, int step)
 {
     const int at = g.catcursor + step;
     // No wrapping: the cursor stops at either end, and saying the row again brings a cursor of 0 to 1.
@@ -24,7 +24,7 @@ void movecatcursor(Game& g, EventSink& events, int step)
 
 // The category under the cursor is written into the player's column, if it is free. A person
 // hears the total; a computer's score is said with its name.
-Flow scorecategory(Yacht& y)
+Flow scoreCategory(Yacht& y)
 {
     Game& g = y.game;
     const int c = g.catcursor;
@@ -35,7 +35,7 @@ Flow scorecategory(Yacht& y)
 
     if (isPlayerColumn(g.player)) g.scores[c][g.player] = g.catvalue[c];
     g.roll = 0;
-    getcard(g);
+    showCard(g);
     g.state = EngineState::TurnEnd;
     g.catcursor = 0;
     if (g.seats.isComputer(g.player)) {
@@ -53,15 +53,15 @@ Flow scorecategory(Yacht& y)
 
 }  // namespace
 
-Flow choosingkeys(Yacht& y, Action action)
+Flow applyChoosingAction(Yacht& y, Action action)
 {
     switch (action.kind) {
     case ActionKind::Score:
         if (action.number != 0) y.game.catcursor = static_cast<int16_t>(action.number);
-        return scorecategory(y);
-    case ActionKind::NextCategory: movecatcursor(y.game, y.ports.events, 1); return Flow::Continue;
-    case ActionKind::PreviousCategory: movecatcursor(y.game, y.ports.events, -1); return Flow::Continue;
-    case ActionKind::SayCategory: movecatcursor(y.game, y.ports.events, 0); return Flow::Continue;
+        return scoreCategory(y);
+    case ActionKind::NextCategory: moveCategoryCursor(y.game, y.ports.events, 1); return Flow::Continue;
+    case ActionKind::PreviousCategory: moveCategoryCursor(y.game, y.ports.events, -1); return Flow::Continue;
+    case ActionKind::SayCategory: moveCategoryCursor(y.game, y.ports.events, 0); return Flow::Continue;
     default: return Flow::Continue;
     }
 }

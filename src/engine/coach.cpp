@@ -84,11 +84,11 @@ Advice coachAdvice(const Game& g, TurnAdvisor& advisor)
     return keepAdvice(*plan, *dice, 3 - g.roll);
 }
 
-void coachstep(Yacht& y)
+void tellCoachAdvice(Yacht& y)
 {
     Game& g = y.game;
     if (personsTurn(g)) g.seats.coachAsked = true;
-    if (g.state == EngineState::Rolling && g.saybuf.empty() && !computerTurn(g)) makeroll(y);
+    if (g.state == EngineState::Rolling && g.saybuf.empty() && !computerTurn(g)) makePendingThrow(y);
     y.ports.events.happened({event::CoachAdvice{coachAdvice(g, y.advisor)}}, g.saybuf);
 }
 

@@ -2,7 +2,7 @@
 
 namespace yacht {
 
-void saydice(Game& g, EventSink& events)
+void sayDice(Game& g, EventSink& events)
 {
     // After the first throw every face is new; later only the dice thrown again are news.
     const bool everyDie = g.roll == 1;

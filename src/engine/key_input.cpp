@@ -10,7 +10,7 @@ void postKey(Game& g, Key key)
     g.keybuf = key;
 }
 
-void keydown(Yacht& y, int code, int modifier)
+void recordKeyPress(Yacht& y, int code, int modifier)
 {
     // Codes beyond one character are not keys the game knows; they are not recorded.
     if (code <= 0 || code > 255 || modifier < 0 || modifier > 7) return;

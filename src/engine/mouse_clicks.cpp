@@ -53,7 +53,7 @@ void Label3Click(Game& g)
         // The game starts at once with the first turn of round 1, without the request to press
         // the space bar that follows a choice made with the keyboard. The seats are taken as
         // Enter takes them, so the computer players chosen with C play.
-        seatplayers(g);
+        seatPlayers(g);
         g.state = EngineState::WaitSpace;
         g.player = 1;
         g.round = 1;

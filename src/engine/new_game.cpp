@@ -7,7 +7,7 @@ namespace yacht {
 namespace {
 
 // The game is cleared and the number of players is asked for.
-void startafresh(Game& g, EventSink& events)
+void clearForNewGame(Game& g, EventSink& events)
 {
     g.dice.fill(0);
     g.held.fill(0);
@@ -28,13 +28,13 @@ void startafresh(Game& g, EventSink& events)
     g.round = 1;
     g.state = EngineState::Players;
     events.happened({event::PlayersAsked{}, Entry::Replacing}, g.saybuf);
-    choosenum(g);
+    showPlayerCounts(g);
     g.numplayers = 0;
 }
 
 }  // namespace
 
-void newgame(Yacht& y)
+void requestNewGame(Yacht& y)
 {
     Game& g = y.game;
 
@@ -44,13 +44,13 @@ void newgame(Yacht& y)
         g.sayitem = y.ports.events.wordsOf({event::NewGameQuestion{}});
         speakNow(y.ports.voice, g.saybuf, g.sayitem);
         const bool ok = y.ports.toolkit.askOkCancel("Start new game?") == Answer::Ok;
-        answernewgame(y, Action::of(ActionKind::AnswerNewGame, ok ? 1 : 0));
+        answerNewGame(y, Action::of(ActionKind::AnswerNewGame, ok ? 1 : 0));
         return;
     }
-    startafresh(g, y.ports.events);
+    clearForNewGame(g, y.ports.events);
 }
 
-void answernewgame(Yacht& y, Action answer)
+void answerNewGame(Yacht& y, Action answer)
 {
     Game& g = y.game;
     if (answer.number != 1) {
@@ -58,10 +58,10 @@ void answernewgame(Yacht& y, Action answer)
         speakNow(y.ports.voice, g.saybuf, g.sayitem);
         return;
     }
-    startafresh(g, y.ports.events);
+    clearForNewGame(g, y.ports.events);
 }
 
-void choosenum(Game& g)
+void showPlayerCounts(Game& g)
 {
     // The heading reads "Choose players"; the subtotal caption stays as it was.
     g.view.sheet = Sheet::Players;

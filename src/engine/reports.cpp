@@ -45,14 +45,14 @@ int playerToList(const Game& g)
 
 }  // namespace
 
-void repeatdice(Game& g, EventSink& events)
+void repeatDice(Game& g, EventSink& events)
 {
     g.saybuf.clear();
-    saydice(g, events);
+    sayDice(g, events);
     if (!gameRunning(g)) gameOver(g, events);
 }
 
-void saycategories(Game& g, EventSink& events)
+void sayCategoriesLeft(Game& g, EventSink& events)
 {
     const int player = playerToList(g);
     if (!gameRunning(g) || (g.state == EngineState::TurnEnd && player == 0)) {
@@ -71,7 +71,7 @@ void saycategories(Game& g, EventSink& events)
     events.happened({left, Entry::Replacing}, g.saybuf);
 }
 
-void sayscore(Game& g, EventSink& events)
+void sayScores(Game& g, EventSink& events)
 {
     const bool running = gameRunning(g);
     // Before any game there is no score to tell: F4 answers as F2 and F3 do then.

@@ -12,7 +12,7 @@ namespace yacht {
 namespace {
 
 // One die: the whole part of r times 6, plus 1. The bound keeps a faulty source from showing 7.
-int throwdie(Random& random)
+int throwDie(Random& random)
 {
     return std::clamp(static_cast<int>(random.next() * 6) + 1, 1, 6);
 }
@@ -38,7 +38,7 @@ void payYachtBonus(Yacht& y)
 }
 
 // The dice cursor moves with wrapping; a cursor outside 1..5 restarts from the end it enters.
-void movedicecursor(Yacht& y, bool right)
+void moveDiceCursor(Yacht& y, bool right)
 {
     Game& g = y.game;
     const int at = g.dicecursor;
@@ -56,7 +56,7 @@ void movedicecursor(Yacht& y, bool right)
 
 // The next throw, or the end of throwing when nothing is left to throw. What the throw says
 // follows whatever is queued: a person's key has emptied the queue, a computer's keep is said first.
-void throwagain(Yacht& y)
+void throwAgain(Yacht& y)
 {
     Game& g = y.game;
     tallyKeep(g, y.advisor);
@@ -78,7 +78,7 @@ void throwagain(Yacht& y)
     g.state = EngineState::Rolling;
 }
 
-Flow holdorrelease(Yacht& y, int die)
+Flow holdOrRelease(Yacht& y, int die)
 {
     Game& g = y.game;
     if (g.roll == 0) {
@@ -93,17 +93,17 @@ Flow holdorrelease(Yacht& y, int die)
 
 }  // namespace
 
-void getvalue(Game& g)
+void priceCategories(Game& g)
 {
     const CategoryValues v = priceDice(facesOf(g));
     for (int c = 1; c <= kCategories; ++c) g.catvalue[c] = v[c];
 }
 
-void makeroll(Yacht& y)
+void makePendingThrow(Yacht& y)
 {
     Game& g = y.game;
     for (int i = 0; i < kDice; ++i)
-        if (g.held[i] == 0) g.dice[i] = static_cast<int16_t>(throwdie(y.ports.random));
+        if (g.held[i] == 0) g.dice[i] = static_cast<int16_t>(throwDie(y.ports.random));
     g.view.litdie = 0;
 
     if (isYacht(g)) {
@@ -112,13 +112,13 @@ void makeroll(Yacht& y)
         payYachtBonus(y);
     } else {
         y.ports.toolkit.redrawNow();
-        saydice(g, y.ports.events);
+        sayDice(g, y.ports.events);
     }
     g.state = EngineState::Rolled;
     g.dicecursor = 0;
 
     if (g.roll == 3) {
-        getvalue(g);
+        priceCategories(g);
         // The computer chooses by itself; only a person is told how to choose.
         if (!g.seats.isComputer(g.player))
             y.ports.events.happened({event::ChooseCategory{}}, g.saybuf);
@@ -130,22 +130,22 @@ void makeroll(Yacht& y)
     }
 }
 
-Flow rolledkeys(Yacht& y, Action action)
+Flow applyRolledAction(Yacht& y, Action action)
 {
     Game& g = y.game;
     switch (action.kind) {
-    case ActionKind::NextDie: movedicecursor(y, true); return Flow::Continue;
-    case ActionKind::PreviousDie: movedicecursor(y, false); return Flow::Continue;
-    case ActionKind::Throw: throwagain(y); return Flow::Continue;
+    case ActionKind::NextDie: moveDiceCursor(y, true); return Flow::Continue;
+    case ActionKind::PreviousDie: moveDiceCursor(y, false); return Flow::Continue;
+    case ActionKind::Throw: throwAgain(y); return Flow::Continue;
     case ActionKind::Keep:
         // The keep is said first; the throw's own words and sound follow it.
         y.ports.events.happened(keptEvent(g, action.hold), g.saybuf);
         for (int i = 0; i < kDice; ++i) g.held[i] = action.hold[i] ? 1 : 0;
-        throwagain(y);
+        throwAgain(y);
         return Flow::Continue;
     case ActionKind::ToggleDie:
         if (action.number < 1 || action.number > kDice) return Flow::Continue;
-        return holdorrelease(y, action.number - 1);
+        return holdOrRelease(y, action.number - 1);
     default: return Flow::Continue;
     }
 }

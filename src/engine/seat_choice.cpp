@@ -6,7 +6,7 @@
 
 namespace yacht {
 
-void seatplayers(Game& g)
+void seatPlayers(Game& g)
 {
     Seats& s = g.seats;
     s.computers = std::min(s.computers, g.numplayers);
@@ -27,7 +27,7 @@ void tellComputerCount(Game& g, EventSink& events, Entry entry)
 
 }  // namespace
 
-void chooseplayers(Game& g, EventSink& events, Action action)
+void choosePlayersAndSeats(Game& g, EventSink& events, Action action)
 {
     if (!action.acts()) return;
     Seats& s = g.seats;
@@ -42,15 +42,15 @@ void chooseplayers(Game& g, EventSink& events, Action action)
             const event::StrengthChosen strength{s.strength == SeatKind::Casual};
             events.happened({strength, Entry::Replacing}, g.saybuf);
         }
-        lightcount(g);
+        lightPlayerCount(g);
         return;
     }
-    playersstep(g, events, action);
+    choosePlayerCount(g, events, action);
     s.computers = std::min(s.computers, g.numplayers);
     // Whoever asked for computer players hears them with the count; nobody else hears a change.
     if (action.kind != ActionKind::StartGame && s.computers > 0)
         tellComputerCount(g, events, Entry::Joined);
-    if (g.state == EngineState::TurnEnd) seatplayers(g);
+    if (g.state == EngineState::TurnEnd) seatPlayers(g);
 }
 
 }  // namespace yacht

@@ -18,7 +18,7 @@ int playerCount(const Game& g)
 }
 
 // The game is over: the one player hears the score, several hear the winner or the tied winners.
-void endgame(Game& g, EventSink& events)
+void endGame(Game& g, EventSink& events)
 {
     g.state = EngineState::Idle;
     g.round = 0;
@@ -44,7 +44,7 @@ void endgame(Game& g, EventSink& events)
 
 // The dice are cleared and the next player comes up, after the last one the first player of the
 // next round. True when a new round begins.
-bool nextturn(Game& g)
+bool advanceToNextPlayer(Game& g)
 {
     g.held.fill(0);
     g.dice.fill(0);
@@ -57,11 +57,11 @@ bool nextturn(Game& g)
 }
 
 // The turn is over: the next player (and perhaps the next round) comes up and is announced.
-Flow passturn(Game& g, EventSink& events)
+Flow passTurn(Game& g, EventSink& events)
 {
-    if (nextturn(g)) {
+    if (advanceToNextPlayer(g)) {
         if (g.numplayers > 1) {
-            scoreboard(g);
+            showScoreboard(g);
             event::RoundOver over;
             for (int p = 1; p <= playerCount(g); ++p) over.totals.push_back(totalOf(g, p));
             events.happened({over, Entry::Replacing}, g.saybuf);
@@ -69,7 +69,7 @@ Flow passturn(Game& g, EventSink& events)
     }
 
     if (g.round > kLastRound) {
-        endgame(g, events);
+        endGame(g, events);
         return Flow::EndTick;
     }
     const event::TurnPassed passed{.round = g.round, .player = g.player, .computer = g.seats.isComputer(g.player)};
@@ -80,12 +80,12 @@ Flow passturn(Game& g, EventSink& events)
 
 // The space bar opens the turn: it is announced, the player's card is drawn, the first throw
 // is requested and made once the announcement and the rolling sound have been heard.
-void openturn(Game& g, EventSink& events)
+void beginTurn(Game& g, EventSink& events)
 {
     // The round is said as an item of its own; a later player is named after what is queued.
     const event::ThrowCalled opened{.roll = 1, .round = g.round, .player = g.player, .several = g.numplayers > 1};
     events.happened({opened, g.player == 1 ? Entry::After : Entry::Joined}, g.saybuf);
-    getcard(g);
+    showCard(g);
     events.happened({event::DiceRolling{}}, g.saybuf);
     g.state = EngineState::Rolling;
     g.roll = 1;
@@ -99,49 +99,49 @@ bool anyDieToThrow(const Game& g)
 }
 
 // Tells the player where a resumed game stands: the round, the player, the throw, and the dice.
-void announceturn(Game& g, EventSink& events)
+void announceResumedTurn(Game& g, EventSink& events)
 {
-    getcard(g);
+    showCard(g);
     const event::Resuming resuming{.round = g.round, .player = g.player, .several = g.numplayers > 1, .roll = g.roll};
     events.happened({resuming}, g.saybuf);
     // Dice still to be thrown get the rolling sound; thrown dice are read out.
     if (anyDieToThrow(g))
         events.happened({event::DiceRolling{}}, g.saybuf);
     else
-        saydice(g, events);
+        sayDice(g, events);
 }
 
 // Moves a resumed game into the state it continues in.
-void adjuststate(Game& g, EventSink& events)
+void settleResumedState(Game& g, EventSink& events)
 {
     if (g.state == EngineState::Players) {
         g.state = EngineState::Idle;
     } else if (g.state == EngineState::TurnEnd && (g.roll == 0 || g.player == 0)) {
         // A turn was scored, or the players were just chosen: the next turn waits for the space
         // bar, and the scores of a finished round are not read out over the welcome.
-        nextturn(g);
+        advanceToNextPlayer(g);
         g.state = g.round > kLastRound ? EngineState::Idle : EngineState::WaitSpace;
     } else if (g.state != EngineState::Idle) {
-        announceturn(g, events);
+        announceResumedTurn(g, events);
     }
 }
 
 }  // namespace
 
-Flow turnflow(Game& g, EventSink& events, Action action)
+Flow passOrOpenTurn(Game& g, EventSink& events, Action action)
 {
-    if (g.state == EngineState::TurnEnd) return passturn(g, events);
+    if (g.state == EngineState::TurnEnd) return passTurn(g, events);
 
     if (action.kind != ActionKind::Continue) return Flow::EndTick;
     if (g.round <= kLastRound) {
-        openturn(g, events);
+        beginTurn(g, events);
         return Flow::Continue;
     }
-    endgame(g, events);
+    endGame(g, events);
     return Flow::EndTick;
 }
 
-void playersstep(Game& g, EventSink& events, Action action)
+void choosePlayerCount(Game& g, EventSink& events, Action action)
 {
     if (action.kind == ActionKind::MorePlayers) ++g.numplayers;
     if (action.kind == ActionKind::FewerPlayers) --g.numplayers;
@@ -156,17 +156,17 @@ void playersstep(Game& g, EventSink& events, Action action)
     }
     if (start || counted) g.state = EngineState::TurnEnd;
 
-    lightcount(g);
+    lightPlayerCount(g);
 }
 
-void lightcount(Game& g)
+void lightPlayerCount(Game& g)
 {
     g.view.litrow = g.numplayers;
 }
 
-void resumeturn(Game& g, EventSink& events, bool whole)
+void continueSavedTurn(Game& g, EventSink& events, bool whole)
 {
-    if (whole) adjuststate(g, events);
+    if (whole) settleResumedState(g, events);
     if (g.state == EngineState::WaitSpace) {
         events.happened({event::WelcomeBack{g.seats.isComputer(g.player)}, Entry::Replacing}, g.saybuf);
     }

@@ -55,7 +55,7 @@ void presentSheet(const Game& g, Board& b)
 
     // Once a card has been drawn its subtotal caption stays, over the scoreboard and the list of
     // counts too; the value and the plaque show on the card alone.
-    const CardSums sums = v.carddrawn ? cardsums(g, v.cardplayer) : CardSums{};
+    const CardSums sums = v.carddrawn ? cardSums(g, v.cardplayer) : CardSums{};
     b.Y[14].caption = v.carddrawn ? "Subtotal: " : "";
     b.Y[14].visible = true;
     if (v.carddrawn)

@@ -365,7 +365,7 @@ void MainWindow::keyPressEvent(QKeyEvent* event)
                                          ? NativeKeys::X11
                                          : NativeKeys::None;
     const int code = gameKeyCode(event->key(), event->modifiers(), event->nativeScanCode(), native);
-    if (code > 0) keydown(*game_, code, gameModifiers(event->modifiers()));
+    if (code > 0) recordKeyPress(*game_, code, gameModifiers(event->modifiers()));
     event->accept();
     wake();
 }

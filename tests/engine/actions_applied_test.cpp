@@ -67,11 +67,11 @@ TEST(ActionsApplied, QueueWhatIsHeardAndMoveTheGameOn)
             g.dice[i] = faceOf("24442"[i]);
             g.held[i] = c.held[i] == '1';
         }
-        getcard(g);
-        getvalue(g);
+        showCard(g);
+        priceCategories(g);
         g.catcursor = 4;
-        if (c.state == D) rolledkeys(f.y, c.action);
-        if (c.state == C) choosingkeys(f.y, c.action);
+        if (c.state == D) applyRolledAction(f.y, c.action);
+        if (c.state == C) applyChoosingAction(f.y, c.action);
         EXPECT_EQ(g.saybuf, queued(c.said)) << c.what;
         EXPECT_EQ(g.state, c.stateAfter) << c.what;
         EXPECT_EQ(heldText(g), c.heldAfter) << c.what;

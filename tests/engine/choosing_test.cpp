@@ -18,10 +18,10 @@ void choosing(FakeGame& f, const char* dice, int16_t round = 1, int16_t cursor =
     Game& g = f.y.game;
     g.scores[1][1] = 3;
     waitForTurn(f);
-    getcard(f.y.game);
+    showCard(f.y.game);
     g.round = round;
     for (int i = 0; i < 5; ++i) g.dice[i] = faceOf(dice[i]);
-    getvalue(f.y.game);
+    priceCategories(f.y.game);
     g.roll = 3;
     g.state = EngineState::Choosing;
     g.catcursor = cursor;

@@ -104,17 +104,17 @@ TEST(CoachTally, PerfectChoicesCostNothingSlipsAddUpAndF4TellsThemAfterTheGame)
     g.state = EngineState::Idle;
     g.seats.cost[1] = 12.44;
     g.seats.coachAsked = false;
-    sayscore(t.f.y.game, t.f.narrator);
+    sayScores(t.f.y.game, t.f.narrator);
     EXPECT_EQ(g.saybuf.size(), 2u) << "nobody asked the coach and no computer played";
     g.seats.coachAsked = true;
-    sayscore(t.f.y.game, t.f.narrator);
+    sayScores(t.f.y.game, t.f.narrator);
     ASSERT_EQ(g.saybuf.size(), 3u);
     EXPECT_EQ(g.saybuf.items()[1].text, "your choices cost 12.4 points against perfect play");
 
     g.numplayers = 3;
     g.seats.kind[2] = SeatKind::Strong;
     g.seats.tallied[3] = true;
-    sayscore(t.f.y.game, t.f.narrator);
+    sayScores(t.f.y.game, t.f.narrator);
     ASSERT_EQ(g.saybuf.size(), 7u);
     EXPECT_EQ(g.saybuf.items()[4].text, "player 1, your choices cost 12.4 points against perfect play");
     EXPECT_EQ(g.saybuf.items()[5].text, "player 3, your choices cost 0.0 points against perfect play");

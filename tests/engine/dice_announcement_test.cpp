@@ -32,7 +32,7 @@ TEST(Saydice, AppendsTheFacesThatAreNews)
             f.y.game.dice[i] = faceOf(c.dice[i]);
             f.y.game.held[i] = c.holds[i] == 'H';
         }
-        saydice(f.y.game, f.narrator);
+        sayDice(f.y.game, f.narrator);
         EXPECT_EQ(f.y.game.saybuf, queued(c.want)) << c.name;
     }
 }

@@ -101,7 +101,7 @@ const Situation kRoundEnd{"two players, end of round 2", [](FakeGame& f) {
     g.round = 3;
     g.roll = 0;
     // The sheet shows the players' totals until the next turn opens.
-    scoreboard(g);
+    showScoreboard(g);
     // Player 1, about to throw, has filled Fours and Chance; player 2 only Ones.
     g.scores[4][1] = 16;
     g.scores[12][1] = 22;
@@ -271,7 +271,7 @@ TEST(F3BetweenTurns, NamesTheFreeCategoriesOfThePlayerAboutToThrow)
     g.scores[13][2] = 50;
     card(f, {{1, 3}});
     dice(f, "66666", ".....");
-    getvalue(f.y.game);
+    priceCategories(f.y.game);
     g.state = EngineState::Choosing;
     g.catcursor = 6;
     f.press(keys::Enter);  // player 1 scores Sixes; the sheet keeps their card until player 2 throws

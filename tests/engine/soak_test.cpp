@@ -91,14 +91,14 @@ TEST(ASoakOfRandomKeysAndClicks, KeepsEveryInvariantAfterEveryTick)
         if (f.toolkit.answers.empty()) f.toolkit.answers.push_back(rng() % 2 ? Answer::Ok : Answer::Cancel);
 
         switch (rng() % 10) {
-        case 0: keydown(f.y, int(rng() % 255) + 1, int(rng() % 8)); break;  // any key at all
+        case 0: recordKeyPress(f.y, int(rng() % 255) + 1, int(rng() % 8)); break;  // any key at all
         case 1: lblSideClick(f.y.game, int(rng() % 9)); break;
         case 2: diceClick(f.y.game, int(rng() % 5)); break;
         case 3: YClick(f.y.game, int(rng() % 15)); break;
         case 4: Label3Click(f.y.game); break;
         default: {
             const int code = frequent[rng() % std::size(frequent)];
-            keydown(f.y, code, code == keys::F9 ? 0 : int(rng() % 2));
+            recordKeyPress(f.y, code, code == keys::F9 ? 0 : int(rng() % 2));
         }
         }
         if (f.y.game.keybuf && f.y.game.keybuf->code == keys::F12)

@@ -54,7 +54,7 @@ TEST(StatusCaption, FollowsTheStateAndTheRoll)
         f.y.game.roll = c.roll;
         f.y.game.round = c.round;
         if (!c.before.empty()) f.y.game.view.status = Status::SpaceToBegin;
-        showstatus(f.y.game);
+        setStatusCaption(f.y.game);
         EXPECT_EQ(f.shown().Label3.caption, c.caption) << int(c.state) << " roll " << c.roll;
     }
 }
@@ -80,7 +80,7 @@ TEST(KeyInput, RecordsTwoCharactersAndTheLastKeyWins)
     for (const Case& c : cases) {
         FakeGame f;
         f.y.game.state = c.state;
-        for (auto [code, modifier] : c.presses) keydown(f.y, code, modifier);
+        for (auto [code, modifier] : c.presses) recordKeyPress(f.y, code, modifier);
         EXPECT_EQ(f.y.game.keybuf, c.keybuf) << c.name;
     }
 }
@@ -94,7 +94,7 @@ TEST(KeyIntake, DropsWhatIsQueuedButNotWhatIsBeingSaid)
     ASSERT_EQ(f.voice.texts(), std::vector<std::string>{"first"});
 
     const int priorityBefore = f.voice.priorityOverCalls;
-    keydown(f.y, 'Q', 0);
+    recordKeyPress(f.y, 'Q', 0);
     f.tick();
     EXPECT_EQ(f.y.game.saybuf, queued(""));
     EXPECT_FALSE(f.y.game.keybuf.has_value());
@@ -145,10 +145,10 @@ TEST(AModifierAlone, DoesNotPushAsideAKeyNotYetTaken)
 {
     FakeGame f;
     f.y.game.state = EngineState::Rolled;
-    keydown(f.y, keys::Digit1 + 2, 0);
-    keydown(f.y, keys::ShiftKey, keys::Shift);
+    recordKeyPress(f.y, keys::Digit1 + 2, 0);
+    recordKeyPress(f.y, keys::ShiftKey, keys::Shift);
     EXPECT_EQ(f.y.game.keybuf, Key{keys::Digit1 + 2});
-    keydown(f.y, keys::CtrlKey, keys::Ctrl);
+    recordKeyPress(f.y, keys::CtrlKey, keys::Ctrl);
     EXPECT_EQ(f.y.game.keybuf, Key{keys::Digit1 + 2});
     EXPECT_EQ(f.voice.stops, 1);
 }
@@ -199,7 +199,7 @@ TEST(KeyIntake, LeavesTheQueueAloneForCodesAndModifiersTheGameDoesNotKnow)
         FakeGame f;
         f.y.game.state = EngineState::Rolled;
         f.y.game.saybuf = queued("\tkept");
-        keydown(f.y, code, modifier);
+        recordKeyPress(f.y, code, modifier);
         f.tick();
         EXPECT_FALSE(f.y.game.keybuf.has_value()) << code;
         EXPECT_EQ(f.voice.texts(), std::vector<std::string>{"kept"}) << code;

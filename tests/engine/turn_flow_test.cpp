@@ -67,7 +67,7 @@ TEST(ChoosingPlayers, KeysSetTheCountAnnounceItAndHighlightItsRow)
         g.numplayers = 0;
         for (int code : c.keys) {
             g.saybuf.clear();  // as the tick's key intake does
-            playersstep(f.y.game, f.narrator, press(f.y.game, code));
+            choosePlayerCount(f.y.game, f.narrator, press(f.y.game, code));
         }
         EXPECT_EQ(g.numplayers, c.count) << c.what;
         EXPECT_EQ(g.saybuf, queued(c.said)) << c.what;
@@ -89,7 +89,7 @@ TEST(TurnEnd, FirstTurnOfTheGameWaitsToBegin)
     g.held = {1, 0, 1, 0, 0};
     g.dice = {2, 0, 5, 4, 0};
 
-    EXPECT_EQ(turnflow(f.y.game, f.narrator, Action{}), Flow::EndTick);
+    EXPECT_EQ(passOrOpenTurn(f.y.game, f.narrator, Action{}), Flow::EndTick);
     EXPECT_EQ(g.player, 1);
     EXPECT_EQ(g.round, 1);
     EXPECT_EQ(g.state, EngineState::WaitSpace);
@@ -107,7 +107,7 @@ TEST(TurnEnd, RoundZeroIsTakenAsRoundOne)
     seat(f, {0});
     f.y.game.round = 0;
     f.y.game.player = 0;
-    turnflow(f.y.game, f.narrator, Action{});
+    passOrOpenTurn(f.y.game, f.narrator, Action{});
     EXPECT_EQ(f.y.game.round, 1);
     EXPECT_EQ(f.y.game.saybuf, queued(" Press the space bar to begin"));
 }
@@ -119,7 +119,7 @@ TEST(TurnEnd, NextPlayerOfTheSameRoundWaitsToContinue)
     Game& g = f.y.game;
     g.player = 1;
     g.round = 3;
-    turnflow(f.y.game, f.narrator, Action{});
+    passOrOpenTurn(f.y.game, f.narrator, Action{});
     EXPECT_EQ(g.player, 2);
     EXPECT_EQ(g.round, 3);
     EXPECT_EQ(g.saybuf, queued(" Press the space bar to continue"));
@@ -133,7 +133,7 @@ TEST(TurnEnd, LastPlayerOfARoundHearsTheTotalsJoinedToTheWait)
     g.scores[kTotalRow][2].reset();  // a total never written reads as nothing
     g.player = 3;
     g.round = 1;
-    turnflow(f.y.game, f.narrator, Action{});
+    passOrOpenTurn(f.y.game, f.narrator, Action{});
     EXPECT_EQ(g.player, 1);
     EXPECT_EQ(g.round, 2);
     EXPECT_EQ(g.state, EngineState::WaitSpace);
@@ -148,7 +148,7 @@ TEST(TurnEnd, OnePlayerHearsNoRoundSummary)
     Game& g = f.y.game;
     g.player = 1;
     g.round = 5;
-    turnflow(f.y.game, f.narrator, Action{});
+    passOrOpenTurn(f.y.game, f.narrator, Action{});
     EXPECT_EQ(g.round, 6);
     EXPECT_EQ(g.player, 1);
     EXPECT_EQ(g.saybuf, queued(" Press the space bar to continue"));
@@ -186,7 +186,7 @@ TEST(GameOver, AfterTheLastRoundTheGameEndsWithTheRightSentence)
         g.round = 13;
         g.roll = 0;
 
-        EXPECT_EQ(turnflow(f.y.game, f.narrator, Action{}), Flow::EndTick);
+        EXPECT_EQ(passOrOpenTurn(f.y.game, f.narrator, Action{}), Flow::EndTick);
         EXPECT_EQ(g.saybuf, queued(c.said + tail));
         EXPECT_EQ(g.state, EngineState::Idle);
         EXPECT_EQ(g.round, 0);
@@ -204,7 +204,7 @@ TEST(WaitSpace, KeysOtherThanTheSpaceBarDoNothing)
     g.player = 2;
     g.round = 4;
     for (int code : {0, int(keys::Enter), int(keys::Right), int('A'), int(keys::F3)}) {
-        EXPECT_EQ(turnflow(f.y.game, f.narrator, press(f.y.game, code)), Flow::EndTick);
+        EXPECT_EQ(passOrOpenTurn(f.y.game, f.narrator, press(f.y.game, code)), Flow::EndTick);
         EXPECT_EQ(g.state, EngineState::WaitSpace);
         EXPECT_EQ(g.saybuf, queued(""));
     }
@@ -238,7 +238,7 @@ TEST(WaitSpace, SpaceBarOpensTheTurnWithItsAnnouncement)
         g.view.sheet = Sheet::Card;
         g.view.cardplayer = c.player == 1 ? 2 : 1;
 
-        EXPECT_EQ(turnflow(f.y.game, f.narrator, press(f.y.game, keys::Space)), Flow::Continue) << c.said;
+        EXPECT_EQ(passOrOpenTurn(f.y.game, f.narrator, press(f.y.game, keys::Space)), Flow::Continue) << c.said;
         EXPECT_EQ(g.saybuf, queued(c.said));
         EXPECT_EQ(g.state, EngineState::Rolling);
         EXPECT_EQ(g.roll, 1);
@@ -258,7 +258,7 @@ TEST(WaitSpace, SpaceBarAfterTheLastRoundEndsTheGame)
     g.player = 1;
     g.round = 14;
     g.scores[kTotalRow][1] = 199;
-    EXPECT_EQ(turnflow(f.y.game, f.narrator, press(f.y.game, keys::Space)), Flow::EndTick);
+    EXPECT_EQ(passOrOpenTurn(f.y.game, f.narrator, press(f.y.game, keys::Space)), Flow::EndTick);
     EXPECT_EQ(g.state, EngineState::Idle);
     EXPECT_EQ(g.saybuf, queued("game over, you scored 199 Press function key F 9 to start a new game or "
                         "function key F 1 for help. "));

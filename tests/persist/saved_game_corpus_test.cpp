@@ -157,7 +157,7 @@ std::string resavedText(const std::string& file)
     writeText(folder.file(kSavedGameName), file);
     FakeGame f;
     f.y.game.savedir = folder.dir();
-    resumegame(f.y);
+    resumeSavedGame(f.y);
     savegame(f.y.game);
     return readText(folder.file(kSavedGameName));
 }

@@ -181,7 +181,7 @@ void feed(const TempFolder& folder, const std::string& text, Outcome& outcome, M
     writeText(folder.file(kSavedGameName), text);
     FakeGame f;
     f.y.game.savedir = folder.dir();
-    resumegame(f.y);
+    resumeSavedGame(f.y);
     if (untouched(f.y)) {
         ++outcome.refused;
         return;

@@ -51,7 +51,7 @@ FakeGame& resumeFrom(FakeGame& f, const TempFolder& folder, const std::string& t
 {
     writeText(folder.file(kSavedGameName), text);
     f.y.game.savedir = folder.dir();
-    resumegame(f.y);
+    resumeSavedGame(f.y);
     return f;
 }
 
@@ -257,11 +257,11 @@ TEST(StrangeFileInItsPlace, CountsAsNoneAndTheNextSaveReplacesIt)
 
         FakeGame f;
         f.y.game.savedir = folder.dir();
-        resumegame(f.y);
+        resumeSavedGame(f.y);
         expectUntouched(f.y);
         if (std::string(what) == "folder") continue;  // a save never renames over a folder
         arrange(f.y, Position{});
-        storeforlater(f.y);
+        storeGameAndSettings(f.y);
         EXPECT_TRUE(std::filesystem::is_regular_file(folder.file(kSavedGameName)));
     }
 }

@@ -115,7 +115,7 @@ TEST(WindowClicks, SheetRowPicksTheCategoryAndTheStatusBoxScoresIt)
     g.game().player = 1;
     g.game().round = 2;
     g.game().catvalue[9] = 25;
-    getcard(g.y.game);
+    showCard(g.y.game);
     click(g.window.sheetCaption(9));
     EXPECT_EQ(g.game().catcursor, 9);
     EXPECT_EQ(g.game().saybuf, test::queued("Full house is worth 25"));
@@ -218,7 +218,7 @@ TEST(WindowDrawing, BonusPlaqueShowsTheEmbeddedPictureWithTheGreenRoundItsCorner
     // A card whose upper rows reach the bonus.
     g.game().player = 1;
     for (int row = 1; row <= 6; ++row) g.game().scores[row][1] = int16_t(row * 3);
-    getcard(g.y.game);
+    showCard(g.y.game);
     const QImage shown = g.picture();
     EXPECT_EQ(shown.pixelColor(corner), rgb(colour::green));
     const QColor yellowish = shown.pixelColor(middle);
@@ -254,7 +254,7 @@ TEST(WindowAccessibility, EveryLabelIsNamedByWhatItShows)
     g.y.game.view.status = Status::SelectCategory;
     g.y.game.player = 1;
     g.y.game.scores[4][1] = 12;
-    getcard(g.y.game);
+    showCard(g.y.game);
     g.window.render();
     const auto name = [](QWidget* w) {
         return QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name).toStdString();
@@ -342,7 +342,7 @@ TEST(WindowAccessibility, ControlsAreNamedWithWhatTheyShow)
     WindowGame g;
     g.game().player = 1;
     g.game().scores[9][1] = 25;
-    getcard(g.y.game);
+    showCard(g.y.game);
     g.game().dice[1] = 3;
     g.game().held[1] = 1;
     g.game().dice[2] = 6;

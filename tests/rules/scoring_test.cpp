@@ -62,7 +62,7 @@ TEST(Getvalue, EveryThrowOfFiveDicePricesEveryCategoryAsTheCountsSay)
         for (int i = 0, rest = n; i < 5; ++i, rest /= 6) dice[i] = rest % 6 + 1;
         showDice(f.y, dice);
         f.y.game.catvalue.fill(-1);
-        getvalue(f.y.game);
+        priceCategories(f.y.game);
         const CategoryValues want = byCounts(dice);
         for (int c = 1; c <= 13; ++c) {
             ASSERT_EQ(f.y.game.catvalue[c], want[c])
@@ -97,7 +97,7 @@ TEST(Getvalue, TheListedThrowsPriceAsTheTableSays)
     FakeGame f;
     for (const Row& row : table) {
         showDice(f.y, row.dice);
-        getvalue(f.y.game);
+        priceCategories(f.y.game);
         for (int c = 1; c <= 13; ++c)
             EXPECT_EQ(f.y.game.catvalue[c], row.worth[c - 1])
                 << "category " << c << " dice " << row.dice[0] << row.dice[1] << row.dice[2]
@@ -108,7 +108,7 @@ TEST(Getvalue, TheListedThrowsPriceAsTheTableSays)
 TEST(Getvalue, DiceStillShowingQuestionMarksAreNoYacht)
 {
     FakeGame f;
-    getvalue(f.y.game);  // a fresh game has no face on any die
+    priceCategories(f.y.game);  // a fresh game has no face on any die
     EXPECT_EQ(f.y.game.catvalue[13], 0);
     EXPECT_EQ(f.y.game.catvalue[12], 0);
 }

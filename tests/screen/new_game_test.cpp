@@ -52,7 +52,7 @@ TEST(NewGame, WithNoGameRunningF9GoesStraightToTheChoice)
     g.dice = {3, 3, 0, 0, 0};
     g.scores[7][3] = 17;
     g.player = 3;
-    getcard(g);  // player 3's card, its third row lit
+    showCard(g);  // player 3's card, its third row lit
     g.view.litrow = 3;
 
     f.press(keys::F9);

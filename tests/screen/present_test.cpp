@@ -88,24 +88,24 @@ TEST(Present, TheSheetKeepsWhatEachStepLeavesOnIt)
         {"as designed", [](Game&) {}, {"Score Sheet", "Yacht", "", "", "", true, "", "", 0}},
         {"after start-up", [](Game& g) { g.view.started = true; },
          {"Score Sheet", "YACHT", "", "", "", true, "", "", 0}},
-        {"a card", [](Game& g) { setup(g), g.view.started = true, getcard(g); },
+        {"a card", [](Game& g) { setup(g), g.view.started = true, showCard(g); },
          {"Score Sheet", "Player 1", "33", "Subtotal: ", "33", true, "  Ones", "3", 0}},
         {"the card stays while the next player waits",
-         [](Game& g) { setup(g), getcard(g), g.player = 2; },
+         [](Game& g) { setup(g), showCard(g), g.player = 2; },
          {"Score Sheet", "Player 1", "33", "Subtotal: ", "33", true, "  Ones", "3", 0}},
         {"the scoreboard keeps the card's heading, caption and title",
-         [](Game& g) { setup(g), getcard(g), g.player = 2, getcard(g), scoreboard(g); },
+         [](Game& g) { setup(g), showCard(g), g.player = 2, showCard(g), showScoreboard(g); },
          {"Score Sheet", "Player 2", "54", "Subtotal: ", "4", false, "  Player 1", "33", 0}},
         {"the choice of players after a card keeps its caption and title",
-         [](Game& g) { setup(g), getcard(g), choosenum(g), g.view.sidetotal = 0; },
+         [](Game& g) { setup(g), showCard(g), showPlayerCounts(g), g.view.sidetotal = 0; },
          {"Choose players", "Player 1", "0", "Subtotal: ", "33", false, "  1 player", "", 0}},
-        {"the choice before any card", [](Game& g) { g.view.started = true, choosenum(g); },
+        {"the choice before any card", [](Game& g) { g.view.started = true, showPlayerCounts(g); },
          {"Choose players", "YACHT", "", "", "", false, "  1 player", "", 0}},
         {"digit 7 lights the empty seventh row",
-         [](Game& g) { choosenum(g), playersstep(g, test::narrator(), Action::of(ActionKind::PlayerCount, 7)); },
+         [](Game& g) { showPlayerCounts(g), choosePlayerCount(g, test::narrator(), Action::of(ActionKind::PlayerCount, 7)); },
          {"Choose players", "Yacht", "", "", "", false, "  1 player", "", 7}},
         {"a player outside the table draws a blank card",
-         [](Game& g) { setup(g), g.player = 9, getcard(g); },
+         [](Game& g) { setup(g), g.player = 9, showCard(g); },
          {"Score Sheet", "Player 9", "0", "Subtotal: ", "0", true, "  Ones", "", 0}},
     };
     for (const Case& c : cases) {
@@ -160,7 +160,7 @@ TEST(Present, DrawsTheSameBoardWhateverTheBoardShowedBefore)
     f.y.game.numplayers = 1;
     f.y.game.player = 1;
     f.y.game.scores[3][1] = 9;
-    getcard(f.y.game);
+    showCard(f.y.game);
     f.y.game.view.litrow = 5;
     // Everything the game decides, left wrong by some earlier drawing.
     Board stale = designBoard();

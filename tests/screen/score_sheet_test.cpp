@@ -24,7 +24,7 @@ TEST(Getcard, FreshPlayerGetsABlankCardWithNothingEarned)
     Game& g = f.y.game;
     g.player = 1;
     g.view.litrow = 4;
-    getcard(g);
+    showCard(g);
     const Board b = f.shown();
 
     EXPECT_EQ(g.total, 0);
@@ -70,7 +70,7 @@ TEST(Getcard, TotalsTheUpperBonusAndTheYachtBonusesAsTheCardShows)
         g.player = 3;
         fillColumn(g, 3, c.rows, c.bonus);
         fillColumn(g, 2, {5, 10}, 300);  // another player's column is not this card
-        getcard(f.y.game);
+        showCard(f.y.game);
         EXPECT_EQ(g.subtotal, c.subtotal) << c.name;
         EXPECT_EQ(g.total, c.total) << c.name;
         EXPECT_EQ(f.shown().imgBonus.visible, c.plaque) << c.name;
@@ -79,7 +79,7 @@ TEST(Getcard, TotalsTheUpperBonusAndTheYachtBonusesAsTheCardShows)
         EXPECT_EQ(f.shown().lblSide[1].caption, "Player 3") << c.name;
         EXPECT_EQ(f.shown().lblSide[2].caption, decimal(c.total)) << c.name;
         // Drawing the card again changes nothing.
-        getcard(g);
+        showCard(g);
         EXPECT_EQ(g.total, c.total) << c.name;
         EXPECT_EQ(g.scores[kTotalRow][3], c.total) << c.name;
     }
@@ -95,9 +95,9 @@ TEST(Scoreboard, ShowsEachPlayersLastRecordedTotalAndBlanksTheRest)
         g.scores[kTotalRow][2].reset();  // a player whose card was never drawn
         g.player = 1;
         fillColumn(g, 1, {3, 6, 9, 12, 15, 18});  // a card with the plaque
-        getcard(g);  // the card first, as in play; it rewrites player 1's total
+        showCard(g);  // the card first, as in play; it rewrites player 1's total
         g.view.litrow = 5;
-        scoreboard(g);
+        showScoreboard(g);
         const Board b = f.shown();
 
         for (int r = 1; r <= 13; ++r) {
@@ -123,7 +123,7 @@ TEST(Scoreboard, MoreRowsThanScoreColumnsStayBlank)
 {
     FakeGame f;
     f.y.game.numplayers = 13;  // never in play; the table has eight columns
-    scoreboard(f.y.game);
+    showScoreboard(f.y.game);
     const Board b = f.shown();
     EXPECT_EQ(b.Y[8].caption, "  Player 8");
     EXPECT_EQ(b.Y[9].caption, "");

@@ -96,7 +96,7 @@ double ScriptedRandom::next()
 
 void FakeGame::press(int code, int modifier)
 {
-    keydown(y, code, modifier);
+    recordKeyPress(y, code, modifier);
     tick();
 }
 
