@@ -27,7 +27,7 @@ void load(Game& g, const SavedGame& s)
         for (int p = 1; p <= n; ++p)
             if (s.has(score(r, p, n))) g.scores[r][p] = scoreCellOf(s.scores[r][p]);
     for (int c = 1; c <= kCategories; ++c)
-        if (s.has(catvalue(c, n))) g.catvalue[c] = s.catvalue[c];
+        if (s.has(categoryValueLine(c, n))) g.catvalue[c] = s.catvalue[c];
     if (s.seatsRead) g.seats = s.seats;
 }
 
@@ -38,7 +38,7 @@ std::string savedGamePath(const Game& game)
     return game.savedir + kSavedGameName;
 }
 
-void savegame(const Game& game)
+void writeSavedGame(const Game& game)
 {
     // Without a folder of the user's own there is no place for the game; it is not saved.
     if (game.savedir.empty()) return;
@@ -46,7 +46,7 @@ void savegame(const Game& game)
     replaceFile(savedGamePath(game), savedGameText(game), kPrivateFileMode);
 }
 
-Loaded loadgame(Game& game)
+Loaded readSavedGame(Game& game)
 {
     if (game.savedir.empty()) return Loaded::Nothing;
     const auto file = readFilePrefix(savedGamePath(game), kReadBound);

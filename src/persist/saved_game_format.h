@@ -18,7 +18,7 @@ inline constexpr std::size_t numplayers = 0, player = 1, round = 2, state = 3, r
 inline constexpr std::size_t die(int i) { return 5 + 2 * std::size_t(i); }
 inline constexpr std::size_t held(int i) { return 6 + 2 * std::size_t(i); }
 inline constexpr std::size_t score(int row, int p, int n) { return 15 + std::size_t(row * n + p - 1); }
-inline constexpr std::size_t catvalue(int c, int n) { return 15 + std::size_t(15 * n + c - 1); }
+inline constexpr std::size_t categoryValueLine(int c, int n) { return 15 + std::size_t(15 * n + c - 1); }
 inline constexpr std::size_t count(int n) { return 28 + 15 * std::size_t(n); }
 // After the designed lines, in a game with a computer player or where the coach was asked: each seat's
 // kind, then each seat's tally.

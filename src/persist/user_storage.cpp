@@ -7,12 +7,12 @@ namespace yacht {
 
 Loaded UserStorage::loadGame(Game& game)
 {
-    return loadgame(game);
+    return readSavedGame(game);
 }
 
 void UserStorage::saveGame(const Game& game)
 {
-    savegame(game);
+    writeSavedGame(game);
 }
 
 StoredSettings UserStorage::readSettings()

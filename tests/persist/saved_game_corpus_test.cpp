@@ -158,7 +158,7 @@ std::string resavedText(const std::string& file)
     FakeGame f;
     f.y.game.savedir = folder.dir();
     resumeSavedGame(f.y);
-    savegame(f.y.game);
+    writeSavedGame(f.y.game);
     return readText(folder.file(kSavedGameName));
 }
 

@@ -113,8 +113,8 @@ INSTANTIATE_TEST_SUITE_P(
         Refusal{"ScoreWithBlank", score(0, 1, kTwo), " 5"},
         Refusal{"ScoreBeyondSixteenBits", score(14, 2, kTwo), "40000"},
         Refusal{"ScoreHuge", score(13, 1, kTwo), "99999999999999999999"},
-        Refusal{"CategoryValueAboveFifty", catvalue(5, kTwo), "51"},
-        Refusal{"CategoryValueNegative", catvalue(13, kTwo), "-1"}),
+        Refusal{"CategoryValueAboveFifty", categoryValueLine(5, kTwo), "51"},
+        Refusal{"CategoryValueNegative", categoryValueLine(13, kTwo), "-1"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // A turn under way for a player whose card is full could never be scored: such a file is refused.
@@ -161,7 +161,7 @@ TEST(ShortSavedGame, OfARunningTurnIsRefused)
 TEST(ShortSavedGame, WaitingWithEveryScoreReadResumesWithoutTheCategoryValues)
 {
     auto lines = baseLines(EngineState::WaitSpace);
-    lines.resize(catvalue(1, kTwo) + 4);
+    lines.resize(categoryValueLine(1, kTwo) + 4);
     TempFolder folder;
     FakeGame f;
     const Yacht& y = resumeFrom(f, folder, joined(lines)).y;
@@ -272,7 +272,7 @@ TEST(LenientNumbers, LeadingNumberOfALineIsTaken)
     lines[numplayers] = "2 players";
     lines[roll] = "2\x01";
     lines[held(1)] = "1";
-    lines[catvalue(2, kTwo)] = "";
+    lines[categoryValueLine(2, kTwo)] = "";
     TempFolder folder;
     FakeGame f;
     const Yacht& y = resumeFrom(f, folder, joined(lines)).y;
@@ -379,7 +379,7 @@ TEST(FailedSave, DiskFullHalfwayLeavesThePreviousSavedGameIntact)
     FakeGame before;
     before.y.game.savedir = folder.dir();
     arrange(before.y, Position{});
-    savegame(before.y.game);
+    writeSavedGame(before.y.game);
     const std::string previous = readText(folder.file(kSavedGameName));
     ASSERT_FALSE(previous.empty());
 
@@ -408,7 +408,7 @@ TEST(Save, ReplacesThePreviousFileAndLeavesNothingElse)
     FakeGame f;
     f.y.game.savedir = folder.dir();
     arrange(f.y, Position{});
-    savegame(f.y.game);
+    writeSavedGame(f.y.game);
     EXPECT_EQ(readText(folder.file(kSavedGameName)), savedGameText(f.y.game));
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 1);
 }

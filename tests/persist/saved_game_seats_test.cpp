@@ -66,7 +66,7 @@ TEST(SavedSeats, AComputersTurnResumesAndTheComputerPlaysOn)
         FakeGame f;
         f.y.game.savedir = folder.dir();
         computersTurn(f.y.game);
-        savegame(f.y.game);
+        writeSavedGame(f.y.game);
     }
     FakeGame f;
     HeldTableSource table;

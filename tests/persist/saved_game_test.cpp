@@ -37,7 +37,7 @@ void saveAt(const TempFolder& folder, const Position& p)
     FakeGame f;
     f.y.game.savedir = folder.dir();
     arrange(f.y, p);
-    savegame(f.y.game);
+    writeSavedGame(f.y.game);
 }
 
 TEST(SavedGameFile, HoldsOneValuePerLineWithEmptyLinesForEmptyCells)
@@ -154,7 +154,7 @@ TEST(SaveAndResume, SavingTheResumedGameGivesTheSameFile)
     saveAt(folder, position(EngineState::Rolled, 2, {"3", "5", "1", "6", "2"}, {0, 1, 0, 1, 0}, 2, 9));
     const std::string first = readText(folder.file(kSavedGameName));
     Resumer r(folder);
-    savegame(r.resume().game);
+    writeSavedGame(r.resume().game);
     EXPECT_EQ(readText(folder.file(kSavedGameName)), first);
 }
 

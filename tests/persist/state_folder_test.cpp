@@ -73,7 +73,7 @@ TEST(SavedGameInStateFolder, IsWrittenForItsOwnerOnlyWhateverTheOldFileAllowed)
     ::chmod(folder.file(kSavedGameName).c_str(), 0644);
     FakeGame f;
     f.y.game.savedir = folder.dir();
-    savegame(f.y.game);
+    writeSavedGame(f.y.game);
     EXPECT_EQ(modeOf(folder.file(kSavedGameName)), 0600u);
     EXPECT_NE(readText(folder.file(kSavedGameName)), "old");
 }

@@ -13,7 +13,7 @@ const char* const kInstruction =
     "Choose the number of players using the arrow keys, then press the enter key to begin";
 
 // A second player's turn in round 4, between the first and second throw, one die held.
-void midturn(FakeGame& f)
+void setUpMidTurn(FakeGame& f)
 {
     Game& g = f.y.game;
     g.state = EngineState::Rolled;
@@ -91,7 +91,7 @@ TEST(NewGame, WithNoGameRunningF9GoesStraightToTheChoice)
 TEST(NewGame, ConfirmedDuringATurnClearsTheGame)
 {
     FakeGame f;
-    midturn(f);
+    setUpMidTurn(f);
     f.toolkit.answers = {Answer::Ok};
 
     f.press(keys::F9);

@@ -50,14 +50,14 @@ TEST(Present, DrawsTheDiceAndHoldMarksFromTheGameOverWhateverWasShown)
 }
 
 // What the sheet and the side panel show after a sequence of the game's own steps.
-struct Sheetview {
+struct SheetView {
     std::string heading, title, side, subtotalCaption, subtotal;
     bool subtotalShown;
     std::string row1, value1;
     int lit;
 };
 
-Sheetview sheetview(const Board& b)
+SheetView sheetView(const Board& b)
 {
     int lit = 0;
     for (int r = 1; r <= kCategories; ++r)
@@ -82,7 +82,7 @@ TEST(Present, TheSheetKeepsWhatEachStepLeavesOnIt)
     struct Case {
         const char* name;
         void (*steps)(Game&);
-        Sheetview want;
+        SheetView want;
     };
     const Case cases[] = {
         {"as designed", [](Game&) {}, {"Score Sheet", "Yacht", "", "", "", true, "", "", 0}},
@@ -113,8 +113,8 @@ TEST(Present, TheSheetKeepsWhatEachStepLeavesOnIt)
         c.steps(g);
         Board b = designBoard();
         present(g, b);
-        const Sheetview got = sheetview(b);
-        const Sheetview& w = c.want;
+        const SheetView got = sheetView(b);
+        const SheetView& w = c.want;
         EXPECT_EQ(got.heading, w.heading) << c.name;
         EXPECT_EQ(got.title, w.title) << c.name;
         EXPECT_EQ(got.side, w.side) << c.name;
