@@ -42,7 +42,7 @@ Advice keepAdvice(const strategy::TurnPlan& plan, const strategy::Dice& dice, in
 Advice categoryAdvice(const Game& g, const strategy::TurnPlan& plan, const strategy::Dice& dice)
 {
     Advice a = scoreAdvice(strategy::bestCategory(plan, dice));
-    const int c = g.catcursor;
+    const int c = g.categoryCursor;
     if (c >= 1 && c <= kCategories && c != a.category && plan.position().isFree(c)) {
         a.cursorCategory = c;
         a.cursorCost = strategy::categoryCost(plan, dice, c);
@@ -88,8 +88,8 @@ void tellCoachAdvice(Yacht& y)
 {
     Game& g = y.game;
     if (personsTurn(g)) g.seats.coachAsked = true;
-    if (g.state == EngineState::Rolling && g.saybuf.empty() && !computerTurn(g)) makePendingThrow(y);
-    y.ports.events.happened({event::CoachAdvice{coachAdvice(g, y.advisor)}}, g.saybuf);
+    if (g.state == EngineState::Rolling && g.speechQueue.empty() && !computerTurn(g)) makePendingThrow(y);
+    y.ports.events.happened({event::CoachAdvice{coachAdvice(g, y.advisor)}}, g.speechQueue);
 }
 
 void tallyKeep(Game& g, TurnAdvisor& advisor)

@@ -62,7 +62,7 @@ void skipComputerTurn(Yacht& y)
     for (int step = 0; step < kMostSteps && computerTurn(g); ++step) {
         const strategy::TurnPlan* plan = y.advisor.plan(g);
         if (!plan || !move(y, *plan)) break;
-        if (g.state != EngineState::TurnEnd) g.saybuf.clear();
+        if (g.state != EngineState::TurnEnd) g.speechQueue.clear();
     }
 }
 
@@ -85,7 +85,7 @@ void playComputerStep(Yacht& y, Action action)
         return;
     }
     // The pending throw is made by the tick as for anyone; the other moves wait for quiet.
-    if (g.state == EngineState::Rolling || !g.saybuf.empty() ||
+    if (g.state == EngineState::Rolling || !g.speechQueue.empty() ||
         y.ports.voice.runningState() != RunState::Done) {
         advisor.pause = 0;
         return;

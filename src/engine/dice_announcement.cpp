@@ -10,7 +10,7 @@ void sayDice(Game& g, EventSink& events)
     for (int i = 0; i < kDice; ++i) {
         if (everyDie || g.held[i] != 1) shown.faces.push_back(g.dice[i]);
     }
-    events.happened({shown, Entry::Joined}, g.saybuf);
+    events.happened({shown, Entry::Joined}, g.speechQueue);
 }
 
 }  // namespace yacht

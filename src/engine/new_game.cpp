@@ -22,12 +22,12 @@ void clearForNewGame(Game& g, EventSink& events)
     // Every seat is a person's again until the player asks for the computer.
     g.seats = Seats{};
 
-    g.view.sidetotal = 0;
+    g.view.sideTotal = 0;
 
     g.player = 0;
     g.round = 1;
     g.state = EngineState::Players;
-    events.happened({event::PlayersAsked{}, Entry::Replacing}, g.saybuf);
+    events.happened({event::PlayersAsked{}, Entry::Replacing}, g.speechQueue);
     showPlayerCounts(g);
     g.numplayers = 0;
 }
@@ -41,8 +41,8 @@ void requestNewGame(Yacht& y)
     // A game under way (any state but idle, the choice of players included) is only thrown away
     // when the player confirms. The question is spoken while the box is open.
     if (g.state != EngineState::Idle) {
-        g.sayitem = y.ports.events.wordsOf({event::NewGameQuestion{}});
-        speakNow(y.ports.voice, g.saybuf, g.sayitem);
+        g.lastSpoken = y.ports.events.wordsOf({event::NewGameQuestion{}});
+        speakNow(y.ports.voice, g.speechQueue, g.lastSpoken);
         const bool ok = y.ports.toolkit.askOkCancel("Start new game?") == Answer::Ok;
         answerNewGame(y, Action::of(ActionKind::AnswerNewGame, ok ? 1 : 0));
         return;
@@ -54,8 +54,8 @@ void answerNewGame(Yacht& y, Action answer)
 {
     Game& g = y.game;
     if (answer.number != 1) {
-        g.sayitem = y.ports.events.wordsOf({event::NewGameCancelled{}});
-        speakNow(y.ports.voice, g.saybuf, g.sayitem);
+        g.lastSpoken = y.ports.events.wordsOf({event::NewGameCancelled{}});
+        speakNow(y.ports.voice, g.speechQueue, g.lastSpoken);
         return;
     }
     clearForNewGame(g, y.ports.events);
@@ -65,7 +65,7 @@ void showPlayerCounts(Game& g)
 {
     // The heading reads "Choose players"; the subtotal caption stays as it was.
     g.view.sheet = Sheet::Players;
-    g.view.litrow = 0;
+    g.view.litRow = 0;
 }
 
 }  // namespace yacht

@@ -31,7 +31,7 @@ int spokenTotal(const Game& g, int p)
 
 void gameOver(Game& g, EventSink& events)
 {
-    events.happened({event::GameOverReminder{}, Entry::Replacing}, g.saybuf);
+    events.happened({event::GameOverReminder{}, Entry::Replacing}, g.speechQueue);
 }
 
 // The player whose categories F3 lists: the current one, except between turns (a score just
@@ -47,7 +47,7 @@ int playerToList(const Game& g)
 
 void repeatDice(Game& g, EventSink& events)
 {
-    g.saybuf.clear();
+    g.speechQueue.clear();
     sayDice(g, events);
     if (!gameRunning(g)) gameOver(g, events);
 }
@@ -68,7 +68,7 @@ void sayCategoriesLeft(Game& g, EventSink& events)
         if (column && g.scores[row][player]) continue;
         left.categories.push_back(row);
     }
-    events.happened({left, Entry::Replacing}, g.saybuf);
+    events.happened({left, Entry::Replacing}, g.speechQueue);
 }
 
 void sayScores(Game& g, EventSink& events)
@@ -83,10 +83,10 @@ void sayScores(Game& g, EventSink& events)
         event::ScoresOfPlayers scores{.running = running, .totals = {}};
         const int count = std::min<int>(g.numplayers, kMaxPlayers);
         for (int p = 1; p <= count; ++p) scores.totals.push_back(spokenTotal(g, p));
-        events.happened({scores, Entry::Replacing}, g.saybuf);
+        events.happened({scores, Entry::Replacing}, g.speechQueue);
     } else {
         const event::SoloScore score{.running = running, .total = spokenTotal(g, g.player), .subtotal = g.subtotal};
-        events.happened({score, Entry::Replacing}, g.saybuf);
+        events.happened({score, Entry::Replacing}, g.speechQueue);
     }
     // After the game each person also hears what their choices cost against perfect play.
     if (!running && g.seats.talliesTold()) {
@@ -94,14 +94,14 @@ void sayScores(Game& g, EventSink& events)
         for (int p = 1; p <= count; ++p) {
             if (!g.seats.tallied[p] || g.seats.isComputer(p)) continue;
             const event::ChoicesCost cost{.player = count > 1 ? p : 0, .cost = g.seats.cost[p]};
-            events.happened({cost}, g.saybuf);
+            events.happened({cost}, g.speechQueue);
         }
     }
     // A computer's turn goes on by itself: the space bar would only skip it.
     if (!running)
-        events.happened({event::NewGameOrHelp{}}, g.saybuf);
+        events.happened({event::NewGameOrHelp{}}, g.speechQueue);
     else if (!computerTurn(g))
-        events.happened({event::SpaceToContinue{}}, g.saybuf);
+        events.happened({event::SpaceToContinue{}}, g.speechQueue);
 }
 
 }  // namespace yacht

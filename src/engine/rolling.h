@@ -5,7 +5,7 @@
 
 namespace yacht {
 
-// Prices categories 1..13 into catvalue for the dice on the table.
+// Prices categories 1..13 into categoryValues for the dice on the table.
 void priceCategories(Game& g);
 
 // Makes the pending throw (the queue is empty and the state is rolling).

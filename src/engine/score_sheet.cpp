@@ -44,17 +44,17 @@ void showCard(Game& g)
 
     ViewFacts& v = g.view;
     v.sheet = Sheet::Card;
-    v.cardplayer = g.player;
-    v.carddrawn = true;
-    v.litrow = 0;
-    v.sidetotal = g.total;
+    v.cardPlayer = g.player;
+    v.cardDrawn = true;
+    v.litRow = 0;
+    v.sideTotal = g.total;
 }
 
 void showScoreboard(Game& g)
 {
     // The heading, the subtotal caption and the side panel stay as the last card left them.
     g.view.sheet = Sheet::Scoreboard;
-    g.view.litrow = 0;
+    g.view.litRow = 0;
 }
 
 }  // namespace yacht

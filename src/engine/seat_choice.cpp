@@ -22,7 +22,7 @@ namespace {
 
 void tellComputerCount(Game& g, EventSink& events, Entry entry)
 {
-    events.happened({event::ComputerCount{g.seats.computers}, entry}, g.saybuf);
+    events.happened({event::ComputerCount{g.seats.computers}, entry}, g.speechQueue);
 }
 
 }  // namespace
@@ -40,7 +40,7 @@ void choosePlayersAndSeats(Game& g, EventSink& events, Action action)
         } else {
             s.strength = s.strength == SeatKind::Casual ? SeatKind::Strong : SeatKind::Casual;
             const event::StrengthChosen strength{s.strength == SeatKind::Casual};
-            events.happened({strength, Entry::Replacing}, g.saybuf);
+            events.happened({strength, Entry::Replacing}, g.speechQueue);
         }
         lightPlayerCount(g);
         return;

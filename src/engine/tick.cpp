@@ -25,15 +25,15 @@ void finishStartup(Yacht& y)
     g.state = EngineState::Idle;
     resumeSavedGame(y);
     if (g.state == EngineState::Idle)
-        y.ports.events.happened({event::NewGameOrHelp{}, Entry::Joined}, g.saybuf);
+        y.ports.events.happened({event::NewGameOrHelp{}, Entry::Joined}, g.speechQueue);
 }
 
 // F12: the unfinished game and the settings are stored, goodbye is said, the program ends.
 void leave(Yacht& y)
 {
     storeGameAndSettings(y);
-    y.game.sayitem = y.ports.events.wordsOf({event::Goodbye{}});
-    speakAndWait(y.ports.voice, y.game.sayitem);
+    y.game.lastSpoken = y.ports.events.wordsOf({event::Goodbye{}});
+    speakAndWait(y.ports.voice, y.game.lastSpoken);
     y.quitting = true;
     y.ports.toolkit.quitNow();
 }
@@ -98,18 +98,18 @@ bool engineCanSleep(const Yacht& y)
     if (!waiting || y.quitting) return false;
     // A computer's turn goes on by itself (or waits for the solver's table) without any key.
     if (computerTurn(g)) return false;
-    if (!g.saybuf.empty() || g.keybuf) return false;
+    if (!g.speechQueue.empty() || g.pendingKey) return false;
     if (!g.voiceApplied || g.pendingVoice.announce) return false;
     return y.ports.voice.runningState() == RunState::Done;
 }
 
 Key takePendingKey(Game& g, Voice& voice)
 {
-    if (!g.keybuf) return Key{};
-    const Key key = *g.keybuf;
-    g.keybuf.reset();
-    g.saybuf.clear();
-    g.runstate = 0;
+    if (!g.pendingKey) return Key{};
+    const Key key = *g.pendingKey;
+    g.pendingKey.reset();
+    g.speechQueue.clear();
+    g.voiceRunState = 0;
     voice.setPriorityOver();
     return key;
 }
@@ -138,11 +138,11 @@ void tick(Yacht& y)
     }
     stepComputerTurn(y, action);
 
-    if (g.saybuf.empty() && (g.state == EngineState::TurnEnd || g.state == EngineState::WaitSpace)) {
+    if (g.speechQueue.empty() && (g.state == EngineState::TurnEnd || g.state == EngineState::WaitSpace)) {
         if (passOrOpenTurn(g, y.ports.events, actionNow()) == Flow::EndTick) return;
     }
     if (g.state == EngineState::Players) choosePlayersAndSeats(g, y.ports.events, actionNow());
-    if (g.saybuf.empty() && g.state == EngineState::Rolling) makePendingThrow(y);
+    if (g.speechQueue.empty() && g.state == EngineState::Rolling) makePendingThrow(y);
 
     // During a computer's turn the dice and the categories are the computer's alone.
     if (!computerTurn(g)) {

@@ -26,7 +26,7 @@ void endGame(Game& g, EventSink& events)
 
     const int count = playerCount(g);
     if (count <= 1) {
-        events.happened({event::GameOverAlone{totalOf(g, 1)}, Entry::Replacing}, g.saybuf);
+        events.happened({event::GameOverAlone{totalOf(g, 1)}, Entry::Replacing}, g.speechQueue);
         return;
     }
     // A total never drawn counts 0, as an empty cell does in every sum.
@@ -37,9 +37,10 @@ void endGame(Game& g, EventSink& events)
     for (int p = 1; p <= count; ++p)
         if (score(p) == best) winners.push_back(p);
     if (winners.size() == 1)
-        events.happened({event::GameWon{.player = winners.front(), .points = best}, Entry::Replacing}, g.saybuf);
+        events.happened({event::GameWon{.player = winners.front(), .points = best}, Entry::Replacing}, g.speechQueue);
     else
-        events.happened({event::GameTied{.players = std::move(winners), .points = best}, Entry::Replacing}, g.saybuf);
+        events.happened({event::GameTied{.players = std::move(winners), .points = best}, Entry::Replacing},
+                        g.speechQueue);
 }
 
 // The dice are cleared and the next player comes up, after the last one the first player of the
@@ -64,7 +65,7 @@ Flow passTurn(Game& g, EventSink& events)
             showScoreboard(g);
             event::RoundOver over;
             for (int p = 1; p <= playerCount(g); ++p) over.totals.push_back(totalOf(g, p));
-            events.happened({over, Entry::Replacing}, g.saybuf);
+            events.happened({over, Entry::Replacing}, g.speechQueue);
         }
     }
 
@@ -73,7 +74,7 @@ Flow passTurn(Game& g, EventSink& events)
         return Flow::EndTick;
     }
     const event::TurnPassed passed{.round = g.round, .player = g.player, .computer = g.seats.isComputer(g.player)};
-    events.happened({passed, Entry::Joined}, g.saybuf);
+    events.happened({passed, Entry::Joined}, g.speechQueue);
     g.state = EngineState::WaitSpace;
     return Flow::EndTick;
 }
@@ -84,9 +85,9 @@ void beginTurn(Game& g, EventSink& events)
 {
     // The round is said as an item of its own; a later player is named after what is queued.
     const event::ThrowCalled opened{.roll = 1, .round = g.round, .player = g.player, .several = g.numplayers > 1};
-    events.happened({opened, g.player == 1 ? Entry::After : Entry::Joined}, g.saybuf);
+    events.happened({opened, g.player == 1 ? Entry::After : Entry::Joined}, g.speechQueue);
     showCard(g);
-    events.happened({event::DiceRolling{}}, g.saybuf);
+    events.happened({event::DiceRolling{}}, g.speechQueue);
     g.state = EngineState::Rolling;
     g.roll = 1;
 }
@@ -103,10 +104,10 @@ void announceResumedTurn(Game& g, EventSink& events)
 {
     showCard(g);
     const event::Resuming resuming{.round = g.round, .player = g.player, .several = g.numplayers > 1, .roll = g.roll};
-    events.happened({resuming}, g.saybuf);
+    events.happened({resuming}, g.speechQueue);
     // Dice still to be thrown get the rolling sound; thrown dice are read out.
     if (anyDieToThrow(g))
-        events.happened({event::DiceRolling{}}, g.saybuf);
+        events.happened({event::DiceRolling{}}, g.speechQueue);
     else
         sayDice(g, events);
 }
@@ -152,7 +153,7 @@ void choosePlayerCount(Game& g, EventSink& events, Action action)
 
     const bool start = action.kind == ActionKind::StartGame;
     if (!start) {
-        events.happened({event::PlayerCount{g.numplayers}, Entry::Replacing}, g.saybuf);
+        events.happened({event::PlayerCount{g.numplayers}, Entry::Replacing}, g.speechQueue);
     }
     if (start || counted) g.state = EngineState::TurnEnd;
 
@@ -161,14 +162,14 @@ void choosePlayerCount(Game& g, EventSink& events, Action action)
 
 void lightPlayerCount(Game& g)
 {
-    g.view.litrow = g.numplayers;
+    g.view.litRow = g.numplayers;
 }
 
 void continueSavedTurn(Game& g, EventSink& events, bool whole)
 {
     if (whole) settleResumedState(g, events);
     if (g.state == EngineState::WaitSpace) {
-        events.happened({event::WelcomeBack{g.seats.isComputer(g.player)}, Entry::Replacing}, g.saybuf);
+        events.happened({event::WelcomeBack{g.seats.isComputer(g.player)}, Entry::Replacing}, g.speechQueue);
     }
 }
 

@@ -28,8 +28,8 @@ enum class Queue { Empty, Keep };
 void announce(Game& g, Voice& voice, EventSink& events, const Event& event, Queue queue)
 {
     voice.setPriorityOver();
-    if (queue == Queue::Empty) g.saybuf.clear();
-    speakNow(voice, g.saybuf, events.wordsOf(event));
+    if (queue == Queue::Empty) g.speechQueue.clear();
+    speakNow(voice, g.speechQueue, events.wordsOf(event));
 }
 
 // Makes the voice at voiceindex the voice, and it names itself. With more than one voice to
@@ -52,7 +52,7 @@ void changeVoice(Game& g, Voice& voice, EventSink& events, int16_t direction)
         g.pendingVoice.steps += direction == 0 ? 1 : -1;
         g.pendingVoice.announce = true;
         voice.setPriorityOver();
-        g.saybuf.clear();
+        g.speechQueue.clear();
         voice.startListingVoices();
         return;
     }

@@ -27,7 +27,7 @@ void load(Game& g, const SavedGame& s)
         for (int p = 1; p <= n; ++p)
             if (s.has(score(r, p, n))) g.scores[r][p] = scoreCellOf(s.scores[r][p]);
     for (int c = 1; c <= kCategories; ++c)
-        if (s.has(categoryValueLine(c, n))) g.catvalue[c] = s.catvalue[c];
+        if (s.has(categoryValue(c, n))) g.categoryValues[c] = s.categoryValues[c];
     if (s.seatsRead) g.seats = s.seats;
 }
 

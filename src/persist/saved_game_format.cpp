@@ -128,7 +128,7 @@ std::string savedGameText(const Game& game)
     const int players = std::clamp<int>(game.numplayers, 0, kMaxPlayers);
     for (int row = 0; row <= kBonusRow; ++row)
         for (int p = 1; p <= players; ++p) line(out, cellText(game.scores[row][p]));
-    for (int c = 1; c <= kCategories; ++c) line(out, decimal(game.catvalue[c]));
+    for (int c = 1; c <= kCategories; ++c) line(out, decimal(game.categoryValues[c]));
     // A game of people alone without a tally ends here, exactly as the file always did.
     const Seats& seats = game.seats;
     if (!seats.talliesTold()) return out;
@@ -163,7 +163,7 @@ bool parseSavedGame(const std::string& text, bool cut, SavedGame& out)
         for (int p = 1; p <= n; ++p)
             if (present(savedline::score(row, p, n))) s.scores[row][p] = lines[savedline::score(row, p, n)];
     for (int c = 1; c <= kCategories; ++c)
-        if (present(savedline::categoryValueLine(c, n))) s.catvalue[c] = number(savedline::categoryValueLine(c, n));
+        if (present(savedline::categoryValue(c, n))) s.categoryValues[c] = number(savedline::categoryValue(c, n));
 
     s.valuesRead = std::min(lines.size(), savedline::count(n));
     readSeats(lines, n, s);
@@ -225,7 +225,7 @@ bool acceptable(const SavedGame& s, bool cut)
         for (int p = 1; p <= n; ++p)
             if (s.has(score(r, p, n)) && !isScoreCell(s.scores[r][p])) return false;
     for (int c = 1; c <= kCategories; ++c)
-        if (s.has(categoryValueLine(c, n)) && !within(s.catvalue[c], 0, kHighestCategoryValue)) return false;
+        if (s.has(categoryValue(c, n)) && !within(s.categoryValues[c], 0, kHighestCategoryValue)) return false;
     if (s.has(state) && playerNamed(s.state) && !anyCategoryFree(s, s.player)) return false;
 
     if (s.complete()) return true;

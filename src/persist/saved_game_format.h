@@ -18,7 +18,7 @@ inline constexpr std::size_t numplayers = 0, player = 1, round = 2, state = 3, r
 inline constexpr std::size_t die(int i) { return 5 + 2 * std::size_t(i); }
 inline constexpr std::size_t held(int i) { return 6 + 2 * std::size_t(i); }
 inline constexpr std::size_t score(int row, int p, int n) { return 15 + std::size_t(row * n + p - 1); }
-inline constexpr std::size_t categoryValueLine(int c, int n) { return 15 + std::size_t(15 * n + c - 1); }
+inline constexpr std::size_t categoryValue(int c, int n) { return 15 + std::size_t(15 * n + c - 1); }
 inline constexpr std::size_t count(int n) { return 28 + 15 * std::size_t(n); }
 // After the designed lines, in a game with a computer player or where the coach was asked: each seat's
 // kind, then each seat's tally.
@@ -44,7 +44,7 @@ struct SavedGame {
     std::array<std::string, kDice> dice;
     std::array<int16_t, kDice> held{};
     ScoreTexts scores{};
-    std::array<int16_t, kCategories + 1> catvalue{};  // indexed 1..13
+    std::array<int16_t, kCategories + 1> categoryValues{};  // indexed 1..13
     Seats seats;              // who played each seat and each person's tally, when the file says
     bool seatsRead = false;   // the file has the seat lines, all of them sound
     std::size_t valuesRead = 0;  // the file's values present, in file order; a short file has fewer

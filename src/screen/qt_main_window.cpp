@@ -334,7 +334,7 @@ void MainWindow::runTick()
     if (game_->quitting) return;
     render();
     emit ticked();
-    if (game_->game.keybuf) {
+    if (game_->game.pendingKey) {
         // A key came while the tick spoke synchronously: it is taken now, not a tick later.
         QTimer::singleShot(0, this, &MainWindow::wake);
     } else if (engineCanSleep(*game_)) {

@@ -69,10 +69,10 @@ TEST(ActionsApplied, QueueWhatIsHeardAndMoveTheGameOn)
         }
         showCard(g);
         priceCategories(g);
-        g.catcursor = 4;
+        g.categoryCursor = 4;
         if (c.state == D) applyRolledAction(f.y, c.action);
         if (c.state == C) applyChoosingAction(f.y, c.action);
-        EXPECT_EQ(g.saybuf, queued(c.said)) << c.what;
+        EXPECT_EQ(g.speechQueue, queued(c.said)) << c.what;
         EXPECT_EQ(g.state, c.stateAfter) << c.what;
         EXPECT_EQ(heldText(g), c.heldAfter) << c.what;
     }
@@ -89,7 +89,7 @@ TEST(ActionsApplied, AKeyDuringAPendingThrowAppliesToTheDiceThrown)
     g.round = 2;
     g.roll = 1;
     g.state = EngineState::Rolling;
-    g.saybuf = queued("round 2 first roll\trolldice");
+    g.speechQueue = queued("round 2 first roll\trolldice");
     f.random.push({2, 4, 4, 4, 2});
     f.press(keys::Digit1 + 2);
     EXPECT_EQ(f.dice(), "24442");

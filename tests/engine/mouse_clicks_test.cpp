@@ -22,7 +22,7 @@ TEST(SideLegendClick, LegendsPostTheirFunctionKeysAndTheRestNothing)
         test::FakeGame f;
         f.y.game.state = EngineState::Rolled;
         lblSideClick(f.y.game, i);
-        EXPECT_EQ(f.y.game.keybuf, expected[i]) << i;
+        EXPECT_EQ(f.y.game.pendingKey, expected[i]) << i;
     }
 }
 
@@ -33,7 +33,7 @@ TEST(DiceClick, EachDiePostsItsDigitInEveryState)
             test::FakeGame f;
             f.y.game.state = state;
             diceClick(f.y.game, i);
-            EXPECT_EQ(f.y.game.keybuf, key('1' + i)) << i;
+            EXPECT_EQ(f.y.game.pendingKey, key('1' + i)) << i;
         }
     }
 }
@@ -42,9 +42,9 @@ TEST(DiceClick, EachDiePostsItsDigitInEveryState)
 struct ClickCase {
     const char* what;
     EngineState state;
-    int catcursor, numplayers;
+    int categoryCursor, numplayers;
     int row;  // 0 and up: a sheet row; -1: the status box
-    std::optional<Key> keybuf;
+    std::optional<Key> pendingKey;
     EngineState stateAfter;
     int catcursorAfter, numplayersAfter, playerAfter, roundAfter;
 };
@@ -74,7 +74,7 @@ TEST(SheetAndStatusClick, PostKeysAndPickWhatTheyStandFor)
         test::FakeGame f;
         Game& g = f.y.game;
         g.state = c.state;
-        g.catcursor = static_cast<int16_t>(c.catcursor);
+        g.categoryCursor = static_cast<int16_t>(c.categoryCursor);
         g.numplayers = static_cast<int16_t>(c.numplayers);
         g.player = 0;
         g.round = 5;
@@ -82,9 +82,9 @@ TEST(SheetAndStatusClick, PostKeysAndPickWhatTheyStandFor)
             YClick(f.y.game, c.row);
         else
             Label3Click(f.y.game);
-        EXPECT_EQ(g.keybuf, c.keybuf) << c.what;
+        EXPECT_EQ(g.pendingKey, c.pendingKey) << c.what;
         EXPECT_EQ(g.state, c.stateAfter) << c.what;
-        EXPECT_EQ(g.catcursor, c.catcursorAfter) << c.what;
+        EXPECT_EQ(g.categoryCursor, c.catcursorAfter) << c.what;
         EXPECT_EQ(g.numplayers, c.numplayersAfter) << c.what;
         EXPECT_EQ(g.player, c.playerAfter) << c.what;
         EXPECT_EQ(g.round, c.roundAfter) << c.what;
@@ -97,7 +97,7 @@ TEST(SheetAndStatusClick, SecondClickBeforeATickWinsButTheFirstClicksPickStays)
     f.y.game.state = EngineState::Players;
     YClick(f.y.game, 4);
     diceClick(f.y.game, 1);
-    EXPECT_EQ(f.y.game.keybuf, key('2'));
+    EXPECT_EQ(f.y.game.pendingKey, key('2'));
     EXPECT_EQ(f.y.game.numplayers, 4);
 }
 
@@ -107,7 +107,7 @@ TEST(SheetAndStatusClick, StatusClickWhileThrowPendingKeepsAKeyAlreadyPosted)
     f.y.game.state = EngineState::Rolling;
     lblSideClick(f.y.game, 4);
     Label3Click(f.y.game);
-    EXPECT_EQ(f.y.game.keybuf, key(keys::F2));
+    EXPECT_EQ(f.y.game.pendingKey, key(keys::F2));
 }
 
 }  // namespace

@@ -49,8 +49,8 @@ std::string brokenInvariant(const Yacht& y)
     if (g.player < 0 || g.player > std::max<int16_t>(g.numplayers, 0)) return "player out of range";
     if (g.round < 0 || g.round > 14) return "round out of range";
     if (g.roll < 0 || g.roll > 3) return "roll out of range";
-    if (g.catcursor < 0 || g.catcursor > 13) return "catcursor out of range";
-    if (g.dicecursor < 0 || g.dicecursor > 5) return "dicecursor out of range";
+    if (g.categoryCursor < 0 || g.categoryCursor > 13) return "categoryCursor out of range";
+    if (g.diceCursor < 0 || g.diceCursor > 5) return "diceCursor out of range";
     if (g.state == EngineState::Choosing && g.roll != 3) return "choosing without the third roll";
     for (int i = 0; i < kDice; ++i) {
         if (g.held[i] != 0 && g.held[i] != 1) return "held flag not 0 or 1";
@@ -101,8 +101,8 @@ TEST(ASoakOfRandomKeysAndClicks, KeepsEveryInvariantAfterEveryTick)
             recordKeyPress(f.y, code, code == keys::F9 ? 0 : int(rng() % 2));
         }
         }
-        if (f.y.game.keybuf && f.y.game.keybuf->code == keys::F12)
-            f.y.game.keybuf.reset();  // leaving ends the run; the soak keeps playing
+        if (f.y.game.pendingKey && f.y.game.pendingKey->code == keys::F12)
+            f.y.game.pendingKey.reset();  // leaving ends the run; the soak keeps playing
 
         const int ticks = 1 + int(rng() % 4);
         for (int t = 0; t < ticks; ++t) {

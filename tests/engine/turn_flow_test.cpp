@@ -22,7 +22,7 @@ void seat(FakeGame& f, std::initializer_list<int> totals)
     int p = 1;
     for (int t : totals) g.scores[kTotalRow][p++] = t;
     g.state = EngineState::TurnEnd;
-    g.saybuf.clear();
+    g.speechQueue.clear();
 }
 
 }  // namespace
@@ -66,11 +66,11 @@ TEST(ChoosingPlayers, KeysSetTheCountAnnounceItAndHighlightItsRow)
         g.state = EngineState::Players;
         g.numplayers = 0;
         for (int code : c.keys) {
-            g.saybuf.clear();  // as the tick's key intake does
+            g.speechQueue.clear();  // as the tick's key intake does
             choosePlayerCount(f.y.game, f.narrator, press(f.y.game, code));
         }
         EXPECT_EQ(g.numplayers, c.count) << c.what;
-        EXPECT_EQ(g.saybuf, queued(c.said)) << c.what;
+        EXPECT_EQ(g.speechQueue, queued(c.said)) << c.what;
         EXPECT_EQ(g.state, c.state) << c.what;
         for (int row = 1; row <= 8; ++row) {
             const auto expected = row == c.count ? BackStyle::Opaque : BackStyle::Transparent;
@@ -93,7 +93,7 @@ TEST(TurnEnd, FirstTurnOfTheGameWaitsToBegin)
     EXPECT_EQ(g.player, 1);
     EXPECT_EQ(g.round, 1);
     EXPECT_EQ(g.state, EngineState::WaitSpace);
-    EXPECT_EQ(g.saybuf, queued(" Press the space bar to begin"));
+    EXPECT_EQ(g.speechQueue, queued(" Press the space bar to begin"));
     EXPECT_EQ(f.dice(), "?????");
     for (int die = 0; die < kDice; ++die) {
         EXPECT_EQ(g.held[die], 0);
@@ -109,7 +109,7 @@ TEST(TurnEnd, RoundZeroIsTakenAsRoundOne)
     f.y.game.player = 0;
     passOrOpenTurn(f.y.game, f.narrator, Action{});
     EXPECT_EQ(f.y.game.round, 1);
-    EXPECT_EQ(f.y.game.saybuf, queued(" Press the space bar to begin"));
+    EXPECT_EQ(f.y.game.speechQueue, queued(" Press the space bar to begin"));
 }
 
 TEST(TurnEnd, NextPlayerOfTheSameRoundWaitsToContinue)
@@ -122,7 +122,7 @@ TEST(TurnEnd, NextPlayerOfTheSameRoundWaitsToContinue)
     passOrOpenTurn(f.y.game, f.narrator, Action{});
     EXPECT_EQ(g.player, 2);
     EXPECT_EQ(g.round, 3);
-    EXPECT_EQ(g.saybuf, queued(" Press the space bar to continue"));
+    EXPECT_EQ(g.speechQueue, queued(" Press the space bar to continue"));
 }
 
 TEST(TurnEnd, LastPlayerOfARoundHearsTheTotalsJoinedToTheWait)
@@ -137,7 +137,7 @@ TEST(TurnEnd, LastPlayerOfARoundHearsTheTotalsJoinedToTheWait)
     EXPECT_EQ(g.player, 1);
     EXPECT_EQ(g.round, 2);
     EXPECT_EQ(g.state, EngineState::WaitSpace);
-    EXPECT_EQ(g.saybuf, queued("At the end of the round, the scores are player 1 100, player 2 , "
+    EXPECT_EQ(g.speechQueue, queued("At the end of the round, the scores are player 1 100, player 2 , "
                         "player 3 80,  Press the space bar to continue"));
 }
 
@@ -151,7 +151,7 @@ TEST(TurnEnd, OnePlayerHearsNoRoundSummary)
     passOrOpenTurn(f.y.game, f.narrator, Action{});
     EXPECT_EQ(g.round, 6);
     EXPECT_EQ(g.player, 1);
-    EXPECT_EQ(g.saybuf, queued(" Press the space bar to continue"));
+    EXPECT_EQ(g.speechQueue, queued(" Press the space bar to continue"));
 }
 
 TEST(GameOver, AfterTheLastRoundTheGameEndsWithTheRightSentence)
@@ -187,7 +187,7 @@ TEST(GameOver, AfterTheLastRoundTheGameEndsWithTheRightSentence)
         g.roll = 0;
 
         EXPECT_EQ(passOrOpenTurn(f.y.game, f.narrator, Action{}), Flow::EndTick);
-        EXPECT_EQ(g.saybuf, queued(c.said + tail));
+        EXPECT_EQ(g.speechQueue, queued(c.said + tail));
         EXPECT_EQ(g.state, EngineState::Idle);
         EXPECT_EQ(g.round, 0);
         EXPECT_EQ(g.roll, 0);
@@ -206,7 +206,7 @@ TEST(WaitSpace, KeysOtherThanTheSpaceBarDoNothing)
     for (int code : {0, int(keys::Enter), int(keys::Right), int('A'), int(keys::F3)}) {
         EXPECT_EQ(passOrOpenTurn(f.y.game, f.narrator, press(f.y.game, code)), Flow::EndTick);
         EXPECT_EQ(g.state, EngineState::WaitSpace);
-        EXPECT_EQ(g.saybuf, queued(""));
+        EXPECT_EQ(g.speechQueue, queued(""));
     }
 }
 
@@ -236,10 +236,10 @@ TEST(WaitSpace, SpaceBarOpensTheTurnWithItsAnnouncement)
         g.scores[12][c.player] = 22;
         g.scores[4][c.player == 1 ? 2 : 1] = 12;  // another player's card was on show
         g.view.sheet = Sheet::Card;
-        g.view.cardplayer = c.player == 1 ? 2 : 1;
+        g.view.cardPlayer = c.player == 1 ? 2 : 1;
 
         EXPECT_EQ(passOrOpenTurn(f.y.game, f.narrator, press(f.y.game, keys::Space)), Flow::Continue) << c.said;
-        EXPECT_EQ(g.saybuf, queued(c.said));
+        EXPECT_EQ(g.speechQueue, queued(c.said));
         EXPECT_EQ(g.state, EngineState::Rolling);
         EXPECT_EQ(g.roll, 1);
         EXPECT_EQ(f.shown().x[1].caption, "3");
@@ -260,7 +260,7 @@ TEST(WaitSpace, SpaceBarAfterTheLastRoundEndsTheGame)
     g.scores[kTotalRow][1] = 199;
     EXPECT_EQ(passOrOpenTurn(f.y.game, f.narrator, press(f.y.game, keys::Space)), Flow::EndTick);
     EXPECT_EQ(g.state, EngineState::Idle);
-    EXPECT_EQ(g.saybuf, queued("game over, you scored 199 Press function key F 9 to start a new game or "
+    EXPECT_EQ(g.speechQueue, queued("game over, you scored 199 Press function key F 9 to start a new game or "
                         "function key F 1 for help. "));
 }
 

@@ -56,9 +56,9 @@ TEST(ChangeVoice, StepsAndWrapsThroughTheInstalledVoices)
 TEST(ChangeVoice, DropsWhatWasQueuedAndSpeaksInTheNewVoice)
 {
     VoiceGame f({"Alpha", "Bravo"});
-    f.y.game.saybuf = queued("\tround 3 first roll\trolldice");
+    f.y.game.speechQueue = queued("\tround 3 first roll\trolldice");
     changeVoice(f.y.game, f.y.ports.voice, f.y.ports.events, 0);
-    EXPECT_TRUE(f.y.game.saybuf.empty());
+    EXPECT_TRUE(f.y.game.speechQueue.empty());
     EXPECT_EQ(f.voice.selected, 1);
     EXPECT_EQ(f.voice.texts(), std::vector<std::string>{"Voice changed to Bravo"});
     EXPECT_GE(f.voice.priorityOverCalls, 1);
@@ -218,13 +218,13 @@ TEST(VoiceList, AnswerArrivingLaterKeepsWhatTheGameQueuedMeanwhile)
     FakeGame f;
     f.voice.descriptions = {"Alpha", "Bravo"};
     f.voice.list = VoiceList::Pending;
-    f.y.game.saybuf = queued("\tdropped by the key");
+    f.y.game.speechQueue = queued("\tdropped by the key");
     changeVoice(f.y.game, f.y.ports.voice, f.y.ports.events, 0);
-    EXPECT_TRUE(f.y.game.saybuf.empty());
-    f.y.game.saybuf = queued("\tround 1 first roll\trolldice");  // the space bar came next
+    EXPECT_TRUE(f.y.game.speechQueue.empty());
+    f.y.game.speechQueue = queued("\tround 1 first roll\trolldice");  // the space bar came next
     f.voice.list = VoiceList::Ready;
     applyVoicesOnceListed(f.y.game, f.y.ports.voice, f.y.ports.events);
-    EXPECT_EQ(f.y.game.saybuf, queued("\tround 1 first roll\trolldice"));
+    EXPECT_EQ(f.y.game.speechQueue, queued("\tround 1 first roll\trolldice"));
     EXPECT_EQ(f.voice.last(), "Voice changed to Bravo");
 }
 

@@ -62,8 +62,8 @@ public:
             for (int die = 1; die <= kDice; ++die) key(f, keys::Digit0 + die);
             key(f, keys::Space);
         }
-        while (f.y.game.catcursor != category)
-            key(f, f.y.game.catcursor < category ? keys::Down : keys::Up);
+        while (f.y.game.categoryCursor != category)
+            key(f, f.y.game.categoryCursor < category ? keys::Down : keys::Up);
         key(f, keys::Enter);
     }
 
@@ -183,7 +183,7 @@ std::string heardOnResuming(const std::string& file)
         }
         for (; played < f.sound.played.size(); ++played)
             out += decimal(tick) + " sound " + f.sound.played[played].name + "\n";
-        if (f.y.game.saybuf.empty() && !f.voice.busy() && f.y.game.state != EngineState::Rolling)
+        if (f.y.game.speechQueue.empty() && !f.voice.busy() && f.y.game.state != EngineState::Rolling)
             break;
     }
     return out;

@@ -127,14 +127,14 @@ bool untouched(const Yacht& y)
 {
     const Game& g = y.game;
     if (g.state != EngineState::Idle || g.numplayers || g.player || g.round || g.roll) return false;
-    if (!g.saybuf.empty()) return false;
+    if (!g.speechQueue.empty()) return false;
     for (int i = 0; i < kDice; ++i)
         if (g.dice[i] != 0 || g.held[i]) return false;
     for (const auto& row : g.scores)
         for (const auto& cell : row)
             if (cell) return false;
     for (int c = 1; c <= kCategories; ++c)
-        if (g.catvalue[c]) return false;
+        if (g.categoryValues[c]) return false;
     return true;
 }
 
@@ -162,7 +162,7 @@ std::string inconsistency(const Yacht& y)
         for (const auto& cell : row)
             if (cell && *cell < 0) return "score cell";
     for (int c = 1; c <= kCategories; ++c)
-        if (g.catvalue[c] < 0 || g.catvalue[c] > 50) return "category value";
+        if (g.categoryValues[c] < 0 || g.categoryValues[c] > 50) return "category value";
     return {};
 }
 

@@ -113,8 +113,8 @@ INSTANTIATE_TEST_SUITE_P(
         Refusal{"ScoreWithBlank", score(0, 1, kTwo), " 5"},
         Refusal{"ScoreBeyondSixteenBits", score(14, 2, kTwo), "40000"},
         Refusal{"ScoreHuge", score(13, 1, kTwo), "99999999999999999999"},
-        Refusal{"CategoryValueAboveFifty", categoryValueLine(5, kTwo), "51"},
-        Refusal{"CategoryValueNegative", categoryValueLine(13, kTwo), "-1"}),
+        Refusal{"CategoryValueAboveFifty", categoryValue(5, kTwo), "51"},
+        Refusal{"CategoryValueNegative", categoryValue(13, kTwo), "-1"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // A turn under way for a player whose card is full could never be scored: such a file is refused.
@@ -161,16 +161,16 @@ TEST(ShortSavedGame, OfARunningTurnIsRefused)
 TEST(ShortSavedGame, WaitingWithEveryScoreReadResumesWithoutTheCategoryValues)
 {
     auto lines = baseLines(EngineState::WaitSpace);
-    lines.resize(categoryValueLine(1, kTwo) + 4);
+    lines.resize(categoryValue(1, kTwo) + 4);
     TempFolder folder;
     FakeGame f;
     const Yacht& y = resumeFrom(f, folder, joined(lines)).y;
     EXPECT_EQ(y.game.state, EngineState::WaitSpace);
     EXPECT_EQ(y.game.numplayers, 2);
     EXPECT_EQ(y.game.scores[kBonusRow][2], 100);
-    EXPECT_EQ(y.game.catvalue[1], 11);
-    EXPECT_EQ(y.game.catvalue[5], 0);
-    EXPECT_EQ(y.game.saybuf,
+    EXPECT_EQ(y.game.categoryValues[1], 11);
+    EXPECT_EQ(y.game.categoryValues[5], 0);
+    EXPECT_EQ(y.game.speechQueue,
               queued("Yacht, from Tevrin Software. Resuming an unfinished game. "
                      " Press the space bar to continue or press function key F 9 if you prefer to "
                      "start a new game. "));
@@ -197,7 +197,7 @@ TEST(ShortSavedGame, WithNoGameKeepsWhatItHoldsAndResumesNothing)
     EXPECT_EQ(y.game.scores[kTotalRow][2], 133);
     EXPECT_EQ(y.game.scores[1][1], std::nullopt);
     EXPECT_EQ(shownBoard(y).H[1].caption, "HOLD");
-    EXPECT_EQ(y.game.saybuf, queued(""));
+    EXPECT_EQ(y.game.speechQueue, queued(""));
 }
 
 TEST(ShortSavedGame, EndingBeforeTheStateLeavesNoGame)
@@ -208,7 +208,7 @@ TEST(ShortSavedGame, EndingBeforeTheStateLeavesNoGame)
     EXPECT_EQ(y.game.state, EngineState::Idle);
     EXPECT_EQ(y.game.numplayers, 2);
     EXPECT_EQ(y.game.round, 3);
-    EXPECT_EQ(y.game.saybuf, queued(""));
+    EXPECT_EQ(y.game.speechQueue, queued(""));
 }
 
 TEST(ShortSavedGame, EmptyFileChangesNothing)
@@ -272,14 +272,14 @@ TEST(LenientNumbers, LeadingNumberOfALineIsTaken)
     lines[numplayers] = "2 players";
     lines[roll] = "2\x01";
     lines[held(1)] = "1";
-    lines[categoryValueLine(2, kTwo)] = "";
+    lines[categoryValue(2, kTwo)] = "";
     TempFolder folder;
     FakeGame f;
     const Yacht& y = resumeFrom(f, folder, joined(lines)).y;
     EXPECT_EQ(y.game.state, EngineState::Rolled);
     EXPECT_EQ(y.game.numplayers, 2);
     EXPECT_EQ(y.game.roll, 2);
-    EXPECT_EQ(y.game.catvalue[2], 0);
+    EXPECT_EQ(y.game.categoryValues[2], 0);
 }
 
 TEST(LenientNumbers, BareLineFeedsAreLineEndsToo)

@@ -29,7 +29,7 @@ void arrange(Yacht& y, const Position& p)
         }
         if (p.scored > 0) g.scores[kTotalRow][q] = total;
     }
-    for (int c = 1; c <= kCategories; ++c) g.catvalue[c] = static_cast<int16_t>((c * 11) % 51);
+    for (int c = 1; c <= kCategories; ++c) g.categoryValues[c] = static_cast<int16_t>((c * 11) % 51);
 }
 
 void expectSameSavedFields(const Yacht& resumed, const Yacht& saved)
@@ -48,7 +48,7 @@ void expectSameSavedFields(const Yacht& resumed, const Yacht& saved)
     for (int row = 0; row <= kBonusRow; ++row)
         for (int p = 1; p <= b.numplayers; ++p)
             EXPECT_EQ(a.scores[row][p], b.scores[row][p]) << "row " << row << " player " << p;
-    for (int c = 1; c <= kCategories; ++c) EXPECT_EQ(a.catvalue[c], b.catvalue[c]) << "category " << c;
+    for (int c = 1; c <= kCategories; ++c) EXPECT_EQ(a.categoryValues[c], b.categoryValues[c]) << "category " << c;
 }
 
 namespace {
@@ -88,7 +88,7 @@ void expectUntouched(const Yacht& y)
     EXPECT_EQ(g.player, 0);
     EXPECT_EQ(g.round, 0);
     EXPECT_EQ(g.roll, 0);
-    EXPECT_EQ(g.saybuf, queued(""));
+    EXPECT_EQ(g.speechQueue, queued(""));
     const Board shown = shownBoard(y);
     for (int i = 0; i < kDice; ++i) {
         EXPECT_EQ(shown.dice[i].caption, "?");
@@ -98,7 +98,7 @@ void expectUntouched(const Yacht& y)
     }
     for (const auto& row : g.scores)
         for (const auto& cell : row) EXPECT_EQ(cell, std::nullopt);
-    for (int c = 1; c <= kCategories; ++c) EXPECT_EQ(g.catvalue[c], 0);
+    for (int c = 1; c <= kCategories; ++c) EXPECT_EQ(g.categoryValues[c], 0);
 }
 
 }  // namespace yacht::test

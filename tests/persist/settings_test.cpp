@@ -594,14 +594,14 @@ TEST(LeavingWithF12, UnwritableSettingsAreQuietAndTheGameStillLeaves)
 TEST(Startup, TunesTheVoiceAndMarksTheSidePanel)
 {
     FakeGame f;
-    f.y.game.view.sidetotal = 12;
+    f.y.game.view.sideTotal = 12;
     start(f, "/usr/bin", 1);
     EXPECT_EQ(f.voice.volumeCalls, 0);  // the player's own volume stays
     EXPECT_GE(f.voice.priorityOverCalls, 1);
     EXPECT_EQ(f.shown().lblSide[1].caption, "YACHT");
     EXPECT_EQ(f.shown().lblSide[2].caption, "");
     EXPECT_TRUE(f.shown().Label3.visible);
-    EXPECT_EQ(f.y.game.helppage, 0);
+    EXPECT_EQ(f.y.game.helpPage, 0);
     EXPECT_EQ(f.y.game.savedir, "/nonexistent-yacht-temp/");
     EXPECT_EQ(f.y.game.state, EngineState::Startup);
 }

@@ -21,7 +21,7 @@ void setUpMidTurn(FakeGame& f)
     g.player = 2;
     g.round = 4;
     g.roll = 2;
-    g.dicecursor = 3;
+    g.diceCursor = 3;
     g.held = {0, 0, 1, 0, 0};
     g.dice = {6, 2, 5, 5, 1};
     for (int p = 1; p <= 2; ++p) {
@@ -31,8 +31,8 @@ void setUpMidTurn(FakeGame& f)
         g.scores[kBonusRow][p] = 100;
     }
     // The card on show is player 2's, its side total as last drawn.
-    g.view = ViewFacts{.sheet = Sheet::Card, .cardplayer = 2, .carddrawn = true, .litdie = 3,
-                       .sidetotal = 27, .started = true};
+    g.view = ViewFacts{.sheet = Sheet::Card, .cardPlayer = 2, .cardDrawn = true, .litDie = 3,
+                       .sideTotal = 27, .started = true};
 }
 
 }  // namespace
@@ -53,14 +53,14 @@ TEST(NewGame, WithNoGameRunningF9GoesStraightToTheChoice)
     g.scores[7][3] = 17;
     g.player = 3;
     showCard(g);  // player 3's card, its third row lit
-    g.view.litrow = 3;
+    g.view.litRow = 3;
 
     f.press(keys::F9);
     const Board b = f.shown();
 
     EXPECT_TRUE(f.toolkit.questions.empty());
     EXPECT_TRUE(f.voice.spoken.empty()) << "F9 ends the tick before the pump";
-    EXPECT_EQ(g.saybuf, queued(kInstruction));
+    EXPECT_EQ(g.speechQueue, queued(kInstruction));
     EXPECT_EQ(g.state, EngineState::Players);
     EXPECT_EQ(g.numplayers, 0);
     EXPECT_EQ(g.player, 0);
@@ -99,7 +99,7 @@ TEST(NewGame, ConfirmedDuringATurnClearsTheGame)
     const Game& g = f.y.game;
     EXPECT_EQ(f.voice.texts(), std::vector<std::string>{kQuestion});
     EXPECT_EQ(g.state, EngineState::Players);
-    EXPECT_EQ(g.saybuf, queued(kInstruction));
+    EXPECT_EQ(g.speechQueue, queued(kInstruction));
     EXPECT_EQ(f.dice(), "?????");
     EXPECT_EQ(f.shown().H[2].caption, "");
     EXPECT_EQ(g.held[2], 0);

@@ -97,7 +97,7 @@ TEST(Present, TheSheetKeepsWhatEachStepLeavesOnIt)
          [](Game& g) { setup(g), showCard(g), g.player = 2, showCard(g), showScoreboard(g); },
          {"Score Sheet", "Player 2", "54", "Subtotal: ", "4", false, "  Player 1", "33", 0}},
         {"the choice of players after a card keeps its caption and title",
-         [](Game& g) { setup(g), showCard(g), showPlayerCounts(g), g.view.sidetotal = 0; },
+         [](Game& g) { setup(g), showCard(g), showPlayerCounts(g), g.view.sideTotal = 0; },
          {"Choose players", "Player 1", "0", "Subtotal: ", "33", false, "  1 player", "", 0}},
         {"the choice before any card", [](Game& g) { g.view.started = true, showPlayerCounts(g); },
          {"Choose players", "YACHT", "", "", "", false, "  1 player", "", 0}},
@@ -135,7 +135,7 @@ TEST(Present, OnlyTheDiceCursorLightsADieAndAThrowPutsItOut)
     g.state = EngineState::Rolled;
     g.roll = 1;
     g.dice = {1, 2, 3, 4, 5};
-    g.dicecursor = 3;  // as a resumed game has it: no die is lit
+    g.diceCursor = 3;  // as a resumed game has it: no die is lit
     const auto red = [&f] {
         std::string out;
         for (const Label& die : f.shown().dice) out += die.backcolor == colour::red ? 'R' : '.';
@@ -161,7 +161,7 @@ TEST(Present, DrawsTheSameBoardWhateverTheBoardShowedBefore)
     f.y.game.player = 1;
     f.y.game.scores[3][1] = 9;
     showCard(f.y.game);
-    f.y.game.view.litrow = 5;
+    f.y.game.view.litRow = 5;
     // Everything the game decides, left wrong by some earlier drawing.
     Board stale = designBoard();
     for (Label* l : {&stale.Label3, &stale.x[0], &stale.Y[14], &stale.lblSide[1], &stale.lblSide[2]})
@@ -228,8 +228,8 @@ TEST(ReviewTexts, SayWhoseTurnTheRowUnderTheCursorAndTheScore)
         g.player = 2;
         g.round = 3;
         g.roll = c.roll;
-        g.catcursor = c.cursor;
-        g.catvalue[2] = 6;
+        g.categoryCursor = c.cursor;
+        g.categoryValues[2] = 6;
         g.scores[0][2] = 45;
         if (c.takenTwos) g.scores[2][2] = 4;
         const ReviewTexts got = reviewTexts(g);

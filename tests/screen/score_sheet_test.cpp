@@ -23,7 +23,7 @@ TEST(Getcard, FreshPlayerGetsABlankCardWithNothingEarned)
     FakeGame f;
     Game& g = f.y.game;
     g.player = 1;
-    g.view.litrow = 4;
+    g.view.litRow = 4;
     showCard(g);
     const Board b = f.shown();
 
@@ -96,7 +96,7 @@ TEST(Scoreboard, ShowsEachPlayersLastRecordedTotalAndBlanksTheRest)
         g.player = 1;
         fillColumn(g, 1, {3, 6, 9, 12, 15, 18});  // a card with the plaque
         showCard(g);  // the card first, as in play; it rewrites player 1's total
-        g.view.litrow = 5;
+        g.view.litRow = 5;
         showScoreboard(g);
         const Board b = f.shown();
 
