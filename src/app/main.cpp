@@ -98,7 +98,7 @@ int main(int argc, char** argv)
     // The engine named on the command line, or the one remembered from an earlier run: read now,
     // because the voice is made before start-up reads the rest of the settings.
     const SpeechEngineChoice engine =
-        chooseSpeechEngine(options.speechEngine, storage.readSettings().speechengine);
+        chooseSpeechEngine(options.speechEngine, storage.readSettings().speechEngine);
 
     // The screen-reader voice hands its texts to the window, which is made further down.
     MainWindow* announcer = nullptr;
@@ -128,7 +128,7 @@ int main(int argc, char** argv)
     // temporary-files directory is moved there first, so the upgrade loses nobody's game.
     if (prepareStateFolder(statedir)) {
         migrateTempGame(temporaryFilesDirectory(), statedir);
-        context.savedir = statedir;
+        context.saveDir = statedir;
     }
     context.speechEngine = engine.remember;
     StdRandom random(diceSeed(context));

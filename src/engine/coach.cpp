@@ -12,7 +12,7 @@ namespace {
 
 bool personsTurn(const Game& g)
 {
-    if (g.player < 1 || g.player > g.numplayers || g.seats.isComputer(g.player)) return false;
+    if (g.player < 1 || g.player > g.numPlayers || g.seats.isComputer(g.player)) return false;
     return g.state == EngineState::WaitSpace || g.state == EngineState::Rolling ||
            g.state == EngineState::Rolled || g.state == EngineState::Choosing;
 }

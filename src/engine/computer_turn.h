@@ -10,7 +10,7 @@ namespace yacht {
 // Inline: every tick asks, and nearly always for a person's turn or no game.
 inline bool computerTurn(const Game& g)
 {
-    if (g.player < 1 || g.player > g.numplayers || !g.seats.isComputer(g.player)) return false;
+    if (g.player < 1 || g.player > g.numPlayers || !g.seats.isComputer(g.player)) return false;
     switch (g.state) {
     case EngineState::WaitSpace:
     case EngineState::Rolling:

@@ -96,7 +96,7 @@ struct PendingVoiceSteps {
 
 // The game state. Numbers are 16-bit as the saved game and the design have them.
 struct Game {
-    int16_t numplayers = 0;
+    int16_t numPlayers = 0;
     int16_t player = 0;
     int16_t round = 0;
     int16_t roll = 0;
@@ -118,12 +118,12 @@ struct Game {
     ViewFacts view;                 // what the window shows besides the game itself
 
     // Settings and places that start-up fills in.
-    int16_t voiceindex = 0;  // the voice in use, by its position among the listed voices
-    int16_t speedindex = 2;
-    std::string savedir;  // the folder of the saved game, ending in a path separator
-    StoredVoice storedvoice;     // as read at start; its name is chosen before the voices are listed
-    std::string voicechangedon;  // the engine the player last changed voice on in this run, "" none
-    std::string speechengine;   // the speech engine remembered for the next start ("" none)
+    int16_t voiceIndex = 0;  // the voice in use, by its position among the listed voices
+    int16_t speedIndex = 2;
+    std::string saveDir;  // the folder of the saved game, ending in a path separator
+    StoredVoice storedVoice;     // as read at start; its name is chosen before the voices are listed
+    std::string voiceChangedOn;  // the engine the player last changed voice on in this run, "" none
+    std::string speechEngine;   // the speech engine remembered for the next start ("" none)
     bool voiceApplied = false;  // the stored voice has been applied to the listed voices
     PendingVoiceSteps pendingVoice;
 };

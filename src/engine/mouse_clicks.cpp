@@ -36,7 +36,7 @@ void YClick(Game& g, int index)
         // The row names the category itself: the cursor is put on it rather than moved.
         postKey(g, Key{keys::Digit0 + index, 0, KeySource::Row});
     } else if (index >= 1 && index <= 6 && g.state == EngineState::Players) {
-        g.numplayers = static_cast<int16_t>(index);
+        g.numPlayers = static_cast<int16_t>(index);
         postClick(g, keys::Space);
     }
 }
@@ -49,7 +49,7 @@ void Label3Click(Game& g)
     postClick(g, keys::Space);
     if (g.state == EngineState::Choosing && g.categoryCursor >= 1) {
         postClick(g, keys::Enter);
-    } else if (g.state == EngineState::Players && g.numplayers >= 1) {
+    } else if (g.state == EngineState::Players && g.numPlayers >= 1) {
         // The game starts at once with the first turn of round 1, without the request to press
         // the space bar that follows a choice made with the keyboard. The seats are taken as
         // Enter takes them, so the computer players chosen with C play.

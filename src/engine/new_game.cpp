@@ -29,7 +29,7 @@ void clearForNewGame(Game& g, EventSink& events)
     g.state = EngineState::Players;
     events.happened({event::PlayersAsked{}, Entry::Replacing}, g.speechQueue);
     showPlayerCounts(g);
-    g.numplayers = 0;
+    g.numPlayers = 0;
 }
 
 }  // namespace

@@ -39,7 +39,7 @@ void gameOver(Game& g, EventSink& events)
 int playerToList(const Game& g)
 {
     if (g.state != EngineState::TurnEnd) return g.player;
-    if (g.player < g.numplayers) return g.player + 1;
+    if (g.player < g.numPlayers) return g.player + 1;
     return g.round >= kLastRound ? 0 : 1;
 }
 
@@ -79,9 +79,9 @@ void sayScores(Game& g, EventSink& events)
         gameOver(g, events);
         return;
     }
-    if (g.numplayers > 1) {
+    if (g.numPlayers > 1) {
         event::ScoresOfPlayers scores{.running = running, .totals = {}};
-        const int count = std::min<int>(g.numplayers, kMaxPlayers);
+        const int count = std::min<int>(g.numPlayers, kMaxPlayers);
         for (int p = 1; p <= count; ++p) scores.totals.push_back(spokenTotal(g, p));
         events.happened({scores, Entry::Replacing}, g.speechQueue);
     } else {
@@ -90,7 +90,7 @@ void sayScores(Game& g, EventSink& events)
     }
     // After the game each person also hears what their choices cost against perfect play.
     if (!running && g.seats.talliesTold()) {
-        const int count = std::min<int>(g.numplayers, kMaxPlayers);
+        const int count = std::min<int>(g.numPlayers, kMaxPlayers);
         for (int p = 1; p <= count; ++p) {
             if (!g.seats.tallied[p] || g.seats.isComputer(p)) continue;
             const event::ChoicesCost cost{.player = count > 1 ? p : 0, .cost = g.seats.cost[p]};

@@ -72,7 +72,7 @@ void throwAgain(Yacht& y)
         if (g.held[i] == 0) g.dice[i] = 0;
     y.ports.toolkit.redrawNow();
     ++g.roll;
-    const event::ThrowCalled called{.roll = g.roll, .round = g.round, .player = g.player, .several = g.numplayers > 1};
+    const event::ThrowCalled called{.roll = g.roll, .round = g.round, .player = g.player, .several = g.numPlayers > 1};
     y.ports.events.happened({called}, g.speechQueue);
     y.ports.events.happened({event::DiceRolling{}}, g.speechQueue);
     g.state = EngineState::Rolling;

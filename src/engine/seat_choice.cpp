@@ -9,9 +9,9 @@ namespace yacht {
 void seatPlayers(Game& g)
 {
     Seats& s = g.seats;
-    s.computers = std::min(s.computers, g.numplayers);
+    s.computers = std::min(s.computers, g.numPlayers);
     for (int p = 1; p < Seats::kColumns; ++p) {
-        const bool computer = p <= g.numplayers && p > g.numplayers - s.computers;
+        const bool computer = p <= g.numPlayers && p > g.numPlayers - s.computers;
         s.kind[p] = computer ? s.strength : SeatKind::Human;
         s.cost[p] = 0;
         s.tallied[p] = false;
@@ -33,9 +33,9 @@ void choosePlayersAndSeats(Game& g, EventSink& events, Action action)
     Seats& s = g.seats;
     if (action.kind == ActionKind::CycleComputers || action.kind == ActionKind::CycleStrength) {
         // As with any key, a count not yet chosen becomes one player.
-        g.numplayers = std::clamp<int16_t>(g.numplayers, 1, kMaxPlayers);
+        g.numPlayers = std::clamp<int16_t>(g.numPlayers, 1, kMaxPlayers);
         if (action.kind == ActionKind::CycleComputers) {
-            s.computers = static_cast<int16_t>((s.computers + 1) % (g.numplayers + 1));
+            s.computers = static_cast<int16_t>((s.computers + 1) % (g.numPlayers + 1));
             tellComputerCount(g, events, Entry::Replacing);
         } else {
             s.strength = s.strength == SeatKind::Casual ? SeatKind::Strong : SeatKind::Casual;
@@ -46,7 +46,7 @@ void choosePlayersAndSeats(Game& g, EventSink& events, Action action)
         return;
     }
     choosePlayerCount(g, events, action);
-    s.computers = std::min(s.computers, g.numplayers);
+    s.computers = std::min(s.computers, g.numPlayers);
     // Whoever asked for computer players hears them with the count; nobody else hears a change.
     if (action.kind != ActionKind::StartGame && s.computers > 0)
         tellComputerCount(g, events, Entry::Joined);

@@ -22,7 +22,7 @@ void startup(Yacht& y, const StartupContext& context)
     // only after start-up, since both run on the one thread. The window scales itself.
     // The dice source has been seeded by its owner from diceSeed(); the game draws from it now.
     y.game.helpPage = 0;
-    y.game.savedir = context.savedir;
+    y.game.saveDir = context.saveDir;
 
     // The side panel's title reads "YACHT" and its total is blank until the first card.
     y.game.view.started = true;
@@ -31,7 +31,7 @@ void startup(Yacht& y, const StartupContext& context)
     // The storage decides where the settings live (the per-user store, or the settings file
     // beside a program on a USB drive) as it reads them.
     loadSettings(y.game, y.ports.storage);
-    if (!context.speechEngine.empty()) y.game.speechengine = context.speechEngine;
+    if (!context.speechEngine.empty()) y.game.speechEngine = context.speechEngine;
     applyStoredSettings(y.game, y.ports.voice);
 
     y.game.state = EngineState::Startup;

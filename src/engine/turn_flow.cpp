@@ -14,7 +14,7 @@ constexpr int kArrowLimit = 6;  // the arrows choose 1 to 6 players; a count rea
 // The players whose columns exist: a count from a damaged saved game never reaches past the table.
 int playerCount(const Game& g)
 {
-    return std::clamp<int>(g.numplayers, 0, kMaxPlayers);
+    return std::clamp<int>(g.numPlayers, 0, kMaxPlayers);
 }
 
 // The game is over: the one player hears the score, several hear the winner or the tied winners.
@@ -51,7 +51,7 @@ bool advanceToNextPlayer(Game& g)
     g.dice.fill(0);
     if (g.round < 1) g.round = 1;
     ++g.player;
-    if (g.player <= g.numplayers) return false;
+    if (g.player <= g.numPlayers) return false;
     g.player = 1;
     ++g.round;
     return true;
@@ -61,7 +61,7 @@ bool advanceToNextPlayer(Game& g)
 Flow passTurn(Game& g, EventSink& events)
 {
     if (advanceToNextPlayer(g)) {
-        if (g.numplayers > 1) {
+        if (g.numPlayers > 1) {
             showScoreboard(g);
             event::RoundOver over;
             for (int p = 1; p <= playerCount(g); ++p) over.totals.push_back(totalOf(g, p));
@@ -84,7 +84,7 @@ Flow passTurn(Game& g, EventSink& events)
 void beginTurn(Game& g, EventSink& events)
 {
     // The round is said as an item of its own; a later player is named after what is queued.
-    const event::ThrowCalled opened{.roll = 1, .round = g.round, .player = g.player, .several = g.numplayers > 1};
+    const event::ThrowCalled opened{.roll = 1, .round = g.round, .player = g.player, .several = g.numPlayers > 1};
     events.happened({opened, g.player == 1 ? Entry::After : Entry::Joined}, g.speechQueue);
     showCard(g);
     events.happened({event::DiceRolling{}}, g.speechQueue);
@@ -103,7 +103,7 @@ bool anyDieToThrow(const Game& g)
 void announceResumedTurn(Game& g, EventSink& events)
 {
     showCard(g);
-    const event::Resuming resuming{.round = g.round, .player = g.player, .several = g.numplayers > 1, .roll = g.roll};
+    const event::Resuming resuming{.round = g.round, .player = g.player, .several = g.numPlayers > 1, .roll = g.roll};
     events.happened({resuming}, g.speechQueue);
     // Dice still to be thrown get the rolling sound; thrown dice are read out.
     if (anyDieToThrow(g))
@@ -144,16 +144,16 @@ Flow passOrOpenTurn(Game& g, EventSink& events, Action action)
 
 void choosePlayerCount(Game& g, EventSink& events, Action action)
 {
-    if (action.kind == ActionKind::MorePlayers) ++g.numplayers;
-    if (action.kind == ActionKind::FewerPlayers) --g.numplayers;
-    g.numplayers = std::clamp<int16_t>(g.numplayers, 1, kArrowLimit);
+    if (action.kind == ActionKind::MorePlayers) ++g.numPlayers;
+    if (action.kind == ActionKind::FewerPlayers) --g.numPlayers;
+    g.numPlayers = std::clamp<int16_t>(g.numPlayers, 1, kArrowLimit);
     const bool counted = action.kind == ActionKind::PlayerCount && action.number >= 1 &&
                          action.number <= kMaxPlayers;
-    if (counted) g.numplayers = static_cast<int16_t>(action.number);
+    if (counted) g.numPlayers = static_cast<int16_t>(action.number);
 
     const bool start = action.kind == ActionKind::StartGame;
     if (!start) {
-        events.happened({event::PlayerCount{g.numplayers}, Entry::Replacing}, g.speechQueue);
+        events.happened({event::PlayerCount{g.numPlayers}, Entry::Replacing}, g.speechQueue);
     }
     if (start || counted) g.state = EngineState::TurnEnd;
 
@@ -162,7 +162,7 @@ void choosePlayerCount(Game& g, EventSink& events, Action action)
 
 void lightPlayerCount(Game& g)
 {
-    g.view.litRow = g.numplayers;
+    g.view.litRow = g.numPlayers;
 }
 
 void continueSavedTurn(Game& g, EventSink& events, bool whole)

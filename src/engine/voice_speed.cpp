@@ -9,9 +9,9 @@ namespace {
 // One step through the voices, wrapping at both ends.
 void stepVoiceIndex(Game& g, int direction, int count)
 {
-    g.voiceindex = static_cast<int16_t>(g.voiceindex + (direction == 0 ? 1 : -1));
-    if (g.voiceindex >= count) g.voiceindex = 0;
-    if (g.voiceindex < 0) g.voiceindex = static_cast<int16_t>(count - 1);
+    g.voiceIndex = static_cast<int16_t>(g.voiceIndex + (direction == 0 ? 1 : -1));
+    if (g.voiceIndex >= count) g.voiceIndex = 0;
+    if (g.voiceIndex < 0) g.voiceIndex = static_cast<int16_t>(count - 1);
 }
 
 // The voice count as the stepping rules use it; a platform reporting none still has the one it
@@ -32,13 +32,13 @@ void announce(Game& g, Voice& voice, EventSink& events, const Event& event, Queu
     speakNow(voice, g.speechQueue, events.wordsOf(event));
 }
 
-// Makes the voice at voiceindex the voice, and it names itself. With more than one voice to
+// Makes the voice at voiceIndex the voice, and it names itself. With more than one voice to
 // choose from, the player has chosen a voice of the engine speaking, to be kept at F12.
 void selectAndNameVoice(Game& g, Voice& voice, EventSink& events, Queue queue)
 {
-    if (voice.voiceCount() > 1) g.voicechangedon = voice.engineName();
-    voice.selectVoice(g.voiceindex);
-    announce(g, voice, events, {event::VoiceChanged{voice.voiceDescription(g.voiceindex)}}, queue);
+    if (voice.voiceCount() > 1) g.voiceChangedOn = voice.engineName();
+    voice.selectVoice(g.voiceIndex);
+    announce(g, voice, events, {event::VoiceChanged{voice.voiceDescription(g.voiceIndex)}}, queue);
 }
 
 }  // namespace
@@ -61,9 +61,9 @@ void changeVoice(Game& g, Voice& voice, EventSink& events, int16_t direction)
     selectAndNameVoice(g, voice, events, Queue::Empty);
 }
 
-int rateForSpeed(int16_t speedindex)
+int rateForSpeed(int16_t speedIndex)
 {
-    return (speedindex - 2) * 3;
+    return (speedIndex - 2) * 3;
 }
 
 void changeSpeed(Game& g, Voice& voice, EventSink& events)
@@ -74,11 +74,11 @@ void changeSpeed(Game& g, Voice& voice, EventSink& events)
         announce(g, voice, events, {event::SpeedInScreenReader{}}, Queue::Empty);
         return;
     }
-    ++g.speedindex;
+    ++g.speedIndex;
     // A stored speed below the scale steps into it at "very slow", as one above it does.
-    if (g.speedindex > 4 || g.speedindex < 0) g.speedindex = 0;
-    voice.setRate(rateForSpeed(g.speedindex));
-    announce(g, voice, events, {event::SpeedChanged{g.speedindex}}, Queue::Empty);
+    if (g.speedIndex > 4 || g.speedIndex < 0) g.speedIndex = 0;
+    voice.setRate(rateForSpeed(g.speedIndex));
+    announce(g, voice, events, {event::SpeedChanged{g.speedIndex}}, Queue::Empty);
 }
 
 void applyVoicesOnceListed(Game& g, Voice& voice, EventSink& events)

@@ -17,7 +17,7 @@ void changeSpeed(Game& game, Voice& voice, EventSink& events);
 
 // The voice's rate for a speed: "normal" is the player's own rate, and each step either side
 // moves three tenths of the engine's scale from it.
-int rateForSpeed(int16_t speedindex);
+int rateForSpeed(int16_t speedIndex);
 
 // Called at the start of every tick. Once the greeting has been handed to the voice it asks for
 // the installed voices; when they have been listed it applies the stored voice and answers the

@@ -14,7 +14,7 @@ namespace yacht {
 
 // Where each value sits in the file, counted from 0, for a game of n players.
 namespace savedline {
-inline constexpr std::size_t numplayers = 0, player = 1, round = 2, state = 3, roll = 4;
+inline constexpr std::size_t numPlayers = 0, player = 1, round = 2, state = 3, roll = 4;
 inline constexpr std::size_t die(int i) { return 5 + 2 * std::size_t(i); }
 inline constexpr std::size_t held(int i) { return 6 + 2 * std::size_t(i); }
 inline constexpr std::size_t score(int row, int p, int n) { return 15 + std::size_t(row * n + p - 1); }
@@ -36,7 +36,7 @@ ScoreCell scoreCellOf(const std::string& text);
 
 // The values of a saved game as read from its file, before any of them reaches the game.
 struct SavedGame {
-    int16_t numplayers = 0;
+    int16_t numPlayers = 0;
     int16_t player = 0;
     int16_t round = 0;
     int16_t state = 0;
@@ -50,7 +50,7 @@ struct SavedGame {
     std::size_t valuesRead = 0;  // the file's values present, in file order; a short file has fewer
 
     bool has(std::size_t line) const { return line < valuesRead; }
-    bool complete() const { return valuesRead >= savedline::count(numplayers); }
+    bool complete() const { return valuesRead >= savedline::count(numPlayers); }
 };
 
 // The file's text for the game as it stands, whatever the engine state.

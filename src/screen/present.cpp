@@ -23,8 +23,8 @@ void presentRows(const Game& g, Board& b)
             drawCell(value, cardColumn ? g.scores[row][v.cardPlayer] : ScoreCell());
             break;
         case Sheet::Scoreboard: {
-            // Rows beyond the last column of the table stay blank even if numplayers says more.
-            const bool filled = row <= g.numplayers && isPlayerColumn(row);
+            // Rows beyond the last column of the table stay blank even if numPlayers says more.
+            const bool filled = row <= g.numPlayers && isPlayerColumn(row);
             if (filled)
                 caption = "  Player " + decimal(row);
             else

@@ -56,7 +56,7 @@ TEST(ActionsApplied, QueueWhatIsHeardAndMoveTheGameOn)
     for (const Case& c : cases) {
         FakeGame f;
         Game& g = f.y.game;
-        g.numplayers = 2;
+        g.numPlayers = 2;
         g.player = 2;
         g.round = 5;
         g.state = c.state;
@@ -84,7 +84,7 @@ TEST(ActionsApplied, AKeyDuringAPendingThrowAppliesToTheDiceThrown)
 {
     FakeGame f;
     Game& g = f.y.game;
-    g.numplayers = 1;
+    g.numPlayers = 1;
     g.player = 1;
     g.round = 2;
     g.roll = 1;

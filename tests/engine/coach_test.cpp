@@ -111,7 +111,7 @@ TEST(CoachTally, PerfectChoicesCostNothingSlipsAddUpAndF4TellsThemAfterTheGame)
     ASSERT_EQ(g.speechQueue.size(), 3u);
     EXPECT_EQ(g.speechQueue.items()[1].text, "your choices cost 12.4 points against perfect play");
 
-    g.numplayers = 3;
+    g.numPlayers = 3;
     g.seats.kind[2] = SeatKind::Strong;
     g.seats.tallied[3] = true;
     sayScores(t.f.y.game, t.f.narrator);

@@ -49,7 +49,7 @@ TEST(KeyMap, GivesEachKeyItsActionInTheStateItReaches)
     for (const Case& c : cases) {
         Game g;
         g.state = c.state;
-        g.numplayers = 2;
+        g.numPlayers = 2;
         g.player = 1;
         g.diceCursor = static_cast<int16_t>(c.diceCursor);
         if (c.computer) g.seats.kind[1] = SeatKind::Strong;

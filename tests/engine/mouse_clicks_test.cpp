@@ -42,7 +42,7 @@ TEST(DiceClick, EachDiePostsItsDigitInEveryState)
 struct ClickCase {
     const char* what;
     EngineState state;
-    int categoryCursor, numplayers;
+    int categoryCursor, numPlayers;
     int row;  // 0 and up: a sheet row; -1: the status box
     std::optional<Key> pendingKey;
     EngineState stateAfter;
@@ -75,7 +75,7 @@ TEST(SheetAndStatusClick, PostKeysAndPickWhatTheyStandFor)
         Game& g = f.y.game;
         g.state = c.state;
         g.categoryCursor = static_cast<int16_t>(c.categoryCursor);
-        g.numplayers = static_cast<int16_t>(c.numplayers);
+        g.numPlayers = static_cast<int16_t>(c.numPlayers);
         g.player = 0;
         g.round = 5;
         if (c.row >= 0)
@@ -85,7 +85,7 @@ TEST(SheetAndStatusClick, PostKeysAndPickWhatTheyStandFor)
         EXPECT_EQ(g.pendingKey, c.pendingKey) << c.what;
         EXPECT_EQ(g.state, c.stateAfter) << c.what;
         EXPECT_EQ(g.categoryCursor, c.catcursorAfter) << c.what;
-        EXPECT_EQ(g.numplayers, c.numplayersAfter) << c.what;
+        EXPECT_EQ(g.numPlayers, c.numplayersAfter) << c.what;
         EXPECT_EQ(g.player, c.playerAfter) << c.what;
         EXPECT_EQ(g.round, c.roundAfter) << c.what;
     }
@@ -98,7 +98,7 @@ TEST(SheetAndStatusClick, SecondClickBeforeATickWinsButTheFirstClicksPickStays)
     YClick(f.y.game, 4);
     diceClick(f.y.game, 1);
     EXPECT_EQ(f.y.game.pendingKey, key('2'));
-    EXPECT_EQ(f.y.game.numplayers, 4);
+    EXPECT_EQ(f.y.game.numPlayers, 4);
 }
 
 TEST(SheetAndStatusClick, StatusClickWhileThrowPendingKeepsAKeyAlreadyPosted)

@@ -44,7 +44,7 @@ void dice(FakeGame& f, const std::string& faces, const std::string& holds)
 // Every player's total; an empty one was never drawn.
 void totals(FakeGame& f, std::vector<ScoreCell> t)
 {
-    f.y.game.numplayers = static_cast<int16_t>(t.size());
+    f.y.game.numPlayers = static_cast<int16_t>(t.size());
     for (std::size_t p = 0; p < t.size(); ++p) f.y.game.scores[kTotalRow][p + 1] = t[p];
 }
 
@@ -264,7 +264,7 @@ TEST(F3BetweenTurns, NamesTheFreeCategoriesOfThePlayerAboutToThrow)
 {
     FakeGame f;
     Game& g = f.y.game;
-    g.numplayers = 2;
+    g.numPlayers = 2;
     g.player = 1;
     g.round = 2;
     g.scores[1][1] = 3;

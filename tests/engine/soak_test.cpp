@@ -45,8 +45,8 @@ std::string brokenInvariant(const Yacht& y)
 {
     const Game& g = y.game;
     if (!isKnownState(int(g.state))) return "unknown state " + decimal(int(g.state));
-    if (g.numplayers < 0 || g.numplayers > kMaxPlayers) return "numplayers out of range";
-    if (g.player < 0 || g.player > std::max<int16_t>(g.numplayers, 0)) return "player out of range";
+    if (g.numPlayers < 0 || g.numPlayers > kMaxPlayers) return "numPlayers out of range";
+    if (g.player < 0 || g.player > std::max<int16_t>(g.numPlayers, 0)) return "player out of range";
     if (g.round < 0 || g.round > 14) return "round out of range";
     if (g.roll < 0 || g.roll > 3) return "roll out of range";
     if (g.categoryCursor < 0 || g.categoryCursor > 13) return "categoryCursor out of range";
@@ -64,7 +64,7 @@ std::string brokenInvariant(const Yacht& y)
     // turn, whose shown total already carries a Yacht bonus that the card takes in at the score.
     const bool midTurn = g.state == EngineState::Rolled || g.state == EngineState::Choosing ||
                          g.state == EngineState::Rolling;
-    for (int p = 1; p <= g.numplayers; ++p) {
+    for (int p = 1; p <= g.numPlayers; ++p) {
         if (!g.scores[0][p] || (midTurn && p == g.player)) continue;
         if (*g.scores[0][p] != cardTotal(g, p))
             return "player " + decimal(p) + " total " + cellText(g.scores[0][p]) + " but card " +

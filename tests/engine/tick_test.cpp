@@ -124,7 +124,7 @@ TEST(AModifierOrLockKeyAlone, HushesTheQueueAndIsOtherwiseNoKey)
         FakeGame f;
         Game& g = f.y.game;
         g.state = c.state;
-        g.numplayers = 2;
+        g.numPlayers = 2;
         g.categoryCursor = 3;
         f.voice.speakingReads = 1 << 30;
         f.voice.speak("being said", SpeakMode::Async);
@@ -134,7 +134,7 @@ TEST(AModifierOrLockKeyAlone, HushesTheQueueAndIsOtherwiseNoKey)
 
         EXPECT_EQ(g.speechQueue, queued("")) << c.name;
         EXPECT_EQ(g.state, c.state) << c.name;
-        EXPECT_EQ(g.numplayers, 2) << c.name;
+        EXPECT_EQ(g.numPlayers, 2) << c.name;
         EXPECT_EQ(g.categoryCursor, 3) << c.name;
         EXPECT_EQ(f.voice.stops, c.stops) << c.name;
         EXPECT_EQ(f.voice.texts(), std::vector<std::string>{"being said"}) << c.name;

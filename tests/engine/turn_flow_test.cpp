@@ -18,7 +18,7 @@ Action press(const Game& g, int code)
 void seat(FakeGame& f, std::initializer_list<int> totals)
 {
     Game& g = f.y.game;
-    g.numplayers = static_cast<int16_t>(totals.size());
+    g.numPlayers = static_cast<int16_t>(totals.size());
     int p = 1;
     for (int t : totals) g.scores[kTotalRow][p++] = t;
     g.state = EngineState::TurnEnd;
@@ -64,12 +64,12 @@ TEST(ChoosingPlayers, KeysSetTheCountAnnounceItAndHighlightItsRow)
         FakeGame f;
         Game& g = f.y.game;
         g.state = EngineState::Players;
-        g.numplayers = 0;
+        g.numPlayers = 0;
         for (int code : c.keys) {
             g.speechQueue.clear();  // as the tick's key intake does
             choosePlayerCount(f.y.game, f.narrator, press(f.y.game, code));
         }
-        EXPECT_EQ(g.numplayers, c.count) << c.what;
+        EXPECT_EQ(g.numPlayers, c.count) << c.what;
         EXPECT_EQ(g.speechQueue, queued(c.said)) << c.what;
         EXPECT_EQ(g.state, c.state) << c.what;
         for (int row = 1; row <= 8; ++row) {
@@ -178,11 +178,11 @@ TEST(GameOver, AfterTheLastRoundTheGameEndsWithTheRightSentence)
     for (const Case& c : cases) {
         FakeGame f;
         Game& g = f.y.game;
-        g.numplayers = static_cast<int16_t>(c.totals.size());
+        g.numPlayers = static_cast<int16_t>(c.totals.size());
         for (std::size_t p = 0; p < c.totals.size(); ++p)
             g.scores[kTotalRow][p + 1] = c.totals[p];
         g.state = EngineState::TurnEnd;
-        g.player = g.numplayers;
+        g.player = g.numPlayers;
         g.round = 13;
         g.roll = 0;
 
@@ -200,7 +200,7 @@ TEST(WaitSpace, KeysOtherThanTheSpaceBarDoNothing)
     FakeGame f;
     Game& g = f.y.game;
     g.state = EngineState::WaitSpace;
-    g.numplayers = 2;
+    g.numPlayers = 2;
     g.player = 2;
     g.round = 4;
     for (int code : {0, int(keys::Enter), int(keys::Right), int('A'), int(keys::F3)}) {
@@ -227,7 +227,7 @@ TEST(WaitSpace, SpaceBarOpensTheTurnWithItsAnnouncement)
         FakeGame f;
         Game& g = f.y.game;
         g.state = EngineState::WaitSpace;
-        g.numplayers = static_cast<int16_t>(c.players);
+        g.numPlayers = static_cast<int16_t>(c.players);
         g.player = static_cast<int16_t>(c.player);
         g.round = 5;
         g.roll = 0;
@@ -254,7 +254,7 @@ TEST(WaitSpace, SpaceBarAfterTheLastRoundEndsTheGame)
     FakeGame f;
     Game& g = f.y.game;
     g.state = EngineState::WaitSpace;
-    g.numplayers = 1;
+    g.numPlayers = 1;
     g.player = 1;
     g.round = 14;
     g.scores[kTotalRow][1] = 199;

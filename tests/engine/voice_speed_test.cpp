@@ -43,10 +43,10 @@ TEST(ChangeVoice, StepsAndWrapsThroughTheInstalledVoices)
     const std::vector<std::string> names{"Alpha", "Bravo", "Charlie"};
     for (const Case& c : cases) {
         VoiceGame f({names.begin(), names.begin() + c.voices});
-        f.y.game.voiceindex = c.from;
+        f.y.game.voiceIndex = c.from;
         f.press(F1, c.modifier);
         SCOPED_TRACE(testing::Message() << c.voices << " voices from " << c.from);
-        EXPECT_EQ(f.y.game.voiceindex, c.to);
+        EXPECT_EQ(f.y.game.voiceIndex, c.to);
         EXPECT_EQ(f.voice.selected, c.to);
         EXPECT_EQ(f.voice.last(), "Voice changed to " + names[c.to]);
         EXPECT_EQ(f.voice.spoken.back().mode, SpeakMode::Async);
@@ -81,10 +81,10 @@ TEST(ChangeSpeed, StepsUpwardsAndWrapsFromVeryFastToVerySlow)
     };
     for (const Case& c : cases) {
         FakeGame f;
-        f.y.game.speedindex = c.from;
+        f.y.game.speedIndex = c.from;
         f.press(F1, Alt);
         SCOPED_TRACE(testing::Message() << "from " << c.from);
-        EXPECT_EQ(f.y.game.speedindex, c.to);
+        EXPECT_EQ(f.y.game.speedIndex, c.to);
         EXPECT_EQ(f.voice.rate, c.rate);
         EXPECT_EQ(f.voice.last(), std::string("Speed changed to ") + c.name);
     }
@@ -95,8 +95,8 @@ TEST(ChangeSpeed, AnyLargerModifierSetStepsTheSpeedNotTheVoice)
     for (int modifier : {Shift + Ctrl, Alt, Shift + Alt, Ctrl + Alt, Shift + Ctrl + Alt}) {
         VoiceGame f({"Alpha", "Bravo"});
         f.press(F1, modifier);
-        EXPECT_EQ(f.y.game.speedindex, 3) << "modifier " << modifier;
-        EXPECT_EQ(f.y.game.voiceindex, 0);
+        EXPECT_EQ(f.y.game.speedIndex, 3) << "modifier " << modifier;
+        EXPECT_EQ(f.y.game.voiceIndex, 0);
         EXPECT_EQ(f.voice.selected, -1);
     }
 }
@@ -114,7 +114,7 @@ TEST(ChangeSpeed, WithTheScreenReaderSaysWhereTheSpeedIsSetAndStoresNothingNew)
         f.press(F1, modifier);
         SCOPED_TRACE(testing::Message() << "modifier " << modifier);
         EXPECT_EQ(f.voice.last(), "The speed is set in your screen reader");
-        EXPECT_EQ(f.y.game.speedindex, 3);
+        EXPECT_EQ(f.y.game.speedIndex, 3);
         EXPECT_EQ(f.voice.rateCalls, rateCalls);
         f.press(keys::F12);
         EXPECT_EQ(f.store.values["Tevrin/Q73/Speed"], "3");
@@ -138,7 +138,7 @@ TEST(VoiceList, StoredVoiceIsAppliedWhenTheListArrives)
     FakeGame f;
     f.voice.descriptions = {"Alpha", "Bravo", "Charlie"};
     f.voice.list = VoiceList::Pending;
-    f.y.game.voiceindex = 2;
+    f.y.game.voiceIndex = 2;
     applyVoicesOnceListed(f.y.game, f.y.ports.voice, f.y.ports.events);
     EXPECT_EQ(f.voice.selected, -1);
     EXPECT_FALSE(f.y.game.voiceApplied);
@@ -156,10 +156,10 @@ TEST(VoiceList, StoredVoiceBeyondTheListBecomesTheFirst)
         FakeGame f;
         f.voice.descriptions = {"Alpha", "Bravo"};
         f.voice.list = VoiceList::Pending;
-        f.y.game.voiceindex = stored;
+        f.y.game.voiceIndex = stored;
         f.voice.list = VoiceList::Ready;
         applyVoicesOnceListed(f.y.game, f.y.ports.voice, f.y.ports.events);
-        EXPECT_EQ(f.y.game.voiceindex, 0) << stored;
+        EXPECT_EQ(f.y.game.voiceIndex, 0) << stored;
         EXPECT_EQ(f.voice.selected, 0) << stored;
     }
 }
@@ -169,18 +169,18 @@ TEST(VoiceList, PressesBeforeTheListArrivesAreAnsweredWithTheirNetStep)
     FakeGame f;
     f.voice.descriptions = {"Alpha", "Bravo", "Charlie", "Delta"};
     f.voice.list = VoiceList::Pending;
-    f.y.game.voiceindex = 1;  // stored
+    f.y.game.voiceIndex = 1;  // stored
     f.press(F1, Shift);
     f.press(F1, Shift);
     f.press(F1, Ctrl);
     f.press(F1, Shift);
     EXPECT_TRUE(f.voice.spoken.empty()) << "nothing to say until the voices are known";
-    EXPECT_EQ(f.y.game.voiceindex, 1);
+    EXPECT_EQ(f.y.game.voiceIndex, 1);
     EXPECT_GE(f.voice.listingRequests, 1);
 
     f.voice.list = VoiceList::Ready;
     applyVoicesOnceListed(f.y.game, f.y.ports.voice, f.y.ports.events);
-    EXPECT_EQ(f.y.game.voiceindex, 3);  // stored 1, then two steps on net
+    EXPECT_EQ(f.y.game.voiceIndex, 3);  // stored 1, then two steps on net
     EXPECT_EQ(f.voice.selected, 3);
     EXPECT_EQ(f.voice.texts(), std::vector<std::string>{"Voice changed to Delta"});
 
@@ -196,7 +196,7 @@ TEST(VoiceList, NetStepsWrapAroundTheList)
     for (int i = 0; i < 2; ++i) changeVoice(f.y.game, f.y.ports.voice, f.y.ports.events, 1);
     f.voice.list = VoiceList::Ready;
     applyVoicesOnceListed(f.y.game, f.y.ports.voice, f.y.ports.events);
-    EXPECT_EQ(f.y.game.voiceindex, 1);  // 0, back to 2, back to 1
+    EXPECT_EQ(f.y.game.voiceIndex, 1);  // 0, back to 2, back to 1
     EXPECT_EQ(f.voice.last(), "Voice changed to Bravo");
 }
 
@@ -209,7 +209,7 @@ TEST(VoiceList, StepsThatCancelOutStillAnnounceTheVoiceInUse)
     changeVoice(f.y.game, f.y.ports.voice, f.y.ports.events, 1);
     f.voice.list = VoiceList::Ready;
     applyVoicesOnceListed(f.y.game, f.y.ports.voice, f.y.ports.events);
-    EXPECT_EQ(f.y.game.voiceindex, 0);
+    EXPECT_EQ(f.y.game.voiceIndex, 0);
     EXPECT_EQ(f.voice.last(), "Voice changed to Alpha");
 }
 
@@ -232,9 +232,9 @@ TEST(VoiceList, ListedLaterVoiceChangesAnswerAtOnce)
 {
     FakeGame f;
     f.voice.descriptions = {"Alpha", "Bravo"};
-    f.y.game.voiceindex = 5;  // stored beyond the list, not yet applied
+    f.y.game.voiceIndex = 5;  // stored beyond the list, not yet applied
     changeVoice(f.y.game, f.y.ports.voice, f.y.ports.events, 0);
-    EXPECT_EQ(f.y.game.voiceindex, 1) << "the stored voice became the first, then one step";
+    EXPECT_EQ(f.y.game.voiceIndex, 1) << "the stored voice became the first, then one step";
     EXPECT_TRUE(f.y.game.voiceApplied);
 }
 

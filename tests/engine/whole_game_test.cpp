@@ -169,7 +169,7 @@ TEST(OnePlayerGame, ThirteenRoundsEndWithTheSheetsTotal)
     ASSERT_EQ(totals.back(), 311);
 
     player.newGame({keys::Enter});
-    ASSERT_EQ(f.y.game.numplayers, 1);
+    ASSERT_EQ(f.y.game.numPlayers, 1);
     player.play({plan});
     f.tick();
 
@@ -201,7 +201,7 @@ TEST(ThreePlayerGame, EqualBestTotalsEndInATwoWayTie)
     FakeGame f;
     Player player(f);
     player.newGame({keys::Down, keys::Down, keys::Down, keys::Enter});
-    ASSERT_EQ(f.y.game.numplayers, 3);
+    ASSERT_EQ(f.y.game.numPlayers, 3);
     const std::vector<Plan> plans = {kPlan180, plan150(), kPlan180};
     player.play(plans);
 
@@ -247,7 +247,7 @@ TEST(EightPlayerGame, ChosenWithTheDigitAndPlayedToTheEnd)
     FakeGame f;
     Player player(f);
     player.newGame({keys::Digit0 + 8});
-    ASSERT_EQ(f.y.game.numplayers, 8);
+    ASSERT_EQ(f.y.game.numPlayers, 8);
     EXPECT_EQ(f.voice.texts().at(1), "8 players");
     EXPECT_EQ(f.shown().Y[8].backstyle, BackStyle::Opaque);
 
@@ -302,7 +302,7 @@ TEST(NewGameDuringATurn, CancelledLeavesTheTurnExactlyAsItWas)
                                    "to confirm or the escape key to cancel",
                                    "cancelled"}));
     EXPECT_EQ(g.state, before.state);
-    EXPECT_EQ(g.numplayers, before.numplayers);
+    EXPECT_EQ(g.numPlayers, before.numPlayers);
     EXPECT_EQ(g.player, before.player);
     EXPECT_EQ(g.round, before.round);
     EXPECT_EQ(g.roll, before.roll);

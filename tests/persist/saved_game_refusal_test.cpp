@@ -50,7 +50,7 @@ std::string joined(const std::vector<std::string>& lines)
 FakeGame& resumeFrom(FakeGame& f, const TempFolder& folder, const std::string& text)
 {
     writeText(folder.file(kSavedGameName), text);
-    f.y.game.savedir = folder.dir();
+    f.y.game.saveDir = folder.dir();
     resumeSavedGame(f.y);
     return f;
 }
@@ -83,10 +83,10 @@ constexpr int kTwo = 2;
 INSTANTIATE_TEST_SUITE_P(
     Values, UnusableSavedGame,
     ::testing::Values(
-        Refusal{"NinePlayers", numplayers, "9"},
-        Refusal{"NegativePlayers", numplayers, "-1"},
-        Refusal{"HugePlayers", numplayers, "65537"},
-        Refusal{"NoPlayersWhileRolled", numplayers, "0"},
+        Refusal{"NinePlayers", numPlayers, "9"},
+        Refusal{"NegativePlayers", numPlayers, "-1"},
+        Refusal{"HugePlayers", numPlayers, "65537"},
+        Refusal{"NoPlayersWhileRolled", numPlayers, "0"},
         Refusal{"CurrentPlayerBeyondPlayers", player, "3"},
         Refusal{"NoCurrentPlayerWhileRolled", player, "0"},
         Refusal{"NegativeCurrentPlayer", player, "-2"},
@@ -141,7 +141,7 @@ TEST(FullCardSavedGame, IsRefusedOnlyWhileThatPlayersTurnIsUnderWay)
         if (c.refused)
             expectUntouched(y);
         else
-            EXPECT_EQ(y.game.numplayers, 2);
+            EXPECT_EQ(y.game.numPlayers, 2);
     }
 }
 
@@ -166,7 +166,7 @@ TEST(ShortSavedGame, WaitingWithEveryScoreReadResumesWithoutTheCategoryValues)
     FakeGame f;
     const Yacht& y = resumeFrom(f, folder, joined(lines)).y;
     EXPECT_EQ(y.game.state, EngineState::WaitSpace);
-    EXPECT_EQ(y.game.numplayers, 2);
+    EXPECT_EQ(y.game.numPlayers, 2);
     EXPECT_EQ(y.game.scores[kBonusRow][2], 100);
     EXPECT_EQ(y.game.categoryValues[1], 11);
     EXPECT_EQ(y.game.categoryValues[5], 0);
@@ -193,7 +193,7 @@ TEST(ShortSavedGame, WithNoGameKeepsWhatItHoldsAndResumesNothing)
     FakeGame f;
     const Yacht& y = resumeFrom(f, folder, joined(lines)).y;
     EXPECT_EQ(y.game.state, EngineState::Idle);
-    EXPECT_EQ(y.game.numplayers, 2);
+    EXPECT_EQ(y.game.numPlayers, 2);
     EXPECT_EQ(y.game.scores[kTotalRow][2], 133);
     EXPECT_EQ(y.game.scores[1][1], std::nullopt);
     EXPECT_EQ(shownBoard(y).H[1].caption, "HOLD");
@@ -206,7 +206,7 @@ TEST(ShortSavedGame, EndingBeforeTheStateLeavesNoGame)
     FakeGame f;
     const Yacht& y = resumeFrom(f, folder, "2\r\n1\r\n3").y;
     EXPECT_EQ(y.game.state, EngineState::Idle);
-    EXPECT_EQ(y.game.numplayers, 2);
+    EXPECT_EQ(y.game.numPlayers, 2);
     EXPECT_EQ(y.game.round, 3);
     EXPECT_EQ(y.game.speechQueue, queued(""));
 }
@@ -226,7 +226,7 @@ TEST(LongSavedGame, LinesAfterTheGameAreIgnored)
     FakeGame f;
     const Yacht& y = resumeFrom(f, folder, joined(lines)).y;
     EXPECT_EQ(y.game.state, EngineState::Rolled);
-    EXPECT_EQ(y.game.numplayers, 2);
+    EXPECT_EQ(y.game.numPlayers, 2);
 }
 
 TEST(LongSavedGame, HugeLineIsRefused)
@@ -256,7 +256,7 @@ TEST(StrangeFileInItsPlace, CountsAsNoneAndTheNextSaveReplacesIt)
         EXPECT_FALSE(readSettingsFile(folder.file(kSettingsFileName)));
 
         FakeGame f;
-        f.y.game.savedir = folder.dir();
+        f.y.game.saveDir = folder.dir();
         resumeSavedGame(f.y);
         expectUntouched(f.y);
         if (std::string(what) == "folder") continue;  // a save never renames over a folder
@@ -269,7 +269,7 @@ TEST(StrangeFileInItsPlace, CountsAsNoneAndTheNextSaveReplacesIt)
 TEST(LenientNumbers, LeadingNumberOfALineIsTaken)
 {
     auto lines = baseLines();
-    lines[numplayers] = "2 players";
+    lines[numPlayers] = "2 players";
     lines[roll] = "2\x01";
     lines[held(1)] = "1";
     lines[categoryValue(2, kTwo)] = "";
@@ -277,7 +277,7 @@ TEST(LenientNumbers, LeadingNumberOfALineIsTaken)
     FakeGame f;
     const Yacht& y = resumeFrom(f, folder, joined(lines)).y;
     EXPECT_EQ(y.game.state, EngineState::Rolled);
-    EXPECT_EQ(y.game.numplayers, 2);
+    EXPECT_EQ(y.game.numPlayers, 2);
     EXPECT_EQ(y.game.roll, 2);
     EXPECT_EQ(y.game.categoryValues[2], 0);
 }
@@ -335,7 +335,7 @@ TEST(FailedSave, TemporaryFolderThatIsAFileIsQuietAndTheGameStillLeaves)
     writeText(folder.file("plain"), "not a folder");
     FakeGame f;
     arrange(f.y, Position{});
-    f.y.game.savedir = folder.file("plain") + "/";
+    f.y.game.saveDir = folder.file("plain") + "/";
     leaveWithF12(f);
     EXPECT_EQ(readText(folder.file("plain")), "not a folder");
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 1);
@@ -346,7 +346,7 @@ TEST(FailedSave, MissingTemporaryFolderIsQuietAndTheGameStillLeaves)
     TempFolder folder;
     FakeGame f;
     arrange(f.y, Position{});
-    f.y.game.savedir = folder.file("missing") + "/";
+    f.y.game.saveDir = folder.file("missing") + "/";
     leaveWithF12(f);
     EXPECT_FALSE(std::filesystem::exists(folder.file("missing")));
 }
@@ -377,14 +377,14 @@ TEST(FailedSave, DiskFullHalfwayLeavesThePreviousSavedGameIntact)
 {
     TempFolder folder;
     FakeGame before;
-    before.y.game.savedir = folder.dir();
+    before.y.game.saveDir = folder.dir();
     arrange(before.y, Position{});
     writeSavedGame(before.y.game);
     const std::string previous = readText(folder.file(kSavedGameName));
     ASSERT_FALSE(previous.empty());
 
     FakeGame f;
-    f.y.game.savedir = folder.dir();
+    f.y.game.saveDir = folder.dir();
     Position later;
     later.round = 9;
     later.scored = 8;
@@ -406,7 +406,7 @@ TEST(Save, ReplacesThePreviousFileAndLeavesNothingElse)
     TempFolder folder;
     writeText(folder.file(kSavedGameName), "old");
     FakeGame f;
-    f.y.game.savedir = folder.dir();
+    f.y.game.saveDir = folder.dir();
     arrange(f.y, Position{});
     writeSavedGame(f.y.game);
     EXPECT_EQ(readText(folder.file(kSavedGameName)), savedGameText(f.y.game));

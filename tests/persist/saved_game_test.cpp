@@ -23,7 +23,7 @@ const std::string kWelcomeBack =
 
 // A fresh game at its first tick (state already 0), keeping its saved game in `folder`.
 struct Resumer {
-    explicit Resumer(const TempFolder& folder) { f.y.game.savedir = folder.dir(); }
+    explicit Resumer(const TempFolder& folder) { f.y.game.saveDir = folder.dir(); }
     FakeGame f;
     Yacht& resume()
     {
@@ -35,7 +35,7 @@ struct Resumer {
 void saveAt(const TempFolder& folder, const Position& p)
 {
     FakeGame f;
-    f.y.game.savedir = folder.dir();
+    f.y.game.saveDir = folder.dir();
     arrange(f.y, p);
     writeSavedGame(f.y.game);
 }
@@ -80,7 +80,7 @@ struct RoundTrip {
 
 Position position(EngineState state, int16_t roll, std::array<std::string, 5> dice,
                   std::array<int16_t, 5> held, int16_t player = 1, int16_t round = 3,
-                  int16_t numplayers = 2)
+                  int16_t numPlayers = 2)
 {
     Position p;
     p.state = state;
@@ -89,7 +89,7 @@ Position position(EngineState state, int16_t roll, std::array<std::string, 5> di
     p.held = held;
     p.player = player;
     p.round = round;
-    p.numplayers = numplayers;
+    p.numPlayers = numPlayers;
     return p;
 }
 
@@ -112,9 +112,9 @@ TEST_P(SaveAndResume, GoesOnFromTheSavedPosition)
     arrange(expected.y, c.expected);
     expectSameSavedFields(resumed, expected.y);
     // Only the other players' columns are in the file; columns beyond the players stay empty.
-    if (c.saved.numplayers < kMaxPlayers) {
+    if (c.saved.numPlayers < kMaxPlayers) {
         for (int row = 0; row <= kBonusRow; ++row)
-            EXPECT_EQ(resumed.game.scores[row][c.saved.numplayers + 1], std::nullopt);
+            EXPECT_EQ(resumed.game.scores[row][c.saved.numPlayers + 1], std::nullopt);
     }
     // A turn under way is shown as the game showed it: the current player's card on the sheet.
     const EngineState before = c.saved.state;
@@ -248,7 +248,7 @@ TEST(ResumedTurnEnd, PassesTheTurnAsPlayDoesButSaysOnlyTheWelcomeBack)
 {
     struct Case {
         const char* name;
-        int16_t player, round, numplayers;
+        int16_t player, round, numPlayers;
         int16_t wantPlayer, wantRound;
         EngineState wantState;
     };
@@ -263,7 +263,7 @@ TEST(ResumedTurnEnd, PassesTheTurnAsPlayDoesButSaysOnlyTheWelcomeBack)
     for (const Case& c : cases) {
         TempFolder folder;
         saveAt(folder, position(EngineState::TurnEnd, 0, {"1", "2", "3", "4", "5"}, kNoneHeld,
-                                c.player, c.round, c.numplayers));
+                                c.player, c.round, c.numPlayers));
         Resumer r(folder);
         const Board before = r.f.shown();
         const Yacht& y = r.resume();
@@ -282,7 +282,7 @@ TEST(ResumedIdleGame, ShowsTheSavedDiceAndGreetsAsUsual)
     TempFolder folder;
     saveAt(folder, position(EngineState::Idle, 0, {"6", "6", "1", "2", "3"}, {1, 0, 0, 0, 1}, 1, 0, 1));
     FakeGame f;
-    f.y.game.savedir = folder.dir();
+    f.y.game.saveDir = folder.dir();
     f.y.game.state = EngineState::Startup;
     windowActivated(f.y);
     f.tick();
@@ -301,7 +301,7 @@ TEST(FirstTick, ResumingAWaitingGameSpeaksTheWelcomeBackInPlaceOfTheGreeting)
     TempFolder folder;
     saveAt(folder, position(EngineState::WaitSpace, 0, kUnthrown, kNoneHeld, 1, 6, 3));
     FakeGame f;
-    f.y.game.savedir = folder.dir();
+    f.y.game.saveDir = folder.dir();
     f.y.game.state = EngineState::Startup;
     windowActivated(f.y);
     f.tick();

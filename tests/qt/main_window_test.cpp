@@ -136,7 +136,7 @@ TEST(WindowClicks, PlayerRowAndStatusBoxStartTheGame)
     g.voice.speakingReads = 1 << 30;
     g.voice.speak("busy", SpeakMode::Async);
     click(g.window.sheetCaption(2));
-    EXPECT_EQ(g.game().numplayers, 2);
+    EXPECT_EQ(g.game().numPlayers, 2);
     EXPECT_EQ(g.game().speechQueue, test::queued("2 players"));
     // The click chooses the count and posts the space bar, which opens the first turn at once.
     click(g.window.statusLabel());
@@ -287,7 +287,7 @@ TEST(WindowEngine, SleepsWhileTheGameWaitsAndAKeyActsAtOnce)
     QTest::keyClick(&g.window, Qt::Key_F9);
     EXPECT_EQ(g.game().state, EngineState::Players);
     QTest::keyClick(&g.window, Qt::Key_Down);
-    EXPECT_EQ(g.game().numplayers, 1);
+    EXPECT_EQ(g.game().numPlayers, 1);
     EXPECT_TRUE(g.window.engineRunning());
     for (int i = 0; i < 10 && g.window.engineRunning(); ++i) g.window.runTick();
     EXPECT_FALSE(g.window.engineRunning());

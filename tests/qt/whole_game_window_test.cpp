@@ -262,7 +262,7 @@ TEST(RealWindow, PlaysAWholeGameForTwoAndEveryWorthItSaysMatchesTheDiceItSaid)
     w.key(Qt::Key_F9);  // no game is running, so no question box opens
     ASSERT_EQ(w.game().state, EngineState::Players);
     w.key(Qt::Key_2);
-    ASSERT_EQ(w.game().numplayers, 2);
+    ASSERT_EQ(w.game().numPlayers, 2);
 
     for (int turn = 0; turn < 26; ++turn) {
         w.playTurn();

@@ -17,7 +17,7 @@ void setUpMidTurn(FakeGame& f)
 {
     Game& g = f.y.game;
     g.state = EngineState::Rolled;
-    g.numplayers = 2;
+    g.numPlayers = 2;
     g.player = 2;
     g.round = 4;
     g.roll = 2;
@@ -42,7 +42,7 @@ TEST(NewGame, WithNoGameRunningF9GoesStraightToTheChoice)
     FakeGame f;
     Game& g = f.y.game;
     g.state = EngineState::Idle;
-    g.numplayers = 3;
+    g.numPlayers = 3;
     g.round = 0;
     g.scores[5][3] = 15;
     g.scores[kTotalRow][8] = 240;
@@ -62,7 +62,7 @@ TEST(NewGame, WithNoGameRunningF9GoesStraightToTheChoice)
     EXPECT_TRUE(f.voice.spoken.empty()) << "F9 ends the tick before the pump";
     EXPECT_EQ(g.speechQueue, queued(kInstruction));
     EXPECT_EQ(g.state, EngineState::Players);
-    EXPECT_EQ(g.numplayers, 0);
+    EXPECT_EQ(g.numPlayers, 0);
     EXPECT_EQ(g.player, 0);
     EXPECT_EQ(g.round, 1);
     EXPECT_EQ(f.dice(), "?????");
@@ -114,7 +114,7 @@ TEST(NewGame, TheLastGamesSumsAreNotReportedInTheNewOne)
     FakeGame f;
     Game& g = f.y.game;
     g.state = EngineState::Idle;
-    g.numplayers = 1;
+    g.numPlayers = 1;
     g.player = 1;
     g.total = 251;
     g.subtotal = 70;
@@ -135,12 +135,12 @@ TEST(NewGame, WhileChoosingPlayersF9AsksAgain)
     f.press(keys::F9);
     f.press(keys::Down);
     ASSERT_EQ(f.y.game.state, EngineState::Players);
-    ASSERT_EQ(f.y.game.numplayers, 1);
+    ASSERT_EQ(f.y.game.numPlayers, 1);
 
     f.press(keys::F9);  // no scripted answer: the box was closed, which counts as cancel
     EXPECT_EQ(f.toolkit.questions.size(), 1u);
     EXPECT_EQ(f.voice.last(), "cancelled");
-    EXPECT_EQ(f.y.game.numplayers, 1);
+    EXPECT_EQ(f.y.game.numPlayers, 1);
     EXPECT_EQ(f.y.game.state, EngineState::Players);
 }
 

@@ -69,7 +69,7 @@ SheetView sheetView(const Board& b)
 // Two players, player 1 current: player 1 has Ones 3 and Sixes 30, player 2 Ones 4 and a Yacht.
 void setup(Game& g)
 {
-    g.numplayers = 2;
+    g.numPlayers = 2;
     g.scores[1][1] = 3;
     g.scores[6][1] = 30;
     g.scores[1][2] = 4;
@@ -157,7 +157,7 @@ TEST(Present, OnlyTheDiceCursorLightsADieAndAThrowPutsItOut)
 TEST(Present, DrawsTheSameBoardWhateverTheBoardShowedBefore)
 {
     FakeGame f;
-    f.y.game.numplayers = 1;
+    f.y.game.numPlayers = 1;
     f.y.game.player = 1;
     f.y.game.scores[3][1] = 9;
     showCard(f.y.game);
@@ -180,7 +180,7 @@ TEST(Present, DrawsTheSameBoardWhateverTheBoardShowedBefore)
 TEST(Taken, IsTheCurrentPlayersFilledCellAndAScoredNoughtCounts)
 {
     Game g;
-    g.numplayers = 2;
+    g.numPlayers = 2;
     g.player = 2;
     g.scores[4][2] = 0;    // Fours scored for nothing is still used up
     g.scores[9][2] = 25;

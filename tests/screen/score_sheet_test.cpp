@@ -90,7 +90,7 @@ TEST(Scoreboard, ShowsEachPlayersLastRecordedTotalAndBlanksTheRest)
     for (int players : {3, 8}) {
         FakeGame f;
         Game& g = f.y.game;
-        g.numplayers = int16_t(players);
+        g.numPlayers = int16_t(players);
         for (int p = 1; p <= players; ++p) g.scores[kTotalRow][p] = p * 10;
         g.scores[kTotalRow][2].reset();  // a player whose card was never drawn
         g.player = 1;
@@ -122,7 +122,7 @@ TEST(Scoreboard, ShowsEachPlayersLastRecordedTotalAndBlanksTheRest)
 TEST(Scoreboard, MoreRowsThanScoreColumnsStayBlank)
 {
     FakeGame f;
-    f.y.game.numplayers = 13;  // never in play; the table has eight columns
+    f.y.game.numPlayers = 13;  // never in play; the table has eight columns
     showScoreboard(f.y.game);
     const Board b = f.shown();
     EXPECT_EQ(b.Y[8].caption, "  Player 8");

@@ -18,7 +18,7 @@ namespace yacht::test {
 inline void waitForTurn(FakeGame& f)
 {
     Game& g = f.y.game;
-    g.numplayers = 1;
+    g.numPlayers = 1;
     g.player = 1;
     g.round = 1;
     g.roll = 0;
