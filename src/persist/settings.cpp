@@ -55,16 +55,16 @@ std::string voiceEngineFrom(const std::string& text)
 
 }  // namespace
 
-std::string settingsPlace(DriveInfo& drive, const std::string& programdir)
+std::string settingsPlace(DriveInfo& drive, const std::string& programDir)
 {
-    if (programdir.empty()) return "";
-    if (drive.busType(programdir) != "Usb") return "";
-    const DriveType type = drive.driveType(programdir);
+    if (programDir.empty()) return "";
+    if (drive.busType(programDir) != "Usb") return "";
+    const DriveType type = drive.driveType(programDir);
     if (type != DriveType::Removable && type != DriveType::Fixed) return "";
     // An installed game on a machine that boots from USB sits in a folder the player cannot
     // write: a settings file there could never be made, so the per-user store keeps them.
-    if (!drive.writable(programdir)) return "";
-    return programdir;
+    if (!drive.writable(programDir)) return "";
+    return programDir;
 }
 
 std::string settingsFilePath(const std::string& place)

@@ -17,7 +17,7 @@ void UserStorage::saveGame(const Game& game)
 
 StoredSettings UserStorage::readSettings()
 {
-    place_ = settingsPlace(drive_, programdir_);
+    place_ = settingsPlace(drive_, programDir_);
     return readStoredSettings(store_, place_);
 }
 

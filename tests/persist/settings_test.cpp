@@ -17,14 +17,14 @@ namespace {
 const std::string kVoiceKey = "Tevrin/Q73/Voice";
 const std::string kSpeedKey = "Tevrin/Q73/Speed";
 
-// Starts a game whose program folder is `programdir`, with the given installed voices.
-void start(FakeGame& f, const std::string& programdir, int voices = 2)
+// Starts a game whose program folder is `programDir`, with the given installed voices.
+void start(FakeGame& f, const std::string& programDir, int voices = 2)
 {
     f.voice.descriptions.clear();
     for (int i = 0; i < voices; ++i) f.voice.descriptions.push_back("Voice " + std::to_string(i));
     StartupContext context;
     context.saveDir = "/nonexistent-yacht-temp/";
-    f.storage.setProgramFolder(programdir);
+    f.storage.setProgramFolder(programDir);
     startup(f.y, context);
 }
 
