@@ -16,7 +16,7 @@ using namespace yacht;
 void playOneGame(Yacht& y)
 {
     const auto press = [&](int code) {
-        keydown(y, code, 0);
+        recordKeyPress(y, code, 0);
         tick(y);
     };
     press(keys::F9);
@@ -29,7 +29,7 @@ void playOneGame(Yacht& y)
         case EngineState::Rolled: press(keys::Space); break;
         case EngineState::Choosing:
             press(keys::Down);
-            if (!taken(y.game, y.game.catcursor)) press(keys::Enter);
+            if (!taken(y.game, y.game.categoryCursor)) press(keys::Enter);
             break;
         case EngineState::Idle: return;
         default: break;

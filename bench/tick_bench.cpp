@@ -13,7 +13,7 @@ void IdleTick(benchmark::State& state)
     yacht::test::FakeGame f;
     for (auto _ : state) {
         yacht::tick(f.y);
-        benchmark::DoNotOptimize(f.y.game.runstate);
+        benchmark::DoNotOptimize(f.y.game.voiceRunState);
     }
 }
 BENCHMARK(IdleTick);
@@ -22,9 +22,9 @@ void TickTakingAKey(benchmark::State& state)
 {
     yacht::test::FakeGame f;
     for (auto _ : state) {
-        yacht::keydown(f.y, 'A', 0);
+        yacht::recordKeyPress(f.y, 'A', 0);
         yacht::tick(f.y);
-        benchmark::DoNotOptimize(f.y.game.runstate);
+        benchmark::DoNotOptimize(f.y.game.voiceRunState);
     }
 }
 BENCHMARK(TickTakingAKey);

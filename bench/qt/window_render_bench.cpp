@@ -58,7 +58,7 @@ void RenderAndPaintAChangedDieAndRow(benchmark::State& state)
     for (auto _ : state) {
         ++n;
         g.y.game.dice[n % 5] = static_cast<int16_t>(n % 6 + 1);
-        g.y.game.view.litrow = static_cast<int16_t>((n % 2) ? n % 13 + 1 : 0);
+        g.y.game.view.litRow = static_cast<int16_t>((n % 2) ? n % 13 + 1 : 0);
         g.window.render();
         QApplication::processEvents();
     }

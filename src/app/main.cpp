@@ -68,12 +68,12 @@ int main(int argc, char** argv)
     // brings its window forward, and ends at once without a window or a word. The tokens are read
     // before Qt starts, because Qt takes them out of the environment.
     const UserFolders folders = userFolders();
-    const std::string statedir = stateFolder(folders);
-    const std::string runtimedir = runtimeFolder(folders);
-    if (runtimedir == statedir) prepareStateFolder(statedir);
-    InstanceLock lock(runtimedir.empty() ? std::string() : runtimedir + "yacht.lock");
+    const std::string stateDir = stateFolder(folders);
+    const std::string runtimeDir = runtimeFolder(folders);
+    if (runtimeDir == stateDir) prepareStateFolder(stateDir);
+    InstanceLock lock(runtimeDir.empty() ? std::string() : runtimeDir + "yacht.lock");
     if (lock.outcome() == LockOutcome::HeldByAnother) {
-        sendRaiseRequest(runtimedir + "yacht.socket",
+        sendRaiseRequest(runtimeDir + "yacht.socket",
                          RaiseRequest{envText("DESKTOP_STARTUP_ID"), envText("XDG_ACTIVATION_TOKEN")});
         return 0;
     }
@@ -98,7 +98,7 @@ int main(int argc, char** argv)
     // The engine named on the command line, or the one remembered from an earlier run: read now,
     // because the voice is made before start-up reads the rest of the settings.
     const SpeechEngineChoice engine =
-        chooseSpeechEngine(options.speechEngine, storage.readSettings().speechengine);
+        chooseSpeechEngine(options.speechEngine, storage.readSettings().speechEngine);
 
     // The screen-reader voice hands its texts to the window, which is made further down.
     MainWindow* announcer = nullptr;
@@ -126,9 +126,9 @@ int main(int argc, char** argv)
     context.fixedSeed = options.seed;
     // The saved game lives in the user's own state folder; a game an earlier version left in the
     // temporary-files directory is moved there first, so the upgrade loses nobody's game.
-    if (prepareStateFolder(statedir)) {
-        migrateTempGame(temporaryFilesDirectory(), statedir);
-        context.savedir = statedir;
+    if (prepareStateFolder(stateDir)) {
+        migrateTempGame(temporaryFilesDirectory(), stateDir);
+        context.saveDir = stateDir;
     }
     context.speechEngine = engine.remember;
     StdRandom random(diceSeed(context));
@@ -145,7 +145,7 @@ int main(int argc, char** argv)
     Yacht game(Ports{*voice, *player, *resources, storage, window, random, narrator});
     window.attach(game);
     LeaveOnClose leaving(game, window);
-    RaiseServer raiser(lock.outcome() == LockOutcome::Acquired ? runtimedir + "yacht.socket" : std::string());
+    RaiseServer raiser(lock.outcome() == LockOutcome::Acquired ? runtimeDir + "yacht.socket" : std::string());
     QObject::connect(&raiser, &RaiseServer::raiseRequested, &window,
                      [&window](const RaiseRequest& request) { raiseWindow(window, request); });
     // The first tick hands the greeting to the voice; the screen reader's is shown once the

@@ -84,7 +84,7 @@ bool LeaveOnClose::eventFilter(QObject* watched, QEvent* event)
 void LeaveOnClose::leaveAsF12()
 {
     if (game_.quitting) return;
-    keydown(game_, keys::F12, 0);
+    recordKeyPress(game_, keys::F12, 0);
     // The engine's timer may be asleep while the game waits for the player: the key wakes it.
     window_.wake();
     if (!fallback_.isActive()) fallback_.start(kFallbackMs);
@@ -92,7 +92,7 @@ void LeaveOnClose::leaveAsF12()
 
 void LeaveOnClose::store()
 {
-    storeforlater(game_);
+    storeGameAndSettings(game_);
 }
 
 }  // namespace yacht

@@ -10,58 +10,58 @@ namespace yacht {
 namespace {
 
 // Marks the row under the cursor and says what it would score, or that it is taken.
-void movecatcursor(Game& g, EventSink& events, int step)
+void moveCategoryCursor(Game& g, EventSink& events, int step)
 {
-    const int at = g.catcursor + step;
+    const int at = g.categoryCursor + step;
     // No wrapping: the cursor stops at either end, and saying the row again brings a cursor of 0 to 1.
-    g.catcursor = static_cast<int16_t>(std::clamp(at, 1, kCategories));
+    g.categoryCursor = static_cast<int16_t>(std::clamp(at, 1, kCategories));
 
-    const int c = g.catcursor;
-    g.view.litrow = static_cast<int16_t>(c);
-    const event::CategoryUnderCursor under{.category = c, .worth = g.catvalue[c], .taken = taken(g, c)};
-    events.happened({under, Entry::Replacing}, g.saybuf);
+    const int c = g.categoryCursor;
+    g.view.litRow = static_cast<int16_t>(c);
+    const event::CategoryUnderCursor under{.category = c, .worth = g.categoryValues[c], .taken = taken(g, c)};
+    events.happened({under, Entry::Replacing}, g.speechQueue);
 }
 
 // The category under the cursor is written into the player's column, if it is free. A person
 // hears the total; a computer's score is said with its name.
-Flow scorecategory(Yacht& y)
+Flow scoreCategory(Yacht& y)
 {
     Game& g = y.game;
-    const int c = g.catcursor;
+    const int c = g.categoryCursor;
     if (c < 1 || c > kCategories) return Flow::EndTick;
     // A taken category stays as it is; the key has already emptied the queue, so all is silent.
     if (taken(g, c)) return Flow::Continue;
     tallyCategory(g, y.advisor, c);
 
-    if (isPlayerColumn(g.player)) g.scores[c][g.player] = g.catvalue[c];
+    if (isPlayerColumn(g.player)) g.scores[c][g.player] = g.categoryValues[c];
     g.roll = 0;
-    getcard(g);
+    showCard(g);
     g.state = EngineState::TurnEnd;
-    g.catcursor = 0;
+    g.categoryCursor = 0;
     if (g.seats.isComputer(g.player)) {
         const int points = isPlayerColumn(g.player) ? g.scores[c][g.player].value_or(0) : 0;
         const event::ComputerScored scored{.player = g.player, .points = points, .category = c};
-        y.ports.events.happened({scored, Entry::Replacing}, g.saybuf);
+        y.ports.events.happened({scored, Entry::Replacing}, g.speechQueue);
         return Flow::Continue;
     }
     const event::Scored scored{.round = g.round, .total = g.total, .category = c};
-    y.ports.events.happened({scored, Entry::Replacing}, g.saybuf);
+    y.ports.events.happened({scored, Entry::Replacing}, g.speechQueue);
     // The end of the game follows the last round and says the final scores instead.
-    if (g.round == 13) g.saybuf.clear();
+    if (g.round == 13) g.speechQueue.clear();
     return Flow::Continue;
 }
 
 }  // namespace
 
-Flow choosingkeys(Yacht& y, Action action)
+Flow applyChoosingAction(Yacht& y, Action action)
 {
     switch (action.kind) {
     case ActionKind::Score:
-        if (action.number != 0) y.game.catcursor = static_cast<int16_t>(action.number);
-        return scorecategory(y);
-    case ActionKind::NextCategory: movecatcursor(y.game, y.ports.events, 1); return Flow::Continue;
-    case ActionKind::PreviousCategory: movecatcursor(y.game, y.ports.events, -1); return Flow::Continue;
-    case ActionKind::SayCategory: movecatcursor(y.game, y.ports.events, 0); return Flow::Continue;
+        if (action.number != 0) y.game.categoryCursor = static_cast<int16_t>(action.number);
+        return scoreCategory(y);
+    case ActionKind::NextCategory: moveCategoryCursor(y.game, y.ports.events, 1); return Flow::Continue;
+    case ActionKind::PreviousCategory: moveCategoryCursor(y.game, y.ports.events, -1); return Flow::Continue;
+    case ActionKind::SayCategory: moveCategoryCursor(y.game, y.ports.events, 0); return Flow::Continue;
     default: return Flow::Continue;
     }
 }

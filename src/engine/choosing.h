@@ -7,6 +7,6 @@ namespace yacht {
 
 // The actions of choosing: walking the categories, the row again, and scoring; any other action
 // does nothing here.
-Flow choosingkeys(Yacht& y, Action action);
+Flow applyChoosingAction(Yacht& y, Action action);
 
 }  // namespace yacht

@@ -12,7 +12,7 @@ namespace {
 
 bool personsTurn(const Game& g)
 {
-    if (g.player < 1 || g.player > g.numplayers || g.seats.isComputer(g.player)) return false;
+    if (g.player < 1 || g.player > g.numPlayers || g.seats.isComputer(g.player)) return false;
     return g.state == EngineState::WaitSpace || g.state == EngineState::Rolling ||
            g.state == EngineState::Rolled || g.state == EngineState::Choosing;
 }
@@ -42,7 +42,7 @@ Advice keepAdvice(const strategy::TurnPlan& plan, const strategy::Dice& dice, in
 Advice categoryAdvice(const Game& g, const strategy::TurnPlan& plan, const strategy::Dice& dice)
 {
     Advice a = scoreAdvice(strategy::bestCategory(plan, dice));
-    const int c = g.catcursor;
+    const int c = g.categoryCursor;
     if (c >= 1 && c <= kCategories && c != a.category && plan.position().isFree(c)) {
         a.cursorCategory = c;
         a.cursorCost = strategy::categoryCost(plan, dice, c);
@@ -84,12 +84,12 @@ Advice coachAdvice(const Game& g, TurnAdvisor& advisor)
     return keepAdvice(*plan, *dice, 3 - g.roll);
 }
 
-void coachstep(Yacht& y)
+void tellCoachAdvice(Yacht& y)
 {
     Game& g = y.game;
     if (personsTurn(g)) g.seats.coachAsked = true;
-    if (g.state == EngineState::Rolling && g.saybuf.empty() && !computerTurn(g)) makeroll(y);
-    y.ports.events.happened({event::CoachAdvice{coachAdvice(g, y.advisor)}}, g.saybuf);
+    if (g.state == EngineState::Rolling && g.speechQueue.empty() && !computerTurn(g)) makePendingThrow(y);
+    y.ports.events.happened({event::CoachAdvice{coachAdvice(g, y.advisor)}}, g.speechQueue);
 }
 
 void tallyKeep(Game& g, TurnAdvisor& advisor)

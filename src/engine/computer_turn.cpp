@@ -21,14 +21,14 @@ bool casual(const Game& g)
 
 // After a throw with throws to come: the dice to hold are held, said, and the rest thrown. Holding
 // all five ends the throwing.
-void keepandthrow(Yacht& y, const strategy::TurnPlan& plan, const strategy::Dice& dice)
+void keepAndThrow(Yacht& y, const strategy::TurnPlan& plan, const strategy::Dice& dice)
 {
     Game& g = y.game;
     const int throwsLeft = 3 - g.roll;
     const strategy::KeepChoice keep = casual(g)
                                           ? strategy::casualKeep(plan, dice, throwsLeft, y.ports.random.next())
                                           : strategy::bestKeep(plan, dice, throwsLeft);
-    rolledkeys(y, Action::keep(keep.hold));
+    applyRolledAction(y, Action::keep(keep.hold));
 }
 
 // After the last throw: the category is scored as a person scores it, and said with its player.
@@ -39,30 +39,30 @@ void score(Yacht& y, const strategy::TurnPlan& plan, const strategy::Dice& dice)
                                                 ? strategy::casualCategory(plan, dice, y.ports.random.next())
                                                 : strategy::bestCategory(plan, dice);
     if (choice.category < 1) return;
-    choosingkeys(y, Action::of(ActionKind::Score, choice.category));
+    applyChoosingAction(y, Action::of(ActionKind::Score, choice.category));
 }
 
 // One move of the turn; false when there is nothing the computer can do in this state.
 bool move(Yacht& y, const strategy::TurnPlan& plan)
 {
     Game& g = y.game;
-    if (g.state == EngineState::WaitSpace) return turnflow(g, y.ports.events, Action::of(ActionKind::Continue)), true;
-    if (g.state == EngineState::Rolling) return makeroll(y), true;
+    if (g.state == EngineState::WaitSpace) return passOrOpenTurn(g, y.ports.events, Action::of(ActionKind::Continue)), true;
+    if (g.state == EngineState::Rolling) return makePendingThrow(y), true;
     const std::optional<strategy::Dice> dice = diceOnTable(g);
     if (!dice) return false;
-    if (g.state == EngineState::Rolled) return keepandthrow(y, plan, *dice), true;
+    if (g.state == EngineState::Rolled) return keepAndThrow(y, plan, *dice), true;
     if (g.state == EngineState::Choosing) return score(y, plan, *dice), true;
     return false;
 }
 
 // Continue (the space bar): the rest of the turn is played at once and only its score is said.
-void skipturn(Yacht& y)
+void skipComputerTurn(Yacht& y)
 {
     Game& g = y.game;
     for (int step = 0; step < kMostSteps && computerTurn(g); ++step) {
         const strategy::TurnPlan* plan = y.advisor.plan(g);
         if (!plan || !move(y, *plan)) break;
-        if (g.state != EngineState::TurnEnd) g.saybuf.clear();
+        if (g.state != EngineState::TurnEnd) g.speechQueue.clear();
     }
 }
 
@@ -75,17 +75,17 @@ Event keptEvent(const Game& g, const std::array<bool, kDice>& hold)
     return {kept, Entry::Replacing};
 }
 
-void computermove(Yacht& y, Action action)
+void playComputerStep(Yacht& y, Action action)
 {
     Game& g = y.game;
     TurnAdvisor& advisor = y.advisor;
     if (action.kind == ActionKind::Continue) {
-        skipturn(y);
+        skipComputerTurn(y);
         advisor.pause = 0;
         return;
     }
     // The pending throw is made by the tick as for anyone; the other moves wait for quiet.
-    if (g.state == EngineState::Rolling || !g.saybuf.empty() ||
+    if (g.state == EngineState::Rolling || !g.speechQueue.empty() ||
         y.ports.voice.runningState() != RunState::Done) {
         advisor.pause = 0;
         return;

@@ -10,7 +10,7 @@ namespace yacht {
 // Inline: every tick asks, and nearly always for a person's turn or no game.
 inline bool computerTurn(const Game& g)
 {
-    if (g.player < 1 || g.player > g.numplayers || !g.seats.isComputer(g.player)) return false;
+    if (g.player < 1 || g.player > g.numPlayers || !g.seats.isComputer(g.player)) return false;
     switch (g.state) {
     case EngineState::WaitSpace:
     case EngineState::Rolling:
@@ -20,17 +20,17 @@ inline bool computerTurn(const Game& g)
     }
 }
 
-// The computer's step while computerTurn holds (see computerstep).
-void computermove(Yacht& y, Action action);
+// The computer's step while computerTurn holds (see stepComputerTurn).
+void playComputerStep(Yacht& y, Action action);
 
 // The computer's step of the tick. Once everything queued has been said and a short pause has
 // passed, it makes its next move: it opens its turn, keeps dice and throws again, or scores. The
 // Continue action (the space bar) skips to the end of its turn, with only the score said. Until
 // the solver's table is ready the turn waits. Outside a computer's turn it only resets the pause, in line.
-inline void computerstep(Yacht& y, Action action)
+inline void stepComputerTurn(Yacht& y, Action action)
 {
     if (computerTurn(y.game))
-        computermove(y, action);
+        playComputerStep(y, action);
     else
         y.advisor.pause = 0;
 }

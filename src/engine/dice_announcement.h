@@ -7,6 +7,6 @@
 namespace yacht {
 
 // Appends the faces to the last queued item: all five on the first throw, else the dice not held.
-void saydice(Game& g, EventSink& events);
+void sayDice(Game& g, EventSink& events);
 
 }  // namespace yacht

@@ -67,11 +67,11 @@ enum class Status : int16_t {
 // What the window shows that the rest of the game does not decide; never saved.
 struct ViewFacts {
     Sheet sheet = Sheet::Designed;
-    int16_t cardplayer = 0;     // whose card was drawn last (the player then current)
-    bool carddrawn = false;     // a card has been drawn: its subtotal caption and title stay
-    int16_t litrow = 0;         // the highlighted sheet row, 0 for none
-    int16_t litdie = 0;         // the die lit red by the dice cursor (1..5), 0 for none
-    std::optional<int16_t> sidetotal;  // the side panel's total as last drawn; none when blank
+    int16_t cardPlayer = 0;     // whose card was drawn last (the player then current)
+    bool cardDrawn = false;     // a card has been drawn: its subtotal caption and title stay
+    int16_t litRow = 0;         // the highlighted sheet row, 0 for none
+    int16_t litDie = 0;         // the die lit red by the dice cursor (1..5), 0 for none
+    std::optional<int16_t> sideTotal;  // the side panel's total as last drawn; none when blank
     bool started = false;       // start-up has run: the side title reads "YACHT" until a card
     Status status = Status::RollDice;
 };
@@ -96,34 +96,34 @@ struct PendingVoiceSteps {
 
 // The game state. Numbers are 16-bit as the saved game and the design have them.
 struct Game {
-    int16_t numplayers = 0;
+    int16_t numPlayers = 0;
     int16_t player = 0;
     int16_t round = 0;
     int16_t roll = 0;
     EngineState state = EngineState::Idle;
-    int16_t catcursor = 0;
-    int16_t dicecursor = 0;
+    int16_t categoryCursor = 0;
+    int16_t diceCursor = 0;
     std::array<int16_t, kDice> dice{};  // faces 1..6; 0 before the die is thrown (shown "?")
     std::array<int16_t, kDice> held{};  // 1 for a held die
-    std::array<int16_t, kCategories + 1> catvalue{};  // indexed 1..13 by category
+    std::array<int16_t, kCategories + 1> categoryValues{};  // indexed 1..13 by category
     ScoreTable scores{};
     int16_t total = 0;
     int16_t subtotal = 0;
-    std::optional<Key> keybuf;  // the key waiting for the next tick, if any
-    SpeechQueue saybuf;   // the texts and sounds still to be heard
-    std::string sayitem;  // the item last taken from the queue, or the text handed to sayit
-    int16_t runstate = 0; // the voice's running state as last read: 1 done, 2 speaking
-    int16_t helppage = 0; // the help page the next F1 reads
-    Seats seats;          // who plays each seat, and what each person's choices cost
-    ViewFacts view;       // what the window shows besides the game itself
+    std::optional<Key> pendingKey;  // the key waiting for the next tick, if any
+    SpeechQueue speechQueue;        // the texts and sounds still to be heard
+    std::string lastSpoken;         // the item last taken from the queue, or the text handed to speakNow
+    int16_t voiceRunState = 0;      // the voice's running state as last read: 1 done, 2 speaking
+    int16_t helpPage = 0;           // the help page the next F1 reads
+    Seats seats;                    // who plays each seat, and what each person's choices cost
+    ViewFacts view;                 // what the window shows besides the game itself
 
     // Settings and places that start-up fills in.
-    int16_t voiceindex = 0;  // the voice in use, by its position among the listed voices
-    int16_t speedindex = 2;
-    std::string savedir;  // the folder of the saved game, ending in a path separator
-    StoredVoice storedvoice;     // as read at start; its name is chosen before the voices are listed
-    std::string voicechangedon;  // the engine the player last changed voice on in this run, "" none
-    std::string speechengine;   // the speech engine remembered for the next start ("" none)
+    int16_t voiceIndex = 0;  // the voice in use, by its position among the listed voices
+    int16_t speedIndex = 2;
+    std::string saveDir;  // the folder of the saved game, ending in a path separator
+    StoredVoice storedVoice;     // as read at start; its name is chosen before the voices are listed
+    std::string voiceChangedOn;  // the engine the player last changed voice on in this run, "" none
+    std::string speechEngine;   // the speech engine remembered for the next start ("" none)
     bool voiceApplied = false;  // the stored voice has been applied to the listed voices
     PendingVoiceSteps pendingVoice;
 };

@@ -42,7 +42,7 @@ Action onTheDice(int code, const Game& g)
     if (code == keys::Right) return Action::of(K::NextDie);
     if (code == keys::Space) return Action::of(K::Throw);
     if (code == keys::Enter) {
-        const int at = g.dicecursor;
+        const int at = g.diceCursor;
         return at >= 1 && at <= kDice ? Action::of(K::ToggleDie, at) : Action::of(K::Hush);
     }
     if (isDigit(code, kDice)) return Action::of(K::ToggleDie, code - keys::Digit0);

@@ -7,10 +7,10 @@ namespace yacht {
 
 void postKey(Game& g, Key key)
 {
-    g.keybuf = key;
+    g.pendingKey = key;
 }
 
-void keydown(Yacht& y, int code, int modifier)
+void recordKeyPress(Yacht& y, int code, int modifier)
 {
     // Codes beyond one character are not keys the game knows; they are not recorded.
     if (code <= 0 || code > 255 || modifier < 0 || modifier > 7) return;
@@ -19,17 +19,17 @@ void keydown(Yacht& y, int code, int modifier)
         if (code == keys::CtrlKey) y.ports.voice.stopSpeaking();
         // A modifier on its own only hushes; it does not push aside a key not yet taken, which
         // hushes as well (Shift pressed after a digit, on the way to the next key).
-        if (y.game.keybuf) return;
+        if (y.game.pendingKey) return;
     }
     postKey(y.game, Key{code, modifier, KeySource::Keyboard});
     // During a computer's turn the space bar skips to its end, even while a throw is pending.
     if (code == keys::Space && y.game.state == EngineState::Rolling && !computerTurn(y.game))
-        y.game.keybuf.reset();
+        y.game.pendingKey.reset();
 }
 
 void windowActivated(Yacht& y)
 {
-    y.ports.events.happened({event::Greeting{}, Entry::Replacing}, y.game.saybuf);
+    y.ports.events.happened({event::Greeting{}, Entry::Replacing}, y.game.speechQueue);
 }
 
 }  // namespace yacht

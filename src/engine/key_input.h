@@ -8,7 +8,7 @@ namespace yacht {
 // Records the key for the next tick; the space bar is dropped while a throw
 // is pending so it cannot ask for a second throw before the first is made. A modifier or lock key
 // alone is recorded only to hush the queue, and Ctrl alone also stops the voice at once.
-void keydown(Yacht& y, int code, int modifier);
+void recordKeyPress(Yacht& y, int code, int modifier);
 
 // Queues the greeting; the window becomes active once, at start-up, before the first tick.
 void windowActivated(Yacht& y);

@@ -32,11 +32,11 @@ void diceClick(Game& g, int index)
 void YClick(Game& g, int index)
 {
     if (index >= 1 && index <= kCategories && g.state == EngineState::Choosing) {
-        g.catcursor = static_cast<int16_t>(index);
+        g.categoryCursor = static_cast<int16_t>(index);
         // The row names the category itself: the cursor is put on it rather than moved.
         postKey(g, Key{keys::Digit0 + index, 0, KeySource::Row});
     } else if (index >= 1 && index <= 6 && g.state == EngineState::Players) {
-        g.numplayers = static_cast<int16_t>(index);
+        g.numPlayers = static_cast<int16_t>(index);
         postClick(g, keys::Space);
     }
 }
@@ -47,18 +47,18 @@ void Label3Click(Game& g)
     // throw before the first is made and announced; the status box behaves the same way.
     if (g.state == EngineState::Rolling) return;
     postClick(g, keys::Space);
-    if (g.state == EngineState::Choosing && g.catcursor >= 1) {
+    if (g.state == EngineState::Choosing && g.categoryCursor >= 1) {
         postClick(g, keys::Enter);
-    } else if (g.state == EngineState::Players && g.numplayers >= 1) {
+    } else if (g.state == EngineState::Players && g.numPlayers >= 1) {
         // The game starts at once with the first turn of round 1, without the request to press
         // the space bar that follows a choice made with the keyboard. The seats are taken as
         // Enter takes them, so the computer players chosen with C play.
-        seatplayers(g);
+        seatPlayers(g);
         g.state = EngineState::WaitSpace;
         g.player = 1;
         g.round = 1;
         // A computer in seat 1 opens its turn by itself; the space bar would skip that turn.
-        if (g.seats.isComputer(1)) g.keybuf.reset();
+        if (g.seats.isComputer(1)) g.pendingKey.reset();
     }
 }
 

@@ -7,7 +7,7 @@ namespace yacht {
 namespace {
 
 // The game is cleared and the number of players is asked for.
-void startafresh(Game& g, EventSink& events)
+void clearForNewGame(Game& g, EventSink& events)
 {
     g.dice.fill(0);
     g.held.fill(0);
@@ -22,50 +22,50 @@ void startafresh(Game& g, EventSink& events)
     // Every seat is a person's again until the player asks for the computer.
     g.seats = Seats{};
 
-    g.view.sidetotal = 0;
+    g.view.sideTotal = 0;
 
     g.player = 0;
     g.round = 1;
     g.state = EngineState::Players;
-    events.happened({event::PlayersAsked{}, Entry::Replacing}, g.saybuf);
-    choosenum(g);
-    g.numplayers = 0;
+    events.happened({event::PlayersAsked{}, Entry::Replacing}, g.speechQueue);
+    showPlayerCounts(g);
+    g.numPlayers = 0;
 }
 
 }  // namespace
 
-void newgame(Yacht& y)
+void requestNewGame(Yacht& y)
 {
     Game& g = y.game;
 
     // A game under way (any state but idle, the choice of players included) is only thrown away
     // when the player confirms. The question is spoken while the box is open.
     if (g.state != EngineState::Idle) {
-        g.sayitem = y.ports.events.wordsOf({event::NewGameQuestion{}});
-        sayit(y.ports.voice, g.saybuf, g.sayitem);
+        g.lastSpoken = y.ports.events.wordsOf({event::NewGameQuestion{}});
+        speakNow(y.ports.voice, g.speechQueue, g.lastSpoken);
         const bool ok = y.ports.toolkit.askOkCancel("Start new game?") == Answer::Ok;
-        answernewgame(y, Action::of(ActionKind::AnswerNewGame, ok ? 1 : 0));
+        answerNewGame(y, Action::of(ActionKind::AnswerNewGame, ok ? 1 : 0));
         return;
     }
-    startafresh(g, y.ports.events);
+    clearForNewGame(g, y.ports.events);
 }
 
-void answernewgame(Yacht& y, Action answer)
+void answerNewGame(Yacht& y, Action answer)
 {
     Game& g = y.game;
     if (answer.number != 1) {
-        g.sayitem = y.ports.events.wordsOf({event::NewGameCancelled{}});
-        sayit(y.ports.voice, g.saybuf, g.sayitem);
+        g.lastSpoken = y.ports.events.wordsOf({event::NewGameCancelled{}});
+        speakNow(y.ports.voice, g.speechQueue, g.lastSpoken);
         return;
     }
-    startafresh(g, y.ports.events);
+    clearForNewGame(g, y.ports.events);
 }
 
-void choosenum(Game& g)
+void showPlayerCounts(Game& g)
 {
     // The heading reads "Choose players"; the subtotal caption stays as it was.
     g.view.sheet = Sheet::Players;
-    g.view.litrow = 0;
+    g.view.litRow = 0;
 }
 
 }  // namespace yacht

@@ -5,9 +5,9 @@
 
 namespace yacht {
 
-void newgame(Yacht& y);    // F9: asks first when a game is under way, then clears the game
+void requestNewGame(Yacht& y);   // F9: asks first when a game is under way, then clears the game
 // The answer to the new-game question: 1 clears the game, anything else keeps it ("cancelled").
-void answernewgame(Yacht& y, Action answer);
-void choosenum(Game& g);   // the sheet shows the list of player counts
+void answerNewGame(Yacht& y, Action answer);
+void showPlayerCounts(Game& g);  // the sheet shows the list of player counts
 
 }  // namespace yacht

@@ -31,7 +31,7 @@ int spokenTotal(const Game& g, int p)
 
 void gameOver(Game& g, EventSink& events)
 {
-    events.happened({event::GameOverReminder{}, Entry::Replacing}, g.saybuf);
+    events.happened({event::GameOverReminder{}, Entry::Replacing}, g.speechQueue);
 }
 
 // The player whose categories F3 lists: the current one, except between turns (a score just
@@ -39,20 +39,20 @@ void gameOver(Game& g, EventSink& events)
 int playerToList(const Game& g)
 {
     if (g.state != EngineState::TurnEnd) return g.player;
-    if (g.player < g.numplayers) return g.player + 1;
+    if (g.player < g.numPlayers) return g.player + 1;
     return g.round >= kLastRound ? 0 : 1;
 }
 
 }  // namespace
 
-void repeatdice(Game& g, EventSink& events)
+void repeatDice(Game& g, EventSink& events)
 {
-    g.saybuf.clear();
-    saydice(g, events);
+    g.speechQueue.clear();
+    sayDice(g, events);
     if (!gameRunning(g)) gameOver(g, events);
 }
 
-void saycategories(Game& g, EventSink& events)
+void sayCategoriesLeft(Game& g, EventSink& events)
 {
     const int player = playerToList(g);
     if (!gameRunning(g) || (g.state == EngineState::TurnEnd && player == 0)) {
@@ -68,10 +68,10 @@ void saycategories(Game& g, EventSink& events)
         if (column && g.scores[row][player]) continue;
         left.categories.push_back(row);
     }
-    events.happened({left, Entry::Replacing}, g.saybuf);
+    events.happened({left, Entry::Replacing}, g.speechQueue);
 }
 
-void sayscore(Game& g, EventSink& events)
+void sayScores(Game& g, EventSink& events)
 {
     const bool running = gameRunning(g);
     // Before any game there is no score to tell: F4 answers as F2 and F3 do then.
@@ -79,29 +79,29 @@ void sayscore(Game& g, EventSink& events)
         gameOver(g, events);
         return;
     }
-    if (g.numplayers > 1) {
+    if (g.numPlayers > 1) {
         event::ScoresOfPlayers scores{.running = running, .totals = {}};
-        const int count = std::min<int>(g.numplayers, kMaxPlayers);
+        const int count = std::min<int>(g.numPlayers, kMaxPlayers);
         for (int p = 1; p <= count; ++p) scores.totals.push_back(spokenTotal(g, p));
-        events.happened({scores, Entry::Replacing}, g.saybuf);
+        events.happened({scores, Entry::Replacing}, g.speechQueue);
     } else {
         const event::SoloScore score{.running = running, .total = spokenTotal(g, g.player), .subtotal = g.subtotal};
-        events.happened({score, Entry::Replacing}, g.saybuf);
+        events.happened({score, Entry::Replacing}, g.speechQueue);
     }
     // After the game each person also hears what their choices cost against perfect play.
     if (!running && g.seats.talliesTold()) {
-        const int count = std::min<int>(g.numplayers, kMaxPlayers);
+        const int count = std::min<int>(g.numPlayers, kMaxPlayers);
         for (int p = 1; p <= count; ++p) {
             if (!g.seats.tallied[p] || g.seats.isComputer(p)) continue;
             const event::ChoicesCost cost{.player = count > 1 ? p : 0, .cost = g.seats.cost[p]};
-            events.happened({cost}, g.saybuf);
+            events.happened({cost}, g.speechQueue);
         }
     }
     // A computer's turn goes on by itself: the space bar would only skip it.
     if (!running)
-        events.happened({event::NewGameOrHelp{}}, g.saybuf);
+        events.happened({event::NewGameOrHelp{}}, g.speechQueue);
     else if (!computerTurn(g))
-        events.happened({event::SpaceToContinue{}}, g.saybuf);
+        events.happened({event::SpaceToContinue{}}, g.speechQueue);
 }
 
 }  // namespace yacht

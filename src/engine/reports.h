@@ -6,8 +6,8 @@
 
 namespace yacht {
 
-void repeatdice(Game& g, EventSink& events);     // F2: the dice again
-void saycategories(Game& g, EventSink& events);  // F3: the categories still to fill
-void sayscore(Game& g, EventSink& events);       // F4: the scores
+void repeatDice(Game& g, EventSink& events);         // F2: the dice again
+void sayCategoriesLeft(Game& g, EventSink& events);  // F3: the categories still to fill
+void sayScores(Game& g, EventSink& events);          // F4: the scores
 
 }  // namespace yacht

@@ -12,7 +12,7 @@ namespace yacht {
 namespace {
 
 // One die: the whole part of r times 6, plus 1. The bound keeps a faulty source from showing 7.
-int throwdie(Random& random)
+int throwDie(Random& random)
 {
     return std::clamp(static_cast<int>(random.next() * 6) + 1, 1, 6);
 }
@@ -33,30 +33,30 @@ void payYachtBonus(Yacht& y)
     ScoreCell& bonus = g.scores[kBonusRow][g.player];
     bonus = static_cast<int16_t>(std::min(bonus.value_or(0) + kYachtBonus, int(INT16_MAX)));
     g.total = static_cast<int16_t>(g.total + kYachtBonus);
-    g.view.sidetotal = g.total;
+    g.view.sideTotal = g.total;
     y.ports.toolkit.redrawNow();
 }
 
 // The dice cursor moves with wrapping; a cursor outside 1..5 restarts from the end it enters.
-void movedicecursor(Yacht& y, bool right)
+void moveDiceCursor(Yacht& y, bool right)
 {
     Game& g = y.game;
-    const int at = g.dicecursor;
+    const int at = g.diceCursor;
     if (right)
-        g.dicecursor = static_cast<int16_t>(at >= kDice || at < 0 ? 1 : at + 1);
+        g.diceCursor = static_cast<int16_t>(at >= kDice || at < 0 ? 1 : at + 1);
     else
-        g.dicecursor = static_cast<int16_t>(at <= 1 || at > kDice ? kDice : at - 1);
+        g.diceCursor = static_cast<int16_t>(at <= 1 || at > kDice ? kDice : at - 1);
 
-    const int die = g.dicecursor - 1;
-    g.view.litdie = g.dicecursor;
+    const int die = g.diceCursor - 1;
+    g.view.litDie = g.diceCursor;
     y.ports.toolkit.redrawNow();
     const event::DieUnderCursor under{.die = die + 1, .face = g.dice[die], .held = g.held[die] == 1};
-    y.ports.events.happened({under, Entry::Replacing}, g.saybuf);
+    y.ports.events.happened({under, Entry::Replacing}, g.speechQueue);
 }
 
 // The next throw, or the end of throwing when nothing is left to throw. What the throw says
 // follows whatever is queued: a person's key has emptied the queue, a computer's keep is said first.
-void throwagain(Yacht& y)
+void throwAgain(Yacht& y)
 {
     Game& g = y.game;
     tallyKeep(g, y.advisor);
@@ -72,13 +72,13 @@ void throwagain(Yacht& y)
         if (g.held[i] == 0) g.dice[i] = 0;
     y.ports.toolkit.redrawNow();
     ++g.roll;
-    const event::ThrowCalled called{.roll = g.roll, .round = g.round, .player = g.player, .several = g.numplayers > 1};
-    y.ports.events.happened({called}, g.saybuf);
-    y.ports.events.happened({event::DiceRolling{}}, g.saybuf);
+    const event::ThrowCalled called{.roll = g.roll, .round = g.round, .player = g.player, .several = g.numPlayers > 1};
+    y.ports.events.happened({called}, g.speechQueue);
+    y.ports.events.happened({event::DiceRolling{}}, g.speechQueue);
     g.state = EngineState::Rolling;
 }
 
-Flow holdorrelease(Yacht& y, int die)
+Flow holdOrRelease(Yacht& y, int die)
 {
     Game& g = y.game;
     if (g.roll == 0) {
@@ -87,65 +87,65 @@ Flow holdorrelease(Yacht& y, int die)
     }
     const bool hold = g.held[die] == 0;
     g.held[die] = hold ? 1 : 0;
-    y.ports.events.happened({event::DieHeld{.die = die + 1, .held = hold}, Entry::Replacing}, g.saybuf);
+    y.ports.events.happened({event::DieHeld{.die = die + 1, .held = hold}, Entry::Replacing}, g.speechQueue);
     return Flow::Continue;
 }
 
 }  // namespace
 
-void getvalue(Game& g)
+void priceCategories(Game& g)
 {
     const CategoryValues v = priceDice(facesOf(g));
-    for (int c = 1; c <= kCategories; ++c) g.catvalue[c] = v[c];
+    for (int c = 1; c <= kCategories; ++c) g.categoryValues[c] = v[c];
 }
 
-void makeroll(Yacht& y)
+void makePendingThrow(Yacht& y)
 {
     Game& g = y.game;
     for (int i = 0; i < kDice; ++i)
-        if (g.held[i] == 0) g.dice[i] = static_cast<int16_t>(throwdie(y.ports.random));
-    g.view.litdie = 0;
+        if (g.held[i] == 0) g.dice[i] = static_cast<int16_t>(throwDie(y.ports.random));
+    g.view.litDie = 0;
 
     if (isYacht(g)) {
-        y.ports.events.happened({event::YachtThrown{}}, g.saybuf);
+        y.ports.events.happened({event::YachtThrown{}}, g.speechQueue);
         g.roll = 3;
         payYachtBonus(y);
     } else {
         y.ports.toolkit.redrawNow();
-        saydice(g, y.ports.events);
+        sayDice(g, y.ports.events);
     }
     g.state = EngineState::Rolled;
-    g.dicecursor = 0;
+    g.diceCursor = 0;
 
     if (g.roll == 3) {
-        getvalue(g);
+        priceCategories(g);
         // The computer chooses by itself; only a person is told how to choose.
         if (!g.seats.isComputer(g.player))
-            y.ports.events.happened({event::ChooseCategory{}}, g.saybuf);
+            y.ports.events.happened({event::ChooseCategory{}}, g.speechQueue);
         g.state = EngineState::Choosing;
-        g.catcursor = 0;
+        g.categoryCursor = 0;
         // A Yacht the player has not yet taken puts the cursor on Yacht, so enter scores it.
-        if (g.catvalue[category::Yacht] == 50 && !taken(g, category::Yacht))
-            g.catcursor = category::Yacht;
+        if (g.categoryValues[category::Yacht] == 50 && !taken(g, category::Yacht))
+            g.categoryCursor = category::Yacht;
     }
 }
 
-Flow rolledkeys(Yacht& y, Action action)
+Flow applyRolledAction(Yacht& y, Action action)
 {
     Game& g = y.game;
     switch (action.kind) {
-    case ActionKind::NextDie: movedicecursor(y, true); return Flow::Continue;
-    case ActionKind::PreviousDie: movedicecursor(y, false); return Flow::Continue;
-    case ActionKind::Throw: throwagain(y); return Flow::Continue;
+    case ActionKind::NextDie: moveDiceCursor(y, true); return Flow::Continue;
+    case ActionKind::PreviousDie: moveDiceCursor(y, false); return Flow::Continue;
+    case ActionKind::Throw: throwAgain(y); return Flow::Continue;
     case ActionKind::Keep:
         // The keep is said first; the throw's own words and sound follow it.
-        y.ports.events.happened(keptEvent(g, action.hold), g.saybuf);
+        y.ports.events.happened(keptEvent(g, action.hold), g.speechQueue);
         for (int i = 0; i < kDice; ++i) g.held[i] = action.hold[i] ? 1 : 0;
-        throwagain(y);
+        throwAgain(y);
         return Flow::Continue;
     case ActionKind::ToggleDie:
         if (action.number < 1 || action.number > kDice) return Flow::Continue;
-        return holdorrelease(y, action.number - 1);
+        return holdOrRelease(y, action.number - 1);
     default: return Flow::Continue;
     }
 }

@@ -12,7 +12,7 @@ int16_t clamp16(int value)
 
 }  // namespace
 
-CardSums cardsums(const Game& g, int player)
+CardSums cardSums(const Game& g, int player)
 {
     CardSums sums;
     if (!isPlayerColumn(player)) return sums;
@@ -34,27 +34,27 @@ CardSums cardsums(const Game& g, int player)
     return sums;
 }
 
-void getcard(Game& g)
+void showCard(Game& g)
 {
     // A player number outside the table (never in play) draws a blank card and writes nothing.
-    const CardSums sums = cardsums(g, g.player);
+    const CardSums sums = cardSums(g, g.player);
     g.total = sums.total;
     g.subtotal = sums.subtotal;
     if (isPlayerColumn(g.player)) g.scores[kTotalRow][g.player] = g.total;
 
     ViewFacts& v = g.view;
     v.sheet = Sheet::Card;
-    v.cardplayer = g.player;
-    v.carddrawn = true;
-    v.litrow = 0;
-    v.sidetotal = g.total;
+    v.cardPlayer = g.player;
+    v.cardDrawn = true;
+    v.litRow = 0;
+    v.sideTotal = g.total;
 }
 
-void scoreboard(Game& g)
+void showScoreboard(Game& g)
 {
     // The heading, the subtotal caption and the side panel stay as the last card left them.
     g.view.sheet = Sheet::Scoreboard;
-    g.view.litrow = 0;
+    g.view.litRow = 0;
 }
 
 }  // namespace yacht

@@ -13,9 +13,9 @@ struct CardSums {
     int16_t subtotal = 0;
     bool bonus = false;
 };
-CardSums cardsums(const Game& g, int player);
+CardSums cardSums(const Game& g, int player);
 
-void getcard(Game& g);     // the current player's card, totals and bonus picture
-void scoreboard(Game& g);  // one row per player with that player's total
+void showCard(Game& g);        // the current player's card, totals and bonus picture
+void showScoreboard(Game& g);  // one row per player with that player's total
 
 }  // namespace yacht

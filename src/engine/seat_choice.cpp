@@ -6,12 +6,12 @@
 
 namespace yacht {
 
-void seatplayers(Game& g)
+void seatPlayers(Game& g)
 {
     Seats& s = g.seats;
-    s.computers = std::min(s.computers, g.numplayers);
+    s.computers = std::min(s.computers, g.numPlayers);
     for (int p = 1; p < Seats::kColumns; ++p) {
-        const bool computer = p <= g.numplayers && p > g.numplayers - s.computers;
+        const bool computer = p <= g.numPlayers && p > g.numPlayers - s.computers;
         s.kind[p] = computer ? s.strength : SeatKind::Human;
         s.cost[p] = 0;
         s.tallied[p] = false;
@@ -22,35 +22,35 @@ namespace {
 
 void tellComputerCount(Game& g, EventSink& events, Entry entry)
 {
-    events.happened({event::ComputerCount{g.seats.computers}, entry}, g.saybuf);
+    events.happened({event::ComputerCount{g.seats.computers}, entry}, g.speechQueue);
 }
 
 }  // namespace
 
-void chooseplayers(Game& g, EventSink& events, Action action)
+void choosePlayersAndSeats(Game& g, EventSink& events, Action action)
 {
     if (!action.acts()) return;
     Seats& s = g.seats;
     if (action.kind == ActionKind::CycleComputers || action.kind == ActionKind::CycleStrength) {
         // As with any key, a count not yet chosen becomes one player.
-        g.numplayers = std::clamp<int16_t>(g.numplayers, 1, kMaxPlayers);
+        g.numPlayers = std::clamp<int16_t>(g.numPlayers, 1, kMaxPlayers);
         if (action.kind == ActionKind::CycleComputers) {
-            s.computers = static_cast<int16_t>((s.computers + 1) % (g.numplayers + 1));
+            s.computers = static_cast<int16_t>((s.computers + 1) % (g.numPlayers + 1));
             tellComputerCount(g, events, Entry::Replacing);
         } else {
             s.strength = s.strength == SeatKind::Casual ? SeatKind::Strong : SeatKind::Casual;
             const event::StrengthChosen strength{s.strength == SeatKind::Casual};
-            events.happened({strength, Entry::Replacing}, g.saybuf);
+            events.happened({strength, Entry::Replacing}, g.speechQueue);
         }
-        lightcount(g);
+        lightPlayerCount(g);
         return;
     }
-    playersstep(g, events, action);
-    s.computers = std::min(s.computers, g.numplayers);
+    choosePlayerCount(g, events, action);
+    s.computers = std::min(s.computers, g.numPlayers);
     // Whoever asked for computer players hears them with the count; nobody else hears a change.
     if (action.kind != ActionKind::StartGame && s.computers > 0)
         tellComputerCount(g, events, Entry::Joined);
-    if (g.state == EngineState::TurnEnd) seatplayers(g);
+    if (g.state == EngineState::TurnEnd) seatPlayers(g);
 }
 
 }  // namespace yacht

@@ -9,12 +9,12 @@ namespace yacht {
 
 // The players step: CycleComputers changes how many seats, counted from the last, the computer
 // plays; CycleStrength how well it plays; every other action goes to the number of players (see
-// playersstep). When the game starts, the seats take their kinds. A hush does nothing.
-void chooseplayers(Game& g, EventSink& events, Action action);
+// choosePlayerCount). When the game starts, the seats take their kinds. A hush does nothing.
+void choosePlayersAndSeats(Game& g, EventSink& events, Action action);
 
 // The seats as the game will play them: the last seats, as many as the computer was given (never
 // more than there are players), are the computer's, the rest people's, and nobody's choices have
 // cost anything yet.
-void seatplayers(Game& g);
+void seatPlayers(Game& g);
 
 }  // namespace yacht

@@ -4,7 +4,7 @@
 
 namespace yacht {
 
-void playsound(const Ports& ports, const SpeechQueue& queue, const std::string& name)
+void playSound(const Ports& ports, const SpeechQueue& queue, const std::string& name)
 {
     if (name.empty()) return;
     const auto wave = ports.resources.load("WAVE", name);
@@ -14,19 +14,19 @@ void playsound(const Ports& ports, const SpeechQueue& queue, const std::string& 
     ports.sound.play(name, *wave, mode);
 }
 
-void sayhelp(Game& g, const Ports& ports)
+void readHelpPage(Game& g, const Ports& ports)
 {
-    if (const auto page = ports.resources.load("TEXT", "help" + decimal(g.helppage))) {
+    if (const auto page = ports.resources.load("TEXT", "help" + decimal(g.helpPage))) {
         // The pages are stored as UTF-8, the text the rest of the game speaks. Zero bytes after
         // the text are no part of it.
         std::string text(page->begin(), page->end());
         while (!text.empty() && text.back() == '\0') text.pop_back();
-        g.sayitem = ports.events.wordsOf({event::HelpPage{.page = g.helppage, .text = std::move(text)}});
-        sayit(ports.voice, g.saybuf, g.sayitem);
+        g.lastSpoken = ports.events.wordsOf({event::HelpPage{.page = g.helpPage, .text = std::move(text)}});
+        speakNow(ports.voice, g.speechQueue, g.lastSpoken);
     }
     // The introduction is read once; then the three pages take turns.
-    ++g.helppage;
-    if (g.helppage > 3) g.helppage = 1;
+    ++g.helpPage;
+    if (g.helpPage > 3) g.helpPage = 1;
 }
 
 }  // namespace yacht

@@ -9,7 +9,7 @@
 namespace yacht {
 
 // To its end when the sound came from the queue (the queue waits after it), else in the background.
-void playsound(const Ports& ports, const SpeechQueue& queue, const std::string& name);
-void sayhelp(Game& game, const Ports& ports);  // HELP0, then 1, 2, 3, 1, ...
+void playSound(const Ports& ports, const SpeechQueue& queue, const std::string& name);
+void readHelpPage(Game& game, const Ports& ports);  // HELP0, then 1, 2, 3, 1, ...
 
 }  // namespace yacht

@@ -1,7 +1,7 @@
 #include "engine/speech_output.h"
 
 namespace yacht {
-void sayit(Voice& voice, SpeechQueue& queue, const std::string& say)
+void speakNow(Voice& voice, SpeechQueue& queue, const std::string& say)
 {
     voice.setPriorityOver();
     voice.speak(say, SpeakMode::Async);
@@ -10,7 +10,7 @@ void sayit(Voice& voice, SpeechQueue& queue, const std::string& say)
     queue.syncAfterSound = false;
 }
 
-void sayit2(Voice& voice, const std::string& say)
+void speakAndWait(Voice& voice, const std::string& say)
 {
     voice.setPriorityOver();
     voice.speak(say, SpeakMode::Sync);

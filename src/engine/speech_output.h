@@ -1,5 +1,5 @@
 #pragma once
-// Speaking at once: sayit hands a text to the voice and returns, sayit2 waits until it is said.
+// Speaking at once: speakNow hands a text to the voice and returns, speakAndWait waits until it is said.
 
 #include <string>
 
@@ -8,8 +8,8 @@
 
 namespace yacht {
 
-// sayit also ends the queue's wait after a sound: what it says takes the place of that wait.
-void sayit(Voice& voice, SpeechQueue& queue, const std::string& say);
-void sayit2(Voice& voice, const std::string& say);
+// speakNow also ends the queue's wait after a sound: what it says takes the place of that wait.
+void speakNow(Voice& voice, SpeechQueue& queue, const std::string& say);
+void speakAndWait(Voice& voice, const std::string& say);
 
 }  // namespace yacht

@@ -5,25 +5,25 @@
 
 namespace yacht {
 
-void pumpspeech(Game& g, const Ports& ports)
+void speakNextQueued(Game& g, const Ports& ports)
 {
-    g.runstate = static_cast<int16_t>(ports.voice.runningState());
-    if (g.saybuf.empty() || g.runstate != static_cast<int16_t>(RunState::Done)) return;
+    g.voiceRunState = static_cast<int16_t>(ports.voice.runningState());
+    if (g.speechQueue.empty() || g.voiceRunState != static_cast<int16_t>(RunState::Done)) return;
 
-    const SpeechItem item = g.saybuf.take();
-    g.sayitem = item.text;
+    const SpeechItem item = g.speechQueue.take();
+    g.lastSpoken = item.text;
     if (item.text.empty()) return;
 
     if (item.kind == SpeechItem::Kind::Sound) {
-        g.saybuf.syncAfterSound = true;
-        playsound(ports, g.saybuf, item.text);
+        g.speechQueue.syncAfterSound = true;
+        playSound(ports, g.speechQueue, item.text);
         return;
     }
-    if (g.saybuf.syncAfterSound)
-        sayit2(ports.voice, item.text);
+    if (g.speechQueue.syncAfterSound)
+        speakAndWait(ports.voice, item.text);
     else
-        sayit(ports.voice, g.saybuf, item.text);
-    g.saybuf.syncAfterSound = false;
+        speakNow(ports.voice, g.speechQueue, item.text);
+    g.speechQueue.syncAfterSound = false;
 }
 
 }  // namespace yacht

@@ -8,6 +8,6 @@ namespace yacht {
 
 // Takes the next item of the queue once the voice has finished: text is spoken (synchronously
 // right after a sound), "rolldice" plays the dice sound to its end, an empty item is skipped.
-void pumpspeech(Game& game, const Ports& ports);
+void speakNextQueued(Game& game, const Ports& ports);
 
 }  // namespace yacht

@@ -21,18 +21,18 @@ void startup(Yacht& y, const StartupContext& context)
     // The engine's 100 ms timer is started by the window before this runs; its first tick comes
     // only after start-up, since both run on the one thread. The window scales itself.
     // The dice source has been seeded by its owner from diceSeed(); the game draws from it now.
-    y.game.helppage = 0;
-    y.game.savedir = context.savedir;
+    y.game.helpPage = 0;
+    y.game.saveDir = context.saveDir;
 
     // The side panel's title reads "YACHT" and its total is blank until the first card.
     y.game.view.started = true;
-    y.game.view.sidetotal.reset();
+    y.game.view.sideTotal.reset();
 
     // The storage decides where the settings live (the per-user store, or the settings file
     // beside a program on a USB drive) as it reads them.
-    readsettings(y.game, y.ports.storage);
-    if (!context.speechEngine.empty()) y.game.speechengine = context.speechEngine;
-    applysettings(y.game, y.ports.voice);
+    loadSettings(y.game, y.ports.storage);
+    if (!context.speechEngine.empty()) y.game.speechEngine = context.speechEngine;
+    applyStoredSettings(y.game, y.ports.voice);
 
     y.game.state = EngineState::Startup;
 }

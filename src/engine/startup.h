@@ -13,7 +13,7 @@ namespace yacht {
 struct StartupContext {
     uint64_t clockSeed = 0;
     std::optional<uint64_t> fixedSeed;  // --seed N
-    std::string savedir;                // the folder of the saved game, with its separator
+    std::string saveDir;                // the folder of the saved game, with its separator
     std::string speechEngine;           // the engine to remember, when --speech-engine named one
 };
 

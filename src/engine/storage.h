@@ -18,14 +18,14 @@ enum class Loaded {
 // The settings kept between runs, already checked: a voice position of 0 or more, a speed of 0
 // to 4, and a speech engine the game knows or "".
 struct StoredSettings {
-    int16_t voiceindex = 0;
-    int16_t speedindex = 2;
-    std::string voicename;     // the voice's own name, "" when none is kept
-    std::string voiceengine = kDefaultSpeechEngine;  // the engine whose voices those two count among
-    std::string speechengine;  // the engine remembered for the next start, "" none
+    int16_t voiceIndex = 0;
+    int16_t speedIndex = 2;
+    std::string voiceName;     // the voice's own name, "" when none is kept
+    std::string voiceEngine = kDefaultSpeechEngine;  // the engine whose voices those two count among
+    std::string speechEngine;  // the engine remembered for the next start, "" none
 };
 
-// Loads and saves the game in the folder `Game::savedir` names, and reads and writes the
+// Loads and saves the game in the folder `Game::saveDir` names, and reads and writes the
 // settings wherever they live; every failure is quiet.
 class Storage {
 public:

@@ -18,39 +18,39 @@
 namespace yacht {
 namespace {
 
-void startupstep(Yacht& y)
+void finishStartup(Yacht& y)
 {
     Game& g = y.game;
     if (g.state != EngineState::Startup) return;
     g.state = EngineState::Idle;
-    resumegame(y);
+    resumeSavedGame(y);
     if (g.state == EngineState::Idle)
-        y.ports.events.happened({event::NewGameOrHelp{}, Entry::Joined}, g.saybuf);
+        y.ports.events.happened({event::NewGameOrHelp{}, Entry::Joined}, g.speechQueue);
 }
 
 // F12: the unfinished game and the settings are stored, goodbye is said, the program ends.
 void leave(Yacht& y)
 {
-    storeforlater(y);
-    y.game.sayitem = y.ports.events.wordsOf({event::Goodbye{}});
-    sayit2(y.ports.voice, y.game.sayitem);
+    storeGameAndSettings(y);
+    y.game.lastSpoken = y.ports.events.wordsOf({event::Goodbye{}});
+    speakAndWait(y.ports.voice, y.game.lastSpoken);
     y.quitting = true;
     y.ports.toolkit.quitNow();
 }
 
 // The actions of the function keys, which act in every state. A new game and leaving end the tick.
-Flow functionkeys(Yacht& y, Action action)
+Flow applyFunctionKey(Yacht& y, Action action)
 {
     switch (action.kind) {
-    case ActionKind::Help: sayhelp(y.game, y.ports); return Flow::Continue;
-    case ActionKind::NextVoice: changevoice(y.game, y.ports.voice, y.ports.events, 0); return Flow::Continue;
-    case ActionKind::PreviousVoice: changevoice(y.game, y.ports.voice, y.ports.events, 1); return Flow::Continue;
-    case ActionKind::NextSpeed: changespeed(y.game, y.ports.voice, y.ports.events); return Flow::Continue;
-    case ActionKind::ReportDice: repeatdice(y.game, y.ports.events); return Flow::Continue;
-    case ActionKind::ReportCategories: saycategories(y.game, y.ports.events); return Flow::Continue;
-    case ActionKind::ReportScore: sayscore(y.game, y.ports.events); return Flow::Continue;
-    case ActionKind::NewGame: newgame(y); return Flow::EndTick;
-    case ActionKind::AnswerNewGame: answernewgame(y, action); return Flow::EndTick;
+    case ActionKind::Help: readHelpPage(y.game, y.ports); return Flow::Continue;
+    case ActionKind::NextVoice: changeVoice(y.game, y.ports.voice, y.ports.events, 0); return Flow::Continue;
+    case ActionKind::PreviousVoice: changeVoice(y.game, y.ports.voice, y.ports.events, 1); return Flow::Continue;
+    case ActionKind::NextSpeed: changeSpeed(y.game, y.ports.voice, y.ports.events); return Flow::Continue;
+    case ActionKind::ReportDice: repeatDice(y.game, y.ports.events); return Flow::Continue;
+    case ActionKind::ReportCategories: sayCategoriesLeft(y.game, y.ports.events); return Flow::Continue;
+    case ActionKind::ReportScore: sayScores(y.game, y.ports.events); return Flow::Continue;
+    case ActionKind::NewGame: requestNewGame(y); return Flow::EndTick;
+    case ActionKind::AnswerNewGame: answerNewGame(y, action); return Flow::EndTick;
     case ActionKind::Leave: leave(y); return Flow::EndTick;
     default: return Flow::Continue;
     }
@@ -58,19 +58,19 @@ Flow functionkeys(Yacht& y, Action action)
 
 }  // namespace
 
-void storeforlater(Yacht& y)
+void storeGameAndSettings(Yacht& y)
 {
     y.ports.storage.saveGame(y.game);
-    savesettings(y.game, y.ports);
+    storeSettings(y.game, y.ports);
 }
 
-void resumegame(Yacht& y)
+void resumeSavedGame(Yacht& y)
 {
     const Loaded loaded = y.ports.storage.loadGame(y.game);
-    if (loaded != Loaded::Nothing) resumeturn(y.game, y.ports.events, loaded == Loaded::Whole);
+    if (loaded != Loaded::Nothing) continueSavedTurn(y.game, y.ports.events, loaded == Loaded::Whole);
 }
 
-void showstatus(Game& g)
+void setStatusCaption(Game& g)
 {
     Status& status = g.view.status;
     switch (g.state) {
@@ -98,18 +98,18 @@ bool engineCanSleep(const Yacht& y)
     if (!waiting || y.quitting) return false;
     // A computer's turn goes on by itself (or waits for the solver's table) without any key.
     if (computerTurn(g)) return false;
-    if (!g.saybuf.empty() || g.keybuf) return false;
+    if (!g.speechQueue.empty() || g.pendingKey) return false;
     if (!g.voiceApplied || g.pendingVoice.announce) return false;
     return y.ports.voice.runningState() == RunState::Done;
 }
 
-Key takekey(Game& g, Voice& voice)
+Key takePendingKey(Game& g, Voice& voice)
 {
-    if (!g.keybuf) return Key{};
-    const Key key = *g.keybuf;
-    g.keybuf.reset();
-    g.saybuf.clear();
-    g.runstate = 0;
+    if (!g.pendingKey) return Key{};
+    const Key key = *g.pendingKey;
+    g.pendingKey.reset();
+    g.speechQueue.clear();
+    g.voiceRunState = 0;
     voice.setPriorityOver();
     return key;
 }
@@ -119,37 +119,37 @@ void tick(Yacht& y)
     if (y.quitting) return;
     Game& g = y.game;
     // Voice changes asked for before the installed voices were listed are answered once they are.
-    servevoicelist(g, y.ports.voice, y.ports.events);
+    applyVoicesOnceListed(g, y.ports.voice, y.ports.events);
 
-    startupstep(y);
-    showstatus(g);
+    finishStartup(y);
+    setStatusCaption(g);
 
     // Taking the key has hushed the queue. The key means what it means in the state it reaches
     // each step in: a turn opened or a throw made on the way changes what it does next.
-    const Key key = takekey(g, y.ports.voice);
+    const Key key = takePendingKey(g, y.ports.voice);
     const auto actionNow = [&] { return actionFor(key, g); };
     const Action action = actionNow();
-    if (functionkeys(y, action) == Flow::EndTick) return;
+    if (applyFunctionKey(y, action) == Flow::EndTick) return;
     // H asks the coach, in every state, and does nothing else.
     if (action.kind == ActionKind::Coach) {
-        coachstep(y);
-        pumpspeech(g, y.ports);
+        tellCoachAdvice(y);
+        speakNextQueued(g, y.ports);
         return;
     }
-    computerstep(y, action);
+    stepComputerTurn(y, action);
 
-    if (g.saybuf.empty() && (g.state == EngineState::TurnEnd || g.state == EngineState::WaitSpace)) {
-        if (turnflow(g, y.ports.events, actionNow()) == Flow::EndTick) return;
+    if (g.speechQueue.empty() && (g.state == EngineState::TurnEnd || g.state == EngineState::WaitSpace)) {
+        if (passOrOpenTurn(g, y.ports.events, actionNow()) == Flow::EndTick) return;
     }
-    if (g.state == EngineState::Players) chooseplayers(g, y.ports.events, actionNow());
-    if (g.saybuf.empty() && g.state == EngineState::Rolling) makeroll(y);
+    if (g.state == EngineState::Players) choosePlayersAndSeats(g, y.ports.events, actionNow());
+    if (g.speechQueue.empty() && g.state == EngineState::Rolling) makePendingThrow(y);
 
     // During a computer's turn the dice and the categories are the computer's alone.
     if (!computerTurn(g)) {
-        if (g.state == EngineState::Rolled && rolledkeys(y, actionNow()) == Flow::EndTick) return;
-        if (g.state == EngineState::Choosing && choosingkeys(y, actionNow()) == Flow::EndTick) return;
+        if (g.state == EngineState::Rolled && applyRolledAction(y, actionNow()) == Flow::EndTick) return;
+        if (g.state == EngineState::Choosing && applyChoosingAction(y, actionNow()) == Flow::EndTick) return;
     }
-    pumpspeech(g, y.ports);
+    speakNextQueued(g, y.ports);
 }
 
 }  // namespace yacht

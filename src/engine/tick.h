@@ -11,13 +11,13 @@ void tick(Yacht& y);
 
 // Reads the saved game on the first tick (state already 0). A game that was running goes on
 // where it stopped and says so; a file the game cannot use changes nothing, as if there were none.
-void resumegame(Yacht& y);
+void resumeSavedGame(Yacht& y);
 
 // Stores the unfinished game and then the settings, as F12 does before it says goodbye.
-void storeforlater(Yacht& y);
+void storeGameAndSettings(Yacht& y);
 
 // The status caption of the current state, set at the start of every tick.
-void showstatus(Game& g);
+void setStatusCaption(Game& g);
 
 // True when nothing would happen on a tick without a key or a click: the game waits for the
 // player (no game, choosing the players, or waiting for the space bar), nothing is queued or
@@ -27,6 +27,6 @@ bool engineCanSleep(const Yacht& y);
 
 // Takes the pending key, if any: empties the queue and returns the key (code 0 when none). A
 // modifier or lock key alone is returned too; the key map makes it a hush and nothing else.
-Key takekey(Game& g, Voice& voice);
+Key takePendingKey(Game& g, Voice& voice);
 
 }  // namespace yacht

@@ -14,11 +14,11 @@ constexpr int kArrowLimit = 6;  // the arrows choose 1 to 6 players; a count rea
 // The players whose columns exist: a count from a damaged saved game never reaches past the table.
 int playerCount(const Game& g)
 {
-    return std::clamp<int>(g.numplayers, 0, kMaxPlayers);
+    return std::clamp<int>(g.numPlayers, 0, kMaxPlayers);
 }
 
 // The game is over: the one player hears the score, several hear the winner or the tied winners.
-void endgame(Game& g, EventSink& events)
+void endGame(Game& g, EventSink& events)
 {
     g.state = EngineState::Idle;
     g.round = 0;
@@ -26,7 +26,7 @@ void endgame(Game& g, EventSink& events)
 
     const int count = playerCount(g);
     if (count <= 1) {
-        events.happened({event::GameOverAlone{totalOf(g, 1)}, Entry::Replacing}, g.saybuf);
+        events.happened({event::GameOverAlone{totalOf(g, 1)}, Entry::Replacing}, g.speechQueue);
         return;
     }
     // A total never drawn counts 0, as an empty cell does in every sum.
@@ -37,56 +37,57 @@ void endgame(Game& g, EventSink& events)
     for (int p = 1; p <= count; ++p)
         if (score(p) == best) winners.push_back(p);
     if (winners.size() == 1)
-        events.happened({event::GameWon{.player = winners.front(), .points = best}, Entry::Replacing}, g.saybuf);
+        events.happened({event::GameWon{.player = winners.front(), .points = best}, Entry::Replacing}, g.speechQueue);
     else
-        events.happened({event::GameTied{.players = std::move(winners), .points = best}, Entry::Replacing}, g.saybuf);
+        events.happened({event::GameTied{.players = std::move(winners), .points = best}, Entry::Replacing},
+                        g.speechQueue);
 }
 
 // The dice are cleared and the next player comes up, after the last one the first player of the
 // next round. True when a new round begins.
-bool nextturn(Game& g)
+bool advanceToNextPlayer(Game& g)
 {
     g.held.fill(0);
     g.dice.fill(0);
     if (g.round < 1) g.round = 1;
     ++g.player;
-    if (g.player <= g.numplayers) return false;
+    if (g.player <= g.numPlayers) return false;
     g.player = 1;
     ++g.round;
     return true;
 }
 
 // The turn is over: the next player (and perhaps the next round) comes up and is announced.
-Flow passturn(Game& g, EventSink& events)
+Flow passTurn(Game& g, EventSink& events)
 {
-    if (nextturn(g)) {
-        if (g.numplayers > 1) {
-            scoreboard(g);
+    if (advanceToNextPlayer(g)) {
+        if (g.numPlayers > 1) {
+            showScoreboard(g);
             event::RoundOver over;
             for (int p = 1; p <= playerCount(g); ++p) over.totals.push_back(totalOf(g, p));
-            events.happened({over, Entry::Replacing}, g.saybuf);
+            events.happened({over, Entry::Replacing}, g.speechQueue);
         }
     }
 
     if (g.round > kLastRound) {
-        endgame(g, events);
+        endGame(g, events);
         return Flow::EndTick;
     }
     const event::TurnPassed passed{.round = g.round, .player = g.player, .computer = g.seats.isComputer(g.player)};
-    events.happened({passed, Entry::Joined}, g.saybuf);
+    events.happened({passed, Entry::Joined}, g.speechQueue);
     g.state = EngineState::WaitSpace;
     return Flow::EndTick;
 }
 
 // The space bar opens the turn: it is announced, the player's card is drawn, the first throw
 // is requested and made once the announcement and the rolling sound have been heard.
-void openturn(Game& g, EventSink& events)
+void beginTurn(Game& g, EventSink& events)
 {
     // The round is said as an item of its own; a later player is named after what is queued.
-    const event::ThrowCalled opened{.roll = 1, .round = g.round, .player = g.player, .several = g.numplayers > 1};
-    events.happened({opened, g.player == 1 ? Entry::After : Entry::Joined}, g.saybuf);
-    getcard(g);
-    events.happened({event::DiceRolling{}}, g.saybuf);
+    const event::ThrowCalled opened{.roll = 1, .round = g.round, .player = g.player, .several = g.numPlayers > 1};
+    events.happened({opened, g.player == 1 ? Entry::After : Entry::Joined}, g.speechQueue);
+    showCard(g);
+    events.happened({event::DiceRolling{}}, g.speechQueue);
     g.state = EngineState::Rolling;
     g.roll = 1;
 }
@@ -99,76 +100,76 @@ bool anyDieToThrow(const Game& g)
 }
 
 // Tells the player where a resumed game stands: the round, the player, the throw, and the dice.
-void announceturn(Game& g, EventSink& events)
+void announceResumedTurn(Game& g, EventSink& events)
 {
-    getcard(g);
-    const event::Resuming resuming{.round = g.round, .player = g.player, .several = g.numplayers > 1, .roll = g.roll};
-    events.happened({resuming}, g.saybuf);
+    showCard(g);
+    const event::Resuming resuming{.round = g.round, .player = g.player, .several = g.numPlayers > 1, .roll = g.roll};
+    events.happened({resuming}, g.speechQueue);
     // Dice still to be thrown get the rolling sound; thrown dice are read out.
     if (anyDieToThrow(g))
-        events.happened({event::DiceRolling{}}, g.saybuf);
+        events.happened({event::DiceRolling{}}, g.speechQueue);
     else
-        saydice(g, events);
+        sayDice(g, events);
 }
 
 // Moves a resumed game into the state it continues in.
-void adjuststate(Game& g, EventSink& events)
+void settleResumedState(Game& g, EventSink& events)
 {
     if (g.state == EngineState::Players) {
         g.state = EngineState::Idle;
     } else if (g.state == EngineState::TurnEnd && (g.roll == 0 || g.player == 0)) {
         // A turn was scored, or the players were just chosen: the next turn waits for the space
         // bar, and the scores of a finished round are not read out over the welcome.
-        nextturn(g);
+        advanceToNextPlayer(g);
         g.state = g.round > kLastRound ? EngineState::Idle : EngineState::WaitSpace;
     } else if (g.state != EngineState::Idle) {
-        announceturn(g, events);
+        announceResumedTurn(g, events);
     }
 }
 
 }  // namespace
 
-Flow turnflow(Game& g, EventSink& events, Action action)
+Flow passOrOpenTurn(Game& g, EventSink& events, Action action)
 {
-    if (g.state == EngineState::TurnEnd) return passturn(g, events);
+    if (g.state == EngineState::TurnEnd) return passTurn(g, events);
 
     if (action.kind != ActionKind::Continue) return Flow::EndTick;
     if (g.round <= kLastRound) {
-        openturn(g, events);
+        beginTurn(g, events);
         return Flow::Continue;
     }
-    endgame(g, events);
+    endGame(g, events);
     return Flow::EndTick;
 }
 
-void playersstep(Game& g, EventSink& events, Action action)
+void choosePlayerCount(Game& g, EventSink& events, Action action)
 {
-    if (action.kind == ActionKind::MorePlayers) ++g.numplayers;
-    if (action.kind == ActionKind::FewerPlayers) --g.numplayers;
-    g.numplayers = std::clamp<int16_t>(g.numplayers, 1, kArrowLimit);
+    if (action.kind == ActionKind::MorePlayers) ++g.numPlayers;
+    if (action.kind == ActionKind::FewerPlayers) --g.numPlayers;
+    g.numPlayers = std::clamp<int16_t>(g.numPlayers, 1, kArrowLimit);
     const bool counted = action.kind == ActionKind::PlayerCount && action.number >= 1 &&
                          action.number <= kMaxPlayers;
-    if (counted) g.numplayers = static_cast<int16_t>(action.number);
+    if (counted) g.numPlayers = static_cast<int16_t>(action.number);
 
     const bool start = action.kind == ActionKind::StartGame;
     if (!start) {
-        events.happened({event::PlayerCount{g.numplayers}, Entry::Replacing}, g.saybuf);
+        events.happened({event::PlayerCount{g.numPlayers}, Entry::Replacing}, g.speechQueue);
     }
     if (start || counted) g.state = EngineState::TurnEnd;
 
-    lightcount(g);
+    lightPlayerCount(g);
 }
 
-void lightcount(Game& g)
+void lightPlayerCount(Game& g)
 {
-    g.view.litrow = g.numplayers;
+    g.view.litRow = g.numPlayers;
 }
 
-void resumeturn(Game& g, EventSink& events, bool whole)
+void continueSavedTurn(Game& g, EventSink& events, bool whole)
 {
-    if (whole) adjuststate(g, events);
+    if (whole) settleResumedState(g, events);
     if (g.state == EngineState::WaitSpace) {
-        events.happened({event::WelcomeBack{g.seats.isComputer(g.player)}, Entry::Replacing}, g.saybuf);
+        events.happened({event::WelcomeBack{g.seats.isComputer(g.player)}, Entry::Replacing}, g.speechQueue);
     }
 }
 

@@ -11,32 +11,32 @@ constexpr int16_t kNormalSpeed = 2;
 // mean something only among the voices of the engine that listed them.
 bool storedVoiceSpeaksHere(const Game& g, Voice& voice)
 {
-    return voice.engineName() == g.storedvoice.engine;
+    return voice.engineName() == g.storedVoice.engine;
 }
 
 }  // namespace
 
-void readsettings(Game& g, Storage& storage)
+void loadSettings(Game& g, Storage& storage)
 {
     const StoredSettings stored = storage.readSettings();
-    g.storedvoice = StoredVoice{stored.voiceindex, stored.voicename, stored.voiceengine};
-    g.voiceindex = stored.voiceindex;
-    g.voicechangedon.clear();
-    g.speedindex = stored.speedindex;
-    g.speechengine = stored.speechengine;
+    g.storedVoice = StoredVoice{stored.voiceIndex, stored.voiceName, stored.voiceEngine};
+    g.voiceIndex = stored.voiceIndex;
+    g.voiceChangedOn.clear();
+    g.speedIndex = stored.speedIndex;
+    g.speechEngine = stored.speechEngine;
 }
 
-void applysettings(Game& g, Voice& voice)
+void applyStoredSettings(Game& g, Voice& voice)
 {
     // The normal speed is the player's own rate: nothing is sent for it.
-    if (g.speedindex != kNormalSpeed) voice.setRate(speedrate(g.speedindex));
-    if (!g.storedvoice.name.empty() && storedVoiceSpeaksHere(g, voice))
-        voice.selectVoiceByName(g.storedvoice.name);
+    if (g.speedIndex != kNormalSpeed) voice.setRate(rateForSpeed(g.speedIndex));
+    if (!g.storedVoice.name.empty() && storedVoiceSpeaksHere(g, voice))
+        voice.selectVoiceByName(g.storedVoice.name);
     g.voiceApplied = false;
-    applystoredvoice(g, voice);
+    selectStoredVoice(g, voice);
 }
 
-void applystoredvoice(Game& g, Voice& voice)
+void selectStoredVoice(Game& g, Voice& voice)
 {
     if (g.voiceApplied) return;
     if (voice.voiceList() != VoiceList::Ready) return;
@@ -44,35 +44,35 @@ void applystoredvoice(Game& g, Voice& voice)
     // The engine is asked again now: speech-dispatcher may have handed over to flite while the
     // voices were being listed. Another engine's voice leaves this one with its own first voice.
     const bool ours = storedVoiceSpeaksHere(g, voice);
-    if (!ours) g.voiceindex = 0;
+    if (!ours) g.voiceIndex = 0;
     // The stored name wins over the stored position; a name no longer installed leaves the
     // position to decide.
-    for (int i = 0; ours && !g.storedvoice.name.empty() && i < count; ++i) {
-        if (voice.voiceName(i) != g.storedvoice.name) continue;
-        g.voiceindex = static_cast<int16_t>(i);
+    for (int i = 0; ours && !g.storedVoice.name.empty() && i < count; ++i) {
+        if (voice.voiceName(i) != g.storedVoice.name) continue;
+        g.voiceIndex = static_cast<int16_t>(i);
         break;
     }
-    if (g.voiceindex < 0 || g.voiceindex >= count) g.voiceindex = 0;
-    if (count > 0) voice.selectVoice(g.voiceindex);
+    if (g.voiceIndex < 0 || g.voiceIndex >= count) g.voiceIndex = 0;
+    if (count > 0) voice.selectVoice(g.voiceIndex);
     g.voiceApplied = true;
 }
 
-void savesettings(const Game& g, const Ports& ports)
+void storeSettings(const Game& g, const Ports& ports)
 {
     StoredSettings s;
-    s.voiceindex = g.storedvoice.index;
-    s.voicename = g.storedvoice.name;
-    s.voiceengine = g.storedvoice.engine;
-    s.speedindex = g.speedindex;
-    s.speechengine = g.speechengine;
+    s.voiceIndex = g.storedVoice.index;
+    s.voiceName = g.storedVoice.name;
+    s.voiceEngine = g.storedVoice.engine;
+    s.speedIndex = g.speedIndex;
+    s.speechEngine = g.speechEngine;
     // The voice in use is kept only when the player chose it in this run, on the engine speaking
     // now. A run on another engine, silence or the screen reader, or a speech server that failed
     // (before or after the player's change), leaves the stored voice as it was.
     Voice& voice = ports.voice;
-    if (!g.voicechangedon.empty() && g.voicechangedon == voice.engineName()) {
-        s.voiceindex = g.voiceindex;
-        s.voicename = voice.voiceName(g.voiceindex);
-        s.voiceengine = g.voicechangedon;
+    if (!g.voiceChangedOn.empty() && g.voiceChangedOn == voice.engineName()) {
+        s.voiceIndex = g.voiceIndex;
+        s.voiceName = voice.voiceName(g.voiceIndex);
+        s.voiceEngine = g.voiceChangedOn;
     }
     ports.storage.writeSettings(s);
 }

@@ -9,20 +9,20 @@ namespace yacht {
 
 // Reads the stored settings into the game: the stored voice (its position, its name and the
 // engine it belongs to), the speed and the remembered speech engine.
-void readsettings(Game& game, Storage& storage);
+void loadSettings(Game& game, Storage& storage);
 
 // Applies the speed to the voice at once, and the stored voice once the installed voices are
-// listed (now, or later through applystoredvoice), when it belongs to the engine speaking.
-void applysettings(Game& game, Voice& voice);
+// listed (now, or later through selectStoredVoice), when it belongs to the engine speaking.
+void applyStoredSettings(Game& game, Voice& voice);
 
 // Selects the stored voice when the installed voices are listed; a position beyond them, or a
 // voice of another engine, gives the first voice. Does nothing while the list is pending or once
 // the stored voice has been applied.
-void applystoredvoice(Game& game, Voice& voice);
+void selectStoredVoice(Game& game, Voice& voice);
 
 // Hands the settings to the storage: the voice in use, its name and its engine when the player
 // changed voice in this run on the engine speaking now, else the stored voice as it was read;
 // the speed and the remembered speech engine always.
-void savesettings(const Game& game, const Ports& ports);
+void storeSettings(const Game& game, const Ports& ports);
 
 }  // namespace yacht

@@ -7,16 +7,16 @@ namespace yacht {
 namespace {
 
 // One step through the voices, wrapping at both ends.
-void stepvoice(Game& g, int direction, int count)
+void stepVoiceIndex(Game& g, int direction, int count)
 {
-    g.voiceindex = static_cast<int16_t>(g.voiceindex + (direction == 0 ? 1 : -1));
-    if (g.voiceindex >= count) g.voiceindex = 0;
-    if (g.voiceindex < 0) g.voiceindex = static_cast<int16_t>(count - 1);
+    g.voiceIndex = static_cast<int16_t>(g.voiceIndex + (direction == 0 ? 1 : -1));
+    if (g.voiceIndex >= count) g.voiceIndex = 0;
+    if (g.voiceIndex < 0) g.voiceIndex = static_cast<int16_t>(count - 1);
 }
 
 // The voice count as the stepping rules use it; a platform reporting none still has the one it
 // speaks with.
-int voicecount(Voice& voice)
+int usableVoiceCount(Voice& voice)
 {
     const int count = voice.voiceCount();
     return count < 1 ? 1 : count;
@@ -28,22 +28,22 @@ enum class Queue { Empty, Keep };
 void announce(Game& g, Voice& voice, EventSink& events, const Event& event, Queue queue)
 {
     voice.setPriorityOver();
-    if (queue == Queue::Empty) g.saybuf.clear();
-    sayit(voice, g.saybuf, events.wordsOf(event));
+    if (queue == Queue::Empty) g.speechQueue.clear();
+    speakNow(voice, g.speechQueue, events.wordsOf(event));
 }
 
-// Makes the voice at voiceindex the voice, and it names itself. With more than one voice to
+// Makes the voice at voiceIndex the voice, and it names itself. With more than one voice to
 // choose from, the player has chosen a voice of the engine speaking, to be kept at F12.
-void sayvoice(Game& g, Voice& voice, EventSink& events, Queue queue)
+void selectAndNameVoice(Game& g, Voice& voice, EventSink& events, Queue queue)
 {
-    if (voice.voiceCount() > 1) g.voicechangedon = voice.engineName();
-    voice.selectVoice(g.voiceindex);
-    announce(g, voice, events, {event::VoiceChanged{voice.voiceDescription(g.voiceindex)}}, queue);
+    if (voice.voiceCount() > 1) g.voiceChangedOn = voice.engineName();
+    voice.selectVoice(g.voiceIndex);
+    announce(g, voice, events, {event::VoiceChanged{voice.voiceDescription(g.voiceIndex)}}, queue);
 }
 
 }  // namespace
 
-void changevoice(Game& g, Voice& voice, EventSink& events, int16_t direction)
+void changeVoice(Game& g, Voice& voice, EventSink& events, int16_t direction)
 {
     if (voice.voiceList() == VoiceList::Pending) {
         // The voices are still being listed: the step is remembered and answered when they
@@ -52,21 +52,21 @@ void changevoice(Game& g, Voice& voice, EventSink& events, int16_t direction)
         g.pendingVoice.steps += direction == 0 ? 1 : -1;
         g.pendingVoice.announce = true;
         voice.setPriorityOver();
-        g.saybuf.clear();
+        g.speechQueue.clear();
         voice.startListingVoices();
         return;
     }
-    applystoredvoice(g, voice);
-    stepvoice(g, direction, voicecount(voice));
-    sayvoice(g, voice, events, Queue::Empty);
+    selectStoredVoice(g, voice);
+    stepVoiceIndex(g, direction, usableVoiceCount(voice));
+    selectAndNameVoice(g, voice, events, Queue::Empty);
 }
 
-int speedrate(int16_t speedindex)
+int rateForSpeed(int16_t speedIndex)
 {
-    return (speedindex - 2) * 3;
+    return (speedIndex - 2) * 3;
 }
 
-void changespeed(Game& g, Voice& voice, EventSink& events)
+void changeSpeed(Game& g, Voice& voice, EventSink& events)
 {
     // The screen reader speaks at its own rate: the keys change nothing, and the speed stored for
     // the game's own voices stays as it is.
@@ -74,14 +74,14 @@ void changespeed(Game& g, Voice& voice, EventSink& events)
         announce(g, voice, events, {event::SpeedInScreenReader{}}, Queue::Empty);
         return;
     }
-    ++g.speedindex;
+    ++g.speedIndex;
     // A stored speed below the scale steps into it at "very slow", as one above it does.
-    if (g.speedindex > 4 || g.speedindex < 0) g.speedindex = 0;
-    voice.setRate(speedrate(g.speedindex));
-    announce(g, voice, events, {event::SpeedChanged{g.speedindex}}, Queue::Empty);
+    if (g.speedIndex > 4 || g.speedIndex < 0) g.speedIndex = 0;
+    voice.setRate(rateForSpeed(g.speedIndex));
+    announce(g, voice, events, {event::SpeedChanged{g.speedIndex}}, Queue::Empty);
 }
 
-void servevoicelist(Game& g, Voice& voice, EventSink& events)
+void applyVoicesOnceListed(Game& g, Voice& voice, EventSink& events)
 {
     // Listing can keep the speech server busy for seconds; the greeting goes first.
     if (g.state == EngineState::Startup) return;
@@ -89,17 +89,17 @@ void servevoicelist(Game& g, Voice& voice, EventSink& events)
     voice.startListingVoices();
     if (voice.voiceList() == VoiceList::Pending) return;
 
-    applystoredvoice(g, voice);
+    selectStoredVoice(g, voice);
     if (!g.pendingVoice.announce) return;
 
     // The presses made while waiting count as net steps; the voice reached names itself. The
     // queue was emptied when the keys were taken; what the game queued since then stays.
-    const int count = voicecount(voice);
+    const int count = usableVoiceCount(voice);
     const int steps = g.pendingVoice.steps;
     const int direction = steps > 0 ? 0 : 1;
-    for (int i = 0; i < (steps < 0 ? -steps : steps); ++i) stepvoice(g, direction, count);
+    for (int i = 0; i < (steps < 0 ? -steps : steps); ++i) stepVoiceIndex(g, direction, count);
     g.pendingVoice = PendingVoiceSteps{};
-    sayvoice(g, voice, events, Queue::Keep);
+    selectAndNameVoice(g, voice, events, Queue::Keep);
 }
 
 }  // namespace yacht

@@ -10,18 +10,18 @@
 
 namespace yacht {
 
-void changevoice(Game& game, Voice& voice, EventSink& events, int16_t direction);  // 0 the next voice, else the previous one
+void changeVoice(Game& game, Voice& voice, EventSink& events, int16_t direction);  // 0 the next voice, else the previous one
 // The next speed, from very fast back to very slow; with the screen reader, which keeps its own
 // speed, it says so and changes nothing.
-void changespeed(Game& game, Voice& voice, EventSink& events);
+void changeSpeed(Game& game, Voice& voice, EventSink& events);
 
 // The voice's rate for a speed: "normal" is the player's own rate, and each step either side
 // moves three tenths of the engine's scale from it.
-int speedrate(int16_t speedindex);
+int rateForSpeed(int16_t speedIndex);
 
 // Called at the start of every tick. Once the greeting has been handed to the voice it asks for
 // the installed voices; when they have been listed it applies the stored voice and answers the
 // voice changes the player asked for meanwhile. Never waits.
-void servevoicelist(Game& game, Voice& voice, EventSink& events);
+void applyVoicesOnceListed(Game& game, Voice& voice, EventSink& events);
 
 }  // namespace yacht

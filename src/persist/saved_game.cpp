@@ -13,7 +13,7 @@ constexpr std::size_t kReadBound = 64 * 1024;
 void load(Game& g, const SavedGame& s)
 {
     using namespace savedline;
-    if (s.has(numplayers)) g.numplayers = s.numplayers;
+    if (s.has(numPlayers)) g.numPlayers = s.numPlayers;
     if (s.has(player)) g.player = s.player;
     if (s.has(round)) g.round = s.round;
     if (s.has(state)) g.state = static_cast<EngineState>(s.state);
@@ -22,12 +22,12 @@ void load(Game& g, const SavedGame& s)
         if (s.has(die(i))) g.dice[i] = numberOf(s.dice[i]);  // "?" reads as 0
         if (s.has(held(i))) g.held[i] = s.held[i];
     }
-    const int n = s.numplayers;
+    const int n = s.numPlayers;
     for (int r = 0; r <= kBonusRow; ++r)
         for (int p = 1; p <= n; ++p)
             if (s.has(score(r, p, n))) g.scores[r][p] = scoreCellOf(s.scores[r][p]);
     for (int c = 1; c <= kCategories; ++c)
-        if (s.has(catvalue(c, n))) g.catvalue[c] = s.catvalue[c];
+        if (s.has(categoryValue(c, n))) g.categoryValues[c] = s.categoryValues[c];
     if (s.seatsRead) g.seats = s.seats;
 }
 
@@ -35,20 +35,20 @@ void load(Game& g, const SavedGame& s)
 
 std::string savedGamePath(const Game& game)
 {
-    return game.savedir + kSavedGameName;
+    return game.saveDir + kSavedGameName;
 }
 
-void savegame(const Game& game)
+void writeSavedGame(const Game& game)
 {
     // Without a folder of the user's own there is no place for the game; it is not saved.
-    if (game.savedir.empty()) return;
+    if (game.saveDir.empty()) return;
     // Only its owner may read the game: other accounts on the machine have no business with it.
     replaceFile(savedGamePath(game), savedGameText(game), kPrivateFileMode);
 }
 
-Loaded loadgame(Game& game)
+Loaded readSavedGame(Game& game)
 {
-    if (game.savedir.empty()) return Loaded::Nothing;
+    if (game.saveDir.empty()) return Loaded::Nothing;
     const auto file = readFilePrefix(savedGamePath(game), kReadBound);
     if (!file) return Loaded::Nothing;
     SavedGame saved;

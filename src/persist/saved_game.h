@@ -16,10 +16,10 @@ std::string savedGamePath(const Game& game);
 
 // Writes the whole game to the file, replacing the previous one only once the new one is
 // complete on the disk. A failure is quiet and leaves the previous file as it was.
-void savegame(const Game& game);
+void writeSavedGame(const Game& game);
 
 // Reads the saved game's values into the game, as far as the file goes. A file that ended early
 // counts as Part when it holds a game that stays whole (see `acceptable`).
-Loaded loadgame(Game& game);
+Loaded readSavedGame(Game& game);
 
 }  // namespace yacht

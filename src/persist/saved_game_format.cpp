@@ -116,7 +116,7 @@ ScoreCell scoreCellOf(const std::string& text)
 std::string savedGameText(const Game& game)
 {
     std::string out;
-    line(out, decimal(game.numplayers));
+    line(out, decimal(game.numPlayers));
     line(out, decimal(game.player));
     line(out, decimal(game.round));
     line(out, decimal(static_cast<int>(game.state)));
@@ -125,10 +125,10 @@ std::string savedGameText(const Game& game)
         line(out, faceText(game.dice[i]));
         line(out, decimal(game.held[i]));
     }
-    const int players = std::clamp<int>(game.numplayers, 0, kMaxPlayers);
+    const int players = std::clamp<int>(game.numPlayers, 0, kMaxPlayers);
     for (int row = 0; row <= kBonusRow; ++row)
         for (int p = 1; p <= players; ++p) line(out, cellText(game.scores[row][p]));
-    for (int c = 1; c <= kCategories; ++c) line(out, decimal(game.catvalue[c]));
+    for (int c = 1; c <= kCategories; ++c) line(out, decimal(game.categoryValues[c]));
     // A game of people alone without a tally ends here, exactly as the file always did.
     const Seats& seats = game.seats;
     if (!seats.talliesTold()) return out;
@@ -146,15 +146,15 @@ bool parseSavedGame(const std::string& text, bool cut, SavedGame& out)
     // Numbers are read leniently, as their leading decimal number; their ranges are checked after.
     const auto number = [&](std::size_t at) { return numberOf(lines[at]); };
 
-    if (present(savedline::numplayers)) s.numplayers = number(savedline::numplayers);
+    if (present(savedline::numPlayers)) s.numPlayers = number(savedline::numPlayers);
     if (present(savedline::player)) s.player = number(savedline::player);
     if (present(savedline::round)) s.round = number(savedline::round);
     if (present(savedline::state)) s.state = number(savedline::state);
     if (present(savedline::roll)) s.roll = number(savedline::roll);
     // Without a usable number of players the score columns cannot even be located.
-    if (!within(s.numplayers, 0, kMaxPlayers)) return false;
+    if (!within(s.numPlayers, 0, kMaxPlayers)) return false;
 
-    const int n = s.numplayers;
+    const int n = s.numPlayers;
     for (int i = 0; i < kDice; ++i) {
         if (present(savedline::die(i))) s.dice[i] = lines[savedline::die(i)];
         if (present(savedline::held(i))) s.held[i] = number(savedline::held(i));
@@ -163,7 +163,7 @@ bool parseSavedGame(const std::string& text, bool cut, SavedGame& out)
         for (int p = 1; p <= n; ++p)
             if (present(savedline::score(row, p, n))) s.scores[row][p] = lines[savedline::score(row, p, n)];
     for (int c = 1; c <= kCategories; ++c)
-        if (present(savedline::catvalue(c, n))) s.catvalue[c] = number(savedline::catvalue(c, n));
+        if (present(savedline::categoryValue(c, n))) s.categoryValues[c] = number(savedline::categoryValue(c, n));
 
     s.valuesRead = std::min(lines.size(), savedline::count(n));
     readSeats(lines, n, s);
@@ -177,7 +177,7 @@ namespace {
 // True when player p has a category still to fill: its cell is empty, or the file stops before it.
 bool anyCategoryFree(const SavedGame& s, int p)
 {
-    const int n = s.numplayers;
+    const int n = s.numPlayers;
     for (int c = 1; c <= kCategories; ++c)
         if (!s.has(savedline::score(c, p, n)) || s.scores[c][p].empty()) return true;
     return false;
@@ -201,13 +201,13 @@ bool anyCategoryFree(const SavedGame& s, int p)
 bool acceptable(const SavedGame& s, bool cut)
 {
     using namespace savedline;
-    const int n = s.numplayers;
-    if (s.has(numplayers) && !within(s.numplayers, 0, kMaxPlayers)) return false;
-    if (s.has(player) && !within(s.player, 0, s.numplayers)) return false;
+    const int n = s.numPlayers;
+    if (s.has(numPlayers) && !within(s.numPlayers, 0, kMaxPlayers)) return false;
+    if (s.has(player) && !within(s.player, 0, s.numPlayers)) return false;
     if (s.has(round) && !within(s.round, 0, kHighestRound)) return false;
     if (s.has(state) && !within(s.state, 0, 6)) return false;
     if (s.has(roll) && !within(s.roll, 0, kHighestRoll)) return false;
-    if (s.has(state) && running(s.state) && s.numplayers < 1) return false;
+    if (s.has(state) && running(s.state) && s.numPlayers < 1) return false;
     if (s.has(state) && playerNamed(s.state) && s.player < 1) return false;
 
     for (int i = 0; i < kDice; ++i) {
@@ -225,7 +225,7 @@ bool acceptable(const SavedGame& s, bool cut)
         for (int p = 1; p <= n; ++p)
             if (s.has(score(r, p, n)) && !isScoreCell(s.scores[r][p])) return false;
     for (int c = 1; c <= kCategories; ++c)
-        if (s.has(catvalue(c, n)) && !within(s.catvalue[c], 0, kHighestCategoryValue)) return false;
+        if (s.has(categoryValue(c, n)) && !within(s.categoryValues[c], 0, kHighestCategoryValue)) return false;
     if (s.has(state) && playerNamed(s.state) && !anyCategoryFree(s, s.player)) return false;
 
     if (s.complete()) return true;

@@ -14,11 +14,11 @@ namespace yacht {
 
 // Where each value sits in the file, counted from 0, for a game of n players.
 namespace savedline {
-inline constexpr std::size_t numplayers = 0, player = 1, round = 2, state = 3, roll = 4;
+inline constexpr std::size_t numPlayers = 0, player = 1, round = 2, state = 3, roll = 4;
 inline constexpr std::size_t die(int i) { return 5 + 2 * std::size_t(i); }
 inline constexpr std::size_t held(int i) { return 6 + 2 * std::size_t(i); }
 inline constexpr std::size_t score(int row, int p, int n) { return 15 + std::size_t(row * n + p - 1); }
-inline constexpr std::size_t catvalue(int c, int n) { return 15 + std::size_t(15 * n + c - 1); }
+inline constexpr std::size_t categoryValue(int c, int n) { return 15 + std::size_t(15 * n + c - 1); }
 inline constexpr std::size_t count(int n) { return 28 + 15 * std::size_t(n); }
 // After the designed lines, in a game with a computer player or where the coach was asked: each seat's
 // kind, then each seat's tally.
@@ -36,7 +36,7 @@ ScoreCell scoreCellOf(const std::string& text);
 
 // The values of a saved game as read from its file, before any of them reaches the game.
 struct SavedGame {
-    int16_t numplayers = 0;
+    int16_t numPlayers = 0;
     int16_t player = 0;
     int16_t round = 0;
     int16_t state = 0;
@@ -44,13 +44,13 @@ struct SavedGame {
     std::array<std::string, kDice> dice;
     std::array<int16_t, kDice> held{};
     ScoreTexts scores{};
-    std::array<int16_t, kCategories + 1> catvalue{};  // indexed 1..13
+    std::array<int16_t, kCategories + 1> categoryValues{};  // indexed 1..13
     Seats seats;              // who played each seat and each person's tally, when the file says
     bool seatsRead = false;   // the file has the seat lines, all of them sound
     std::size_t valuesRead = 0;  // the file's values present, in file order; a short file has fewer
 
     bool has(std::size_t line) const { return line < valuesRead; }
-    bool complete() const { return valuesRead >= savedline::count(numplayers); }
+    bool complete() const { return valuesRead >= savedline::count(numPlayers); }
 };
 
 // The file's text for the game as it stands, whatever the engine state.

@@ -55,16 +55,16 @@ std::string voiceEngineFrom(const std::string& text)
 
 }  // namespace
 
-std::string settingsPlace(DriveInfo& drive, const std::string& programdir)
+std::string settingsPlace(DriveInfo& drive, const std::string& programDir)
 {
-    if (programdir.empty()) return "";
-    if (drive.busType(programdir) != "Usb") return "";
-    const DriveType type = drive.driveType(programdir);
+    if (programDir.empty()) return "";
+    if (drive.busType(programDir) != "Usb") return "";
+    const DriveType type = drive.driveType(programDir);
     if (type != DriveType::Removable && type != DriveType::Fixed) return "";
     // An installed game on a machine that boots from USB sits in a folder the player cannot
     // write: a settings file there could never be made, so the per-user store keeps them.
-    if (!drive.writable(programdir)) return "";
-    return programdir;
+    if (!drive.writable(programDir)) return "";
+    return programDir;
 }
 
 std::string settingsFilePath(const std::string& place)
@@ -84,43 +84,43 @@ StoredSettings readStoredSettings(SettingsStore& store, const std::string& place
 {
     StoredSettings s;
     if (place.empty()) {
-        s.voiceindex = voiceFrom(store.get(kApplication, kSection, kVoiceKey, decimal(kDefaultVoice)));
-        s.speedindex = speedFrom(store.get(kApplication, kSection, kSpeedKey, decimal(kDefaultSpeed)));
-        s.voicename = store.get(kApplication, kSection, kVoiceNameKey, "");
-        s.voiceengine = voiceEngineFrom(store.get(kApplication, kSection, kVoiceEngineKey, ""));
-        s.speechengine = knownEngine(store.get(kApplication, kSection, kSpeechEngineKey, ""));
+        s.voiceIndex = voiceFrom(store.get(kApplication, kSection, kVoiceKey, decimal(kDefaultVoice)));
+        s.speedIndex = speedFrom(store.get(kApplication, kSection, kSpeedKey, decimal(kDefaultSpeed)));
+        s.voiceName = store.get(kApplication, kSection, kVoiceNameKey, "");
+        s.voiceEngine = voiceEngineFrom(store.get(kApplication, kSection, kVoiceEngineKey, ""));
+        s.speechEngine = knownEngine(store.get(kApplication, kSection, kSpeechEngineKey, ""));
         return s;
     }
     const auto texts = readSettingsFile(settingsFilePath(place));
     if (!texts) return s;
-    if (texts->voice) s.voiceindex = voiceFrom(*texts->voice);
-    if (texts->speed) s.speedindex = speedFrom(*texts->speed);
-    if (texts->voicename) s.voicename = *texts->voicename;
-    if (texts->voiceengine) s.voiceengine = voiceEngineFrom(*texts->voiceengine);
-    if (texts->speechengine) s.speechengine = knownEngine(*texts->speechengine);
+    if (texts->voice) s.voiceIndex = voiceFrom(*texts->voice);
+    if (texts->speed) s.speedIndex = speedFrom(*texts->speed);
+    if (texts->voiceName) s.voiceName = *texts->voiceName;
+    if (texts->voiceEngine) s.voiceEngine = voiceEngineFrom(*texts->voiceEngine);
+    if (texts->speechEngine) s.speechEngine = knownEngine(*texts->speechEngine);
     return s;
 }
 
 void writeStoredSettings(SettingsStore& store, const std::string& place, const StoredSettings& s)
 {
     if (place.empty()) {
-        store.set(kApplication, kSection, kVoiceKey, decimal(s.voiceindex));
-        store.set(kApplication, kSection, kSpeedKey, decimal(s.speedindex));
+        store.set(kApplication, kSection, kVoiceKey, decimal(s.voiceIndex));
+        store.set(kApplication, kSection, kSpeedKey, decimal(s.speedIndex));
         // A voice without a name of its own adds no key, and a voice of the default engine no
         // engine; a key stored before is overwritten, so it no longer tells of another voice.
-        if (!s.voicename.empty() || !store.get(kApplication, kSection, kVoiceNameKey, "").empty())
-            store.set(kApplication, kSection, kVoiceNameKey, s.voicename);
-        if (s.voiceengine != kDefaultSpeechEngine ||
+        if (!s.voiceName.empty() || !store.get(kApplication, kSection, kVoiceNameKey, "").empty())
+            store.set(kApplication, kSection, kVoiceNameKey, s.voiceName);
+        if (s.voiceEngine != kDefaultSpeechEngine ||
             !store.get(kApplication, kSection, kVoiceEngineKey, "").empty())
-            store.set(kApplication, kSection, kVoiceEngineKey, s.voiceengine);
+            store.set(kApplication, kSection, kVoiceEngineKey, s.voiceEngine);
         // Only a player who named an engine has one stored: the keys above stay all there is
         // otherwise.
-        if (!s.speechengine.empty()) store.set(kApplication, kSection, kSpeechEngineKey, s.speechengine);
+        if (!s.speechEngine.empty()) store.set(kApplication, kSection, kSpeechEngineKey, s.speechEngine);
         return;
     }
     writeSettingsFile(settingsFilePath(place),
-                      SettingsValues{s.voiceindex, s.speedindex, s.voicename, s.speechengine,
-                                     s.voiceengine});
+                      SettingsValues{s.voiceIndex, s.speedIndex, s.voiceName, s.speechEngine,
+                                     s.voiceEngine});
 }
 
 }  // namespace yacht

@@ -10,9 +10,9 @@
 
 namespace yacht {
 
-// Where the settings of a program in `programdir` live: that folder when it is on a removable or
+// Where the settings of a program in `programDir` live: that folder when it is on a removable or
 // fixed USB drive and the player may write in it (the settings file), else "" (the store).
-std::string settingsPlace(DriveInfo& drive, const std::string& programdir);
+std::string settingsPlace(DriveInfo& drive, const std::string& programDir);
 
 // Where the settings file is kept in a place settingsPlace() gave: in the program's own folder,
 // so it travels with the stick.

@@ -32,29 +32,29 @@ std::optional<SettingsTexts> readSettingsFile(const std::string& path)
         else if (key == "Speed")
             texts.speed = std::move(value);
         else if (key == "VoiceName")
-            texts.voicename = std::move(value);
+            texts.voiceName = std::move(value);
         else if (key == "VoiceEngine")
-            texts.voiceengine = std::move(value);
+            texts.voiceEngine = std::move(value);
         else if (key == "SpeechEngine")
-            texts.speechengine = std::move(value);
+            texts.speechEngine = std::move(value);
     }
     return texts;
 }
 
 std::string settingsFileText(const SettingsValues& values)
 {
-    std::string text = "Voice\t" + decimal(values.voiceindex) + "\r\nSpeed\t" +
-                       decimal(values.speedindex) + "\r\n";
+    std::string text = "Voice\t" + decimal(values.voiceIndex) + "\r\nSpeed\t" +
+                       decimal(values.speedIndex) + "\r\n";
     const auto fitsOnALine = [](const std::string& value) {
         return value.find_first_of("\t\r\n") == std::string::npos;
     };
-    if (!values.voicename.empty() && fitsOnALine(values.voicename))
-        text += "VoiceName\t" + values.voicename + "\r\n";
-    if (values.voiceengine != kDefaultSpeechEngine && !values.voiceengine.empty() &&
-        fitsOnALine(values.voiceengine))
-        text += "VoiceEngine\t" + values.voiceengine + "\r\n";
-    if (!values.speechengine.empty() && fitsOnALine(values.speechengine))
-        text += "SpeechEngine\t" + values.speechengine + "\r\n";
+    if (!values.voiceName.empty() && fitsOnALine(values.voiceName))
+        text += "VoiceName\t" + values.voiceName + "\r\n";
+    if (values.voiceEngine != kDefaultSpeechEngine && !values.voiceEngine.empty() &&
+        fitsOnALine(values.voiceEngine))
+        text += "VoiceEngine\t" + values.voiceEngine + "\r\n";
+    if (!values.speechEngine.empty() && fitsOnALine(values.speechEngine))
+        text += "SpeechEngine\t" + values.speechEngine + "\r\n";
     return text;
 }
 

@@ -13,19 +13,19 @@ namespace yacht {
 struct SettingsTexts {
     std::optional<std::string> voice;
     std::optional<std::string> speed;
-    std::optional<std::string> voicename;
-    std::optional<std::string> voiceengine;
-    std::optional<std::string> speechengine;
+    std::optional<std::string> voiceName;
+    std::optional<std::string> voiceEngine;
+    std::optional<std::string> speechEngine;
 };
 
 // What the file holds once written: the voice's position and the speed always, the voice's name
 // and the remembered speech engine when there are any.
 struct SettingsValues {
-    int voiceindex = 0;
-    int speedindex = 2;
-    std::string voicename;
-    std::string speechengine;
-    std::string voiceengine = kDefaultSpeechEngine;  // the engine the voice belongs to
+    int voiceIndex = 0;
+    int speedIndex = 2;
+    std::string voiceName;
+    std::string speechEngine;
+    std::string voiceEngine = kDefaultSpeechEngine;  // the engine the voice belongs to
 };
 
 // The file's name in the program's folder.

@@ -81,11 +81,11 @@ bool prepareStateFolder(const std::string& folder)
     return true;
 }
 
-Migration migrateTempGame(const std::string& tempdir, const std::string& statedir)
+Migration migrateTempGame(const std::string& tempDir, const std::string& stateDir)
 {
-    if (tempdir.empty() || statedir.empty() || tempdir == statedir) return Migration::NothingToMove;
-    const std::string oldPath = tempdir + kSavedGameName;
-    const std::string newPath = statedir + kSavedGameName;
+    if (tempDir.empty() || stateDir.empty() || tempDir == stateDir) return Migration::NothingToMove;
+    const std::string oldPath = tempDir + kSavedGameName;
+    const std::string newPath = stateDir + kSavedGameName;
     struct stat info {};
     if (::lstat(oldPath.c_str(), &info) != 0) return Migration::NothingToMove;
     if (::lstat(newPath.c_str(), &info) == 0) return Migration::NothingToMove;

@@ -25,10 +25,10 @@ bool prepareStateFolder(const std::string& folder);
 // What became of a saved game in the temporary-files directory.
 enum class Migration { NothingToMove, Moved, Refused };
 
-// Moves `tempdir`/tvyacht.tmp into `statedir` (both ending in '/') when the new place has no
+// Moves `tempDir`/tvyacht.tmp into `stateDir` (both ending in '/') when the new place has no
 // saved game yet and the old file is a plain file owned by this user; the old file is removed
 // only once the new one is safely written. A file of another user or a link is left alone.
-Migration migrateTempGame(const std::string& tempdir, const std::string& statedir);
+Migration migrateTempGame(const std::string& tempDir, const std::string& stateDir);
 
 // The folder for the single-copy lock and the raise socket: $XDG_RUNTIME_DIR when it is set and
 // absolute, else the state folder.

@@ -7,17 +7,17 @@ namespace yacht {
 
 Loaded UserStorage::loadGame(Game& game)
 {
-    return loadgame(game);
+    return readSavedGame(game);
 }
 
 void UserStorage::saveGame(const Game& game)
 {
-    savegame(game);
+    writeSavedGame(game);
 }
 
 StoredSettings UserStorage::readSettings()
 {
-    place_ = settingsPlace(drive_, programdir_);
+    place_ = settingsPlace(drive_, programDir_);
     return readStoredSettings(store_, place_);
 }
 

@@ -14,13 +14,13 @@ namespace yacht {
 // and the drive query it is given.
 class UserStorage : public Storage {
 public:
-    UserStorage(SettingsStore& store, DriveInfo& drive, std::string programdir = {})
-        : store_(store), drive_(drive), programdir_(std::move(programdir))
+    UserStorage(SettingsStore& store, DriveInfo& drive, std::string programDir = {})
+        : store_(store), drive_(drive), programDir_(std::move(programDir))
     {
     }
 
     // The folder the executable lives in, which decides where the settings live.
-    void setProgramFolder(std::string programdir) { programdir_ = std::move(programdir); }
+    void setProgramFolder(std::string programDir) { programDir_ = std::move(programDir); }
     // Where the settings live since they were last read: "" the store, else the program's folder.
     const std::string& settingsFolder() const { return place_; }
 
@@ -32,7 +32,7 @@ public:
 private:
     SettingsStore& store_;
     DriveInfo& drive_;
-    std::string programdir_;
+    std::string programDir_;
     std::string place_;  // decided when the settings are read, kept for writing them
 };
 

@@ -35,7 +35,7 @@ bool usableFactor(float f)
 
 }  // namespace
 
-void resizescreen(Board& b, float xx, float yy)
+void scaleBoard(Board& b, float xx, float yy)
 {
     // The window's control order: the dice strip, the status box and the plaque, the sheet with
     // its rules and frame, then the side panel and its frame.
@@ -51,14 +51,14 @@ void resizescreen(Board& b, float xx, float yy)
     scaleRect(b.Shape2.rect, xx, yy);
 }
 
-void setscreen(Board& board, Size screen, Size window)
+void fitToScreen(Board& board, Size screen, Size window)
 {
     const float xx = screen.width / window.width;
     const float yy = screen.height / window.height;
     // A headless platform may report no screen; the design then stays as it is rather than
     // collapsing to nothing or growing without bound.
     if (!usableFactor(xx) || !usableFactor(yy)) return;
-    resizescreen(board, xx, yy);
+    scaleBoard(board, xx, yy);
 }
 
 }  // namespace yacht

@@ -8,11 +8,11 @@ namespace yacht {
 
 // Stretches the whole board by the ratios of the screen to the window's designed outer size,
 // both as the toolkit measures them. A screen or window without size leaves the board as designed.
-void setscreen(Board& board, Size screen, Size window);
+void fitToScreen(Board& board, Size screen, Size window);
 
 // Stretches every control, in the window's control order: positions and sizes by the horizontal
 // factor xx and the vertical factor yy, font sizes by yy alone (text keeps its height relative to
 // the rows whatever the screen's shape), line end points likewise. Frame widths stay in pixels.
-void resizescreen(Board& board, float xx, float yy);
+void scaleBoard(Board& board, float xx, float yy);
 
 }  // namespace yacht

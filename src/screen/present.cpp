@@ -13,18 +13,18 @@ const char* const kCountCaptions[] = {"",           "  1 player",  "  2 players"
 void presentRows(const Game& g, Board& b)
 {
     const ViewFacts& v = g.view;
-    const bool cardColumn = isPlayerColumn(v.cardplayer);
+    const bool cardColumn = isPlayerColumn(v.cardPlayer);
     for (int row = 1; row <= kCategories; ++row) {
         std::string& caption = b.Y[row].caption;
         std::string& value = b.x[row].caption;
         switch (v.sheet) {
         case Sheet::Card:
             caption = kCategoryCaptions[row];
-            drawCell(value, cardColumn ? g.scores[row][v.cardplayer] : ScoreCell());
+            drawCell(value, cardColumn ? g.scores[row][v.cardPlayer] : ScoreCell());
             break;
         case Sheet::Scoreboard: {
-            // Rows beyond the last column of the table stay blank even if numplayers says more.
-            const bool filled = row <= g.numplayers && isPlayerColumn(row);
+            // Rows beyond the last column of the table stay blank even if numPlayers says more.
+            const bool filled = row <= g.numPlayers && isPlayerColumn(row);
             if (filled)
                 caption = "  Player " + decimal(row);
             else
@@ -41,7 +41,7 @@ void presentRows(const Game& g, Board& b)
             value.clear();
             break;
         }
-        b.Y[row].backstyle = row == v.litrow ? BackStyle::Opaque : BackStyle::Transparent;
+        b.Y[row].backstyle = row == v.litRow ? BackStyle::Opaque : BackStyle::Transparent;
         b.Y[row].visible = true;
         b.x[row].visible = true;
     }
@@ -55,10 +55,10 @@ void presentSheet(const Game& g, Board& b)
 
     // Once a card has been drawn its subtotal caption stays, over the scoreboard and the list of
     // counts too; the value and the plaque show on the card alone.
-    const CardSums sums = v.carddrawn ? cardsums(g, v.cardplayer) : CardSums{};
-    b.Y[14].caption = v.carddrawn ? "Subtotal: " : "";
+    const CardSums sums = v.cardDrawn ? cardSums(g, v.cardPlayer) : CardSums{};
+    b.Y[14].caption = v.cardDrawn ? "Subtotal: " : "";
     b.Y[14].visible = true;
-    if (v.carddrawn)
+    if (v.cardDrawn)
         b.x[14].caption = decimal(sums.subtotal);
     else
         b.x[14].caption.clear();
@@ -71,12 +71,12 @@ void presentSheet(const Game& g, Board& b)
 void presentSide(const Game& g, Board& b)
 {
     const ViewFacts& v = g.view;
-    if (v.carddrawn)
-        b.lblSide[1].caption = "Player " + decimal(v.cardplayer);
+    if (v.cardDrawn)
+        b.lblSide[1].caption = "Player " + decimal(v.cardPlayer);
     else
         b.lblSide[1].caption = v.started ? "YACHT" : "Yacht";
-    if (v.sidetotal)
-        b.lblSide[2].caption = decimal(*v.sidetotal);
+    if (v.sideTotal)
+        b.lblSide[2].caption = decimal(*v.sideTotal);
     else
         b.lblSide[2].caption.clear();
 }
@@ -103,7 +103,7 @@ void present(const Game& game, Board& board)
 {
     for (int i = 0; i < kDice; ++i) {
         board.dice[i].caption = faceText(game.dice[i]);
-        board.dice[i].backcolor = game.view.litdie == i + 1 ? colour::red : colour::white;
+        board.dice[i].backcolor = game.view.litDie == i + 1 ? colour::red : colour::white;
         board.H[i].caption = game.held[i] == 1 ? "HOLD" : "";
     }
     board.Label3.caption = statusText(game.view.status);

@@ -31,7 +31,7 @@ constexpr double kTwipsPerInch = 1440.0;
 constexpr float kFrameWidth = 8 * 15.0f;
 constexpr float kFrameHeight = 31 * 15.0f;
 
-QColor qcolor(Rgb c)
+QColor toQColor(Rgb c)
 {
     return QColor(c.r, c.g, c.b);
 }
@@ -50,7 +50,7 @@ QString fontFamily()
 }
 
 // Captions stand at the top of their cell, aligned left, centred or right.
-Qt::Alignment qalign(Align a)
+Qt::Alignment toQtAlignment(Align a)
 {
     switch (a) {
     case Align::Center: return Qt::AlignHCenter | Qt::AlignTop;
@@ -149,7 +149,7 @@ void MainWindow::attach(Yacht& game)
 
 void MainWindow::scaleToScreen()
 {
-    setscreen(board_, screenSize(), windowOuterSize());
+    fitToScreen(board_, screenSize(), windowOuterSize());
     geometryStale_ = true;
 }
 
@@ -188,15 +188,15 @@ void MainWindow::renderLabel(LabelCell& cell, const Label& l)
         f.setItalic(l.font.italic);
         w->setFont(f);
     }
-    if (all || was.align != l.align) w->setAlignment(qalign(l.align));
+    if (all || was.align != l.align) w->setAlignment(toQtAlignment(l.align));
     if (all || was.border != l.border) {
         w->setFrameStyle(l.border ? QFrame::Box | QFrame::Plain : QFrame::NoFrame);
         w->setLineWidth(1);
     }
     if (all || !(was.backcolor == l.backcolor) || !(was.forecolor == l.forecolor)) {
         QPalette p = w->palette();
-        p.setColor(QPalette::Window, qcolor(l.backcolor));
-        p.setColor(QPalette::WindowText, qcolor(l.forecolor));
+        p.setColor(QPalette::Window, toQColor(l.backcolor));
+        p.setColor(QPalette::WindowText, toQColor(l.forecolor));
         w->setPalette(p);
     }
     if (all || was.backstyle != l.backstyle)
@@ -214,7 +214,7 @@ void MainWindow::renderFrames(const Board& b)
     sheet.frames.push_back(pixels(b.Shape1.rect));
     sheet.frameWidth = b.Shape1.lineWidth;
     // The rules and frames are inked like the labels' text, so a dark theme cannot wash them out.
-    sheet.ink = qcolor(colour::windowText);
+    sheet.ink = toQColor(colour::windowText);
     sheetFrame_->setDrawing(sheet);
 
     FrameDrawing panel;
@@ -241,7 +241,7 @@ void MainWindow::render()
     }
     if (!(backgroundShown_ == b.background)) {
         QPalette pal = palette();
-        pal.setColor(QPalette::Window, qcolor(b.background));
+        pal.setColor(QPalette::Window, toQColor(b.background));
         setPalette(pal);
         backgroundShown_ = b.background;
     }
@@ -334,7 +334,7 @@ void MainWindow::runTick()
     if (game_->quitting) return;
     render();
     emit ticked();
-    if (game_->game.keybuf) {
+    if (game_->game.pendingKey) {
         // A key came while the tick spoke synchronously: it is taken now, not a tick later.
         QTimer::singleShot(0, this, &MainWindow::wake);
     } else if (engineCanSleep(*game_)) {
@@ -365,7 +365,7 @@ void MainWindow::keyPressEvent(QKeyEvent* event)
                                          ? NativeKeys::X11
                                          : NativeKeys::None;
     const int code = gameKeyCode(event->key(), event->modifiers(), event->nativeScanCode(), native);
-    if (code > 0) keydown(*game_, code, gameModifiers(event->modifiers()));
+    if (code > 0) recordKeyPress(*game_, code, gameModifiers(event->modifiers()));
     event->accept();
     wake();
 }

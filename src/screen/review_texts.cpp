@@ -28,11 +28,11 @@ ReviewTexts reviewTexts(const Game& g)
     }
     const std::string player = "player " + decimal(g.player);
     out.turn = player + ", round " + decimal(g.round) + ", " + rollName(g.roll);
-    if (g.state == EngineState::Choosing && g.catcursor >= 1 && g.catcursor <= kCategories) {
-        const std::string name = withoutLeadingBlanks(kCategoryCaptions[g.catcursor]);
-        const ScoreCell cell = g.scores[g.catcursor][g.player];
-        out.row = taken(g, g.catcursor) ? name + ", taken, " + (cell ? decimal(*cell) : "0")
-                                        : name + ", worth " + decimal(g.catvalue[g.catcursor]);
+    if (g.state == EngineState::Choosing && g.categoryCursor >= 1 && g.categoryCursor <= kCategories) {
+        const std::string name = withoutLeadingBlanks(kCategoryCaptions[g.categoryCursor]);
+        const ScoreCell cell = g.scores[g.categoryCursor][g.player];
+        out.row = taken(g, g.categoryCursor) ? name + ", taken, " + (cell ? decimal(*cell) : "0")
+                                        : name + ", worth " + decimal(g.categoryValues[g.categoryCursor]);
     }
     const ScoreCell total = totalOf(g, g.player);
     out.score = player + ", total score " + decimal(total ? *total : 0);

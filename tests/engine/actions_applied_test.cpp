@@ -56,7 +56,7 @@ TEST(ActionsApplied, QueueWhatIsHeardAndMoveTheGameOn)
     for (const Case& c : cases) {
         FakeGame f;
         Game& g = f.y.game;
-        g.numplayers = 2;
+        g.numPlayers = 2;
         g.player = 2;
         g.round = 5;
         g.state = c.state;
@@ -67,12 +67,12 @@ TEST(ActionsApplied, QueueWhatIsHeardAndMoveTheGameOn)
             g.dice[i] = faceOf("24442"[i]);
             g.held[i] = c.held[i] == '1';
         }
-        getcard(g);
-        getvalue(g);
-        g.catcursor = 4;
-        if (c.state == D) rolledkeys(f.y, c.action);
-        if (c.state == C) choosingkeys(f.y, c.action);
-        EXPECT_EQ(g.saybuf, queued(c.said)) << c.what;
+        showCard(g);
+        priceCategories(g);
+        g.categoryCursor = 4;
+        if (c.state == D) applyRolledAction(f.y, c.action);
+        if (c.state == C) applyChoosingAction(f.y, c.action);
+        EXPECT_EQ(g.speechQueue, queued(c.said)) << c.what;
         EXPECT_EQ(g.state, c.stateAfter) << c.what;
         EXPECT_EQ(heldText(g), c.heldAfter) << c.what;
     }
@@ -84,12 +84,12 @@ TEST(ActionsApplied, AKeyDuringAPendingThrowAppliesToTheDiceThrown)
 {
     FakeGame f;
     Game& g = f.y.game;
-    g.numplayers = 1;
+    g.numPlayers = 1;
     g.player = 1;
     g.round = 2;
     g.roll = 1;
     g.state = EngineState::Rolling;
-    g.saybuf = queued("round 2 first roll\trolldice");
+    g.speechQueue = queued("round 2 first roll\trolldice");
     f.random.push({2, 4, 4, 4, 2});
     f.press(keys::Digit1 + 2);
     EXPECT_EQ(f.dice(), "24442");

@@ -18,13 +18,13 @@ void choosing(FakeGame& f, const char* dice, int16_t round = 1, int16_t cursor =
     Game& g = f.y.game;
     g.scores[1][1] = 3;
     waitForTurn(f);
-    getcard(f.y.game);
+    showCard(f.y.game);
     g.round = round;
     for (int i = 0; i < 5; ++i) g.dice[i] = faceOf(dice[i]);
-    getvalue(f.y.game);
+    priceCategories(f.y.game);
     g.roll = 3;
     g.state = EngineState::Choosing;
-    g.catcursor = cursor;
+    g.categoryCursor = cursor;
 }
 
 int opaqueRow(const Board& b)
@@ -65,7 +65,7 @@ TEST(TheCategoryCursor, StopsAtBothEndsAndNamesTheRowWithItsWorth)
         choosing(f, "23322", 1, c.from);
         EXPECT_EQ(pressAndDrain(f, c.key), (std::vector<std::string>{c.said}))
             << "from " << c.from << " key " << c.key;
-        EXPECT_EQ(f.y.game.catcursor, c.to) << "from " << c.from << " key " << c.key;
+        EXPECT_EQ(f.y.game.categoryCursor, c.to) << "from " << c.from << " key " << c.key;
         EXPECT_EQ(opaqueRow(f.shown()), c.to) << "from " << c.from << " key " << c.key;
         EXPECT_EQ(f.y.game.state, EngineState::Choosing);
     }
@@ -76,10 +76,10 @@ TEST(AClickOnACategoryRow, MarksAndNamesTheClickedRowWithoutMovingTheCursor)
     for (int row : {1, 7, 13}) {
         FakeGame f;
         choosing(f, "23322", 1, 4);
-        f.y.game.catcursor = int16_t(row);  // the click sets the cursor, then posts its key
+        f.y.game.categoryCursor = int16_t(row);  // the click sets the cursor, then posts its key
         postKey(f.y.game, Key{keys::Digit0 + row, 0, KeySource::Row});
         f.tick();
-        EXPECT_EQ(f.y.game.catcursor, row);
+        EXPECT_EQ(f.y.game.categoryCursor, row);
         EXPECT_EQ(opaqueRow(f.shown()), row);
     }
 }
@@ -91,7 +91,7 @@ TEST(AFunctionKeyWhileChoosing, LeavesTheCursorAndTheHighlightAlone)
     f.press(keys::Down);
     f.press(keys::Down);
     f.press(keys::F3);
-    EXPECT_EQ(f.y.game.catcursor, 2);
+    EXPECT_EQ(f.y.game.categoryCursor, 2);
     EXPECT_EQ(opaqueRow(f.shown()), 2);
 }
 
@@ -107,7 +107,7 @@ TEST(EnterOnATakenCategory, IsSilentAndChangesNothing)
     EXPECT_EQ(f.y.game.state, EngineState::Choosing);
     EXPECT_EQ(f.y.game.scores[1][1], 3);
     EXPECT_EQ(f.y.game.roll, 3);
-    EXPECT_EQ(f.y.game.catcursor, 1);
+    EXPECT_EQ(f.y.game.categoryCursor, 1);
 }
 
 TEST(EnterWithNoCategoryUnderTheCursor, DoesNothing)
@@ -116,7 +116,7 @@ TEST(EnterWithNoCategoryUnderTheCursor, DoesNothing)
     choosing(f, "23322", 1, 0);
     f.press(keys::Enter);
     EXPECT_EQ(f.y.game.state, EngineState::Choosing);
-    EXPECT_EQ(f.y.game.saybuf, queued(""));
+    EXPECT_EQ(f.y.game.speechQueue, queued(""));
     for (int r = 2; r <= 13; ++r) EXPECT_EQ(f.y.game.scores[r][1], std::nullopt) << r;
 }
 
@@ -141,7 +141,7 @@ TEST(EnterOnAFreeCategory, ScoresItRedrawsTheCardAndSaysTheTotal)
         choosing(f, c.dice, c.round, c.cursor);
         f.press(keys::Up);
         f.press(keys::Down);  // marks the row, so scoring must clear it
-        ASSERT_EQ(f.y.game.catcursor, c.cursor);
+        ASSERT_EQ(f.y.game.categoryCursor, c.cursor);
         const std::size_t said = f.voice.spoken.size();
         f.press(keys::Enter);
         const Game& g = f.y.game;
@@ -152,13 +152,13 @@ TEST(EnterOnAFreeCategory, ScoresItRedrawsTheCardAndSaysTheTotal)
         EXPECT_EQ(f.shown().lblSide[2].caption, decimal(c.total)) << c.said;
         EXPECT_EQ(g.state, EngineState::TurnEnd) << c.said;
         EXPECT_EQ(g.roll, 0) << c.said;
-        EXPECT_EQ(g.catcursor, 0) << c.said;
+        EXPECT_EQ(g.categoryCursor, 0) << c.said;
         EXPECT_EQ(opaqueRow(f.shown()), 0) << c.said;
         if (*c.said)
             EXPECT_EQ(f.voice.last(), c.said);
         else
             EXPECT_EQ(f.voice.spoken.size(), said) << "round 13 says nothing here";
-        EXPECT_EQ(g.saybuf, queued("")) << c.said;
+        EXPECT_EQ(g.speechQueue, queued("")) << c.said;
         expectBoardInStep(f, c.said);
     }
 }

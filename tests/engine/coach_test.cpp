@@ -49,12 +49,12 @@ TEST(Coach, SaysTheBestMoveForTheTurnAsItStandsAndChangesNothing)
     };
     for (const auto& c : cases) {
         Coached t(c.dice, c.roll);
-        t.f.y.game.catcursor = static_cast<int16_t>(c.cursor);
+        t.f.y.game.categoryCursor = static_cast<int16_t>(c.cursor);
         const Game before = t.f.y.game;
         const std::string said = t.ask();
         EXPECT_TRUE(std::regex_match(said, std::regex(c.said))) << c.dice << " roll " << c.roll << ": " << said;
         const Game& after = t.f.y.game;
-        EXPECT_TRUE(after.state == before.state && after.catcursor == before.catcursor &&
+        EXPECT_TRUE(after.state == before.state && after.categoryCursor == before.categoryCursor &&
                     after.held == before.held && after.scores == before.scores);
     }
 
@@ -104,20 +104,20 @@ TEST(CoachTally, PerfectChoicesCostNothingSlipsAddUpAndF4TellsThemAfterTheGame)
     g.state = EngineState::Idle;
     g.seats.cost[1] = 12.44;
     g.seats.coachAsked = false;
-    sayscore(t.f.y.game, t.f.narrator);
-    EXPECT_EQ(g.saybuf.size(), 2u) << "nobody asked the coach and no computer played";
+    sayScores(t.f.y.game, t.f.narrator);
+    EXPECT_EQ(g.speechQueue.size(), 2u) << "nobody asked the coach and no computer played";
     g.seats.coachAsked = true;
-    sayscore(t.f.y.game, t.f.narrator);
-    ASSERT_EQ(g.saybuf.size(), 3u);
-    EXPECT_EQ(g.saybuf.items()[1].text, "your choices cost 12.4 points against perfect play");
+    sayScores(t.f.y.game, t.f.narrator);
+    ASSERT_EQ(g.speechQueue.size(), 3u);
+    EXPECT_EQ(g.speechQueue.items()[1].text, "your choices cost 12.4 points against perfect play");
 
-    g.numplayers = 3;
+    g.numPlayers = 3;
     g.seats.kind[2] = SeatKind::Strong;
     g.seats.tallied[3] = true;
-    sayscore(t.f.y.game, t.f.narrator);
-    ASSERT_EQ(g.saybuf.size(), 7u);
-    EXPECT_EQ(g.saybuf.items()[4].text, "player 1, your choices cost 12.4 points against perfect play");
-    EXPECT_EQ(g.saybuf.items()[5].text, "player 3, your choices cost 0.0 points against perfect play");
+    sayScores(t.f.y.game, t.f.narrator);
+    ASSERT_EQ(g.speechQueue.size(), 7u);
+    EXPECT_EQ(g.speechQueue.items()[4].text, "player 1, your choices cost 12.4 points against perfect play");
+    EXPECT_EQ(g.speechQueue.items()[5].text, "player 3, your choices cost 0.0 points against perfect play");
 }
 
 }  // namespace

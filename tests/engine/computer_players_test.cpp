@@ -129,8 +129,8 @@ TEST(PersonAndComputer, SpaceSkipsOnlyTheComputersTurn)
     t.key(keys::Space);
     t.f.press(keys::Space);
     ASSERT_EQ(t.g().state, EngineState::Rolling);
-    keydown(t.f.y, keys::Space, 0);
-    EXPECT_FALSE(t.g().keybuf) << "a person's pending throw drops the space bar";
+    recordKeyPress(t.f.y, keys::Space, 0);
+    EXPECT_FALSE(t.g().pendingKey) << "a person's pending throw drops the space bar";
     t.f.settle();
     t.key(keys::Space);
     while (t.g().state == EngineState::Choosing) {
@@ -138,8 +138,8 @@ TEST(PersonAndComputer, SpaceSkipsOnlyTheComputersTurn)
         t.key(keys::Enter);
     }
     ASSERT_TRUE(t.runUntil([](const Game& g) { return g.player == 2 && g.state == EngineState::Rolling; }));
-    keydown(t.f.y, keys::Space, 0);
-    EXPECT_TRUE(t.g().keybuf) << "a computer's pending throw takes the space bar";
+    recordKeyPress(t.f.y, keys::Space, 0);
+    EXPECT_TRUE(t.g().pendingKey) << "a computer's pending throw takes the space bar";
     const std::size_t from = t.f.voice.spoken.size();
     t.f.tick();
     t.f.settle();
@@ -193,7 +193,7 @@ TEST(OneComputer, WaitsForTheTableAnswersFunctionKeysAndPlaysOn)
     for (int16_t d : t.g().dice) faces += " " + decimal(d);
     EXPECT_EQ(t.f.voice.last(), faces);
     t.key(keys::Left);
-    EXPECT_EQ(t.g().dicecursor, 0) << "the dice are the computer's";
+    EXPECT_EQ(t.g().diceCursor, 0) << "the dice are the computer's";
     ASSERT_TRUE(t.runUntil([](const Game& g) { return g.round == 2; }, 500)) << "the computer played on";
 }
 

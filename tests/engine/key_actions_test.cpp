@@ -17,7 +17,7 @@ TEST(KeyMap, GivesEachKeyItsActionInTheStateItReaches)
         EngineState state;
         int code, modifier;
         Action expected;
-        int dicecursor = 0;
+        int diceCursor = 0;
         bool computer = false;  // player 1 of 2, whose turn it is, is the computer's
     };
     const EngineState I = EngineState::Idle, W = EngineState::WaitSpace, D = EngineState::Rolled,
@@ -49,9 +49,9 @@ TEST(KeyMap, GivesEachKeyItsActionInTheStateItReaches)
     for (const Case& c : cases) {
         Game g;
         g.state = c.state;
-        g.numplayers = 2;
+        g.numPlayers = 2;
         g.player = 1;
-        g.dicecursor = static_cast<int16_t>(c.dicecursor);
+        g.diceCursor = static_cast<int16_t>(c.diceCursor);
         if (c.computer) g.seats.kind[1] = SeatKind::Strong;
         EXPECT_EQ(actionFor(Key{c.code, c.modifier}, g), c.expected) << c.what;
     }

@@ -22,7 +22,7 @@ TEST(SideLegendClick, LegendsPostTheirFunctionKeysAndTheRestNothing)
         test::FakeGame f;
         f.y.game.state = EngineState::Rolled;
         lblSideClick(f.y.game, i);
-        EXPECT_EQ(f.y.game.keybuf, expected[i]) << i;
+        EXPECT_EQ(f.y.game.pendingKey, expected[i]) << i;
     }
 }
 
@@ -33,7 +33,7 @@ TEST(DiceClick, EachDiePostsItsDigitInEveryState)
             test::FakeGame f;
             f.y.game.state = state;
             diceClick(f.y.game, i);
-            EXPECT_EQ(f.y.game.keybuf, key('1' + i)) << i;
+            EXPECT_EQ(f.y.game.pendingKey, key('1' + i)) << i;
         }
     }
 }
@@ -42,9 +42,9 @@ TEST(DiceClick, EachDiePostsItsDigitInEveryState)
 struct ClickCase {
     const char* what;
     EngineState state;
-    int catcursor, numplayers;
+    int categoryCursor, numPlayers;
     int row;  // 0 and up: a sheet row; -1: the status box
-    std::optional<Key> keybuf;
+    std::optional<Key> pendingKey;
     EngineState stateAfter;
     int catcursorAfter, numplayersAfter, playerAfter, roundAfter;
 };
@@ -74,18 +74,18 @@ TEST(SheetAndStatusClick, PostKeysAndPickWhatTheyStandFor)
         test::FakeGame f;
         Game& g = f.y.game;
         g.state = c.state;
-        g.catcursor = static_cast<int16_t>(c.catcursor);
-        g.numplayers = static_cast<int16_t>(c.numplayers);
+        g.categoryCursor = static_cast<int16_t>(c.categoryCursor);
+        g.numPlayers = static_cast<int16_t>(c.numPlayers);
         g.player = 0;
         g.round = 5;
         if (c.row >= 0)
             YClick(f.y.game, c.row);
         else
             Label3Click(f.y.game);
-        EXPECT_EQ(g.keybuf, c.keybuf) << c.what;
+        EXPECT_EQ(g.pendingKey, c.pendingKey) << c.what;
         EXPECT_EQ(g.state, c.stateAfter) << c.what;
-        EXPECT_EQ(g.catcursor, c.catcursorAfter) << c.what;
-        EXPECT_EQ(g.numplayers, c.numplayersAfter) << c.what;
+        EXPECT_EQ(g.categoryCursor, c.catcursorAfter) << c.what;
+        EXPECT_EQ(g.numPlayers, c.numplayersAfter) << c.what;
         EXPECT_EQ(g.player, c.playerAfter) << c.what;
         EXPECT_EQ(g.round, c.roundAfter) << c.what;
     }
@@ -97,8 +97,8 @@ TEST(SheetAndStatusClick, SecondClickBeforeATickWinsButTheFirstClicksPickStays)
     f.y.game.state = EngineState::Players;
     YClick(f.y.game, 4);
     diceClick(f.y.game, 1);
-    EXPECT_EQ(f.y.game.keybuf, key('2'));
-    EXPECT_EQ(f.y.game.numplayers, 4);
+    EXPECT_EQ(f.y.game.pendingKey, key('2'));
+    EXPECT_EQ(f.y.game.numPlayers, 4);
 }
 
 TEST(SheetAndStatusClick, StatusClickWhileThrowPendingKeepsAKeyAlreadyPosted)
@@ -107,7 +107,7 @@ TEST(SheetAndStatusClick, StatusClickWhileThrowPendingKeepsAKeyAlreadyPosted)
     f.y.game.state = EngineState::Rolling;
     lblSideClick(f.y.game, 4);
     Label3Click(f.y.game);
-    EXPECT_EQ(f.y.game.keybuf, key(keys::F2));
+    EXPECT_EQ(f.y.game.pendingKey, key(keys::F2));
 }
 
 }  // namespace

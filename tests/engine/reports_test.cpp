@@ -44,7 +44,7 @@ void dice(FakeGame& f, const std::string& faces, const std::string& holds)
 // Every player's total; an empty one was never drawn.
 void totals(FakeGame& f, std::vector<ScoreCell> t)
 {
-    f.y.game.numplayers = static_cast<int16_t>(t.size());
+    f.y.game.numPlayers = static_cast<int16_t>(t.size());
     for (std::size_t p = 0; p < t.size(); ++p) f.y.game.scores[kTotalRow][p + 1] = t[p];
 }
 
@@ -101,7 +101,7 @@ const Situation kRoundEnd{"two players, end of round 2", [](FakeGame& f) {
     g.round = 3;
     g.roll = 0;
     // The sheet shows the players' totals until the next turn opens.
-    scoreboard(g);
+    showScoreboard(g);
     // Player 1, about to throw, has filled Fours and Chance; player 2 only Ones.
     g.scores[4][1] = 16;
     g.scores[12][1] = 22;
@@ -235,13 +235,13 @@ TEST(Reports, FunctionKeysQueueTheReportOfTheSituation)
     for (const Case& c : cases) {
         FakeGame f;
         c.situation.setup(f);
-        f.y.game.saybuf = queued("something still queued");
+        f.y.game.speechQueue = queued("something still queued");
         const EngineState state = f.y.game.state;
         holdVoice(f);
 
         f.press(c.key);
 
-        EXPECT_EQ(f.y.game.saybuf, queued(c.queued)) << c.situation.name << ", F" << c.key - keys::F1 + 1;
+        EXPECT_EQ(f.y.game.speechQueue, queued(c.queued)) << c.situation.name << ", F" << c.key - keys::F1 + 1;
         EXPECT_EQ(f.y.game.state, state) << c.situation.name;
     }
 }
@@ -251,8 +251,8 @@ TEST(Reports, TheQueuedReportIsSpokenItemByItemSkippingEmptyOnes)
     FakeGame f;
     kRoundEnd.setup(f);
     f.press(keys::F3);
-    f.y.game.saybuf.say("");
-    f.y.game.saybuf.say("last");
+    f.y.game.speechQueue.say("");
+    f.y.game.speechQueue.say("last");
     f.settle();
     const auto heard = f.voice.texts();
     ASSERT_EQ(heard.size(), 13u);
@@ -264,16 +264,16 @@ TEST(F3BetweenTurns, NamesTheFreeCategoriesOfThePlayerAboutToThrow)
 {
     FakeGame f;
     Game& g = f.y.game;
-    g.numplayers = 2;
+    g.numPlayers = 2;
     g.player = 1;
     g.round = 2;
     g.scores[1][1] = 3;
     g.scores[13][2] = 50;
     card(f, {{1, 3}});
     dice(f, "66666", ".....");
-    getvalue(f.y.game);
+    priceCategories(f.y.game);
     g.state = EngineState::Choosing;
-    g.catcursor = 6;
+    g.categoryCursor = 6;
     f.press(keys::Enter);  // player 1 scores Sixes; the sheet keeps their card until player 2 throws
     f.settle();
     ASSERT_EQ(g.state, EngineState::WaitSpace);
@@ -284,7 +284,7 @@ TEST(F3BetweenTurns, NamesTheFreeCategoriesOfThePlayerAboutToThrow)
     f.press(keys::F3);
     std::string rest;
     for (int row = 1; row <= 12; ++row) rest += std::string("\t") + kNames[row];
-    EXPECT_EQ(g.saybuf, queued("12 categories left to fill" + rest));
+    EXPECT_EQ(g.speechQueue, queued("12 categories left to fill" + rest));
 }
 
 }  // namespace yacht::test

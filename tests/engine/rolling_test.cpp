@@ -42,7 +42,7 @@ TEST(AThreeThrowTurn, SaysEveryFaceFirstThenOnlyTheDiceThrownAgain)
     EXPECT_EQ(f.dice(), "1234?");
     EXPECT_EQ(f.voice.last(), "second roll");
     EXPECT_EQ(status(f), "Second roll");
-    EXPECT_EQ(f.y.game.sayitem, "rolldice");
+    EXPECT_EQ(f.y.game.lastSpoken, "rolldice");
     EXPECT_EQ(drain(f), (Heard{" 6"}));
     EXPECT_EQ(f.dice(), "12346");
     EXPECT_EQ(f.random.draws, 6);
@@ -53,14 +53,14 @@ TEST(AThreeThrowTurn, SaysEveryFaceFirstThenOnlyTheDiceThrownAgain)
     f.press(keys::Space);
     EXPECT_EQ(f.voice.last(), "final roll");
     EXPECT_EQ(status(f), "Third roll");
-    EXPECT_EQ(f.y.game.sayitem, "rolldice");
+    EXPECT_EQ(f.y.game.lastSpoken, "rolldice");
     EXPECT_EQ(drain(f), (Heard{" 6 5", kChoose}));
     EXPECT_EQ(f.dice(), "62345");
     EXPECT_EQ(f.random.draws, 8);
     EXPECT_EQ(f.y.game.state, EngineState::Choosing);
     EXPECT_EQ(f.y.game.roll, 3);
-    EXPECT_EQ(f.y.game.catcursor, 0);
-    EXPECT_EQ(f.y.game.catvalue[11], 40);
+    EXPECT_EQ(f.y.game.categoryCursor, 0);
+    EXPECT_EQ(f.y.game.categoryValues[11], 40);
     EXPECT_EQ(status(f), "Select category");
     expectBoardInStep(f, "final throw");
 }
@@ -73,7 +73,7 @@ TEST(AYachtOnTheFirstThrow, SaysYachtAndStartsChoosingOnTheYachtRow)
     EXPECT_EQ(drain(f), (Heard{"rolldice", "yacht", kChoose}));
     EXPECT_EQ(f.y.game.state, EngineState::Choosing);
     EXPECT_EQ(f.y.game.roll, 3);
-    EXPECT_EQ(f.y.game.catcursor, 13);
+    EXPECT_EQ(f.y.game.categoryCursor, 13);
     // No further throw is possible: the space bar only announces the row under the cursor.
     EXPECT_EQ(pressAndDrain(f, keys::Space), (Heard{"Yacht is worth 50"}));
     EXPECT_EQ(f.random.draws, 5);
@@ -107,7 +107,7 @@ TEST(AYachtWhileTheYachtRowHoldsFifty, PaysOneHundredAtOnceBeforeAnyChoice)
     EXPECT_EQ(f.shown().lblSide[2].caption, "259");
     EXPECT_GT(f.toolkit.redraws, redraws);
     EXPECT_EQ(g.state, EngineState::Choosing);
-    EXPECT_EQ(g.catcursor, 0);  // Yacht is taken, so the cursor does not start on it
+    EXPECT_EQ(g.categoryCursor, 0);  // Yacht is taken, so the cursor does not start on it
     expectBoardInStep(f, "bonus paid");
 
     // The bonus stays in the total when the turn is scored.
@@ -132,7 +132,7 @@ TEST(AYachtWhileTheYachtRowIsNotFifty, PaysNothing)
         drain(f);
         EXPECT_EQ(f.y.game.scores[14][1], std::nullopt) << cellText(c.yachtRow);
         EXPECT_EQ(f.y.game.total, 0) << cellText(c.yachtRow);
-        EXPECT_EQ(f.y.game.catcursor, c.cursor) << cellText(c.yachtRow);
+        EXPECT_EQ(f.y.game.categoryCursor, c.cursor) << cellText(c.yachtRow);
     }
 }
 
@@ -161,13 +161,13 @@ TEST(AllFiveHeld, TheSpaceBarEndsTheThrowingWithoutASoundOrADraw)
     f.press(keys::Space);
     EXPECT_EQ(f.y.game.state, EngineState::Rolling);
     EXPECT_EQ(f.y.game.roll, 3);
-    EXPECT_EQ(f.y.game.saybuf, queued(""));
+    EXPECT_EQ(f.y.game.speechQueue, queued(""));
     // The pending throw draws nothing, announces no die and goes straight to choosing.
     EXPECT_EQ(drain(f), (Heard{kChoose}));
     EXPECT_EQ(f.random.draws, 5);
     EXPECT_EQ(f.dice(), "23456");
     EXPECT_EQ(f.y.game.state, EngineState::Choosing);
-    EXPECT_EQ(f.y.game.catvalue[10], 30);
+    EXPECT_EQ(f.y.game.categoryValues[10], 30);
     expectBoardInStep(f, "all held");
 }
 
@@ -193,7 +193,7 @@ TEST(TheDiceCursor, WrapsAtBothEndsAndMarksItsDieInRed)
     for (const Step& s : steps) {
         const int redraws = f.toolkit.redraws;
         EXPECT_EQ(pressAndDrain(f, s.key), (Heard{s.said}));
-        EXPECT_EQ(f.y.game.dicecursor, s.cursor);
+        EXPECT_EQ(f.y.game.diceCursor, s.cursor);
         EXPECT_GT(f.toolkit.redraws, redraws);
         for (int i = 0; i < 5; ++i)
             EXPECT_EQ(f.shown().dice[i].backcolor, i == s.cursor - 1 ? colour::red : colour::white)
@@ -202,12 +202,12 @@ TEST(TheDiceCursor, WrapsAtBothEndsAndMarksItsDieInRed)
     // Up and down do nothing between throws.
     EXPECT_EQ(pressAndDrain(f, keys::Up), Heard{});
     EXPECT_EQ(pressAndDrain(f, keys::Down), Heard{});
-    EXPECT_EQ(f.y.game.dicecursor, 3);
+    EXPECT_EQ(f.y.game.diceCursor, 3);
 
     // The next throw whitens the dice and forgets the cursor.
     f.random.push({4, 4, 4, 4});
     pressAndDrain(f, keys::Space);
-    EXPECT_EQ(f.y.game.dicecursor, 0);
+    EXPECT_EQ(f.y.game.diceCursor, 0);
     for (int i = 0; i < 5; ++i) EXPECT_EQ(f.shown().dice[i].backcolor, colour::white);
 }
 

@@ -45,12 +45,12 @@ std::string brokenInvariant(const Yacht& y)
 {
     const Game& g = y.game;
     if (!isKnownState(int(g.state))) return "unknown state " + decimal(int(g.state));
-    if (g.numplayers < 0 || g.numplayers > kMaxPlayers) return "numplayers out of range";
-    if (g.player < 0 || g.player > std::max<int16_t>(g.numplayers, 0)) return "player out of range";
+    if (g.numPlayers < 0 || g.numPlayers > kMaxPlayers) return "numPlayers out of range";
+    if (g.player < 0 || g.player > std::max<int16_t>(g.numPlayers, 0)) return "player out of range";
     if (g.round < 0 || g.round > 14) return "round out of range";
     if (g.roll < 0 || g.roll > 3) return "roll out of range";
-    if (g.catcursor < 0 || g.catcursor > 13) return "catcursor out of range";
-    if (g.dicecursor < 0 || g.dicecursor > 5) return "dicecursor out of range";
+    if (g.categoryCursor < 0 || g.categoryCursor > 13) return "categoryCursor out of range";
+    if (g.diceCursor < 0 || g.diceCursor > 5) return "diceCursor out of range";
     if (g.state == EngineState::Choosing && g.roll != 3) return "choosing without the third roll";
     for (int i = 0; i < kDice; ++i) {
         if (g.held[i] != 0 && g.held[i] != 1) return "held flag not 0 or 1";
@@ -64,7 +64,7 @@ std::string brokenInvariant(const Yacht& y)
     // turn, whose shown total already carries a Yacht bonus that the card takes in at the score.
     const bool midTurn = g.state == EngineState::Rolled || g.state == EngineState::Choosing ||
                          g.state == EngineState::Rolling;
-    for (int p = 1; p <= g.numplayers; ++p) {
+    for (int p = 1; p <= g.numPlayers; ++p) {
         if (!g.scores[0][p] || (midTurn && p == g.player)) continue;
         if (*g.scores[0][p] != cardTotal(g, p))
             return "player " + decimal(p) + " total " + cellText(g.scores[0][p]) + " but card " +
@@ -91,18 +91,18 @@ TEST(ASoakOfRandomKeysAndClicks, KeepsEveryInvariantAfterEveryTick)
         if (f.toolkit.answers.empty()) f.toolkit.answers.push_back(rng() % 2 ? Answer::Ok : Answer::Cancel);
 
         switch (rng() % 10) {
-        case 0: keydown(f.y, int(rng() % 255) + 1, int(rng() % 8)); break;  // any key at all
+        case 0: recordKeyPress(f.y, int(rng() % 255) + 1, int(rng() % 8)); break;  // any key at all
         case 1: lblSideClick(f.y.game, int(rng() % 9)); break;
         case 2: diceClick(f.y.game, int(rng() % 5)); break;
         case 3: YClick(f.y.game, int(rng() % 15)); break;
         case 4: Label3Click(f.y.game); break;
         default: {
             const int code = frequent[rng() % std::size(frequent)];
-            keydown(f.y, code, code == keys::F9 ? 0 : int(rng() % 2));
+            recordKeyPress(f.y, code, code == keys::F9 ? 0 : int(rng() % 2));
         }
         }
-        if (f.y.game.keybuf && f.y.game.keybuf->code == keys::F12)
-            f.y.game.keybuf.reset();  // leaving ends the run; the soak keeps playing
+        if (f.y.game.pendingKey && f.y.game.pendingKey->code == keys::F12)
+            f.y.game.pendingKey.reset();  // leaving ends the run; the soak keeps playing
 
         const int ticks = 1 + int(rng() % 4);
         for (int t = 0; t < ticks; ++t) {

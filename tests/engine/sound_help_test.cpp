@@ -30,8 +30,8 @@ TEST(HelpPages, F1ReadsTheIntroductionOnceThenCyclesThroughTheThreePages)
     for (std::size_t i = 0; i < expected.size(); ++i) {
         f.press(keys::F1);
         EXPECT_EQ(f.voice.last(), expected[i]) << "press " << i + 1;
-        EXPECT_EQ(f.y.game.helppage, pagesAfter[i]) << "press " << i + 1;
-        EXPECT_EQ(f.y.game.sayitem, expected[i]);
+        EXPECT_EQ(f.y.game.helpPage, pagesAfter[i]) << "press " << i + 1;
+        EXPECT_EQ(f.y.game.lastSpoken, expected[i]);
         EXPECT_EQ(f.voice.spoken.back().mode, SpeakMode::Async);
     }
 }
@@ -40,13 +40,13 @@ TEST(HelpPages, PageIsSpokenAtOnceAndNotQueued)
 {
     FakeGame f;
     addPages(f.resources);
-    f.y.game.saybuf = queued("\trolldice\tstill waiting");
-    f.y.game.saybuf.take();
-    f.y.game.saybuf.syncAfterSound = true;
-    sayhelp(f.y.game, f.y.ports);
+    f.y.game.speechQueue = queued("\trolldice\tstill waiting");
+    f.y.game.speechQueue.take();
+    f.y.game.speechQueue.syncAfterSound = true;
+    readHelpPage(f.y.game, f.y.ports);
     EXPECT_EQ(f.voice.texts(), std::vector<std::string>{"Introduction page."});
-    EXPECT_EQ(f.y.game.saybuf, queued("\tstill waiting"));
-    EXPECT_FALSE(f.y.game.saybuf.syncAfterSound);
+    EXPECT_EQ(f.y.game.speechQueue, queued("\tstill waiting"));
+    EXPECT_FALSE(f.y.game.speechQueue.syncAfterSound);
 }
 
 TEST(HelpPages, MissingPageSaysNothingAndTheNextF1ReadsTheNextPage)
@@ -54,11 +54,11 @@ TEST(HelpPages, MissingPageSaysNothingAndTheNextF1ReadsTheNextPage)
     FakeGame f;
     addPages(f.resources);
     f.resources.items.erase("TEXT/HELP1");
-    f.y.game.helppage = 1;
-    sayhelp(f.y.game, f.y.ports);
+    f.y.game.helpPage = 1;
+    readHelpPage(f.y.game, f.y.ports);
     EXPECT_TRUE(f.voice.spoken.empty());
-    EXPECT_EQ(f.y.game.helppage, 2);
-    sayhelp(f.y.game, f.y.ports);
+    EXPECT_EQ(f.y.game.helpPage, 2);
+    readHelpPage(f.y.game, f.y.ports);
     EXPECT_EQ(f.voice.last(), "Page two.\r\n");
 }
 
@@ -66,7 +66,7 @@ TEST(HelpPages, Utf8TextIsSpokenAsStored)
 {
     FakeGame f;
     f.resources.add("TEXT", "HELP0", std::string("caf\xC3\xA9 \xE2\x80\x9Cx\xE2\x80\x9D\r\n") + '\0');
-    sayhelp(f.y.game, f.y.ports);
+    readHelpPage(f.y.game, f.y.ports);
     ASSERT_EQ(f.voice.spoken.size(), 1u);
     EXPECT_EQ(f.voice.spoken[0].text, "caf\xC3\xA9 \xE2\x80\x9Cx\xE2\x80\x9D\r\n");
 }
@@ -80,13 +80,13 @@ TEST(PlaySound, PlaysToItsEndRightAfterTheSoundCueAndInTheBackgroundOtherwise)
     for (const Case c : {Case{true, PlayMode::ToEnd}, Case{false, PlayMode::Background}}) {
         FakeGame f;
         f.resources.add("WAVE", "ROLLDICE", "RIFF....WAVE");
-        f.y.game.saybuf.syncAfterSound = c.afterSound;
-        playsound(f.y.ports, f.y.game.saybuf, "rolldice");  // the name matches without regard to case
+        f.y.game.speechQueue.syncAfterSound = c.afterSound;
+        playSound(f.y.ports, f.y.game.speechQueue, "rolldice");  // the name matches without regard to case
         ASSERT_EQ(f.sound.played.size(), 1u) << "after a sound " << c.afterSound;
         EXPECT_EQ(f.sound.played[0].name, "rolldice");
         EXPECT_EQ(f.sound.played[0].bytes, 12u);
         EXPECT_EQ(f.sound.played[0].mode, c.mode);
-        EXPECT_EQ(f.y.game.saybuf.syncAfterSound, c.afterSound) << "playing leaves the wait alone";
+        EXPECT_EQ(f.y.game.speechQueue.syncAfterSound, c.afterSound) << "playing leaves the wait alone";
     }
 }
 
@@ -94,8 +94,8 @@ TEST(PlaySound, EmptyOrUnknownNameIsSilence)
 {
     FakeGame f;
     f.resources.add("WAVE", "ROLLDICE", "RIFF....WAVE");
-    playsound(f.y.ports, f.y.game.saybuf, "");
-    playsound(f.y.ports, f.y.game.saybuf, "fanfare");
+    playSound(f.y.ports, f.y.game.speechQueue, "");
+    playSound(f.y.ports, f.y.game.speechQueue, "fanfare");
     EXPECT_TRUE(f.sound.played.empty());
 }
 
@@ -103,19 +103,19 @@ TEST(PlaySound, QueuedSoundPlaysToItsEndThenTheNextItemIsSpokenSynchronously)
 {
     FakeGame f;
     f.resources.add("WAVE", "ROLLDICE", "RIFF....WAVE");
-    f.y.game.saybuf = queued("\trolldice\tfive fours\tthen this");
-    pumpspeech(f.y.game, f.y.ports);
+    f.y.game.speechQueue = queued("\trolldice\tfive fours\tthen this");
+    speakNextQueued(f.y.game, f.y.ports);
     ASSERT_EQ(f.sound.played.size(), 1u);
     EXPECT_EQ(f.sound.played[0].mode, PlayMode::ToEnd);
     EXPECT_TRUE(f.voice.spoken.empty());
-    pumpspeech(f.y.game, f.y.ports);
-    pumpspeech(f.y.game, f.y.ports);
+    speakNextQueued(f.y.game, f.y.ports);
+    speakNextQueued(f.y.game, f.y.ports);
     ASSERT_EQ(f.voice.spoken.size(), 2u);
     EXPECT_EQ(f.voice.spoken[0].text, "five fours");
     EXPECT_EQ(f.voice.spoken[0].mode, SpeakMode::Sync);
     EXPECT_EQ(f.voice.spoken[1].text, "then this");
     EXPECT_EQ(f.voice.spoken[1].mode, SpeakMode::Async);
-    EXPECT_FALSE(f.y.game.saybuf.syncAfterSound);
+    EXPECT_FALSE(f.y.game.speechQueue.syncAfterSound);
 }
 
 }  // namespace yacht::test

@@ -30,10 +30,10 @@ TEST_P(SpeechPump, HandsOverOneItemPerTickWhenTheVoiceIsDone)
     const PumpCase& c = GetParam();
     FakeGame f;
     f.voice.speakingReads = c.speakingReads;
-    f.y.game.saybuf = queued(c.queue);
+    f.y.game.speechQueue = queued(c.queue);
     for (std::size_t i = 0; i < c.steps.size(); ++i) {
-        pumpspeech(f.y.game, f.y.ports);
-        EXPECT_EQ(f.y.game.saybuf, queued(c.steps[i].saybufAfter)) << c.name << " step " << i;
+        speakNextQueued(f.y.game, f.y.ports);
+        EXPECT_EQ(f.y.game.speechQueue, queued(c.steps[i].saybufAfter)) << c.name << " step " << i;
         EXPECT_EQ(f.voice.texts(), c.steps[i].spokenSoFar) << c.name << " step " << i;
     }
 }
@@ -56,20 +56,20 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(AfterASound, TheNextItemIsSaidSynchronouslyAndTheOneAfterInTheBackground)
 {
     FakeGame f;
-    f.y.game.saybuf = queued("\trolldice\tX\tY");
+    f.y.game.speechQueue = queued("\trolldice\tX\tY");
 
-    pumpspeech(f.y.game, f.y.ports);
-    EXPECT_TRUE(f.y.game.saybuf.syncAfterSound);
+    speakNextQueued(f.y.game, f.y.ports);
+    EXPECT_TRUE(f.y.game.speechQueue.syncAfterSound);
     EXPECT_TRUE(f.voice.spoken.empty());
-    EXPECT_EQ(f.y.game.saybuf, queued("X\tY"));
+    EXPECT_EQ(f.y.game.speechQueue, queued("X\tY"));
 
-    pumpspeech(f.y.game, f.y.ports);
+    speakNextQueued(f.y.game, f.y.ports);
     ASSERT_EQ(f.voice.spoken.size(), 1u);
     EXPECT_EQ(f.voice.spoken[0].text, "X");
     EXPECT_EQ(f.voice.spoken[0].mode, SpeakMode::Sync);
-    EXPECT_FALSE(f.y.game.saybuf.syncAfterSound);
+    EXPECT_FALSE(f.y.game.speechQueue.syncAfterSound);
 
-    pumpspeech(f.y.game, f.y.ports);
+    speakNextQueued(f.y.game, f.y.ports);
     ASSERT_EQ(f.voice.spoken.size(), 2u);
     EXPECT_EQ(f.voice.spoken[1].text, "Y");
     EXPECT_EQ(f.voice.spoken[1].mode, SpeakMode::Async);
@@ -87,12 +87,12 @@ TEST(SpeakingAtOnce, SayitEndsTheWaitAfterASoundAndSayit2LeavesIt)
                           Case{false, false, false, SpeakMode::Async},
                           Case{true, true, true, SpeakMode::Sync}}) {
         FakeGame f;
-        f.y.game.saybuf.syncAfterSound = c.before;
+        f.y.game.speechQueue.syncAfterSound = c.before;
         if (c.sync)
-            sayit2(f.y.ports.voice, "hello");
+            speakAndWait(f.y.ports.voice, "hello");
         else
-            sayit(f.y.ports.voice, f.y.game.saybuf, "hello");
-        EXPECT_EQ(f.y.game.saybuf.syncAfterSound, c.after);
+            speakNow(f.y.ports.voice, f.y.game.speechQueue, "hello");
+        EXPECT_EQ(f.y.game.speechQueue.syncAfterSound, c.after);
         ASSERT_EQ(f.voice.spoken.size(), 1u);
         EXPECT_EQ(f.voice.spoken[0].text, "hello");
         EXPECT_EQ(f.voice.spoken[0].mode, c.mode);
@@ -104,20 +104,20 @@ TEST(ABrokenVoice, StillTakesOneItemPerTickSoTheGamePlaysOnSilently)
 {
     FakeGame f;
     f.voice.broken = true;
-    f.y.game.saybuf = queued("\tA\tB\tC");
+    f.y.game.speechQueue = queued("\tA\tB\tC");
     for (const char* left : {"B\tC", "C", ""}) {
-        pumpspeech(f.y.game, f.y.ports);
-        EXPECT_EQ(f.y.game.saybuf, queued(left));
-        EXPECT_EQ(f.y.game.runstate, 1);
+        speakNextQueued(f.y.game, f.y.ports);
+        EXPECT_EQ(f.y.game.speechQueue, queued(left));
+        EXPECT_EQ(f.y.game.voiceRunState, 1);
     }
 }
 
 TEST(TheVoice, IsHandedTheWordsExactlyWithNothingAround)
 {
     FakeGame f;
-    f.y.game.saybuf = queued("\thold the first dice \t<b>");
-    pumpspeech(f.y.game, f.y.ports);
-    pumpspeech(f.y.game, f.y.ports);
+    f.y.game.speechQueue = queued("\thold the first dice \t<b>");
+    speakNextQueued(f.y.game, f.y.ports);
+    speakNextQueued(f.y.game, f.y.ports);
     EXPECT_EQ(f.voice.texts(), (std::vector<std::string>{"hold the first dice ", "<b>"}));
 }
 

@@ -54,7 +54,7 @@ TEST(StatusCaption, FollowsTheStateAndTheRoll)
         f.y.game.roll = c.roll;
         f.y.game.round = c.round;
         if (!c.before.empty()) f.y.game.view.status = Status::SpaceToBegin;
-        showstatus(f.y.game);
+        setStatusCaption(f.y.game);
         EXPECT_EQ(f.shown().Label3.caption, c.caption) << int(c.state) << " roll " << c.roll;
     }
 }
@@ -65,7 +65,7 @@ TEST(KeyInput, RecordsTwoCharactersAndTheLastKeyWins)
         const char* name;
         EngineState state;
         std::vector<std::pair<int, int>> presses;
-        std::optional<Key> keybuf;
+        std::optional<Key> pendingKey;
     };
     const Case cases[] = {
         {"ShiftF1", EngineState::Idle, {{keys::F1, keys::Shift}}, Key{keys::F1, keys::Shift}},
@@ -80,8 +80,8 @@ TEST(KeyInput, RecordsTwoCharactersAndTheLastKeyWins)
     for (const Case& c : cases) {
         FakeGame f;
         f.y.game.state = c.state;
-        for (auto [code, modifier] : c.presses) keydown(f.y, code, modifier);
-        EXPECT_EQ(f.y.game.keybuf, c.keybuf) << c.name;
+        for (auto [code, modifier] : c.presses) recordKeyPress(f.y, code, modifier);
+        EXPECT_EQ(f.y.game.pendingKey, c.pendingKey) << c.name;
     }
 }
 
@@ -89,15 +89,15 @@ TEST(KeyIntake, DropsWhatIsQueuedButNotWhatIsBeingSaid)
 {
     FakeGame f;
     f.voice.speakingReads = 3;
-    f.y.game.saybuf = queued("\tfirst\tsecond\tthird");
+    f.y.game.speechQueue = queued("\tfirst\tsecond\tthird");
     f.tick();  // "first" is handed to the voice, which is now speaking
     ASSERT_EQ(f.voice.texts(), std::vector<std::string>{"first"});
 
     const int priorityBefore = f.voice.priorityOverCalls;
-    keydown(f.y, 'Q', 0);
+    recordKeyPress(f.y, 'Q', 0);
     f.tick();
-    EXPECT_EQ(f.y.game.saybuf, queued(""));
-    EXPECT_FALSE(f.y.game.keybuf.has_value());
+    EXPECT_EQ(f.y.game.speechQueue, queued(""));
+    EXPECT_FALSE(f.y.game.pendingKey.has_value());
     EXPECT_GT(f.voice.priorityOverCalls, priorityBefore);
     for (int i = 0; i < 5; ++i) f.tick();
     EXPECT_EQ(f.voice.texts(), std::vector<std::string>{"first"});
@@ -124,18 +124,18 @@ TEST(AModifierOrLockKeyAlone, HushesTheQueueAndIsOtherwiseNoKey)
         FakeGame f;
         Game& g = f.y.game;
         g.state = c.state;
-        g.numplayers = 2;
-        g.catcursor = 3;
+        g.numPlayers = 2;
+        g.categoryCursor = 3;
         f.voice.speakingReads = 1 << 30;
         f.voice.speak("being said", SpeakMode::Async);
-        g.saybuf = queued("\tstill queued\tand more");
+        g.speechQueue = queued("\tstill queued\tand more");
 
         f.press(c.code, c.modifier);
 
-        EXPECT_EQ(g.saybuf, queued("")) << c.name;
+        EXPECT_EQ(g.speechQueue, queued("")) << c.name;
         EXPECT_EQ(g.state, c.state) << c.name;
-        EXPECT_EQ(g.numplayers, 2) << c.name;
-        EXPECT_EQ(g.catcursor, 3) << c.name;
+        EXPECT_EQ(g.numPlayers, 2) << c.name;
+        EXPECT_EQ(g.categoryCursor, 3) << c.name;
         EXPECT_EQ(f.voice.stops, c.stops) << c.name;
         EXPECT_EQ(f.voice.texts(), std::vector<std::string>{"being said"}) << c.name;
     }
@@ -145,11 +145,11 @@ TEST(AModifierAlone, DoesNotPushAsideAKeyNotYetTaken)
 {
     FakeGame f;
     f.y.game.state = EngineState::Rolled;
-    keydown(f.y, keys::Digit1 + 2, 0);
-    keydown(f.y, keys::ShiftKey, keys::Shift);
-    EXPECT_EQ(f.y.game.keybuf, Key{keys::Digit1 + 2});
-    keydown(f.y, keys::CtrlKey, keys::Ctrl);
-    EXPECT_EQ(f.y.game.keybuf, Key{keys::Digit1 + 2});
+    recordKeyPress(f.y, keys::Digit1 + 2, 0);
+    recordKeyPress(f.y, keys::ShiftKey, keys::Shift);
+    EXPECT_EQ(f.y.game.pendingKey, Key{keys::Digit1 + 2});
+    recordKeyPress(f.y, keys::CtrlKey, keys::Ctrl);
+    EXPECT_EQ(f.y.game.pendingKey, Key{keys::Digit1 + 2});
     EXPECT_EQ(f.voice.stops, 1);
 }
 
@@ -158,8 +158,8 @@ TEST(TheEngine, SleepsOnlyWhileWaitingForThePlayerWithNothingToDo)
     struct Case {
         const char* what;
         EngineState state;
-        std::string saybuf;
-        std::optional<Key> keybuf;
+        std::string speechQueue;
+        std::optional<Key> pendingKey;
         bool speaking;
         bool voiceApplied;
         bool sleeps;
@@ -181,8 +181,8 @@ TEST(TheEngine, SleepsOnlyWhileWaitingForThePlayerWithNothingToDo)
     for (const Case& c : cases) {
         FakeGame f;
         f.y.game.state = c.state;
-        f.y.game.saybuf = queued(c.saybuf);
-        f.y.game.keybuf = c.keybuf;
+        f.y.game.speechQueue = queued(c.speechQueue);
+        f.y.game.pendingKey = c.pendingKey;
         f.y.game.voiceApplied = c.voiceApplied;
         if (c.speaking) {
             f.voice.speakingReads = 5;
@@ -198,10 +198,10 @@ TEST(KeyIntake, LeavesTheQueueAloneForCodesAndModifiersTheGameDoesNotKnow)
          {std::pair{0, 0}, std::pair{256, 0}, std::pair{-3, 0}, std::pair{int(keys::Space), 8}}) {
         FakeGame f;
         f.y.game.state = EngineState::Rolled;
-        f.y.game.saybuf = queued("\tkept");
-        keydown(f.y, code, modifier);
+        f.y.game.speechQueue = queued("\tkept");
+        recordKeyPress(f.y, code, modifier);
         f.tick();
-        EXPECT_FALSE(f.y.game.keybuf.has_value()) << code;
+        EXPECT_FALSE(f.y.game.pendingKey.has_value()) << code;
         EXPECT_EQ(f.voice.texts(), std::vector<std::string>{"kept"}) << code;
     }
 }
@@ -224,7 +224,7 @@ TEST(F12, SaysGoodbyeSynchronouslyAndNoTickActsAfterwards)
     EXPECT_EQ(f.voice.spoken.back().mode, SpeakMode::Sync);
     EXPECT_TRUE(f.toolkit.quit);
     const auto said = f.voice.spoken.size();
-    f.y.game.saybuf = queued("\tafter the end");
+    f.y.game.speechQueue = queued("\tafter the end");
     f.tick();
     EXPECT_EQ(f.voice.spoken.size(), said);
 }

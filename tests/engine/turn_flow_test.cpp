@@ -18,11 +18,11 @@ Action press(const Game& g, int code)
 void seat(FakeGame& f, std::initializer_list<int> totals)
 {
     Game& g = f.y.game;
-    g.numplayers = static_cast<int16_t>(totals.size());
+    g.numPlayers = static_cast<int16_t>(totals.size());
     int p = 1;
     for (int t : totals) g.scores[kTotalRow][p++] = t;
     g.state = EngineState::TurnEnd;
-    g.saybuf.clear();
+    g.speechQueue.clear();
 }
 
 }  // namespace
@@ -64,13 +64,13 @@ TEST(ChoosingPlayers, KeysSetTheCountAnnounceItAndHighlightItsRow)
         FakeGame f;
         Game& g = f.y.game;
         g.state = EngineState::Players;
-        g.numplayers = 0;
+        g.numPlayers = 0;
         for (int code : c.keys) {
-            g.saybuf.clear();  // as the tick's key intake does
-            playersstep(f.y.game, f.narrator, press(f.y.game, code));
+            g.speechQueue.clear();  // as the tick's key intake does
+            choosePlayerCount(f.y.game, f.narrator, press(f.y.game, code));
         }
-        EXPECT_EQ(g.numplayers, c.count) << c.what;
-        EXPECT_EQ(g.saybuf, queued(c.said)) << c.what;
+        EXPECT_EQ(g.numPlayers, c.count) << c.what;
+        EXPECT_EQ(g.speechQueue, queued(c.said)) << c.what;
         EXPECT_EQ(g.state, c.state) << c.what;
         for (int row = 1; row <= 8; ++row) {
             const auto expected = row == c.count ? BackStyle::Opaque : BackStyle::Transparent;
@@ -89,11 +89,11 @@ TEST(TurnEnd, FirstTurnOfTheGameWaitsToBegin)
     g.held = {1, 0, 1, 0, 0};
     g.dice = {2, 0, 5, 4, 0};
 
-    EXPECT_EQ(turnflow(f.y.game, f.narrator, Action{}), Flow::EndTick);
+    EXPECT_EQ(passOrOpenTurn(f.y.game, f.narrator, Action{}), Flow::EndTick);
     EXPECT_EQ(g.player, 1);
     EXPECT_EQ(g.round, 1);
     EXPECT_EQ(g.state, EngineState::WaitSpace);
-    EXPECT_EQ(g.saybuf, queued(" Press the space bar to begin"));
+    EXPECT_EQ(g.speechQueue, queued(" Press the space bar to begin"));
     EXPECT_EQ(f.dice(), "?????");
     for (int die = 0; die < kDice; ++die) {
         EXPECT_EQ(g.held[die], 0);
@@ -107,9 +107,9 @@ TEST(TurnEnd, RoundZeroIsTakenAsRoundOne)
     seat(f, {0});
     f.y.game.round = 0;
     f.y.game.player = 0;
-    turnflow(f.y.game, f.narrator, Action{});
+    passOrOpenTurn(f.y.game, f.narrator, Action{});
     EXPECT_EQ(f.y.game.round, 1);
-    EXPECT_EQ(f.y.game.saybuf, queued(" Press the space bar to begin"));
+    EXPECT_EQ(f.y.game.speechQueue, queued(" Press the space bar to begin"));
 }
 
 TEST(TurnEnd, NextPlayerOfTheSameRoundWaitsToContinue)
@@ -119,10 +119,10 @@ TEST(TurnEnd, NextPlayerOfTheSameRoundWaitsToContinue)
     Game& g = f.y.game;
     g.player = 1;
     g.round = 3;
-    turnflow(f.y.game, f.narrator, Action{});
+    passOrOpenTurn(f.y.game, f.narrator, Action{});
     EXPECT_EQ(g.player, 2);
     EXPECT_EQ(g.round, 3);
-    EXPECT_EQ(g.saybuf, queued(" Press the space bar to continue"));
+    EXPECT_EQ(g.speechQueue, queued(" Press the space bar to continue"));
 }
 
 TEST(TurnEnd, LastPlayerOfARoundHearsTheTotalsJoinedToTheWait)
@@ -133,11 +133,11 @@ TEST(TurnEnd, LastPlayerOfARoundHearsTheTotalsJoinedToTheWait)
     g.scores[kTotalRow][2].reset();  // a total never written reads as nothing
     g.player = 3;
     g.round = 1;
-    turnflow(f.y.game, f.narrator, Action{});
+    passOrOpenTurn(f.y.game, f.narrator, Action{});
     EXPECT_EQ(g.player, 1);
     EXPECT_EQ(g.round, 2);
     EXPECT_EQ(g.state, EngineState::WaitSpace);
-    EXPECT_EQ(g.saybuf, queued("At the end of the round, the scores are player 1 100, player 2 , "
+    EXPECT_EQ(g.speechQueue, queued("At the end of the round, the scores are player 1 100, player 2 , "
                         "player 3 80,  Press the space bar to continue"));
 }
 
@@ -148,10 +148,10 @@ TEST(TurnEnd, OnePlayerHearsNoRoundSummary)
     Game& g = f.y.game;
     g.player = 1;
     g.round = 5;
-    turnflow(f.y.game, f.narrator, Action{});
+    passOrOpenTurn(f.y.game, f.narrator, Action{});
     EXPECT_EQ(g.round, 6);
     EXPECT_EQ(g.player, 1);
-    EXPECT_EQ(g.saybuf, queued(" Press the space bar to continue"));
+    EXPECT_EQ(g.speechQueue, queued(" Press the space bar to continue"));
 }
 
 TEST(GameOver, AfterTheLastRoundTheGameEndsWithTheRightSentence)
@@ -178,16 +178,16 @@ TEST(GameOver, AfterTheLastRoundTheGameEndsWithTheRightSentence)
     for (const Case& c : cases) {
         FakeGame f;
         Game& g = f.y.game;
-        g.numplayers = static_cast<int16_t>(c.totals.size());
+        g.numPlayers = static_cast<int16_t>(c.totals.size());
         for (std::size_t p = 0; p < c.totals.size(); ++p)
             g.scores[kTotalRow][p + 1] = c.totals[p];
         g.state = EngineState::TurnEnd;
-        g.player = g.numplayers;
+        g.player = g.numPlayers;
         g.round = 13;
         g.roll = 0;
 
-        EXPECT_EQ(turnflow(f.y.game, f.narrator, Action{}), Flow::EndTick);
-        EXPECT_EQ(g.saybuf, queued(c.said + tail));
+        EXPECT_EQ(passOrOpenTurn(f.y.game, f.narrator, Action{}), Flow::EndTick);
+        EXPECT_EQ(g.speechQueue, queued(c.said + tail));
         EXPECT_EQ(g.state, EngineState::Idle);
         EXPECT_EQ(g.round, 0);
         EXPECT_EQ(g.roll, 0);
@@ -200,13 +200,13 @@ TEST(WaitSpace, KeysOtherThanTheSpaceBarDoNothing)
     FakeGame f;
     Game& g = f.y.game;
     g.state = EngineState::WaitSpace;
-    g.numplayers = 2;
+    g.numPlayers = 2;
     g.player = 2;
     g.round = 4;
     for (int code : {0, int(keys::Enter), int(keys::Right), int('A'), int(keys::F3)}) {
-        EXPECT_EQ(turnflow(f.y.game, f.narrator, press(f.y.game, code)), Flow::EndTick);
+        EXPECT_EQ(passOrOpenTurn(f.y.game, f.narrator, press(f.y.game, code)), Flow::EndTick);
         EXPECT_EQ(g.state, EngineState::WaitSpace);
-        EXPECT_EQ(g.saybuf, queued(""));
+        EXPECT_EQ(g.speechQueue, queued(""));
     }
 }
 
@@ -227,7 +227,7 @@ TEST(WaitSpace, SpaceBarOpensTheTurnWithItsAnnouncement)
         FakeGame f;
         Game& g = f.y.game;
         g.state = EngineState::WaitSpace;
-        g.numplayers = static_cast<int16_t>(c.players);
+        g.numPlayers = static_cast<int16_t>(c.players);
         g.player = static_cast<int16_t>(c.player);
         g.round = 5;
         g.roll = 0;
@@ -236,10 +236,10 @@ TEST(WaitSpace, SpaceBarOpensTheTurnWithItsAnnouncement)
         g.scores[12][c.player] = 22;
         g.scores[4][c.player == 1 ? 2 : 1] = 12;  // another player's card was on show
         g.view.sheet = Sheet::Card;
-        g.view.cardplayer = c.player == 1 ? 2 : 1;
+        g.view.cardPlayer = c.player == 1 ? 2 : 1;
 
-        EXPECT_EQ(turnflow(f.y.game, f.narrator, press(f.y.game, keys::Space)), Flow::Continue) << c.said;
-        EXPECT_EQ(g.saybuf, queued(c.said));
+        EXPECT_EQ(passOrOpenTurn(f.y.game, f.narrator, press(f.y.game, keys::Space)), Flow::Continue) << c.said;
+        EXPECT_EQ(g.speechQueue, queued(c.said));
         EXPECT_EQ(g.state, EngineState::Rolling);
         EXPECT_EQ(g.roll, 1);
         EXPECT_EQ(f.shown().x[1].caption, "3");
@@ -254,13 +254,13 @@ TEST(WaitSpace, SpaceBarAfterTheLastRoundEndsTheGame)
     FakeGame f;
     Game& g = f.y.game;
     g.state = EngineState::WaitSpace;
-    g.numplayers = 1;
+    g.numPlayers = 1;
     g.player = 1;
     g.round = 14;
     g.scores[kTotalRow][1] = 199;
-    EXPECT_EQ(turnflow(f.y.game, f.narrator, press(f.y.game, keys::Space)), Flow::EndTick);
+    EXPECT_EQ(passOrOpenTurn(f.y.game, f.narrator, press(f.y.game, keys::Space)), Flow::EndTick);
     EXPECT_EQ(g.state, EngineState::Idle);
-    EXPECT_EQ(g.saybuf, queued("game over, you scored 199 Press function key F 9 to start a new game or "
+    EXPECT_EQ(g.speechQueue, queued("game over, you scored 199 Press function key F 9 to start a new game or "
                         "function key F 1 for help. "));
 }
 

@@ -95,8 +95,8 @@ public:
         }
         ASSERT_EQ(g.state, EngineState::Choosing);
         ASSERT_EQ(f_.dice(), t.dice);
-        if (g.catcursor != t.category) {
-            while (g.catcursor != t.category) key(g.catcursor < t.category ? keys::Down : keys::Up);
+        if (g.categoryCursor != t.category) {
+            while (g.categoryCursor != t.category) key(g.categoryCursor < t.category ? keys::Down : keys::Up);
             const std::string name = withoutLeadingBlanks(f_.shown().Y[t.category].caption);
             ASSERT_EQ(f_.voice.last(), name + (t.points ? " is worth " + decimal(t.points)
                                                         : std::string(" is worth nothing")));
@@ -169,7 +169,7 @@ TEST(OnePlayerGame, ThirteenRoundsEndWithTheSheetsTotal)
     ASSERT_EQ(totals.back(), 311);
 
     player.newGame({keys::Enter});
-    ASSERT_EQ(f.y.game.numplayers, 1);
+    ASSERT_EQ(f.y.game.numPlayers, 1);
     player.play({plan});
     f.tick();
 
@@ -201,7 +201,7 @@ TEST(ThreePlayerGame, EqualBestTotalsEndInATwoWayTie)
     FakeGame f;
     Player player(f);
     player.newGame({keys::Down, keys::Down, keys::Down, keys::Enter});
-    ASSERT_EQ(f.y.game.numplayers, 3);
+    ASSERT_EQ(f.y.game.numPlayers, 3);
     const std::vector<Plan> plans = {kPlan180, plan150(), kPlan180};
     player.play(plans);
 
@@ -247,7 +247,7 @@ TEST(EightPlayerGame, ChosenWithTheDigitAndPlayedToTheEnd)
     FakeGame f;
     Player player(f);
     player.newGame({keys::Digit0 + 8});
-    ASSERT_EQ(f.y.game.numplayers, 8);
+    ASSERT_EQ(f.y.game.numPlayers, 8);
     EXPECT_EQ(f.voice.texts().at(1), "8 players");
     EXPECT_EQ(f.shown().Y[8].backstyle, BackStyle::Opaque);
 
@@ -302,12 +302,12 @@ TEST(NewGameDuringATurn, CancelledLeavesTheTurnExactlyAsItWas)
                                    "to confirm or the escape key to cancel",
                                    "cancelled"}));
     EXPECT_EQ(g.state, before.state);
-    EXPECT_EQ(g.numplayers, before.numplayers);
+    EXPECT_EQ(g.numPlayers, before.numPlayers);
     EXPECT_EQ(g.player, before.player);
     EXPECT_EQ(g.round, before.round);
     EXPECT_EQ(g.roll, before.roll);
-    EXPECT_EQ(g.dicecursor, before.dicecursor);
-    EXPECT_EQ(g.catcursor, before.catcursor);
+    EXPECT_EQ(g.diceCursor, before.diceCursor);
+    EXPECT_EQ(g.categoryCursor, before.categoryCursor);
     EXPECT_EQ(g.held, before.held);
     EXPECT_EQ(g.scores, before.scores);
     EXPECT_EQ(g.total, before.total);
@@ -347,17 +347,17 @@ TEST(TurnEndPacing, AKeyDropsTheQueuedScoreAndPassesTheTurnAtOnce)
     f.press(keys::Down);
     f.press(keys::Enter);
     ASSERT_EQ(f.y.game.state, EngineState::TurnEnd);
-    ASSERT_EQ(f.y.game.saybuf, queued("After 1 round your total score is 3"));
+    ASSERT_EQ(f.y.game.speechQueue, queued("After 1 round your total score is 3"));
 
     f.press('A');
     EXPECT_EQ(f.y.game.state, EngineState::WaitSpace);
     EXPECT_EQ(f.y.game.player, 2);
-    EXPECT_EQ(f.y.game.saybuf, queued(" Press the space bar to begin"));
+    EXPECT_EQ(f.y.game.speechQueue, queued(" Press the space bar to begin"));
 
     // Any key but the space bar drops the waiting sentence too, and nothing else happens.
     f.press(keys::Enter);
     EXPECT_EQ(f.y.game.state, EngineState::WaitSpace);
-    EXPECT_EQ(f.y.game.saybuf, queued(""));
+    EXPECT_EQ(f.y.game.speechQueue, queued(""));
 }
 
 }  // namespace yacht::test

@@ -62,8 +62,8 @@ public:
             for (int die = 1; die <= kDice; ++die) key(f, keys::Digit0 + die);
             key(f, keys::Space);
         }
-        while (f.y.game.catcursor != category)
-            key(f, f.y.game.catcursor < category ? keys::Down : keys::Up);
+        while (f.y.game.categoryCursor != category)
+            key(f, f.y.game.categoryCursor < category ? keys::Down : keys::Up);
         key(f, keys::Enter);
     }
 
@@ -156,9 +156,9 @@ std::string resavedText(const std::string& file)
     TempFolder folder;
     writeText(folder.file(kSavedGameName), file);
     FakeGame f;
-    f.y.game.savedir = folder.dir();
-    resumegame(f.y);
-    savegame(f.y.game);
+    f.y.game.saveDir = folder.dir();
+    resumeSavedGame(f.y);
+    writeSavedGame(f.y.game);
     return readText(folder.file(kSavedGameName));
 }
 
@@ -171,7 +171,7 @@ std::string heardOnResuming(const std::string& file)
     FakeGame f;
     f.resources.add("WAVE", "ROLLDICE", "RIFF....WAVE");
     f.voice.speakingReads = 1;
-    f.y.game.savedir = folder.dir();
+    f.y.game.saveDir = folder.dir();
     f.y.game.state = EngineState::Startup;
     std::string out;
     std::size_t said = 0, played = 0;
@@ -183,7 +183,7 @@ std::string heardOnResuming(const std::string& file)
         }
         for (; played < f.sound.played.size(); ++played)
             out += decimal(tick) + " sound " + f.sound.played[played].name + "\n";
-        if (f.y.game.saybuf.empty() && !f.voice.busy() && f.y.game.state != EngineState::Rolling)
+        if (f.y.game.speechQueue.empty() && !f.voice.busy() && f.y.game.state != EngineState::Rolling)
             break;
     }
     return out;

@@ -43,7 +43,7 @@ std::vector<std::string> validFiles()
     for (int16_t players : {1, 3, 8}) {
         for (int s : {0, 1, 2, 3, 4, 5, 6}) {
             Position p;
-            p.numplayers = players;
+            p.numPlayers = players;
             p.player = players;
             p.round = 13;
             p.scored = 12;
@@ -126,15 +126,15 @@ bool isFace(const std::string& s) { return s.size() == 1 && s[0] >= '1' && s[0] 
 bool untouched(const Yacht& y)
 {
     const Game& g = y.game;
-    if (g.state != EngineState::Idle || g.numplayers || g.player || g.round || g.roll) return false;
-    if (!g.saybuf.empty()) return false;
+    if (g.state != EngineState::Idle || g.numPlayers || g.player || g.round || g.roll) return false;
+    if (!g.speechQueue.empty()) return false;
     for (int i = 0; i < kDice; ++i)
         if (g.dice[i] != 0 || g.held[i]) return false;
     for (const auto& row : g.scores)
         for (const auto& cell : row)
             if (cell) return false;
     for (int c = 1; c <= kCategories; ++c)
-        if (g.catvalue[c]) return false;
+        if (g.categoryValues[c]) return false;
     return true;
 }
 
@@ -144,9 +144,9 @@ std::string inconsistency(const Yacht& y)
     const Game& g = y.game;
     const int state = static_cast<int>(g.state);
     if (state < 0 || state > 6 || state == 4) return "state";
-    if (g.numplayers < 0 || g.numplayers > kMaxPlayers) return "numplayers";
-    if (g.player < 0 || g.player > g.numplayers) return "player";
-    if (state != 0 && (g.numplayers < 1 || g.player < 1)) return "no player in a running game";
+    if (g.numPlayers < 0 || g.numPlayers > kMaxPlayers) return "numPlayers";
+    if (g.player < 0 || g.player > g.numPlayers) return "player";
+    if (state != 0 && (g.numPlayers < 1 || g.player < 1)) return "no player in a running game";
     if (g.round < 0 || g.round > (state == 0 ? 15 : 14)) return "round";
     if (g.roll < 0 || g.roll > 3) return "roll";
     const Board shown = shownBoard(y);
@@ -162,7 +162,7 @@ std::string inconsistency(const Yacht& y)
         for (const auto& cell : row)
             if (cell && *cell < 0) return "score cell";
     for (int c = 1; c <= kCategories; ++c)
-        if (g.catvalue[c] < 0 || g.catvalue[c] > 50) return "category value";
+        if (g.categoryValues[c] < 0 || g.categoryValues[c] > 50) return "category value";
     return {};
 }
 
@@ -180,8 +180,8 @@ void feed(const TempFolder& folder, const std::string& text, Outcome& outcome, M
     std::filesystem::remove(folder.file(kSavedGameName));
     writeText(folder.file(kSavedGameName), text);
     FakeGame f;
-    f.y.game.savedir = folder.dir();
-    resumegame(f.y);
+    f.y.game.saveDir = folder.dir();
+    resumeSavedGame(f.y);
     if (untouched(f.y)) {
         ++outcome.refused;
         return;

@@ -50,8 +50,8 @@ std::string joined(const std::vector<std::string>& lines)
 FakeGame& resumeFrom(FakeGame& f, const TempFolder& folder, const std::string& text)
 {
     writeText(folder.file(kSavedGameName), text);
-    f.y.game.savedir = folder.dir();
-    resumegame(f.y);
+    f.y.game.saveDir = folder.dir();
+    resumeSavedGame(f.y);
     return f;
 }
 
@@ -83,10 +83,10 @@ constexpr int kTwo = 2;
 INSTANTIATE_TEST_SUITE_P(
     Values, UnusableSavedGame,
     ::testing::Values(
-        Refusal{"NinePlayers", numplayers, "9"},
-        Refusal{"NegativePlayers", numplayers, "-1"},
-        Refusal{"HugePlayers", numplayers, "65537"},
-        Refusal{"NoPlayersWhileRolled", numplayers, "0"},
+        Refusal{"NinePlayers", numPlayers, "9"},
+        Refusal{"NegativePlayers", numPlayers, "-1"},
+        Refusal{"HugePlayers", numPlayers, "65537"},
+        Refusal{"NoPlayersWhileRolled", numPlayers, "0"},
         Refusal{"CurrentPlayerBeyondPlayers", player, "3"},
         Refusal{"NoCurrentPlayerWhileRolled", player, "0"},
         Refusal{"NegativeCurrentPlayer", player, "-2"},
@@ -113,8 +113,8 @@ INSTANTIATE_TEST_SUITE_P(
         Refusal{"ScoreWithBlank", score(0, 1, kTwo), " 5"},
         Refusal{"ScoreBeyondSixteenBits", score(14, 2, kTwo), "40000"},
         Refusal{"ScoreHuge", score(13, 1, kTwo), "99999999999999999999"},
-        Refusal{"CategoryValueAboveFifty", catvalue(5, kTwo), "51"},
-        Refusal{"CategoryValueNegative", catvalue(13, kTwo), "-1"}),
+        Refusal{"CategoryValueAboveFifty", categoryValue(5, kTwo), "51"},
+        Refusal{"CategoryValueNegative", categoryValue(13, kTwo), "-1"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // A turn under way for a player whose card is full could never be scored: such a file is refused.
@@ -141,7 +141,7 @@ TEST(FullCardSavedGame, IsRefusedOnlyWhileThatPlayersTurnIsUnderWay)
         if (c.refused)
             expectUntouched(y);
         else
-            EXPECT_EQ(y.game.numplayers, 2);
+            EXPECT_EQ(y.game.numPlayers, 2);
     }
 }
 
@@ -161,16 +161,16 @@ TEST(ShortSavedGame, OfARunningTurnIsRefused)
 TEST(ShortSavedGame, WaitingWithEveryScoreReadResumesWithoutTheCategoryValues)
 {
     auto lines = baseLines(EngineState::WaitSpace);
-    lines.resize(catvalue(1, kTwo) + 4);
+    lines.resize(categoryValue(1, kTwo) + 4);
     TempFolder folder;
     FakeGame f;
     const Yacht& y = resumeFrom(f, folder, joined(lines)).y;
     EXPECT_EQ(y.game.state, EngineState::WaitSpace);
-    EXPECT_EQ(y.game.numplayers, 2);
+    EXPECT_EQ(y.game.numPlayers, 2);
     EXPECT_EQ(y.game.scores[kBonusRow][2], 100);
-    EXPECT_EQ(y.game.catvalue[1], 11);
-    EXPECT_EQ(y.game.catvalue[5], 0);
-    EXPECT_EQ(y.game.saybuf,
+    EXPECT_EQ(y.game.categoryValues[1], 11);
+    EXPECT_EQ(y.game.categoryValues[5], 0);
+    EXPECT_EQ(y.game.speechQueue,
               queued("Yacht, from Tevrin Software. Resuming an unfinished game. "
                      " Press the space bar to continue or press function key F 9 if you prefer to "
                      "start a new game. "));
@@ -193,11 +193,11 @@ TEST(ShortSavedGame, WithNoGameKeepsWhatItHoldsAndResumesNothing)
     FakeGame f;
     const Yacht& y = resumeFrom(f, folder, joined(lines)).y;
     EXPECT_EQ(y.game.state, EngineState::Idle);
-    EXPECT_EQ(y.game.numplayers, 2);
+    EXPECT_EQ(y.game.numPlayers, 2);
     EXPECT_EQ(y.game.scores[kTotalRow][2], 133);
     EXPECT_EQ(y.game.scores[1][1], std::nullopt);
     EXPECT_EQ(shownBoard(y).H[1].caption, "HOLD");
-    EXPECT_EQ(y.game.saybuf, queued(""));
+    EXPECT_EQ(y.game.speechQueue, queued(""));
 }
 
 TEST(ShortSavedGame, EndingBeforeTheStateLeavesNoGame)
@@ -206,9 +206,9 @@ TEST(ShortSavedGame, EndingBeforeTheStateLeavesNoGame)
     FakeGame f;
     const Yacht& y = resumeFrom(f, folder, "2\r\n1\r\n3").y;
     EXPECT_EQ(y.game.state, EngineState::Idle);
-    EXPECT_EQ(y.game.numplayers, 2);
+    EXPECT_EQ(y.game.numPlayers, 2);
     EXPECT_EQ(y.game.round, 3);
-    EXPECT_EQ(y.game.saybuf, queued(""));
+    EXPECT_EQ(y.game.speechQueue, queued(""));
 }
 
 TEST(ShortSavedGame, EmptyFileChangesNothing)
@@ -226,7 +226,7 @@ TEST(LongSavedGame, LinesAfterTheGameAreIgnored)
     FakeGame f;
     const Yacht& y = resumeFrom(f, folder, joined(lines)).y;
     EXPECT_EQ(y.game.state, EngineState::Rolled);
-    EXPECT_EQ(y.game.numplayers, 2);
+    EXPECT_EQ(y.game.numPlayers, 2);
 }
 
 TEST(LongSavedGame, HugeLineIsRefused)
@@ -256,12 +256,12 @@ TEST(StrangeFileInItsPlace, CountsAsNoneAndTheNextSaveReplacesIt)
         EXPECT_FALSE(readSettingsFile(folder.file(kSettingsFileName)));
 
         FakeGame f;
-        f.y.game.savedir = folder.dir();
-        resumegame(f.y);
+        f.y.game.saveDir = folder.dir();
+        resumeSavedGame(f.y);
         expectUntouched(f.y);
         if (std::string(what) == "folder") continue;  // a save never renames over a folder
         arrange(f.y, Position{});
-        storeforlater(f.y);
+        storeGameAndSettings(f.y);
         EXPECT_TRUE(std::filesystem::is_regular_file(folder.file(kSavedGameName)));
     }
 }
@@ -269,17 +269,17 @@ TEST(StrangeFileInItsPlace, CountsAsNoneAndTheNextSaveReplacesIt)
 TEST(LenientNumbers, LeadingNumberOfALineIsTaken)
 {
     auto lines = baseLines();
-    lines[numplayers] = "2 players";
+    lines[numPlayers] = "2 players";
     lines[roll] = "2\x01";
     lines[held(1)] = "1";
-    lines[catvalue(2, kTwo)] = "";
+    lines[categoryValue(2, kTwo)] = "";
     TempFolder folder;
     FakeGame f;
     const Yacht& y = resumeFrom(f, folder, joined(lines)).y;
     EXPECT_EQ(y.game.state, EngineState::Rolled);
-    EXPECT_EQ(y.game.numplayers, 2);
+    EXPECT_EQ(y.game.numPlayers, 2);
     EXPECT_EQ(y.game.roll, 2);
-    EXPECT_EQ(y.game.catvalue[2], 0);
+    EXPECT_EQ(y.game.categoryValues[2], 0);
 }
 
 TEST(LenientNumbers, BareLineFeedsAreLineEndsToo)
@@ -335,7 +335,7 @@ TEST(FailedSave, TemporaryFolderThatIsAFileIsQuietAndTheGameStillLeaves)
     writeText(folder.file("plain"), "not a folder");
     FakeGame f;
     arrange(f.y, Position{});
-    f.y.game.savedir = folder.file("plain") + "/";
+    f.y.game.saveDir = folder.file("plain") + "/";
     leaveWithF12(f);
     EXPECT_EQ(readText(folder.file("plain")), "not a folder");
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 1);
@@ -346,7 +346,7 @@ TEST(FailedSave, MissingTemporaryFolderIsQuietAndTheGameStillLeaves)
     TempFolder folder;
     FakeGame f;
     arrange(f.y, Position{});
-    f.y.game.savedir = folder.file("missing") + "/";
+    f.y.game.saveDir = folder.file("missing") + "/";
     leaveWithF12(f);
     EXPECT_FALSE(std::filesystem::exists(folder.file("missing")));
 }
@@ -377,14 +377,14 @@ TEST(FailedSave, DiskFullHalfwayLeavesThePreviousSavedGameIntact)
 {
     TempFolder folder;
     FakeGame before;
-    before.y.game.savedir = folder.dir();
+    before.y.game.saveDir = folder.dir();
     arrange(before.y, Position{});
-    savegame(before.y.game);
+    writeSavedGame(before.y.game);
     const std::string previous = readText(folder.file(kSavedGameName));
     ASSERT_FALSE(previous.empty());
 
     FakeGame f;
-    f.y.game.savedir = folder.dir();
+    f.y.game.saveDir = folder.dir();
     Position later;
     later.round = 9;
     later.scored = 8;
@@ -406,9 +406,9 @@ TEST(Save, ReplacesThePreviousFileAndLeavesNothingElse)
     TempFolder folder;
     writeText(folder.file(kSavedGameName), "old");
     FakeGame f;
-    f.y.game.savedir = folder.dir();
+    f.y.game.saveDir = folder.dir();
     arrange(f.y, Position{});
-    savegame(f.y.game);
+    writeSavedGame(f.y.game);
     EXPECT_EQ(readText(folder.file(kSavedGameName)), savedGameText(f.y.game));
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 1);
 }

@@ -16,7 +16,7 @@ namespace {
 // Two players in round 1, player 2 (a casual computer) with its first throw on the table.
 void computersTurn(Game& g)
 {
-    g.numplayers = 2;
+    g.numPlayers = 2;
     g.player = 2;
     g.round = 1;
     g.roll = 1;
@@ -64,14 +64,14 @@ TEST(SavedSeats, AComputersTurnResumesAndTheComputerPlaysOn)
     TempFolder folder;
     {
         FakeGame f;
-        f.y.game.savedir = folder.dir();
+        f.y.game.saveDir = folder.dir();
         computersTurn(f.y.game);
-        savegame(f.y.game);
+        writeSavedGame(f.y.game);
     }
     FakeGame f;
     HeldTableSource table;
     f.y.advisor.source = &table;
-    f.y.game.savedir = folder.dir();
+    f.y.game.saveDir = folder.dir();
     f.y.game.state = EngineState::Startup;
     f.tick();
     ASSERT_TRUE(computerTurn(f.y.game));

@@ -7,7 +7,7 @@ namespace yacht::test {
 void arrange(Yacht& y, const Position& p)
 {
     Game& g = y.game;
-    g.numplayers = p.numplayers;
+    g.numPlayers = p.numPlayers;
     g.player = p.player;
     g.round = p.round;
     g.state = p.state;
@@ -16,7 +16,7 @@ void arrange(Yacht& y, const Position& p)
         g.dice[i] = faceOf(p.dice[i][0]);
         g.held[i] = p.held[i];
     }
-    for (int q = 1; q <= p.numplayers; ++q) {
+    for (int q = 1; q <= p.numPlayers; ++q) {
         int total = 0;
         for (int row = 1; row <= p.scored && row <= kCategories; ++row) {
             const int value = (row * 7 + q * 3) % 30;
@@ -29,14 +29,14 @@ void arrange(Yacht& y, const Position& p)
         }
         if (p.scored > 0) g.scores[kTotalRow][q] = total;
     }
-    for (int c = 1; c <= kCategories; ++c) g.catvalue[c] = static_cast<int16_t>((c * 11) % 51);
+    for (int c = 1; c <= kCategories; ++c) g.categoryValues[c] = static_cast<int16_t>((c * 11) % 51);
 }
 
 void expectSameSavedFields(const Yacht& resumed, const Yacht& saved)
 {
     const Game& a = resumed.game;
     const Game& b = saved.game;
-    EXPECT_EQ(a.numplayers, b.numplayers);
+    EXPECT_EQ(a.numPlayers, b.numPlayers);
     EXPECT_EQ(a.player, b.player);
     EXPECT_EQ(a.round, b.round);
     EXPECT_EQ(a.state, b.state);
@@ -46,9 +46,9 @@ void expectSameSavedFields(const Yacht& resumed, const Yacht& saved)
         EXPECT_EQ(a.held[i], b.held[i]) << "held " << i;
     }
     for (int row = 0; row <= kBonusRow; ++row)
-        for (int p = 1; p <= b.numplayers; ++p)
+        for (int p = 1; p <= b.numPlayers; ++p)
             EXPECT_EQ(a.scores[row][p], b.scores[row][p]) << "row " << row << " player " << p;
-    for (int c = 1; c <= kCategories; ++c) EXPECT_EQ(a.catvalue[c], b.catvalue[c]) << "category " << c;
+    for (int c = 1; c <= kCategories; ++c) EXPECT_EQ(a.categoryValues[c], b.categoryValues[c]) << "category " << c;
 }
 
 namespace {
@@ -84,11 +84,11 @@ void expectUntouched(const Yacht& y)
 {
     const Game& g = y.game;
     EXPECT_EQ(g.state, EngineState::Idle);
-    EXPECT_EQ(g.numplayers, 0);
+    EXPECT_EQ(g.numPlayers, 0);
     EXPECT_EQ(g.player, 0);
     EXPECT_EQ(g.round, 0);
     EXPECT_EQ(g.roll, 0);
-    EXPECT_EQ(g.saybuf, queued(""));
+    EXPECT_EQ(g.speechQueue, queued(""));
     const Board shown = shownBoard(y);
     for (int i = 0; i < kDice; ++i) {
         EXPECT_EQ(shown.dice[i].caption, "?");
@@ -98,7 +98,7 @@ void expectUntouched(const Yacht& y)
     }
     for (const auto& row : g.scores)
         for (const auto& cell : row) EXPECT_EQ(cell, std::nullopt);
-    for (int c = 1; c <= kCategories; ++c) EXPECT_EQ(g.catvalue[c], 0);
+    for (int c = 1; c <= kCategories; ++c) EXPECT_EQ(g.categoryValues[c], 0);
 }
 
 }  // namespace yacht::test

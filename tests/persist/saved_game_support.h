@@ -10,7 +10,7 @@ namespace yacht::test {
 
 // A game as it stands when F12 is pressed.
 struct Position {
-    int16_t numplayers = 2;
+    int16_t numPlayers = 2;
     int16_t player = 1;
     int16_t round = 3;
     EngineState state = EngineState::Rolled;

@@ -23,11 +23,11 @@ const std::string kWelcomeBack =
 
 // A fresh game at its first tick (state already 0), keeping its saved game in `folder`.
 struct Resumer {
-    explicit Resumer(const TempFolder& folder) { f.y.game.savedir = folder.dir(); }
+    explicit Resumer(const TempFolder& folder) { f.y.game.saveDir = folder.dir(); }
     FakeGame f;
     Yacht& resume()
     {
-        resumegame(f.y);
+        resumeSavedGame(f.y);
         return f.y;
     }
 };
@@ -35,9 +35,9 @@ struct Resumer {
 void saveAt(const TempFolder& folder, const Position& p)
 {
     FakeGame f;
-    f.y.game.savedir = folder.dir();
+    f.y.game.saveDir = folder.dir();
     arrange(f.y, p);
-    savegame(f.y.game);
+    writeSavedGame(f.y.game);
 }
 
 TEST(SavedGameFile, HoldsOneValuePerLineWithEmptyLinesForEmptyCells)
@@ -80,7 +80,7 @@ struct RoundTrip {
 
 Position position(EngineState state, int16_t roll, std::array<std::string, 5> dice,
                   std::array<int16_t, 5> held, int16_t player = 1, int16_t round = 3,
-                  int16_t numplayers = 2)
+                  int16_t numPlayers = 2)
 {
     Position p;
     p.state = state;
@@ -89,7 +89,7 @@ Position position(EngineState state, int16_t roll, std::array<std::string, 5> di
     p.held = held;
     p.player = player;
     p.round = round;
-    p.numplayers = numplayers;
+    p.numPlayers = numPlayers;
     return p;
 }
 
@@ -112,14 +112,14 @@ TEST_P(SaveAndResume, GoesOnFromTheSavedPosition)
     arrange(expected.y, c.expected);
     expectSameSavedFields(resumed, expected.y);
     // Only the other players' columns are in the file; columns beyond the players stay empty.
-    if (c.saved.numplayers < kMaxPlayers) {
+    if (c.saved.numPlayers < kMaxPlayers) {
         for (int row = 0; row <= kBonusRow; ++row)
-            EXPECT_EQ(resumed.game.scores[row][c.saved.numplayers + 1], std::nullopt);
+            EXPECT_EQ(resumed.game.scores[row][c.saved.numPlayers + 1], std::nullopt);
     }
     // A turn under way is shown as the game showed it: the current player's card on the sheet.
     const EngineState before = c.saved.state;
     if (before != EngineState::Idle && before != EngineState::Players && before != EngineState::TurnEnd)
-        getcard(expected.y.game);
+        showCard(expected.y.game);
     expectSameBoard(shownBoard(resumed), expected.shown());
     EXPECT_EQ(resumed.game.total, expected.y.game.total);
     EXPECT_EQ(resumed.game.subtotal, expected.y.game.subtotal);
@@ -154,7 +154,7 @@ TEST(SaveAndResume, SavingTheResumedGameGivesTheSameFile)
     saveAt(folder, position(EngineState::Rolled, 2, {"3", "5", "1", "6", "2"}, {0, 1, 0, 1, 0}, 2, 9));
     const std::string first = readText(folder.file(kSavedGameName));
     Resumer r(folder);
-    savegame(r.resume().game);
+    writeSavedGame(r.resume().game);
     EXPECT_EQ(readText(folder.file(kSavedGameName)), first);
 }
 
@@ -162,7 +162,7 @@ TEST(SaveAndResume, SavingTheResumedGameGivesTheSameFile)
 struct Announcement {
     const char* name;
     Position saved;
-    std::string saybuf;
+    std::string speechQueue;
     EngineState state;
 };
 
@@ -177,7 +177,7 @@ TEST_P(ResumedAnnouncement, IsQueuedExactly)
     saveAt(folder, c.saved);
     Resumer r(folder);
     const Yacht& y = r.resume();
-    EXPECT_EQ(y.game.saybuf, queued(c.saybuf));
+    EXPECT_EQ(y.game.speechQueue, queued(c.speechQueue));
     EXPECT_EQ(y.game.state, c.state);
 }
 
@@ -241,14 +241,14 @@ TEST(ResumedTurnEnd, PlayersJustChosenMidTurnStartsWithPlayerOne)
     EXPECT_EQ(y.game.state, EngineState::WaitSpace);
     EXPECT_EQ(y.game.player, 1);
     EXPECT_EQ(y.game.round, 1);
-    EXPECT_EQ(y.game.saybuf, queued(kWelcomeBack));
+    EXPECT_EQ(y.game.speechQueue, queued(kWelcomeBack));
 }
 
 TEST(ResumedTurnEnd, PassesTheTurnAsPlayDoesButSaysOnlyTheWelcomeBack)
 {
     struct Case {
         const char* name;
-        int16_t player, round, numplayers;
+        int16_t player, round, numPlayers;
         int16_t wantPlayer, wantRound;
         EngineState wantState;
     };
@@ -263,7 +263,7 @@ TEST(ResumedTurnEnd, PassesTheTurnAsPlayDoesButSaysOnlyTheWelcomeBack)
     for (const Case& c : cases) {
         TempFolder folder;
         saveAt(folder, position(EngineState::TurnEnd, 0, {"1", "2", "3", "4", "5"}, kNoneHeld,
-                                c.player, c.round, c.numplayers));
+                                c.player, c.round, c.numPlayers));
         Resumer r(folder);
         const Board before = r.f.shown();
         const Yacht& y = r.resume();
@@ -272,7 +272,7 @@ TEST(ResumedTurnEnd, PassesTheTurnAsPlayDoesButSaysOnlyTheWelcomeBack)
         EXPECT_EQ(y.game.state, c.wantState) << c.name;
         EXPECT_EQ(r.f.dice(), "?????") << c.name;
         // The scores of the round are not read out, nor the sheet turned to the totals.
-        EXPECT_EQ(y.game.saybuf, queued(c.wantState == EngineState::Idle ? "" : kWelcomeBack)) << c.name;
+        EXPECT_EQ(y.game.speechQueue, queued(c.wantState == EngineState::Idle ? "" : kWelcomeBack)) << c.name;
         for (int row = 0; row < 15; ++row) EXPECT_EQ(shownBoard(y).x[row].caption, before.x[row].caption) << c.name;
     }
 }
@@ -282,7 +282,7 @@ TEST(ResumedIdleGame, ShowsTheSavedDiceAndGreetsAsUsual)
     TempFolder folder;
     saveAt(folder, position(EngineState::Idle, 0, {"6", "6", "1", "2", "3"}, {1, 0, 0, 0, 1}, 1, 0, 1));
     FakeGame f;
-    f.y.game.savedir = folder.dir();
+    f.y.game.saveDir = folder.dir();
     f.y.game.state = EngineState::Startup;
     windowActivated(f.y);
     f.tick();
@@ -301,7 +301,7 @@ TEST(FirstTick, ResumingAWaitingGameSpeaksTheWelcomeBackInPlaceOfTheGreeting)
     TempFolder folder;
     saveAt(folder, position(EngineState::WaitSpace, 0, kUnthrown, kNoneHeld, 1, 6, 3));
     FakeGame f;
-    f.y.game.savedir = folder.dir();
+    f.y.game.saveDir = folder.dir();
     f.y.game.state = EngineState::Startup;
     windowActivated(f.y);
     f.tick();

@@ -17,14 +17,14 @@ namespace {
 const std::string kVoiceKey = "Tevrin/Q73/Voice";
 const std::string kSpeedKey = "Tevrin/Q73/Speed";
 
-// Starts a game whose program folder is `programdir`, with the given installed voices.
-void start(FakeGame& f, const std::string& programdir, int voices = 2)
+// Starts a game whose program folder is `programDir`, with the given installed voices.
+void start(FakeGame& f, const std::string& programDir, int voices = 2)
 {
     f.voice.descriptions.clear();
     for (int i = 0; i < voices; ++i) f.voice.descriptions.push_back("Voice " + std::to_string(i));
     StartupContext context;
-    context.savedir = "/nonexistent-yacht-temp/";
-    f.storage.setProgramFolder(programdir);
+    context.saveDir = "/nonexistent-yacht-temp/";
+    f.storage.setProgramFolder(programDir);
     startup(f.y, context);
 }
 
@@ -32,8 +32,8 @@ struct StoreCase {
     const char* name;
     std::optional<std::string> voice;
     std::optional<std::string> speed;
-    int16_t voiceindex;
-    int16_t speedindex;
+    int16_t voiceIndex;
+    int16_t speedIndex;
 };
 
 void PrintTo(const StoreCase& c, std::ostream* os) { *os << c.name; }
@@ -49,10 +49,10 @@ TEST_P(StoredSettings, AreReadCheckedAndApplied)
     start(f, "/usr/bin", 2);
 
     EXPECT_TRUE(f.storage.settingsFolder().empty());
-    EXPECT_EQ(f.y.game.voiceindex, c.voiceindex);
-    EXPECT_EQ(f.y.game.speedindex, c.speedindex);
-    EXPECT_EQ(f.voice.rate, (c.speedindex - 2) * 3);
-    EXPECT_EQ(f.voice.selected, c.voiceindex);
+    EXPECT_EQ(f.y.game.voiceIndex, c.voiceIndex);
+    EXPECT_EQ(f.y.game.speedIndex, c.speedIndex);
+    EXPECT_EQ(f.voice.rate, (c.speedIndex - 2) * 3);
+    EXPECT_EQ(f.voice.selected, c.voiceIndex);
     EXPECT_TRUE(f.y.game.voiceApplied);
     EXPECT_EQ(f.y.game.state, EngineState::Startup);
 }
@@ -78,8 +78,8 @@ INSTANTIATE_TEST_SUITE_P(
 struct FileCase {
     const char* name;
     std::string contents;
-    int16_t voiceindex;
-    int16_t speedindex;
+    int16_t voiceIndex;
+    int16_t speedIndex;
 };
 
 void PrintTo(const FileCase& c, std::ostream* os) { *os << c.name; }
@@ -97,10 +97,10 @@ TEST_P(SettingsFile, IsReadLineByLine)
     start(f, folder.path(), 3);
 
     EXPECT_EQ(f.storage.settingsFolder(), folder.path());
-    EXPECT_EQ(f.y.game.voiceindex, c.voiceindex);
-    EXPECT_EQ(f.y.game.speedindex, c.speedindex);
-    EXPECT_EQ(f.voice.rate, (c.speedindex - 2) * 3);
-    EXPECT_EQ(f.voice.selected, c.voiceindex);
+    EXPECT_EQ(f.y.game.voiceIndex, c.voiceIndex);
+    EXPECT_EQ(f.y.game.speedIndex, c.speedIndex);
+    EXPECT_EQ(f.voice.rate, (c.speedIndex - 2) * 3);
+    EXPECT_EQ(f.voice.selected, c.voiceIndex);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -133,8 +133,8 @@ TEST(SettingsFileAbsent, StartFromUsbCreatesItEmptyInProgramFolder)
 
     ASSERT_TRUE(std::filesystem::exists(folder.file(kSettingsFileName)));
     EXPECT_EQ(readText(folder.file(kSettingsFileName)), "");
-    EXPECT_EQ(f.y.game.voiceindex, 0);
-    EXPECT_EQ(f.y.game.speedindex, 2);
+    EXPECT_EQ(f.y.game.voiceIndex, 0);
+    EXPECT_EQ(f.y.game.speedIndex, 2);
 }
 
 TEST(SettingsFileAbsent, UncreatableFileKeepsDefaults)
@@ -149,8 +149,8 @@ TEST(SettingsFileAbsent, UncreatableFileKeepsDefaults)
     start(f, folder.file("notafolder"));
 
     EXPECT_FALSE(f.storage.settingsFolder().empty());
-    EXPECT_EQ(f.y.game.voiceindex, 0);
-    EXPECT_EQ(f.y.game.speedindex, 2);
+    EXPECT_EQ(f.y.game.voiceIndex, 0);
+    EXPECT_EQ(f.y.game.speedIndex, 2);
     EXPECT_EQ(f.voice.rate, 0);
 }
 
@@ -203,13 +203,13 @@ TEST(VoiceListPending, SpeedAppliesAtOnceAndVoiceWaitsForTheList)
     start(f, "/usr/bin", 2);
 
     EXPECT_EQ(f.voice.rate, 3);
-    EXPECT_EQ(f.y.game.voiceindex, 5);
+    EXPECT_EQ(f.y.game.voiceIndex, 5);
     EXPECT_FALSE(f.y.game.voiceApplied);
 
     f.voice.list = VoiceList::Ready;  // the voices arrive; there are only two
-    applystoredvoice(f.y.game, f.y.ports.voice);
+    selectStoredVoice(f.y.game, f.y.ports.voice);
     EXPECT_TRUE(f.y.game.voiceApplied);
-    EXPECT_EQ(f.y.game.voiceindex, 0);
+    EXPECT_EQ(f.y.game.voiceIndex, 0);
     EXPECT_EQ(f.voice.selected, 0);
 }
 
@@ -220,9 +220,9 @@ TEST(VoiceListPending, StoredVoiceWithinListIsSelectedWhenItArrives)
     f.voice.list = VoiceList::Pending;
     start(f, "/usr/bin", 2);
     f.voice.list = VoiceList::Ready;
-    applystoredvoice(f.y.game, f.y.ports.voice);
+    selectStoredVoice(f.y.game, f.y.ports.voice);
     EXPECT_EQ(f.voice.selected, 1);
-    EXPECT_EQ(f.y.game.voiceindex, 1);
+    EXPECT_EQ(f.y.game.voiceIndex, 1);
 }
 
 TEST(AtStart, NormalSpeedLeavesThePlayersOwnRateAndVolumeAlone)
@@ -241,7 +241,7 @@ TEST(TheStoredVoiceName, IsChosenBeforeTheGreetingAndWinsOverThePosition)
     struct Case {
         const char* what;
         std::vector<std::string> listed;
-        int16_t voiceindex;  // once the voices are listed
+        int16_t voiceIndex;  // once the voices are listed
     };
     const Case cases[] = {
         {"name found elsewhere in the list", {"Alpha", "Bravo", "Charlie"}, 2},
@@ -262,8 +262,8 @@ TEST(TheStoredVoiceName, IsChosenBeforeTheGreetingAndWinsOverThePosition)
         f.voice.names = c.listed;
         f.voice.list = VoiceList::Ready;
         f.tick();
-        EXPECT_EQ(f.y.game.voiceindex, c.voiceindex) << c.what;
-        EXPECT_EQ(f.voice.selected, c.voiceindex) << c.what;
+        EXPECT_EQ(f.y.game.voiceIndex, c.voiceIndex) << c.what;
+        EXPECT_EQ(f.voice.selected, c.voiceIndex) << c.what;
     }
 }
 
@@ -284,7 +284,7 @@ TEST(LeavingWithF12, WritesTheStoreAndTheNextStartReadsItBack)
 {
     FakeGame first;
     start(first, "/usr/bin", 3);
-    first.y.game.speedindex = 4;
+    first.y.game.speedIndex = 4;
     first.tick();
     first.press(keys::F1, keys::Ctrl);  // from the first voice back to the last
     first.press(keys::F12);
@@ -295,8 +295,8 @@ TEST(LeavingWithF12, WritesTheStoreAndTheNextStartReadsItBack)
     FakeGame second;
     second.store.values = first.store.values;
     start(second, "/usr/bin", 3);
-    EXPECT_EQ(second.y.game.voiceindex, 2);
-    EXPECT_EQ(second.y.game.speedindex, 4);
+    EXPECT_EQ(second.y.game.voiceIndex, 2);
+    EXPECT_EQ(second.y.game.speedIndex, 4);
     EXPECT_EQ(second.voice.rate, 6);
     EXPECT_EQ(second.voice.selected, 2);
 }
@@ -309,7 +309,7 @@ TEST(LeavingWithF12, FromUsbWritesExactlyTwoLinesAndTheNextStartReadsThem)
     first.drive.bus = "Usb";
     first.drive.type = DriveType::Removable;
     start(first, folder.path(), 2);
-    first.y.game.speedindex = 3;
+    first.y.game.speedIndex = 3;
     first.tick();
     first.press(keys::F1, keys::Shift);
     first.press(keys::F12);
@@ -320,8 +320,8 @@ TEST(LeavingWithF12, FromUsbWritesExactlyTwoLinesAndTheNextStartReadsThem)
     second.drive.bus = "Usb";
     second.drive.type = DriveType::Removable;
     start(second, folder.path(), 2);
-    EXPECT_EQ(second.y.game.voiceindex, 1);
-    EXPECT_EQ(second.y.game.speedindex, 3);
+    EXPECT_EQ(second.y.game.voiceIndex, 1);
+    EXPECT_EQ(second.y.game.speedIndex, 3);
     EXPECT_EQ(second.voice.rate, 3);
 }
 
@@ -366,7 +366,7 @@ TEST(SpeechEngine, IsStoredOnLeavingOnlyWhenNamedAndReadBackBeforeTheVoiceIsMade
     first.tick();
     first.press(keys::F12);
     EXPECT_EQ(first.store.values["Tevrin/Q73/SpeechEngine"], "screen-reader");
-    EXPECT_EQ(first.storage.readSettings().speechengine, "screen-reader");
+    EXPECT_EQ(first.storage.readSettings().speechEngine, "screen-reader");
 
     FakeGame second;  // started without the option: the engine stays stored
     second.store.values = first.store.values;
@@ -396,7 +396,7 @@ TEST(LeavingWithF12, FromUsbTheFileCarriesTheVoicesNameAndTheEngine)
               "Voice\t1\r\nSpeed\t2\r\nVoiceName\tBravo\r\nVoiceEngine\tflite\r\n"
               "SpeechEngine\tflite\r\n");
     EXPECT_TRUE(first.store.values.empty());
-    EXPECT_EQ(first.storage.readSettings().speechengine, "flite");
+    EXPECT_EQ(first.storage.readSettings().speechEngine, "flite");
 
     // The stick on another machine, where the voices are listed in another order.
     FakeGame second;
@@ -408,9 +408,9 @@ TEST(LeavingWithF12, FromUsbTheFileCarriesTheVoicesNameAndTheEngine)
     EXPECT_EQ(second.voice.selectedByName, "Bravo");
     second.voice.names = {"Bravo", "Alpha", "Charlie"};
     second.voice.list = VoiceList::Ready;
-    applystoredvoice(second.y.game, second.y.ports.voice);
-    EXPECT_EQ(second.y.game.voiceindex, 0);
-    EXPECT_EQ(second.y.game.speechengine, "flite");
+    selectStoredVoice(second.y.game, second.y.ports.voice);
+    EXPECT_EQ(second.y.game.voiceIndex, 0);
+    EXPECT_EQ(second.y.game.speechEngine, "flite");
 }
 
 // One run between two starts, with Voice 4 (named "mbrola-en1") stored: the engine the run
@@ -426,8 +426,8 @@ struct EngineRunCase {
     int16_t applied;                          // the voice position in use once listed
     const char* byName;                       // the voice chosen by name at start
     int16_t voice;                            // read back by the next start
-    const char* voicename;
-    const char* voiceengine;
+    const char* voiceName;
+    const char* voiceEngine;
 };
 
 void PrintTo(const EngineRunCase& c, std::ostream* os) { *os << c.name; }
@@ -483,7 +483,7 @@ TEST_P(VoiceAcrossEngines, IsKeptOnlyWhenChosenOnTheEngineSpeakingAtF12)
             first.tick();
         }
         EXPECT_TRUE(first.y.game.voiceApplied);
-        EXPECT_EQ(first.y.game.voiceindex, c.applied);
+        EXPECT_EQ(first.y.game.voiceIndex, c.applied);
         EXPECT_EQ(first.voice.selectedByName, c.byName);
         for (int i = 0; i < c.presses; ++i) first.press(keys::F1, keys::Shift);
         if (!c.fallback.empty() && !c.fallbackFirst) speakThrough(first.voice, c.fallback);
@@ -494,9 +494,9 @@ TEST_P(VoiceAcrossEngines, IsKeptOnlyWhenChosenOnTheEngineSpeakingAtF12)
         next.drive = first.drive;
         next.storage.setProgramFolder(place);
         const yacht::StoredSettings read = next.storage.readSettings();
-        EXPECT_EQ(read.voiceindex, c.voice);
-        EXPECT_EQ(read.voicename, c.voicename);
-        EXPECT_EQ(read.voiceengine, c.voiceengine);
+        EXPECT_EQ(read.voiceIndex, c.voice);
+        EXPECT_EQ(read.voiceName, c.voiceName);
+        EXPECT_EQ(read.voiceEngine, c.voiceEngine);
     }
 }
 
@@ -554,7 +554,7 @@ TEST(LeavingWithF12, WritesWhereTheSettingsWereFoundAtStart)
     f.drive.bus = "Usb";
     f.drive.type = DriveType::Removable;
     start(f, folder.path(), 2);
-    f.y.game.speedindex = 4;
+    f.y.game.speedIndex = 4;
     f.drive.bus = "";  // the drive query fails later on: the settings still go to the stick
     f.tick();
     f.press(keys::F12);
@@ -594,15 +594,15 @@ TEST(LeavingWithF12, UnwritableSettingsAreQuietAndTheGameStillLeaves)
 TEST(Startup, TunesTheVoiceAndMarksTheSidePanel)
 {
     FakeGame f;
-    f.y.game.view.sidetotal = 12;
+    f.y.game.view.sideTotal = 12;
     start(f, "/usr/bin", 1);
     EXPECT_EQ(f.voice.volumeCalls, 0);  // the player's own volume stays
     EXPECT_GE(f.voice.priorityOverCalls, 1);
     EXPECT_EQ(f.shown().lblSide[1].caption, "YACHT");
     EXPECT_EQ(f.shown().lblSide[2].caption, "");
     EXPECT_TRUE(f.shown().Label3.visible);
-    EXPECT_EQ(f.y.game.helppage, 0);
-    EXPECT_EQ(f.y.game.savedir, "/nonexistent-yacht-temp/");
+    EXPECT_EQ(f.y.game.helpPage, 0);
+    EXPECT_EQ(f.y.game.saveDir, "/nonexistent-yacht-temp/");
     EXPECT_EQ(f.y.game.state, EngineState::Startup);
 }
 

@@ -78,31 +78,31 @@ TEST(WindowClicks, LegendsAndDicePostTheirKeysAndTheTickTakesThemAtOnce)
     const std::pair<int, std::string> legends[] = {
         {4, " "}, {5, "13 categories left to fill"}, {6, "At the end of the round"}};
     for (const auto& [i, begins] : legends) {
-        g.game().saybuf = test::queued("\tsomething not yet said");
+        g.game().speechQueue = test::queued("\tsomething not yet said");
         click(g.window.sideLabel(i));
-        EXPECT_FALSE(g.game().keybuf.has_value()) << i;
-        EXPECT_EQ(tabbed(g.game().saybuf).rfind(begins, 0), 0u) << i << ": " << tabbed(g.game().saybuf);
+        EXPECT_FALSE(g.game().pendingKey.has_value()) << i;
+        EXPECT_EQ(tabbed(g.game().speechQueue).rfind(begins, 0), 0u) << i << ": " << tabbed(g.game().speechQueue);
     }
     click(g.window.sideLabel(3));
-    EXPECT_EQ(g.game().helppage, 1);
+    EXPECT_EQ(g.game().helpPage, 1);
     g.game().state = EngineState::Idle;
     click(g.window.sideLabel(7));  // F9 with no game under way asks nothing
     EXPECT_EQ(g.game().state, EngineState::Players);
     for (int i = 0; i <= 2; ++i) {
-        g.game().saybuf = test::queued("\tkept");
+        g.game().speechQueue = test::queued("\tkept");
         click(g.window.sideLabel(i));
-        EXPECT_EQ(g.game().saybuf, test::queued("\tkept")) << i;
+        EXPECT_EQ(g.game().speechQueue, test::queued("\tkept")) << i;
     }
     for (int i = 0; i < 5; ++i) {
         g.game().state = EngineState::Rolled;
         g.game().roll = 1;
         g.game().held[i] = 0;
-        g.game().saybuf = test::queued("\tsomething not yet said");
+        g.game().speechQueue = test::queued("\tsomething not yet said");
         click(g.window.diceLabel(i));
         EXPECT_EQ(g.game().held[i], 1) << i;
         // Taking the key drops whatever was queued and not yet handed to the voice.
-        EXPECT_FALSE(g.game().keybuf.has_value()) << i;
-        EXPECT_EQ(tabbed(g.game().saybuf).find("not yet said"), std::string::npos) << i;
+        EXPECT_FALSE(g.game().pendingKey.has_value()) << i;
+        EXPECT_EQ(tabbed(g.game().speechQueue).find("not yet said"), std::string::npos) << i;
     }
 }
 
@@ -114,16 +114,16 @@ TEST(WindowClicks, SheetRowPicksTheCategoryAndTheStatusBoxScoresIt)
     g.game().state = EngineState::Choosing;
     g.game().player = 1;
     g.game().round = 2;
-    g.game().catvalue[9] = 25;
-    getcard(g.y.game);
+    g.game().categoryValues[9] = 25;
+    showCard(g.y.game);
     click(g.window.sheetCaption(9));
-    EXPECT_EQ(g.game().catcursor, 9);
-    EXPECT_EQ(g.game().saybuf, test::queued("Full house is worth 25"));
+    EXPECT_EQ(g.game().categoryCursor, 9);
+    EXPECT_EQ(g.game().speechQueue, test::queued("Full house is worth 25"));
     // The value cells, the subtotal row and the sheet's background pick nothing.
     for (QLabel* cell : {g.window.sheetValue(4), g.window.sheetCaption(14), g.window.sheetCaption(0)})
         click(cell);
-    EXPECT_EQ(g.game().catcursor, 9);
-    EXPECT_EQ(g.game().saybuf, test::queued("Full house is worth 25"));
+    EXPECT_EQ(g.game().categoryCursor, 9);
+    EXPECT_EQ(g.game().speechQueue, test::queued("Full house is worth 25"));
     click(g.window.statusLabel());
     EXPECT_EQ(g.game().scores[9][1], 25);
     EXPECT_EQ(g.game().state, EngineState::TurnEnd);
@@ -136,14 +136,14 @@ TEST(WindowClicks, PlayerRowAndStatusBoxStartTheGame)
     g.voice.speakingReads = 1 << 30;
     g.voice.speak("busy", SpeakMode::Async);
     click(g.window.sheetCaption(2));
-    EXPECT_EQ(g.game().numplayers, 2);
-    EXPECT_EQ(g.game().saybuf, test::queued("2 players"));
+    EXPECT_EQ(g.game().numPlayers, 2);
+    EXPECT_EQ(g.game().speechQueue, test::queued("2 players"));
     // The click chooses the count and posts the space bar, which opens the first turn at once.
     click(g.window.statusLabel());
     EXPECT_EQ(g.game().state, EngineState::Rolling);
     EXPECT_EQ(g.game().player, 1);
     EXPECT_EQ(g.game().round, 1);
-    EXPECT_FALSE(g.game().keybuf.has_value());
+    EXPECT_FALSE(g.game().pendingKey.has_value());
 }
 
 TEST(WindowClicks, StatusBoxIsIgnoredWhileAThrowIsPending)
@@ -151,7 +151,7 @@ TEST(WindowClicks, StatusBoxIsIgnoredWhileAThrowIsPending)
     WindowGame g;
     g.game().state = EngineState::Rolling;
     click(g.window.statusLabel());
-    EXPECT_FALSE(g.game().keybuf.has_value());
+    EXPECT_FALSE(g.game().pendingKey.has_value());
 }
 
 TEST(WindowClicks, ClickOnTheRulesAndFramesReachesTheCellBeneath)
@@ -163,11 +163,11 @@ TEST(WindowClicks, ClickOnTheRulesAndFramesReachesTheCellBeneath)
     // Next to the vertical rule in row 5 (the rule itself lies on the value cell), on the sheet frame over row 1, and within the panel frame.
     const Board& b = g.window.board();
     QTest::mouseClick(handle, Qt::LeftButton, {}, pixel(b.Line1[13].x1 - 15, b.Y[5].rect.top + 120));
-    EXPECT_EQ(g.game().catcursor, 5);
+    EXPECT_EQ(g.game().categoryCursor, 5);
     QTest::mouseClick(handle, Qt::LeftButton, {}, pixel(b.Shape1.rect.left + 20, b.Y[1].rect.top + 120));
-    EXPECT_EQ(g.game().catcursor, 1);
+    EXPECT_EQ(g.game().categoryCursor, 1);
     QTest::mouseClick(handle, Qt::LeftButton, {}, pixel(6000 + 800, 3240 + 120));
-    EXPECT_EQ(g.game().helppage, 1);  // the F1 legend's key was taken at once
+    EXPECT_EQ(g.game().helpPage, 1);  // the F1 legend's key was taken at once
 }
 
 TEST(WindowDrawing, RulesAndFramesLieOverTheCellsAndPanelsBeneath)
@@ -179,8 +179,8 @@ TEST(WindowDrawing, RulesAndFramesLieOverTheCellsAndPanelsBeneath)
     g.window.setPalette(dark);
     g.show();
     const Board& b = g.window.board();
-    g.game().view.litrow = 3;  // the row under the cursor
-    g.game().view.litdie = 2;  // the die under the cursor
+    g.game().view.litRow = 3;  // the row under the cursor
+    g.game().view.litDie = 2;  // the die under the cursor
     const QImage img = g.picture();
     const auto at = [&](float x, float y) { return img.pixelColor(pixel(x, y)); };
     const QColor ink = rgb(colour::windowText);
@@ -218,7 +218,7 @@ TEST(WindowDrawing, BonusPlaqueShowsTheEmbeddedPictureWithTheGreenRoundItsCorner
     // A card whose upper rows reach the bonus.
     g.game().player = 1;
     for (int row = 1; row <= 6; ++row) g.game().scores[row][1] = int16_t(row * 3);
-    getcard(g.y.game);
+    showCard(g.y.game);
     const QImage shown = g.picture();
     EXPECT_EQ(shown.pixelColor(corner), rgb(colour::green));
     const QColor yellowish = shown.pixelColor(middle);
@@ -254,7 +254,7 @@ TEST(WindowAccessibility, EveryLabelIsNamedByWhatItShows)
     g.y.game.view.status = Status::SelectCategory;
     g.y.game.player = 1;
     g.y.game.scores[4][1] = 12;
-    getcard(g.y.game);
+    showCard(g.y.game);
     g.window.render();
     const auto name = [](QWidget* w) {
         return QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name).toStdString();
@@ -287,7 +287,7 @@ TEST(WindowEngine, SleepsWhileTheGameWaitsAndAKeyActsAtOnce)
     QTest::keyClick(&g.window, Qt::Key_F9);
     EXPECT_EQ(g.game().state, EngineState::Players);
     QTest::keyClick(&g.window, Qt::Key_Down);
-    EXPECT_EQ(g.game().numplayers, 1);
+    EXPECT_EQ(g.game().numPlayers, 1);
     EXPECT_TRUE(g.window.engineRunning());
     for (int i = 0; i < 10 && g.window.engineRunning(); ++i) g.window.runTick();
     EXPECT_FALSE(g.window.engineRunning());
@@ -342,7 +342,7 @@ TEST(WindowAccessibility, ControlsAreNamedWithWhatTheyShow)
     WindowGame g;
     g.game().player = 1;
     g.game().scores[9][1] = 25;
-    getcard(g.y.game);
+    showCard(g.y.game);
     g.game().dice[1] = 3;
     g.game().held[1] = 1;
     g.game().dice[2] = 6;
@@ -380,7 +380,7 @@ TEST(WindowFocus, TheWindowKeepsTheKeyboardThroughClicks)
     g.voice.speak("busy", SpeakMode::Async);
     g.game().state = EngineState::Idle;
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_F4);
-    EXPECT_EQ(tabbed(g.game().saybuf).rfind("Game over", 0), 0u);
+    EXPECT_EQ(tabbed(g.game().speechQueue).rfind("Game over", 0), 0u);
 }
 
 // Counts the paint events of a widget.

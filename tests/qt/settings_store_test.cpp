@@ -43,19 +43,19 @@ TEST(QtSettingsStore, KeepsTheVoicesEngineAndReadsAnOlderFileAsSpeechDispatchers
     }
     auto store = makeSettingsStore();
     const StoredSettings old = readStoredSettings(*store, "");
-    EXPECT_EQ(old.voicename, "mbrola-en1");
-    EXPECT_EQ(old.voiceengine, "speechd");
+    EXPECT_EQ(old.voiceName, "mbrola-en1");
+    EXPECT_EQ(old.voiceEngine, "speechd");
 
     StoredSettings flite = old;
-    flite.voiceindex = 1;
-    flite.voicename = "slt";
-    flite.voiceengine = "flite";
+    flite.voiceIndex = 1;
+    flite.voiceName = "slt";
+    flite.voiceEngine = "flite";
     writeStoredSettings(*store, "", flite);
     store.reset();
     const StoredSettings next = readStoredSettings(*makeSettingsStore(), "");
-    EXPECT_EQ(next.voiceindex, 1);
-    EXPECT_EQ(next.voicename, "slt");
-    EXPECT_EQ(next.voiceengine, "flite");
+    EXPECT_EQ(next.voiceIndex, 1);
+    EXPECT_EQ(next.voiceName, "slt");
+    EXPECT_EQ(next.voiceEngine, "flite");
 }
 
 TEST(QtSettingsStore, UnwritablePlaceRefusesQuietlyAndGivesDefaults)

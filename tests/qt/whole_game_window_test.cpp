@@ -188,7 +188,7 @@ public:
     {
         for (int i = 0; i < 200; ++i) {
             const EngineState s = game_.game.state;
-            if (game_.game.saybuf.empty() && s != EngineState::Rolling && s != EngineState::TurnEnd)
+            if (game_.game.speechQueue.empty() && s != EngineState::Rolling && s != EngineState::TurnEnd)
                 return;
             window_.runTick();
         }
@@ -216,12 +216,12 @@ public:
         int target = 0;
         for (int c = 1; c <= kCategories; ++c) {
             if (taken(game_.game, c)) continue;
-            if (target == 0 || game_.game.catvalue[c] > game_.game.catvalue[target]) target = c;
+            if (target == 0 || game_.game.categoryValues[c] > game_.game.categoryValues[target]) target = c;
         }
         ASSERT_NE(target, 0);
-        for (int guard = 0; game_.game.catcursor != target && guard < 30; ++guard)
-            key(game_.game.catcursor < target ? Qt::Key_Down : Qt::Key_Up);
-        ASSERT_EQ(game_.game.catcursor, target);
+        for (int guard = 0; game_.game.categoryCursor != target && guard < 30; ++guard)
+            key(game_.game.categoryCursor < target ? Qt::Key_Down : Qt::Key_Up);
+        ASSERT_EQ(game_.game.categoryCursor, target);
         key(Qt::Key_Return);
     }
 
@@ -262,7 +262,7 @@ TEST(RealWindow, PlaysAWholeGameForTwoAndEveryWorthItSaysMatchesTheDiceItSaid)
     w.key(Qt::Key_F9);  // no game is running, so no question box opens
     ASSERT_EQ(w.game().state, EngineState::Players);
     w.key(Qt::Key_2);
-    ASSERT_EQ(w.game().numplayers, 2);
+    ASSERT_EQ(w.game().numPlayers, 2);
 
     for (int turn = 0; turn < 26; ++turn) {
         w.playTurn();

@@ -61,11 +61,11 @@ TEST(Getvalue, EveryThrowOfFiveDicePricesEveryCategoryAsTheCountsSay)
     for (int n = 0; n < 7776; ++n) {
         for (int i = 0, rest = n; i < 5; ++i, rest /= 6) dice[i] = rest % 6 + 1;
         showDice(f.y, dice);
-        f.y.game.catvalue.fill(-1);
-        getvalue(f.y.game);
+        f.y.game.categoryValues.fill(-1);
+        priceCategories(f.y.game);
         const CategoryValues want = byCounts(dice);
         for (int c = 1; c <= 13; ++c) {
-            ASSERT_EQ(f.y.game.catvalue[c], want[c])
+            ASSERT_EQ(f.y.game.categoryValues[c], want[c])
                 << "category " << c << " dice " << dice[0] << dice[1] << dice[2] << dice[3]
                 << dice[4];
         }
@@ -97,9 +97,9 @@ TEST(Getvalue, TheListedThrowsPriceAsTheTableSays)
     FakeGame f;
     for (const Row& row : table) {
         showDice(f.y, row.dice);
-        getvalue(f.y.game);
+        priceCategories(f.y.game);
         for (int c = 1; c <= 13; ++c)
-            EXPECT_EQ(f.y.game.catvalue[c], row.worth[c - 1])
+            EXPECT_EQ(f.y.game.categoryValues[c], row.worth[c - 1])
                 << "category " << c << " dice " << row.dice[0] << row.dice[1] << row.dice[2]
                 << row.dice[3] << row.dice[4];
     }
@@ -108,9 +108,9 @@ TEST(Getvalue, TheListedThrowsPriceAsTheTableSays)
 TEST(Getvalue, DiceStillShowingQuestionMarksAreNoYacht)
 {
     FakeGame f;
-    getvalue(f.y.game);  // a fresh game has no face on any die
-    EXPECT_EQ(f.y.game.catvalue[13], 0);
-    EXPECT_EQ(f.y.game.catvalue[12], 0);
+    priceCategories(f.y.game);  // a fresh game has no face on any die
+    EXPECT_EQ(f.y.game.categoryValues[13], 0);
+    EXPECT_EQ(f.y.game.categoryValues[12], 0);
 }
 
 }  // namespace yacht::test

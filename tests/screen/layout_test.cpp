@@ -23,7 +23,7 @@ void eachLabel(Board& b, const std::function<void(const std::string&, Label&)>& 
 // The designed board on a screen that is the designed window stretched by the given factors.
 struct ScreenOf {
     Board scaled = designBoard();
-    ScreenOf(float wide, float high) { setscreen(scaled, {8130 * wide, 6075 * high}, {8130, 6075}); }
+    ScreenOf(float wide, float high) { fitToScreen(scaled, {8130 * wide, 6075 * high}, {8130, 6075}); }
     Board& board() { return scaled; }
 };
 
@@ -84,11 +84,11 @@ TEST(Setscreen, ScreenOrWindowWithoutSizeLeavesTheDesign)
 {
     for (const Size& screen : {Size{0, 0}, Size{8130, 0}}) {
         Board b = designBoard();
-        setscreen(b, screen, {8130, 6075});
+        fitToScreen(b, screen, {8130, 6075});
         EXPECT_EQ(b.dice[0].rect, designBoard().dice[0].rect);
     }
     Board b = designBoard();
-    setscreen(b, {8130, 6075}, {0, 0});
+    fitToScreen(b, {8130, 6075}, {0, 0});
     EXPECT_EQ(b.Y[0].rect, designBoard().Y[0].rect);
 }
 

@@ -13,15 +13,15 @@ const char* const kInstruction =
     "Choose the number of players using the arrow keys, then press the enter key to begin";
 
 // A second player's turn in round 4, between the first and second throw, one die held.
-void midturn(FakeGame& f)
+void setUpMidTurn(FakeGame& f)
 {
     Game& g = f.y.game;
     g.state = EngineState::Rolled;
-    g.numplayers = 2;
+    g.numPlayers = 2;
     g.player = 2;
     g.round = 4;
     g.roll = 2;
-    g.dicecursor = 3;
+    g.diceCursor = 3;
     g.held = {0, 0, 1, 0, 0};
     g.dice = {6, 2, 5, 5, 1};
     for (int p = 1; p <= 2; ++p) {
@@ -31,8 +31,8 @@ void midturn(FakeGame& f)
         g.scores[kBonusRow][p] = 100;
     }
     // The card on show is player 2's, its side total as last drawn.
-    g.view = ViewFacts{.sheet = Sheet::Card, .cardplayer = 2, .carddrawn = true, .litdie = 3,
-                       .sidetotal = 27, .started = true};
+    g.view = ViewFacts{.sheet = Sheet::Card, .cardPlayer = 2, .cardDrawn = true, .litDie = 3,
+                       .sideTotal = 27, .started = true};
 }
 
 }  // namespace
@@ -42,7 +42,7 @@ TEST(NewGame, WithNoGameRunningF9GoesStraightToTheChoice)
     FakeGame f;
     Game& g = f.y.game;
     g.state = EngineState::Idle;
-    g.numplayers = 3;
+    g.numPlayers = 3;
     g.round = 0;
     g.scores[5][3] = 15;
     g.scores[kTotalRow][8] = 240;
@@ -52,17 +52,17 @@ TEST(NewGame, WithNoGameRunningF9GoesStraightToTheChoice)
     g.dice = {3, 3, 0, 0, 0};
     g.scores[7][3] = 17;
     g.player = 3;
-    getcard(g);  // player 3's card, its third row lit
-    g.view.litrow = 3;
+    showCard(g);  // player 3's card, its third row lit
+    g.view.litRow = 3;
 
     f.press(keys::F9);
     const Board b = f.shown();
 
     EXPECT_TRUE(f.toolkit.questions.empty());
     EXPECT_TRUE(f.voice.spoken.empty()) << "F9 ends the tick before the pump";
-    EXPECT_EQ(g.saybuf, queued(kInstruction));
+    EXPECT_EQ(g.speechQueue, queued(kInstruction));
     EXPECT_EQ(g.state, EngineState::Players);
-    EXPECT_EQ(g.numplayers, 0);
+    EXPECT_EQ(g.numPlayers, 0);
     EXPECT_EQ(g.player, 0);
     EXPECT_EQ(g.round, 1);
     EXPECT_EQ(f.dice(), "?????");
@@ -91,7 +91,7 @@ TEST(NewGame, WithNoGameRunningF9GoesStraightToTheChoice)
 TEST(NewGame, ConfirmedDuringATurnClearsTheGame)
 {
     FakeGame f;
-    midturn(f);
+    setUpMidTurn(f);
     f.toolkit.answers = {Answer::Ok};
 
     f.press(keys::F9);
@@ -99,7 +99,7 @@ TEST(NewGame, ConfirmedDuringATurnClearsTheGame)
     const Game& g = f.y.game;
     EXPECT_EQ(f.voice.texts(), std::vector<std::string>{kQuestion});
     EXPECT_EQ(g.state, EngineState::Players);
-    EXPECT_EQ(g.saybuf, queued(kInstruction));
+    EXPECT_EQ(g.speechQueue, queued(kInstruction));
     EXPECT_EQ(f.dice(), "?????");
     EXPECT_EQ(f.shown().H[2].caption, "");
     EXPECT_EQ(g.held[2], 0);
@@ -114,7 +114,7 @@ TEST(NewGame, TheLastGamesSumsAreNotReportedInTheNewOne)
     FakeGame f;
     Game& g = f.y.game;
     g.state = EngineState::Idle;
-    g.numplayers = 1;
+    g.numPlayers = 1;
     g.player = 1;
     g.total = 251;
     g.subtotal = 70;
@@ -135,12 +135,12 @@ TEST(NewGame, WhileChoosingPlayersF9AsksAgain)
     f.press(keys::F9);
     f.press(keys::Down);
     ASSERT_EQ(f.y.game.state, EngineState::Players);
-    ASSERT_EQ(f.y.game.numplayers, 1);
+    ASSERT_EQ(f.y.game.numPlayers, 1);
 
     f.press(keys::F9);  // no scripted answer: the box was closed, which counts as cancel
     EXPECT_EQ(f.toolkit.questions.size(), 1u);
     EXPECT_EQ(f.voice.last(), "cancelled");
-    EXPECT_EQ(f.y.game.numplayers, 1);
+    EXPECT_EQ(f.y.game.numPlayers, 1);
     EXPECT_EQ(f.y.game.state, EngineState::Players);
 }
 

@@ -50,14 +50,14 @@ TEST(Present, DrawsTheDiceAndHoldMarksFromTheGameOverWhateverWasShown)
 }
 
 // What the sheet and the side panel show after a sequence of the game's own steps.
-struct Sheetview {
+struct SheetView {
     std::string heading, title, side, subtotalCaption, subtotal;
     bool subtotalShown;
     std::string row1, value1;
     int lit;
 };
 
-Sheetview sheetview(const Board& b)
+SheetView sheetView(const Board& b)
 {
     int lit = 0;
     for (int r = 1; r <= kCategories; ++r)
@@ -69,7 +69,7 @@ Sheetview sheetview(const Board& b)
 // Two players, player 1 current: player 1 has Ones 3 and Sixes 30, player 2 Ones 4 and a Yacht.
 void setup(Game& g)
 {
-    g.numplayers = 2;
+    g.numPlayers = 2;
     g.scores[1][1] = 3;
     g.scores[6][1] = 30;
     g.scores[1][2] = 4;
@@ -82,30 +82,30 @@ TEST(Present, TheSheetKeepsWhatEachStepLeavesOnIt)
     struct Case {
         const char* name;
         void (*steps)(Game&);
-        Sheetview want;
+        SheetView want;
     };
     const Case cases[] = {
         {"as designed", [](Game&) {}, {"Score Sheet", "Yacht", "", "", "", true, "", "", 0}},
         {"after start-up", [](Game& g) { g.view.started = true; },
          {"Score Sheet", "YACHT", "", "", "", true, "", "", 0}},
-        {"a card", [](Game& g) { setup(g), g.view.started = true, getcard(g); },
+        {"a card", [](Game& g) { setup(g), g.view.started = true, showCard(g); },
          {"Score Sheet", "Player 1", "33", "Subtotal: ", "33", true, "  Ones", "3", 0}},
         {"the card stays while the next player waits",
-         [](Game& g) { setup(g), getcard(g), g.player = 2; },
+         [](Game& g) { setup(g), showCard(g), g.player = 2; },
          {"Score Sheet", "Player 1", "33", "Subtotal: ", "33", true, "  Ones", "3", 0}},
         {"the scoreboard keeps the card's heading, caption and title",
-         [](Game& g) { setup(g), getcard(g), g.player = 2, getcard(g), scoreboard(g); },
+         [](Game& g) { setup(g), showCard(g), g.player = 2, showCard(g), showScoreboard(g); },
          {"Score Sheet", "Player 2", "54", "Subtotal: ", "4", false, "  Player 1", "33", 0}},
         {"the choice of players after a card keeps its caption and title",
-         [](Game& g) { setup(g), getcard(g), choosenum(g), g.view.sidetotal = 0; },
+         [](Game& g) { setup(g), showCard(g), showPlayerCounts(g), g.view.sideTotal = 0; },
          {"Choose players", "Player 1", "0", "Subtotal: ", "33", false, "  1 player", "", 0}},
-        {"the choice before any card", [](Game& g) { g.view.started = true, choosenum(g); },
+        {"the choice before any card", [](Game& g) { g.view.started = true, showPlayerCounts(g); },
          {"Choose players", "YACHT", "", "", "", false, "  1 player", "", 0}},
         {"digit 7 lights the empty seventh row",
-         [](Game& g) { choosenum(g), playersstep(g, test::narrator(), Action::of(ActionKind::PlayerCount, 7)); },
+         [](Game& g) { showPlayerCounts(g), choosePlayerCount(g, test::narrator(), Action::of(ActionKind::PlayerCount, 7)); },
          {"Choose players", "Yacht", "", "", "", false, "  1 player", "", 7}},
         {"a player outside the table draws a blank card",
-         [](Game& g) { setup(g), g.player = 9, getcard(g); },
+         [](Game& g) { setup(g), g.player = 9, showCard(g); },
          {"Score Sheet", "Player 9", "0", "Subtotal: ", "0", true, "  Ones", "", 0}},
     };
     for (const Case& c : cases) {
@@ -113,8 +113,8 @@ TEST(Present, TheSheetKeepsWhatEachStepLeavesOnIt)
         c.steps(g);
         Board b = designBoard();
         present(g, b);
-        const Sheetview got = sheetview(b);
-        const Sheetview& w = c.want;
+        const SheetView got = sheetView(b);
+        const SheetView& w = c.want;
         EXPECT_EQ(got.heading, w.heading) << c.name;
         EXPECT_EQ(got.title, w.title) << c.name;
         EXPECT_EQ(got.side, w.side) << c.name;
@@ -135,7 +135,7 @@ TEST(Present, OnlyTheDiceCursorLightsADieAndAThrowPutsItOut)
     g.state = EngineState::Rolled;
     g.roll = 1;
     g.dice = {1, 2, 3, 4, 5};
-    g.dicecursor = 3;  // as a resumed game has it: no die is lit
+    g.diceCursor = 3;  // as a resumed game has it: no die is lit
     const auto red = [&f] {
         std::string out;
         for (const Label& die : f.shown().dice) out += die.backcolor == colour::red ? 'R' : '.';
@@ -157,11 +157,11 @@ TEST(Present, OnlyTheDiceCursorLightsADieAndAThrowPutsItOut)
 TEST(Present, DrawsTheSameBoardWhateverTheBoardShowedBefore)
 {
     FakeGame f;
-    f.y.game.numplayers = 1;
+    f.y.game.numPlayers = 1;
     f.y.game.player = 1;
     f.y.game.scores[3][1] = 9;
-    getcard(f.y.game);
-    f.y.game.view.litrow = 5;
+    showCard(f.y.game);
+    f.y.game.view.litRow = 5;
     // Everything the game decides, left wrong by some earlier drawing.
     Board stale = designBoard();
     for (Label* l : {&stale.Label3, &stale.x[0], &stale.Y[14], &stale.lblSide[1], &stale.lblSide[2]})
@@ -180,7 +180,7 @@ TEST(Present, DrawsTheSameBoardWhateverTheBoardShowedBefore)
 TEST(Taken, IsTheCurrentPlayersFilledCellAndAScoredNoughtCounts)
 {
     Game g;
-    g.numplayers = 2;
+    g.numPlayers = 2;
     g.player = 2;
     g.scores[4][2] = 0;    // Fours scored for nothing is still used up
     g.scores[9][2] = 25;
@@ -228,8 +228,8 @@ TEST(ReviewTexts, SayWhoseTurnTheRowUnderTheCursorAndTheScore)
         g.player = 2;
         g.round = 3;
         g.roll = c.roll;
-        g.catcursor = c.cursor;
-        g.catvalue[2] = 6;
+        g.categoryCursor = c.cursor;
+        g.categoryValues[2] = 6;
         g.scores[0][2] = 45;
         if (c.takenTwos) g.scores[2][2] = 4;
         const ReviewTexts got = reviewTexts(g);

@@ -23,8 +23,8 @@ TEST(Getcard, FreshPlayerGetsABlankCardWithNothingEarned)
     FakeGame f;
     Game& g = f.y.game;
     g.player = 1;
-    g.view.litrow = 4;
-    getcard(g);
+    g.view.litRow = 4;
+    showCard(g);
     const Board b = f.shown();
 
     EXPECT_EQ(g.total, 0);
@@ -70,7 +70,7 @@ TEST(Getcard, TotalsTheUpperBonusAndTheYachtBonusesAsTheCardShows)
         g.player = 3;
         fillColumn(g, 3, c.rows, c.bonus);
         fillColumn(g, 2, {5, 10}, 300);  // another player's column is not this card
-        getcard(f.y.game);
+        showCard(f.y.game);
         EXPECT_EQ(g.subtotal, c.subtotal) << c.name;
         EXPECT_EQ(g.total, c.total) << c.name;
         EXPECT_EQ(f.shown().imgBonus.visible, c.plaque) << c.name;
@@ -79,7 +79,7 @@ TEST(Getcard, TotalsTheUpperBonusAndTheYachtBonusesAsTheCardShows)
         EXPECT_EQ(f.shown().lblSide[1].caption, "Player 3") << c.name;
         EXPECT_EQ(f.shown().lblSide[2].caption, decimal(c.total)) << c.name;
         // Drawing the card again changes nothing.
-        getcard(g);
+        showCard(g);
         EXPECT_EQ(g.total, c.total) << c.name;
         EXPECT_EQ(g.scores[kTotalRow][3], c.total) << c.name;
     }
@@ -90,14 +90,14 @@ TEST(Scoreboard, ShowsEachPlayersLastRecordedTotalAndBlanksTheRest)
     for (int players : {3, 8}) {
         FakeGame f;
         Game& g = f.y.game;
-        g.numplayers = int16_t(players);
+        g.numPlayers = int16_t(players);
         for (int p = 1; p <= players; ++p) g.scores[kTotalRow][p] = p * 10;
         g.scores[kTotalRow][2].reset();  // a player whose card was never drawn
         g.player = 1;
         fillColumn(g, 1, {3, 6, 9, 12, 15, 18});  // a card with the plaque
-        getcard(g);  // the card first, as in play; it rewrites player 1's total
-        g.view.litrow = 5;
-        scoreboard(g);
+        showCard(g);  // the card first, as in play; it rewrites player 1's total
+        g.view.litRow = 5;
+        showScoreboard(g);
         const Board b = f.shown();
 
         for (int r = 1; r <= 13; ++r) {
@@ -122,8 +122,8 @@ TEST(Scoreboard, ShowsEachPlayersLastRecordedTotalAndBlanksTheRest)
 TEST(Scoreboard, MoreRowsThanScoreColumnsStayBlank)
 {
     FakeGame f;
-    f.y.game.numplayers = 13;  // never in play; the table has eight columns
-    scoreboard(f.y.game);
+    f.y.game.numPlayers = 13;  // never in play; the table has eight columns
+    showScoreboard(f.y.game);
     const Board b = f.shown();
     EXPECT_EQ(b.Y[8].caption, "  Player 8");
     EXPECT_EQ(b.Y[9].caption, "");

@@ -96,7 +96,7 @@ double ScriptedRandom::next()
 
 void FakeGame::press(int code, int modifier)
 {
-    keydown(y, code, modifier);
+    recordKeyPress(y, code, modifier);
     tick();
 }
 
@@ -109,7 +109,7 @@ void FakeGame::settle(int maxTicks)
 {
     for (int i = 0; i < maxTicks; ++i) {
         yacht::tick(y);
-        if (y.game.saybuf.empty() && !voice.busy() && y.game.state != EngineState::Rolling) return;
+        if (y.game.speechQueue.empty() && !voice.busy() && y.game.state != EngineState::Rolling) return;
     }
 }
 

@@ -18,7 +18,7 @@ namespace yacht::test {
 inline void waitForTurn(FakeGame& f)
 {
     Game& g = f.y.game;
-    g.numplayers = 1;
+    g.numPlayers = 1;
     g.player = 1;
     g.round = 1;
     g.roll = 0;
@@ -39,10 +39,10 @@ inline std::vector<std::string> drain(FakeGame& f, int maxTicks = 100)
 {
     std::vector<std::string> heard;
     for (int i = 0; i < maxTicks; ++i) {
-        f.y.game.sayitem.clear();
+        f.y.game.lastSpoken.clear();
         f.tick();
-        if (!f.y.game.sayitem.empty()) heard.push_back(f.y.game.sayitem);
-        if (f.y.game.saybuf.empty() && !f.voice.busy() && f.y.game.state != EngineState::Rolling)
+        if (!f.y.game.lastSpoken.empty()) heard.push_back(f.y.game.lastSpoken);
+        if (f.y.game.speechQueue.empty() && !f.voice.busy() && f.y.game.state != EngineState::Rolling)
             break;
     }
     return heard;
@@ -51,10 +51,10 @@ inline std::vector<std::string> drain(FakeGame& f, int maxTicks = 100)
 // Presses a key and lets everything it queued be said.
 inline std::vector<std::string> pressAndDrain(FakeGame& f, int code, int modifier = 0)
 {
-    f.y.game.sayitem.clear();
+    f.y.game.lastSpoken.clear();
     f.press(code, modifier);
     std::vector<std::string> heard;
-    if (!f.y.game.sayitem.empty()) heard.push_back(f.y.game.sayitem);
+    if (!f.y.game.lastSpoken.empty()) heard.push_back(f.y.game.lastSpoken);
     for (const std::string& s : drain(f)) heard.push_back(s);
     return heard;
 }
