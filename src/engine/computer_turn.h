@@ -7,7 +7,6 @@
 namespace yacht {
 
 // True from the moment a computer's turn is due (waiting for the space bar) until it scores.
-// Inline: every tick asks, and nearly always for a person's turn or no game.
 inline bool computerTurn(const Game& g)
 {
     if (g.player < 1 || g.player > g.numPlayers || !g.seats.isComputer(g.player)) return false;

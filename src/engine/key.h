@@ -5,9 +5,7 @@
 
 namespace yacht {
 
-// Where a key came from. A whole word wide, so that a Key is copied in whole words: a one-byte
-// source left padding that every tick read back right after writing the byte beside it, and the
-// processor waited for that store.
+// Where a key came from: the keyboard, or a click on a label that stands for a key.
 enum class KeySource : int32_t {
     Keyboard,  // typed on the keyboard
     Legend,    // a click on a label that stands for a key: a legend, a die, the status box, a count

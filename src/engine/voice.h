@@ -27,8 +27,8 @@ public:
     virtual ~Voice() = default;
 
     // Speak the text. Async returns at once and the text is said after whatever the voice is
-    // still saying, never over it; Sync returns once it has been said, without running game
-    // ticks or taking keys meanwhile.
+    // still saying, never over it; Sync returns once it has been said; the game does not move
+    // on meanwhile, and keys pressed meanwhile are kept and acted on afterwards.
     virtual void speak(const std::string& text, SpeakMode mode) = 0;
 
     // Done once everything handed over has been said (or the voice is broken or absent).

@@ -1,7 +1,7 @@
 #pragma once
-// A headless model of every control of the main window that the game reads or writes. Part of
-// the game state lives in these captions (the dice, the HOLD marks, the current player's column),
-// so the engine works on this model and the Qt window only draws it.
+// A headless model of every control of the main window: its captions, positions, fonts and
+// colours, filled in from the game (present.h), so the Qt window only draws it and the window is
+// tested without a display. The game itself lives in `Game`, not in these captions.
 
 #include <array>
 #include <cstdint>
