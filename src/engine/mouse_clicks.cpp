@@ -15,7 +15,7 @@ void postClick(Game& g, int code)
 
 }  // namespace
 
-void lblSideClick(Game& g, int index)
+void clickSidePanel(Game& g, int index)
 {
     static constexpr int legendKeys[] = {keys::F1, keys::F2, keys::F3,
                                          keys::F4, keys::F9, keys::F12};
@@ -29,7 +29,7 @@ void diceClick(Game& g, int index)
     postClick(g, keys::Digit1 + index);
 }
 
-void YClick(Game& g, int index)
+void clickSheetRow(Game& g, int index)
 {
     if (index >= 1 && index <= kCategories && g.state == EngineState::Choosing) {
         g.categoryCursor = static_cast<int16_t>(index);
@@ -41,7 +41,7 @@ void YClick(Game& g, int index)
     }
 }
 
-void Label3Click(Game& g)
+void clickStatusBox(Game& g)
 {
     // The space bar is dropped while a throw is pending, so that it cannot ask for a second
     // throw before the first is made and announced; the status box behaves the same way.

@@ -9,17 +9,17 @@ namespace yacht {
 
 // The function-key legend (elements 3 to 8) posts F1, F2, F3, F4, F9 or F12 without modifier;
 // the panel, the title and the total (elements 0 to 2) do nothing.
-void lblSideClick(Game& g, int index);
+void clickSidePanel(Game& g, int index);
 
 // Die 0 to 4 posts the digit 1 to 5: it holds or releases the die, or picks that many players.
 void diceClick(Game& g, int index);
 
 // A sheet row picks its category while choosing (categoryCursor and the row's digit, from the row)
 // or, rows 1 to 6, a number of players while they are chosen (numPlayers and the space bar).
-void YClick(Game& g, int index);
+void clickSheetRow(Game& g, int index);
 
 // The status box throws (space bar), scores the category under the cursor (enter) or starts
 // the game once a number of players is picked; ignored while a throw is pending.
-void Label3Click(Game& g);
+void clickStatusBox(Game& g);
 
 }  // namespace yacht

@@ -8,7 +8,7 @@ namespace yacht {
 // The player's answer to the OK/Cancel question.
 enum class Answer { Ok, Cancel };
 
-// Sizes in twips.
+// A size in logical pixels at 96 dots per inch, whatever the screen's own dots per inch.
 struct Size {
     float width = 0, height = 0;
 };

@@ -32,7 +32,8 @@ enum class BackStyle : int16_t { Transparent = 0, Opaque = 1 };
 
 enum class Align { Left, Center, Right };
 
-// Position and size in twips (1440 to the inch, 15 to a pixel at 96 dots per inch).
+// Position and size in logical pixels at 96 dots per inch; the window scales them to the screen's
+// own dots per inch when it draws.
 struct Rect {
     float left = 0, top = 0, width = 0, height = 0;
     friend bool operator==(const Rect&, const Rect&) = default;
@@ -64,7 +65,7 @@ struct Image {
     Rect rect;
 };
 
-// A ruling line, end points in twips.
+// A ruling line, end points in logical pixels.
 struct Line {
     float x1 = 0, y1 = 0, x2 = 0, y2 = 0;
 };
@@ -75,22 +76,22 @@ struct Shape {
     int lineWidth = 6;
 };
 
-// The main window's controls with their design names.
+// The main window's controls, by what each shows; rows 1 to 13 of the sheet are the categories.
 struct Board {
-    std::array<Label, 5> dice;      // the die faces "1".."6" or "?"
-    std::array<Label, 5> H;         // "HOLD" under a held die
-    Label Label3;                   // the status caption
-    Image imgBonus;                 // the +35 Bonus plaque
-    std::array<Label, 15> x;        // 0 heading, 1..13 values, 14 subtotal value
-    std::array<Label, 15> Y;        // 0 sheet background, 1..13 row captions, 14 subtotal caption
-    std::array<Line, 14> Line1;     // 0..12 horizontal rules, 13 the vertical rule
-    Shape Shape1;                   // frame around the sheet
-    std::array<Label, 9> lblSide;   // 0 panel, 1 title, 2 total, 3..8 key legends
-    Shape Shape2;                   // frame around the side panel
+    std::array<Label, 5> dice;             // the die faces "1".."6" or "?"
+    std::array<Label, 5> holdMarks;        // "HOLD" under a held die
+    Label statusBox;                       // the status caption
+    Image bonusPlaque;                     // the +35 Bonus plaque
+    std::array<Label, 15> sheetValues;     // 0 heading, 1..13 values, 14 subtotal value
+    std::array<Label, 15> sheetCaptions;   // 0 sheet background, 1..13 row captions, 14 subtotal caption
+    std::array<Line, 14> sheetRules;       // 0..12 horizontal rules, 13 the vertical rule
+    Shape sheetFrame;                      // frame around the sheet
+    std::array<Label, 9> sidePanel;        // 0 panel, 1 title, 2 total, 3..8 key legends
+    Shape sidePanelFrame;                  // frame around the side panel
 
-    // The window's client area in twips, and its background.
-    float clientWidth = 8010;
-    float clientHeight = 5610;
+    // The window's client area in logical pixels, and its background.
+    float clientWidth = 534;
+    float clientHeight = 374;
     Rgb background = colour::green;
 };
 

@@ -5,7 +5,7 @@ namespace {
 
 float rowTop(int row)
 {
-    return row <= 6 ? 2040.0f + 240.0f * (row - 1) : 3720.0f + 240.0f * (row - 7);
+    return row <= 6 ? 136.0f + 16.0f * (row - 1) : 248.0f + 16.0f * (row - 7);
 }
 
 Label label(Rect rect, float size, bool bold, Align align)
@@ -36,73 +36,73 @@ Board designBoard()
 
     for (int i = 0; i < 5; ++i) {
         Label& die = b.dice[i];
-        die = label({960.0f + 1320.0f * i, 360, 855, 855}, 36, false, Align::Center);
+        die = label({64.0f + 88.0f * i, 24, 57, 57}, 36, false, Align::Center);
         die.caption = std::string("?");
         die.border = true;
         die.backstyle = BackStyle::Opaque;
         die.backcolor = colour::white;
 
-        Label& hold = b.H[i];
-        hold = label({960.0f + 1320.0f * i, 1200, 855, 255}, 12, true, Align::Center);
+        Label& hold = b.holdMarks[i];
+        hold = label({64.0f + 88.0f * i, 80, 57, 17}, 12, true, Align::Center);
         opaque(hold, colour::white, colour::green);
     }
 
-    b.Label3 = label({3120, 1800, 2295, 615}, 12, true, Align::Center);
-    b.Label3.caption = std::string("Roll dice");
-    b.Label3.border = true;
-    opaque(b.Label3, colour::black, colour::cream);
+    b.statusBox = label({208, 120, 153, 41}, 12, true, Align::Center);
+    b.statusBox.caption = std::string("Roll dice");
+    b.statusBox.border = true;
+    opaque(b.statusBox, colour::black, colour::cream);
 
-    b.imgBonus.rect = {3120, 2520, 1680, 615};
-    b.imgBonus.visible = false;
+    b.bonusPlaque.rect = {208, 168, 112, 41};
+    b.bonusPlaque.visible = false;
 
-    b.x[0] = label({240, 1800, 2535, 255}, 9.75f, true, Align::Center);
-    b.x[0].caption = std::string("Score Sheet");
-    opaque(b.x[0], colour::white, colour::black);
+    b.sheetValues[0] = label({16, 120, 169, 17}, 9.75f, true, Align::Center);
+    b.sheetValues[0].caption = std::string("Score Sheet");
+    opaque(b.sheetValues[0], colour::white, colour::black);
 
-    b.Y[0] = label({240, 2040, 2535, 3375}, 9.75f, false, Align::Left);
-    opaque(b.Y[0], colour::windowText, colour::cream);
+    b.sheetCaptions[0] = label({16, 136, 169, 225}, 9.75f, false, Align::Left);
+    opaque(b.sheetCaptions[0], colour::windowText, colour::cream);
 
     for (int r = 1; r <= 13; ++r) {
-        b.Y[r] = label({240, rowTop(r), 1935, 255}, 9.75f, true, Align::Left);
-        b.Y[r].backcolor = colour::highlight;
-        b.x[r] = label({2160, rowTop(r), 495, 255}, 9.75f, true, Align::Right);
+        b.sheetCaptions[r] = label({16, rowTop(r), 129, 17}, 9.75f, true, Align::Left);
+        b.sheetCaptions[r].backcolor = colour::highlight;
+        b.sheetValues[r] = label({144, rowTop(r), 33, 17}, 9.75f, true, Align::Right);
     }
 
-    b.Y[14] = label({240, 3480, 1935, 255}, 9.75f, true, Align::Right);
-    b.Y[14].font.italic = true;
-    b.Y[14].forecolor = colour::red;
-    b.x[14] = label({2160, 3480, 495, 255}, 9.75f, true, Align::Right);
-    b.x[14].font.italic = true;
-    b.x[14].forecolor = colour::red;
+    b.sheetCaptions[14] = label({16, 232, 129, 17}, 9.75f, true, Align::Right);
+    b.sheetCaptions[14].font.italic = true;
+    b.sheetCaptions[14].forecolor = colour::red;
+    b.sheetValues[14] = label({144, 232, 33, 17}, 9.75f, true, Align::Right);
+    b.sheetValues[14].font.italic = true;
+    b.sheetValues[14].forecolor = colour::red;
 
     for (int k = 0; k <= 12; ++k) {
-        const float y = 2280.0f + 240.0f * k;
-        b.Line1[k] = {240, y, 2760, y};
+        const float y = 152.0f + 16.0f * k;
+        b.sheetRules[k] = {16, y, 184, y};
     }
-    b.Line1[13] = {2160, 2040, 2160, 5400};
-    b.Shape1.rect = {240, 1800, 2535, 3615};
+    b.sheetRules[13] = {144, 136, 144, 360};
+    b.sheetFrame.rect = {16, 120, 169, 241};
 
-    b.lblSide[0] = label({5880, 1800, 1935, 3615}, 9.75f, false, Align::Left);
-    b.lblSide[0].border = true;
-    opaque(b.lblSide[0], colour::windowText, colour::cream);
+    b.sidePanel[0] = label({392, 120, 129, 241}, 9.75f, false, Align::Left);
+    b.sidePanel[0].border = true;
+    opaque(b.sidePanel[0], colour::windowText, colour::cream);
 
-    b.lblSide[1] = label({5880, 1800, 1935, 495}, 18, true, Align::Center);
-    b.lblSide[1].caption = std::string("Yacht");
-    opaque(b.lblSide[1], colour::white, colour::black);
+    b.sidePanel[1] = label({392, 120, 129, 33}, 18, true, Align::Center);
+    b.sidePanel[1].caption = std::string("Yacht");
+    opaque(b.sidePanel[1], colour::white, colour::black);
 
-    b.lblSide[2] = label({6000, 2400, 1695, 735}, 32.25f, true, Align::Center);
-    opaque(b.lblSide[2], colour::yellow, colour::black);
+    b.sidePanel[2] = label({400, 160, 113, 49}, 32.25f, true, Align::Center);
+    opaque(b.sidePanel[2], colour::yellow, colour::black);
 
     static const char* const legends[] = {"  F1: Help",  "  F2: Dice",     "  F3: Categories",
                                            "  F4: Score", "  F9: New game", "  F12: Exit"};
     for (int i = 3; i <= 8; ++i) {
-        Label& l = b.lblSide[i];
-        l = label({6000, 3240.0f + 360.0f * (i - 3), 1695, 255}, 9.75f, true, Align::Left);
+        Label& l = b.sidePanel[i];
+        l = label({400, 216.0f + 24.0f * (i - 3), 113, 17}, 9.75f, true, Align::Left);
         l.caption = std::string(legends[i - 3]);
         l.border = true;
         opaque(l, colour::windowText, colour::peach);
     }
-    b.Shape2.rect = {5880, 1800, 1935, 3615};
+    b.sidePanelFrame.rect = {392, 120, 129, 241};
     return b;
 }
 

@@ -40,15 +40,15 @@ void scaleBoard(Board& b, float xx, float yy)
     // The window's control order: the dice strip, the status box and the plaque, the sheet with
     // its rules and frame, then the side panel and its frame.
     for (Label& die : b.dice) scaleLabel(die, xx, yy);
-    for (Label& hold : b.H) scaleLabel(hold, xx, yy);
-    scaleLabel(b.Label3, xx, yy);
-    scaleRect(b.imgBonus.rect, xx, yy);
-    for (Label& value : b.x) scaleLabel(value, xx, yy);
-    for (Label& caption : b.Y) scaleLabel(caption, xx, yy);
-    for (Line& rule : b.Line1) scaleLine(rule, xx, yy);
-    scaleRect(b.Shape1.rect, xx, yy);
-    for (Label& side : b.lblSide) scaleLabel(side, xx, yy);
-    scaleRect(b.Shape2.rect, xx, yy);
+    for (Label& hold : b.holdMarks) scaleLabel(hold, xx, yy);
+    scaleLabel(b.statusBox, xx, yy);
+    scaleRect(b.bonusPlaque.rect, xx, yy);
+    for (Label& value : b.sheetValues) scaleLabel(value, xx, yy);
+    for (Label& caption : b.sheetCaptions) scaleLabel(caption, xx, yy);
+    for (Line& rule : b.sheetRules) scaleLine(rule, xx, yy);
+    scaleRect(b.sheetFrame.rect, xx, yy);
+    for (Label& side : b.sidePanel) scaleLabel(side, xx, yy);
+    scaleRect(b.sidePanelFrame.rect, xx, yy);
 }
 
 void fitToScreen(Board& board, Size screen, Size window)

@@ -15,8 +15,8 @@ void presentRows(const Game& g, Board& b)
     const ViewFacts& v = g.view;
     const bool cardColumn = isPlayerColumn(v.cardPlayer);
     for (int row = 1; row <= kCategories; ++row) {
-        std::string& caption = b.Y[row].caption;
-        std::string& value = b.x[row].caption;
+        std::string& caption = b.sheetCaptions[row].caption;
+        std::string& value = b.sheetValues[row].caption;
         switch (v.sheet) {
         case Sheet::Card:
             caption = kCategoryCaptions[row];
@@ -41,29 +41,29 @@ void presentRows(const Game& g, Board& b)
             value.clear();
             break;
         }
-        b.Y[row].backstyle = row == v.litRow ? BackStyle::Opaque : BackStyle::Transparent;
-        b.Y[row].visible = true;
-        b.x[row].visible = true;
+        b.sheetCaptions[row].backstyle = row == v.litRow ? BackStyle::Opaque : BackStyle::Transparent;
+        b.sheetCaptions[row].visible = true;
+        b.sheetValues[row].visible = true;
     }
 }
 
 void presentSheet(const Game& g, Board& b)
 {
     const ViewFacts& v = g.view;
-    b.x[0].caption = v.sheet == Sheet::Players ? "Choose players" : "Score Sheet";
+    b.sheetValues[0].caption = v.sheet == Sheet::Players ? "Choose players" : "Score Sheet";
     presentRows(g, b);
 
     // Once a card has been drawn its subtotal caption stays, over the scoreboard and the list of
     // counts too; the value and the plaque show on the card alone.
     const CardSums sums = v.cardDrawn ? cardSums(g, v.cardPlayer) : CardSums{};
-    b.Y[14].caption = v.cardDrawn ? "Subtotal: " : "";
-    b.Y[14].visible = true;
+    b.sheetCaptions[14].caption = v.cardDrawn ? "Subtotal: " : "";
+    b.sheetCaptions[14].visible = true;
     if (v.cardDrawn)
-        b.x[14].caption = decimal(sums.subtotal);
+        b.sheetValues[14].caption = decimal(sums.subtotal);
     else
-        b.x[14].caption.clear();
-    b.x[14].visible = v.sheet == Sheet::Designed || v.sheet == Sheet::Card;
-    b.imgBonus.visible = v.sheet == Sheet::Card && sums.bonus;
+        b.sheetValues[14].caption.clear();
+    b.sheetValues[14].visible = v.sheet == Sheet::Designed || v.sheet == Sheet::Card;
+    b.bonusPlaque.visible = v.sheet == Sheet::Card && sums.bonus;
 }
 
 // The side title names the player of the last card; before any card it is the game's name,
@@ -72,13 +72,13 @@ void presentSide(const Game& g, Board& b)
 {
     const ViewFacts& v = g.view;
     if (v.cardDrawn)
-        b.lblSide[1].caption = "Player " + decimal(v.cardPlayer);
+        b.sidePanel[1].caption = "Player " + decimal(v.cardPlayer);
     else
-        b.lblSide[1].caption = v.started ? "YACHT" : "Yacht";
+        b.sidePanel[1].caption = v.started ? "YACHT" : "Yacht";
     if (v.sideTotal)
-        b.lblSide[2].caption = decimal(*v.sideTotal);
+        b.sidePanel[2].caption = decimal(*v.sideTotal);
     else
-        b.lblSide[2].caption.clear();
+        b.sidePanel[2].caption.clear();
 }
 
 }  // namespace
@@ -104,10 +104,10 @@ void present(const Game& game, Board& board)
     for (int i = 0; i < kDice; ++i) {
         board.dice[i].caption = faceText(game.dice[i]);
         board.dice[i].backcolor = game.view.litDie == i + 1 ? colour::red : colour::white;
-        board.H[i].caption = game.held[i] == 1 ? "HOLD" : "";
+        board.holdMarks[i].caption = game.held[i] == 1 ? "HOLD" : "";
     }
-    board.Label3.caption = statusText(game.view.status);
-    board.Label3.visible = true;
+    board.statusBox.caption = statusText(game.view.status);
+    board.statusBox.visible = true;
     presentSheet(game, board);
     presentSide(game, board);
 }

@@ -24,12 +24,12 @@
 namespace yacht {
 namespace {
 
-constexpr double kTwipsPerInch = 1440.0;
+constexpr double kDesignDotsPerInch = 96.0;
 
 // The frame a window of the design has round its client area: a border of 4 pixels on each
-// side and a title bar of 23 pixels, at 96 dots per inch, in twips.
-constexpr float kFrameWidth = 8 * 15.0f;
-constexpr float kFrameHeight = 31 * 15.0f;
+// side and a title bar of 23 pixels, at 96 dots per inch.
+constexpr float kFrameWidth = 8.0f;
+constexpr float kFrameHeight = 31.0f;
 
 QColor toQColor(Rgb c)
 {
@@ -84,13 +84,13 @@ MainWindow::MainWindow()
 
     // Widgets are created beneath-first: the two background panels lie under what sits on them,
     // and the rules and frames are drawn over the cells.
-    makeLabel(Y_[0]);
-    makeLabel(x_[0]);
+    makeLabel(captionCells_[0]);
+    makeLabel(valueCells_[0]);
     for (LabelCell& hold : hold_) makeLabel(hold);
     for (LabelCell& die : dice_) makeLabel(die);
     makeLabel(status_);
-    for (int r = 1; r <= 13; ++r) makeLabel(Y_[r]);
-    for (int r = 1; r <= 13; ++r) makeLabel(x_[r]);
+    for (int r = 1; r <= 13; ++r) makeLabel(captionCells_[r]);
+    for (int r = 1; r <= 13; ++r) makeLabel(valueCells_[r]);
     makeLabel(side_[0]);
     for (int i : {5, 4, 8, 2, 1, 3, 7}) makeLabel(side_[i]);
 
@@ -118,8 +118,8 @@ MainWindow::MainWindow()
     sheetFrame_ = new FrameOverlay(this);
     panelFrame_ = new FrameOverlay(this);
     makeLabel(side_[6]);
-    makeLabel(x_[14]);
-    makeLabel(Y_[14]);
+    makeLabel(valueCells_[14]);
+    makeLabel(captionCells_[14]);
 
     engine_.setInterval(100);
     engine_.setTimerType(Qt::CoarseTimer);
@@ -159,9 +159,9 @@ void MainWindow::startEngine(FirstTick first)
     if (first == FirstTick::AtOnce) QTimer::singleShot(0, this, &MainWindow::runTick);
 }
 
-QPoint MainWindow::pixels(float xTwips, float yTwips) const
+QPoint MainWindow::pixels(float xDesign, float yDesign) const
 {
-    return QPoint(qRound(xTwips * pixelsPerTwipX_), qRound(yTwips * pixelsPerTwipY_));
+    return QPoint(qRound(xDesign * pixelsPerDesignX_), qRound(yDesign * pixelsPerDesignY_));
 }
 
 // Both edges are rounded, not the size, so cells that meet in the design meet on screen and a
@@ -210,16 +210,16 @@ void MainWindow::renderLabel(LabelCell& cell, const Label& l)
 void MainWindow::renderFrames(const Board& b)
 {
     FrameDrawing sheet;
-    for (const Line& l : b.Line1) sheet.rules.emplace_back(pixels(l.x1, l.y1), pixels(l.x2, l.y2));
-    sheet.frames.push_back(pixels(b.Shape1.rect));
-    sheet.frameWidth = b.Shape1.lineWidth;
+    for (const Line& l : b.sheetRules) sheet.rules.emplace_back(pixels(l.x1, l.y1), pixels(l.x2, l.y2));
+    sheet.frames.push_back(pixels(b.sheetFrame.rect));
+    sheet.frameWidth = b.sheetFrame.lineWidth;
     // The rules and frames are inked like the labels' text, so a dark theme cannot wash them out.
     sheet.ink = toQColor(colour::windowText);
     sheetFrame_->setDrawing(sheet);
 
     FrameDrawing panel;
-    panel.frames.push_back(pixels(b.Shape2.rect));
-    panel.frameWidth = b.Shape2.lineWidth;
+    panel.frames.push_back(pixels(b.sidePanelFrame.rect));
+    panel.frameWidth = b.sidePanelFrame.lineWidth;
     panel.ink = sheet.ink;
     panelFrame_->setDrawing(panel);
 }
@@ -231,11 +231,11 @@ void MainWindow::render()
     const Board& b = board_;
 
     if (const QScreen* s = screenOf(this)) {
-        const double px = s->logicalDotsPerInchX() / kTwipsPerInch;
-        const double py = s->logicalDotsPerInchY() / kTwipsPerInch;
-        if (px != pixelsPerTwipX_ || py != pixelsPerTwipY_) {
-            pixelsPerTwipX_ = px;
-            pixelsPerTwipY_ = py;
+        const double px = s->logicalDotsPerInchX() / kDesignDotsPerInch;
+        const double py = s->logicalDotsPerInchY() / kDesignDotsPerInch;
+        if (px != pixelsPerDesignX_ || py != pixelsPerDesignY_) {
+            pixelsPerDesignX_ = px;
+            pixelsPerDesignY_ = py;
             geometryStale_ = true;
         }
     }
@@ -248,22 +248,22 @@ void MainWindow::render()
 
     for (int i = 0; i < 5; ++i) {
         renderLabel(dice_[i], b.dice[i]);
-        renderLabel(hold_[i], b.H[i]);
+        renderLabel(hold_[i], b.holdMarks[i]);
     }
-    renderLabel(status_, b.Label3);
+    renderLabel(status_, b.statusBox);
     for (int r = 0; r < 15; ++r) {
-        renderLabel(x_[r], b.x[r]);
-        renderLabel(Y_[r], b.Y[r]);
+        renderLabel(valueCells_[r], b.sheetValues[r]);
+        renderLabel(captionCells_[r], b.sheetCaptions[r]);
     }
-    for (int i = 0; i < 9; ++i) renderLabel(side_[i], b.lblSide[i]);
+    for (int i = 0; i < 9; ++i) renderLabel(side_[i], b.sidePanel[i]);
 
-    if (geometryStale_ || !(bonusRect_ == b.imgBonus.rect)) {
-        bonus_->setGeometry(pixels(b.imgBonus.rect));
-        bonusRect_ = b.imgBonus.rect;
+    if (geometryStale_ || !(bonusRect_ == b.bonusPlaque.rect)) {
+        bonus_->setGeometry(pixels(b.bonusPlaque.rect));
+        bonusRect_ = b.bonusPlaque.rect;
     }
-    if (bonusShown_ != b.imgBonus.visible) {
-        bonus_->setVisible(b.imgBonus.visible);
-        bonusShown_ = b.imgBonus.visible;
+    if (bonusShown_ != b.bonusPlaque.visible) {
+        bonus_->setVisible(b.bonusPlaque.visible);
+        bonusShown_ = b.bonusPlaque.visible;
     }
     renderFrames(b);
     renderAccessibleNames(b);
@@ -281,18 +281,18 @@ void MainWindow::renderAccessibleNames(const Board& b)
     };
     for (int i = 0; i < 5; ++i) {
         std::string die = "die " + std::to_string(i + 1) + ", " + b.dice[i].caption;
-        if (!b.H[i].caption.empty()) die += ", held";
+        if (!b.holdMarks[i].caption.empty()) die += ", held";
         name(dice_[i].widget, die);
-        name(hold_[i].widget, b.H[i].caption);
+        name(hold_[i].widget, b.holdMarks[i].caption);
     }
     for (int r = 0; r < 15; ++r) {
-        const std::string caption = withoutLeadingBlanks(b.Y[r].caption);
-        const std::string& value = b.x[r].caption;
-        name(Y_[r].widget, value.empty() || caption.empty() ? caption : caption + ", " + value);
-        name(x_[r].widget, value);
+        const std::string caption = withoutLeadingBlanks(b.sheetCaptions[r].caption);
+        const std::string& value = b.sheetValues[r].caption;
+        name(captionCells_[r].widget, value.empty() || caption.empty() ? caption : caption + ", " + value);
+        name(valueCells_[r].widget, value);
     }
-    name(status_.widget, b.Label3.caption);
-    for (int i = 0; i < 9; ++i) name(side_[i].widget, b.lblSide[i].caption);
+    name(status_.widget, b.statusBox.caption);
+    for (int i = 0; i < 9; ++i) name(side_[i].widget, b.sidePanel[i].caption);
     if (game_) {
         const ReviewTexts review = reviewTexts(game_->game);
         name(review_[0], review.turn);
@@ -395,12 +395,12 @@ bool MainWindow::event(QEvent* event)
 void MainWindow::click(QObject* watched)
 {
     for (int i = 0; i < 9; ++i)
-        if (watched == side_[i].widget) return lblSideClick(game_->game, i);
+        if (watched == side_[i].widget) return clickSidePanel(game_->game, i);
     for (int i = 0; i < 5; ++i)
         if (watched == dice_[i].widget) return diceClick(game_->game, i);
     for (int r = 0; r < 15; ++r)
-        if (watched == Y_[r].widget) return YClick(game_->game, r);
-    if (watched == status_.widget) Label3Click(game_->game);
+        if (watched == captionCells_[r].widget) return clickSheetRow(game_->game, r);
+    if (watched == status_.widget) clickStatusBox(game_->game);
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event)
@@ -470,8 +470,8 @@ Size MainWindow::screenSize()
 {
     const QScreen* s = screenOf(this);
     if (!s) return {0, 0};
-    return {float(s->geometry().width() * kTwipsPerInch / s->logicalDotsPerInchX()),
-            float(s->geometry().height() * kTwipsPerInch / s->logicalDotsPerInchY())};
+    return {float(s->geometry().width() * kDesignDotsPerInch / s->logicalDotsPerInchX()),
+            float(s->geometry().height() * kDesignDotsPerInch / s->logicalDotsPerInchY())};
 }
 
 Size MainWindow::windowOuterSize()

@@ -63,8 +63,8 @@ public:
     QLabel* diceLabel(int i) const { return dice_[i].widget; }
     QLabel* holdLabel(int i) const { return hold_[i].widget; }
     QLabel* statusLabel() const { return status_.widget; }
-    QLabel* sheetValue(int row) const { return x_[row].widget; }
-    QLabel* sheetCaption(int row) const { return Y_[row].widget; }
+    QLabel* sheetValue(int row) const { return valueCells_[row].widget; }
+    QLabel* sheetCaption(int row) const { return captionCells_[row].widget; }
     QLabel* sideLabel(int i) const { return side_[i].widget; }
     QLabel* bonusImage() const { return bonus_; }
     // The review objects, which draw nothing: whose turn, round and roll; the row under the
@@ -110,8 +110,8 @@ private:
     void renderAccessibleNames(const Board& board);
     void click(QObject* watched);
     void greetOnce();
-    QRect pixels(const Rect& twips) const;
-    QPoint pixels(float xTwips, float yTwips) const;
+    QRect pixels(const Rect& design) const;
+    QPoint pixels(float xDesign, float yDesign) const;
 
     Yacht* game_ = nullptr;
     Board board_ = designBoard();
@@ -124,8 +124,8 @@ private:
     std::vector<std::string> held_;  // texts for the screen reader not yet given
     bool holding_ = false;  // the box has just closed and the window is not active again yet
     std::function<void()> keyListener_;
-    double pixelsPerTwipX_ = 96.0 / 1440.0;
-    double pixelsPerTwipY_ = 96.0 / 1440.0;
+    double pixelsPerDesignX_ = 1.0;
+    double pixelsPerDesignY_ = 1.0;
     bool geometryStale_ = true;
     bool bonusShown_ = false;
     Rect bonusRect_;
@@ -133,8 +133,8 @@ private:
     std::array<LabelCell, 5> dice_{};
     std::array<LabelCell, 5> hold_{};
     LabelCell status_;
-    std::array<LabelCell, 15> x_{};
-    std::array<LabelCell, 15> Y_{};
+    std::array<LabelCell, 15> valueCells_{};
+    std::array<LabelCell, 15> captionCells_{};
     std::array<LabelCell, 9> side_{};
     QLabel* bonus_ = nullptr;
     std::array<QLabel*, 3> review_{};

@@ -31,7 +31,7 @@ int opaqueRow(const Board& b)
 {
     int row = 0;
     for (int r = 1; r <= 13; ++r)
-        if (b.Y[r].backstyle == BackStyle::Opaque) row = row == 0 ? r : -1;
+        if (b.sheetCaptions[r].backstyle == BackStyle::Opaque) row = row == 0 ? r : -1;
     return row;
 }
 
@@ -146,10 +146,10 @@ TEST(EnterOnAFreeCategory, ScoresItRedrawsTheCardAndSaysTheTotal)
         f.press(keys::Enter);
         const Game& g = f.y.game;
         EXPECT_EQ(cellText(g.scores[c.cursor][1]), c.written) << c.said;
-        EXPECT_EQ(f.shown().x[c.cursor].caption, c.written) << c.said;
+        EXPECT_EQ(f.shown().sheetValues[c.cursor].caption, c.written) << c.said;
         EXPECT_EQ(g.total, c.total) << c.said;
         EXPECT_EQ(g.scores[kTotalRow][1], c.total) << c.said;
-        EXPECT_EQ(f.shown().lblSide[2].caption, decimal(c.total)) << c.said;
+        EXPECT_EQ(f.shown().sidePanel[2].caption, decimal(c.total)) << c.said;
         EXPECT_EQ(g.state, EngineState::TurnEnd) << c.said;
         EXPECT_EQ(g.roll, 0) << c.said;
         EXPECT_EQ(g.categoryCursor, 0) << c.said;

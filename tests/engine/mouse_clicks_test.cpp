@@ -21,7 +21,7 @@ TEST(SideLegendClick, LegendsPostTheirFunctionKeysAndTheRestNothing)
     for (int i = 0; i < 9; ++i) {
         test::FakeGame f;
         f.y.game.state = EngineState::Rolled;
-        lblSideClick(f.y.game, i);
+        clickSidePanel(f.y.game, i);
         EXPECT_EQ(f.y.game.pendingKey, expected[i]) << i;
     }
 }
@@ -79,9 +79,9 @@ TEST(SheetAndStatusClick, PostKeysAndPickWhatTheyStandFor)
         g.player = 0;
         g.round = 5;
         if (c.row >= 0)
-            YClick(f.y.game, c.row);
+            clickSheetRow(f.y.game, c.row);
         else
-            Label3Click(f.y.game);
+            clickStatusBox(f.y.game);
         EXPECT_EQ(g.pendingKey, c.pendingKey) << c.what;
         EXPECT_EQ(g.state, c.stateAfter) << c.what;
         EXPECT_EQ(g.categoryCursor, c.catcursorAfter) << c.what;
@@ -95,7 +95,7 @@ TEST(SheetAndStatusClick, SecondClickBeforeATickWinsButTheFirstClicksPickStays)
 {
     test::FakeGame f;
     f.y.game.state = EngineState::Players;
-    YClick(f.y.game, 4);
+    clickSheetRow(f.y.game, 4);
     diceClick(f.y.game, 1);
     EXPECT_EQ(f.y.game.pendingKey, key('2'));
     EXPECT_EQ(f.y.game.numPlayers, 4);
@@ -105,8 +105,8 @@ TEST(SheetAndStatusClick, StatusClickWhileThrowPendingKeepsAKeyAlreadyPosted)
 {
     test::FakeGame f;
     f.y.game.state = EngineState::Rolling;
-    lblSideClick(f.y.game, 4);
-    Label3Click(f.y.game);
+    clickSidePanel(f.y.game, 4);
+    clickStatusBox(f.y.game);
     EXPECT_EQ(f.y.game.pendingKey, key(keys::F2));
 }
 

@@ -278,7 +278,7 @@ TEST(F3BetweenTurns, NamesTheFreeCategoriesOfThePlayerAboutToThrow)
     f.settle();
     ASSERT_EQ(g.state, EngineState::WaitSpace);
     ASSERT_EQ(g.player, 2);
-    ASSERT_EQ(f.shown().x[6].caption, "30");
+    ASSERT_EQ(f.shown().sheetValues[6].caption, "30");
 
     holdVoice(f);
     f.press(keys::F3);

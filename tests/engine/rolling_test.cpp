@@ -17,7 +17,7 @@ const std::string kChoose =
 std::string status(FakeGame& f)
 {
     f.tick();
-    return f.shown().Label3.caption;
+    return f.shown().statusBox.caption;
 }
 
 TEST(AThreeThrowTurn, SaysEveryFaceFirstThenOnlyTheDiceThrownAgain)
@@ -80,7 +80,7 @@ TEST(AYachtOnTheFirstThrow, SaysYachtAndStartsChoosingOnTheYachtRow)
 
     f.press(keys::Enter);
     EXPECT_EQ(f.y.game.scores[13][1], 50);
-    EXPECT_EQ(f.shown().x[13].caption, "50");
+    EXPECT_EQ(f.shown().sheetValues[13].caption, "50");
     EXPECT_EQ(f.voice.last(), "After 1 round your total score is 50");
     EXPECT_EQ(f.y.game.state, EngineState::TurnEnd);
     expectBoardInStep(f, "Yacht scored");
@@ -96,7 +96,7 @@ TEST(AYachtWhileTheYachtRowHoldsFifty, PaysOneHundredAtOnceBeforeAnyChoice)
     f.random.push({3, 3, 3, 2, 5});
     openTurn(f);
     drain(f);
-    EXPECT_EQ(f.shown().lblSide[2].caption, "159");
+    EXPECT_EQ(f.shown().sidePanel[2].caption, "159");
     for (int d : {1, 2, 3}) pressAndDrain(f, keys::Digit0 + d);
 
     f.random.push({3, 3});
@@ -104,7 +104,7 @@ TEST(AYachtWhileTheYachtRowHoldsFifty, PaysOneHundredAtOnceBeforeAnyChoice)
     EXPECT_EQ(pressAndDrain(f, keys::Space), (Heard{"second roll", "rolldice", "yacht", kChoose}));
     EXPECT_EQ(g.scores[14][1], 200);
     EXPECT_EQ(g.total, 259);
-    EXPECT_EQ(f.shown().lblSide[2].caption, "259");
+    EXPECT_EQ(f.shown().sidePanel[2].caption, "259");
     EXPECT_GT(f.toolkit.redraws, redraws);
     EXPECT_EQ(g.state, EngineState::Choosing);
     EXPECT_EQ(g.categoryCursor, 0);  // Yacht is taken, so the cursor does not start on it
@@ -222,7 +222,7 @@ TEST(EnterBetweenThrows, HoldsTheDieUnderTheCursorAndDoesNothingWithoutOne)
 
     for (int i = 0; i < 3; ++i) f.press(keys::Right);
     EXPECT_EQ(pressAndDrain(f, keys::Enter), (Heard{"hold the third dice "}));
-    EXPECT_EQ(f.shown().H[2].caption, "HOLD");
+    EXPECT_EQ(f.shown().holdMarks[2].caption, "HOLD");
     EXPECT_EQ(pressAndDrain(f, keys::Digit0 + 3), (Heard{"release the third dice "}));
     EXPECT_EQ(pressAndDrain(f, keys::Digit0 + 5), (Heard{"hold the last dice "}));
     EXPECT_EQ(pressAndDrain(f, keys::Digit0 + 5), (Heard{"release the last dice "}));
@@ -239,7 +239,7 @@ TEST(ADigitWithNoThrowMade, BeepsAndHoldsNothing)
     f.press(keys::Digit1);
     EXPECT_EQ(f.toolkit.beeps, 1);
     EXPECT_EQ(f.y.game.held[0], 0);
-    EXPECT_EQ(f.shown().H[0].caption, "");
+    EXPECT_EQ(f.shown().holdMarks[0].caption, "");
 }
 
 }  // namespace

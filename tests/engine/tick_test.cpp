@@ -20,7 +20,7 @@ TEST(FirstTickWithNoSavedGame, GreetsAndHearsTheF9SentenceTwice)
     windowActivated(f.y);
     f.tick();
     EXPECT_EQ(f.y.game.state, EngineState::Idle);
-    EXPECT_EQ(f.shown().Label3.caption, "Game over");
+    EXPECT_EQ(f.shown().statusBox.caption, "Game over");
     ASSERT_EQ(f.voice.spoken.size(), 1u);
     EXPECT_EQ(f.voice.spoken[0].text,
               "Yacht, from Tevrin Software. " + kNewGameOrHelp + kNewGameOrHelp);
@@ -55,7 +55,7 @@ TEST(StatusCaption, FollowsTheStateAndTheRoll)
         f.y.game.round = c.round;
         if (!c.before.empty()) f.y.game.view.status = Status::SpaceToBegin;
         setStatusCaption(f.y.game);
-        EXPECT_EQ(f.shown().Label3.caption, c.caption) << int(c.state) << " roll " << c.roll;
+        EXPECT_EQ(f.shown().statusBox.caption, c.caption) << int(c.state) << " roll " << c.roll;
     }
 }
 

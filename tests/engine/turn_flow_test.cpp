@@ -74,7 +74,7 @@ TEST(ChoosingPlayers, KeysSetTheCountAnnounceItAndHighlightItsRow)
         EXPECT_EQ(g.state, c.state) << c.what;
         for (int row = 1; row <= 8; ++row) {
             const auto expected = row == c.count ? BackStyle::Opaque : BackStyle::Transparent;
-            EXPECT_EQ(f.shown().Y[row].backstyle, expected) << c.what << " row " << row;
+            EXPECT_EQ(f.shown().sheetCaptions[row].backstyle, expected) << c.what << " row " << row;
         }
     }
 }
@@ -97,7 +97,7 @@ TEST(TurnEnd, FirstTurnOfTheGameWaitsToBegin)
     EXPECT_EQ(f.dice(), "?????");
     for (int die = 0; die < kDice; ++die) {
         EXPECT_EQ(g.held[die], 0);
-        EXPECT_EQ(f.shown().H[die].caption, "");
+        EXPECT_EQ(f.shown().holdMarks[die].caption, "");
     }
 }
 
@@ -242,10 +242,10 @@ TEST(WaitSpace, SpaceBarOpensTheTurnWithItsAnnouncement)
         EXPECT_EQ(g.speechQueue, queued(c.said));
         EXPECT_EQ(g.state, EngineState::Rolling);
         EXPECT_EQ(g.roll, 1);
-        EXPECT_EQ(f.shown().x[1].caption, "3");
-        EXPECT_EQ(f.shown().x[4].caption, "");
-        EXPECT_EQ(f.shown().x[9].caption, "0");
-        EXPECT_EQ(f.shown().x[12].caption, "22");
+        EXPECT_EQ(f.shown().sheetValues[1].caption, "3");
+        EXPECT_EQ(f.shown().sheetValues[4].caption, "");
+        EXPECT_EQ(f.shown().sheetValues[9].caption, "0");
+        EXPECT_EQ(f.shown().sheetValues[12].caption, "22");
     }
 }
 

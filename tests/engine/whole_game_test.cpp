@@ -97,7 +97,7 @@ public:
         ASSERT_EQ(f_.dice(), t.dice);
         if (g.categoryCursor != t.category) {
             while (g.categoryCursor != t.category) key(g.categoryCursor < t.category ? keys::Down : keys::Up);
-            const std::string name = withoutLeadingBlanks(f_.shown().Y[t.category].caption);
+            const std::string name = withoutLeadingBlanks(f_.shown().sheetCaptions[t.category].caption);
             ASSERT_EQ(f_.voice.last(), name + (t.points ? " is worth " + decimal(t.points)
                                                         : std::string(" is worth nothing")));
         }
@@ -178,8 +178,8 @@ TEST(OnePlayerGame, ThirteenRoundsEndWithTheSheetsTotal)
     EXPECT_EQ(g.round, 0);
     EXPECT_EQ(g.roll, 0);
     EXPECT_EQ(g.scores[kTotalRow][1], 311);
-    EXPECT_EQ(f.shown().lblSide[2].caption, "311");
-    EXPECT_EQ(f.shown().Label3.caption, "Game over");
+    EXPECT_EQ(f.shown().sidePanel[2].caption, "311");
+    EXPECT_EQ(f.shown().statusBox.caption, "Game over");
     EXPECT_EQ(f.voice.last(), "game over, you scored 311" + kTail);
 
     const std::vector<std::string> heard = f.voice.texts();
@@ -232,9 +232,9 @@ TEST(ThreePlayerGame, EqualBestTotalsEndInATwoWayTie)
     EXPECT_EQ(std::count(heard.begin(), heard.end(), " player 3 first roll"), 13);
 
     // The players' totals stay on the sheet after the game, and F4 reads them out.
-    EXPECT_EQ(f.shown().Y[2].caption, "  Player 2");
-    EXPECT_EQ(f.shown().x[2].caption, "150");
-    EXPECT_EQ(f.shown().Y[4].caption, "");
+    EXPECT_EQ(f.shown().sheetCaptions[2].caption, "  Player 2");
+    EXPECT_EQ(f.shown().sheetValues[2].caption, "150");
+    EXPECT_EQ(f.shown().sheetCaptions[4].caption, "");
     f.voice.spoken.clear();
     player.key(keys::F4);
     EXPECT_EQ(f.voice.texts(), (std::vector<std::string>{
@@ -249,7 +249,7 @@ TEST(EightPlayerGame, ChosenWithTheDigitAndPlayedToTheEnd)
     player.newGame({keys::Digit0 + 8});
     ASSERT_EQ(f.y.game.numPlayers, 8);
     EXPECT_EQ(f.voice.texts().at(1), "8 players");
-    EXPECT_EQ(f.shown().Y[8].backstyle, BackStyle::Opaque);
+    EXPECT_EQ(f.shown().sheetCaptions[8].backstyle, BackStyle::Opaque);
 
     std::vector<Plan> plans;
     for (int p = 1; p <= 8; ++p) plans.push_back(p == 5 ? plan220() : p % 2 ? kPlan180 : plan150());
@@ -260,8 +260,8 @@ TEST(EightPlayerGame, ChosenWithTheDigitAndPlayedToTheEnd)
     EXPECT_EQ(g.scores[kTotalRow][8], 150);
     EXPECT_EQ(f.voice.last(), "Game over. The winner is player 5 with a score of 220" + kTail);
     for (int row = 1; row <= 8; ++row) {
-        EXPECT_EQ(f.shown().Y[row].caption, "  Player " + decimal(row));
-        EXPECT_EQ(f.shown().x[row].caption, cellText(g.scores[kTotalRow][row]));
+        EXPECT_EQ(f.shown().sheetCaptions[row].caption, "  Player " + decimal(row));
+        EXPECT_EQ(f.shown().sheetValues[row].caption, cellText(g.scores[kTotalRow][row]));
     }
     const std::vector<std::string> heard = f.voice.texts();
     EXPECT_EQ(std::count(heard.begin(), heard.end(), " player 8 first roll"), 13);
@@ -316,12 +316,12 @@ TEST(NewGameDuringATurn, CancelledLeavesTheTurnExactlyAsItWas)
         EXPECT_EQ(f.shown().dice[die].backcolor, board.dice[die].backcolor);
     }
     for (int row = 0; row < 15; ++row) {
-        EXPECT_EQ(f.shown().x[row].caption, board.x[row].caption) << row;
-        EXPECT_EQ(f.shown().Y[row].caption, board.Y[row].caption) << row;
-        EXPECT_EQ(f.shown().Y[row].backstyle, board.Y[row].backstyle) << row;
+        EXPECT_EQ(f.shown().sheetValues[row].caption, board.sheetValues[row].caption) << row;
+        EXPECT_EQ(f.shown().sheetCaptions[row].caption, board.sheetCaptions[row].caption) << row;
+        EXPECT_EQ(f.shown().sheetCaptions[row].backstyle, board.sheetCaptions[row].backstyle) << row;
     }
-    EXPECT_EQ(f.shown().lblSide[1].caption, board.lblSide[1].caption);
-    EXPECT_EQ(f.shown().lblSide[2].caption, board.lblSide[2].caption);
+    EXPECT_EQ(f.shown().sidePanel[1].caption, board.sidePanel[1].caption);
+    EXPECT_EQ(f.shown().sidePanel[2].caption, board.sidePanel[2].caption);
 
     // The turn goes on: the final throw keeps the held dice.
     f.random.push({1, 1, 1});

@@ -154,7 +154,7 @@ std::string inconsistency(const Yacht& y)
         const std::string& die = shown.dice[i].caption;
         if (!isFace(die) && die != "?") return "die caption";
         if (g.held[i] != 0 && g.held[i] != 1) return "held flag";
-        if ((g.held[i] == 1) != (shown.H[i].caption == "HOLD")) return "hold mark";
+        if ((g.held[i] == 1) != (shown.holdMarks[i].caption == "HOLD")) return "hold mark";
         if (g.held[i] == 1 && !isFace(die)) return "held die not thrown";
         if ((state == 1 || state == 2) && !isFace(die)) return "die not thrown while rolled";
     }

@@ -196,7 +196,7 @@ TEST(ShortSavedGame, WithNoGameKeepsWhatItHoldsAndResumesNothing)
     EXPECT_EQ(y.game.numPlayers, 2);
     EXPECT_EQ(y.game.scores[kTotalRow][2], 133);
     EXPECT_EQ(y.game.scores[1][1], std::nullopt);
-    EXPECT_EQ(shownBoard(y).H[1].caption, "HOLD");
+    EXPECT_EQ(shownBoard(y).holdMarks[1].caption, "HOLD");
     EXPECT_EQ(y.game.speechQueue, queued(""));
 }
 

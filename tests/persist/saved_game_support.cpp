@@ -68,16 +68,16 @@ void expectSameBoard(const Board& resumed, const Board& saved)
 {
     for (int i = 0; i < kDice; ++i) {
         expectSameLabel(resumed.dice[i], saved.dice[i], "dice " + std::to_string(i));
-        expectSameLabel(resumed.H[i], saved.H[i], "H " + std::to_string(i));
+        expectSameLabel(resumed.holdMarks[i], saved.holdMarks[i], "holdMarks " + std::to_string(i));
     }
     for (int r = 0; r < 15; ++r) {
-        expectSameLabel(resumed.x[r], saved.x[r], "x " + std::to_string(r));
-        expectSameLabel(resumed.Y[r], saved.Y[r], "Y " + std::to_string(r));
+        expectSameLabel(resumed.sheetValues[r], saved.sheetValues[r], "sheetValues " + std::to_string(r));
+        expectSameLabel(resumed.sheetCaptions[r], saved.sheetCaptions[r], "sheetCaptions " + std::to_string(r));
     }
     for (int i = 0; i < 9; ++i)
-        expectSameLabel(resumed.lblSide[i], saved.lblSide[i], "lblSide " + std::to_string(i));
-    expectSameLabel(resumed.Label3, saved.Label3, "Label3");
-    EXPECT_EQ(resumed.imgBonus.visible, saved.imgBonus.visible);
+        expectSameLabel(resumed.sidePanel[i], saved.sidePanel[i], "sidePanel " + std::to_string(i));
+    expectSameLabel(resumed.statusBox, saved.statusBox, "statusBox");
+    EXPECT_EQ(resumed.bonusPlaque.visible, saved.bonusPlaque.visible);
 }
 
 void expectUntouched(const Yacht& y)
@@ -92,7 +92,7 @@ void expectUntouched(const Yacht& y)
     const Board shown = shownBoard(y);
     for (int i = 0; i < kDice; ++i) {
         EXPECT_EQ(shown.dice[i].caption, "?");
-        EXPECT_EQ(shown.H[i].caption, "");
+        EXPECT_EQ(shown.holdMarks[i].caption, "");
         EXPECT_EQ(g.dice[i], 0);
         EXPECT_EQ(g.held[i], 0);
     }

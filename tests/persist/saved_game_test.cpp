@@ -226,7 +226,7 @@ TEST(ResumedTurnEnd, ClearsTheDiceSoNoHoldCarriesIntoTheNextTurn)
     for (int i = 0; i < kDice; ++i) {
         EXPECT_EQ(y.game.held[i], 0);
         EXPECT_EQ(y.game.dice[i], 0);
-        EXPECT_EQ(shownBoard(y).H[i].caption, "");
+        EXPECT_EQ(shownBoard(y).holdMarks[i].caption, "");
         EXPECT_EQ(shownBoard(y).dice[i].caption, "?");
     }
 }
@@ -273,7 +273,7 @@ TEST(ResumedTurnEnd, PassesTheTurnAsPlayDoesButSaysOnlyTheWelcomeBack)
         EXPECT_EQ(r.f.dice(), "?????") << c.name;
         // The scores of the round are not read out, nor the sheet turned to the totals.
         EXPECT_EQ(y.game.speechQueue, queued(c.wantState == EngineState::Idle ? "" : kWelcomeBack)) << c.name;
-        for (int row = 0; row < 15; ++row) EXPECT_EQ(shownBoard(y).x[row].caption, before.x[row].caption) << c.name;
+        for (int row = 0; row < 15; ++row) EXPECT_EQ(shownBoard(y).sheetValues[row].caption, before.sheetValues[row].caption) << c.name;
     }
 }
 
@@ -289,9 +289,9 @@ TEST(ResumedIdleGame, ShowsTheSavedDiceAndGreetsAsUsual)
     EXPECT_EQ(f.y.game.state, EngineState::Idle);
     const Board shown = f.shown();
     EXPECT_EQ(shown.dice[0].caption, "6");
-    EXPECT_EQ(shown.H[0].caption, "HOLD");
-    EXPECT_EQ(shown.H[4].caption, "HOLD");
-    EXPECT_EQ(shown.H[1].caption, "");
+    EXPECT_EQ(shown.holdMarks[0].caption, "HOLD");
+    EXPECT_EQ(shown.holdMarks[4].caption, "HOLD");
+    EXPECT_EQ(shown.holdMarks[1].caption, "");
     ASSERT_EQ(f.voice.spoken.size(), 1u);
     EXPECT_NE(f.voice.spoken[0].text.find("Press function key F 9 to start a new game"), std::string::npos);
 }

@@ -598,9 +598,9 @@ TEST(Startup, TunesTheVoiceAndMarksTheSidePanel)
     start(f, "/usr/bin", 1);
     EXPECT_EQ(f.voice.volumeCalls, 0);  // the player's own volume stays
     EXPECT_GE(f.voice.priorityOverCalls, 1);
-    EXPECT_EQ(f.shown().lblSide[1].caption, "YACHT");
-    EXPECT_EQ(f.shown().lblSide[2].caption, "");
-    EXPECT_TRUE(f.shown().Label3.visible);
+    EXPECT_EQ(f.shown().sidePanel[1].caption, "YACHT");
+    EXPECT_EQ(f.shown().sidePanel[2].caption, "");
+    EXPECT_TRUE(f.shown().statusBox.visible);
     EXPECT_EQ(f.y.game.helpPage, 0);
     EXPECT_EQ(f.y.game.saveDir, "/nonexistent-yacht-temp/");
     EXPECT_EQ(f.y.game.state, EngineState::Startup);

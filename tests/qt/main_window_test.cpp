@@ -52,9 +52,9 @@ std::string key(int code, char modifier = '0')
     return std::string(1, static_cast<char>(code)) + modifier;
 }
 
-QPoint pixel(float xTwips, float yTwips)
+QPoint pixel(float x, float y)
 {
-    return QPoint(qRound(xTwips / 15.0f), qRound(yTwips / 15.0f));
+    return QPoint(qRound(x), qRound(y));
 }
 
 QColor rgb(Rgb c)
@@ -162,11 +162,11 @@ TEST(WindowClicks, ClickOnTheRulesAndFramesReachesTheCellBeneath)
     QWindow* handle = g.window.windowHandle();
     // Next to the vertical rule in row 5 (the rule itself lies on the value cell), on the sheet frame over row 1, and within the panel frame.
     const Board& b = g.window.board();
-    QTest::mouseClick(handle, Qt::LeftButton, {}, pixel(b.Line1[13].x1 - 15, b.Y[5].rect.top + 120));
+    QTest::mouseClick(handle, Qt::LeftButton, {}, pixel(b.sheetRules[13].x1 - 1, b.sheetCaptions[5].rect.top + 8));
     EXPECT_EQ(g.game().categoryCursor, 5);
-    QTest::mouseClick(handle, Qt::LeftButton, {}, pixel(b.Shape1.rect.left + 20, b.Y[1].rect.top + 120));
+    QTest::mouseClick(handle, Qt::LeftButton, {}, pixel(b.sheetFrame.rect.left + 1, b.sheetCaptions[1].rect.top + 8));
     EXPECT_EQ(g.game().categoryCursor, 1);
-    QTest::mouseClick(handle, Qt::LeftButton, {}, pixel(6000 + 800, 3240 + 120));
+    QTest::mouseClick(handle, Qt::LeftButton, {}, pixel(400 + 53, 216 + 8));
     EXPECT_EQ(g.game().helpPage, 1);  // the F1 legend's key was taken at once
 }
 
@@ -185,21 +185,21 @@ TEST(WindowDrawing, RulesAndFramesLieOverTheCellsAndPanelsBeneath)
     const auto at = [&](float x, float y) { return img.pixelColor(pixel(x, y)); };
     const QColor ink = rgb(colour::windowText);
 
-    EXPECT_EQ(at(30, 30), rgb(colour::green));
+    EXPECT_EQ(at(2, 2), rgb(colour::green));
     // The vertical rule crosses the highlighted row; the highlight shows beside it.
-    EXPECT_EQ(at(b.Line1[13].x1, b.Y[3].rect.top + 120), ink);
-    EXPECT_EQ(at(b.Line1[13].x1 - 100, b.Y[3].rect.top + 120), rgb(colour::highlight));
-    EXPECT_EQ(at(b.Line1[13].x1 - 100, b.Y[8].rect.top + 120), rgb(colour::cream));
+    EXPECT_EQ(at(b.sheetRules[13].x1, b.sheetCaptions[3].rect.top + 8), ink);
+    EXPECT_EQ(at(b.sheetRules[13].x1 - 7, b.sheetCaptions[3].rect.top + 8), rgb(colour::highlight));
+    EXPECT_EQ(at(b.sheetRules[13].x1 - 7, b.sheetCaptions[8].rect.top + 8), rgb(colour::cream));
     // The rule under row 3 is drawn over the highlighted row.
-    EXPECT_EQ(at(1200, b.Line1[2].y1), ink);
+    EXPECT_EQ(at(80, b.sheetRules[2].y1), ink);
     // Both frames, on the cells they surround.
-    EXPECT_EQ(at(b.Shape1.rect.left + 15, 4000), ink);
-    EXPECT_EQ(at(b.Shape2.rect.left + b.Shape2.rect.width - 15, 4000), ink);
+    EXPECT_EQ(at(b.sheetFrame.rect.left + 1, 267), ink);
+    EXPECT_EQ(at(b.sidePanelFrame.rect.left + b.sidePanelFrame.rect.width - 1, 267), ink);
     // The side panel's background beneath its legends, the legend cells, the red die.
-    EXPECT_EQ(at(5940, 4000), rgb(colour::cream));
-    EXPECT_EQ(at(7650, 3240 + 60), rgb(colour::peach));
-    EXPECT_EQ(at(960 + 1320 + 60, 360 + 800), rgb(colour::red));
-    EXPECT_EQ(at(960 + 60, 360 + 800), rgb(colour::white));
+    EXPECT_EQ(at(396, 267), rgb(colour::cream));
+    EXPECT_EQ(at(510, 216 + 4), rgb(colour::peach));
+    EXPECT_EQ(at(64 + 88 + 4, 24 + 53), rgb(colour::red));
+    EXPECT_EQ(at(64 + 4, 24 + 53), rgb(colour::white));
 }
 
 TEST(WindowDrawing, BonusPlaqueShowsTheEmbeddedPictureWithTheGreenRoundItsCorners)
@@ -212,8 +212,8 @@ TEST(WindowDrawing, BonusPlaqueShowsTheEmbeddedPictureWithTheGreenRoundItsCorner
     WindowGame g;
     g.show();
     const Board& b = g.window.board();
-    const QPoint corner = pixel(b.imgBonus.rect.left, b.imgBonus.rect.top);
-    const QPoint middle = pixel(b.imgBonus.rect.left + 200, b.imgBonus.rect.top + 60);
+    const QPoint corner = pixel(b.bonusPlaque.rect.left, b.bonusPlaque.rect.top);
+    const QPoint middle = pixel(b.bonusPlaque.rect.left + 13, b.bonusPlaque.rect.top + 4);
     EXPECT_EQ(g.picture().pixelColor(middle), rgb(colour::green));
     // A card whose upper rows reach the bonus.
     g.game().player = 1;
@@ -239,8 +239,8 @@ TEST(WindowLayout, ScalingToTheScreenMovesEveryCellAndKeepsTheRuleOnTheValueCell
     ASSERT_GT(xx, 1.01);  // the offscreen screen is larger than the design
 
     const QRect die = g.window.diceLabel(0)->geometry();
-    EXPECT_EQ(die.left(), qRound(960 * xx * dpi / 1440));
-    EXPECT_NEAR(die.width(), 855 * xx * dpi / 1440, 1.0);
+    EXPECT_EQ(die.left(), qRound(64 * xx * dpi / 96));
+    EXPECT_NEAR(die.width(), 57 * xx * dpi / 96, 1.0);
     EXPECT_NEAR(g.window.diceLabel(0)->font().pointSizeF(), 36 * yy, 0.01);
     const QLine rule = g.window.sheetFrame()->drawing().rules.at(13);
     for (int r = 1; r <= 14; ++r) EXPECT_EQ(rule.x1(), g.window.sheetValue(r)->geometry().left()) << r;

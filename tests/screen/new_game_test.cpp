@@ -68,24 +68,24 @@ TEST(NewGame, WithNoGameRunningF9GoesStraightToTheChoice)
     EXPECT_EQ(f.dice(), "?????");
     for (int die = 0; die < kDice; ++die) {
         EXPECT_EQ(g.held[die], 0);
-        EXPECT_EQ(f.shown().H[die].caption, "");
+        EXPECT_EQ(f.shown().holdMarks[die].caption, "");
     }
     for (int row = 0; row <= kBonusRow; ++row)
         for (int p = 1; p <= kMaxPlayers; ++p) EXPECT_EQ(g.scores[row][p], std::nullopt) << row << "," << p;
     EXPECT_EQ(g.scores[4][0], 7);
 
-    EXPECT_EQ(b.x[0].caption, "Choose players");
+    EXPECT_EQ(b.sheetValues[0].caption, "Choose players");
     const char* rows[] = {"",          "  1 player", "  2 players", "  3 players",
                           "  4 players", "  5 players", "  6 players"};
     for (int row = 1; row <= kCategories; ++row) {
-        EXPECT_EQ(b.Y[row].caption, row <= 6 ? rows[row] : "") << row;
-        EXPECT_EQ(b.x[row].caption, "") << row;
-        EXPECT_EQ(b.Y[row].backstyle, BackStyle::Transparent) << row;
+        EXPECT_EQ(b.sheetCaptions[row].caption, row <= 6 ? rows[row] : "") << row;
+        EXPECT_EQ(b.sheetValues[row].caption, "") << row;
+        EXPECT_EQ(b.sheetCaptions[row].backstyle, BackStyle::Transparent) << row;
     }
-    EXPECT_FALSE(b.x[14].visible);
-    EXPECT_FALSE(b.imgBonus.visible);
-    EXPECT_TRUE(b.Label3.visible);
-    EXPECT_EQ(b.lblSide[2].caption, "0");
+    EXPECT_FALSE(b.sheetValues[14].visible);
+    EXPECT_FALSE(b.bonusPlaque.visible);
+    EXPECT_TRUE(b.statusBox.visible);
+    EXPECT_EQ(b.sidePanel[2].caption, "0");
 }
 
 TEST(NewGame, ConfirmedDuringATurnClearsTheGame)
@@ -101,12 +101,12 @@ TEST(NewGame, ConfirmedDuringATurnClearsTheGame)
     EXPECT_EQ(g.state, EngineState::Players);
     EXPECT_EQ(g.speechQueue, queued(kInstruction));
     EXPECT_EQ(f.dice(), "?????");
-    EXPECT_EQ(f.shown().H[2].caption, "");
+    EXPECT_EQ(f.shown().holdMarks[2].caption, "");
     EXPECT_EQ(g.held[2], 0);
     EXPECT_EQ(g.scores[kBonusRow][2], std::nullopt);
     EXPECT_EQ(g.scores[kTotalRow][1], std::nullopt);
-    EXPECT_EQ(f.shown().x[9].caption, "");
-    EXPECT_EQ(f.shown().lblSide[2].caption, "0");
+    EXPECT_EQ(f.shown().sheetValues[9].caption, "");
+    EXPECT_EQ(f.shown().sidePanel[2].caption, "0");
 }
 
 TEST(NewGame, TheLastGamesSumsAreNotReportedInTheNewOne)

@@ -16,7 +16,7 @@ namespace {
 std::string drawn(const Board& b)
 {
     std::string out;
-    for (int i = 0; i < kDice; ++i) out += b.dice[i].caption + "/" + b.H[i].caption + " ";
+    for (int i = 0; i < kDice; ++i) out += b.dice[i].caption + "/" + b.holdMarks[i].caption + " ";
     return out;
 }
 
@@ -41,7 +41,7 @@ TEST(Present, DrawsTheDiceAndHoldMarksFromTheGameOverWhateverWasShown)
         Board b = designBoard();
         for (int i = 0; i < kDice; ++i) {
             b.dice[i].caption = "stale";
-            b.H[i].caption = "HOLD";
+            b.holdMarks[i].caption = "HOLD";
         }
         present(g, b);
         EXPECT_EQ(drawn(b), c.want) << c.name;
@@ -61,9 +61,9 @@ SheetView sheetView(const Board& b)
 {
     int lit = 0;
     for (int r = 1; r <= kCategories; ++r)
-        if (b.Y[r].backstyle == BackStyle::Opaque) lit = lit ? -1 : r;
-    return {b.x[0].caption,  b.lblSide[1].caption, b.lblSide[2].caption, b.Y[14].caption,
-            b.x[14].caption, b.x[14].visible,      b.Y[1].caption,       b.x[1].caption, lit};
+        if (b.sheetCaptions[r].backstyle == BackStyle::Opaque) lit = lit ? -1 : r;
+    return {b.sheetValues[0].caption,  b.sidePanel[1].caption, b.sidePanel[2].caption, b.sheetCaptions[14].caption,
+            b.sheetValues[14].caption, b.sheetValues[14].visible,      b.sheetCaptions[1].caption,       b.sheetValues[1].caption, lit};
 }
 
 // Two players, player 1 current: player 1 has Ones 3 and Sixes 30, player 2 Ones 4 and a Yacht.
@@ -124,7 +124,7 @@ TEST(Present, TheSheetKeepsWhatEachStepLeavesOnIt)
         EXPECT_EQ(got.row1, w.row1) << c.name;
         EXPECT_EQ(got.value1, w.value1) << c.name;
         EXPECT_EQ(got.lit, w.lit) << c.name;
-        EXPECT_FALSE(b.imgBonus.visible) << c.name;
+        EXPECT_FALSE(b.bonusPlaque.visible) << c.name;
     }
 }
 
@@ -164,14 +164,14 @@ TEST(Present, DrawsTheSameBoardWhateverTheBoardShowedBefore)
     f.y.game.view.litRow = 5;
     // Everything the game decides, left wrong by some earlier drawing.
     Board stale = designBoard();
-    for (Label* l : {&stale.Label3, &stale.x[0], &stale.Y[14], &stale.lblSide[1], &stale.lblSide[2]})
+    for (Label* l : {&stale.statusBox, &stale.sheetValues[0], &stale.sheetCaptions[14], &stale.sidePanel[1], &stale.sidePanel[2]})
         l->caption = "stale";
-    for (Label* l : {&stale.x[3], &stale.x[14], &stale.Y[2], &stale.Y[13]}) {
+    for (Label* l : {&stale.sheetValues[3], &stale.sheetValues[14], &stale.sheetCaptions[2], &stale.sheetCaptions[13]}) {
         l->caption = "stale";
         l->visible = false;
     }
-    stale.Y[2].backstyle = BackStyle::Opaque;
-    stale.imgBonus.visible = true;
+    stale.sheetCaptions[2].backstyle = BackStyle::Opaque;
+    stale.bonusPlaque.visible = true;
     stale.dice[0].backcolor = colour::red;
     present(f.y.game, stale);
     expectSameBoard(stale, f.shown());

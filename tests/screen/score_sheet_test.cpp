@@ -29,20 +29,20 @@ TEST(Getcard, FreshPlayerGetsABlankCardWithNothingEarned)
 
     EXPECT_EQ(g.total, 0);
     EXPECT_EQ(g.subtotal, 0);
-    EXPECT_FALSE(b.imgBonus.visible);
+    EXPECT_FALSE(b.bonusPlaque.visible);
     EXPECT_EQ(g.scores[kTotalRow][1], 0);
-    EXPECT_EQ(b.x[0].caption, "Score Sheet");
-    EXPECT_EQ(b.Y[1].caption, "  Ones");
-    EXPECT_EQ(b.Y[13].caption, "  Yacht");
+    EXPECT_EQ(b.sheetValues[0].caption, "Score Sheet");
+    EXPECT_EQ(b.sheetCaptions[1].caption, "  Ones");
+    EXPECT_EQ(b.sheetCaptions[13].caption, "  Yacht");
     for (int r = 1; r <= 13; ++r) {
-        EXPECT_EQ(b.x[r].caption, "");
-        EXPECT_EQ(b.Y[r].backstyle, BackStyle::Transparent);
-        EXPECT_TRUE(b.Y[r].visible && b.x[r].visible);
+        EXPECT_EQ(b.sheetValues[r].caption, "");
+        EXPECT_EQ(b.sheetCaptions[r].backstyle, BackStyle::Transparent);
+        EXPECT_TRUE(b.sheetCaptions[r].visible && b.sheetValues[r].visible);
     }
-    EXPECT_EQ(b.Y[14].caption, "Subtotal: ");
-    EXPECT_EQ(b.x[14].caption, "0");
-    EXPECT_EQ(b.lblSide[1].caption, "Player 1");
-    EXPECT_EQ(b.lblSide[2].caption, "0");
+    EXPECT_EQ(b.sheetCaptions[14].caption, "Subtotal: ");
+    EXPECT_EQ(b.sheetValues[14].caption, "0");
+    EXPECT_EQ(b.sidePanel[1].caption, "Player 1");
+    EXPECT_EQ(b.sidePanel[2].caption, "0");
 }
 
 TEST(Getcard, TotalsTheUpperBonusAndTheYachtBonusesAsTheCardShows)
@@ -73,11 +73,11 @@ TEST(Getcard, TotalsTheUpperBonusAndTheYachtBonusesAsTheCardShows)
         showCard(f.y.game);
         EXPECT_EQ(g.subtotal, c.subtotal) << c.name;
         EXPECT_EQ(g.total, c.total) << c.name;
-        EXPECT_EQ(f.shown().imgBonus.visible, c.plaque) << c.name;
+        EXPECT_EQ(f.shown().bonusPlaque.visible, c.plaque) << c.name;
         EXPECT_EQ(g.scores[kTotalRow][3], c.total) << c.name;
-        EXPECT_EQ(f.shown().x[14].caption, decimal(c.subtotal)) << c.name;
-        EXPECT_EQ(f.shown().lblSide[1].caption, "Player 3") << c.name;
-        EXPECT_EQ(f.shown().lblSide[2].caption, decimal(c.total)) << c.name;
+        EXPECT_EQ(f.shown().sheetValues[14].caption, decimal(c.subtotal)) << c.name;
+        EXPECT_EQ(f.shown().sidePanel[1].caption, "Player 3") << c.name;
+        EXPECT_EQ(f.shown().sidePanel[2].caption, decimal(c.total)) << c.name;
         // Drawing the card again changes nothing.
         showCard(g);
         EXPECT_EQ(g.total, c.total) << c.name;
@@ -102,20 +102,20 @@ TEST(Scoreboard, ShowsEachPlayersLastRecordedTotalAndBlanksTheRest)
 
         for (int r = 1; r <= 13; ++r) {
             const bool filled = r <= players;
-            EXPECT_EQ(b.Y[r].caption, filled ? "  Player " + decimal(r) : "") << players << r;
-            EXPECT_EQ(b.Y[r].backstyle, BackStyle::Transparent);
+            EXPECT_EQ(b.sheetCaptions[r].caption, filled ? "  Player " + decimal(r) : "") << players << r;
+            EXPECT_EQ(b.sheetCaptions[r].backstyle, BackStyle::Transparent);
         }
-        EXPECT_EQ(b.x[1].caption, "98");
-        EXPECT_EQ(b.x[2].caption, "");
-        EXPECT_EQ(b.x[3].caption, "30");
-        EXPECT_EQ(b.x[players].caption, players == 2 ? "" : decimal(players * 10));
-        EXPECT_EQ(b.x[players + 1].caption, "");
-        EXPECT_FALSE(b.x[14].visible);
-        EXPECT_FALSE(b.imgBonus.visible);
+        EXPECT_EQ(b.sheetValues[1].caption, "98");
+        EXPECT_EQ(b.sheetValues[2].caption, "");
+        EXPECT_EQ(b.sheetValues[3].caption, "30");
+        EXPECT_EQ(b.sheetValues[players].caption, players == 2 ? "" : decimal(players * 10));
+        EXPECT_EQ(b.sheetValues[players + 1].caption, "");
+        EXPECT_FALSE(b.sheetValues[14].visible);
+        EXPECT_FALSE(b.bonusPlaque.visible);
         // Left as the card had them.
-        EXPECT_EQ(b.x[0].caption, "Score Sheet");
-        EXPECT_EQ(b.Y[14].caption, "Subtotal: ");
-        EXPECT_EQ(b.lblSide[1].caption, "Player 1");
+        EXPECT_EQ(b.sheetValues[0].caption, "Score Sheet");
+        EXPECT_EQ(b.sheetCaptions[14].caption, "Subtotal: ");
+        EXPECT_EQ(b.sidePanel[1].caption, "Player 1");
     }
 }
 
@@ -125,9 +125,9 @@ TEST(Scoreboard, MoreRowsThanScoreColumnsStayBlank)
     f.y.game.numPlayers = 13;  // never in play; the table has eight columns
     showScoreboard(f.y.game);
     const Board b = f.shown();
-    EXPECT_EQ(b.Y[8].caption, "  Player 8");
-    EXPECT_EQ(b.Y[9].caption, "");
-    EXPECT_EQ(b.x[13].caption, "");
+    EXPECT_EQ(b.sheetCaptions[8].caption, "  Player 8");
+    EXPECT_EQ(b.sheetCaptions[9].caption, "");
+    EXPECT_EQ(b.sheetValues[13].caption, "");
 }
 
 }  // namespace yacht::test

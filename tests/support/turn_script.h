@@ -65,16 +65,16 @@ inline void expectBoardInStep(const FakeGame& f, const std::string& where)
     const Game& g = f.y.game;
     const Board b = f.shown();
     for (int i = 0; i < kDice; ++i) {
-        EXPECT_EQ(b.H[i].caption, g.held[i] == 1 ? "HOLD" : "") << where << " die " << i;
+        EXPECT_EQ(b.holdMarks[i].caption, g.held[i] == 1 ? "HOLD" : "") << where << " die " << i;
         const std::string& face = b.dice[i].caption;
         EXPECT_TRUE(face == "?" || (face.size() == 1 && face[0] >= '1' && face[0] <= '6'))
             << where << " die " << i << " shows " << face;
         EXPECT_FALSE(g.held[i] == 1 && g.dice[i] == 0) << where << " held die " << i << " unthrown";
     }
     for (int r = 1; r <= kCategories; ++r)
-        EXPECT_EQ(b.x[r].caption, cellText(g.scores[r][g.player])) << where << " row " << r;
-    EXPECT_EQ(b.lblSide[1].caption, "Player " + decimal(g.player)) << where;
-    EXPECT_EQ(b.lblSide[2].caption, decimal(g.total)) << where;
+        EXPECT_EQ(b.sheetValues[r].caption, cellText(g.scores[r][g.player])) << where << " row " << r;
+    EXPECT_EQ(b.sidePanel[1].caption, "Player " + decimal(g.player)) << where;
+    EXPECT_EQ(b.sidePanel[2].caption, decimal(g.total)) << where;
 }
 
 }  // namespace yacht::test
