@@ -23,7 +23,7 @@ void clickSidePanel(Game& g, int index)
     postClick(g, legendKeys[index - 3]);
 }
 
-void diceClick(Game& g, int index)
+void clickDie(Game& g, int index)
 {
     if (index < 0 || index >= kDice) return;
     postClick(g, keys::Digit1 + index);

@@ -12,7 +12,7 @@ namespace yacht {
 void clickSidePanel(Game& g, int index);
 
 // Die 0 to 4 posts the digit 1 to 5: it holds or releases the die, or picks that many players.
-void diceClick(Game& g, int index);
+void clickDie(Game& g, int index);
 
 // A sheet row picks its category while choosing (categoryCursor and the row's digit, from the row)
 // or, rows 1 to 6, a number of players while they are chosen (numPlayers and the space bar).

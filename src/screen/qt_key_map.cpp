@@ -40,13 +40,13 @@ int otherKey(int qtKey)
     case Qt::Key_Backspace: return keys::Backspace;
     case Qt::Key_Tab:
     case Qt::Key_Backtab: return keys::Tab;
-    case Qt::Key_PageUp: return 33;
-    case Qt::Key_PageDown: return 34;
-    case Qt::Key_End: return 35;
-    case Qt::Key_Home: return 36;
-    case Qt::Key_Print: return 44;
-    case Qt::Key_Insert: return 45;
-    case Qt::Key_Delete: return 46;
+    case Qt::Key_PageUp: return keys::PageUp;
+    case Qt::Key_PageDown: return keys::PageDown;
+    case Qt::Key_End: return keys::End;
+    case Qt::Key_Home: return keys::Home;
+    case Qt::Key_Print: return keys::PrintScreen;
+    case Qt::Key_Insert: return keys::Insert;
+    case Qt::Key_Delete: return keys::Delete;
     case Qt::Key_Shift: return keys::ShiftKey;
     case Qt::Key_Control: return keys::CtrlKey;
     case Qt::Key_Alt:
@@ -59,17 +59,17 @@ int otherKey(int qtKey)
     case Qt::Key_ScrollLock: return keys::ScrollLock;
     case Qt::Key_Pause: return keys::Pause;
     case Qt::Key_Menu: return keys::Menu;
-    case Qt::Key_Semicolon: return 186;
-    case Qt::Key_Equal: return 187;
-    case Qt::Key_Comma: return 188;
-    case Qt::Key_Minus: return 189;
-    case Qt::Key_Period: return 190;
-    case Qt::Key_Slash: return 191;
-    case Qt::Key_QuoteLeft: return 192;
-    case Qt::Key_BracketLeft: return 219;
-    case Qt::Key_Backslash: return 220;
-    case Qt::Key_BracketRight: return 221;
-    case Qt::Key_Apostrophe: return 222;
+    case Qt::Key_Semicolon: return keys::Semicolon;
+    case Qt::Key_Equal: return keys::Equals;
+    case Qt::Key_Comma: return keys::Comma;
+    case Qt::Key_Minus: return keys::Minus;
+    case Qt::Key_Period: return keys::Period;
+    case Qt::Key_Slash: return keys::Slash;
+    case Qt::Key_QuoteLeft: return keys::Backquote;
+    case Qt::Key_BracketLeft: return keys::OpenBracket;
+    case Qt::Key_Backslash: return keys::Backslash;
+    case Qt::Key_BracketRight: return keys::CloseBracket;
+    case Qt::Key_Apostrophe: return keys::Apostrophe;
     default: return keys::OtherKey;
     }
 }
@@ -89,7 +89,7 @@ int gameKeyCode(int qtKey, Qt::KeyboardModifiers modifiers, uint32_t nativeScanC
         const int digit = qtKey - Qt::Key_0;
         return keypad ? keys::Keypad0 + digit : keys::Digit0 + digit;
     }
-    if (qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z) return 65 + (qtKey - Qt::Key_A);
+    if (qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z) return keys::LetterA + (qtKey - Qt::Key_A);
     if (qtKey == 0 || qtKey == Qt::Key_unknown) return keys::OtherKey;
     return otherKey(qtKey);
 }

@@ -397,7 +397,7 @@ void MainWindow::click(QObject* watched)
     for (int i = 0; i < 9; ++i)
         if (watched == side_[i].widget) return clickSidePanel(game_->game, i);
     for (int i = 0; i < 5; ++i)
-        if (watched == dice_[i].widget) return diceClick(game_->game, i);
+        if (watched == dice_[i].widget) return clickDie(game_->game, i);
     for (int r = 0; r < 15; ++r)
         if (watched == captionCells_[r].widget) return clickSheetRow(game_->game, r);
     if (watched == status_.widget) clickStatusBox(game_->game);

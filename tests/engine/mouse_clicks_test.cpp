@@ -32,7 +32,7 @@ TEST(DiceClick, EachDiePostsItsDigitInEveryState)
         for (int i = 0; i < 5; ++i) {
             test::FakeGame f;
             f.y.game.state = state;
-            diceClick(f.y.game, i);
+            clickDie(f.y.game, i);
             EXPECT_EQ(f.y.game.pendingKey, key('1' + i)) << i;
         }
     }
@@ -96,7 +96,7 @@ TEST(SheetAndStatusClick, SecondClickBeforeATickWinsButTheFirstClicksPickStays)
     test::FakeGame f;
     f.y.game.state = EngineState::Players;
     clickSheetRow(f.y.game, 4);
-    diceClick(f.y.game, 1);
+    clickDie(f.y.game, 1);
     EXPECT_EQ(f.y.game.pendingKey, key('2'));
     EXPECT_EQ(f.y.game.numPlayers, 4);
 }

@@ -93,7 +93,7 @@ TEST(ASoakOfRandomKeysAndClicks, KeepsEveryInvariantAfterEveryTick)
         switch (rng() % 10) {
         case 0: recordKeyPress(f.y, int(rng() % 255) + 1, int(rng() % 8)); break;  // any key at all
         case 1: clickSidePanel(f.y.game, int(rng() % 9)); break;
-        case 2: diceClick(f.y.game, int(rng() % 5)); break;
+        case 2: clickDie(f.y.game, int(rng() % 5)); break;
         case 3: clickSheetRow(f.y.game, int(rng() % 15)); break;
         case 4: clickStatusBox(f.y.game); break;
         default: {
