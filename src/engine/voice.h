@@ -49,7 +49,9 @@ public:
     virtual void setPriorityOver() = 0;
 
     // Asks for the installed voices to be listed in the background; listing can take seconds, so
-    // the game asks only once the greeting is on its way. Asking again does nothing.
+    // the game asks only once the greeting is on its way, and asks again as it goes on until the
+    // voices are listed. A voice may put the listing off while it speaks; once started, asking
+    // again does nothing.
     virtual void startListingVoices() {}
 
     // The installed voices the player steps through, by position from 0. Pending until listed;

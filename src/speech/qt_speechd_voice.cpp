@@ -120,9 +120,14 @@ public:
         if (failedOver()) fallback_->setPriorityOver();
     }
 
+    // Asked while a text is being said, the listing waits until the server has fallen quiet (the
+    // game asks again as it goes on): a server that plays the synthesiser's sound itself
+    // (speech-dispatcher 0.12) can lose the end of the text being said when the synthesiser is
+    // asked for its voices meanwhile, and the game would wait for that end in vain.
     void startListingVoices() override
     {
         if (failedOver()) return fallback_->startListingVoices();
+        if (!tracker_.allDone(Clock::now())) return;
         choices_.start();
     }
 
