@@ -22,6 +22,7 @@
 #include "narration/narrator.h"
 #include "persist/qt_persist_factory.h"
 #include "persist/settings.h"
+#include "persist/sqlite_record.h"
 #include "persist/state_folder.h"
 #include "persist/user_storage.h"
 #include "screen/qt_main_window.h"
@@ -163,6 +164,10 @@ int main(int argc, char** argv)
     auto table = std::make_unique<BackgroundTableSource>(
         strategy::tableCachePath(std::getenv("XDG_CACHE_HOME"), std::getenv("HOME")));
     game.advisor.source = table.get();
+    // Every game is recorded as it is played; the file is opened and written on the record's
+    // own thread, so neither the start nor a turn waits for the disk.
+    SqliteRecord record(recordPath(std::getenv("XDG_DATA_HOME"), std::getenv("HOME")));
+    game.recordPort = &record;
 
     const int status = app.exec();
     // The game has said goodbye: a table still being built is not waited for (its thread ends
