@@ -46,7 +46,7 @@ void sayRecord(Yacht& y)
     const std::optional<RecordSummary> summary = y.record().summary();
     if (!summary || summary->personScores == 0) {
         y.ports.events.happened({event::NothingRecorded{}, Entry::Replacing}, g.speechQueue);
-        keepQueuedItems(y, RecordReports::Kind::Record);
+        r = RecordReports{};  // once games are recorded, F5 begins with the best scores
         return;
     }
     r.part = heardItem(y, RecordReports::Kind::Record) ? (r.part + 1) % kRecordParts : 0;
