@@ -15,6 +15,7 @@
 #include "app/qt_raise_server.h"
 #include "app/qt_raise_window.h"
 #include "app/raise_request.h"
+#include "app/record_report.h"
 #include "app/solver_figures.h"
 #include "engine/background_table_source.h"
 #include "engine/startup.h"
@@ -63,6 +64,12 @@ int main(int argc, char** argv)
     }
     // The solver's figures need no window: answered before the application exists.
     if (options.optimum || options.simulate) return printSolverFigures(options, std::cout);
+    // The record is read the same way: no window, and never in the way of a game that writes it.
+    if (options.record || !options.recordExport.empty()) {
+        const std::string file = recordPath(std::getenv("XDG_DATA_HOME"), std::getenv("HOME"));
+        if (!options.recordExport.empty()) return exportRecord(file, options.recordExport, std::cout, std::cerr);
+        return printRecord(file, std::cout);
+    }
     if (!displayAvailable(options.platformNamed, options.display)) return explainNoDisplay();
 
     // One copy per user. A second start hands the launcher's tokens to the running copy, which
