@@ -141,23 +141,19 @@ std::unique_ptr<RecordDatabase> RecordDatabase::open(const std::string& path, Re
     const bool write = access == RecordAccess::Write;
     for (int attempt = 0; attempt < 2; ++attempt) {
         if (write) createPrivately(path);
-        sqlite3* db = nullptr;
-        const int flags = write ? SQLITE_OPEN_READWRITE : SQLITE_OPEN_READONLY;
-        if (sqlite3_open_v2(path.c_str(), &db, flags | SQLITE_OPEN_NOMUTEX, nullptr) != SQLITE_OK) {
-            sqlite3_close(db);
-            return nullptr;
-        }
-        std::unique_ptr<RecordDatabase> record(new RecordDatabase(db));
-        sqlite3_busy_timeout(db, write ? 2000 : 500);
+        std::unique_ptr<RecordDatabase> record(new RecordDatabase(nullptr));
+        if (!record->connect(path, access)) return nullptr;
+        if (write) record->chooseJournal(path);
+        sqlite3* db = record->db_;
         const int version = userVersion(db);
         if (version > kRecordSchemaVersion) return nullptr;  // a newer game's record: left alone
         if (version >= 0 && passesCheck(db) && record->prepare(access)) return record;
         // A reader never moves the game's file; the game moves a damaged one aside once.
         if (!write) return nullptr;
-        const int code = sqlite3_errcode(db);
+        const int code = sqlite3_errcode(db) & 0xff;
         record.reset();
         if (code == SQLITE_BUSY || code == SQLITE_LOCKED || code == SQLITE_READONLY || code == SQLITE_FULL ||
-            code == SQLITE_CANTOPEN)
+            code == SQLITE_CANTOPEN || code == SQLITE_IOERR || code == SQLITE_PERM)
             return nullptr;
         moveAside(path, now);
     }
@@ -169,24 +165,48 @@ RecordDatabase::~RecordDatabase()
     sqlite3_close(db_);
 }
 
+bool RecordDatabase::connect(const std::string& path, RecordAccess access)
+{
+    sqlite3_close(db_);
+    db_ = nullptr;
+    const bool write = access == RecordAccess::Write;
+    const int flags = (write ? SQLITE_OPEN_READWRITE : SQLITE_OPEN_READONLY) | SQLITE_OPEN_NOMUTEX;
+    if (sqlite3_open_v2(path.c_str(), &db_, flags, nullptr) != SQLITE_OK) return false;
+    // The game waits a little for a reader; a reader waits a little for the game's commit.
+    sqlite3_busy_timeout(db_, write ? 2000 : 500);
+    return true;
+}
+
+void RecordDatabase::chooseJournal(const std::string& path)
+{
+    // The write-ahead log needs shared memory beside the file; where the file system has none (a
+    // network home folder) the file keeps a rollback journal instead.
+    std::string mode;
+    if (SqliteStatement wal(db_, "PRAGMA journal_mode=WAL"); wal.row()) mode = wal.text(0);
+    if (mode == "wal") {
+        // Beginning a write proves the log's shared memory works: without it SQLite only reads.
+        if (execute(db_, "BEGIN IMMEDIATE")) {
+            execute(db_, "ROLLBACK");
+            journal_ = RecordJournal::WriteAheadLog;
+            return;
+        }
+    }
+    // A connection that failed on the shared memory keeps failing: a new one reads the log with
+    // an exclusive lock, which needs none, and turns the file back to a rollback journal.
+    journal_ = RecordJournal::RollbackJournal;
+    if (!connect(path, RecordAccess::Write)) return;
+    execute(db_, "PRAGMA locking_mode=EXCLUSIVE");
+    if (SqliteStatement journal(db_, "PRAGMA journal_mode=DELETE"); journal.row()) {}
+    execute(db_, "PRAGMA locking_mode=NORMAL");
+    // The next read gives the exclusive lock back, so a reader can open the file meanwhile.
+    if (SqliteStatement read(db_, "SELECT count(*) FROM sqlite_master"); read.row()) {}
+}
+
 bool RecordDatabase::prepare(RecordAccess access)
 {
     if (access == RecordAccess::ReadOnly) {
         SqliteStatement s(db_, "SELECT count(*) FROM games");
         return s.row();
-    }
-    // The write-ahead log needs shared memory beside the file; where the file system has none (a
-    // network home folder) the file keeps a rollback journal instead.
-    journal_ = RecordJournal::RollbackJournal;
-    std::string mode;
-    if (SqliteStatement wal(db_, "PRAGMA journal_mode=WAL"); wal.row()) mode = wal.text(0);
-    if (mode == "wal") {
-        // Reading through the log proves its shared memory works.
-        SqliteStatement probe(db_, "SELECT count(*) FROM sqlite_master");
-        if (probe.row()) journal_ = RecordJournal::WriteAheadLog;
-    }
-    if (journal_ == RecordJournal::RollbackJournal) {
-        execute(db_, "PRAGMA locking_mode=EXCLUSIVE; PRAGMA journal_mode=DELETE; PRAGMA locking_mode=NORMAL");
     }
     if (!execute(db_, "PRAGMA synchronous=FULL")) return false;
     return migrate();

@@ -55,6 +55,8 @@ public:
 
 private:
     explicit RecordDatabase(sqlite3* db) : db_(db) {}
+    bool connect(const std::string& path, RecordAccess access);
+    void chooseJournal(const std::string& path);
     bool prepare(RecordAccess access);
     bool migrate();
     sqlite3* db_;

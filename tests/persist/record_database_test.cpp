@@ -258,6 +258,35 @@ TEST_F(RecordFile, TheFileIsTheOwnersAlone)
     EXPECT_EQ(db->journal(), RecordJournal::WriteAheadLog);
 }
 
+TEST_F(RecordFile, WithoutSharedMemoryForTheLogTheFileKeepsARollbackJournal)
+{
+    // A folder where the log's shared memory belongs: it cannot be opened, as on a file system
+    // without shared memory.
+    std::filesystem::create_directory(path + "-shm");
+    auto db = open();
+    ASSERT_TRUE(db);
+    EXPECT_EQ(db->journal(), RecordJournal::RollbackJournal);
+    const auto id = db->beginGame(seatsOf({SeatKind::Human}), kNoon);
+    ASSERT_TRUE(id);
+    EXPECT_TRUE(db->addTurn(*id, turnOf(1, 1, 1, 3), kNoon, false));
+    EXPECT_EQ(db->turnsOf(*id).size(), 1u);
+}
+
+TEST_F(RecordFile, ARecordWithALogMovedWhereThereIsNoSharedMemoryKeepsItsGames)
+{
+    {
+        auto db = open();
+        play(*db, {seatsOf({SeatKind::Human}), {rounds(11, 10)}, {200}});
+        ASSERT_EQ(db->journal(), RecordJournal::WriteAheadLog);
+    }
+    std::filesystem::create_directory(path + "-shm");
+    auto db = open();
+    ASSERT_TRUE(db);
+    EXPECT_EQ(db->journal(), RecordJournal::RollbackJournal);
+    EXPECT_EQ(db->summary().bestScore, 200);
+    EXPECT_TRUE(db->beginGame(seatsOf({SeatKind::Human}), kNoon));
+}
+
 TEST_F(RecordFile, AReaderSeesTheGameWhileItWrites)
 {
     auto writer = open();
