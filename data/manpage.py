@@ -16,6 +16,8 @@ KEYS = [
     ("F2", "the dice again"),
     ("F3", "the categories still to fill"),
     ("F4", "the score"),
+    ("F5", "the best scores and statistics of the game record; again for the next part"),
+    ("F6", "what the others did since your last turn, a turn a sentence; again for the next turn"),
     ("F9", "a new game (asks first when a game is under way)"),
     ("F12", "save the game and leave; closing the window does the same"),
     ("Space", "throw the dice"),
@@ -26,6 +28,9 @@ KEYS = [
 FILES = [
     ("$XDG_STATE_HOME/yacht/tvyacht.tmp",
      "the unfinished game, private to its owner (by default under ~/.local/state)"),
+    ("$XDG_DATA_HOME/yacht/record.sqlite",
+     "the game record: every game and turn played, as numbers and times, private to its owner "
+     "(by default under ~/.local/share); read by F5, F6, --record and --record-export"),
     ("$XDG_CONFIG_HOME/Tevrin/Tevrin.conf",
      "the chosen voice and speed, and the speech engine last named with --speech-engine; a game run from a writable folder on a USB drive keeps them in "
      "Tevrinyacht.ini beside itself instead"),

@@ -11,7 +11,7 @@ list_only=false
 
 build_packages=(cmake ninja-build g++ pkg-config python3 librsvg2-bin
     qt6-base-dev qt6-speech-dev qt6-multimedia-dev qt6-declarative-dev libxkbcommon-dev
-    libxcb1-dev libspeechd-dev libgtest-dev libgmock-dev libbenchmark-dev)
+    libxcb1-dev libspeechd-dev libsqlite3-dev libgtest-dev libgmock-dev libbenchmark-dev)
 run_packages=(qt6-speech-flite-plugin speech-dispatcher speech-dispatcher-espeak-ng espeak-ng
     fonts-liberation libqt6multimedia6)
 # pulseaudio-utils holds only the clients (pactl, parecord), no server.

@@ -8,6 +8,8 @@ std::string usageText()
            "             [--version] [--help]\n"
            "       yacht --optimum\n"
            "       yacht --simulate strong|casual N [--seed K]\n"
+           "       yacht --record\n"
+           "       yacht --record-export FILE.csv|-\n"
            "A spoken game of Yacht for players who cannot see the screen.\n"
            "  --transcript FILE|-   write every spoken text and sound, one line each, to FILE\n"
            "                        (- for standard output)\n"
@@ -19,6 +21,9 @@ std::string usageText()
            "  --optimum             print the expected score of perfect solitaire play and leave\n"
            "  --simulate S N        play N solitaire games at strength S (strong or casual)\n"
            "                        with no window or sound, print their mean and leave\n"
+           "  --record              print the best scores and statistics, as F5 says them, and leave\n"
+           "  --record-export FILE  write every recorded turn as CSV to FILE (- for standard output)\n"
+           "                        and leave\n"
            "  --version             print the version and leave\n"
            "  --help                print this text and leave\n";
 }

@@ -18,6 +18,8 @@ struct Options {
     bool simulate = false;         // play solitaire games with no window and leave
     std::string simulateStrength;  // strong|casual
     long simulateGames = 0;
+    bool record = false;           // print the best scores and statistics and leave
+    std::string recordExport;      // write the recorded turns as CSV to this file (- standard output) and leave
     bool platformNamed = false;    // Qt's -platform was given
     std::string display;           // Qt's -display, "" when not given
 };

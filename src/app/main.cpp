@@ -15,6 +15,7 @@
 #include "app/qt_raise_server.h"
 #include "app/qt_raise_window.h"
 #include "app/raise_request.h"
+#include "app/record_report.h"
 #include "app/solver_figures.h"
 #include "engine/background_table_source.h"
 #include "engine/startup.h"
@@ -22,6 +23,7 @@
 #include "narration/narrator.h"
 #include "persist/qt_persist_factory.h"
 #include "persist/settings.h"
+#include "persist/sqlite_record.h"
 #include "persist/state_folder.h"
 #include "persist/user_storage.h"
 #include "screen/qt_main_window.h"
@@ -62,6 +64,12 @@ int main(int argc, char** argv)
     }
     // The solver's figures need no window: answered before the application exists.
     if (options.optimum || options.simulate) return printSolverFigures(options, std::cout);
+    // The record is read the same way: no window, and never in the way of a game that writes it.
+    if (options.record || !options.recordExport.empty()) {
+        const std::string file = recordPath(std::getenv("XDG_DATA_HOME"), std::getenv("HOME"));
+        if (!options.recordExport.empty()) return exportRecord(file, options.recordExport, std::cout, std::cerr);
+        return printRecord(file, std::cout);
+    }
     if (!displayAvailable(options.platformNamed, options.display)) return explainNoDisplay();
 
     // One copy per user. A second start hands the launcher's tokens to the running copy, which
@@ -163,6 +171,10 @@ int main(int argc, char** argv)
     auto table = std::make_unique<BackgroundTableSource>(
         strategy::tableCachePath(std::getenv("XDG_CACHE_HOME"), std::getenv("HOME")));
     game.advisor.source = table.get();
+    // Every game is recorded as it is played; the file is opened and written on the record's
+    // own thread, so neither the start nor a turn waits for the disk.
+    SqliteRecord record(recordPath(std::getenv("XDG_DATA_HOME"), std::getenv("HOME")));
+    game.recordPort = &record;
 
     const int status = app.exec();
     // The game has said goodbye: a table still being built is not waited for (its thread ends

@@ -64,7 +64,9 @@ ParsedOptions parseCommandLine(const std::vector<std::string>& args)
     // Two values (a strength and a game count) are more than an option of Qt's parser holds:
     // --simulate is a switch and its two values are the command line's only plain arguments.
     const QCommandLineOption simulate("simulate");
-    parser.addOptions({help, version, transcript, seed, engine, optimum, simulate});
+    const QCommandLineOption record("record");
+    const QCommandLineOption recordExport("record-export", QString(), "file");
+    parser.addOptions({help, version, transcript, seed, engine, optimum, simulate, record, recordExport});
     for (const char* name : kQtOptionsWithValue) {
         QCommandLineOption qt(QString::fromLatin1(name), QString(), "value");
         qt.setFlags(QCommandLineOption::HiddenFromHelp);
@@ -91,6 +93,14 @@ ParsedOptions parseCommandLine(const std::vector<std::string>& args)
     o.help = parser.isSet(help);
     o.version = parser.isSet(version);
     o.optimum = parser.isSet(optimum);
+    o.record = parser.isSet(record);
+    if (parser.isSet(recordExport)) {
+        o.recordExport = local8Bit(parser.value(recordExport));
+        if (o.recordExport.empty()) {
+            parsed.error = "yacht: --record-export needs a file name or -";
+            return parsed;
+        }
+    }
     o.platformNamed = parser.isSet("platform");
     o.display = local8Bit(parser.value("display"));
     if (parser.isSet(transcript)) {

@@ -31,6 +31,8 @@ enum class ActionKind : uint8_t {
     ReportDice,
     ReportCategories,
     ReportScore,
+    ReportRecord,      // the best scores and statistics, one part a press
+    ReportOthersTurns, // the turns played since the current person's last, one a press
     Coach,
     Help,  // the next help page
 

@@ -5,6 +5,7 @@
 #include "engine/coach.h"
 #include "engine/computer_turn.h"
 #include "engine/score_sheet.h"
+#include "engine/turn_log.h"
 
 namespace yacht {
 namespace {
@@ -36,6 +37,7 @@ Flow scoreCategory(Yacht& y)
     if (isPlayerColumn(g.player)) g.scores[c][g.player] = g.categoryValues[c];
     g.roll = 0;
     showCard(g);
+    noteScored(y, c);
     g.state = EngineState::TurnEnd;
     g.categoryCursor = 0;
     if (g.seats.isComputer(g.player)) {

@@ -62,6 +62,7 @@ void addCost(Game& g, double cost)
     if (!std::isfinite(cost)) return;
     g.seats.cost[g.player] += std::max(0.0, cost);
     g.seats.tallied[g.player] = true;
+    ++g.seats.weighed[g.player];
 }
 
 // A person's choices are weighed once the tallies are to be told (a computer plays, or someone

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "engine/game_state.h"
+#include "engine/record.h"
 
 namespace yacht {
 
@@ -35,6 +36,7 @@ struct RoundOver { std::vector<ScoreCell> totals; };     // by player, from play
 struct GameOverAlone { ScoreCell total; };
 struct GameWon { int player = 0; int points = 0; };
 struct GameTied { std::vector<int> players; int points = 0; };
+struct NewBestScore { std::vector<int> players; bool several = false; };  // beat every earlier finished game
 struct NewGameOrHelp {};                                 // no game running: how to start one
 struct GameOverReminder {};                              // a report asked while no game runs
 // The dice and the categories
@@ -50,6 +52,13 @@ struct ScoresOfPlayers { bool running = false; std::vector<int> totals; };  // r
 struct SoloScore { bool running = false; int total = 0; int subtotal = 0; };
 struct ChoicesCost { int player = 0; double cost = 0; };  // player 0 when only one plays
 struct SpaceToContinue {};
+// The record (F5) and the turns of the others (F6)
+struct NothingRecorded {};
+struct BestScores { std::vector<BestScore> best; };      // best first
+struct RecordStatistics { RecordSummary summary; };
+struct AgainstComputers { AgainstComputer strong; AgainstComputer casual; };
+struct TurnRetold { PlayedTurn turn; };
+struct NoTurnPlayed {};
 // Start and end
 struct Greeting {};
 struct WelcomeBack { bool computer = false; };          // a resumed game waits for its next turn
@@ -76,7 +85,8 @@ using EventFacts = std::variant<
     event::NewGameOrHelp, event::GameOverReminder, event::DieUnderCursor, event::DieHeld,
     event::CategoryUnderCursor, event::Scored, event::ComputerScored, event::ComputerKept,
     event::CategoriesLeft, event::ScoresOfPlayers, event::SoloScore, event::ChoicesCost,
-    event::SpaceToContinue, event::Greeting, event::WelcomeBack, event::Resuming, event::NewGameQuestion,
+    event::SpaceToContinue, event::NothingRecorded, event::BestScores, event::RecordStatistics,
+    event::AgainstComputers, event::TurnRetold, event::NoTurnPlayed, event::NewBestScore, event::Greeting, event::WelcomeBack, event::Resuming, event::NewGameQuestion,
     event::NewGameCancelled, event::PlayersAsked, event::PlayerCount, event::ComputerCount,
     event::StrengthChosen, event::Goodbye, event::CoachAdvice, event::VoiceChanged, event::SpeedChanged,
     event::SpeedInScreenReader, event::HelpPage>;

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "engine/key.h"
 #include "engine/seats.h"
@@ -126,6 +127,9 @@ struct Game {
     std::string speechEngine;   // the speech engine remembered for the next start ("" none)
     bool voiceApplied = false;  // the stored voice has been applied to the listed voices
     PendingVoiceSteps pendingVoice;
+    // The players whose final score beats every earlier finished game, told once the game's end
+    // has been announced; set when the last turn is scored.
+    std::vector<int16_t> newBestScores;
 };
 
 // True when p names a column of the score table (1..8).

@@ -29,6 +29,8 @@ Action everywhere(Key key)
     case keys::F2: return Action::of(K::ReportDice);
     case keys::F3: return Action::of(K::ReportCategories);
     case keys::F4: return Action::of(K::ReportScore);
+    case keys::F5: return Action::of(K::ReportRecord);
+    case keys::F6: return Action::of(K::ReportOthersTurns);
     case keys::F9: return Action::of(K::NewGame);
     case keys::F12: return Action::of(K::Leave);
     case kCoachKey: return Action::of(K::Coach);

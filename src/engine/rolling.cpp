@@ -6,6 +6,7 @@
 #include "engine/coach.h"
 #include "engine/computer_turn.h"
 #include "engine/dice_announcement.h"
+#include "engine/turn_log.h"
 #include "rules/scoring.h"
 
 namespace yacht {
@@ -105,6 +106,8 @@ void makePendingThrow(Yacht& y)
     for (int i = 0; i < kDice; ++i)
         if (g.held[i] == 0) g.dice[i] = static_cast<int16_t>(throwDie(y.ports.random));
     g.view.litDie = 0;
+    // A pending roll with every die held throws nothing and is no throw of the turn.
+    if (std::count(g.held.begin(), g.held.end(), int16_t(1)) < kDice) noteThrow(y);
 
     if (isYacht(g)) {
         y.ports.events.happened({event::YachtThrown{}}, g.speechQueue);

@@ -24,6 +24,9 @@ struct Seats {
     // choices was weighed (a game played before the solver's table was ready has none).
     std::array<double, kColumns> cost{};
     std::array<bool, kColumns> tallied{};
+    // How many of each person's choices have been weighed in this run (the record tells a choice
+    // weighed at nothing from one not weighed); never saved.
+    std::array<int16_t, kColumns> weighed{};
     // Someone asked the coach on their turn. The tallies are told (by F4 after the game) and
     // saved only in a game with a computer player or a coach: a game of people who never asked
     // sounds and saves exactly as it always did.

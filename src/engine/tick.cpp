@@ -8,6 +8,7 @@
 #include "engine/rolling.h"
 #include "engine/seat_choice.h"
 #include "engine/turn_flow.h"
+#include "engine/record_reports.h"
 #include "engine/reports.h"
 #include "engine/sound_help.h"
 #include "engine/speech_output.h"
@@ -49,6 +50,8 @@ Flow applyFunctionKey(Yacht& y, Action action)
     case ActionKind::ReportDice: repeatDice(y.game, y.ports.events); return Flow::Continue;
     case ActionKind::ReportCategories: sayCategoriesLeft(y.game, y.ports.events); return Flow::Continue;
     case ActionKind::ReportScore: sayScores(y.game, y.ports.events); return Flow::Continue;
+    case ActionKind::ReportRecord: sayRecord(y); return Flow::Continue;
+    case ActionKind::ReportOthersTurns: sayOthersTurns(y); return Flow::Continue;
     case ActionKind::NewGame: requestNewGame(y); return Flow::EndTick;
     case ActionKind::AnswerNewGame: answerNewGame(y, action); return Flow::EndTick;
     case ActionKind::Leave: leave(y); return Flow::EndTick;

@@ -17,8 +17,22 @@ int playerCount(const Game& g)
     return std::clamp<int>(g.numPlayers, 0, kMaxPlayers);
 }
 
-// The game is over: the one player hears the score, several hear the winner or the tied winners.
+void announceGameOver(Game& g, EventSink& events);
+
+// The game is over: the final scores, then whoever beat every earlier finished game.
 void endGame(Game& g, EventSink& events)
+{
+    announceGameOver(g, events);
+    if (!g.newBestScores.empty()) {
+        const bool several = playerCount(g) > 1;
+        events.happened({event::NewBestScore{std::vector<int>(g.newBestScores.begin(), g.newBestScores.end()), several}},
+                        g.speechQueue);
+    }
+    g.newBestScores.clear();
+}
+
+// The one player hears the score, several hear the winner or the tied winners.
+void announceGameOver(Game& g, EventSink& events)
 {
     g.state = EngineState::Idle;
     g.round = 0;

@@ -7,6 +7,9 @@
 #include "engine/action.h"
 #include "engine/game_state.h"
 #include "engine/ports.h"
+#include "engine/record.h"
+#include "engine/record_reports.h"
+#include "engine/turn_log.h"
 #include "engine/turn_advisor.h"
 
 namespace yacht {
@@ -21,6 +24,12 @@ struct Yacht {
     Game game;
     bool quitting = false;      // F12 has been handled; no further tick acts
     TurnAdvisor advisor;        // the solver's table and the plan of the turn in play
+    Record* recordPort = nullptr;  // where the games are recorded; none keeps this game's turns only
+    TurnsOnlyRecord turnsOnly;
+    TurnLog turnLog;            // the turn in play as the record will keep it
+    RecordReports recordReports;  // what F5 or F6 told last
+
+    Record& record() { return recordPort ? *recordPort : turnsOnly; }
 };
 
 }  // namespace yacht

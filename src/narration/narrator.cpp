@@ -1,5 +1,6 @@
 #include "narration/narrator.h"
 
+#include "narration/record_words.h"
 #include "narration/tenths.h"
 
 namespace yacht {
@@ -197,6 +198,39 @@ struct Words {
     // The help pages are whole texts of their own, kept with the game's resources.
     std::string operator()(const event::HelpPage& e) const { return e.text; }
     std::string operator()(const event::DiceRolling&) const { return {}; }
+    // The record's reports are several sentences; said at once they run together.
+    std::vector<std::string> items(const event::NewBestScore& e) const
+    {
+        if (!e.several) return {book[P::NewBestScore]};
+        std::vector<std::string> out;
+        for (int p : e.players) out.push_back(book.say(P::NewBestScoreOfPlayer, {number(p)}));
+        return out;
+    }
+    std::vector<std::string> items(const event::BestScores& e) const
+    {
+        std::vector<std::string> out{book[P::BestScoresHeading]};
+        for (const BestScore& b : e.best) out.push_back(bestScoreWords(book, b));
+        return out;
+    }
+    std::vector<std::string> items(const event::RecordStatistics& e) const { return statisticsWords(book, e.summary); }
+    std::vector<std::string> items(const event::AgainstComputers& e) const
+    {
+        return againstComputerWords(book, e.strong, e.casual);
+    }
+    template <typename Report>
+    std::string joined(const Report& e) const
+    {
+        std::string out;
+        for (const std::string& item : items(e)) out += (out.empty() ? "" : " ") + item;
+        return out;
+    }
+    std::string operator()(const event::NewBestScore& e) const { return joined(e); }
+    std::string operator()(const event::BestScores& e) const { return joined(e); }
+    std::string operator()(const event::RecordStatistics& e) const { return joined(e); }
+    std::string operator()(const event::AgainstComputers& e) const { return joined(e); }
+    std::string operator()(const event::NothingRecorded&) const { return book[P::NothingRecorded]; }
+    std::string operator()(const event::TurnRetold& e) const { return turnWords(book, e.turn); }
+    std::string operator()(const event::NoTurnPlayed&) const { return book[P::NoTurnPlayed]; }
 };
 
 // How each kind enters the queue: its words as its entry says, except for the kinds below.
@@ -241,6 +275,21 @@ struct Queueing {
         else
             enter(queue, entry, words(e));
     }
+    // The record's reports, a sentence an item: each can be skipped or repeated on its own.
+    template <typename Report>
+    void itemByItem(const Report& e) const
+    {
+        bool first = true;
+        for (std::string& item : words.items(e)) {
+            if (first) enter(queue, entry, std::move(item));
+            else queue.say(std::move(item));
+            first = false;
+        }
+    }
+    void operator()(const event::NewBestScore& e) const { itemByItem(e); }
+    void operator()(const event::BestScores& e) const { itemByItem(e); }
+    void operator()(const event::RecordStatistics& e) const { itemByItem(e); }
+    void operator()(const event::AgainstComputers& e) const { itemByItem(e); }
     void operator()(const event::Resuming& e) const
     {
         queue.say(words.book[P::ResumingGame]);

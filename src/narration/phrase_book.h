@@ -85,6 +85,29 @@ enum class Phrase {
     SpeedChanged,
     SpeedName,                             // five entries, very slow to very fast
     SpeedInScreenReader = SpeedName + 5,
+    NewBestScore,
+    NewBestScoreOfPlayer,
+    NothingRecorded,
+    BestScoresHeading,
+    BestScore,
+    BestScoreWithCoach,
+    MonthName,                             // twelve entries, January to December
+    GamesFinished = MonthName + 12,
+    OneGameFinished,
+    UpperBonuses,
+    YachtsThrown,
+    OneYachtThrown,
+    AverageChoiceCost,
+    AgainstStrong,
+    AgainstCasual,
+    NoGameAgainstComputer,
+    TurnOfPlayer,
+    TurnFirstThrow,
+    TurnKept,
+    TurnKeptNothing,
+    TurnThrewAgain,
+    TurnScored,
+    NoTurnPlayed,
     Count
 };
 

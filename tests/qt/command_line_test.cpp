@@ -35,6 +35,15 @@ TEST(SolverOptions, ABadStrengthOrGameCountIsRefused)
     }
 }
 
+TEST(RecordOptions, RecordAndExportAreReadAndAnEmptyExportIsRefused)
+{
+    EXPECT_TRUE(parseCommandLine({"--record"}).options.record);
+    EXPECT_EQ(parseCommandLine({"--record-export", "-"}).options.recordExport, "-");
+    EXPECT_EQ(parseCommandLine({"--record-export=turns.csv"}).options.recordExport, "turns.csv");
+    EXPECT_NE(parseCommandLine({"--record-export", ""}).error, "");
+    EXPECT_NE(parseCommandLine({"--record-export"}).error, "");
+}
+
 TEST(GameOptions, AreReadAsBeforeWithTheirValues)
 {
     const auto parsed = parseCommandLine(
