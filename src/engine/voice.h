@@ -2,6 +2,7 @@
 // The speech voice port: the one text-to-speech voice the game speaks through.
 
 #include <cstdint>
+#include <functional>
 #include <string>
 
 namespace yacht {
@@ -75,6 +76,21 @@ public:
     // Chooses a voice by the engine's name at once, without waiting for the voices to be listed,
     // so the first words are already in the player's voice. An unknown name may be ignored.
     virtual void selectVoiceByName(const std::string&) {}
+
+    // Tells the game, on the user-interface thread, whenever the voice has news for it: it has
+    // fallen quiet (everything handed over said, cancelled or given up; a voice that cannot speak
+    // says so at once, even from within speak), or the installed voices have been listed. The
+    // game then reads runningState and voiceList again. A voice that wraps another passes it on.
+    virtual void listen(std::function<void()> listener) { listener_ = std::move(listener); }
+
+protected:
+    void tellListener() const
+    {
+        if (listener_) listener_();
+    }
+
+private:
+    std::function<void()> listener_;
 };
 
 }  // namespace yacht

@@ -27,13 +27,18 @@ void QueuedVoice::onState(TextEngine::State s)
     if (!current_ || (s == TextEngine::State::Ready && !current_->began)) return;
     current_.reset();
     // The next text starts from the event loop, not inside the engine's own notification.
-    QTimer::singleShot(0, this, [this] { next(); });
+    QTimer::singleShot(0, this, [this] { settle(); });
+}
+
+void QueuedVoice::settle()
+{
+    if (runningState() == RunState::Done) tellListener();
 }
 
 void QueuedVoice::speak(const std::string& text, SpeakMode mode)
 {
     const QString plain = QString::fromStdString(unthrownDiceNamed(text)).trimmed();
-    if (plain.isEmpty()) return;
+    if (plain.isEmpty()) return tellListener();
     const uint64_t seq = ++lastSeq_;
     queue_.push_back({seq, plain});
     next();
@@ -69,6 +74,7 @@ void QueuedVoice::next()
     const TextEngine::State state = engine_->state();
     if (state == TextEngine::State::Error) {
         queue_.clear();  // an engine in error says nothing; everything counts as said
+        QTimer::singleShot(0, this, [this] { settle(); });
         return;
     }
     if (state == TextEngine::State::Speaking && !overdue_) return;
@@ -76,6 +82,9 @@ void QueuedVoice::next()
     queue_.pop_front();
     const auto bound = UtteranceTracker::bound(static_cast<std::size_t>(item.text.size()));
     current_ = Current{item.seq, false, now_() + bound};
+    // Should the engine never say it has finished, the text is given up once its bound is over.
+    QTimer::singleShot(std::chrono::duration_cast<std::chrono::milliseconds>(bound) + std::chrono::milliseconds(5),
+                       this, [this] { settle(); });
     engine_->say(item.text);
 }
 
@@ -84,6 +93,7 @@ void QueuedVoice::stopSpeaking()
     queue_.clear();
     current_.reset();
     engine_->stop();
+    tellListener();
 }
 
 void QueuedVoice::setRate(int rate)

@@ -83,12 +83,33 @@ void sentences(const std::string& line, std::vector<std::string>& out)
 }  // namespace
 
 ScreenReaderVoice::ScreenReaderVoice(Announce announce, Wait wait, int wordsPerMinute,
-                                     std::function<Clock::time_point()> now)
+                                     std::function<Clock::time_point()> now, ::yacht::Clock* timer)
     : announce_(std::move(announce)),
       wait_(std::move(wait)),
       wordsPerMinute_(std::max(1, wordsPerMinute)),
-      now_(std::move(now))
+      now_(std::move(now)),
+      timer_(timer)
 {
+}
+
+ScreenReaderVoice::~ScreenReaderVoice()
+{
+    if (timer_) timer_->cancel(ticket_);
+}
+
+void ScreenReaderVoice::awaitEstimate()
+{
+    if (!timer_) return;
+    timer_->cancel(ticket_);
+    ticket_ = 0;
+    const auto left = std::chrono::ceil<std::chrono::milliseconds>(busyUntil_ - now_());
+    if (left.count() <= 0 && waiting_.empty()) return tellListener();
+    ticket_ = timer_->after(std::max(left, std::chrono::milliseconds(0)), [this] {
+        ticket_ = 0;
+        next();
+        if (runningState() == RunState::Done) tellListener();
+        else if (!ticket_) awaitEstimate();
+    });
 }
 
 int ScreenReaderVoice::wordsPerMinute(int orcaRate)
@@ -133,11 +154,15 @@ void ScreenReaderVoice::next()
     if (handed_ == 0) busyUntil_ += estimate(kWindowName, wordsPerMinute_) - kLead;
     ++handed_;
     announce_(text);
+    awaitEstimate();
 }
 
 void ScreenReaderVoice::speak(const std::string& text, SpeakMode mode)
 {
+    const std::size_t before = waiting_.size() + handed_;
     for (std::string& piece : pieces(text)) waiting_.push_back(std::move(piece));
+    // Nothing to say (a blank text) leaves the voice as it was; a quiet voice says so at once.
+    if (waiting_.size() + handed_ == before && runningState() == RunState::Done) tellListener();
     next();
     if (mode == SpeakMode::Sync && (!waiting_.empty() || now_() < busyUntil_)) {
         const uint64_t mine = handed_ + waiting_.size();
@@ -165,6 +190,9 @@ void ScreenReaderVoice::keyTaken()
     handed_ += waiting_.size();
     waiting_.clear();
     busyUntil_ = now_();
+    if (timer_) timer_->cancel(ticket_);
+    ticket_ = 0;
+    tellListener();
 }
 
 void ScreenReaderVoice::stopSpeaking()
