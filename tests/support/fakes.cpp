@@ -23,7 +23,9 @@ void FakeVoice::speak(const std::string& text, SpeakMode mode)
 {
     if (broken) return;
     spoken.push_back({text, mode});
+    if (heard) heard->push_back((mode == SpeakMode::Sync ? "sync " : "async ") + text);
     if (mode == SpeakMode::Async) remaining_ = speakingReads;
+    if (mode == SpeakMode::Sync && whileSpeakingSync) std::exchange(whileSpeakingSync, nullptr)();
 }
 
 RunState FakeVoice::runningState()

@@ -2,6 +2,8 @@
 // Hand-written fakes of every port: they record what the game asked and can be scripted.
 
 #include <deque>
+#include <functional>
+#include <utility>
 #include <map>
 #include <optional>
 #include <string>
@@ -50,6 +52,8 @@ public:
     std::size_t spokenBeforeName = 0;  // texts spoken before that choice
     std::string engine = "speechd";    // the engine speaking; a test changes it for a fall-back
     SpeedSetting speeds = SpeedSetting::Game;
+    std::vector<std::string>* heard = nullptr;  // "sync TEXT" / "async TEXT", shared with the sound
+    std::function<void()> whileSpeakingSync;    // run once, as the next synchronous text is said
 
     void speak(const std::string& text, SpeakMode mode) override;
     RunState runningState() override;
@@ -106,9 +110,13 @@ struct Played {
 class FakeSound : public SoundPlayer {
 public:
     std::vector<Played> played;
+    std::vector<std::string>* heard = nullptr;  // "sound NAME", shared with the voice
+    std::function<void()> whilePlaying;         // run once, while the next sound plays
     void play(const std::string& name, const std::vector<uint8_t>& wave, PlayMode mode) override
     {
         played.push_back({name, wave.size(), mode});
+        if (heard) heard->push_back("sound " + name);
+        if (whilePlaying) std::exchange(whilePlaying, nullptr)();
     }
 };
 
