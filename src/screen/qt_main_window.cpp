@@ -9,9 +9,9 @@
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QScreen>
+#include <QTimer>
 
 #include "engine/key_input.h"
-#include "engine/tick.h"
 #include "engine/mouse_clicks.h"
 #include "rules/scoring.h"
 #include "screen/qt_frame_overlay.h"
@@ -121,9 +121,6 @@ MainWindow::MainWindow()
     makeLabel(x_[14]);
     makeLabel(Y_[14]);
 
-    engine_.setInterval(100);
-    engine_.setTimerType(Qt::CoarseTimer);
-    connect(&engine_, &QTimer::timeout, this, &MainWindow::runTick);
 }
 
 QLabel* MainWindow::makeLabel(LabelCell& cell)
@@ -141,9 +138,11 @@ QLabel* MainWindow::makeLabel(LabelCell& cell)
     return label;
 }
 
-void MainWindow::attach(Yacht& game)
+void MainWindow::attach(Yacht& game, Sequencer& sequencer)
 {
     game_ = &game;
+    sequencer_ = &sequencer;
+    sequencer.onStepWanted([this] { wakeSoon(); });
     render();
 }
 
@@ -155,8 +154,7 @@ void MainWindow::scaleToScreen()
 
 void MainWindow::startEngine(FirstTick first)
 {
-    engine_.start();
-    if (first == FirstTick::AtOnce) QTimer::singleShot(0, this, &MainWindow::runTick);
+    QTimer::singleShot(first == FirstTick::AtOnce ? 0 : 100, this, &MainWindow::runTick);
 }
 
 QPoint MainWindow::pixels(float xTwips, float yTwips) const
@@ -325,34 +323,39 @@ void MainWindow::greetOnce()
 
 void MainWindow::runTick()
 {
-    if (!game_ || inTick_ || asking_ || game_->quitting) return;
-    // The greeting belongs before the first tick, whatever order the platform delivers events in.
+    if (!game_ || !sequencer_ || inTick_ || asking_ || game_->quitting) return;
+    // The greeting belongs before the first step, whatever order the platform delivers events in.
     greetOnce();
     inTick_ = true;
-    tick(*game_);
+    sequencer_->step();
     inTick_ = false;
     if (game_->quitting) return;
     render();
     emit ticked();
-    if (game_->game.pendingKey) {
-        // A key came while the tick spoke synchronously: it is taken now, not a tick later.
-        QTimer::singleShot(0, this, &MainWindow::wake);
-    } else if (engineCanSleep(*game_)) {
-        engine_.stop();
-    } else if (!engine_.isActive()) {
-        engine_.start();
-    }
+    // A key came while the step spoke synchronously, or news while it waited: taken now.
+    if (game_->game.pendingKey || missedWake_) wakeSoon();
+    missedWake_ = false;
 }
 
 void MainWindow::wake()
 {
     if (!game_ || game_->quitting) return;
     if (inTick_ || asking_) {
+        missedWake_ = true;
         render();
         return;
     }
-    engine_.start();  // the next tick comes a whole interval after this one
     runTick();
+}
+
+void MainWindow::wakeSoon()
+{
+    if (wakePosted_) return;
+    wakePosted_ = true;
+    QTimer::singleShot(0, this, [this] {
+        wakePosted_ = false;
+        wake();
+    });
 }
 
 void MainWindow::keyPressEvent(QKeyEvent* event)
@@ -461,7 +464,6 @@ void MainWindow::redrawNow()
 
 void MainWindow::quitNow()
 {
-    engine_.stop();
     hide();
     QCoreApplication::exit(0);
 }

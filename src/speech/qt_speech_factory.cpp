@@ -23,7 +23,7 @@ std::unique_ptr<Voice> fliteOrSilence()
 
 std::unique_ptr<Voice> makeVoice(const std::string& engine,
                                  std::function<void(const std::string&)> announce,
-                                 std::string* notice)
+                                 std::string* notice, Clock* clock)
 {
     if (engine == "none") return std::make_unique<SilentVoice>();
     if (engine == "flite") return fliteOrSilence();
@@ -34,7 +34,8 @@ std::unique_ptr<Voice> makeVoice(const std::string& engine,
                 waitUntil(done, std::chrono::steady_clock::now() + std::chrono::minutes(30));
             };
             return std::make_unique<ScreenReaderVoice>(
-                std::move(announce), wait, ScreenReaderVoice::wordsPerMinute(orcaSpeechRate()));
+                std::move(announce), wait, ScreenReaderVoice::wordsPerMinute(orcaSpeechRate()),
+                &std::chrono::steady_clock::now, clock);
         }
         if (notice)
             *notice = "No screen reader is running, so the game speaks through speech dispatcher. ";

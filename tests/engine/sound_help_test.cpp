@@ -2,7 +2,7 @@
 
 #include "engine/key_codes.h"
 #include "engine/sound_help.h"
-#include "engine/speech_pump.h"
+#include "narration/sequencer.h"
 #include "support/fakes.h"
 
 namespace yacht::test {
@@ -104,12 +104,12 @@ TEST(PlaySound, QueuedSoundPlaysToItsEndThenTheNextItemIsSpokenSynchronously)
     FakeGame f;
     f.resources.add("WAVE", "ROLLDICE", "RIFF....WAVE");
     f.y.game.speechQueue = queued("\trolldice\tfive fours\tthen this");
-    speakNextQueued(f.y.game, f.y.ports);
+    f.sequencer.handNext();
     ASSERT_EQ(f.sound.played.size(), 1u);
     EXPECT_EQ(f.sound.played[0].mode, PlayMode::ToEnd);
     EXPECT_TRUE(f.voice.spoken.empty());
-    speakNextQueued(f.y.game, f.y.ports);
-    speakNextQueued(f.y.game, f.y.ports);
+    f.sequencer.handNext();
+    f.sequencer.handNext();
     ASSERT_EQ(f.voice.spoken.size(), 2u);
     EXPECT_EQ(f.voice.spoken[0].text, "five fours");
     EXPECT_EQ(f.voice.spoken[0].mode, SpeakMode::Sync);

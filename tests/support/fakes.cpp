@@ -102,15 +102,38 @@ void FakeGame::press(int code, int modifier)
     tick();
 }
 
+Clock::Ticket FakeClock::after(std::chrono::milliseconds delay, std::function<void()> call)
+{
+    calls_.emplace(++last_, Call{now + delay, std::move(call)});
+    return last_;
+}
+
+void FakeClock::advance(std::chrono::milliseconds by)
+{
+    const auto until = now + by;
+    for (;;) {
+        auto next = calls_.end();
+        for (auto it = calls_.begin(); it != calls_.end(); ++it)
+            if (it->second.due <= until && (next == calls_.end() || it->second.due < next->second.due)) next = it;
+        if (next == calls_.end()) break;
+        now = std::max(now, next->second.due);
+        std::function<void()> call = std::move(next->second.call);
+        calls_.erase(next);
+        call();
+    }
+    now = until;
+}
+
 void FakeGame::tick()
 {
-    yacht::tick(y);
+    clock.advance(std::chrono::milliseconds(100));
+    sequencer.step();
 }
 
 void FakeGame::settle(int maxTicks)
 {
     for (int i = 0; i < maxTicks; ++i) {
-        yacht::tick(y);
+        tick();
         if (y.game.speechQueue.empty() && !voice.busy() && y.game.state != EngineState::Rolling) return;
     }
 }

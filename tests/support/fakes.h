@@ -11,6 +11,7 @@
 
 #include "engine/yacht.h"
 #include "narration/narrator.h"
+#include "narration/sequencer.h"
 #include "persist/drive_info.h"
 #include "persist/settings_store.h"
 #include "persist/user_storage.h"
@@ -117,7 +118,28 @@ public:
         played.push_back({name, wave.size(), mode});
         if (heard) heard->push_back("sound " + name);
         if (whilePlaying) std::exchange(whilePlaying, nullptr)();
+        tellFinished();
     }
+};
+
+// A clock turned by hand: calls are made, in the order they fall due, as time is advanced.
+class FakeClock : public Clock {
+public:
+    std::chrono::milliseconds now{0};
+    Ticket after(std::chrono::milliseconds delay, std::function<void()> call) override;
+    void cancel(Ticket ticket) override { calls_.erase(ticket); }
+    // Moves time on, making every call that falls due on the way.
+    void advance(std::chrono::milliseconds by);
+    // How many calls wait to be made.
+    std::size_t waiting() const { return calls_.size(); }
+
+private:
+    struct Call {
+        std::chrono::milliseconds due;
+        std::function<void()> call;
+    };
+    std::map<Ticket, Call> calls_;
+    Ticket last_ = 0;
 };
 
 // Resources by "TYPE/NAME" in capitals; lookups ignore case as the real ones do.
@@ -185,12 +207,15 @@ struct FakeGame {
     FakeDrive drive;
     FakeToolkit toolkit;
     ScriptedRandom random;
+    FakeClock clock;
     UserStorage storage{store, drive};  // the real storage, over the fake store and drive
     Narrator narrator;
-    Yacht y{Ports{voice, sound, resources, storage, toolkit, random, narrator}};
+    Yacht y{Ports{voice, sound, resources, storage, toolkit, random, clock, narrator}};
+    Sequencer sequencer{y};
 
     // Posts a key as the key handler would, and runs one tick.
     void press(int code, int modifier = 0);
+    // A tick of 100 ms: the clock moves on (making the calls due) and the game takes a step.
     void tick();
     // Runs ticks until the queue is empty and the voice is done (at most the given number).
     void settle(int maxTicks = 100);
