@@ -27,14 +27,14 @@ void finishStartup(Yacht& y)
         y.ports.events.happened({event::NewGameOrHelp{}, Entry::Joined}, g.speechQueue);
 }
 
-// F12: the unfinished game and the settings are stored, goodbye is said, the program ends.
+// F12: the unfinished game and the settings are stored and goodbye is said; the program ends once
+// the voice has said it.
 void leave(Yacht& y)
 {
     storeGameAndSettings(y);
     y.game.lastSpoken = y.ports.events.wordsOf({event::Goodbye{}});
     speakAndWait(y.ports.voice, y.game.lastSpoken);
     y.quitting = true;
-    y.ports.toolkit.quitNow();
 }
 
 // The actions of the function keys, which act in every state. A new game and leaving end the tick.
@@ -109,6 +109,12 @@ Flow tick(Yacht& y)
 
     finishStartup(y);
     setStatusCaption(g);
+    // The answer to the new-game question comes before any key: the box had the keyboard meanwhile.
+    if (y.answer) {
+        const Action answer = *y.answer;
+        y.answer.reset();
+        return applyFunctionKey(y, answer);
+    }
 
     // Taking the key has hushed the queue. The key means what it means in the state it reaches
     // each step in: a turn opened or a throw made on the way changes what it does next.

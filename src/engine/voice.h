@@ -7,7 +7,9 @@
 
 namespace yacht {
 
-// Whether a text is spoken in the background or the call waits until it has been spoken.
+// How the game waits for a text: Async texts are said while the game goes on taking keys; a Sync
+// text (the dice after the rolling sound, goodbye) holds the keys pressed meanwhile until the
+// voice reports it said. Neither call waits; the mode tells the voice and the transcript which it is.
 enum class SpeakMode { Async, Sync };
 
 // The voice's running state as the speech pump reads it.
@@ -27,9 +29,8 @@ class Voice {
 public:
     virtual ~Voice() = default;
 
-    // Speak the text. Async returns at once and the text is said after whatever the voice is
-    // still saying, never over it; Sync returns once it has been said; the game does not move
-    // on meanwhile, and keys pressed meanwhile are kept and acted on afterwards.
+    // Speak the text, returning at once: it is said after whatever the voice is still saying,
+    // never over it, and the listener is told once everything has been said.
     virtual void speak(const std::string& text, SpeakMode mode) = 0;
 
     // Done once everything handed over has been said (or the voice is broken or absent).

@@ -18,14 +18,34 @@ Sequencer::Sequencer(Yacht& y) : y_(y)
 
 void Sequencer::heard()
 {
+    if (y_.quitting) return quitWhenQuiet();
     if (want_) want_();
 }
 
-void Sequencer::step()
+bool Sequencer::holdingKeys()
 {
-    if (y_.quitting) return;
+    if (waitedText_) waitedText_ = y_.ports.voice.runningState() != RunState::Done;
+    return soundPlaying_ || waitedText_;
+}
+
+void Sequencer::quitWhenQuiet()
+{
+    if (quitAsked_ || holdingKeys() || y_.ports.voice.runningState() != RunState::Done) return;
+    quitAsked_ = true;
+    y_.ports.toolkit.quitNow();
+}
+
+bool Sequencer::step()
+{
+    if (y_.quitting) {
+        quitWhenQuiet();
+        return false;
+    }
+    if (holdingKeys()) return false;
     if (tick(y_) == Flow::Continue) handNext();
-    if (want_ && moreToDo()) want_();
+    if (y_.quitting) quitWhenQuiet();
+    else if (want_ && moreToDo()) want_();
+    return true;
 }
 
 bool Sequencer::moreToDo()
@@ -55,12 +75,13 @@ void Sequencer::handNext()
     if (item.kind == SpeechItem::Kind::Sound) {
         g.speechQueue.syncAfterSound = true;
         soundPlaying_ = true;
-        if (!playSound(ports, g.speechQueue, item.text)) soundPlaying_ = false;
+        if (!playSound(ports, item.text)) soundPlaying_ = false;
         return;
     }
-    if (g.speechQueue.syncAfterSound)
+    if (g.speechQueue.syncAfterSound) {
+        waitedText_ = true;
         speakAndWait(ports.voice, item.text);
-    else
+    } else
         speakNow(ports.voice, g.speechQueue, item.text);
     g.speechQueue.syncAfterSound = false;
 }

@@ -21,12 +21,17 @@ public:
 
     // One step of the game: the engine acts on the key waiting (if any) and on whatever has become
     // due, then the next item is handed over. When the step leaves something to do at once (an
-    // item that was empty, a throw that says nothing), another step is asked for.
-    void step();
+    // item that was empty, a throw that says nothing), another step is asked for. While the
+    // rolling sound plays, or the words after it are said, no step is made (false): the keys
+    // pressed meanwhile wait in the mailbox and are taken once that has been heard.
+    bool step();
 
-    // Takes the next item of the queue once nothing is being heard: text is spoken (synchronously
-    // right after a sound), "rolldice" plays the dice sound to its end, an empty item is skipped.
+    // Takes the next item of the queue once nothing is being heard: text is spoken (to be waited
+    // for right after a sound), "rolldice" starts the dice sound, an empty item is skipped.
     void handNext();
+
+    // Whether keys wait: the rolling sound plays, or the words after it are being said.
+    bool holdingKeys();
 
     // How a step is asked for from outside any step: the window posts one to its event loop.
     // Without it (tests) steps are only made when called.
@@ -41,8 +46,13 @@ private:
     // True when a step now would act without any new key, timer or report.
     bool moreToDo();
 
+    // Once the game is leaving and goodbye has been said, the program ends.
+    void quitWhenQuiet();
+
     Yacht& y_;
     bool soundPlaying_ = false;
+    bool waitedText_ = false;  // words handed over to be waited for, maybe not yet said
+    bool quitAsked_ = false;
     std::function<void()> want_;
 };
 

@@ -327,12 +327,18 @@ void MainWindow::runTick()
     // The greeting belongs before the first step, whatever order the platform delivers events in.
     greetOnce();
     inTick_ = true;
-    sequencer_->step();
+    const bool stepped = sequencer_->step();
     inTick_ = false;
     if (game_->quitting) return;
     render();
+    if (!stepped) return;  // keys wait for the rolling sound, and the dice after it, to be heard
     emit ticked();
-    // A key came while the step spoke synchronously, or news while it waited: taken now.
+    if (game_->newGameAsked) {
+        game_->newGameAsked = false;
+        askNewGame();
+        return;
+    }
+    // A key came while the question box was open, or news: taken now.
     if (game_->game.pendingKey || missedWake_) wakeSoon();
     missedWake_ = false;
 }
@@ -425,41 +431,44 @@ void MainWindow::beep()
     QApplication::beep();
 }
 
-Answer MainWindow::askOkCancel(const std::string& text)
+void MainWindow::askNewGame()
 {
-    QMessageBox box(QMessageBox::NoIcon, QString(), QString::fromStdString(text),
-                    QMessageBox::Ok | QMessageBox::Cancel, this);
-    box.setDefaultButton(QMessageBox::Ok);
-    box.setEscapeButton(QMessageBox::Cancel);
+    auto* box = new QMessageBox(QMessageBox::NoIcon, QString(), QStringLiteral("Start new game?"),
+                                QMessageBox::Ok | QMessageBox::Cancel, this);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setWindowModality(Qt::ApplicationModal);
+    box->setDefaultButton(QMessageBox::Ok);
+    box->setEscapeButton(QMessageBox::Cancel);
     // For the screen reader the question just handed (which says which key answers it) is the
     // box's own text, so it is read whole with the box rather than cut short as the box opens.
     if (!held_.empty()) {
-        box.setInformativeText(QString::fromStdString(held_.back()));
+        box->setInformativeText(QString::fromStdString(held_.back()));
         held_.pop_back();
     }
     asking_ = true;
-    const int answer = box.exec();
-    asking_ = false;
-    // The key that answered the box is the player's too: the screen reader has cut the question.
-    if (keyListener_) keyListener_();
-    // The keys go back to the game, not to whatever the box leaves focused.
-    activateWindow();
-    setFocus();
-    if (said_) {
-        holding_ = !isActiveWindow();
-        // Should the window manager never say the window is active again, nothing stays held.
-        QTimer::singleShot(1000, this, [this] {
-            holding_ = false;
-            sayHeld();
-        });
-    }
-    return answer == QMessageBox::Ok ? Answer::Ok : Answer::Cancel;
-}
-
-void MainWindow::redrawNow()
-{
-    render();
-    repaint();
+    box_ = box;
+    connect(box, &QMessageBox::finished, this, [this, box](int) {
+        const bool ok = box->clickedButton() == box->button(QMessageBox::Ok);
+        box_ = nullptr;
+        asking_ = false;
+        // The key that answered the box is the player's too: the screen reader has cut the question.
+        if (keyListener_) keyListener_();
+        // The keys go back to the game, not to whatever the box leaves focused.
+        activateWindow();
+        setFocus();
+        if (said_) {
+            holding_ = !isActiveWindow();
+            // Should the window manager never say the window is active again, nothing stays held.
+            QTimer::singleShot(1000, this, [this] {
+                holding_ = false;
+                sayHeld();
+            });
+        }
+        if (!game_) return;
+        game_->answer = Action::of(ActionKind::AnswerNewGame, ok ? 1 : 0);
+        wake();
+    });
+    box->show();
 }
 
 void MainWindow::quitNow()

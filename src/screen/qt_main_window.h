@@ -46,11 +46,16 @@ public:
 
     // Toolkit
     void beep() override;
-    Answer askOkCancel(const std::string& text) override;
-    void redrawNow() override;
     void quitNow() override;
     Size screenSize() override;
     Size windowOuterSize() override;
+
+    // The new-game question, raised by the game: a box with OK (default, Enter) and Cancel
+    // (Escape), shown without waiting for it; the answer is posted to the game when it is given.
+    // No step runs while the box is open.
+    void askNewGame();
+    // The box while it is open, else null.
+    QWidget* questionBox() const { return box_; }
 
     // Stretches the designed board to the screen, once, before the window is first shown.
     void scaleToScreen();
@@ -75,12 +80,12 @@ public:
     FrameOverlay* sheetFrame() const { return sheetFrame_; }
     FrameOverlay* panelFrame() const { return panelFrame_; }
 
-    // One step of the game, never re-entered (synchronous speech and the question box run local
-    // loops), and the board drawn after it.
+    // One step of the game, never re-entered (the question box runs a local loop), and the board
+    // drawn after it.
     void runTick();
 
-    // Acts on a key or a click at once: runs a step now. A key that comes during a step (while it
-    // speaks synchronously) is taken as soon as that step ends.
+    // Acts on a key or a click at once: runs a step now. A key that comes while the rolling sound
+    // plays, or the dice after it are said, waits in the mailbox until they have been heard.
     void wake();
     // Asks for a step from the event loop, once however often it is asked before it comes.
     void wakeSoon();
@@ -125,6 +130,7 @@ private:
     bool inTick_ = false;
     bool greeted_ = false;
     bool asking_ = false;
+    QWidget* box_ = nullptr;
     void sayHeld();
     SaidList* said_ = nullptr;  // made with the first text for the screen reader
     std::vector<std::string> held_;  // texts for the screen reader not yet given

@@ -3,7 +3,6 @@
 #include <QTimer>
 #include <algorithm>
 
-#include "speech/qt_wait.h"
 #include "speech/unthrown_dice.h"
 #include "speech/utterance_tracker.h"
 
@@ -35,17 +34,12 @@ void QueuedVoice::settle()
     if (runningState() == RunState::Done) tellListener();
 }
 
-void QueuedVoice::speak(const std::string& text, SpeakMode mode)
+void QueuedVoice::speak(const std::string& text, SpeakMode)
 {
     const QString plain = QString::fromStdString(unthrownDiceNamed(text)).trimmed();
     if (plain.isEmpty()) return tellListener();
-    const uint64_t seq = ++lastSeq_;
-    queue_.push_back({seq, plain});
+    queue_.push_back({++lastSeq_, plain});
     next();
-    if (mode == SpeakMode::Sync) {
-        // Each text is bounded on its own; the outer bound only guards against a clock jump.
-        waitUntil([this, seq] { return !holds(seq); }, Clock::now() + std::chrono::minutes(30));
-    }
 }
 
 RunState QueuedVoice::runningState()
@@ -53,13 +47,6 @@ RunState QueuedVoice::runningState()
     next();
     const bool engineIdle = engine_->state() != TextEngine::State::Speaking || overdue_;
     return !current_ && queue_.empty() && engineIdle ? RunState::Done : RunState::Speaking;
-}
-
-bool QueuedVoice::holds(uint64_t seq)
-{
-    next();
-    if (current_ && current_->seq == seq) return true;
-    return std::any_of(queue_.begin(), queue_.end(), [seq](const Item& i) { return i.seq == seq; });
 }
 
 void QueuedVoice::next()

@@ -79,7 +79,6 @@ private:
     };
 
     void onState(TextEngine::State s);
-    bool holds(uint64_t seq);
     void next();
     // Hands over what waits, and tells the game once nothing is left to say.
     void settle();

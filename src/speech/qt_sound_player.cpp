@@ -9,7 +9,6 @@
 #include <algorithm>
 #include <chrono>
 
-#include "speech/qt_wait.h"
 #include "speech/wave_format.h"
 
 namespace yacht {
@@ -43,7 +42,7 @@ struct Playing {
 // plus a margin, and a sound that cannot be played ends at once.
 class QtSoundPlayer : public SoundPlayer {
 public:
-    void play(const std::string&, const std::vector<uint8_t>& wave, PlayMode mode) override
+    void play(const std::string&, const std::vector<uint8_t>& wave) override
     {
         playing_.reset();
         const auto format = parseWave(wave);
@@ -84,11 +83,6 @@ public:
         sink->start(&p->buffer);
         if (sink->error() != QAudio::NoError) return tellFinished();
         playing_ = std::move(p);
-
-        if (mode == PlayMode::ToEnd) {
-            waitUntil([raw] { return raw->told; }, start + length + std::chrono::seconds(3));
-            playing_.reset();
-        }
     }
 
     ~QtSoundPlayer() override { playing_.reset(); }

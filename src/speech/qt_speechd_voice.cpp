@@ -11,7 +11,6 @@
 
 #include "speech/qt_speechd_link.h"
 #include "speech/qt_speechd_voices.h"
-#include "speech/qt_wait.h"
 #include "speech/unthrown_dice.h"
 #include "speech/utterance_tracker.h"
 
@@ -90,15 +89,6 @@ public:
                            &context_, [this] { settle(); });
         undelivered_.push_back({seq, plain});
         link_->post(Command::say(seq, plain));
-        if (mode == SpeakMode::Sync) {
-            // The tracker bounds the wait; the outer bound only guards against a clock jump.
-            waitUntil(
-                [&] {
-                    if (failedOver()) return fallback_->runningState() == RunState::Done;
-                    return tracker_.isDone(seq, Clock::now());
-                },
-                Clock::now() + std::chrono::minutes(30));
-        }
     }
 
     RunState runningState() override

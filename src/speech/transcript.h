@@ -63,7 +63,7 @@ class TranscriptSoundPlayer : public SoundPlayer {
 public:
     TranscriptSoundPlayer(SoundPlayer& inner, Transcript& transcript)
         : inner_(inner), transcript_(transcript) {}
-    void play(const std::string& name, const std::vector<uint8_t>& wave, PlayMode mode) override;
+    void play(const std::string& name, const std::vector<uint8_t>& wave) override;
     void listen(std::function<void()> finished) override { inner_.listen(std::move(finished)); }
 
 private:

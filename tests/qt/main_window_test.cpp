@@ -416,23 +416,30 @@ TEST(WindowRendering, UnchangedBoardRepaintsNothingAndAChangedCaptionOnlyItsCell
     EXPECT_EQ(die.paints, 0);
 }
 
-TEST(WindowQuestion, EscapeCancelsEnterConfirmsAndTicksWaitMeanwhile)
+TEST(WindowQuestion, EscapeCancelsEnterConfirmsAndNoStepRunsMeanwhile)
 {
     WindowGame g;
     g.show();
-    int ticksDuringQuestion = 0;
-    QObject::connect(&g.window, &MainWindow::ticked, [&] { ++ticksDuringQuestion; });
-    for (const auto& [key, expected] : {std::pair{Qt::Key_Escape, Answer::Cancel},
-                                        std::pair{Qt::Key_Return, Answer::Ok}}) {
-        QTimer::singleShot(0, [&, key = key] {
-            g.window.runTick();
-            QWidget* box = QApplication::activeModalWidget();
-            ASSERT_NE(box, nullptr);
-            QTest::keyClick(box, key);
-        });
-        EXPECT_EQ(g.window.askOkCancel("Start new game?"), expected);
+    g.game().numPlayers = 1;
+    g.game().player = 1;
+    g.game().round = 3;
+    g.game().state = EngineState::Rolled;
+    int stepsDuringQuestion = 0;
+    for (const auto& [key, after] : {std::pair{Qt::Key_Escape, EngineState::Rolled},
+                                     std::pair{Qt::Key_Return, EngineState::Players}}) {
+        QTest::keyClick(&g.window, Qt::Key_F9);
+        QWidget* box = g.window.questionBox();
+        ASSERT_NE(box, nullptr);
+        EXPECT_EQ(QApplication::activeModalWidget(), box);
+        const auto counting = QObject::connect(&g.window, &MainWindow::ticked, [&] { ++stepsDuringQuestion; });
+        g.window.runTick();  // asked for while the box is open: nothing happens
+        QObject::disconnect(counting);
+        QTest::keyClick(box, key);
+        EXPECT_EQ(g.window.questionBox(), nullptr);
+        EXPECT_EQ(g.game().state, after) << "answered with " << key;
     }
-    EXPECT_EQ(ticksDuringQuestion, 0);
+    EXPECT_EQ(stepsDuringQuestion, 0);
+    EXPECT_EQ(g.voice.texts()[1], "cancelled");
 }
 
 }  // namespace

@@ -128,6 +128,13 @@ void FakeGame::tick()
 {
     clock.advance(std::chrono::milliseconds(100));
     sequencer.step();
+    // The front end asks the question it was raised, and its answer is taken at once.
+    if (y.newGameAsked) {
+        y.newGameAsked = false;
+        const bool ok = toolkit.askOkCancel("Start new game?") == Answer::Ok;
+        y.answer = Action::of(ActionKind::AnswerNewGame, ok ? 1 : 0);
+        sequencer.step();
+    }
 }
 
 void FakeGame::settle(int maxTicks)

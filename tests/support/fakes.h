@@ -105,7 +105,6 @@ private:
 struct Played {
     std::string name;
     std::size_t bytes;
-    PlayMode mode;
 };
 
 class FakeSound : public SoundPlayer {
@@ -113,9 +112,9 @@ public:
     std::vector<Played> played;
     std::vector<std::string>* heard = nullptr;  // "sound NAME", shared with the voice
     std::function<void()> whilePlaying;         // run once, while the next sound plays
-    void play(const std::string& name, const std::vector<uint8_t>& wave, PlayMode mode) override
+    void play(const std::string& name, const std::vector<uint8_t>& wave) override
     {
-        played.push_back({name, wave.size(), mode});
+        played.push_back({name, wave.size()});
         if (heard) heard->push_back("sound " + name);
         if (whilePlaying) std::exchange(whilePlaying, nullptr)();
         tellFinished();
@@ -171,10 +170,12 @@ public:
     bool writable(const std::string&) override { return canWrite; }
 };
 
+// The player's answer to the new-game question, as a test scripts it.
+enum class Answer { Ok, Cancel };
+
 class FakeToolkit : public Toolkit {
 public:
     int beeps = 0;
-    int redraws = 0;
     bool quit = false;
     std::deque<Answer> answers;  // scripted answers; Cancel when none is left
     std::vector<std::string> questions;
@@ -182,8 +183,8 @@ public:
     Size window{8010 + 120, 5610 + 405};
 
     void beep() override { ++beeps; }
-    Answer askOkCancel(const std::string& text) override;
-    void redrawNow() override { ++redraws; }
+    // Asks as the window's box would: the next scripted answer, Cancel when none is left.
+    Answer askOkCancel(const std::string& text);
     void quitNow() override { quit = true; }
     Size screenSize() override { return screen; }
     Size windowOuterSize() override { return window; }
