@@ -1,4 +1,4 @@
-// Engine-only full games: one player, thirteen rounds, every throw and score through the tick.
+// Engine-only full games: one player, thirteen rounds, every throw and score through the steps.
 
 #include <benchmark/benchmark.h>
 
@@ -13,16 +13,16 @@ namespace {
 using namespace yacht;
 
 // Plays one game to its end: throws three times, then scores the first free category.
-void playOneGame(Yacht& y)
+void playOneGame(Yacht& y, Sequencer& sequencer)
 {
     const auto press = [&](int code) {
         recordKeyPress(y, code, 0);
-        tick(y);
+        sequencer.step();
     };
     press(keys::F9);
     press(keys::Enter);
     for (int guard = 0; guard < 2000; ++guard) {
-        tick(y);
+        sequencer.step();
         const Game& g = y.game;
         switch (g.state) {
         case EngineState::WaitSpace:
@@ -48,9 +48,11 @@ void FullGame(benchmark::State& state)
     test::FakeToolkit toolkit;
     StdRandom random(42);
     Narrator narrator;
-    Yacht y(Ports{voice, sound, resources, storage, toolkit, random, narrator});
+    test::FakeClock clock;
+    Yacht y(Ports{voice, sound, resources, storage, toolkit, random, clock, narrator});
+    Sequencer sequencer(y);
     for (auto _ : state) {
-        playOneGame(y);
+        playOneGame(y, sequencer);
         if (y.game.state != EngineState::Idle) state.SkipWithError("the game did not end");
         voice.spoken.clear();
         sound.played.clear();

@@ -24,10 +24,12 @@ struct WindowGame {
     test::ScriptedRandom random;
     MainWindow window;
     Narrator narrator;
-    Yacht y{Ports{voice, sound, resources, storage, window, random, narrator}};
+    test::FakeClock clock;
+    Yacht y{Ports{voice, sound, resources, storage, window, random, clock, narrator}};
+    Sequencer sequencer{y};
     WindowGame()
     {
-        window.attach(y);
+        window.attach(y, sequencer);
         window.show();
         QApplication::processEvents();
     }

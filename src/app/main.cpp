@@ -27,6 +27,7 @@
 #include "persist/state_folder.h"
 #include "persist/user_storage.h"
 #include "screen/qt_main_window.h"
+#include "speech/qt_clock.h"
 #include "speech/qt_speech_factory.h"
 #include "speech/screen_reader_voice.h"
 #include "speech/transcript.h"
@@ -114,7 +115,9 @@ int main(int argc, char** argv)
         if (announcer) announcer->announce(text);
     };
     std::string notice;
-    std::unique_ptr<Voice> engineVoice = makeVoice(engine.use, announce, &notice);
+    // Every timed step of the game is a one-shot call on this clock; nothing repeats.
+    QtClock clock;
+    std::unique_ptr<Voice> engineVoice = makeVoice(engine.use, announce, &notice, &clock);
     std::unique_ptr<SoundPlayer> enginePlayer = makeSoundPlayer();
     std::unique_ptr<TranscriptVoice> loggedVoice;
     std::unique_ptr<TranscriptSoundPlayer> loggedPlayer;
@@ -150,14 +153,16 @@ int main(int argc, char** argv)
     if (auto* reader = dynamic_cast<ScreenReaderVoice*>(engineVoice.get()))
         window.setKeyListener([reader] { reader->keyTaken(); });
     Narrator narrator;
-    Yacht game(Ports{*voice, *player, *resources, storage, window, random, narrator});
-    window.attach(game);
+    Yacht game(Ports{*voice, *player, *resources, storage, window, random, clock, narrator});
+    Sequencer sequencer(game);
+    window.attach(game, sequencer);
+    clock.afterEachCall([&window] { window.wakeSoon(); });
     LeaveOnClose leaving(game, window);
     RaiseServer raiser(lock.outcome() == LockOutcome::Acquired ? runtimeDir + "yacht.socket" : std::string());
     QObject::connect(&raiser, &RaiseServer::raiseRequested, &window,
                      [&window](const RaiseRequest& request) { raiseWindow(window, request); });
-    // The first tick hands the greeting to the voice; the screen reader's is shown once the
-    // window has had a whole interval to open.
+    // The first step hands the greeting to the voice; the screen reader's is shown once the
+    // window has had a tenth of a second to open.
     window.startEngine(engine.use == "screen-reader" ? FirstTick::AfterInterval : FirstTick::AtOnce);
     window.scaleToScreen();
     startup(game, context);

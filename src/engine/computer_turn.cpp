@@ -9,8 +9,6 @@
 namespace yacht {
 namespace {
 
-// Ticks (of 100 ms) of quiet before each move, so a listener hears one move end before the next.
-constexpr int kPauseTicks = 5;
 // A turn has at most three throws and a score; the skip never needs more steps than this.
 constexpr int kMostSteps = 8;
 
@@ -81,19 +79,18 @@ void playComputerStep(Yacht& y, Action action)
     TurnAdvisor& advisor = y.advisor;
     if (action.kind == ActionKind::Continue) {
         skipComputerTurn(y);
-        advisor.pause = 0;
+        advisor.pause.reset(y.ports.clock);
         return;
     }
-    // The pending throw is made by the tick as for anyone; the other moves wait for quiet.
+    // The pending throw is made by the step as for anyone; the other moves wait for quiet.
     if (g.state == EngineState::Rolling || !g.speechQueue.empty() ||
         y.ports.voice.runningState() != RunState::Done) {
-        advisor.pause = 0;
+        advisor.pause.reset(y.ports.clock);
         return;
     }
     const strategy::TurnPlan* plan = advisor.plan(g);
-    if (!plan || ++advisor.pause < kPauseTicks) return;
-    advisor.pause = 0;
-    move(y, *plan);
+    if (!plan) return advisor.pause.askAgainForTable(y.ports.clock);
+    if (advisor.pause.over(y.ports.clock)) move(y, *plan);
 }
 
 }  // namespace yacht

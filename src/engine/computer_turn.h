@@ -1,5 +1,5 @@
 #pragma once
-// The computer's turns: the same tick, throws and announcements as a person's turn, with what it
+// The computer's turns: the same steps, throws and announcements as a person's turn, with what it
 // keeps and what it scores said aloud, and no space bar between its throws.
 
 #include "engine/yacht.h"
@@ -22,16 +22,17 @@ inline bool computerTurn(const Game& g)
 // The computer's step while computerTurn holds (see stepComputerTurn).
 void playComputerStep(Yacht& y, Action action);
 
-// The computer's step of the tick. Once everything queued has been said and a short pause has
-// passed, it makes its next move: it opens its turn, keeps dice and throws again, or scores. The
-// Continue action (the space bar) skips to the end of its turn, with only the score said. Until
-// the solver's table is ready the turn waits. Outside a computer's turn it only resets the pause, in line.
+// The computer's part of a step. Once everything queued has been heard and a short pause has
+// passed on the clock, it makes its next move: it opens its turn, keeps dice and throws again, or
+// scores. The Continue action (the space bar) skips to the end of its turn, with only the score
+// said. Until the solver's table is ready the turn asks again shortly. Outside a computer's turn
+// it only ends the pause.
 inline void stepComputerTurn(Yacht& y, Action action)
 {
     if (computerTurn(y.game))
         playComputerStep(y, action);
     else
-        y.advisor.pause = 0;
+        y.advisor.pause.reset(y.ports.clock);
 }
 
 // The computer kept these of the dice on the table ("player 2 keeps 4 4 4"): the faces in order,

@@ -43,8 +43,7 @@ void requestNewGame(Yacht& y)
     if (g.state != EngineState::Idle) {
         g.lastSpoken = y.ports.events.wordsOf({event::NewGameQuestion{}});
         speakNow(y.ports.voice, g.speechQueue, g.lastSpoken);
-        const bool ok = y.ports.toolkit.askOkCancel("Start new game?") == Answer::Ok;
-        answerNewGame(y, Action::of(ActionKind::AnswerNewGame, ok ? 1 : 0));
+        y.newGameAsked = true;
         return;
     }
     clearForNewGame(g, y.ports.events);

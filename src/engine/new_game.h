@@ -5,7 +5,8 @@
 
 namespace yacht {
 
-void requestNewGame(Yacht& y);   // F9: asks first when a game is under way, then clears the game
+// F9: clears the game, or, while one is under way, says the question and raises it for the front end.
+void requestNewGame(Yacht& y);
 // The answer to the new-game question: 1 clears the game, anything else keeps it ("cancelled").
 void answerNewGame(Yacht& y, Action answer);
 void showPlayerCounts(Game& g);  // the sheet shows the list of player counts

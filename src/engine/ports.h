@@ -2,6 +2,7 @@
 // The platform services the game speaks, plays, stores, draws and throws through, and the
 // narrator it tells what happened.
 
+#include "engine/clock.h"
 #include "engine/event_sink.h"
 #include "engine/random.h"
 #include "engine/resources.h"
@@ -20,6 +21,7 @@ struct Ports {
     Storage& storage;
     Toolkit& toolkit;
     Random& random;
+    Clock& clock;       // one-shot calls: the computer's pause, the table asked for again
     EventSink& events;  // the narrator: what happened becomes what is heard
 };
 

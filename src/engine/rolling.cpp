@@ -35,7 +35,6 @@ void payYachtBonus(Yacht& y)
     bonus = static_cast<int16_t>(std::min(bonus.value_or(0) + kYachtBonus, int(INT16_MAX)));
     g.total = static_cast<int16_t>(g.total + kYachtBonus);
     g.view.sideTotal = g.total;
-    y.ports.toolkit.redrawNow();
 }
 
 // The dice cursor moves with wrapping; a cursor outside 1..5 restarts from the end it enters.
@@ -50,7 +49,6 @@ void moveDiceCursor(Yacht& y, bool right)
 
     const int die = g.diceCursor - 1;
     g.view.litDie = g.diceCursor;
-    y.ports.toolkit.redrawNow();
     const event::DieUnderCursor under{.die = die + 1, .face = g.dice[die], .held = g.held[die] == 1};
     y.ports.events.happened({under, Entry::Replacing}, g.speechQueue);
 }
@@ -71,7 +69,6 @@ void throwAgain(Yacht& y)
     }
     for (int i = 0; i < kDice; ++i)
         if (g.held[i] == 0) g.dice[i] = 0;
-    y.ports.toolkit.redrawNow();
     ++g.roll;
     const event::ThrowCalled called{.roll = g.roll, .round = g.round, .player = g.player, .several = g.numPlayers > 1};
     y.ports.events.happened({called}, g.speechQueue);
@@ -114,7 +111,6 @@ void makePendingThrow(Yacht& y)
         g.roll = 3;
         payYachtBonus(y);
     } else {
-        y.ports.toolkit.redrawNow();
         sayDice(g, y.ports.events);
     }
     g.state = EngineState::Rolled;

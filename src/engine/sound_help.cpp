@@ -4,14 +4,13 @@
 
 namespace yacht {
 
-void playSound(const Ports& ports, const SpeechQueue& queue, const std::string& name)
+bool playSound(const Ports& ports, const std::string& name)
 {
-    if (name.empty()) return;
+    if (name.empty()) return false;
     const auto wave = ports.resources.load("WAVE", name);
-    if (!wave) return;  // no such sound: silence, and the game goes on
-    // A sound taken from the queue holds the game until it has ended.
-    const PlayMode mode = queue.syncAfterSound ? PlayMode::ToEnd : PlayMode::Background;
-    ports.sound.play(name, *wave, mode);
+    if (!wave) return false;  // no such sound: silence, and the game goes on
+    ports.sound.play(name, *wave);
+    return true;
 }
 
 void readHelpPage(Game& g, const Ports& ports)

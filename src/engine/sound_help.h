@@ -8,8 +8,8 @@
 
 namespace yacht {
 
-// To its end when the sound came from the queue (the queue waits after it), else in the background.
-void playSound(const Ports& ports, const SpeechQueue& queue, const std::string& name);
+// Starts the sound by its resource name; false when there is no such sound, and nothing was played.
+bool playSound(const Ports& ports, const std::string& name);
 void readHelpPage(Game& game, const Ports& ports);  // HELP0, then 1, 2, 3, 1, ...
 
 }  // namespace yacht

@@ -1,5 +1,6 @@
 #pragma once
-// Speaking at once: speakNow hands a text to the voice and returns, speakAndWait waits until it is said.
+// Speaking at once: speakNow hands a text to the voice; speakAndWait hands one that the game waits
+// for (no key is taken until the voice reports it said). Neither call blocks.
 
 #include <string>
 

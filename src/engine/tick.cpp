@@ -12,7 +12,6 @@
 #include "engine/reports.h"
 #include "engine/sound_help.h"
 #include "engine/speech_output.h"
-#include "engine/speech_pump.h"
 #include "engine/voice_settings.h"
 #include "engine/voice_speed.h"
 
@@ -29,14 +28,14 @@ void finishStartup(Yacht& y)
         y.ports.events.happened({event::NewGameOrHelp{}, Entry::Joined}, g.speechQueue);
 }
 
-// F12: the unfinished game and the settings are stored, goodbye is said, the program ends.
+// F12: the unfinished game and the settings are stored and goodbye is said; the program ends once
+// the voice has said it.
 void leave(Yacht& y)
 {
     storeGameAndSettings(y);
     y.game.lastSpoken = y.ports.events.wordsOf({event::Goodbye{}});
     speakAndWait(y.ports.voice, y.game.lastSpoken);
     y.quitting = true;
-    y.ports.toolkit.quitNow();
 }
 
 // The actions of the function keys, which act in every state. A new game and leaving end the tick.
@@ -93,19 +92,6 @@ void setStatusCaption(Game& g)
     }
 }
 
-bool engineCanSleep(const Yacht& y)
-{
-    const Game& g = y.game;
-    const bool waiting = g.state == EngineState::Idle || g.state == EngineState::Players ||
-                         g.state == EngineState::WaitSpace;
-    if (!waiting || y.quitting) return false;
-    // A computer's turn goes on by itself (or waits for the solver's table) without any key.
-    if (computerTurn(g)) return false;
-    if (!g.speechQueue.empty() || g.pendingKey) return false;
-    if (!g.voiceApplied || g.pendingVoice.announce) return false;
-    return y.ports.voice.runningState() == RunState::Done;
-}
-
 Key takePendingKey(Game& g, Voice& voice)
 {
     if (!g.pendingKey) return Key{};
@@ -117,42 +103,47 @@ Key takePendingKey(Game& g, Voice& voice)
     return key;
 }
 
-void tick(Yacht& y)
+Flow tick(Yacht& y)
 {
-    if (y.quitting) return;
+    if (y.quitting) return Flow::EndTick;
     Game& g = y.game;
     // Voice changes asked for before the installed voices were listed are answered once they are.
     applyVoicesOnceListed(g, y.ports.voice, y.ports.events);
 
     finishStartup(y);
     setStatusCaption(g);
+    // The answer to the new-game question comes before any key: the box had the keyboard meanwhile.
+    if (y.answer) {
+        const Action answer = *y.answer;
+        y.answer.reset();
+        return applyFunctionKey(y, answer);
+    }
 
     // Taking the key has hushed the queue. The key means what it means in the state it reaches
     // each step in: a turn opened or a throw made on the way changes what it does next.
     const Key key = takePendingKey(g, y.ports.voice);
     const auto actionNow = [&] { return actionFor(key, g); };
     const Action action = actionNow();
-    if (applyFunctionKey(y, action) == Flow::EndTick) return;
+    if (applyFunctionKey(y, action) == Flow::EndTick) return Flow::EndTick;
     // H asks the coach, in every state, and does nothing else.
     if (action.kind == ActionKind::Coach) {
         tellCoachAdvice(y);
-        speakNextQueued(g, y.ports);
-        return;
+        return Flow::Continue;
     }
     stepComputerTurn(y, action);
 
     if (g.speechQueue.empty() && (g.state == EngineState::TurnEnd || g.state == EngineState::WaitSpace)) {
-        if (passOrOpenTurn(g, y.ports.events, actionNow()) == Flow::EndTick) return;
+        if (passOrOpenTurn(g, y.ports.events, actionNow()) == Flow::EndTick) return Flow::EndTick;
     }
     if (g.state == EngineState::Players) choosePlayersAndSeats(g, y.ports.events, actionNow());
     if (g.speechQueue.empty() && g.state == EngineState::Rolling) makePendingThrow(y);
 
     // During a computer's turn the dice and the categories are the computer's alone.
     if (!computerTurn(g)) {
-        if (g.state == EngineState::Rolled && applyRolledAction(y, actionNow()) == Flow::EndTick) return;
-        if (g.state == EngineState::Choosing && applyChoosingAction(y, actionNow()) == Flow::EndTick) return;
+        if (g.state == EngineState::Rolled && applyRolledAction(y, actionNow()) == Flow::EndTick) return Flow::EndTick;
+        if (g.state == EngineState::Choosing && applyChoosingAction(y, actionNow()) == Flow::EndTick) return Flow::EndTick;
     }
-    speakNextQueued(g, y.ports);
+    return Flow::Continue;
 }
 
 }  // namespace yacht

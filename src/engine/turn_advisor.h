@@ -4,6 +4,7 @@
 
 #include <memory>
 
+#include "engine/computer_pause.h"
 #include "engine/game_state.h"
 #include "engine/table_source.h"
 #include "strategy/turn_plan.h"
@@ -16,8 +17,8 @@ public:
     // The table's source; none (the default) means the table never becomes ready.
     TableSource* source = nullptr;
 
-    // Ticks the computer player has waited, with nothing left to say, before its next move.
-    int pause = 0;
+    // The computer player's quiet before its next move.
+    ComputerPause pause;
 
     // The plan for the current player's card, made on the first call of a turn (a new player or
     // a new position makes a new one); null while the table is not ready or no one is playing.

@@ -2,11 +2,14 @@
 // The speech voice port: the one text-to-speech voice the game speaks through.
 
 #include <cstdint>
+#include <functional>
 #include <string>
 
 namespace yacht {
 
-// Whether a text is spoken in the background or the call waits until it has been spoken.
+// How the game waits for a text: Async texts are said while the game goes on taking keys; a Sync
+// text (the dice after the rolling sound, goodbye) holds the keys pressed meanwhile until the
+// voice reports it said. Neither call waits; the mode tells the voice and the transcript which it is.
 enum class SpeakMode { Async, Sync };
 
 // The voice's running state as the speech pump reads it.
@@ -26,9 +29,8 @@ class Voice {
 public:
     virtual ~Voice() = default;
 
-    // Speak the text. Async returns at once and the text is said after whatever the voice is
-    // still saying, never over it; Sync returns once it has been said; the game does not move
-    // on meanwhile, and keys pressed meanwhile are kept and acted on afterwards.
+    // Speak the text, returning at once: it is said after whatever the voice is still saying,
+    // never over it, and the listener is told once everything has been said.
     virtual void speak(const std::string& text, SpeakMode mode) = 0;
 
     // Done once everything handed over has been said (or the voice is broken or absent).
@@ -77,6 +79,21 @@ public:
     // Chooses a voice by the engine's name at once, without waiting for the voices to be listed,
     // so the first words are already in the player's voice. An unknown name may be ignored.
     virtual void selectVoiceByName(const std::string&) {}
+
+    // Tells the game, on the user-interface thread, whenever the voice has news for it: it has
+    // fallen quiet (everything handed over said, cancelled or given up; a voice that cannot speak
+    // says so at once, even from within speak), or the installed voices have been listed. The
+    // game then reads runningState and voiceList again. A voice that wraps another passes it on.
+    virtual void listen(std::function<void()> listener) { listener_ = std::move(listener); }
+
+protected:
+    void tellListener() const
+    {
+        if (listener_) listener_();
+    }
+
+private:
+    std::function<void()> listener_;
 };
 
 }  // namespace yacht

@@ -2,6 +2,7 @@
 // The running game: the game state and the platform services (ports) it speaks, plays, stores
 // and draws through. Operations that need several ports take it; the window draws the game.
 
+#include <optional>
 #include <string>
 
 #include "engine/action.h"
@@ -22,7 +23,7 @@ struct Yacht {
 
     Ports ports;
     Game game;
-    bool quitting = false;      // F12 has been handled; no further tick acts
+    bool quitting = false;      // F12 has been handled; no further step acts, and the program ends once goodbye is said
     TurnAdvisor advisor;        // the solver's table and the plan of the turn in play
     Record* recordPort = nullptr;  // where the games are recorded; none keeps this game's turns only
     TurnsOnlyRecord turnsOnly;
@@ -30,6 +31,11 @@ struct Yacht {
     RecordReports recordReports;  // what F5 or F6 told last
 
     Record& record() { return recordPort ? *recordPort : turnsOnly; }
+
+    // F9 during a game raises the question "Start new game?": the front end asks it outside any
+    // step and posts the player's answer, which the next step takes before any key.
+    bool newGameAsked = false;
+    std::optional<Action> answer;
 };
 
 }  // namespace yacht

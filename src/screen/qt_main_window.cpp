@@ -9,9 +9,9 @@
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QScreen>
+#include <QTimer>
 
 #include "engine/key_input.h"
-#include "engine/tick.h"
 #include "engine/mouse_clicks.h"
 #include "rules/scoring.h"
 #include "screen/qt_frame_overlay.h"
@@ -121,9 +121,6 @@ MainWindow::MainWindow()
     makeLabel(valueCells_[14]);
     makeLabel(captionCells_[14]);
 
-    engine_.setInterval(100);
-    engine_.setTimerType(Qt::CoarseTimer);
-    connect(&engine_, &QTimer::timeout, this, &MainWindow::runTick);
 }
 
 QLabel* MainWindow::makeLabel(LabelCell& cell)
@@ -141,9 +138,11 @@ QLabel* MainWindow::makeLabel(LabelCell& cell)
     return label;
 }
 
-void MainWindow::attach(Yacht& game)
+void MainWindow::attach(Yacht& game, Sequencer& sequencer)
 {
     game_ = &game;
+    sequencer_ = &sequencer;
+    sequencer.onStepWanted([this] { wakeSoon(); });
     render();
 }
 
@@ -155,8 +154,7 @@ void MainWindow::scaleToScreen()
 
 void MainWindow::startEngine(FirstTick first)
 {
-    engine_.start();
-    if (first == FirstTick::AtOnce) QTimer::singleShot(0, this, &MainWindow::runTick);
+    QTimer::singleShot(first == FirstTick::AtOnce ? 0 : 100, this, &MainWindow::runTick);
 }
 
 QPoint MainWindow::pixels(float xDesign, float yDesign) const
@@ -325,34 +323,45 @@ void MainWindow::greetOnce()
 
 void MainWindow::runTick()
 {
-    if (!game_ || inTick_ || asking_ || game_->quitting) return;
-    // The greeting belongs before the first tick, whatever order the platform delivers events in.
+    if (!game_ || !sequencer_ || inTick_ || asking_ || game_->quitting) return;
+    // The greeting belongs before the first step, whatever order the platform delivers events in.
     greetOnce();
     inTick_ = true;
-    tick(*game_);
+    const bool stepped = sequencer_->step();
     inTick_ = false;
     if (game_->quitting) return;
     render();
+    if (!stepped) return;  // keys wait for the rolling sound, and the dice after it, to be heard
     emit ticked();
-    if (game_->game.pendingKey) {
-        // A key came while the tick spoke synchronously: it is taken now, not a tick later.
-        QTimer::singleShot(0, this, &MainWindow::wake);
-    } else if (engineCanSleep(*game_)) {
-        engine_.stop();
-    } else if (!engine_.isActive()) {
-        engine_.start();
+    if (game_->newGameAsked) {
+        game_->newGameAsked = false;
+        askNewGame();
+        return;
     }
+    // A key came while the question box was open, or news: taken now.
+    if (game_->game.pendingKey || missedWake_) wakeSoon();
+    missedWake_ = false;
 }
 
 void MainWindow::wake()
 {
     if (!game_ || game_->quitting) return;
     if (inTick_ || asking_) {
+        missedWake_ = true;
         render();
         return;
     }
-    engine_.start();  // the next tick comes a whole interval after this one
     runTick();
+}
+
+void MainWindow::wakeSoon()
+{
+    if (wakePosted_) return;
+    wakePosted_ = true;
+    QTimer::singleShot(0, this, [this] {
+        wakePosted_ = false;
+        wake();
+    });
 }
 
 void MainWindow::keyPressEvent(QKeyEvent* event)
@@ -422,46 +431,48 @@ void MainWindow::beep()
     QApplication::beep();
 }
 
-Answer MainWindow::askOkCancel(const std::string& text)
+void MainWindow::askNewGame()
 {
-    QMessageBox box(QMessageBox::NoIcon, QString(), QString::fromStdString(text),
-                    QMessageBox::Ok | QMessageBox::Cancel, this);
-    box.setDefaultButton(QMessageBox::Ok);
-    box.setEscapeButton(QMessageBox::Cancel);
+    auto* box = new QMessageBox(QMessageBox::NoIcon, QString(), QStringLiteral("Start new game?"),
+                                QMessageBox::Ok | QMessageBox::Cancel, this);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setWindowModality(Qt::ApplicationModal);
+    box->setDefaultButton(QMessageBox::Ok);
+    box->setEscapeButton(QMessageBox::Cancel);
     // For the screen reader the question just handed (which says which key answers it) is the
     // box's own text, so it is read whole with the box rather than cut short as the box opens.
     if (!held_.empty()) {
-        box.setInformativeText(QString::fromStdString(held_.back()));
+        box->setInformativeText(QString::fromStdString(held_.back()));
         held_.pop_back();
     }
     asking_ = true;
-    const int answer = box.exec();
-    asking_ = false;
-    // The key that answered the box is the player's too: the screen reader has cut the question.
-    if (keyListener_) keyListener_();
-    // The keys go back to the game, not to whatever the box leaves focused.
-    activateWindow();
-    setFocus();
-    if (said_) {
-        holding_ = !isActiveWindow();
-        // Should the window manager never say the window is active again, nothing stays held.
-        QTimer::singleShot(1000, this, [this] {
-            holding_ = false;
-            sayHeld();
-        });
-    }
-    return answer == QMessageBox::Ok ? Answer::Ok : Answer::Cancel;
-}
-
-void MainWindow::redrawNow()
-{
-    render();
-    repaint();
+    box_ = box;
+    connect(box, &QMessageBox::finished, this, [this, box](int) {
+        const bool ok = box->clickedButton() == box->button(QMessageBox::Ok);
+        box_ = nullptr;
+        asking_ = false;
+        // The key that answered the box is the player's too: the screen reader has cut the question.
+        if (keyListener_) keyListener_();
+        // The keys go back to the game, not to whatever the box leaves focused.
+        activateWindow();
+        setFocus();
+        if (said_) {
+            holding_ = !isActiveWindow();
+            // Should the window manager never say the window is active again, nothing stays held.
+            QTimer::singleShot(1000, this, [this] {
+                holding_ = false;
+                sayHeld();
+            });
+        }
+        if (!game_) return;
+        game_->answer = Action::of(ActionKind::AnswerNewGame, ok ? 1 : 0);
+        wake();
+    });
+    box->show();
 }
 
 void MainWindow::quitNow()
 {
-    engine_.stop();
     hide();
     QCoreApplication::exit(0);
 }

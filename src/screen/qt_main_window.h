@@ -1,8 +1,7 @@
 #pragma once
-// The main window: draws the board, takes keys and clicks, runs the engine's 100 ms timer, and
-// serves the game as its window toolkit (beep, question box, redraw, quit, sizes).
+// The main window: draws the board, takes keys and clicks and steps the game on them, and serves
+// the game as its window toolkit (beep, question box, redraw, quit, sizes).
 
-#include <QTimer>
 #include <QWidget>
 #include <array>
 #include <functional>
@@ -11,6 +10,7 @@
 
 #include "engine/yacht.h"
 #include "engine/toolkit.h"
+#include "narration/sequencer.h"
 #include "screen/board.h"
 
 class QLabel;
@@ -20,8 +20,8 @@ namespace yacht {
 class FrameOverlay;
 class SaidList;
 
-// When the engine's first tick comes: as soon as the event loop runs, so the greeting is handed
-// to the voice at once, or a whole interval after the start, so that a screen reader has seen
+// When the game's first step comes: as soon as the event loop runs, so the greeting is handed
+// to the voice at once, or a tenth of a second after the start, so that a screen reader has seen
 // the window open before the game's first text is shown to it.
 enum class FirstTick { AtOnce, AfterInterval };
 
@@ -37,18 +37,25 @@ class MainWindow : public QWidget, public Toolkit {
 public:
     MainWindow();
 
-    // The game is wired in after the window exists, because the game needs it as its toolkit.
-    void attach(Yacht& game);
-    // Starts the engine's timer; ticks begin once the event loop runs.
+    // The game is wired in after the window exists, because the game needs it as its toolkit. The
+    // sequencer asks the window for a step whenever the game has news; the window makes it from
+    // its event loop, outside any other step.
+    void attach(Yacht& game, Sequencer& sequencer);
+    // Asks for the first step; steps begin once the event loop runs.
     void startEngine(FirstTick first = FirstTick::AfterInterval);
 
     // Toolkit
     void beep() override;
-    Answer askOkCancel(const std::string& text) override;
-    void redrawNow() override;
     void quitNow() override;
     Size screenSize() override;
     Size windowOuterSize() override;
+
+    // The new-game question, raised by the game: a box with OK (default, Enter) and Cancel
+    // (Escape), shown without waiting for it; the answer is posted to the game when it is given.
+    // No step runs while the box is open.
+    void askNewGame();
+    // The box while it is open, else null.
+    QWidget* questionBox() const { return box_; }
 
     // Stretches the designed board to the screen, once, before the window is first shown.
     void scaleToScreen();
@@ -73,13 +80,15 @@ public:
     FrameOverlay* sheetFrame() const { return sheetFrame_; }
     FrameOverlay* panelFrame() const { return panelFrame_; }
 
-    // One engine tick, never re-entered (synchronous speech and the question box run local loops).
-    // Afterwards the timer sleeps when the game waits for the player with nothing to do.
+    // One step of the game, never re-entered (the question box runs a local loop), and the board
+    // drawn after it.
     void runTick();
 
-    // Acts on a key or a click at once: runs the tick now and the timer's rhythm from here. A key
-    // that comes during a tick (while it speaks synchronously) is taken as soon as that tick ends.
+    // Acts on a key or a click at once: runs a step now. A key that comes while the rolling sound
+    // plays, or the dice after it are said, waits in the mailbox until they have been heard.
     void wake();
+    // Asks for a step from the event loop, once however often it is asked before it comes.
+    void wakeSoon();
     // Hands a text to the screen reader, one turn of the event loop later: it becomes the newest
     // item of the window's list of what was said, which the screen reader speaks at once and keeps
     // on the braille display. While the new-game box is open texts are held, and given once the
@@ -92,8 +101,8 @@ public:
     // Called for every key the player presses, before the game takes it.
     void setKeyListener(std::function<void()> listener) { keyListener_ = std::move(listener); }
 
-    // Whether the engine's timer is running (it sleeps while the game waits with nothing to do).
-    bool engineRunning() const { return engine_.isActive(); }
+    // Whether a step has been asked for and not yet made (none while the game waits for the player).
+    bool engineRunning() const { return wakePosted_; }
 
 signals:
     void ticked();
@@ -114,11 +123,14 @@ private:
     QPoint pixels(float xDesign, float yDesign) const;
 
     Yacht* game_ = nullptr;
+    Sequencer* sequencer_ = nullptr;
     Board board_ = designBoard();
-    QTimer engine_;
+    bool wakePosted_ = false;
+    bool missedWake_ = false;  // a step was asked for while one was under way
     bool inTick_ = false;
     bool greeted_ = false;
     bool asking_ = false;
+    QWidget* box_ = nullptr;
     void sayHeld();
     SaidList* said_ = nullptr;  // made with the first text for the screen reader
     std::vector<std::string> held_;  // texts for the screen reader not yet given

@@ -3,7 +3,6 @@
 #include <QTimer>
 #include <algorithm>
 
-#include "speech/qt_wait.h"
 #include "speech/unthrown_dice.h"
 #include "speech/utterance_tracker.h"
 
@@ -27,20 +26,20 @@ void QueuedVoice::onState(TextEngine::State s)
     if (!current_ || (s == TextEngine::State::Ready && !current_->began)) return;
     current_.reset();
     // The next text starts from the event loop, not inside the engine's own notification.
-    QTimer::singleShot(0, this, [this] { next(); });
+    QTimer::singleShot(0, this, [this] { settle(); });
 }
 
-void QueuedVoice::speak(const std::string& text, SpeakMode mode)
+void QueuedVoice::settle()
+{
+    if (runningState() == RunState::Done) tellListener();
+}
+
+void QueuedVoice::speak(const std::string& text, SpeakMode)
 {
     const QString plain = QString::fromStdString(unthrownDiceNamed(text)).trimmed();
-    if (plain.isEmpty()) return;
-    const uint64_t seq = ++lastSeq_;
-    queue_.push_back({seq, plain});
+    if (plain.isEmpty()) return tellListener();
+    queue_.push_back({++lastSeq_, plain});
     next();
-    if (mode == SpeakMode::Sync) {
-        // Each text is bounded on its own; the outer bound only guards against a clock jump.
-        waitUntil([this, seq] { return !holds(seq); }, Clock::now() + std::chrono::minutes(30));
-    }
 }
 
 RunState QueuedVoice::runningState()
@@ -48,13 +47,6 @@ RunState QueuedVoice::runningState()
     next();
     const bool engineIdle = engine_->state() != TextEngine::State::Speaking || overdue_;
     return !current_ && queue_.empty() && engineIdle ? RunState::Done : RunState::Speaking;
-}
-
-bool QueuedVoice::holds(uint64_t seq)
-{
-    next();
-    if (current_ && current_->seq == seq) return true;
-    return std::any_of(queue_.begin(), queue_.end(), [seq](const Item& i) { return i.seq == seq; });
 }
 
 void QueuedVoice::next()
@@ -69,6 +61,7 @@ void QueuedVoice::next()
     const TextEngine::State state = engine_->state();
     if (state == TextEngine::State::Error) {
         queue_.clear();  // an engine in error says nothing; everything counts as said
+        QTimer::singleShot(0, this, [this] { settle(); });
         return;
     }
     if (state == TextEngine::State::Speaking && !overdue_) return;
@@ -76,6 +69,9 @@ void QueuedVoice::next()
     queue_.pop_front();
     const auto bound = UtteranceTracker::bound(static_cast<std::size_t>(item.text.size()));
     current_ = Current{item.seq, false, now_() + bound};
+    // Should the engine never say it has finished, the text is given up once its bound is over.
+    QTimer::singleShot(std::chrono::duration_cast<std::chrono::milliseconds>(bound) + std::chrono::milliseconds(5),
+                       this, [this] { settle(); });
     engine_->say(item.text);
 }
 
@@ -84,6 +80,7 @@ void QueuedVoice::stopSpeaking()
     queue_.clear();
     current_.reset();
     engine_->stop();
+    tellListener();
 }
 
 void QueuedVoice::setRate(int rate)

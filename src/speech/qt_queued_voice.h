@@ -79,8 +79,9 @@ private:
     };
 
     void onState(TextEngine::State s);
-    bool holds(uint64_t seq);
     void next();
+    // Hands over what waits, and tells the game once nothing is left to say.
+    void settle();
 
     std::unique_ptr<TextEngine> engine_;
     std::function<Clock::time_point()> now_;

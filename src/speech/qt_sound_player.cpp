@@ -5,9 +5,10 @@
 #include <QAudioSink>
 #include <QBuffer>
 #include <QMediaDevices>
+#include <QTimer>
+#include <algorithm>
 #include <chrono>
 
-#include "speech/qt_wait.h"
 #include "speech/wave_format.h"
 
 namespace yacht {
@@ -31,27 +32,29 @@ struct Playing {
     QByteArray samples;
     QBuffer buffer;
     std::unique_ptr<QAudioSink> sink;
-    bool drained = false;  // the device has taken every sample
-    bool failed = false;   // the device stopped with an error
+    bool told = false;  // the game has been told the sound is over
 };
 
 // Qt Multimedia's audio sink, reading the samples straight from memory. One sound at a time:
-// a new sound stops one still playing in the background.
+// a new sound stops one still playing. The game is told once the sound has been heard: the
+// device has taken the last samples a little before they are heard, so the end also waits for
+// the sound's own length. However the device behaves, the end comes no later than the sound
+// plus a margin, and a sound that cannot be played ends at once.
 class QtSoundPlayer : public SoundPlayer {
 public:
-    void play(const std::string&, const std::vector<uint8_t>& wave, PlayMode mode) override
+    void play(const std::string&, const std::vector<uint8_t>& wave) override
     {
         playing_.reset();
         const auto format = parseWave(wave);
-        if (!format) return;  // not a wave this player knows: silence
+        if (!format) return tellFinished();  // not a wave this player knows: silence
 
         const QAudioDevice device = QMediaDevices::defaultAudioOutput();
-        if (device.isNull()) return;  // no audio server or no device: silence
+        if (device.isNull()) return tellFinished();  // no audio server or no device: silence
         QAudioFormat qformat;
         qformat.setSampleRate(format->sampleRate);
         qformat.setChannelCount(format->channels);
         qformat.setSampleFormat(sampleFormat(format->sample));
-        if (!device.isFormatSupported(qformat)) return;
+        if (!device.isFormatSupported(qformat)) return tellFinished();
 
         auto p = std::make_unique<Playing>();
         p->samples = QByteArray(reinterpret_cast<const char*>(wave.data() + format->dataOffset),
@@ -60,29 +63,26 @@ public:
         p->buffer.open(QIODevice::ReadOnly);
         p->sink = std::make_unique<QAudioSink>(device, qformat);
         Playing* raw = p.get();
-        QObject::connect(p->sink.get(), &QAudioSink::stateChanged, p->sink.get(),
-                         [raw, sink = p->sink.get()](QAudio::State s) {
-                             if (s == QAudio::IdleState) raw->drained = true;
-                             if (s == QAudio::StoppedState && sink->error() != QAudio::NoError)
-                                 raw->failed = true;
-                         });
-        p->sink->start(&p->buffer);
-        if (p->sink->error() != QAudio::NoError) return;
+        QAudioSink* sink = p->sink.get();
+        const auto start = Clock::now();
+        const auto length = std::chrono::milliseconds(static_cast<long long>(format->seconds() * 1000));
+        const auto heard = start + length + std::chrono::milliseconds(30);
+        const auto finish = [this, raw] {
+            if (raw->told) return;
+            raw->told = true;
+            tellFinished();
+        };
+        QObject::connect(sink, &QAudioSink::stateChanged, sink, [sink, heard, finish](QAudio::State s) {
+            if (s == QAudio::IdleState) {
+                const auto left = std::chrono::ceil<std::chrono::milliseconds>(heard - Clock::now());
+                QTimer::singleShot(std::max(left, std::chrono::milliseconds(0)), sink, finish);
+            }
+            if (s == QAudio::StoppedState && sink->error() != QAudio::NoError) finish();
+        });
+        QTimer::singleShot(length + std::chrono::seconds(2), sink, finish);
+        sink->start(&p->buffer);
+        if (sink->error() != QAudio::NoError) return tellFinished();
         playing_ = std::move(p);
-
-        if (mode == PlayMode::ToEnd) {
-            // The device has taken the last samples a little before they are heard, so the wait
-            // also lasts the sound's own length. However the device behaves, the game waits no
-            // longer than the sound plus a margin.
-            const auto start = Clock::now();
-            const auto length =
-                std::chrono::milliseconds(static_cast<long long>(format->seconds() * 1000));
-            const auto heard = start + length + std::chrono::milliseconds(30);
-            waitUntil(
-                [raw, heard] { return raw->failed || (raw->drained && Clock::now() >= heard); },
-                start + length + std::chrono::seconds(2));
-            playing_.reset();
-        }
     }
 
     ~QtSoundPlayer() override { playing_.reset(); }

@@ -6,7 +6,6 @@
 #include "speech/qt_sound_player.h"
 #include "speech/qt_screen_reader.h"
 #include "speech/qt_speechd_voice.h"
-#include "speech/qt_wait.h"
 #include "speech/screen_reader_voice.h"
 #include "speech/silent_voice.h"
 
@@ -23,18 +22,15 @@ std::unique_ptr<Voice> fliteOrSilence()
 
 std::unique_ptr<Voice> makeVoice(const std::string& engine,
                                  std::function<void(const std::string&)> announce,
-                                 std::string* notice)
+                                 std::string* notice, Clock* clock)
 {
     if (engine == "none") return std::make_unique<SilentVoice>();
     if (engine == "flite") return fliteOrSilence();
     if (engine == "screen-reader") {
         if (announce && screenReaderRunning()) {
-            const auto wait = [](const std::function<bool()>& done) {
-                // Bounded far beyond any estimate, against a clock that jumps.
-                waitUntil(done, std::chrono::steady_clock::now() + std::chrono::minutes(30));
-            };
             return std::make_unique<ScreenReaderVoice>(
-                std::move(announce), wait, ScreenReaderVoice::wordsPerMinute(orcaSpeechRate()));
+                std::move(announce), ScreenReaderVoice::wordsPerMinute(orcaSpeechRate()),
+                &std::chrono::steady_clock::now, clock);
         }
         if (notice)
             *notice = "No screen reader is running, so the game speaks through speech dispatcher. ";

@@ -128,6 +128,13 @@ void Link::report(Report r)
 {
     std::lock_guard lock(mutex);
     reports.push_back(r);
+    if (reported) reported();
+}
+
+void Link::poke()
+{
+    std::lock_guard lock(mutex);
+    if (reported) reported();
 }
 
 std::vector<Report> Link::takeReports()
@@ -266,6 +273,7 @@ void listVoices(std::shared_ptr<Link> link)
         link->listed = true;
     }
     link->listingEnded = true;
+    link->poke();
 }
 
 }  // namespace yacht::speechd

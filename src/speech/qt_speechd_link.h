@@ -9,6 +9,7 @@
 #include <memory>
 #include <mutex>
 #include <string>
+#include <functional>
 #include <thread>
 #include <vector>
 
@@ -62,8 +63,14 @@ struct Link {
     std::atomic<bool> connectionEnded{false};
     std::atomic<bool> listingEnded{false};
 
+    // Told, on the thread that reports, that there is news for the user-interface thread (a
+    // report, or the voices listed); the voice sets it and hands the news over to its own thread.
+    std::function<void()> reported;
+
     void post(Command c);
     void report(Report r);
+    // Tells of news that is not a report: the voices have been listed.
+    void poke();
     std::vector<Report> takeReports();
 };
 

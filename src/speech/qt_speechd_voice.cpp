@@ -1,5 +1,7 @@
 #include "speech/qt_speechd_voice.h"
 
+#include <QObject>
+#include <QTimer>
 #include <algorithm>
 #include <csignal>
 #include <deque>
@@ -9,7 +11,6 @@
 
 #include "speech/qt_speechd_link.h"
 #include "speech/qt_speechd_voices.h"
-#include "speech/qt_wait.h"
 #include "speech/unthrown_dice.h"
 #include "speech/utterance_tracker.h"
 
@@ -46,11 +47,25 @@ public:
     SpeechdVoice(std::shared_ptr<Link> link, VoiceMaker fallback)
         : link_(std::move(link)), choices_(link_), makeFallback_(std::move(fallback))
     {
+        // The server's notifications arrive on libspeechd's thread and the connection's; each is
+        // handed to this thread, where it is read and the game told once everything is said.
+        {
+            std::lock_guard lock(link_->mutex);
+            link_->reported = [this] {
+                QMetaObject::invokeMethod(&context_, [this] { settle(); }, Qt::QueuedConnection);
+            };
+        }
         worker_ = std::thread(speechd::serve, link_);
+        // A server that takes the connection and never answers is given up on after the bound.
+        QTimer::singleShot(kConnectBound + std::chrono::milliseconds(5), &context_, [this] { settle(); });
     }
 
     ~SpeechdVoice() override
     {
+        {
+            std::lock_guard lock(link_->mutex);
+            link_->reported = nullptr;
+        }
         link_->post(Command::quit());
         // The thread closes the connection at once, unless a silent server holds it; then it is
         // left behind, holding only its share of the link.
@@ -67,19 +82,13 @@ public:
     {
         if (failedOver()) return fallback_->speak(text, mode);
         const std::string plain = unthrownDiceNamed(text);
-        if (blank(plain)) return;
+        if (blank(plain)) return tellListener();
         const uint64_t seq = tracker_.handedOver(characters(plain), Clock::now());
+        // Should the server never tell of the text's end, it counts as said once its bound is over.
+        QTimer::singleShot(UtteranceTracker::bound(characters(plain)) + std::chrono::milliseconds(5),
+                           &context_, [this] { settle(); });
         undelivered_.push_back({seq, plain});
         link_->post(Command::say(seq, plain));
-        if (mode == SpeakMode::Sync) {
-            // The tracker bounds the wait; the outer bound only guards against a clock jump.
-            waitUntil(
-                [&] {
-                    if (failedOver()) return fallback_->runningState() == RunState::Done;
-                    return tracker_.isDone(seq, Clock::now());
-                },
-                Clock::now() + std::chrono::minutes(30));
-        }
     }
 
     RunState runningState() override
@@ -111,6 +120,7 @@ public:
         tracker_.forgetAll();
         undelivered_.clear();
         link_->post(Command::cancel());
+        tellListener();
     }
 
     // Every text is sent with message priority, which already queues after what is said and is
@@ -172,11 +182,27 @@ public:
         return failedOver() ? fallback_->speedSetting() : SpeedSetting::Game;
     }
 
+    void listen(std::function<void()> listener) override
+    {
+        Voice::listen(listener);
+        if (fallback_) fallback_->listen(std::move(listener));
+    }
+
 private:
     struct Text {
         uint64_t seq;
         std::string text;
     };
+
+    // Reads what the server has reported and tells the game once everything is said; the
+    // voices' listing is news too.
+    void settle()
+    {
+        const bool quiet = runningState() == RunState::Done;
+        const bool listedNow = !listedTold_ && voiceList() == VoiceList::Ready;
+        listedTold_ = listedTold_ || listedNow;
+        if (quiet || listedNow) tellListener();
+    }
 
     // Takes what the connection and the server have reported; true once the fallback speaks.
     bool failedOver()
@@ -226,6 +252,7 @@ private:
     {
         link_->post(Command::quit());
         fallback_ = makeFallback_();
+        fallback_->listen([this] { tellListener(); });
         if (rate_ != 0) fallback_->setRate(rate_);
         if (volume_) fallback_->setVolume(*volume_);
         for (const Text& t : undelivered_) fallback_->speak(t.text, SpeakMode::Async);
@@ -233,6 +260,7 @@ private:
         tracker_.forgetAll();
     }
 
+    QObject context_;  // where the server's news is handed to the user-interface thread
     std::shared_ptr<Link> link_;
     std::thread worker_;
     speechd::VoiceChoices choices_;
@@ -241,6 +269,7 @@ private:
     UtteranceTracker tracker_;
     std::deque<Text> undelivered_;  // handed over, not yet accepted or refused by the server
     Clock::time_point created_ = Clock::now();
+    bool listedTold_ = false;     // the game has been told the voices are listed
     int rate_ = 0;                // relative to the player's own rate
     std::optional<int> volume_;   // never set by the game: the player's own volume stays
 };

@@ -82,13 +82,33 @@ void sentences(const std::string& line, std::vector<std::string>& out)
 
 }  // namespace
 
-ScreenReaderVoice::ScreenReaderVoice(Announce announce, Wait wait, int wordsPerMinute,
-                                     std::function<Clock::time_point()> now)
+ScreenReaderVoice::ScreenReaderVoice(Announce announce, int wordsPerMinute,
+                                     std::function<Clock::time_point()> now, ::yacht::Clock* timer)
     : announce_(std::move(announce)),
-      wait_(std::move(wait)),
       wordsPerMinute_(std::max(1, wordsPerMinute)),
-      now_(std::move(now))
+      now_(std::move(now)),
+      timer_(timer)
 {
+}
+
+ScreenReaderVoice::~ScreenReaderVoice()
+{
+    if (timer_) timer_->cancel(ticket_);
+}
+
+void ScreenReaderVoice::awaitEstimate()
+{
+    if (!timer_) return;
+    timer_->cancel(ticket_);
+    ticket_ = 0;
+    const auto left = std::chrono::ceil<std::chrono::milliseconds>(busyUntil_ - now_());
+    if (left.count() <= 0 && waiting_.empty()) return tellListener();
+    ticket_ = timer_->after(std::max(left, std::chrono::milliseconds(0)), [this] {
+        ticket_ = 0;
+        next();
+        if (runningState() == RunState::Done) tellListener();
+        else if (!ticket_) awaitEstimate();
+    });
 }
 
 int ScreenReaderVoice::wordsPerMinute(int orcaRate)
@@ -133,24 +153,29 @@ void ScreenReaderVoice::next()
     if (handed_ == 0) busyUntil_ += estimate(kWindowName, wordsPerMinute_) - kLead;
     ++handed_;
     announce_(text);
+    addSyncTail();
+    awaitEstimate();
+}
+
+void ScreenReaderVoice::addSyncTail()
+{
+    if (!tailAt_ || handed_ < tailAt_) return;
+    tailAt_ = 0;
+    if (now_() < busyUntil_) busyUntil_ += kSyncTail;
 }
 
 void ScreenReaderVoice::speak(const std::string& text, SpeakMode mode)
 {
+    const std::size_t before = waiting_.size() + handed_;
     for (std::string& piece : pieces(text)) waiting_.push_back(std::move(piece));
+    // Nothing to say (a blank text) leaves the voice as it was; a quiet voice says so at once.
+    if (waiting_.size() + handed_ == before && runningState() == RunState::Done) tellListener();
+    // Words said after a sound are given a little longer once their last piece is handed over.
+    if (mode == SpeakMode::Sync) tailAt_ = handed_ + waiting_.size();
     next();
-    if (mode == SpeakMode::Sync && (!waiting_.empty() || now_() < busyUntil_)) {
-        const uint64_t mine = handed_ + waiting_.size();
-        bool tail = false;
-        wait_([this, mine, &tail] {
-            next();
-            if (handed_ >= mine && !tail && !waiting_.empty()) return false;
-            if (handed_ >= mine && !tail) {
-                tail = true;
-                if (now_() < busyUntil_) busyUntil_ += kSyncTail;
-            }
-            return handed_ >= mine && now_() >= busyUntil_;
-        });
+    if (mode == SpeakMode::Sync && handed_ >= tailAt_ && tailAt_) {
+        addSyncTail();
+        awaitEstimate();
     }
 }
 
@@ -165,6 +190,10 @@ void ScreenReaderVoice::keyTaken()
     handed_ += waiting_.size();
     waiting_.clear();
     busyUntil_ = now_();
+    tailAt_ = 0;
+    if (timer_) timer_->cancel(ticket_);
+    ticket_ = 0;
+    tellListener();
 }
 
 void ScreenReaderVoice::stopSpeaking()

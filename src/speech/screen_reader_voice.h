@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/clock.h"
 #include "engine/voice.h"
 
 namespace yacht {
@@ -22,12 +23,12 @@ class ScreenReaderVoice : public Voice {
 public:
     using Clock = std::chrono::steady_clock;
     using Announce = std::function<void(const std::string&)>;
-    // Runs until the condition holds, keeping the window alive; an immediate check in tests.
-    using Wait = std::function<void(const std::function<bool()>&)>;
 
-    // `wordsPerMinute` is the screen reader's speaking rate (see wordsPerMinute below).
-    ScreenReaderVoice(Announce announce, Wait wait, int wordsPerMinute,
-                      std::function<Clock::time_point()> now = &Clock::now);
+    // `wordsPerMinute` is the screen reader's speaking rate (see wordsPerMinute below). The timer
+    // hands over the next piece and tells the game once the estimate of the last one has run out.
+    ScreenReaderVoice(Announce announce, int wordsPerMinute,
+                      std::function<Clock::time_point()> now = &Clock::now, ::yacht::Clock* timer = nullptr);
+    ~ScreenReaderVoice() override;
 
     // Orca's rate (0 to 100, 50 its default) in words a minute, as speech-dispatcher's espeak-ng
     // voice speaks it on its own defaults: 175 at Orca's 50, up to 449 and down to 82.
@@ -64,14 +65,21 @@ public:
 private:
     // Hands over the next waiting text once the one before is due to be over.
     void next();
+    // Sets the timer for the end of the text being said: then the next is handed over, or the
+    // game told that everything has been said.
+    void awaitEstimate();
+    // Words said after a sound are held a little longer once their last piece is handed over.
+    void addSyncTail();
 
     Announce announce_;
-    Wait wait_;
     int wordsPerMinute_;
     std::function<Clock::time_point()> now_;
     std::deque<std::string> waiting_;
     Clock::time_point busyUntil_{};
     uint64_t handed_ = 0;  // texts handed over (or dropped) so far
+    ::yacht::Clock* timer_;
+    ::yacht::Clock::Ticket ticket_ = 0;
+    uint64_t tailAt_ = 0;  // once this many texts are handed over, the last is given its tail  // the end of the estimate, while one is set
 };
 
 }  // namespace yacht

@@ -8,7 +8,7 @@ namespace yacht {
 
 class SilentVoice : public Voice {
 public:
-    void speak(const std::string&, SpeakMode) override {}
+    void speak(const std::string&, SpeakMode) override { tellListener(); }
     RunState runningState() override { return RunState::Done; }
     void setRate(int) override {}
     void setVolume(int) override {}

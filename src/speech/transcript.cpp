@@ -40,11 +40,10 @@ void TranscriptVoice::stopSpeaking()
     inner_.stopSpeaking();
 }
 
-void TranscriptSoundPlayer::play(const std::string& name, const std::vector<uint8_t>& wave,
-                                 PlayMode mode)
+void TranscriptSoundPlayer::play(const std::string& name, const std::vector<uint8_t>& wave)
 {
     transcript_.write("sound", name);
-    inner_.play(name, wave, mode);
+    inner_.play(name, wave);
 }
 
 }  // namespace yacht

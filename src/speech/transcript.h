@@ -51,6 +51,7 @@ public:
     void selectVoiceByName(const std::string& name) override { inner_.selectVoiceByName(name); }
     std::string engineName() override { return inner_.engineName(); }
     SpeedSetting speedSetting() override { return inner_.speedSetting(); }
+    void listen(std::function<void()> listener) override { inner_.listen(std::move(listener)); }
 
 private:
     Voice& inner_;
@@ -62,7 +63,8 @@ class TranscriptSoundPlayer : public SoundPlayer {
 public:
     TranscriptSoundPlayer(SoundPlayer& inner, Transcript& transcript)
         : inner_(inner), transcript_(transcript) {}
-    void play(const std::string& name, const std::vector<uint8_t>& wave, PlayMode mode) override;
+    void play(const std::string& name, const std::vector<uint8_t>& wave) override;
+    void listen(std::function<void()> finished) override { inner_.listen(std::move(finished)); }
 
 private:
     SoundPlayer& inner_;

@@ -5,6 +5,7 @@
 
 #include "engine/choosing.h"
 #include "engine/key_codes.h"
+#include "engine/key_input.h"
 #include "engine/rolling.h"
 #include "engine/score_sheet.h"
 #include "support/fakes.h"
@@ -96,6 +97,55 @@ TEST(ActionsApplied, AKeyDuringAPendingThrowAppliesToTheDiceThrown)
     EXPECT_EQ(heldText(g), "00100");
     EXPECT_EQ(g.state, EngineState::Rolled);
     EXPECT_EQ(f.voice.last(), "hold the third dice ");
+}
+
+
+// Keys pressed while the rolling sound plays, or while the dice after it are said, are taken
+// once that has ended, and mean what they mean with the dice then on the table. One player,
+// round 2, the first throw called.
+TEST(ActionsApplied, KeysDuringTheRollingSoundAndTheDiceAfterItAreTakenAfterwards)
+{
+    struct Case {
+        const char* what;
+        int duringSound;  // the key pressed while the sound plays, 0 none
+        int duringDice;   // the key pressed while the dice after it are said, 0 none
+        const char* heard;  // everything handed to the voice and the sound player, joined by TAB
+    };
+    const Case cases[] = {
+        {"nothing pressed", 0, 0, "async round 2 first roll\tsound rolldice\tsync  2 4 4 4 2"},
+        {"a die held during the sound: it is held once thrown, in place of the dice", keys::Digit1 + 2, 0,
+         "async round 2 first roll\tsound rolldice\tsync hold the third dice "},
+        {"a die held while the dice are said", 0, keys::Digit1 + 2,
+         "async round 2 first roll\tsound rolldice\tsync  2 4 4 4 2\tasync hold the third dice "},
+        {"the space bar during the sound asks for no second throw", keys::Space, 0,
+         "async round 2 first roll\tsound rolldice\tsync  2 4 4 4 2"},
+        {"the space bar while the dice are said throws again afterwards", 0, keys::Space,
+         "async round 2 first roll\tsound rolldice\tsync  2 4 4 4 2\tasync second roll\tsound rolldice\t"
+         "sync  3 5 6 1 2"},
+        {"a report during the sound is answered before the throw, the dice still rolling", keys::F2, 0,
+         "async round 2 first roll\tsound rolldice\tsync  ? ? ? ? ?\tasync  2 4 4 4 2"},
+    };
+    for (const Case& c : cases) {
+        FakeGame f;
+        Game& g = f.y.game;
+        std::vector<std::string> heard;
+        f.voice.heard = &heard;
+        f.sound.heard = &heard;
+        f.resources.add("WAVE", "ROLLDICE", "RIFF....WAVE");
+        g.numPlayers = 1;
+        g.player = 1;
+        g.round = 2;
+        g.roll = 1;
+        g.state = EngineState::Rolling;
+        g.speechQueue = queued("round 2 first roll\trolldice");
+        f.random.push({2, 4, 4, 4, 2, 3, 5, 6, 1, 2});
+        if (c.duringSound) f.sound.whilePlaying = [&f, k = c.duringSound] { recordKeyPress(f.y, k, 0); };
+        if (c.duringDice) f.voice.whileSpeakingSync = [&f, k = c.duringDice] { recordKeyPress(f.y, k, 0); };
+        for (int tick = 0; tick < 40; ++tick) f.tick();
+        std::string joined;
+        for (const std::string& h : heard) joined += (joined.empty() ? "" : "\t") + h;
+        EXPECT_EQ(joined, c.heard) << c.what;
+    }
 }
 
 }  // namespace

@@ -100,12 +100,10 @@ TEST(AYachtWhileTheYachtRowHoldsFifty, PaysOneHundredAtOnceBeforeAnyChoice)
     for (int d : {1, 2, 3}) pressAndDrain(f, keys::Digit0 + d);
 
     f.random.push({3, 3});
-    const int redraws = f.toolkit.redraws;
     EXPECT_EQ(pressAndDrain(f, keys::Space), (Heard{"second roll", "rolldice", "yacht", kChoose}));
     EXPECT_EQ(g.scores[14][1], 200);
     EXPECT_EQ(g.total, 259);
     EXPECT_EQ(f.shown().sidePanel[2].caption, "259");
-    EXPECT_GT(f.toolkit.redraws, redraws);
     EXPECT_EQ(g.state, EngineState::Choosing);
     EXPECT_EQ(g.categoryCursor, 0);  // Yacht is taken, so the cursor does not start on it
     expectBoardInStep(f, "bonus paid");
@@ -191,10 +189,8 @@ TEST(TheDiceCursor, WrapsAtBothEndsAndMarksItsDieInRed)
         {keys::Right, 2, "Second dice 3"}, {keys::Right, 3, "Third dice 1"},
     };
     for (const Step& s : steps) {
-        const int redraws = f.toolkit.redraws;
         EXPECT_EQ(pressAndDrain(f, s.key), (Heard{s.said}));
         EXPECT_EQ(f.y.game.diceCursor, s.cursor);
-        EXPECT_GT(f.toolkit.redraws, redraws);
         for (int i = 0; i < 5; ++i)
             EXPECT_EQ(f.shown().dice[i].backcolor, i == s.cursor - 1 ? colour::red : colour::white)
                 << "cursor " << s.cursor << " die " << i;

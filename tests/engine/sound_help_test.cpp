@@ -2,7 +2,7 @@
 
 #include "engine/key_codes.h"
 #include "engine/sound_help.h"
-#include "engine/speech_pump.h"
+#include "narration/sequencer.h"
 #include "support/fakes.h"
 
 namespace yacht::test {
@@ -71,31 +71,22 @@ TEST(HelpPages, Utf8TextIsSpokenAsStored)
     EXPECT_EQ(f.voice.spoken[0].text, "caf\xC3\xA9 \xE2\x80\x9Cx\xE2\x80\x9D\r\n");
 }
 
-TEST(PlaySound, PlaysToItsEndRightAfterTheSoundCueAndInTheBackgroundOtherwise)
+TEST(PlaySound, FindsTheWaveByItsNameWhateverTheCase)
 {
-    struct Case {
-        bool afterSound;
-        PlayMode mode;
-    };
-    for (const Case c : {Case{true, PlayMode::ToEnd}, Case{false, PlayMode::Background}}) {
-        FakeGame f;
-        f.resources.add("WAVE", "ROLLDICE", "RIFF....WAVE");
-        f.y.game.speechQueue.syncAfterSound = c.afterSound;
-        playSound(f.y.ports, f.y.game.speechQueue, "rolldice");  // the name matches without regard to case
-        ASSERT_EQ(f.sound.played.size(), 1u) << "after a sound " << c.afterSound;
-        EXPECT_EQ(f.sound.played[0].name, "rolldice");
-        EXPECT_EQ(f.sound.played[0].bytes, 12u);
-        EXPECT_EQ(f.sound.played[0].mode, c.mode);
-        EXPECT_EQ(f.y.game.speechQueue.syncAfterSound, c.afterSound) << "playing leaves the wait alone";
-    }
+    FakeGame f;
+    f.resources.add("WAVE", "ROLLDICE", "RIFF....WAVE");
+    EXPECT_TRUE(playSound(f.y.ports, "rolldice"));
+    ASSERT_EQ(f.sound.played.size(), 1u);
+    EXPECT_EQ(f.sound.played[0].name, "rolldice");
+    EXPECT_EQ(f.sound.played[0].bytes, 12u);
 }
 
 TEST(PlaySound, EmptyOrUnknownNameIsSilence)
 {
     FakeGame f;
     f.resources.add("WAVE", "ROLLDICE", "RIFF....WAVE");
-    playSound(f.y.ports, f.y.game.speechQueue, "");
-    playSound(f.y.ports, f.y.game.speechQueue, "fanfare");
+    EXPECT_FALSE(playSound(f.y.ports, ""));
+    EXPECT_FALSE(playSound(f.y.ports, "fanfare"));
     EXPECT_TRUE(f.sound.played.empty());
 }
 
@@ -104,12 +95,11 @@ TEST(PlaySound, QueuedSoundPlaysToItsEndThenTheNextItemIsSpokenSynchronously)
     FakeGame f;
     f.resources.add("WAVE", "ROLLDICE", "RIFF....WAVE");
     f.y.game.speechQueue = queued("\trolldice\tfive fours\tthen this");
-    speakNextQueued(f.y.game, f.y.ports);
+    f.sequencer.handNext();
     ASSERT_EQ(f.sound.played.size(), 1u);
-    EXPECT_EQ(f.sound.played[0].mode, PlayMode::ToEnd);
     EXPECT_TRUE(f.voice.spoken.empty());
-    speakNextQueued(f.y.game, f.y.ports);
-    speakNextQueued(f.y.game, f.y.ports);
+    f.sequencer.handNext();
+    f.sequencer.handNext();
     ASSERT_EQ(f.voice.spoken.size(), 2u);
     EXPECT_EQ(f.voice.spoken[0].text, "five fours");
     EXPECT_EQ(f.voice.spoken[0].mode, SpeakMode::Sync);

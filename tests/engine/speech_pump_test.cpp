@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/speech_output.h"
-#include "engine/speech_pump.h"
+#include "narration/sequencer.h"
 #include "support/fakes.h"
 
 namespace yacht::test {
@@ -32,7 +32,7 @@ TEST_P(SpeechPump, HandsOverOneItemPerTickWhenTheVoiceIsDone)
     f.voice.speakingReads = c.speakingReads;
     f.y.game.speechQueue = queued(c.queue);
     for (std::size_t i = 0; i < c.steps.size(); ++i) {
-        speakNextQueued(f.y.game, f.y.ports);
+        f.sequencer.handNext();
         EXPECT_EQ(f.y.game.speechQueue, queued(c.steps[i].saybufAfter)) << c.name << " step " << i;
         EXPECT_EQ(f.voice.texts(), c.steps[i].spokenSoFar) << c.name << " step " << i;
     }
@@ -58,18 +58,18 @@ TEST(AfterASound, TheNextItemIsSaidSynchronouslyAndTheOneAfterInTheBackground)
     FakeGame f;
     f.y.game.speechQueue = queued("\trolldice\tX\tY");
 
-    speakNextQueued(f.y.game, f.y.ports);
+    f.sequencer.handNext();
     EXPECT_TRUE(f.y.game.speechQueue.syncAfterSound);
     EXPECT_TRUE(f.voice.spoken.empty());
     EXPECT_EQ(f.y.game.speechQueue, queued("X\tY"));
 
-    speakNextQueued(f.y.game, f.y.ports);
+    f.sequencer.handNext();
     ASSERT_EQ(f.voice.spoken.size(), 1u);
     EXPECT_EQ(f.voice.spoken[0].text, "X");
     EXPECT_EQ(f.voice.spoken[0].mode, SpeakMode::Sync);
     EXPECT_FALSE(f.y.game.speechQueue.syncAfterSound);
 
-    speakNextQueued(f.y.game, f.y.ports);
+    f.sequencer.handNext();
     ASSERT_EQ(f.voice.spoken.size(), 2u);
     EXPECT_EQ(f.voice.spoken[1].text, "Y");
     EXPECT_EQ(f.voice.spoken[1].mode, SpeakMode::Async);
@@ -106,7 +106,7 @@ TEST(ABrokenVoice, StillTakesOneItemPerTickSoTheGamePlaysOnSilently)
     f.voice.broken = true;
     f.y.game.speechQueue = queued("\tA\tB\tC");
     for (const char* left : {"B\tC", "C", ""}) {
-        speakNextQueued(f.y.game, f.y.ports);
+        f.sequencer.handNext();
         EXPECT_EQ(f.y.game.speechQueue, queued(left));
         EXPECT_EQ(f.y.game.voiceRunState, 1);
     }
@@ -116,8 +116,8 @@ TEST(TheVoice, IsHandedTheWordsExactlyWithNothingAround)
 {
     FakeGame f;
     f.y.game.speechQueue = queued("\thold the first dice \t<b>");
-    speakNextQueued(f.y.game, f.y.ports);
-    speakNextQueued(f.y.game, f.y.ports);
+    f.sequencer.handNext();
+    f.sequencer.handNext();
     EXPECT_EQ(f.voice.texts(), (std::vector<std::string>{"hold the first dice ", "<b>"}));
 }
 

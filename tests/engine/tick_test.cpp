@@ -153,45 +153,6 @@ TEST(AModifierAlone, DoesNotPushAsideAKeyNotYetTaken)
     EXPECT_EQ(f.voice.stops, 1);
 }
 
-TEST(TheEngine, SleepsOnlyWhileWaitingForThePlayerWithNothingToDo)
-{
-    struct Case {
-        const char* what;
-        EngineState state;
-        std::string speechQueue;
-        std::optional<Key> pendingKey;
-        bool speaking;
-        bool voiceApplied;
-        bool sleeps;
-    };
-    const Case cases[] = {
-        {"no game", EngineState::Idle, "", std::nullopt, false, true, true},
-        {"choosing players", EngineState::Players, "", std::nullopt, false, true, true},
-        {"waiting for the space bar", EngineState::WaitSpace, "", std::nullopt, false, true, true},
-        {"something queued", EngineState::Idle, "\tmore", std::nullopt, false, true, false},
-        {"a key not yet taken", EngineState::WaitSpace, "", Key{keys::Space}, false, true, false},
-        {"the voice still speaking", EngineState::Idle, "", std::nullopt, true, true, false},
-        {"the voices not yet listed", EngineState::Idle, "", std::nullopt, false, false, false},
-        {"a throw pending", EngineState::Rolling, "", std::nullopt, false, true, false},
-        {"between throws", EngineState::Rolled, "", std::nullopt, false, true, false},
-        {"choosing a category", EngineState::Choosing, "", std::nullopt, false, true, false},
-        {"a turn ending", EngineState::TurnEnd, "", std::nullopt, false, true, false},
-        {"starting", EngineState::Startup, "", std::nullopt, false, true, false},
-    };
-    for (const Case& c : cases) {
-        FakeGame f;
-        f.y.game.state = c.state;
-        f.y.game.speechQueue = queued(c.speechQueue);
-        f.y.game.pendingKey = c.pendingKey;
-        f.y.game.voiceApplied = c.voiceApplied;
-        if (c.speaking) {
-            f.voice.speakingReads = 5;
-            f.voice.speak("words", SpeakMode::Async);
-        }
-        EXPECT_EQ(engineCanSleep(f.y), c.sleeps) << c.what;
-    }
-}
-
 TEST(KeyIntake, LeavesTheQueueAloneForCodesAndModifiersTheGameDoesNotKnow)
 {
     for (const auto& [code, modifier] :

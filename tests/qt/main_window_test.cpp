@@ -30,9 +30,11 @@ struct WindowGame {
     test::ScriptedRandom random;
     MainWindow window;
     Narrator narrator;
-    Yacht y{Ports{voice, sound, resources, storage, window, random, narrator}};
+    test::FakeClock clock;
+    Yacht y{Ports{voice, sound, resources, storage, window, random, clock, narrator}};
+    Sequencer sequencer{y};
 
-    WindowGame() { window.attach(y); }
+    WindowGame() { window.attach(y, sequencer); }
     Game& game() { return y.game; }
     void show()
     {
@@ -272,26 +274,28 @@ TEST(WindowAccessibility, EveryLabelIsNamedByWhatItShows)
     EXPECT_EQ(name(&g.window), "Yacht");
 }
 
-TEST(WindowEngine, SleepsWhileTheGameWaitsAndAKeyActsAtOnce)
+TEST(WindowEngine, SchedulesNothingWhileTheGameWaitsAndAKeyActsAtOnce)
 {
     WindowGame g;
     g.y.game.voiceApplied = true;
     g.game().state = EngineState::Idle;
-    g.window.startEngine();
     g.window.runTick();
+    QCoreApplication::processEvents();
     EXPECT_FALSE(g.window.engineRunning());
+    EXPECT_EQ(g.clock.waiting(), 0u);
 
-    // F9 with no game under way: the players are asked for at once, and the timer runs again
-    // until the question has been said.
-    g.voice.speakingReads = 3;
+    // F9 with no game under way: the players are asked for at once, and the count is said as soon
+    // as the next key is taken. While the voice says it nothing is scheduled: its end is what
+    // moves the game on.
+    g.voice.speakingReads = 1000;
     QTest::keyClick(&g.window, Qt::Key_F9);
     EXPECT_EQ(g.game().state, EngineState::Players);
     QTest::keyClick(&g.window, Qt::Key_Down);
     EXPECT_EQ(g.game().numPlayers, 1);
-    EXPECT_TRUE(g.window.engineRunning());
-    for (int i = 0; i < 10 && g.window.engineRunning(); ++i) g.window.runTick();
-    EXPECT_FALSE(g.window.engineRunning());
     EXPECT_EQ(g.voice.last(), "1 player");
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(g.window.engineRunning());
+    EXPECT_EQ(g.clock.waiting(), 0u);
 }
 
 TEST(WindowEngine, TheFirstTickGreetsOnTheEventLoopsFirstTurnOrAWholeIntervalLater)
@@ -412,23 +416,30 @@ TEST(WindowRendering, UnchangedBoardRepaintsNothingAndAChangedCaptionOnlyItsCell
     EXPECT_EQ(die.paints, 0);
 }
 
-TEST(WindowQuestion, EscapeCancelsEnterConfirmsAndTicksWaitMeanwhile)
+TEST(WindowQuestion, EscapeCancelsEnterConfirmsAndNoStepRunsMeanwhile)
 {
     WindowGame g;
     g.show();
-    int ticksDuringQuestion = 0;
-    QObject::connect(&g.window, &MainWindow::ticked, [&] { ++ticksDuringQuestion; });
-    for (const auto& [key, expected] : {std::pair{Qt::Key_Escape, Answer::Cancel},
-                                        std::pair{Qt::Key_Return, Answer::Ok}}) {
-        QTimer::singleShot(0, [&, key = key] {
-            g.window.runTick();
-            QWidget* box = QApplication::activeModalWidget();
-            ASSERT_NE(box, nullptr);
-            QTest::keyClick(box, key);
-        });
-        EXPECT_EQ(g.window.askOkCancel("Start new game?"), expected);
+    g.game().numPlayers = 1;
+    g.game().player = 1;
+    g.game().round = 3;
+    g.game().state = EngineState::Rolled;
+    int stepsDuringQuestion = 0;
+    for (const auto& [key, after] : {std::pair{Qt::Key_Escape, EngineState::Rolled},
+                                     std::pair{Qt::Key_Return, EngineState::Players}}) {
+        QTest::keyClick(&g.window, Qt::Key_F9);
+        QWidget* box = g.window.questionBox();
+        ASSERT_NE(box, nullptr);
+        EXPECT_EQ(QApplication::activeModalWidget(), box);
+        const auto counting = QObject::connect(&g.window, &MainWindow::ticked, [&] { ++stepsDuringQuestion; });
+        g.window.runTick();  // asked for while the box is open: nothing happens
+        QObject::disconnect(counting);
+        QTest::keyClick(box, key);
+        EXPECT_EQ(g.window.questionBox(), nullptr);
+        EXPECT_EQ(g.game().state, after) << "answered with " << key;
     }
-    EXPECT_EQ(ticksDuringQuestion, 0);
+    EXPECT_EQ(stepsDuringQuestion, 0);
+    EXPECT_EQ(g.voice.texts()[1], "cancelled");
 }
 
 }  // namespace

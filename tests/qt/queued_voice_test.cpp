@@ -133,12 +133,16 @@ TEST(QueuedVoice, EngineStuckSpeakingIsNotWaitedForBeyondTheBound)
     EXPECT_EQ(r.voice.runningState(), RunState::Done);
 }
 
-TEST(QueuedVoice, SynchronousTextReturnsOnceItAndEverythingBeforeItHaveBeenSaid)
+TEST(QueuedVoice, TellsTheGameOnceEverythingHandedOverHasBeenSaid)
 {
     Rig r;
+    int told = 0;
+    r.voice.listen([&told] { ++told; });
     r.engine->finishesByItself = true;
     r.voice.speak("dice first", SpeakMode::Async);
-    r.voice.speak("five sixes", SpeakMode::Sync);
+    r.voice.speak("five sixes", SpeakMode::Sync);  // returns at once
+    for (int i = 0; i < 10 && told == 0; ++i) QCoreApplication::processEvents();
+    EXPECT_EQ(told, 1);
     EXPECT_EQ(r.engine->said, (QStringList{"dice first", "five sixes"}));
     EXPECT_EQ(r.voice.runningState(), RunState::Done);
 }

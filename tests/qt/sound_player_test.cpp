@@ -18,9 +18,9 @@ TEST(QtSoundPlayer, WithoutAnAudioServerEverySoundIsSilence)
     auto player = makeQtSoundPlayer();
     const auto wave = makeQtResources()->load("WAVE", "ROLLDICE");
     ASSERT_TRUE(wave);
-    player->play("rolldice", *wave, PlayMode::ToEnd);
-    player->play("rolldice", *wave, PlayMode::Background);
-    player->play("rolldice", *wave, PlayMode::ToEnd);  // replaces the one in the background
+    player->play("rolldice", *wave);
+    player->play("rolldice", *wave);
+    player->play("rolldice", *wave);  // replaces the one in the background
     if (!server.isEmpty()) qputenv("PULSE_SERVER", server);
     if (runtime.isEmpty())
         qunsetenv("XDG_RUNTIME_DIR");
@@ -31,9 +31,9 @@ TEST(QtSoundPlayer, WithoutAnAudioServerEverySoundIsSilence)
 TEST(QtSoundPlayer, BytesThatAreNoWaveAreSilence)
 {
     auto player = makeQtSoundPlayer();
-    player->play("junk", {}, PlayMode::ToEnd);
-    player->play("junk", {'R', 'I', 'F', 'F', 0, 0, 0, 0, 'W', 'A', 'V', 'E'}, PlayMode::ToEnd);
-    player->play("junk", std::vector<uint8_t>(4096, 0x7F), PlayMode::Background);
+    player->play("junk", {});
+    player->play("junk", {'R', 'I', 'F', 'F', 0, 0, 0, 0, 'W', 'A', 'V', 'E'});
+    player->play("junk", std::vector<uint8_t>(4096, 0x7F));
     SUCCEED();
 }
 

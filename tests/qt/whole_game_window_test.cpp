@@ -164,9 +164,10 @@ public:
         : transcript_(Transcript::open(dir_.filePath("transcript.txt").toStdString(),
                                        std::chrono::steady_clock::now())),
           voice_(silent_, *transcript_),
-          game_(Ports{voice_, sound_, resources_, storage_, window_, random_, narrator_})
+          game_(Ports{voice_, sound_, resources_, storage_, window_, random_, clock_, narrator_}),
+          sequencer_(game_)
     {
-        window_.attach(game_);
+        window_.attach(game_, sequencer_);
         window_.show();
     }
 
@@ -250,7 +251,9 @@ private:
     StdRandom random_{20240607};
     MainWindow window_;
     Narrator narrator_;
+    FakeClock clock_;
     Yacht game_;
+    Sequencer sequencer_;
 };
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "speech/screen_reader_voice.h"
+#include "support/fakes.h"
 
 namespace yacht::test {
 namespace {
@@ -10,23 +11,23 @@ using std::chrono::milliseconds;
 
 constexpr int kOrcaDefault = 175;  // words a minute at Orca's default rate
 
-// A screen-reader voice on a hand-turned clock; a synchronous wait turns the clock until done,
-// taking a key when the test has one waiting at that moment.
+// A screen-reader voice on a hand-turned clock, which also makes the calls the voice sets on it;
+// `told` counts the times the voice has told the game it is quiet.
 struct Reader {
-    Clock::time_point now{};
+    FakeClock timer;
     std::vector<std::pair<long long, std::string>> handed;  // (ms since start, text)
-    long long keyAt = -1;
-    ScreenReaderVoice voice{
-        [this](const std::string& t) { handed.emplace_back(ms(), t); },
-        [this](const std::function<bool()>& done) {
-            while (!done()) {
-                now += milliseconds(10);
-                if (ms() == keyAt) voice.keyTaken();
-            }
-        },
-        kOrcaDefault, [this] { return now; }};
+    int told = 0;
+    ScreenReaderVoice voice{[this](const std::string& t) { handed.emplace_back(ms(), t); }, kOrcaDefault,
+                            [this] { return Clock::time_point{} + timer.now; }, &timer};
+    Reader() { voice.listen([this] { ++told; }); }
 
-    long long ms() const { return (now - Clock::time_point{}) / milliseconds(1); }
+    long long ms() const { return timer.now / milliseconds(1); }
+    // Turns the clock until the voice tells it has said everything, without asking it.
+    void untilTold()
+    {
+        const int before = told;
+        for (int i = 0; i < 6000 && told == before; ++i) timer.advance(milliseconds(10));
+    }
 };
 
 TEST(TheScreenReaderVoice, HandsOverOneTextAtATimePacedByItsLength)
@@ -42,31 +43,35 @@ TEST(TheScreenReaderVoice, HandsOverOneTextAtATimePacedByItsLength)
     // The first text is heard after the screen reader has named the window that just opened.
     const auto first = ScreenReaderVoice::estimate("3 players", kOrcaDefault) +
                        ScreenReaderVoice::estimate("Yacht.", kOrcaDefault) - milliseconds(150);
-    r.now += first - milliseconds(1);
+    r.timer.advance(first - milliseconds(1));
     EXPECT_EQ(r.voice.runningState(), RunState::Speaking);
     EXPECT_EQ(r.handed.size(), 1u);
-    r.now += milliseconds(1);
+    r.timer.advance(milliseconds(1));
     EXPECT_EQ(r.voice.runningState(), RunState::Speaking);  // the second text is now handed over
     ASSERT_EQ(r.handed.size(), 2u);
     EXPECT_EQ(r.handed[1], std::make_pair(r.ms(), std::string("Press the space bar")));
-    r.now += ScreenReaderVoice::estimate("Press the space bar", kOrcaDefault);
+    r.timer.advance(ScreenReaderVoice::estimate("Press the space bar", kOrcaDefault));
     EXPECT_EQ(r.voice.runningState(), RunState::Done);
 }
 
-TEST(TheScreenReaderVoice, SpeaksSynchronouslyAfterWhatIsWaitingAndCtrlEndsItAll)
+TEST(TheScreenReaderVoice, TellsOnItsTimerOnceWhatWaitedIsSaidAndCtrlEndsItAll)
 {
     Reader r;
     r.voice.speak("round 1 first roll", SpeakMode::Async);
     r.voice.speak(" 3 5 6 1 2", SpeakMode::Sync);
+    EXPECT_EQ(r.handed.size(), 1u);
+    r.untilTold();
     ASSERT_EQ(r.handed.size(), 2u);
     EXPECT_GE(r.handed[1].first, ScreenReaderVoice::estimate("round 1 first roll", kOrcaDefault).count());
+    // Words to be waited for are given a little longer than their estimate.
+    EXPECT_GT(r.ms() - r.handed[1].first, ScreenReaderVoice::estimate(" 3 5 6 1 2", kOrcaDefault).count());
     EXPECT_EQ(r.voice.runningState(), RunState::Done);
 
     r.voice.speak("a long help page", SpeakMode::Async);
     r.voice.speak("and more", SpeakMode::Async);
     r.voice.stopSpeaking();
     EXPECT_EQ(r.voice.runningState(), RunState::Done);
-    r.now += milliseconds(60000);
+    r.timer.advance(milliseconds(60000));
     r.voice.runningState();
     EXPECT_EQ(r.handed.back().second, "a long help page");  // what waited was dropped
 }
@@ -78,27 +83,31 @@ TEST(TheScreenReaderVoice, AKeyEndsTheWaitAndItsAnswerIsHandedAtOnce)
     Reader r;
     r.voice.speak("Yacht is played with five dice.\nIn your turn you may throw.\nThe end.", SpeakMode::Async);
     ASSERT_EQ(r.handed.size(), 1u);
-    r.now += milliseconds(500);
+    r.timer.advance(milliseconds(500));
     r.voice.keyTaken();  // F4 half a second into the help page
     r.voice.speak("Your total score is 0", SpeakMode::Async);
     ASSERT_EQ(r.handed.size(), 2u);
     EXPECT_EQ(r.handed[1], std::make_pair(500LL, std::string("Your total score is 0")));
 
-    r.now += milliseconds(300);
+    r.timer.advance(milliseconds(300));
     r.voice.keyTaken();  // Down, then at once Enter on a taken category, which says nothing
     r.voice.speak("Ones is already taken", SpeakMode::Async);
-    r.now += milliseconds(200);
+    r.timer.advance(milliseconds(200));
     r.voice.keyTaken();
     EXPECT_EQ(r.handed.back().second, "Ones is already taken");
     EXPECT_EQ(r.voice.runningState(), RunState::Done);
 
-    // A synchronous text (the goodbye, the dice after their sound) waits no longer than the key.
-    r.keyAt = r.ms() + 100;
-    const long long before = r.ms();
+    // Words waited for (the goodbye, the dice after their sound) are waited for no longer than
+    // the key: the voice tells at once that it is quiet.
     r.voice.speak("round 2 first roll", SpeakMode::Async);
     r.voice.speak(" 6 6 6 6 6", SpeakMode::Sync);
+    r.timer.advance(milliseconds(100));
+    const int told = r.told;
+    r.voice.keyTaken();
+    EXPECT_EQ(r.told, told + 1);
     EXPECT_EQ(r.handed.back().second, "round 2 first roll");  // the key dropped the dice
-    EXPECT_EQ(r.ms() - before, 100);
+    EXPECT_EQ(r.voice.runningState(), RunState::Done);
+    EXPECT_EQ(r.timer.waiting(), 0u);
 }
 
 TEST(TheScreenReaderVoice, SaysLongTextsALineOrASentenceAtATimeWithoutLineBreaks)
@@ -126,7 +135,7 @@ TEST(TheScreenReaderVoice, SaysLongTextsALineOrASentenceAtATimeWithoutLineBreaks
 
     Reader r;
     r.voice.speak(page, SpeakMode::Async);
-    while (r.voice.runningState() == RunState::Speaking) r.now += milliseconds(10);
+    r.untilTold();
     ASSERT_EQ(r.handed.size(), expected.size());
     for (size_t i = 0; i < expected.size(); ++i) EXPECT_EQ(r.handed[i].second, expected[i]);
 }

@@ -23,7 +23,9 @@ void FakeVoice::speak(const std::string& text, SpeakMode mode)
 {
     if (broken) return;
     spoken.push_back({text, mode});
+    if (heard) heard->push_back((mode == SpeakMode::Sync ? "sync " : "async ") + text);
     if (mode == SpeakMode::Async) remaining_ = speakingReads;
+    if (mode == SpeakMode::Sync && whileSpeakingSync) std::exchange(whileSpeakingSync, nullptr)();
 }
 
 RunState FakeVoice::runningState()
@@ -100,15 +102,45 @@ void FakeGame::press(int code, int modifier)
     tick();
 }
 
+Clock::Ticket FakeClock::after(std::chrono::milliseconds delay, std::function<void()> call)
+{
+    calls_.emplace(++last_, Call{now + delay, std::move(call)});
+    return last_;
+}
+
+void FakeClock::advance(std::chrono::milliseconds by)
+{
+    const auto until = now + by;
+    for (;;) {
+        auto next = calls_.end();
+        for (auto it = calls_.begin(); it != calls_.end(); ++it)
+            if (it->second.due <= until && (next == calls_.end() || it->second.due < next->second.due)) next = it;
+        if (next == calls_.end()) break;
+        now = std::max(now, next->second.due);
+        std::function<void()> call = std::move(next->second.call);
+        calls_.erase(next);
+        call();
+    }
+    now = until;
+}
+
 void FakeGame::tick()
 {
-    yacht::tick(y);
+    clock.advance(std::chrono::milliseconds(100));
+    sequencer.step();
+    // The front end asks the question it was raised, and its answer is taken at once.
+    if (y.newGameAsked) {
+        y.newGameAsked = false;
+        const bool ok = toolkit.askOkCancel("Start new game?") == Answer::Ok;
+        y.answer = Action::of(ActionKind::AnswerNewGame, ok ? 1 : 0);
+        sequencer.step();
+    }
 }
 
 void FakeGame::settle(int maxTicks)
 {
     for (int i = 0; i < maxTicks; ++i) {
-        yacht::tick(y);
+        tick();
         if (y.game.speechQueue.empty() && !voice.busy() && y.game.state != EngineState::Rolling) return;
     }
 }

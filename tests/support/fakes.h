@@ -2,6 +2,8 @@
 // Hand-written fakes of every port: they record what the game asked and can be scripted.
 
 #include <deque>
+#include <functional>
+#include <utility>
 #include <map>
 #include <optional>
 #include <string>
@@ -9,6 +11,7 @@
 
 #include "engine/yacht.h"
 #include "narration/narrator.h"
+#include "narration/sequencer.h"
 #include "persist/drive_info.h"
 #include "persist/settings_store.h"
 #include "persist/user_storage.h"
@@ -50,6 +53,8 @@ public:
     std::size_t spokenBeforeName = 0;  // texts spoken before that choice
     std::string engine = "speechd";    // the engine speaking; a test changes it for a fall-back
     SpeedSetting speeds = SpeedSetting::Game;
+    std::vector<std::string>* heard = nullptr;  // "sync TEXT" / "async TEXT", shared with the sound
+    std::function<void()> whileSpeakingSync;    // run once, as the next synchronous text is said
 
     void speak(const std::string& text, SpeakMode mode) override;
     RunState runningState() override;
@@ -100,16 +105,40 @@ private:
 struct Played {
     std::string name;
     std::size_t bytes;
-    PlayMode mode;
 };
 
 class FakeSound : public SoundPlayer {
 public:
     std::vector<Played> played;
-    void play(const std::string& name, const std::vector<uint8_t>& wave, PlayMode mode) override
+    std::vector<std::string>* heard = nullptr;  // "sound NAME", shared with the voice
+    std::function<void()> whilePlaying;         // run once, while the next sound plays
+    void play(const std::string& name, const std::vector<uint8_t>& wave) override
     {
-        played.push_back({name, wave.size(), mode});
+        played.push_back({name, wave.size()});
+        if (heard) heard->push_back("sound " + name);
+        if (whilePlaying) std::exchange(whilePlaying, nullptr)();
+        tellFinished();
     }
+};
+
+// A clock turned by hand: calls are made, in the order they fall due, as time is advanced.
+class FakeClock : public Clock {
+public:
+    std::chrono::milliseconds now{0};
+    Ticket after(std::chrono::milliseconds delay, std::function<void()> call) override;
+    void cancel(Ticket ticket) override { calls_.erase(ticket); }
+    // Moves time on, making every call that falls due on the way.
+    void advance(std::chrono::milliseconds by);
+    // How many calls wait to be made.
+    std::size_t waiting() const { return calls_.size(); }
+
+private:
+    struct Call {
+        std::chrono::milliseconds due;
+        std::function<void()> call;
+    };
+    std::map<Ticket, Call> calls_;
+    Ticket last_ = 0;
 };
 
 // Resources by "TYPE/NAME" in capitals; lookups ignore case as the real ones do.
@@ -141,10 +170,12 @@ public:
     bool writable(const std::string&) override { return canWrite; }
 };
 
+// The player's answer to the new-game question, as a test scripts it.
+enum class Answer { Ok, Cancel };
+
 class FakeToolkit : public Toolkit {
 public:
     int beeps = 0;
-    int redraws = 0;
     bool quit = false;
     std::deque<Answer> answers;  // scripted answers; Cancel when none is left
     std::vector<std::string> questions;
@@ -152,8 +183,8 @@ public:
     Size window{8010 + 120, 5610 + 405};
 
     void beep() override { ++beeps; }
-    Answer askOkCancel(const std::string& text) override;
-    void redrawNow() override { ++redraws; }
+    // Asks as the window's box would: the next scripted answer, Cancel when none is left.
+    Answer askOkCancel(const std::string& text);
     void quitNow() override { quit = true; }
     Size screenSize() override { return screen; }
     Size windowOuterSize() override { return window; }
@@ -177,12 +208,15 @@ struct FakeGame {
     FakeDrive drive;
     FakeToolkit toolkit;
     ScriptedRandom random;
+    FakeClock clock;
     UserStorage storage{store, drive};  // the real storage, over the fake store and drive
     Narrator narrator;
-    Yacht y{Ports{voice, sound, resources, storage, toolkit, random, narrator}};
+    Yacht y{Ports{voice, sound, resources, storage, toolkit, random, clock, narrator}};
+    Sequencer sequencer{y};
 
     // Posts a key as the key handler would, and runs one tick.
     void press(int code, int modifier = 0);
+    // A tick of 100 ms: the clock moves on (making the calls due) and the game takes a step.
     void tick();
     // Runs ticks until the queue is empty and the voice is done (at most the given number).
     void settle(int maxTicks = 100);

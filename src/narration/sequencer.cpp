@@ -1,0 +1,89 @@
+#include "narration/sequencer.h"
+
+#include "engine/computer_turn.h"
+#include "engine/sound_help.h"
+#include "engine/speech_output.h"
+#include "engine/tick.h"
+
+namespace yacht {
+
+Sequencer::Sequencer(Yacht& y) : y_(y)
+{
+    y.ports.voice.listen([this] { heard(); });
+    y.ports.sound.listen([this] {
+        soundPlaying_ = false;
+        heard();
+    });
+}
+
+void Sequencer::heard()
+{
+    if (y_.quitting) return quitWhenQuiet();
+    if (want_) want_();
+}
+
+bool Sequencer::holdingKeys()
+{
+    if (waitedText_) waitedText_ = y_.ports.voice.runningState() != RunState::Done;
+    return soundPlaying_ || waitedText_;
+}
+
+void Sequencer::quitWhenQuiet()
+{
+    if (quitAsked_ || holdingKeys() || y_.ports.voice.runningState() != RunState::Done) return;
+    quitAsked_ = true;
+    y_.ports.toolkit.quitNow();
+}
+
+bool Sequencer::step()
+{
+    if (y_.quitting) {
+        quitWhenQuiet();
+        return false;
+    }
+    if (holdingKeys()) return false;
+    if (tick(y_) == Flow::Continue) handNext();
+    if (y_.quitting) quitWhenQuiet();
+    else if (want_ && moreToDo()) want_();
+    return true;
+}
+
+bool Sequencer::moreToDo()
+{
+    const Game& g = y_.game;
+    if (y_.quitting) return false;
+    if (g.pendingKey) return true;
+    if (soundPlaying_ || y_.ports.voice.runningState() != RunState::Done) return false;
+    if (!g.speechQueue.empty()) return true;
+    // A computer's turn that has just become due starts its pause on the next step.
+    if (computerTurn(g) && !y_.advisor.pause.waiting()) return true;
+    // A throw with nothing to say (all five held), a finished turn and start-up move on by themselves.
+    return g.state == EngineState::Rolling || g.state == EngineState::TurnEnd || g.state == EngineState::Startup;
+}
+
+void Sequencer::handNext()
+{
+    Game& g = y_.game;
+    const Ports& ports = y_.ports;
+    g.voiceRunState = static_cast<int16_t>(ports.voice.runningState());
+    if (g.speechQueue.empty() || soundPlaying_ || g.voiceRunState != static_cast<int16_t>(RunState::Done)) return;
+
+    const SpeechItem item = g.speechQueue.take();
+    g.lastSpoken = item.text;
+    if (item.text.empty()) return;
+
+    if (item.kind == SpeechItem::Kind::Sound) {
+        g.speechQueue.syncAfterSound = true;
+        soundPlaying_ = true;
+        if (!playSound(ports, item.text)) soundPlaying_ = false;
+        return;
+    }
+    if (g.speechQueue.syncAfterSound) {
+        waitedText_ = true;
+        speakAndWait(ports.voice, item.text);
+    } else
+        speakNow(ports.voice, g.speechQueue, item.text);
+    g.speechQueue.syncAfterSound = false;
+}
+
+}  // namespace yacht
