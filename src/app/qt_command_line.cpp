@@ -61,10 +61,11 @@ ParsedOptions parseCommandLine(const std::vector<std::string>& args)
     const QCommandLineOption seed("seed", QString(), "n");
     const QCommandLineOption engine("speech-engine", QString(), "name");
     const QCommandLineOption optimum("optimum");
+    const QCommandLineOption terminal("terminal");
     // Two values (a strength and a game count) are more than an option of Qt's parser holds:
     // --simulate is a switch and its two values are the command line's only plain arguments.
     const QCommandLineOption simulate("simulate");
-    parser.addOptions({help, version, transcript, seed, engine, optimum, simulate});
+    parser.addOptions({help, version, transcript, seed, engine, optimum, simulate, terminal});
     for (const char* name : kQtOptionsWithValue) {
         QCommandLineOption qt(QString::fromLatin1(name), QString(), "value");
         qt.setFlags(QCommandLineOption::HiddenFromHelp);
@@ -91,6 +92,7 @@ ParsedOptions parseCommandLine(const std::vector<std::string>& args)
     o.help = parser.isSet(help);
     o.version = parser.isSet(version);
     o.optimum = parser.isSet(optimum);
+    o.terminal = parser.isSet(terminal);
     o.platformNamed = parser.isSet("platform");
     o.display = local8Bit(parser.value("display"));
     if (parser.isSet(transcript)) {

@@ -85,6 +85,21 @@ enum class Phrase {
     SpeedChanged,
     SpeedName,                             // five entries, very slow to very fast
     SpeedInScreenReader = SpeedName + 5,
+    // The terminal's own lines: its keys, the compact state line and the score sheet.
+    TerminalKeys,
+    TerminalStateOfTurn,
+    TerminalStateOfPlayer,
+    TerminalHeldFace,
+    TerminalFaceSeparator,
+    TerminalRowWorth,
+    TerminalRowTaken,
+    TerminalNoGame,
+    TerminalChoosingPlayers,
+    TerminalWaitingForSpace,
+    TerminalSheetRow,
+    TerminalSheetTotal,
+    TerminalRunningElsewhere,
+    TerminalNeedsTerminal,
     Count
 };
 

@@ -1,0 +1,66 @@
+#pragma once
+// The terminal front end on Qt's event loop (QCoreApplication, no window system): it reads the
+// terminal's keys as they come, runs the engine's ticks as the window does, and serves the game
+// as its toolkit (beep, the new-game question, quit).
+
+#include <QObject>
+#include <QSocketNotifier>
+#include <QTimer>
+#include <memory>
+#include <optional>
+
+#include "engine/toolkit.h"
+#include "engine/yacht.h"
+#include "terminal/key_decoder.h"
+#include "terminal/terminal_lines.h"
+
+class QEventLoop;
+
+namespace yacht {
+
+class TerminalFront : public QObject, public Toolkit {
+    Q_OBJECT
+public:
+    // Keys are read from `inputFd`; `signalFd` is the pipe of the leave signals (-1 for none).
+    TerminalFront(int inputFd, int outputFd, int signalFd, KeyDecoder decoder);
+    ~TerminalFront() override;
+
+    // The game is wired in after the front end exists, because the game needs it as its toolkit;
+    // `voice` is the printing voice the reports go through.
+    void attach(Yacht& game, Voice& voice);
+    // Greets and runs the first tick once the event loop runs.
+    void start();
+
+    // Toolkit
+    void beep() override;
+    Answer askOkCancel(const std::string& text) override;
+    void redrawNow() override {}
+    void quitNow() override;
+    Size screenSize() override;
+    Size windowOuterSize() override;
+
+private:
+    void readKeys();
+    void takeKeys(const std::vector<Key>& keys);
+    void takeKey(Key key);
+    void readSignal();
+    void leaveSaving();
+    void runTick();
+    void wake();
+
+    int input_;
+    int output_;
+    KeyDecoder decoder_;
+    Yacht* game_ = nullptr;
+    Voice* voice_ = nullptr;
+    QSocketNotifier keys_;
+    std::unique_ptr<QSocketNotifier> signals_;
+    QTimer escape_;
+    QTimer engine_;
+    bool inTick_ = false;
+    bool greeted_ = false;
+    QEventLoop* asking_ = nullptr;
+    std::optional<Answer> answer_;
+};
+
+}  // namespace yacht
