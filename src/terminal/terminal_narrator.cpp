@@ -6,7 +6,8 @@ std::string TerminalNarrator::wordsOf(const Event& event)
 {
     std::string words = inner_.wordsOf(event);
     if (const auto* page = std::get_if<event::HelpPage>(&event.what); page && (page->page == 0 || page->page == 3)) {
-        if (!words.empty() && words.back() != '\n' && words.back() != ' ') words += '\n';
+        // A line of its own, which the speech reads as a sentence after the page.
+        words += '\n';
         words += book_[Phrase::TerminalKeys];
     }
     return words;
