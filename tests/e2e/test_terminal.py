@@ -196,3 +196,35 @@ def test_with_no_display_and_no_terminal_the_one_line_stays(sandbox):
                            capture_output=True, text=True, timeout=20)
     assert asked.returncode == 1
     assert "--terminal needs a terminal" in asked.stderr
+
+
+def test_speaks_and_plays_the_dice_where_no_screen_reader_reads(terminal, sandbox, sound_server, speech_server):
+    """No screen reader and no ssh: the terminal game speaks through speech-dispatcher, as the
+    window does, and the dice sound plays through the user's sound server."""
+    import array
+    import os
+    import wave
+    speech_server.configure(normal_rate=340, max_rate=449).start()
+    recording = sound_server.record(os.path.join(sandbox.work, "sound.wav"))
+    term = terminal(engine=None, env={"SSH_CONNECTION": None, "SSH_TTY": None, "SSH_CLIENT": None})
+    term.expect(re.compile(r"^Yacht, from Tevrin Software\."))
+    term.press("F9", "1")
+    term.expect("Press the space bar to begin")
+    term.press("Space")
+    term.expect(re.compile(r"first roll$"))
+    term.expect(re.compile(r"^[1-6]( [1-6]){4}$"), timeout=30)
+    time.sleep(2)
+    term.press("F12")
+    assert term.wait_exit(30) == 0
+    recording.stop()
+    with wave.open(recording.path) as w:
+        samples = w.readframes(w.getnframes())
+        width = w.getsampwidth()
+    assert width == 2
+    values = array.array("h", samples)
+    tenth = w.getframerate() // 10
+    loud = sum(1 for i in range(0, len(values), tenth)
+               if max((abs(v) for v in values[i:i + tenth]), default=0) > 1000)
+    # The greeting, the players' count, the throw's words and dice: seconds of speech, beside the
+    # dice sound's one second.
+    assert loud >= 30, f"only {loud} tenths of a second were heard"
