@@ -18,6 +18,7 @@ class QEventLoop;
 
 namespace yacht {
 
+// The game's front end in a terminal: its keys in, its ticks run, its toolkit served.
 class TerminalFront : public QObject, public Toolkit {
     Q_OBJECT
 public:

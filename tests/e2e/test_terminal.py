@@ -53,6 +53,11 @@ def test_a_whole_game_with_no_display_in_lines_the_screen_reader_follows(termina
     term.press("1")
     term.expect("1 player")
     term.expect("Press the space bar to begin")
+    # No window system: no Qt platform plugin is loaded, no window-system library but those the
+    # executable links (and they open no connection).
+    with open(f"/proc/{term.pid}/maps") as f:
+        maps = f.read()
+    assert "/platforms/" not in maps and "libqxcb" not in maps and "libwayland-client" not in maps
     for number in range(1, 14):
         play_round(term, number, move="N" if number % 2 else "Down")
         if number < 13:
