@@ -35,8 +35,8 @@ TERMINAL = (
     "without X forwarding) and with a terminal on standard input and output, or with --terminal, "
     "the game plays in the terminal: the same game, saved game, settings and single-copy lock, "
     "with every text printed as one plain line and the cursor at the start of the newest line, "
-    "for Speakup, Fenrir or BRLTTY to read. Where Speakup, Fenrir or Orca runs, or in an ssh "
-    "session, it only prints; otherwise it also speaks through speech-dispatcher, and "
+    "for Speakup, Fenrir or BRLTTY to read. Where Speakup or Fenrir runs, the player's Orca reads "
+    "a desktop terminal, or in an ssh session, it only prints; otherwise it also speaks through speech-dispatcher, and "
     "--speech-engine chooses. The dice sound plays only through a sound server already running. "
     "A dropped connection (SIGHUP) or SIGTERM saves the game as F12 does.")
 

@@ -3,6 +3,8 @@
 #include <dirent.h>
 #include <fstream>
 #include <iterator>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace yacht {
 namespace {
@@ -49,13 +51,20 @@ ConsoleReaders findConsoleReaders(const std::string& root,
     const std::string base = root.empty() || root.back() == '/' ? root : root + "/";
     const std::string synth = firstLine(base + "sys/accessibility/speakup/synth");
     found.speakup = !synth.empty() && synth != "none";
+    // Orca reads the desktop: it can be reading this terminal only when the game was started from
+    // the desktop (a display is named) and it runs for this user. Fenrir reads the console, and
+    // runs as root.
+    const bool fromDesktop = !environment("DISPLAY").empty() || !environment("WAYLAND_DISPLAY").empty();
     if (DIR* proc = opendir((base + "proc").c_str())) {
         while (const dirent* entry = readdir(proc)) {
             const std::string pid = entry->d_name;
             if (pid.empty() || pid.find_first_not_of("0123456789") != std::string::npos) continue;
             const std::string dir = base + "proc/" + pid;
             if (!found.fenrir && processIs(dir, "fenrir")) found.fenrir = true;
-            if (!found.orca && processIs(dir, "orca")) found.orca = true;
+            struct stat owner {};
+            if (!found.orca && fromDesktop && stat(dir.c_str(), &owner) == 0 && owner.st_uid == getuid() &&
+                processIs(dir, "orca"))
+                found.orca = true;
         }
         closedir(proc);
     }

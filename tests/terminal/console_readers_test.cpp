@@ -49,10 +49,12 @@ TEST(ConsoleReaders, FindsSpeakupFenrirOrcaAndSsh)
         root.write("proc/40/comm", "python3\n");
         root.write("proc/40/cmdline", std::string("/usr/bin/python3\0/usr/bin/fenrir\0-f\0", 37));
         root.write("proc/41/comm", "orca\n");
-        const ConsoleReaders found = find(root);
+        const ConsoleReaders found = find(root, {{"DISPLAY", ":0"}});
         EXPECT_TRUE(found.fenrir);
         EXPECT_TRUE(found.orca);
         EXPECT_FALSE(found.speakup);
+        // On a console or over ssh no Orca is reading the game's terminal.
+        EXPECT_FALSE(find(root).orca);
     }
     {
         Root root;
