@@ -233,3 +233,33 @@ def test_speaks_and_plays_the_dice_where_no_screen_reader_reads(terminal, sandbo
     # The greeting, the players' count, the throw's words and dice: seconds of speech, beside the
     # dice sound's one second.
     assert loud >= 30, f"only {loud} tenths of a second were heard"
+
+
+def test_a_game_left_in_the_window_goes_on_in_the_terminal_and_back(terminal, display, game):
+    run = game.start("--speech-engine", "none")
+    run.wait_for(re.compile(r"^Yacht, from Tevrin Software\."))
+    run.press("F9")
+    run.wait_for(re.compile(r"^Choose the number of players"))
+    run.press("1")
+    run.wait_for(re.compile(r"Press the space bar to begin$"))
+    run.press("space")
+    run.wait_for(re.compile(r"first roll$"))
+    run.press("F12")
+    run.wait_for("goodbye")
+    assert run.wait_exit(30) == 0
+
+    term = terminal(seed=8)
+    term.expect(re.compile(r"^Resuming an unfinished game"))
+    term.expect(re.compile(r"^round 1 first roll"))
+    term.expect(re.compile(r"^[1-6]( [1-6]){4}$"))
+    term.press("Space")
+    term.expect("second roll")
+    term.press("F12")
+    term.expect("goodbye")
+    assert term.wait_exit() == 0
+
+    again = game.start("--speech-engine", "none", seed=9)
+    again.wait_for(re.compile(r"^Resuming an unfinished game"))
+    again.wait_for(re.compile(r"^round 1 second roll"))
+    again.press("F12")
+    assert again.wait_exit(30) == 0
