@@ -23,7 +23,24 @@ KEYS = [
     ("Space", "throw the dice"),
     ("Left, Right, Enter, 1 to 5", "move between the dice, hold or release one"),
     ("Up, Down, Enter", "after the last throw, walk the categories and score one"),
+    ("V, B, R", "the next voice, the previous voice, the next speed (as F1 with Shift, Ctrl, Alt)"),
+    ("N, P", "as the Right and Left arrows (Down and Up among the categories)"),
+    ("I (terminal)", "the state of play in one line: round, roll, the dice with held ones marked *, "
+                     "the row under the cursor and its worth"),
+    ("L (terminal)", "the score sheet, a line a row"),
+    ("Escape (terminal)", "stop the speech at once, as Ctrl alone does in the window"),
+    ("Ctrl+C (terminal)", "save the game and leave, as F12 does"),
 ]
+
+TERMINAL = (
+    "Started with no display (no DISPLAY or WAYLAND_DISPLAY, a Linux virtual console, or ssh "
+    "without X forwarding) and with a terminal on standard input and output, or with --terminal, "
+    "the game plays in the terminal: the same game, saved game, settings and single-copy lock, "
+    "with every text printed as one plain line and the cursor at the start of the newest line, "
+    "for Speakup, Fenrir or BRLTTY to read. Where Speakup or Fenrir runs, the player's Orca reads "
+    "a desktop terminal, or in an ssh session, it only prints; otherwise it also speaks through speech-dispatcher, and "
+    "--speech-engine chooses. The dice sound plays only through a sound server already running. "
+    "A dropped connection (SIGHUP) or SIGTERM saves the game as F12 does.")
 
 FILES = [
     ("$XDG_STATE_HOME/yacht/tvyacht.tmp",
@@ -35,7 +52,8 @@ FILES = [
      "the chosen voice and speed, and the speech engine last named with --speech-engine; a game run from a writable folder on a USB drive keeps them in "
      "Tevrinyacht.ini beside itself instead"),
     ("$XDG_RUNTIME_DIR/yacht.lock, yacht.socket",
-     "one copy per user: a second start brings the running game's window forward and ends"),
+     "one copy per user: a second start brings the running game's window forward and ends; "
+     "with the game in a terminal it says in one line that the game runs elsewhere"),
 ]
 
 
@@ -79,6 +97,7 @@ def page(help_text, version):
             ".SH OPTIONS"]
     for term, text in options:
         out += [".TP", f".B {roff(term)}", roff(text)]
+    out += [".SS In a terminal", roff(TERMINAL)]
     out += [".SH KEYS"]
     for key, text in KEYS:
         out += [".TP", f".B {roff(key)}", roff(text)]
@@ -86,10 +105,15 @@ def page(help_text, version):
     for name, text in FILES:
         out += [".TP", f".I {roff(name)}", roff(text)]
     out += [".SH ENVIRONMENT", ".TP", ".B QT_QPA_PLATFORM=offscreen",
-            roff("runs the game without a display, for tests; without it and without a display "
-                 "the game says that it needs a graphical session and ends with status 1."),
+            roff("runs the game without a display, for tests; without it, without a display and "
+                 "without a terminal the game says that it needs a graphical session and ends with "
+                 "status 1."),
+            ".TP", ".B TERM",
+            roff("names the terminal whose terminfo entry gives the key strings of the function "
+                 "keys and arrows."),
             ".SH EXIT STATUS",
-            roff("0 when the game ends (or another copy already runs), 1 without a display, "
+            roff("0 when the game ends (or another copy already runs), 1 without a display or "
+                 "terminal (or --terminal without a terminal), "
                  "2 for a command line it does not understand."),
             ".SH SEE ALSO", ".BR spd\\-say (1),", ".BR orca (1)"]
     return "\n".join(out) + "\n"

@@ -5,7 +5,7 @@ namespace yacht {
 std::string usageText()
 {
     return "Usage: yacht [--transcript FILE|-] [--seed N] [--speech-engine speechd|flite|screen-reader|none]\n"
-           "             [--version] [--help]\n"
+           "             [--terminal] [--version] [--help]\n"
            "       yacht --optimum\n"
            "       yacht --simulate strong|casual N [--seed K]\n"
            "       yacht --record\n"
@@ -18,6 +18,9 @@ std::string usageText()
            "                        (the running screen reader speaks and shows in braille), or none\n"
            "                        (silent; read the transcript instead)\n"
            "                        The engine named is remembered for later starts; none is not.\n"
+           "  --terminal            play in this terminal, a plain line for every text, even where a\n"
+           "                        display is available; a start with no display plays there too\n"
+           "                        (the Linux console with Speakup or Fenrir, BRLTTY, ssh)\n"
            "  --optimum             print the expected score of perfect solitaire play and leave\n"
            "  --simulate S N        play N solitaire games at strength S (strong or casual)\n"
            "                        with no window or sound, print their mean and leave\n"

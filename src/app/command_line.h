@@ -12,6 +12,7 @@ struct Options {
     std::string transcript;        // "" none, "-" standard output, else a file
     std::optional<uint64_t> seed;  // a fixed seed for the dice
     std::string speechEngine;      // "" as remembered, or speechd|flite|screen-reader|none
+    bool terminal = false;         // play in the terminal even where a display is available
     bool help = false;
     bool version = false;
     bool optimum = false;          // print the optimal expected score and leave

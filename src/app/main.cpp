@@ -7,13 +7,16 @@
 #include <cstdio>
 #include <cstdlib>
 #include <iostream>
+#include <unistd.h>
 
+#include "app/front_end.h"
 #include "app/qt_command_line.h"
 #include "app/instance_lock.h"
 #include "app/qt_leave_on_close.h"
 #include "app/qt_no_display.h"
 #include "app/qt_raise_server.h"
 #include "app/qt_raise_window.h"
+#include "app/qt_terminal_game.h"
 #include "app/raise_request.h"
 #include "app/record_report.h"
 #include "app/solver_figures.h"
@@ -21,6 +24,7 @@
 #include "engine/startup.h"
 #include "engine/std_random.h"
 #include "narration/narrator.h"
+#include "narration/phrase_book.h"
 #include "persist/qt_persist_factory.h"
 #include "persist/settings.h"
 #include "persist/sqlite_record.h"
@@ -39,6 +43,12 @@ std::string envText(const char* name)
 {
     const char* value = std::getenv(name);
     return value ? value : "";
+}
+
+std::string terminalName(int fd)
+{
+    const char* name = isatty(fd) ? ttyname(fd) : nullptr;
+    return name ? name : "";
 }
 
 }  // namespace
@@ -71,7 +81,17 @@ int main(int argc, char** argv)
         if (!options.recordExport.empty()) return exportRecord(file, options.recordExport, std::cout, std::cerr);
         return printRecord(file, std::cout);
     }
-    if (!displayAvailable(options.platformNamed, options.display)) return explainNoDisplay();
+    // The window where there is a display; the terminal where asked, on a text console, or where
+    // there is no display but a terminal; otherwise the one line that says a display is needed.
+    const StartPlace place{options.terminal, isatty(STDIN_FILENO) == 1, isatty(STDOUT_FILENO) == 1,
+                           terminalName(STDIN_FILENO)};
+    const FrontEnd front = chooseFrontEnd(
+        place, [&options] { return displayAvailable(options.platformNamed, options.display); });
+    if (front == FrontEnd::NoDisplay) return explainNoDisplay();
+    if (front == FrontEnd::TerminalUnavailable) {
+        std::cerr << PhraseBook::english()[Phrase::TerminalNeedsTerminal] << "\n";
+        return 1;
+    }
 
     // One copy per user. A second start hands the launcher's tokens to the running copy, which
     // brings its window forward, and ends at once without a window or a word. The tokens are read
@@ -82,10 +102,15 @@ int main(int argc, char** argv)
     if (runtimeDir == stateDir) prepareStateFolder(stateDir);
     InstanceLock lock(runtimeDir.empty() ? std::string() : runtimeDir + "yacht.lock");
     if (lock.outcome() == LockOutcome::HeldByAnother) {
-        sendRaiseRequest(runtimeDir + "yacht.socket",
-                         RaiseRequest{envText("DESKTOP_STARTUP_ID"), envText("XDG_ACTIVATION_TOKEN")});
+        // A game in a terminal has no window to raise and does not listen: the start says where
+        // the game is instead. A terminal start never raises a window either.
+        const bool raised = front == FrontEnd::Window &&
+                            sendRaiseRequest(runtimeDir + "yacht.socket",
+                                             RaiseRequest{envText("DESKTOP_STARTUP_ID"), envText("XDG_ACTIVATION_TOKEN")});
+        if (!raised) std::cerr << PhraseBook::english()[Phrase::TerminalRunningElsewhere] << "\n";
         return 0;
     }
+    if (front == FrontEnd::Terminal) return runTerminalGame(argc, argv, options, started);
 
     QApplication app(argc, argv);
     QCoreApplication::setApplicationName("yacht");

@@ -61,12 +61,13 @@ ParsedOptions parseCommandLine(const std::vector<std::string>& args)
     const QCommandLineOption seed("seed", QString(), "n");
     const QCommandLineOption engine("speech-engine", QString(), "name");
     const QCommandLineOption optimum("optimum");
+    const QCommandLineOption terminal("terminal");
     // Two values (a strength and a game count) are more than an option of Qt's parser holds:
     // --simulate is a switch and its two values are the command line's only plain arguments.
     const QCommandLineOption simulate("simulate");
     const QCommandLineOption record("record");
     const QCommandLineOption recordExport("record-export", QString(), "file");
-    parser.addOptions({help, version, transcript, seed, engine, optimum, simulate, record, recordExport});
+    parser.addOptions({help, version, transcript, seed, engine, optimum, simulate, record, recordExport, terminal});
     for (const char* name : kQtOptionsWithValue) {
         QCommandLineOption qt(QString::fromLatin1(name), QString(), "value");
         qt.setFlags(QCommandLineOption::HiddenFromHelp);
@@ -101,6 +102,7 @@ ParsedOptions parseCommandLine(const std::vector<std::string>& args)
             return parsed;
         }
     }
+    o.terminal = parser.isSet(terminal);
     o.platformNamed = parser.isSet("platform");
     o.display = local8Bit(parser.value("display"));
     if (parser.isSet(transcript)) {

@@ -11,6 +11,13 @@ using K = ActionKind;
 constexpr int kComputersKey = 'C';
 constexpr int kStrengthKey = 'S';
 constexpr int kCoachKey = 'H';
+// Letters for the voice and speed keys, which a terminal may have no code for with their
+// modifiers, and for the arrows, which a screen reader may keep for its own review.
+constexpr int kNextVoiceKey = 'V';
+constexpr int kPreviousVoiceKey = 'B';
+constexpr int kSpeedKey = 'R';
+constexpr int kNextKey = 'N';
+constexpr int kPreviousKey = 'P';
 
 bool isDigit(int code, int highest)
 {
@@ -34,6 +41,9 @@ Action everywhere(Key key)
     case keys::F9: return Action::of(K::NewGame);
     case keys::F12: return Action::of(K::Leave);
     case kCoachKey: return Action::of(K::Coach);
+    case kNextVoiceKey: return key.modifier == 0 ? Action::of(K::NextVoice) : Action{};
+    case kPreviousVoiceKey: return key.modifier == 0 ? Action::of(K::PreviousVoice) : Action{};
+    case kSpeedKey: return key.modifier == 0 ? Action::of(K::NextSpeed) : Action{};
     default: return Action{};
     }
 }
@@ -76,6 +86,9 @@ Action onThePlayers(int code)
 Action actionFor(Key key, const Game& g)
 {
     if (key.code <= 0) return Action{};
+    // N and P move as Right and Left do (and, among the categories and the counts, Down and Up).
+    if (key.modifier == 0 && key.code == kNextKey) key.code = keys::Right;
+    if (key.modifier == 0 && key.code == kPreviousKey) key.code = keys::Left;
     if (keys::isModifierOrLock(key.code)) return Action::of(K::Hush);
     if (const Action a = everywhere(key); a.acts()) return a;
     if (computerTurn(g)) return Action::of(key.code == keys::Space ? K::Continue : K::Hush);

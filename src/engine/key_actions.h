@@ -5,8 +5,9 @@
 //
 // In every state: F1 help (Shift+F1 the next voice, Ctrl+F1 the previous voice, any other
 // modifier the next speed), F2 dice, F3 categories left, F4 score, F9 new game, F12 leave, H the
-// coach; a modifier or lock key alone hushes. During a computer's turn the space bar skips to its
-// end and the keys below only hush. Otherwise, by state:
+// coach; V, B and R as F1's next voice, previous voice and next speed; a modifier or lock key
+// alone hushes. N and P stand for Right and Left wherever those act. During a computer's turn
+// the space bar skips to its end and the keys below only hush. Otherwise, by state:
 // - waiting for the space bar: the space bar opens the turn;
 // - dice on the table: Left and Right move the dice cursor, the digits 1 to 5 hold or release a
 //   die, Enter the die under the cursor, the space bar throws again;

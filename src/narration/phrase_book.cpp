@@ -165,6 +165,23 @@ const std::vector<std::pair<Phrase, const char*>>& englishEntries()
         {P::TurnThrewAgain, ", threw %1$s"},
         {P::TurnScored, ", scored %1$d in %2$s"},
         {P::NoTurnPlayed, "No turn has been played yet."},
+        {P::TerminalKeys, "In the terminal: I tells the state of play, L lists the score sheet, "
+                          "V and B the next and previous voice, R the speed, N and P move like the arrows, "
+                          "Escape hushes, Control C saves and leaves like F 12. "},
+        {P::TerminalStateOfTurn, "round %1$d, roll %2$d: %3$s"},
+        {P::TerminalStateOfPlayer, "player %1$d, round %2$d, roll %3$d: %4$s"},
+        {P::TerminalHeldFace, "%1$s*"},
+        {P::TerminalFaceSeparator, " "},
+        {P::TerminalRowWorth, "; %1$s %2$d"},
+        {P::TerminalRowTaken, "; %1$s taken"},
+        {P::TerminalNoGame, "no game: F9 new game, F1 help"},
+        {P::TerminalChoosingPlayers, "choosing players: %1$s"},
+        {P::TerminalWaitingForSpace, "; space to go on"},
+        {P::TerminalSheetRow, "%1$s: %2$s"},
+        {P::TerminalSheetTotal, "Total: %1$s"},
+        {P::TerminalRunningElsewhere, "yacht: the game is already running elsewhere (in another terminal "
+                                      "or on the desktop)"},
+        {P::TerminalNeedsTerminal, "yacht: --terminal needs a terminal on standard input and output"},
     };
     return entries;
 }

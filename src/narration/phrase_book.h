@@ -108,6 +108,21 @@ enum class Phrase {
     TurnThrewAgain,
     TurnScored,
     NoTurnPlayed,
+    // The terminal's own lines: its keys, the compact state line and the score sheet.
+    TerminalKeys,
+    TerminalStateOfTurn,
+    TerminalStateOfPlayer,
+    TerminalHeldFace,
+    TerminalFaceSeparator,
+    TerminalRowWorth,
+    TerminalRowTaken,
+    TerminalNoGame,
+    TerminalChoosingPlayers,
+    TerminalWaitingForSpace,
+    TerminalSheetRow,
+    TerminalSheetTotal,
+    TerminalRunningElsewhere,
+    TerminalNeedsTerminal,
     Count
 };
 

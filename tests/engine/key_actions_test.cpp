@@ -45,6 +45,15 @@ TEST(KeyMap, GivesEachKeyItsActionInTheStateItReaches)
         {"a digit during a pending throw", R, keys::Digit1, 0, a(K::Hush)},
         {"space bar in a computer's turn", D, keys::Space, 0, a(K::Continue), 0, true},
         {"Enter in a computer's turn", C, keys::Enter, 0, a(K::Hush), 0, true},
+        {"V the next voice, choosing", C, 'V', 0, a(K::NextVoice)},
+        {"B the previous voice, in a computer's turn", D, 'B', 0, a(K::PreviousVoice), 0, true},
+        {"R the next speed, choosing the players", P, 'R', 0, a(K::NextSpeed)},
+        {"Ctrl+R is no speed key", C, 'R', keys::Ctrl, a(K::SayCategory)},
+        {"N on the dice moves right", D, 'N', 0, a(K::NextDie)},
+        {"P on the dice moves left", D, 'P', 0, a(K::PreviousDie)},
+        {"N choosing walks down", C, 'N', 0, a(K::NextCategory)},
+        {"P choosing the players counts down", P, 'P', 0, a(K::FewerPlayers)},
+        {"N between turns only hushes", W, 'N', 0, a(K::Hush)},
     };
     for (const Case& c : cases) {
         Game g;

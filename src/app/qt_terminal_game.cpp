@@ -1,0 +1,138 @@
+#include "app/qt_terminal_game.h"
+
+#include <QCoreApplication>
+#include <cstdlib>
+#include <iostream>
+#include <memory>
+#include <unistd.h>
+
+#include "engine/background_table_source.h"
+#include "engine/startup.h"
+#include "engine/std_random.h"
+#include "narration/narrator.h"
+#include "narration/sequencer.h"
+#include "persist/qt_persist_factory.h"
+#include "persist/sqlite_record.h"
+#include "persist/settings.h"
+#include "persist/state_folder.h"
+#include "persist/user_storage.h"
+#include "speech/qt_clock.h"
+#include "speech/qt_speech_factory.h"
+#include "speech/transcript.h"
+#include "strategy/table_cache.h"
+#include "terminal/audio_server.h"
+#include "terminal/console_readers.h"
+#include "terminal/leave_signals.h"
+#include "terminal/printing_voice.h"
+#include "terminal/qt_terminal_front.h"
+#include "terminal/terminal_modes.h"
+#include "terminal/terminal_narrator.h"
+#include "terminal/terminfo_keys.h"
+
+namespace yacht {
+namespace {
+
+std::string envText(const char* name)
+{
+    const char* value = std::getenv(name);
+    return value ? value : "";
+}
+
+// Writes all of the text, as far as the terminal takes it; a terminal gone away takes nothing.
+void writeAll(int fd, std::string_view text)
+{
+    while (!text.empty()) {
+        const ssize_t n = ::write(fd, text.data(), text.size());
+        if (n <= 0) return;
+        text.remove_prefix(static_cast<std::size_t>(n));
+    }
+}
+
+// A sound player that plays nothing, for a terminal with no audio server to play through.
+class NoSound : public SoundPlayer {
+public:
+    void play(const std::string&, const std::vector<uint8_t>&) override { tellFinished(); }
+};
+
+}  // namespace
+
+int runTerminalGame(int argc, char** argv, const Options& options, std::chrono::steady_clock::time_point started)
+{
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName("yacht");
+
+    std::unique_ptr<Transcript> transcript;
+    if (!options.transcript.empty()) {
+        transcript = Transcript::open(options.transcript, started);
+        if (!transcript) {
+            std::cerr << "yacht: cannot write the transcript to " << options.transcript << "\n";
+            return 2;
+        }
+    }
+
+    const UserFolders folders = userFolders();
+    const std::string stateDir = stateFolder(folders);
+    auto store = makeSettingsStore();
+    auto drive = makeDriveInfo();
+    UserStorage storage(*store, *drive, programDirectory());
+    const SpeechEngineChoice engine =
+        chooseSpeechEngine(options.speechEngine, storage.readSettings().speechEngine);
+    // A screen reader reading the terminal speaks every line already: the game then prints only.
+    const std::string speaking = terminalSpeechEngine(engine.use, findConsoleReaders("/", envText));
+
+    // Every timed step of the game is a one-shot call on this clock; nothing repeats.
+    QtClock clock;
+    std::unique_ptr<Voice> engineVoice = makeVoice(speaking, {}, nullptr, &clock);
+    std::unique_ptr<SoundPlayer> enginePlayer;
+    if (audioServerAnswers(envText)) enginePlayer = makeSoundPlayer();
+    else enginePlayer = std::make_unique<NoSound>();
+    std::unique_ptr<TranscriptVoice> loggedVoice;
+    std::unique_ptr<TranscriptSoundPlayer> loggedPlayer;
+    Voice* innerVoice = engineVoice.get();
+    SoundPlayer* player = enginePlayer.get();
+    if (transcript) {
+        loggedVoice = std::make_unique<TranscriptVoice>(*engineVoice, *transcript);
+        loggedPlayer = std::make_unique<TranscriptSoundPlayer>(*enginePlayer, *transcript);
+        innerVoice = loggedVoice.get();
+        player = loggedPlayer.get();
+    }
+    LinePrinter printer([](std::string_view text) { writeAll(STDOUT_FILENO, text); });
+    PrintingVoice voice(*innerVoice, printer);
+    auto resources = makeResources();
+
+    StartupContext context;
+    context.clockSeed = static_cast<uint64_t>(std::chrono::system_clock::now().time_since_epoch().count());
+    context.fixedSeed = options.seed;
+    if (prepareStateFolder(stateDir)) {
+        migrateTempGame(temporaryFilesDirectory(), stateDir);
+        context.saveDir = stateDir;
+    }
+    context.speechEngine = engine.remember;
+    StdRandom random(diceSeed(context));
+
+    RawTerminal modes(STDIN_FILENO);
+    TerminalFront front(STDIN_FILENO, STDOUT_FILENO, watchLeaveSignals(),
+                        KeyDecoder(terminfoKeyStrings(envText("TERM"))));
+    Narrator narrator;
+    TerminalNarrator told(narrator);
+    Yacht game(Ports{voice, *player, *resources, storage, front, random, clock, told});
+    Sequencer sequencer(game);
+    front.attach(game, sequencer, voice);
+    clock.afterEachCall([&front] { front.wakeSoon(); });
+    front.start();
+    startup(game, context);
+
+    auto table = std::make_unique<BackgroundTableSource>(
+        strategy::tableCachePath(std::getenv("XDG_CACHE_HOME"), std::getenv("HOME")));
+    game.advisor.source = table.get();
+    // The same record as the window's: a game played here counts among the player's games.
+    SqliteRecord record(recordPath(std::getenv("XDG_DATA_HOME"), std::getenv("HOME")));
+    game.recordPort = &record;
+
+    const int status = app.exec();
+    printer.finish();
+    if (table->building()) static_cast<void>(table.release());
+    return status;
+}
+
+}  // namespace yacht

@@ -1,0 +1,15 @@
+#pragma once
+// The game played in a terminal: the same engine, saved game and settings as the window, with
+// Qt's core event loop only (no window system is touched), keys read from the terminal and every
+// text printed as a line.
+
+#include <chrono>
+
+#include "app/command_line.h"
+
+namespace yacht {
+
+// Plays until the player leaves; returns the exit status. The single-copy lock is already held.
+int runTerminalGame(int argc, char** argv, const Options& options, std::chrono::steady_clock::time_point started);
+
+}  // namespace yacht

@@ -1,0 +1,169 @@
+#include "terminal/qt_terminal_front.h"
+
+#include <QCoreApplication>
+#include <cerrno>
+#include <unistd.h>
+
+#include "engine/key_input.h"
+#include "engine/tick.h"
+#include "terminal/state_report.h"
+#include "terminal/terminal_keys.h"
+
+namespace yacht {
+namespace {
+
+// An Escape followed by nothing for this long is the Escape key, not the start of a sequence.
+constexpr int kEscapeWaitMs = 50;
+
+}  // namespace
+
+TerminalFront::TerminalFront(int inputFd, int outputFd, int signalFd, KeyDecoder decoder)
+    : input_(inputFd), output_(outputFd), decoder_(std::move(decoder)), keys_(inputFd, QSocketNotifier::Read)
+{
+    connect(&keys_, &QSocketNotifier::activated, this, &TerminalFront::readKeys);
+    if (signalFd >= 0) {
+        signals_ = std::make_unique<QSocketNotifier>(signalFd, QSocketNotifier::Read);
+        connect(signals_.get(), &QSocketNotifier::activated, this, &TerminalFront::readSignal);
+    }
+    escape_.setSingleShot(true);
+    escape_.setInterval(kEscapeWaitMs);
+    connect(&escape_, &QTimer::timeout, this, [this] { takeKeys(decoder_.flush()); });
+}
+
+TerminalFront::~TerminalFront() = default;
+
+void TerminalFront::attach(Yacht& game, Sequencer& sequencer, Voice& voice)
+{
+    game_ = &game;
+    sequencer_ = &sequencer;
+    voice_ = &voice;
+    sequencer.onStepWanted([this] { wakeSoon(); });
+}
+
+void TerminalFront::start()
+{
+    QTimer::singleShot(0, this, &TerminalFront::runTick);
+}
+
+void TerminalFront::wakeSoon()
+{
+    if (wakePosted_) return;
+    wakePosted_ = true;
+    QTimer::singleShot(0, this, [this] {
+        wakePosted_ = false;
+        wake();
+    });
+}
+
+void TerminalFront::readKeys()
+{
+    char bytes[256];
+    const ssize_t n = ::read(input_, bytes, sizeof bytes);
+    if (n < 0 && (errno == EINTR || errno == EAGAIN)) return;
+    if (n <= 0) {
+        // The terminal has gone (end of input, or a hang-up): the game is kept, as F12 keeps it.
+        keys_.setEnabled(false);
+        leaveSaving();
+        return;
+    }
+    takeKeys(decoder_.feed(std::string_view(bytes, static_cast<std::size_t>(n))));
+    if (decoder_.waiting()) escape_.start();
+    else escape_.stop();
+}
+
+void TerminalFront::takeKeys(const std::vector<Key>& keys)
+{
+    for (const Key& key : keys) takeKey(key);
+}
+
+void TerminalFront::takeKey(Key key)
+{
+    if (!game_ || game_->quitting) return;
+    if (asking_) {
+        // The question has been printed and said; only its answers are taken meanwhile.
+        if (const auto answer = questionAnswer(key)) {
+            asking_ = false;
+            game_->answer = Action::of(ActionKind::AnswerNewGame, *answer == QuestionAnswer::Ok ? 1 : 0);
+            wakeSoon();
+        }
+        return;
+    }
+    const TerminalKey typed = terminalKey(key);
+    switch (typed.command) {
+    case TerminalCommand::StateLine:
+        voice_->speak(stateLine(game_->game), SpeakMode::Async);
+        return;
+    case TerminalCommand::SheetLines:
+        for (const std::string& line : sheetLines(game_->game)) voice_->speak(line, SpeakMode::Async);
+        return;
+    case TerminalCommand::GameKey:
+        recordKeyPress(*game_, typed.key.code, typed.key.modifier);
+        wake();
+        return;
+    }
+}
+
+void TerminalFront::readSignal()
+{
+    unsigned char byte = 0;
+    while (::read(signals_->socket(), &byte, 1) == 1) {
+    }
+    leaveSaving();
+}
+
+void TerminalFront::leaveSaving()
+{
+    if (!game_ || game_->quitting) return;
+    asking_ = false;
+    storeGameAndSettings(*game_);
+    game_->quitting = true;
+    quitNow();
+}
+
+void TerminalFront::runTick()
+{
+    if (!game_ || !sequencer_ || inTick_ || asking_ || game_->quitting) return;
+    if (!greeted_) {
+        greeted_ = true;
+        windowActivated(*game_);
+    }
+    inTick_ = true;
+    const bool stepped = sequencer_->step();
+    inTick_ = false;
+    if (game_->quitting || !stepped) return;
+    if (game_->newGameAsked) {
+        game_->newGameAsked = false;
+        asking_ = true;
+        return;
+    }
+    if (game_->game.pendingKey) wakeSoon();
+}
+
+void TerminalFront::wake()
+{
+    if (!game_ || game_->quitting || inTick_ || asking_) return;
+    runTick();
+}
+
+void TerminalFront::beep()
+{
+    const char bell = '\a';
+    [[maybe_unused]] const ssize_t written = ::write(output_, &bell, 1);
+}
+
+void TerminalFront::quitNow()
+{
+    QCoreApplication::exit(0);
+}
+
+Size TerminalFront::screenSize()
+{
+    return {0, 0};
+}
+
+Size TerminalFront::windowOuterSize()
+{
+    return {0, 0};
+}
+
+}  // namespace yacht

@@ -1,0 +1,68 @@
+#pragma once
+// The terminal front end on Qt's event loop (QCoreApplication, no window system): it reads the
+// terminal's keys as they come, makes the engine's steps as the window does, and serves the game
+// as its toolkit (beep, the new-game question, quit).
+
+#include <QObject>
+#include <QSocketNotifier>
+#include <QTimer>
+
+#include "narration/sequencer.h"
+#include <memory>
+#include <optional>
+
+#include "engine/toolkit.h"
+#include "engine/yacht.h"
+#include "terminal/key_decoder.h"
+#include "terminal/terminal_lines.h"
+
+
+namespace yacht {
+
+// The game's front end in a terminal: its keys in, its steps made, its toolkit served.
+class TerminalFront : public QObject, public Toolkit {
+    Q_OBJECT
+public:
+    // Keys are read from `inputFd`; `signalFd` is the pipe of the leave signals (-1 for none).
+    TerminalFront(int inputFd, int outputFd, int signalFd, KeyDecoder decoder);
+    ~TerminalFront() override;
+
+    // The game is wired in after the front end exists, because the game needs it as its toolkit;
+    // `voice` is the printing voice the reports go through.
+    void attach(Yacht& game, Sequencer& sequencer, Voice& voice);
+    // Greets and makes the first step once the event loop runs.
+    void start();
+    // Makes a step soon, from the event loop: the sequencer and the clock ask for one.
+    void wakeSoon();
+
+    // Toolkit
+    void beep() override;
+    void quitNow() override;
+    Size screenSize() override;
+    Size windowOuterSize() override;
+
+private:
+    void readKeys();
+    void takeKeys(const std::vector<Key>& keys);
+    void takeKey(Key key);
+    void readSignal();
+    void leaveSaving();
+    void runTick();
+    void wake();
+
+    int input_;
+    int output_;
+    KeyDecoder decoder_;
+    Yacht* game_ = nullptr;
+    Voice* voice_ = nullptr;
+    QSocketNotifier keys_;
+    std::unique_ptr<QSocketNotifier> signals_;
+    QTimer escape_;
+    Sequencer* sequencer_ = nullptr;
+    bool inTick_ = false;
+    bool greeted_ = false;
+    bool wakePosted_ = false;
+    bool asking_ = false;  // "Start new game?" waits for Enter or Escape
+};
+
+}  // namespace yacht
