@@ -2,13 +2,17 @@
 // event loop with the engine's timer as the game's main loop.
 
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QTimer>
+#include <QTranslator>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <iostream>
 
 #include "app/qt_command_line.h"
+#include "app/game_language.h"
 #include "app/instance_lock.h"
 #include "app/qt_leave_on_close.h"
 #include "app/qt_no_display.h"
@@ -19,6 +23,7 @@
 #include "engine/background_table_source.h"
 #include "engine/startup.h"
 #include "engine/std_random.h"
+#include "narration/catalogue.h"
 #include "narration/narrator.h"
 #include "persist/qt_persist_factory.h"
 #include "persist/settings.h"
@@ -52,6 +57,8 @@ int main(int argc, char** argv)
         return 2;
     }
     const Options& options = parsed.options;
+    const std::string catalogues = catalogueFolder(runningProgramFolder(), YACHT_LOCALE_DIR);
+    chooseGameLanguage(options.language, catalogues);
     if (options.help) {
         std::cout << usageText();
         return 0;
@@ -80,6 +87,14 @@ int main(int argc, char** argv)
 
     QApplication app(argc, argv);
     QCoreApplication::setApplicationName("yacht");
+    // Qt has set the locale from the environment: the game's language is chosen again over it.
+    chooseGameLanguage(options.language, catalogues);
+    // Qt's own words (the question box's OK and Cancel) in the game's language.
+    QTranslator qtWords;
+    if (!languageInUse().empty() &&
+        qtWords.load(QLocale(QString::fromStdString(languageInUse())), "qtbase", "_",
+                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(&qtWords);
     // Names the desktop entry, so a Wayland desktop shows the game's icon and name for its window.
     QGuiApplication::setDesktopFileName(YACHT_APP_ID);
 
@@ -141,7 +156,8 @@ int main(int argc, char** argv)
     // waiting for the text it was saying, and the key's answer is handed over at once.
     if (auto* reader = dynamic_cast<ScreenReaderVoice*>(engineVoice.get()))
         window.setKeyListener([reader] { reader->keyTaken(); });
-    Narrator narrator;
+    const PhraseBook book = PhraseBook::translated(options.brief ? Wording::Brief : Wording::Full);
+    Narrator narrator(book);
     Yacht game(Ports{*voice, *player, *resources, storage, window, random, narrator});
     window.attach(game);
     LeaveOnClose leaving(game, window);

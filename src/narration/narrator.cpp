@@ -1,5 +1,6 @@
 #include "narration/narrator.h"
 
+#include "narration/catalogue.h"
 #include "narration/tenths.h"
 
 namespace yacht {
@@ -51,7 +52,7 @@ struct Words {
     std::string computers(int n) const
     {
         if (n <= 0) return book[P::NoComputers];
-        return book.say(n == 1 ? P::OneComputer : P::Computers, {number(n)});
+        return book.count(P::OneComputer, n, {number(n)});
     }
 
     std::string operator()(const event::ThrowCalled& e) const
@@ -119,7 +120,7 @@ struct Words {
     }
     std::string operator()(const event::Scored& e) const
     {
-        return book.say(e.round > 1 ? P::ScoredAfterRounds : P::ScoredAfterOneRound, {number(e.round), number(e.total)});
+        return book.count(P::ScoredAfterOneRound, e.round, {number(e.round), number(e.total)});
     }
     std::string operator()(const event::ComputerScored& e) const
     {
@@ -133,7 +134,7 @@ struct Words {
     std::string operator()(const event::CategoriesLeft& e) const
     {
         const int left = int(e.categories.size());
-        return book.say(left == 1 ? P::CategoriesLeftOne : P::CategoriesLeftOther, {number(left)});
+        return book.count(P::CategoriesLeftOne, left, {number(left)});
     }
     std::string operator()(const event::ScoresOfPlayers& e) const
     {
@@ -167,7 +168,7 @@ struct Words {
     std::string operator()(const event::PlayersAsked&) const { return book[P::PlayersAsked]; }
     std::string operator()(const event::PlayerCount& e) const
     {
-        return book.say(e.players == 1 ? P::OnePlayer : P::Players, {number(e.players)});
+        return book.count(P::OnePlayer, e.players, {number(e.players)});
     }
     std::string operator()(const event::ComputerCount& e) const { return computers(e.computers); }
     std::string operator()(const event::StrengthChosen& e) const { return book[e.casual ? P::Casual : P::Strong]; }
@@ -194,8 +195,9 @@ struct Words {
         return book.say(P::SpeedChanged, {named ? book[nth(P::SpeedName, e.speed)] : std::string()});
     }
     std::string operator()(const event::SpeedInScreenReader&) const { return book[P::SpeedInScreenReader]; }
-    // The help pages are whole texts of their own, kept with the game's resources.
-    std::string operator()(const event::HelpPage& e) const { return e.text; }
+    // The help pages are whole texts of their own, kept with the game's resources; each line
+    // is a message of the catalogues.
+    std::string operator()(const event::HelpPage& e) const { return translateLines(e.text); }
     std::string operator()(const event::DiceRolling&) const { return {}; }
 };
 

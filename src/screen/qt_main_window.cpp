@@ -13,6 +13,7 @@
 #include "engine/key_input.h"
 #include "engine/tick.h"
 #include "engine/mouse_clicks.h"
+#include "narration/catalogue.h"
 #include "rules/scoring.h"
 #include "screen/qt_frame_overlay.h"
 #include "screen/qt_said_list.h"
@@ -424,7 +425,7 @@ void MainWindow::beep()
 
 Answer MainWindow::askOkCancel(const std::string& text)
 {
-    QMessageBox box(QMessageBox::NoIcon, QString(), QString::fromStdString(text),
+    QMessageBox box(QMessageBox::NoIcon, QString(), QString::fromUtf8(translate(text.c_str())),
                     QMessageBox::Ok | QMessageBox::Cancel, this);
     box.setDefaultButton(QMessageBox::Ok);
     box.setEscapeButton(QMessageBox::Cancel);
