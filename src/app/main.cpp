@@ -156,8 +156,12 @@ int main(int argc, char** argv)
     // waiting for the text it was saying, and the key's answer is handed over at once.
     if (auto* reader = dynamic_cast<ScreenReaderVoice*>(engineVoice.get()))
         window.setKeyListener([reader] { reader->keyTaken(); });
-    const PhraseBook book = PhraseBook::translated(options.brief ? Wording::Brief : Wording::Full);
-    Narrator narrator(book);
+    // Full speech unless the player chose brief speech before or asked for it this run.
+    const PhraseBook fullWords = PhraseBook::translated(Wording::Full);
+    const PhraseBook briefWords = PhraseBook::translated(Wording::Brief);
+    context.briefForRun = options.brief;
+    const bool brief = options.brief || storage.readSettings().briefSpeech;
+    Narrator narrator(fullWords, briefWords, brief ? Wording::Brief : Wording::Full);
     Yacht game(Ports{*voice, *player, *resources, storage, window, random, narrator});
     window.attach(game);
     LeaveOnClose leaving(game, window);

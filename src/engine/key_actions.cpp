@@ -11,6 +11,7 @@ using K = ActionKind;
 constexpr int kComputersKey = 'C';
 constexpr int kStrengthKey = 'S';
 constexpr int kCoachKey = 'H';
+constexpr int kWordingKey = 'W';  // the wording: brief speech or full speech
 
 bool isDigit(int code, int highest)
 {
@@ -32,6 +33,7 @@ Action everywhere(Key key)
     case keys::F9: return Action::of(K::NewGame);
     case keys::F12: return Action::of(K::Leave);
     case kCoachKey: return Action::of(K::Coach);
+    case kWordingKey: return Action::of(K::ToggleWording);
     default: return Action{};
     }
 }

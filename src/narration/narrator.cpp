@@ -195,6 +195,7 @@ struct Words {
         return book.say(P::SpeedChanged, {named ? book[nth(P::SpeedName, e.speed)] : std::string()});
     }
     std::string operator()(const event::SpeedInScreenReader&) const { return book[P::SpeedInScreenReader]; }
+    std::string operator()(const event::WordingChanged& e) const { return book[e.brief ? P::BriefSpeech : P::FullSpeech]; }
     // The help pages are whole texts of their own, kept with the game's resources; each line
     // is a message of the catalogues.
     std::string operator()(const event::HelpPage& e) const { return translateLines(e.text); }
@@ -252,15 +253,32 @@ struct Queueing {
 
 }  // namespace
 
+bool Narrator::instructedBefore(const Event& e)
+{
+    // A new game is told its keys afresh.
+    if (std::holds_alternative<event::PlayersAsked>(e.what)) instructed_.clear();
+    const bool instruction = std::holds_alternative<event::ChooseCategory>(e.what) ||
+                             std::holds_alternative<event::TurnPassed>(e.what) ||
+                             std::holds_alternative<event::SpaceToContinue>(e.what) ||
+                             std::holds_alternative<event::NewGameOrHelp>(e.what);
+    if (!instruction || wording_ != Wording::Brief) return false;
+    return !instructed_.insert(e.what.index()).second;
+}
+
 void Narrator::happened(const Event& e, SpeechQueue& queue)
 {
-    const Words words{book_};
+    if (const auto* changed = std::get_if<event::WordingChanged>(&e.what))
+        wording_ = changed->brief ? Wording::Brief : Wording::Full;
+    if (instructedBefore(e)) return;
+    const Words words{book()};
     std::visit(Queueing{words, queue, e.entry}, e.what);
 }
 
 std::string Narrator::wordsOf(const Event& e)
 {
-    return std::visit(Words{book_}, e.what);
+    if (const auto* changed = std::get_if<event::WordingChanged>(&e.what))
+        wording_ = changed->brief ? Wording::Brief : Wording::Full;
+    return std::visit(Words{book()}, e.what);
 }
 
 }  // namespace yacht

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <iostream>
 #include <random>
@@ -41,11 +42,15 @@ struct ToldGame {
     FakeToolkit toolkit;
     ScriptedRandom random;
     UserStorage storage{store, drive};
-    PhraseBook book;
-    Narrator narrator{book};
+    PhraseBook full;
+    PhraseBook brief;
+    Wording start = Wording::Full;
+    Narrator narrator{full, brief, start};
     Yacht y{Ports{voice, sound, resources, storage, toolkit, random, narrator}};
 
-    explicit ToldGame(PhraseBook words, unsigned seed = 11) : book(std::move(words))
+    explicit ToldGame(PhraseBook words, Wording wording = Wording::Full) : ToldGame(words, words, wording) {}
+    ToldGame(PhraseBook fullWords, PhraseBook briefWords, Wording wording = Wording::Full, unsigned seed = 11)
+        : full(std::move(fullWords)), brief(std::move(briefWords)), start(wording)
     {
         resources.add("TEXT", "HELP1", "Introduction and scoring.\r\n\r\nF4 tells you the scores.\r\n");
         std::mt19937 faces(seed);
@@ -250,14 +255,46 @@ TEST(Languages, BriefEnglishIsAThirdShorterAndSaysNoFullSentence)
 {
     useLanguage({}, YACHT_TEST_LOCALE_DIR);
     const std::vector<std::string> full = ToldGame(PhraseBook::translated(Wording::Full)).play();
-    const std::vector<std::string> brief = ToldGame(PhraseBook::translated(Wording::Brief)).play();
+    const std::vector<std::string> brief = ToldGame(PhraseBook::translated(Wording::Brief), Wording::Brief).play();
     EXPECT_LE(characters(brief) * 3, characters(full) * 2) << characters(brief) << " of " << characters(full);
+    RecordProperty("full_characters", int(characters(full)));
+    RecordProperty("brief_characters", int(characters(brief)));
     std::string all;
     for (const std::string& s : brief) all += s + "\n";
     for (const char* wordy : {"is worth", "first roll", "second roll", "hold the", "your total score", "After "})
         EXPECT_EQ(all.find(wordy), std::string::npos) << wordy;
     EXPECT_NE(all.find("roll 2:"), std::string::npos);
     EXPECT_NE(all.find("held 1st"), std::string::npos);
+}
+
+TEST(Languages, TheWordingKeySwitchesSaysSoAndIsKeptForTheNextStart)
+{
+    useLanguage({}, YACHT_TEST_LOCALE_DIR);
+    ToldGame game(PhraseBook::translated(Wording::Full), PhraseBook::translated(Wording::Brief));
+    game.key(keys::F9);
+    game.key(keys::Enter);
+    game.key('W');
+    EXPECT_EQ(game.voice.last(), "brief speech");
+    EXPECT_TRUE(game.y.game.briefSpeech);
+    game.key(keys::Space);
+    game.key(keys::Space);
+    const std::vector<std::string> said = game.voice.texts();
+    EXPECT_NE(std::find(said.begin(), said.end(), "round 1, roll 1:"), said.end());
+    game.key('W');
+    EXPECT_EQ(game.voice.last(), "full speech");
+    game.key('W');
+    game.key(keys::F12);
+    EXPECT_EQ(game.store.values["Tevrin/Q73/Brief"], "1");
+}
+
+TEST(Languages, BriefSpeechSaysEachKeyInstructionOnceAGame)
+{
+    useLanguage({}, YACHT_TEST_LOCALE_DIR);
+    const std::vector<std::string> said = ToldGame(PhraseBook::translated(Wording::Brief), Wording::Brief).play();
+    const auto count = [&said](const std::string& text) { return std::count(said.begin(), said.end(), text); };
+    EXPECT_EQ(count(" space"), 0);
+    EXPECT_EQ(count(" space to begin"), 1);
+    EXPECT_EQ(count("choose"), 1);
 }
 
 }  // namespace
