@@ -122,6 +122,12 @@ int main(int argc, char** argv)
     };
     std::string notice;
     std::unique_ptr<Voice> engineVoice = makeVoice(engine.use, announce, &notice);
+    // The built-in flite voice speaks English only: a game in another language says so, in
+    // English, and plays in English.
+    if (engine.use == "flite" && !languageInUse().empty()) {
+        notice = fliteSpeaksEnglishOnly(languageInUse());
+        chooseGameLanguage("en", catalogues);
+    }
     std::unique_ptr<SoundPlayer> enginePlayer = makeSoundPlayer();
     std::unique_ptr<TranscriptVoice> loggedVoice;
     std::unique_ptr<TranscriptSoundPlayer> loggedPlayer;
