@@ -63,6 +63,10 @@ int main(int argc, char** argv)
         std::cout << "/* TRANSLATORS: the brief wording of \"" << en[phrase] << "\"." << blanksNote(text) << " */\n"
                   << "BRIEF_(\"brief\", " << literal(text) << ");\n";
     }
+    // The sheet rows whose names a language may shorten to fit, in the context "sheet row".
+    for (const char* row : {"Small straight", "Large straight"})
+        std::cout << "/* TRANSLATORS: the row of the score sheet; its spoken name when it fits. */\n"
+                  << "BRIEF_(\"sheet row\", \"" << row << "\");\n";
     // The texts the game hands a front end, which shows them in the player's language.
     std::cout << "/* TRANSLATORS: the title of the box that asks before a new game. */\n"
               << "N_(\"Start new game?\");\n";

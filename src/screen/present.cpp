@@ -14,6 +14,14 @@ std::string rowCaption(const std::string& words)
     return "  " + words;
 }
 
+// A category's name on its row: its spoken name, or a shorter one where a language needs it.
+std::string categoryCaption(int category)
+{
+    const std::string name = withoutLeadingBlanks(kCategoryCaptions[category]);
+    const char* own = translateInContext("sheet row", name.c_str());
+    return own ? own : translate(name.c_str());
+}
+
 // "  3 players": the count of players as the list of counts shows it.
 std::string countCaption(int players)
 {
@@ -26,6 +34,13 @@ std::string playerCaption(int player)
     return fillPhrase(translate("Player %1$d"), {decimal(player)});
 }
 
+// "Player 3" in the side title's large letters, where a language may need a shorter word.
+std::string sideTitle(int player)
+{
+    const char* own = translateInContext("side title", "Player %1$d");
+    return own ? fillPhrase(own, {decimal(player)}) : playerCaption(player);
+}
+
 void presentRows(const Game& g, Board& b)
 {
     const ViewFacts& v = g.view;
@@ -35,7 +50,7 @@ void presentRows(const Game& g, Board& b)
         std::string& value = b.sheetValues[row].caption;
         switch (v.sheet) {
         case Sheet::Card:
-            caption = rowCaption(translate(withoutLeadingBlanks(kCategoryCaptions[row]).c_str()));
+            caption = rowCaption(categoryCaption(row));
             drawCell(value, cardColumn ? g.scores[row][v.cardPlayer] : ScoreCell());
             break;
         case Sheet::Scoreboard: {
@@ -88,7 +103,7 @@ void presentSide(const Game& g, Board& b)
 {
     const ViewFacts& v = g.view;
     if (v.cardDrawn)
-        b.sidePanel[1].caption = playerCaption(v.cardPlayer);
+        b.sidePanel[1].caption = sideTitle(v.cardPlayer);
     else
         b.sidePanel[1].caption = v.started ? translate("YACHT") : translate("Yacht");
     if (v.sideTotal)
