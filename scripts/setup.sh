@@ -11,13 +11,13 @@ list_only=false
 
 build_packages=(cmake ninja-build g++ pkg-config python3 librsvg2-bin
     qt6-base-dev qt6-speech-dev qt6-multimedia-dev qt6-declarative-dev libxkbcommon-dev
-    libxcb1-dev libspeechd-dev libsqlite3-dev libncurses-dev libgtest-dev libgmock-dev libbenchmark-dev)
+    libxcb1-dev libspeechd-dev libsqlite3-dev libncurses-dev libgtest-dev libgmock-dev libbenchmark-dev gettext)
 run_packages=(qt6-speech-flite-plugin speech-dispatcher speech-dispatcher-espeak-ng espeak-ng
-    fonts-liberation libqt6multimedia6)
+    fonts-liberation libqt6multimedia6 qt6-translations-l10n)
 # pulseaudio-utils holds only the clients (pactl, parecord), no server.
 test_packages=(xvfb xdotool x11-utils wmctrl sox python3 procps python3-pytest openbox dbus-daemon
     orca at-spi2-core x11-xkb-utils
-    tmux strace pulseaudio-utils build-essential debhelper dpkg-dev fakeroot lintian desktop-file-utils appstream man-db)
+    tmux strace pulseaudio-utils build-essential debhelper dpkg-dev fakeroot lintian desktop-file-utils appstream man-db locales)
 
 installed() {
     dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q "install ok installed"

@@ -1,11 +1,13 @@
 #include "app/command_line.h"
 
+#include "narration/catalogue.h"
+
 namespace yacht {
 
 std::string usageText()
 {
-    return "Usage: yacht [--transcript FILE|-] [--seed N] [--speech-engine speechd|flite|screen-reader|none]\n"
-           "             [--terminal] [--version] [--help]\n"
+    return translate("Usage: yacht [--transcript FILE|-] [--seed N] [--speech-engine speechd|flite|screen-reader|none]\n"
+           "             [--terminal] [--language CODE] [--brief] [--version] [--help]\n"
            "       yacht --optimum\n"
            "       yacht --simulate strong|casual N [--seed K]\n"
            "       yacht --record\n"
@@ -21,6 +23,9 @@ std::string usageText()
            "  --terminal            play in this terminal, a plain line for every text, even where a\n"
            "                        display is available; a start with no display plays there too\n"
            "                        (the Linux console with Speakup or Fenrir, BRLTTY, ssh)\n"
+           "  --language CODE       play in the language CODE (de, en, es, fr) for this run,\n"
+           "                        whatever the desktop's language\n"
+           "  --brief               brief speech for this run, for players who know the game\n"
            "  --optimum             print the expected score of perfect solitaire play and leave\n"
            "  --simulate S N        play N solitaire games at strength S (strong or casual)\n"
            "                        with no window or sound, print their mean and leave\n"
@@ -28,7 +33,7 @@ std::string usageText()
            "  --record-export FILE  write every recorded turn as CSV to FILE (- for standard output)\n"
            "                        and leave\n"
            "  --version             print the version and leave\n"
-           "  --help                print this text and leave\n";
+           "  --help                print this text and leave\n");
 }
 
 }  // namespace yacht

@@ -13,6 +13,8 @@ struct Options {
     std::optional<uint64_t> seed;  // a fixed seed for the dice
     std::string speechEngine;      // "" as remembered, or speechd|flite|screen-reader|none
     bool terminal = false;         // play in the terminal even where a display is available
+    std::string language;          // "" the desktop's, else a language code such as "de"
+    bool brief = false;            // brief speech for this run
     bool help = false;
     bool version = false;
     bool optimum = false;          // print the optimal expected score and leave

@@ -2,7 +2,10 @@
 // event loop with the engine's timer as the game's main loop.
 
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QTimer>
+#include <QTranslator>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -11,6 +14,7 @@
 
 #include "app/front_end.h"
 #include "app/qt_command_line.h"
+#include "app/game_language.h"
 #include "app/instance_lock.h"
 #include "app/qt_leave_on_close.h"
 #include "app/qt_no_display.h"
@@ -23,6 +27,7 @@
 #include "engine/background_table_source.h"
 #include "engine/startup.h"
 #include "engine/std_random.h"
+#include "narration/catalogue.h"
 #include "narration/narrator.h"
 #include "narration/phrase_book.h"
 #include "persist/qt_persist_factory.h"
@@ -65,6 +70,8 @@ int main(int argc, char** argv)
         return 2;
     }
     const Options& options = parsed.options;
+    const std::string catalogues = catalogueFolder(runningProgramFolder(), YACHT_LOCALE_DIR);
+    chooseGameLanguage(options.language, catalogues);
     if (options.help) {
         std::cout << usageText();
         return 0;
@@ -89,7 +96,7 @@ int main(int argc, char** argv)
         place, [&options] { return displayAvailable(options.platformNamed, options.display); });
     if (front == FrontEnd::NoDisplay) return explainNoDisplay();
     if (front == FrontEnd::TerminalUnavailable) {
-        std::cerr << PhraseBook::english()[Phrase::TerminalNeedsTerminal] << "\n";
+        std::cerr << PhraseBook::translated(Wording::Full)[Phrase::TerminalNeedsTerminal] << "\n";
         return 1;
     }
 
@@ -107,13 +114,21 @@ int main(int argc, char** argv)
         const bool raised = front == FrontEnd::Window &&
                             sendRaiseRequest(runtimeDir + "yacht.socket",
                                              RaiseRequest{envText("DESKTOP_STARTUP_ID"), envText("XDG_ACTIVATION_TOKEN")});
-        if (!raised) std::cerr << PhraseBook::english()[Phrase::TerminalRunningElsewhere] << "\n";
+        if (!raised) std::cerr << PhraseBook::translated(Wording::Full)[Phrase::TerminalRunningElsewhere] << "\n";
         return 0;
     }
     if (front == FrontEnd::Terminal) return runTerminalGame(argc, argv, options, started);
 
     QApplication app(argc, argv);
     QCoreApplication::setApplicationName("yacht");
+    // Qt has set the locale from the environment: the game's language is chosen again over it.
+    chooseGameLanguage(options.language, catalogues);
+    // Qt's own words (the question box's OK and Cancel) in the game's language.
+    QTranslator qtWords;
+    if (!languageInUse().empty() &&
+        qtWords.load(QLocale(QString::fromStdString(languageInUse())), "qtbase", "_",
+                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(&qtWords);
     // Names the desktop entry, so a Wayland desktop shows the game's icon and name for its window.
     QGuiApplication::setDesktopFileName(YACHT_APP_ID);
 
@@ -143,6 +158,12 @@ int main(int argc, char** argv)
     // Every timed step of the game is a one-shot call on this clock; nothing repeats.
     QtClock clock;
     std::unique_ptr<Voice> engineVoice = makeVoice(engine.use, announce, &notice, &clock);
+    // The built-in flite voice speaks English only: a game in another language says so, in
+    // English, and plays in English.
+    if (engine.use == "flite" && !languageInUse().empty()) {
+        notice = fliteSpeaksEnglishOnly(languageInUse());
+        chooseGameLanguage("en", catalogues);
+    }
     std::unique_ptr<SoundPlayer> enginePlayer = makeSoundPlayer();
     std::unique_ptr<TranscriptVoice> loggedVoice;
     std::unique_ptr<TranscriptSoundPlayer> loggedPlayer;
@@ -177,7 +198,12 @@ int main(int argc, char** argv)
     // waiting for the text it was saying, and the key's answer is handed over at once.
     if (auto* reader = dynamic_cast<ScreenReaderVoice*>(engineVoice.get()))
         window.setKeyListener([reader] { reader->keyTaken(); });
-    Narrator narrator;
+    // Full speech unless the player chose brief speech before or asked for it this run.
+    const PhraseBook fullWords = PhraseBook::translated(Wording::Full);
+    const PhraseBook briefWords = PhraseBook::translated(Wording::Brief);
+    context.briefForRun = options.brief;
+    const bool brief = options.brief || storage.readSettings().briefSpeech;
+    Narrator narrator(fullWords, briefWords, brief ? Wording::Brief : Wording::Full);
     Yacht game(Ports{*voice, *player, *resources, storage, window, random, clock, narrator});
     Sequencer sequencer(game);
     window.attach(game, sequencer);

@@ -62,12 +62,14 @@ ParsedOptions parseCommandLine(const std::vector<std::string>& args)
     const QCommandLineOption engine("speech-engine", QString(), "name");
     const QCommandLineOption optimum("optimum");
     const QCommandLineOption terminal("terminal");
+    const QCommandLineOption language("language", QString(), "code");
+    const QCommandLineOption brief("brief");
     // Two values (a strength and a game count) are more than an option of Qt's parser holds:
     // --simulate is a switch and its two values are the command line's only plain arguments.
     const QCommandLineOption simulate("simulate");
     const QCommandLineOption record("record");
     const QCommandLineOption recordExport("record-export", QString(), "file");
-    parser.addOptions({help, version, transcript, seed, engine, optimum, simulate, record, recordExport, terminal});
+    parser.addOptions({help, version, transcript, seed, engine, optimum, simulate, record, recordExport, terminal, language, brief});
     for (const char* name : kQtOptionsWithValue) {
         QCommandLineOption qt(QString::fromLatin1(name), QString(), "value");
         qt.setFlags(QCommandLineOption::HiddenFromHelp);
@@ -121,6 +123,8 @@ ParsedOptions parseCommandLine(const std::vector<std::string>& args)
         o.seed = value;
     }
     if (parser.isSet(engine)) o.speechEngine = local8Bit(parser.value(engine));
+    if (parser.isSet(language)) o.language = local8Bit(parser.value(language));
+    o.brief = parser.isSet(brief);
 
     const QStringList plain = parser.positionalArguments();
     if (parser.isSet(simulate)) {

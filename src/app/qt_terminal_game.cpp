@@ -6,6 +6,7 @@
 #include <memory>
 #include <unistd.h>
 
+#include "app/game_language.h"
 #include "engine/background_table_source.h"
 #include "engine/startup.h"
 #include "engine/std_random.h"
@@ -59,6 +60,8 @@ public:
 int runTerminalGame(int argc, char** argv, const Options& options, std::chrono::steady_clock::time_point started)
 {
     QCoreApplication app(argc, argv);
+    // Qt has set the locale from the environment: the game's language is chosen again over it.
+    chooseGameLanguage(options.language, catalogueFolder(runningProgramFolder(), YACHT_LOCALE_DIR));
     QCoreApplication::setApplicationName("yacht");
 
     std::unique_ptr<Transcript> transcript;
@@ -113,8 +116,13 @@ int runTerminalGame(int argc, char** argv, const Options& options, std::chrono::
     RawTerminal modes(STDIN_FILENO);
     TerminalFront front(STDIN_FILENO, STDOUT_FILENO, watchLeaveSignals(),
                         KeyDecoder(terminfoKeyStrings(envText("TERM"))));
-    Narrator narrator;
-    TerminalNarrator told(narrator);
+    // Full speech unless the player chose brief speech before or asked for it this run.
+    const PhraseBook fullWords = PhraseBook::translated(Wording::Full);
+    const PhraseBook briefWords = PhraseBook::translated(Wording::Brief);
+    context.briefForRun = options.brief;
+    const bool brief = options.brief || storage.readSettings().briefSpeech;
+    Narrator narrator(fullWords, briefWords, brief ? Wording::Brief : Wording::Full);
+    TerminalNarrator told(narrator, fullWords);
     Yacht game(Ports{voice, *player, *resources, storage, front, random, clock, told});
     Sequencer sequencer(game);
     front.attach(game, sequencer, voice);

@@ -15,7 +15,7 @@ namespace yacht {
 
 int printRecord(const std::string& recordFile, std::ostream& out)
 {
-    const PhraseBook& book = PhraseBook::english();
+    const PhraseBook book = PhraseBook::translated(Wording::Full);
     const auto db = RecordDatabase::open(recordFile, RecordAccess::ReadOnly, int64_t(std::time(nullptr)));
     const RecordSummary s = db ? db->summary() : RecordSummary{};
     if (s.personScores == 0) {

@@ -40,6 +40,7 @@ enum class ActionKind : uint8_t {
     NextVoice,
     PreviousVoice,
     NextSpeed,
+    ToggleWording,  // brief speech or full speech, the other one
 
     // A new game and its players.
     NewGame,        // asks first when a game is under way

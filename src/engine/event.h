@@ -75,6 +75,7 @@ struct CoachAdvice { Advice advice; };
 struct VoiceChanged { std::string description; };
 struct SpeedChanged { int speed = 2; };                 // 0 very slow .. 4 very fast
 struct SpeedInScreenReader {};
+struct WordingChanged { bool brief = false; };           // said in the wording it changed to
 struct HelpPage { int page = 0; std::string text; };    // the page's text, as the resources hold it
 
 }  // namespace event
@@ -89,7 +90,7 @@ using EventFacts = std::variant<
     event::AgainstComputers, event::TurnRetold, event::NoTurnPlayed, event::NewBestScore, event::Greeting, event::WelcomeBack, event::Resuming, event::NewGameQuestion,
     event::NewGameCancelled, event::PlayersAsked, event::PlayerCount, event::ComputerCount,
     event::StrengthChosen, event::Goodbye, event::CoachAdvice, event::VoiceChanged, event::SpeedChanged,
-    event::SpeedInScreenReader, event::HelpPage>;
+    event::SpeedInScreenReader, event::HelpPage, event::WordingChanged>;
 
 // How the words enter the speech queue, which keeps what is heard in today's order.
 enum class Entry {

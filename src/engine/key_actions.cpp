@@ -18,6 +18,7 @@ constexpr int kPreviousVoiceKey = 'B';
 constexpr int kSpeedKey = 'R';
 constexpr int kNextKey = 'N';
 constexpr int kPreviousKey = 'P';
+constexpr int kWordingKey = 'W';  // the wording: brief speech or full speech
 
 bool isDigit(int code, int highest)
 {
@@ -44,6 +45,7 @@ Action everywhere(Key key)
     case kNextVoiceKey: return key.modifier == 0 ? Action::of(K::NextVoice) : Action{};
     case kPreviousVoiceKey: return key.modifier == 0 ? Action::of(K::PreviousVoice) : Action{};
     case kSpeedKey: return key.modifier == 0 ? Action::of(K::NextSpeed) : Action{};
+    case kWordingKey: return Action::of(K::ToggleWording);
     default: return Action{};
     }
 }

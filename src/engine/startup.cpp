@@ -32,6 +32,7 @@ void startup(Yacht& y, const StartupContext& context)
     // beside a program on a USB drive) as it reads them.
     loadSettings(y.game, y.ports.storage);
     if (!context.speechEngine.empty()) y.game.speechEngine = context.speechEngine;
+    if (context.briefForRun) y.game.briefSpeech = true;
     applyStoredSettings(y.game, y.ports.voice);
 
     y.game.state = EngineState::Startup;

@@ -23,6 +23,7 @@ struct StoredSettings {
     std::string voiceName;     // the voice's own name, "" when none is kept
     std::string voiceEngine = kDefaultSpeechEngine;  // the engine whose voices those two count among
     std::string speechEngine;  // the engine remembered for the next start, "" none
+    bool briefSpeech = false;  // the player chose brief speech with its key
 };
 
 // Loads and saves the game in the folder `Game::saveDir` names, and reads and writes the

@@ -46,6 +46,8 @@ Flow applyFunctionKey(Yacht& y, Action action)
     case ActionKind::NextVoice: changeVoice(y.game, y.ports.voice, y.ports.events, 0); return Flow::Continue;
     case ActionKind::PreviousVoice: changeVoice(y.game, y.ports.voice, y.ports.events, 1); return Flow::Continue;
     case ActionKind::NextSpeed: changeSpeed(y.game, y.ports.voice, y.ports.events); return Flow::Continue;
+    // The wording's key, like the coach's, does nothing else: no prompt is said again after it.
+    case ActionKind::ToggleWording: toggleWording(y.game, y.ports.voice, y.ports.events); return Flow::EndTick;
     case ActionKind::ReportDice: repeatDice(y.game, y.ports.events); return Flow::Continue;
     case ActionKind::ReportCategories: sayCategoriesLeft(y.game, y.ports.events); return Flow::Continue;
     case ActionKind::ReportScore: sayScores(y.game, y.ports.events); return Flow::Continue;

@@ -24,6 +24,7 @@ void loadSettings(Game& g, Storage& storage)
     g.voiceChangedOn.clear();
     g.speedIndex = stored.speedIndex;
     g.speechEngine = stored.speechEngine;
+    g.briefSpeech = g.briefRemembered = stored.briefSpeech;
 }
 
 void applyStoredSettings(Game& g, Voice& voice)
@@ -65,6 +66,7 @@ void storeSettings(const Game& g, const Ports& ports)
     s.voiceEngine = g.storedVoice.engine;
     s.speedIndex = g.speedIndex;
     s.speechEngine = g.speechEngine;
+    s.briefSpeech = g.briefRemembered;
     // The voice in use is kept only when the player chose it in this run, on the engine speaking
     // now. A run on another engine, silence or the screen reader, or a speech server that failed
     // (before or after the player's change), leaves the stored voice as it was.

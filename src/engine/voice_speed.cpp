@@ -81,6 +81,13 @@ void changeSpeed(Game& g, Voice& voice, EventSink& events)
     announce(g, voice, events, {event::SpeedChanged{g.speedIndex}}, Queue::Empty);
 }
 
+void toggleWording(Game& g, Voice& voice, EventSink& events)
+{
+    g.briefSpeech = !g.briefSpeech;
+    g.briefRemembered = g.briefSpeech;
+    announce(g, voice, events, {event::WordingChanged{g.briefSpeech}}, Queue::Empty);
+}
+
 void applyVoicesOnceListed(Game& g, Voice& voice, EventSink& events)
 {
     // Listing can keep the speech server busy for seconds; the greeting goes first.

@@ -14,6 +14,8 @@ void changeVoice(Game& game, Voice& voice, EventSink& events, int16_t direction)
 // The next speed, from very fast back to very slow; with the screen reader, which keeps its own
 // speed, it says so and changes nothing.
 void changeSpeed(Game& game, Voice& voice, EventSink& events);
+// Brief speech after full speech and back, said in the wording chosen and kept for the next start.
+void toggleWording(Game& game, Voice& voice, EventSink& events);
 
 // The voice's rate for a speed: "normal" is the player's own rate, and each step either side
 // moves three tenths of the engine's scale from it.

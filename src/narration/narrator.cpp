@@ -1,6 +1,7 @@
 #include "narration/narrator.h"
 
 #include "narration/record_words.h"
+#include "narration/catalogue.h"
 #include "narration/tenths.h"
 
 namespace yacht {
@@ -52,7 +53,7 @@ struct Words {
     std::string computers(int n) const
     {
         if (n <= 0) return book[P::NoComputers];
-        return book.say(n == 1 ? P::OneComputer : P::Computers, {number(n)});
+        return book.count(P::OneComputer, n, {number(n)});
     }
 
     std::string operator()(const event::ThrowCalled& e) const
@@ -120,7 +121,7 @@ struct Words {
     }
     std::string operator()(const event::Scored& e) const
     {
-        return book.say(e.round > 1 ? P::ScoredAfterRounds : P::ScoredAfterOneRound, {number(e.round), number(e.total)});
+        return book.count(P::ScoredAfterOneRound, e.round, {number(e.round), number(e.total)});
     }
     std::string operator()(const event::ComputerScored& e) const
     {
@@ -134,7 +135,7 @@ struct Words {
     std::string operator()(const event::CategoriesLeft& e) const
     {
         const int left = int(e.categories.size());
-        return book.say(left == 1 ? P::CategoriesLeftOne : P::CategoriesLeftOther, {number(left)});
+        return book.count(P::CategoriesLeftOne, left, {number(left)});
     }
     std::string operator()(const event::ScoresOfPlayers& e) const
     {
@@ -168,7 +169,7 @@ struct Words {
     std::string operator()(const event::PlayersAsked&) const { return book[P::PlayersAsked]; }
     std::string operator()(const event::PlayerCount& e) const
     {
-        return book.say(e.players == 1 ? P::OnePlayer : P::Players, {number(e.players)});
+        return book.count(P::OnePlayer, e.players, {number(e.players)});
     }
     std::string operator()(const event::ComputerCount& e) const { return computers(e.computers); }
     std::string operator()(const event::StrengthChosen& e) const { return book[e.casual ? P::Casual : P::Strong]; }
@@ -195,8 +196,10 @@ struct Words {
         return book.say(P::SpeedChanged, {named ? book[nth(P::SpeedName, e.speed)] : std::string()});
     }
     std::string operator()(const event::SpeedInScreenReader&) const { return book[P::SpeedInScreenReader]; }
-    // The help pages are whole texts of their own, kept with the game's resources.
-    std::string operator()(const event::HelpPage& e) const { return e.text; }
+    std::string operator()(const event::WordingChanged& e) const { return book[e.brief ? P::BriefSpeech : P::FullSpeech]; }
+    // The help pages are whole texts of their own, kept with the game's resources; each line
+    // is a message of the catalogues.
+    std::string operator()(const event::HelpPage& e) const { return translateLines(e.text); }
     std::string operator()(const event::DiceRolling&) const { return {}; }
     // The record's reports are several sentences; said at once they run together.
     std::vector<std::string> items(const event::NewBestScore& e) const
@@ -299,15 +302,32 @@ struct Queueing {
 
 }  // namespace
 
+bool Narrator::instructedBefore(const Event& e)
+{
+    // A new game is told its keys afresh.
+    if (std::holds_alternative<event::PlayersAsked>(e.what)) instructed_.clear();
+    const bool instruction = std::holds_alternative<event::ChooseCategory>(e.what) ||
+                             std::holds_alternative<event::TurnPassed>(e.what) ||
+                             std::holds_alternative<event::SpaceToContinue>(e.what) ||
+                             std::holds_alternative<event::NewGameOrHelp>(e.what);
+    if (!instruction || wording_ != Wording::Brief) return false;
+    return !instructed_.insert(e.what.index()).second;
+}
+
 void Narrator::happened(const Event& e, SpeechQueue& queue)
 {
-    const Words words{book_};
+    if (const auto* changed = std::get_if<event::WordingChanged>(&e.what))
+        wording_ = changed->brief ? Wording::Brief : Wording::Full;
+    if (instructedBefore(e)) return;
+    const Words words{book()};
     std::visit(Queueing{words, queue, e.entry}, e.what);
 }
 
 std::string Narrator::wordsOf(const Event& e)
 {
-    return std::visit(Words{book_}, e.what);
+    if (const auto* changed = std::get_if<event::WordingChanged>(&e.what))
+        wording_ = changed->brief ? Wording::Brief : Wording::Full;
+    return std::visit(Words{book()}, e.what);
 }
 
 }  // namespace yacht

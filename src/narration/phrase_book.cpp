@@ -1,7 +1,6 @@
 #include "narration/phrase_book.h"
 
-#include <utility>
-#include <vector>
+#include "narration/catalogue.h"
 
 namespace yacht {
 namespace {
@@ -182,6 +181,8 @@ const std::vector<std::pair<Phrase, const char*>>& englishEntries()
         {P::TerminalRunningElsewhere, "yacht: the game is already running elsewhere (in another terminal "
                                       "or on the desktop)"},
         {P::TerminalNeedsTerminal, "yacht: --terminal needs a terminal on standard input and output"},
+        {P::BriefSpeech, "brief speech"},
+        {P::FullSpeech, "full speech"},
     };
     return entries;
 }
@@ -198,6 +199,49 @@ const PhraseBook& PhraseBook::english()
         return b;
     }();
     return book;
+}
+
+const std::vector<PluralPair>& pluralPairs()
+{
+    using P = Phrase;
+    static const std::vector<PluralPair> pairs = {
+        {P::ScoredAfterOneRound, P::ScoredAfterRounds},
+        {P::CategoriesLeftOne, P::CategoriesLeftOther},
+        {P::OnePlayer, P::Players},
+        {P::OneComputer, P::Computers},
+    };
+    return pairs;
+}
+
+PhraseBook PhraseBook::translated(Wording wording)
+{
+    const PhraseBook& en = english();
+    PhraseBook b;
+    b.catalogued_ = true;
+    for (int i = 0; i < int(Phrase::Count); ++i) b.entries_[i] = translate(en.entries_[i].c_str());
+    if (wording == Wording::Brief) {
+        const bool english = languageInUse().empty();
+        for (const auto& [phrase, text] : briefEntries()) {
+            const char* own = translateInContext("brief", text);
+            if (!own && !english) continue;
+            b.entries_[int(phrase)] = own ? own : text;
+            b.brief_[int(phrase)] = true;
+        }
+    }
+    return b;
+}
+
+std::string PhraseBook::count(Phrase one, long n, std::initializer_list<std::string> args) const
+{
+    for (const PluralPair& pair : pluralPairs()) {
+        if (pair.one != one) continue;
+        // The English book, and a brief entry, choose between the two by English's rule.
+        if (!catalogued_ || brief_[int(one)]) return say(n == 1 ? pair.one : pair.other, args);
+        return fillPhrase(translatePlural(englishOf(pair.one).c_str(), englishOf(pair.other).c_str(),
+                                          static_cast<unsigned long>(n < 0 ? -n : n)),
+                          args);
+    }
+    return say(one, args);
 }
 
 std::string PhraseBook::say(Phrase p, std::initializer_list<std::string> args) const

@@ -6,6 +6,8 @@
 #include <initializer_list>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 namespace yacht {
 
@@ -123,6 +125,8 @@ enum class Phrase {
     TerminalSheetTotal,
     TerminalRunningElsewhere,
     TerminalNeedsTerminal,
+    BriefSpeech,
+    FullSpeech,
     Count
 };
 
@@ -132,19 +136,47 @@ constexpr Phrase nth(Phrase first, int n)
     return static_cast<Phrase>(static_cast<int>(first) + n);
 }
 
+// Which of the book's two wordings: whole sentences, or the short one for players who know the game.
+enum class Wording { Full, Brief };
+
+// An entry said in the singular for one and in a plural otherwise, with the entry of its plural.
+struct PluralPair {
+    Phrase one;
+    Phrase other;
+};
+
+// The entries that count something; the catalogues give each pair its language's plural forms.
+const std::vector<PluralPair>& pluralPairs();
+
+// The short English wording of the entries that have one (the others are said in full).
+const std::vector<std::pair<Phrase, const char*>>& briefEntries();
+
 // One language's entries.
 class PhraseBook {
 public:
     // The game's own English words.
     static const PhraseBook& english();
 
+    // The game's English words in one wording, each entry looked up in the message catalogue
+    // in use (narration/catalogue.h); an entry the catalogue lacks stays English, and a brief
+    // entry the language lacks is said in its full wording.
+    static PhraseBook translated(Wording wording);
+
+    // The English text of an entry, as the catalogues know it (the message id).
+    static const std::string& englishOf(Phrase p) { return english()[p]; }
+
     const std::string& operator[](Phrase p) const { return entries_[static_cast<int>(p)]; }
 
     // The entry with its placeholders filled.
     std::string say(Phrase p, std::initializer_list<std::string> args = {}) const;
 
+    // The entry of a plural pair (given by its singular) for n, with its placeholders filled.
+    std::string count(Phrase one, long n, std::initializer_list<std::string> args) const;
+
 private:
     std::array<std::string, static_cast<int>(Phrase::Count)> entries_;
+    bool catalogued_ = false;  // plural forms come from the catalogue in use
+    std::array<bool, static_cast<int>(Phrase::Count)> brief_{};  // the entry is a brief wording
 };
 
 // Fills "%1$s" and "%1$d" (the d marks a number) with the given arguments, counted from 1; "%%"

@@ -18,6 +18,7 @@ const char* const kVoiceNameKey = "VoiceName";
 const char* const kVoiceEngineKey = "VoiceEngine";
 // The speech engine the player last named on the command line, kept only when one was named.
 const char* const kSpeechEngineKey = "SpeechEngine";
+const char* const kBriefKey = "Brief";
 
 constexpr int16_t kDefaultVoice = 0;
 constexpr int16_t kDefaultSpeed = 2;
@@ -89,6 +90,7 @@ StoredSettings readStoredSettings(SettingsStore& store, const std::string& place
         s.voiceName = store.get(kApplication, kSection, kVoiceNameKey, "");
         s.voiceEngine = voiceEngineFrom(store.get(kApplication, kSection, kVoiceEngineKey, ""));
         s.speechEngine = knownEngine(store.get(kApplication, kSection, kSpeechEngineKey, ""));
+        s.briefSpeech = store.get(kApplication, kSection, kBriefKey, "0") == "1";
         return s;
     }
     const auto texts = readSettingsFile(settingsFilePath(place));
@@ -116,6 +118,9 @@ void writeStoredSettings(SettingsStore& store, const std::string& place, const S
         // Only a player who named an engine has one stored: the keys above stay all there is
         // otherwise.
         if (!s.speechEngine.empty()) store.set(kApplication, kSection, kSpeechEngineKey, s.speechEngine);
+        // Brief speech adds its key once chosen; full speech, the default, only overwrites it.
+        if (s.briefSpeech || !store.get(kApplication, kSection, kBriefKey, "").empty())
+            store.set(kApplication, kSection, kBriefKey, s.briefSpeech ? "1" : "0");
         return;
     }
     writeSettingsFile(settingsFilePath(place),

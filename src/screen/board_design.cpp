@@ -1,5 +1,7 @@
 #include "screen/board.h"
 
+#include "narration/catalogue.h"
+
 namespace yacht {
 namespace {
 
@@ -48,7 +50,7 @@ Board designBoard()
     }
 
     b.statusBox = label({208, 120, 153, 41}, 12, true, Align::Center);
-    b.statusBox.caption = std::string("Roll dice");
+    b.statusBox.caption = std::string(translate("Roll dice"));
     b.statusBox.border = true;
     opaque(b.statusBox, colour::black, colour::cream);
 
@@ -56,7 +58,7 @@ Board designBoard()
     b.bonusPlaque.visible = false;
 
     b.sheetValues[0] = label({16, 120, 169, 17}, 9.75f, true, Align::Center);
-    b.sheetValues[0].caption = std::string("Score Sheet");
+    b.sheetValues[0].caption = std::string(translate("Score Sheet"));
     opaque(b.sheetValues[0], colour::white, colour::black);
 
     b.sheetCaptions[0] = label({16, 136, 169, 225}, 9.75f, false, Align::Left);
@@ -87,14 +89,14 @@ Board designBoard()
     opaque(b.sidePanel[0], colour::windowText, colour::cream);
 
     b.sidePanel[1] = label({392, 120, 129, 33}, 18, true, Align::Center);
-    b.sidePanel[1].caption = std::string("Yacht");
+    b.sidePanel[1].caption = std::string(translate("Yacht"));
     opaque(b.sidePanel[1], colour::white, colour::black);
 
     b.sidePanel[2] = label({400, 160, 113, 49}, 32.25f, true, Align::Center);
     opaque(b.sidePanel[2], colour::yellow, colour::black);
 
-    static const char* const legends[] = {"  F1: Help",  "  F2: Dice",     "  F3: Categories",
-                                           "  F4: Score", "  F9: New game", "  F12: Exit"};
+    const char* const legends[] = {translate("  F1: Help"),  translate("  F2: Dice"),     translate("  F3: Categories"),
+                                    translate("  F4: Score"), translate("  F9: New game"), translate("  F12: Exit")};
     for (int i = 3; i <= 8; ++i) {
         Label& l = b.sidePanel[i];
         l = label({400, 216.0f + 24.0f * (i - 3), 113, 17}, 9.75f, true, Align::Left);

@@ -13,6 +13,7 @@
 
 #include "engine/key_input.h"
 #include "engine/mouse_clicks.h"
+#include "narration/catalogue.h"
 #include "rules/scoring.h"
 #include "screen/qt_frame_overlay.h"
 #include "screen/qt_said_list.h"
@@ -433,7 +434,7 @@ void MainWindow::beep()
 
 void MainWindow::askNewGame()
 {
-    auto* box = new QMessageBox(QMessageBox::NoIcon, QString(), QStringLiteral("Start new game?"),
+    auto* box = new QMessageBox(QMessageBox::NoIcon, QString(), QString::fromUtf8(translate("Start new game?")),
                                 QMessageBox::Ok | QMessageBox::Cancel, this);
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setWindowModality(Qt::ApplicationModal);

@@ -8,6 +8,8 @@
 #include <map>
 #include <optional>
 
+#include "narration/catalogue.h"
+
 namespace yacht::speechd {
 namespace {
 
@@ -157,6 +159,11 @@ void serve(std::shared_ptr<Link> link)
         }
         // The player's own rate is "normal"; the game's speeds step from it.
         settings.ownRate = spd_get_voice_rate(c.spd);
+        // A game in another language than English speaks it, and lists that language's voices.
+        if (!languageInUse().empty()) {
+            settings.language = language = languageInUse();
+            apply(c.spd, settings);
+        }
     }
     {
         std::lock_guard lock(link->mutex);

@@ -1,5 +1,7 @@
 #include "speech/unthrown_dice.h"
 
+#include "narration/catalogue.h"
+
 namespace yacht {
 namespace {
 
@@ -17,7 +19,7 @@ std::string unthrownDiceNamed(const std::string& text)
         const bool alone = text[i] == '?' && (i == 0 || isBlank(text[i - 1])) &&
                            (i + 1 == text.size() || isBlank(text[i + 1]));
         if (alone)
-            out += "question mark";
+            out += translate("question mark");
         else
             out += text[i];
     }

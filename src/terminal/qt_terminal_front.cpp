@@ -91,10 +91,11 @@ void TerminalFront::takeKey(Key key)
     const TerminalKey typed = terminalKey(key);
     switch (typed.command) {
     case TerminalCommand::StateLine:
-        voice_->speak(stateLine(game_->game), SpeakMode::Async);
+        voice_->speak(stateLine(game_->game, PhraseBook::translated(Wording::Full)), SpeakMode::Async);
         return;
     case TerminalCommand::SheetLines:
-        for (const std::string& line : sheetLines(game_->game)) voice_->speak(line, SpeakMode::Async);
+        for (const std::string& line : sheetLines(game_->game, PhraseBook::translated(Wording::Full)))
+            voice_->speak(line, SpeakMode::Async);
         return;
     case TerminalCommand::GameKey:
         recordKeyPress(*game_, typed.key.code, typed.key.modifier);

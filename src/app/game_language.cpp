@@ -1,0 +1,42 @@
+#include "app/game_language.h"
+
+#include <filesystem>
+#include <system_error>
+
+#include "narration/catalogue.h"
+
+namespace yacht {
+
+std::string runningProgramFolder()
+{
+    std::error_code error;
+    const auto exe = std::filesystem::read_symlink("/proc/self/exe", error);
+    return error ? std::string() : exe.parent_path().string();
+}
+
+std::string catalogueFolder(const std::string& programFolder, const std::string& installed)
+{
+    if (!programFolder.empty()) {
+        std::error_code error;
+        const std::filesystem::path beside = std::filesystem::path(programFolder) / "locale";
+        if (std::filesystem::is_directory(beside, error)) return beside.string();
+    }
+    return installed;
+}
+
+void chooseGameLanguage(const std::string& option, const std::string& folder)
+{
+    useLanguage(option.empty() ? languageFromEnvironment() : languageFromCode(option), folder);
+}
+
+std::string fliteSpeaksEnglishOnly(const std::string& language)
+{
+    const std::string name = language == "de"   ? "German"
+                             : language == "fr" ? "French"
+                             : language == "es" ? "Spanish"
+                                                : language;
+    return "The built-in voice speaks English only. Speech dispatcher is needed to play in " + name +
+           ", so the game goes on in English. ";
+}
+
+}  // namespace yacht

@@ -1,0 +1,22 @@
+#pragma once
+// Which language this run plays in, and where its message catalogue is found.
+
+#include <string>
+
+namespace yacht {
+
+// The folder of the running program, from /proc/self/exe ("" when it cannot be read).
+std::string runningProgramFolder();
+
+// Where the catalogues are: the locale folder beside the program when it runs from the build
+// folder (so the tests play in every language without installing), else the installed one.
+std::string catalogueFolder(const std::string& programFolder, const std::string& installed);
+
+// Plays this run in the --language code when one was given, else in the desktop's language.
+// Safe to call again after Qt has set the locale, which it does as the application starts.
+void chooseGameLanguage(const std::string& option, const std::string& folder);
+
+// The English line a game in `language` says when only the English flite voice can speak.
+std::string fliteSpeaksEnglishOnly(const std::string& language);
+
+}  // namespace yacht
