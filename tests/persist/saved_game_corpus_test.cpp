@@ -219,8 +219,9 @@ TEST(SavedGamesInEveryState, ReadBackAndWriteTheSameFileAgain)
         ASSERT_TRUE(parseSavedGame(kept, false, saved)) << name;
         const auto state = static_cast<EngineState>(saved.state);
         if (state == EngineState::Idle || state == EngineState::Rolled ||
-            state == EngineState::Choosing || state == EngineState::Rolling)
+            state == EngineState::Choosing || state == EngineState::Rolling) {
             EXPECT_EQ(again, kept) << name;
+        }
     }
 }
 

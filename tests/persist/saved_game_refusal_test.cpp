@@ -314,7 +314,9 @@ TEST(ScoreCells, ReadAsNumbersWithAnEmptyCellApartFromZeroAndWriteBackAsDecimals
     const std::vector<std::string> written = linesOf(savedGameText(g));
     for (const Case& c : cases) {
         EXPECT_EQ(g.scores[c.row][1], c.cell) << c.line;
-        if (c.row <= kCategories) EXPECT_EQ(taken(g, c.row), c.cell.has_value()) << c.line;
+        if (c.row <= kCategories) {
+            EXPECT_EQ(taken(g, c.row), c.cell.has_value()) << c.line;
+        }
         EXPECT_EQ(written[score(c.row, 1, kTwo)], c.written) << c.line;
     }
 }

@@ -49,11 +49,6 @@ struct WindowGame {
     }
 };
 
-std::string key(int code, char modifier = '0')
-{
-    return std::string(1, static_cast<char>(code)) + modifier;
-}
-
 QPoint pixel(float x, float y)
 {
     return QPoint(qRound(x), qRound(y));

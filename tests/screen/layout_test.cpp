@@ -110,7 +110,9 @@ TEST(DesignBoard, RulesAndPanelsFitTheRows)
     for (int r = 1; r <= 14; ++r) {
         EXPECT_GE(b.sheetCaptions[r].rect.top, b.sheetCaptions[0].rect.top) << r;
         EXPECT_LE(b.sheetCaptions[r].rect.top + b.sheetCaptions[r].rect.height, b.sheetCaptions[0].rect.top + b.sheetCaptions[0].rect.height) << r;
-        if (r <= 13) EXPECT_EQ(b.sheetCaptions[r].backcolor, colour::highlight) << r;
+        if (r <= 13) {
+            EXPECT_EQ(b.sheetCaptions[r].backcolor, colour::highlight) << r;
+        }
     }
     for (int i = 1; i <= 8; ++i) {
         const Rect& r = b.sidePanel[i].rect;

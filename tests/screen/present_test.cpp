@@ -119,7 +119,9 @@ TEST(Present, TheSheetKeepsWhatEachStepLeavesOnIt)
         EXPECT_EQ(got.title, w.title) << c.name;
         EXPECT_EQ(got.side, w.side) << c.name;
         EXPECT_EQ(got.subtotalCaption, w.subtotalCaption) << c.name;
-        if (w.subtotalShown) EXPECT_EQ(got.subtotal, w.subtotal) << c.name;
+        if (w.subtotalShown) {
+            EXPECT_EQ(got.subtotal, w.subtotal) << c.name;
+        }
         EXPECT_EQ(got.subtotalShown, w.subtotalShown) << c.name;
         EXPECT_EQ(got.row1, w.row1) << c.name;
         EXPECT_EQ(got.value1, w.value1) << c.name;

@@ -47,13 +47,17 @@ class Terminal:
         self._tmux("set-option", "-g", "remain-on-exit", "on")
         self._tmux("set-option", "-g", "history-limit", "20000")
         self.seen = 0
-        self.pid = self._game_pid(int(self._tmux("display-message", "-p", "#{pane_pid}").strip()))
+        self.pid = self._game_pid(int(self._tmux("display-message", "-p", "#{pane_pid}").strip()),
+                                  self.status_file)
 
     @staticmethod
-    def _game_pid(shell, timeout=10.0):
-        """The game: the child of the pane's shell."""
+    def _game_pid(shell, status_file, timeout=10.0):
+        """The game: the child of the pane's shell; None when it has already ended (a second
+        start that only says the game runs elsewhere can end before it is looked for)."""
         deadline = time.monotonic() + timeout
         while time.monotonic() < deadline:
+            if os.path.exists(status_file):
+                return None
             for entry in os.listdir("/proc"):
                 if entry.isdigit():
                     try:
