@@ -1,15 +1,22 @@
 #include "narration/catalogue.h"
 
-#include <libintl.h>
-
-#include <clocale>
+#include <algorithm>
 #include <cstdlib>
+#include <optional>
 #include <string>
+
+#include "narration/message_catalogue.h"
 
 namespace yacht {
 namespace {
 
 constexpr const char* domain = "yacht";
+
+std::optional<MessageCatalogue>& catalogue()
+{
+    static std::optional<MessageCatalogue> inEffect;
+    return inEffect;
+}
 
 std::string& inUse()
 {
@@ -65,33 +72,41 @@ LanguageChoice languageFromCode(const std::string& code)
     return {language + ":" + language.substr(0, underscore)};
 }
 
+namespace {
+
+// The catalogue of the first language of the list that has one, trying each code as gettext
+// does: "de_DE.UTF-8" as "de_DE", then as "de".
+std::optional<MessageCatalogue> findCatalogue(const std::string& list, const std::string& localeDir,
+                                              std::string& found)
+{
+    std::size_t at = 0;
+    while (at <= list.size()) {
+        const auto end = std::min(list.find(':', at), list.size());
+        const std::string code = languageOfLocale(list.substr(at, end - at));
+        for (const std::string& tried : {code, code.substr(0, code.find('_'))}) {
+            if (tried.empty()) continue;
+            if (auto loaded = MessageCatalogue::load(localeDir + "/" + tried + "/LC_MESSAGES/" + domain + ".mo")) {
+                found = tried;
+                return loaded;
+            }
+        }
+        at = end + 1;
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
 bool useLanguage(const LanguageChoice& choice, const std::string& localeDir)
 {
     inUse().clear();
-    bindtextdomain(domain, localeDir.c_str());
-    bind_textdomain_codeset(domain, "UTF-8");
-    if (choice.code.empty()) {
-        // English: no catalogue is consulted, whatever the environment says.
-        setenv("LANGUAGE", "", 1);
-        textdomain(domain);
-        return true;
-    }
-    // The player's own locale when it is installed; otherwise C.UTF-8, under which gettext
-    // still reads LANGUAGE (under plain "C" it would not).
-    const char* messages = std::setlocale(LC_MESSAGES, "");
-    if (!messages || std::string(messages) == "C" || std::string(messages) == "POSIX")
-        std::setlocale(LC_MESSAGES, "C.UTF-8");
-    setenv("LANGUAGE", choice.code.c_str(), 1);
-    // Setting the domain again makes gettext forget what it looked up before.
-    textdomain(domain);
-    // A catalogue answers the empty message id with its header.
-    const char* header = dgettext(domain, "");
-    if (!header || !*header) {
-        setenv("LANGUAGE", "", 1);
-        textdomain(domain);
-        return false;
-    }
-    inUse() = choice.code.substr(0, choice.code.find_first_of(":_"));
+    catalogue().reset();
+    // English: no catalogue is consulted, whatever the environment says.
+    if (choice.code.empty()) return true;
+    std::string found;
+    catalogue() = findCatalogue(choice.code, localeDir, found);
+    if (!catalogue()) return false;
+    inUse() = found.substr(0, found.find('_'));
     return true;
 }
 
@@ -102,24 +117,22 @@ const std::string& languageInUse()
 
 const char* translate(const char* english)
 {
-    if (inUse().empty() || !*english) return english;
-    return dgettext(domain, english);
+    if (!catalogue() || !*english) return english;
+    const char* found = catalogue()->find(english);
+    return found ? found : english;
 }
 
 const char* translatePlural(const char* one, const char* other, unsigned long n)
 {
-    if (inUse().empty()) return n == 1 ? one : other;
-    return dngettext(domain, one, other, n);
+    const char* found = catalogue() ? catalogue()->findPlural(one, n) : nullptr;
+    if (found) return found;
+    return n == 1 ? one : other;
 }
 
 const char* translateInContext(const char* context, const char* english)
 {
-    if (inUse().empty()) return nullptr;
-    const std::string key = std::string(context) + '\004' + english;
-    const char* found = dgettext(domain, key.c_str());
-    // gettext hands back its argument when the catalogue has no entry.
-    if (found == key.c_str()) return nullptr;
-    return found;
+    if (!catalogue()) return nullptr;
+    return catalogue()->find(std::string(context) + '\004' + english);
 }
 
 std::string translateLines(const std::string& text)

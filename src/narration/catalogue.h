@@ -1,5 +1,5 @@
 #pragma once
-// The game's message catalogues (GNU gettext, text domain "yacht"): which language the player
+// The game's message catalogues (GNU gettext's .po and .mo files, text domain "yacht"): which language the player
 // reads and hears, where its catalogue lies, and the lookups the phrase book and the front ends
 // make. The English words are the message ids, so English needs no catalogue at all.
 
@@ -20,11 +20,10 @@ LanguageChoice languageFromEnvironment();
 // The choice for a --language code ("de", "fr_CA", "C", "en").
 LanguageChoice languageFromCode(const std::string& code);
 
-// Finds the catalogues in localeDir and makes every later lookup use the chosen language. It
-// does not need a generated locale: the message locale is set to C.UTF-8 when the player's own
-// is not installed, and gettext is told the language list directly (it would ignore the list
-// under the plain C locale). Returns false when the catalogue for the language is not found,
-// and the game then stays in English.
+// Finds the language's compiled catalogue in localeDir (DIR/de/LC_MESSAGES/yacht.mo) and makes
+// every later lookup use it. It needs no generated locale: the game reads the catalogue itself.
+// Returns false when no language of the list has a catalogue, and the game then stays in
+// English.
 bool useLanguage(const LanguageChoice& choice, const std::string& localeDir);
 
 // The language in use: its first code ("de"), or "" for English.
