@@ -5,7 +5,8 @@
 
 namespace yacht {
 
-// Points rounded to one decimal, "3.1" or "12.0" (never a comma, whatever the locale).
+// Points rounded to one decimal, "3.1" or "12.0", with the decimal comma ("3,1") of the
+// languages that write one. The game's language decides, never the machine's locale.
 std::string tenths(double points);
 
 }  // namespace yacht

@@ -100,6 +100,7 @@ StoredSettings readStoredSettings(SettingsStore& store, const std::string& place
     if (texts->voiceName) s.voiceName = *texts->voiceName;
     if (texts->voiceEngine) s.voiceEngine = voiceEngineFrom(*texts->voiceEngine);
     if (texts->speechEngine) s.speechEngine = knownEngine(*texts->speechEngine);
+    if (texts->brief) s.briefSpeech = *texts->brief == "1";
     return s;
 }
 
@@ -125,7 +126,7 @@ void writeStoredSettings(SettingsStore& store, const std::string& place, const S
     }
     writeSettingsFile(settingsFilePath(place),
                       SettingsValues{s.voiceIndex, s.speedIndex, s.voiceName, s.speechEngine,
-                                     s.voiceEngine});
+                                     s.voiceEngine, s.briefSpeech});
 }
 
 }  // namespace yacht

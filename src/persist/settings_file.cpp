@@ -37,6 +37,8 @@ std::optional<SettingsTexts> readSettingsFile(const std::string& path)
             texts.voiceEngine = std::move(value);
         else if (key == "SpeechEngine")
             texts.speechEngine = std::move(value);
+        else if (key == "Brief")
+            texts.brief = std::move(value);
     }
     return texts;
 }
@@ -55,6 +57,7 @@ std::string settingsFileText(const SettingsValues& values)
         text += "VoiceEngine\t" + values.voiceEngine + "\r\n";
     if (!values.speechEngine.empty() && fitsOnALine(values.speechEngine))
         text += "SpeechEngine\t" + values.speechEngine + "\r\n";
+    if (values.briefSpeech) text += "Brief\t1\r\n";
     return text;
 }
 

@@ -16,6 +16,7 @@ struct SettingsTexts {
     std::optional<std::string> voiceName;
     std::optional<std::string> voiceEngine;
     std::optional<std::string> speechEngine;
+    std::optional<std::string> brief;
 };
 
 // What the file holds once written: the voice's position and the speed always, the voice's name
@@ -26,6 +27,7 @@ struct SettingsValues {
     std::string voiceName;
     std::string speechEngine;
     std::string voiceEngine = kDefaultSpeechEngine;  // the engine the voice belongs to
+    bool briefSpeech = false;
 };
 
 // The file's name in the program's folder.
@@ -37,9 +39,10 @@ inline constexpr const char* kSettingsFileName = "Tevrinyacht.ini";
 std::optional<SettingsTexts> readSettingsFile(const std::string& path);
 
 // The file's contents: the "Voice" and then the "Speed" line, followed by a "VoiceName" line
-// when the voice has a name, a "VoiceEngine" line when it is not speech-dispatcher's, and a
-// "SpeechEngine" line when one is remembered. A name that would break its line (a TAB or a
-// line end in it) is left out, so the voice's position decides at the next start.
+// when the voice has a name, a "VoiceEngine" line when it is not speech-dispatcher's, a
+// "SpeechEngine" line when one is remembered, and a "Brief" line when brief speech is chosen. A
+// name that would break its line (a TAB or a line end in it) is left out, so the voice's
+// position decides at the next start.
 std::string settingsFileText(const SettingsValues& values);
 
 // Replaces the file with those lines; false when it cannot be written (the old file stays).

@@ -18,6 +18,7 @@
 #include "screen/board.h"
 #include "screen/present.h"
 #include "narration/sequencer.h"
+#include "narration/tenths.h"
 #include "support/fakes.h"
 
 namespace yacht::test {
@@ -239,6 +240,49 @@ TEST(Languages, ASeededGameIsToldInEachLanguageWithItsNumbersInPlace)
             EXPECT_EQ(all.find(english), std::string::npos) << c.code << ": " << english;
         EXPECT_EQ(all.find('%'), std::string::npos) << c.code;
         EXPECT_EQ(all.find("$d"), std::string::npos) << c.code;
+    }
+}
+
+TEST(Languages, TenthsOfAPointTakeEachLanguagesDecimalMark)
+{
+    struct Case {
+        const char* code;
+        double points;
+        const char* expected;
+    } cases[] = {
+        {"en", 1.5, "1.5"}, {"en", 12.04, "12.0"},
+        {"de", 1.5, "1,5"}, {"de", 12.04, "12,0"},
+        {"fr", 0.25, "0,3"}, {"es", 3.96, "4,0"},
+    };
+    for (const Case& c : cases) {
+        Playing language(c.code);
+        EXPECT_EQ(tenths(c.points), c.expected) << c.code;
+    }
+    // Back in English the point returns.
+    EXPECT_EQ(tenths(1.5), "1.5");
+}
+
+// "nobrief" is the German catalogue with its brief wordings taken out, built for this test.
+TEST(Languages, ABriefEntryALanguageLacksIsSaidInThatLanguagesFullWording)
+{
+    struct Case {
+        const char* code;
+        bool hasBrief;
+    } cases[] = {{"nobrief", false}, {"de", true}};
+    for (const Case& c : cases) {
+        Playing language(c.code);
+        const PhraseBook full = PhraseBook::translated(Wording::Full);
+        const PhraseBook brief = PhraseBook::translated(Wording::Brief);
+        int differing = 0;
+        for (int i = 0; i < int(Phrase::Count); ++i)
+            if (full[Phrase(i)] != brief[Phrase(i)]) ++differing;
+        EXPECT_EQ(differing > 0, c.hasBrief) << c.code;
+        // Never English: the full wording of the language, its plurals included.
+        EXPECT_EQ(brief[nth(Phrase::CategoryName, 5)], "Sechser") << c.code;
+        if (!c.hasBrief) {
+            EXPECT_EQ(brief.count(Phrase::CategoriesLeftOne, 2, {"2"}), "Noch 2 Kategorien frei");
+            EXPECT_EQ(brief[Phrase::CoachScoreWithCost], full[Phrase::CoachScoreWithCost]);
+        }
     }
 }
 

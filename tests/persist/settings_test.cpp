@@ -325,6 +325,51 @@ TEST(LeavingWithF12, FromUsbWritesExactlyTwoLinesAndTheNextStartReadsThem)
     EXPECT_EQ(second.voice.rate, 3);
 }
 
+// Brief speech chosen with its key is kept by whichever store the game started from: the
+// per-user store, or the settings file beside a game on a USB drive.
+TEST(LeavingWithF12, BriefSpeechIsKeptInEitherStoreAndTheNextStartSpeaksBriefly)
+{
+    struct Case {
+        const char* name;
+        bool stick;
+        int presses;  // of the wording key before leaving
+        bool brief;   // what the next start speaks in
+    };
+    const Case cases[] = {
+        {"per-user store, chosen", false, 1, true},
+        {"per-user store, chosen and undone", false, 2, false},
+        {"settings file, chosen", true, 1, true},
+        {"settings file, chosen and undone", true, 2, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        TempFolder folder;
+        const std::string place = c.stick ? folder.path() : "/usr/bin";
+        const auto makeGame = [&](FakeGame& f) {
+            if (!c.stick) return;
+            f.drive.bus = "Usb";
+            f.drive.type = DriveType::Removable;
+        };
+        FakeGame first;
+        makeGame(first);
+        start(first, place, 2);
+        first.tick();
+        for (int i = 0; i < c.presses; ++i) first.press('W');
+        first.press(keys::F12);
+        if (c.stick) {
+            EXPECT_EQ(readText(folder.file(kSettingsFileName)).find("Brief\t1\r\n") != std::string::npos,
+                      c.brief);
+            EXPECT_TRUE(first.store.values.empty());
+        }
+
+        FakeGame second;
+        makeGame(second);
+        second.store.values = first.store.values;
+        start(second, place, 2);
+        EXPECT_EQ(second.y.game.briefSpeech, c.brief);
+    }
+}
+
 TEST(SpeechEngine, NamedOnceIsUsedAndRememberedUntilAnotherIsNamed)
 {
     struct Case {
