@@ -142,8 +142,12 @@ QLabel* MainWindow::makeLabel(LabelCell& cell)
 void MainWindow::attach(Yacht& game, Sequencer& sequencer)
 {
     game_ = &game;
-    sequencer_ = &sequencer;
-    sequencer.onStepWanted([this] { wakeSoon(); });
+    FrontHooks hooks;
+    hooks.post = [this](std::function<void()> call) { QTimer::singleShot(0, this, std::move(call)); };
+    hooks.draw = [this] { render(); };
+    hooks.stepped = [this] { emit ticked(); };
+    hooks.ask = [this] { askNewGame(); };
+    stepper_ = std::make_unique<Stepper>(game, sequencer, std::move(hooks));
     render();
 }
 
@@ -308,61 +312,11 @@ void MainWindow::announce(const std::string& text)
 
 void MainWindow::sayHeld()
 {
-    if (asking_ || holding_ || held_.empty()) return;
+    if ((stepper_ && stepper_->asking()) || holding_ || held_.empty()) return;
     if (!said_) said_ = new SaidList(this);
     std::vector<std::string> texts;
     texts.swap(held_);
     for (const std::string& text : texts) said_->say(QString::fromStdString(text).trimmed());
-}
-
-void MainWindow::greetOnce()
-{
-    if (greeted_ || !game_) return;
-    greeted_ = true;
-    windowActivated(*game_);
-}
-
-void MainWindow::runTick()
-{
-    if (!game_ || !sequencer_ || inTick_ || asking_ || game_->quitting) return;
-    // The greeting belongs before the first step, whatever order the platform delivers events in.
-    greetOnce();
-    inTick_ = true;
-    const bool stepped = sequencer_->step();
-    inTick_ = false;
-    if (game_->quitting) return;
-    render();
-    if (!stepped) return;  // keys wait for the rolling sound, and the dice after it, to be heard
-    emit ticked();
-    if (game_->newGameAsked) {
-        game_->newGameAsked = false;
-        askNewGame();
-        return;
-    }
-    // A key came while the question box was open, or news: taken now.
-    if (game_->game.pendingKey || missedWake_) wakeSoon();
-    missedWake_ = false;
-}
-
-void MainWindow::wake()
-{
-    if (!game_ || game_->quitting) return;
-    if (inTick_ || asking_) {
-        missedWake_ = true;
-        render();
-        return;
-    }
-    runTick();
-}
-
-void MainWindow::wakeSoon()
-{
-    if (wakePosted_) return;
-    wakePosted_ = true;
-    QTimer::singleShot(0, this, [this] {
-        wakePosted_ = false;
-        wake();
-    });
 }
 
 void MainWindow::keyPressEvent(QKeyEvent* event)
@@ -383,7 +337,7 @@ void MainWindow::keyPressEvent(QKeyEvent* event)
 bool MainWindow::event(QEvent* event)
 {
     if (event->type() == QEvent::WindowActivate) {
-        greetOnce();
+        if (stepper_) stepper_->greetOnce();
         // Back from the new-game box: the screen reader has been told the window is active
         // again, which it answers by cutting its speech; what was held is said after that.
         if (holding_) {
@@ -446,12 +400,11 @@ void MainWindow::askNewGame()
         box->setInformativeText(QString::fromStdString(held_.back()));
         held_.pop_back();
     }
-    asking_ = true;
     box_ = box;
     connect(box, &QMessageBox::finished, this, [this, box](int) {
         const bool ok = box->clickedButton() == box->button(QMessageBox::Ok);
         box_ = nullptr;
-        asking_ = false;
+        if (stepper_) stepper_->answer(ok);
         // The key that answered the box is the player's too: the screen reader has cut the question.
         if (keyListener_) keyListener_();
         // The keys go back to the game, not to whatever the box leaves focused.
@@ -465,8 +418,6 @@ void MainWindow::askNewGame()
                 sayHeld();
             });
         }
-        if (!game_) return;
-        game_->answer = Action::of(ActionKind::AnswerNewGame, ok ? 1 : 0);
         wake();
     });
     box->show();

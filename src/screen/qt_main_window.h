@@ -1,16 +1,17 @@
 #pragma once
-// The main window: draws the board, takes keys and clicks and steps the game on them, and serves
+// The main window: draws the board, hands keys and clicks to the game and its stepper, and serves
 // the game as its window toolkit (beep, question box, redraw, quit, sizes).
 
 #include <QWidget>
 #include <array>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "engine/yacht.h"
 #include "engine/toolkit.h"
-#include "narration/sequencer.h"
+#include "narration/stepper.h"
 #include "screen/board.h"
 
 class QLabel;
@@ -80,15 +81,14 @@ public:
     FrameOverlay* sheetFrame() const { return sheetFrame_; }
     FrameOverlay* panelFrame() const { return panelFrame_; }
 
-    // One step of the game, never re-entered (the question box runs a local loop), and the board
-    // drawn after it.
-    void runTick();
+    // One step of the game, and the board drawn after it.
+    void runTick() { if (stepper_) stepper_->step(); }
 
     // Acts on a key or a click at once: runs a step now. A key that comes while the rolling sound
     // plays, or the dice after it are said, waits in the mailbox until they have been heard.
-    void wake();
+    void wake() { if (stepper_) stepper_->wake(); }
     // Asks for a step from the event loop, once however often it is asked before it comes.
-    void wakeSoon();
+    void wakeSoon() { if (stepper_) stepper_->wakeSoon(); }
     // Hands a text to the screen reader, one turn of the event loop later: it becomes the newest
     // item of the window's list of what was said, which the screen reader speaks at once and keeps
     // on the braille display. While the new-game box is open texts are held, and given once the
@@ -102,7 +102,7 @@ public:
     void setKeyListener(std::function<void()> listener) { keyListener_ = std::move(listener); }
 
     // Whether a step has been asked for and not yet made (none while the game waits for the player).
-    bool engineRunning() const { return wakePosted_; }
+    bool engineRunning() const { return stepper_ && stepper_->stepPosted(); }
 
 signals:
     void ticked();
@@ -118,18 +118,12 @@ private:
     void renderFrames(const Board& board);
     void renderAccessibleNames(const Board& board);
     void click(QObject* watched);
-    void greetOnce();
     QRect pixels(const Rect& design) const;
     QPoint pixels(float xDesign, float yDesign) const;
 
     Yacht* game_ = nullptr;
-    Sequencer* sequencer_ = nullptr;
+    std::unique_ptr<Stepper> stepper_;
     Board board_ = designBoard();
-    bool wakePosted_ = false;
-    bool missedWake_ = false;  // a step was asked for while one was under way
-    bool inTick_ = false;
-    bool greeted_ = false;
-    bool asking_ = false;
     QWidget* box_ = nullptr;
     void sayHeld();
     SaidList* said_ = nullptr;  // made with the first text for the screen reader

@@ -35,24 +35,15 @@ TerminalFront::~TerminalFront() = default;
 void TerminalFront::attach(Yacht& game, Sequencer& sequencer, Voice& voice)
 {
     game_ = &game;
-    sequencer_ = &sequencer;
     voice_ = &voice;
-    sequencer.onStepWanted([this] { wakeSoon(); });
+    FrontHooks hooks;
+    hooks.post = [this](std::function<void()> call) { QTimer::singleShot(0, this, std::move(call)); };
+    stepper_ = std::make_unique<Stepper>(game, sequencer, std::move(hooks));
 }
 
 void TerminalFront::start()
 {
-    QTimer::singleShot(0, this, &TerminalFront::runTick);
-}
-
-void TerminalFront::wakeSoon()
-{
-    if (wakePosted_) return;
-    wakePosted_ = true;
-    QTimer::singleShot(0, this, [this] {
-        wakePosted_ = false;
-        wake();
-    });
+    QTimer::singleShot(0, this, [this] { if (stepper_) stepper_->step(); });
 }
 
 void TerminalFront::readKeys()
@@ -79,11 +70,10 @@ void TerminalFront::takeKeys(const std::vector<Key>& keys)
 void TerminalFront::takeKey(Key key)
 {
     if (!game_ || game_->quitting) return;
-    if (asking_) {
+    if (stepper_->asking()) {
         // The question has been printed and said; only its answers are taken meanwhile.
         if (const auto answer = questionAnswer(key)) {
-            asking_ = false;
-            game_->answer = Action::of(ActionKind::AnswerNewGame, *answer == QuestionAnswer::Ok ? 1 : 0);
+            stepper_->answer(*answer == QuestionAnswer::Ok);
             wakeSoon();
         }
         return;
@@ -99,7 +89,7 @@ void TerminalFront::takeKey(Key key)
         return;
     case TerminalCommand::GameKey:
         recordKeyPress(*game_, typed.key.code, typed.key.modifier);
-        wake();
+        stepper_->wake();
         return;
     }
 }
@@ -115,35 +105,9 @@ void TerminalFront::readSignal()
 void TerminalFront::leaveSaving()
 {
     if (!game_ || game_->quitting) return;
-    asking_ = false;
     storeGameAndSettings(*game_);
     game_->quitting = true;
     quitNow();
-}
-
-void TerminalFront::runTick()
-{
-    if (!game_ || !sequencer_ || inTick_ || asking_ || game_->quitting) return;
-    if (!greeted_) {
-        greeted_ = true;
-        windowActivated(*game_);
-    }
-    inTick_ = true;
-    const bool stepped = sequencer_->step();
-    inTick_ = false;
-    if (game_->quitting || !stepped) return;
-    if (game_->newGameAsked) {
-        game_->newGameAsked = false;
-        asking_ = true;
-        return;
-    }
-    if (game_->game.pendingKey) wakeSoon();
-}
-
-void TerminalFront::wake()
-{
-    if (!game_ || game_->quitting || inTick_ || asking_) return;
-    runTick();
 }
 
 void TerminalFront::beep()

@@ -7,7 +7,7 @@
 #include <QSocketNotifier>
 #include <QTimer>
 
-#include "narration/sequencer.h"
+#include "narration/stepper.h"
 #include <memory>
 #include <optional>
 
@@ -33,7 +33,7 @@ public:
     // Greets and makes the first step once the event loop runs.
     void start();
     // Makes a step soon, from the event loop: the sequencer and the clock ask for one.
-    void wakeSoon();
+    void wakeSoon() { if (stepper_) stepper_->wakeSoon(); }
 
     // Toolkit
     void beep() override;
@@ -47,8 +47,6 @@ private:
     void takeKey(Key key);
     void readSignal();
     void leaveSaving();
-    void runTick();
-    void wake();
 
     int input_;
     int output_;
@@ -58,11 +56,7 @@ private:
     QSocketNotifier keys_;
     std::unique_ptr<QSocketNotifier> signals_;
     QTimer escape_;
-    Sequencer* sequencer_ = nullptr;
-    bool inTick_ = false;
-    bool greeted_ = false;
-    bool wakePosted_ = false;
-    bool asking_ = false;  // "Start new game?" waits for Enter or Escape
+    std::unique_ptr<Stepper> stepper_;
 };
 
 }  // namespace yacht
