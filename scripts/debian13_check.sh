@@ -16,7 +16,8 @@
 # another Orca), and ending the run's first process ends every process of it.
 # Nothing outside the folder is written and no package of the host is touched. Needs root (it
 # asks sudo) and debootstrap. Ends with scripts/test.sh's line "summary: N passed, N failed,
-# N skipped", and a non-zero status on any failure.
+# N skipped", and a non-zero status on any failure: 77 when the root could not be made (no
+# mirror reachable), so that CI can tell a machine without one from a failing test.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 tree="$PWD"
@@ -60,7 +61,7 @@ if [ ! -f "$root/.yacht-root-ready" ]; then
     debootstrap --variant=minbase trixie "$root" "$mirror" >"$folder/debootstrap.log" 2>&1 || {
         tail -20 "$folder/debootstrap.log" >&2
         echo "debian13_check: debootstrap failed (log: $folder/debootstrap.log)" >&2
-        exit 1
+        exit 77
     }
     # No service starts inside the root when its package is installed.
     printf '#!/bin/sh\nexit 101\n' > "$root/usr/sbin/policy-rc.d"
