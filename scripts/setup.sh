@@ -17,7 +17,7 @@ run_packages=(qt6-speech-flite-plugin speech-dispatcher speech-dispatcher-espeak
 # pulseaudio-utils holds only the clients (pactl, parecord), no server.
 test_packages=(xvfb xdotool x11-utils wmctrl sox python3 procps python3-pytest openbox dbus-daemon
     orca at-spi2-core x11-xkb-utils
-    tmux strace pulseaudio-utils build-essential debhelper dpkg-dev fakeroot lintian desktop-file-utils appstream man-db locales)
+    tmux screen strace pulseaudio-utils build-essential debhelper dpkg-dev fakeroot lintian desktop-file-utils appstream man-db locales)
 
 installed() {
     dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q "install ok installed"

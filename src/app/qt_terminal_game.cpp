@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <iostream>
 #include <memory>
+#include <sys/ioctl.h>
 #include <unistd.h>
 
 #include "app/game_language.h"
@@ -99,7 +100,12 @@ int runTerminalGame(int argc, char** argv, const Options& options, std::chrono::
         innerVoice = loggedVoice.get();
         player = loggedPlayer.get();
     }
-    LinePrinter printer([](std::string_view text) { writeAll(STDOUT_FILENO, text); });
+    // The width is asked at every line: the player may widen or narrow the terminal mid-game.
+    LinePrinter printer([](std::string_view text) { writeAll(STDOUT_FILENO, text); },
+                        []() -> std::size_t {
+                            winsize size{};
+                            return ioctl(STDOUT_FILENO, TIOCGWINSZ, &size) == 0 ? size.ws_col : 0;
+                        });
     PrintingVoice voice(*innerVoice, printer);
     auto resources = makeResources();
 

@@ -43,13 +43,32 @@ std::vector<std::string> terminalLines(std::string_view text)
     return lines;
 }
 
+std::size_t lineColumns(std::string_view line)
+{
+    std::size_t columns = 0;
+    for (const char ch : line)
+        if ((static_cast<unsigned char>(ch) & 0xC0) != 0x80) ++columns;
+    return columns;
+}
+
+std::string LinePrinter::belowNewest() const
+{
+    return started_ ? std::string(rowsBelow_ + 1, '\n') : std::string();
+}
+
 void LinePrinter::print(std::string_view text)
 {
     for (const std::string& line : terminalLines(text)) {
-        std::string out;
-        if (started_) out += '\n';
+        std::string out = belowNewest();
         out += line;
         out += '\r';
+        // A line that fills its last row leaves the cursor on that row (the terminals the game
+        // meets wrap only when the next character comes), so a line of exactly the width takes
+        // one row.
+        const std::size_t width = width_ ? width_() : 0;
+        const std::size_t columns = lineColumns(line);
+        rowsBelow_ = width > 0 && columns > width ? (columns - 1) / width : 0;
+        if (rowsBelow_ > 0) out += "\x1b[" + std::to_string(rowsBelow_) + "A";
         write_(out);
         started_ = true;
     }
@@ -57,8 +76,9 @@ void LinePrinter::print(std::string_view text)
 
 void LinePrinter::finish()
 {
-    if (started_) write_("\n");
+    write_(belowNewest());
     started_ = false;
+    rowsBelow_ = 0;
 }
 
 }  // namespace yacht

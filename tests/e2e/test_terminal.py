@@ -141,6 +141,85 @@ def test_screen_keys_the_sheet_the_question_and_the_coach(terminal):
     assert term.wait_exit() == 0
 
 
+def test_two_players_with_a_computer_seat_to_game_over(terminal):
+    term = terminal(term="xterm-256color")
+    term.expect(re.compile(r"^Yacht, from Tevrin Software\."))
+    term.press("F9")
+    term.expect(re.compile(r"^Choose the number of players"))
+    term.press("Right")
+    term.expect("1 player")
+    term.press("Right")
+    term.expect("2 players")
+    term.press("c")
+    term.expect("1 computer player")
+    term.press("Enter")
+    term.expect("Press the space bar to begin")
+    for number in range(1, 14):
+        play_round(term, number)
+        if number < 13:
+            # The computer plays its own turn, and the round's scores are told.
+            term.expect(re.compile(r"^player 2 scores \d+ in "))
+            term.expect(re.compile(r"^At the end of the round, the scores are player 1 \d+, player 2 \d+"))
+    term.expect(re.compile(r"^player 2 scores \d+ in "))
+    over = term.expect(re.compile(r"^Game over\. (The winner is player [12]|We have a 2 way tie)"))
+    assert "Press function key F 9" in over
+    term.press("i")
+    term.expect(re.compile(r"^Game over|^no game"))
+    term.press("F12")
+    term.expect("goodbye")
+    assert term.wait_exit() == 0
+
+
+def test_the_keys_under_gnu_screen(terminal):
+    need("screen")
+    term = terminal(term="screen-256color", under_screen=True, height=100)
+    term.expect(re.compile(r"^Yacht, from Tevrin Software\."))
+    # screen turns tmux's key strings into its own: the plain F-keys come through.
+    term.press("F1")
+    term.expect(re.compile(r"^In the terminal: I tells the state of play"))
+    term.press("F9")
+    term.expect(re.compile(r"^Choose the number of players"))
+    term.press("1")
+    term.expect("Press the space bar to begin")
+    term.press("Space")
+    term.expect(re.compile(r"first roll$"))
+    term.press("F2")
+    term.expect(re.compile(r"^[1-6]( [1-6]){4}$"))
+    term.press("F4")
+    term.expect(re.compile(r"your score is \d+"))
+    # No modified F-key passes screen: the letters stand in for the voice, speed and arrow keys.
+    term.press("v", "b", "r", "n")
+    term.press("i")
+    term.expect(re.compile(r"^round 1, roll 1: [1-6]( [1-6]){4}; Twos"))
+    term.press("p", "i")
+    term.expect(re.compile(r"^round 1, roll 1: [1-6]( [1-6]){4}; Ones"))
+    term.press("F12")
+    term.expect("goodbye")
+    assert term.wait_exit() == 0
+
+
+def test_in_a_narrow_terminal_the_cursor_rests_at_the_start_of_a_wrapped_line(terminal):
+    term = terminal(term="xterm-256color", width=40)
+    greeting = term.expect(re.compile(r"^Yacht, from Tevrin Software\."))
+    assert len(greeting) > 80  # three rows at least
+    time.sleep(0.5)
+    column, row = term.cursor()
+    rows = term._tmux("capture-pane", "-p").split("\n")
+    assert column == 0 and greeting.startswith(rows[row]) and rows[row].startswith("Yacht")
+    # The next lines start below the wrapped one and overwrite none of it.
+    term.press("F1")
+    term.expect(re.compile(r"^In the terminal: I tells the state of play"))
+    time.sleep(0.5)
+    assert term.lines()[0] == greeting
+    last = term.lines()[-1]
+    column, row = term.cursor()
+    rows = term._tmux("capture-pane", "-p").split("\n")
+    assert column == 0 and rows[row] and last.startswith(rows[row])
+    term.press("F12")
+    term.expect("goodbye")
+    assert term.wait_exit() == 0
+
+
 @pytest.mark.parametrize("how", ["ctrl-c", "hangup"])
 def test_leaving_keeps_the_game_and_the_next_start_resumes_it(terminal, sandbox, how):
     term = terminal(term="xterm-256color")

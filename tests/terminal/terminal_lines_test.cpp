@@ -37,5 +37,26 @@ TEST(TerminalLines, LeavesTheCursorAtTheStartOfTheNewestLine)
     EXPECT_EQ(out, "goodbye?\r\none\r\ntwo\r\n");
 }
 
+TEST(TerminalLines, ALongLineThatWrapsLeavesTheCursorAtItsFirstRow)
+{
+    std::string out;
+    std::size_t width = 10;
+    LinePrinter printer([&out](std::string_view s) { out += s; }, [&width] { return width; });
+    printer.print("exactly 10");  // fills its row: the cursor stays on it
+    printer.print("twenty-one characters");  // three rows: up two
+    printer.print("\xc3\xa9t\xc3\xa9 9 cols");  // UTF-8: nine columns, one row
+    EXPECT_EQ(out, "exactly 10\r\ntwenty-one characters\r\x1b[2A\n\n\n\xc3\xa9t\xc3\xa9 9 cols\r");
+    out.clear();
+    width = 0;  // not known: no rows reckoned
+    printer.print("eleven char");
+    printer.print("x");
+    EXPECT_EQ(out, "\neleven char\r\nx\r");
+    width = 4;
+    out.clear();
+    printer.print("wraps twice");
+    printer.finish();  // below the last row, for the shell
+    EXPECT_EQ(out, "\nwraps twice\r\x1b[2A\n\n\n");
+}
+
 }  // namespace
 }  // namespace yacht

@@ -2,7 +2,8 @@
 typed with `send-keys` (tmux's own key names, or the bytes of another terminal with -H), the
 screen read back with `capture-pane`.
 
-`term = Terminal(sandbox, args, term="xterm-256color", env={...})` starts it; `term.press(...)`,
+`term = Terminal(sandbox, args, term="xterm-256color", env={...})` starts it (`under_screen=True`
+runs it inside GNU screen in the pane, which turns tmux's key strings into its own); `term.press(...)`,
 `term.send_bytes(b"...")`, `term.expect(text)` waits for a new line (a string must equal the
 line, a `re.compile` pattern is searched), `term.lines()`, `term.cursor()`, `term.pid`,
 `term.wait_exit()` returns the exit status; `term.stop()` ends the tmux server.
@@ -18,10 +19,11 @@ KEY_GAP_S = 0.25
 
 class Terminal:
     def __init__(self, sandbox, args=(), term="xterm-256color", env=None, width=200, height=60,
-                 name="terminal"):
+                 name="terminal", under_screen=False):
         self.sandbox = sandbox
         self.socket = os.path.join(sandbox.work, f"{name}.tmux")
         self.status_file = os.path.join(sandbox.work, f"{name}.status")
+        shell_file = os.path.join(sandbox.work, f"{name}.shell")
         run_env = dict(sandbox.env)
         for key in ("DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"):
             run_env.pop(key, None)
@@ -34,6 +36,7 @@ class Terminal:
         script = os.path.join(sandbox.work, f"{name}.sh")
         with open(script, "w") as f:
             f.write("#!/bin/sh\n")
+            f.write(f"echo $$ > {shlex.quote(shell_file)}\n")
             f.write("".join(f"export {k}={shlex.quote(v)}\n" for k, v in run_env.items()))
             f.write("unset DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM\n")
             # The shell waits for the game itself and keeps its status: tmux learns of an ended
@@ -41,23 +44,37 @@ class Terminal:
             f.write(f"{shlex.quote(sandbox.yacht)} {' '.join(shlex.quote(a) for a in args)}\n")
             f.write(f"echo $? > {shlex.quote(self.status_file)}\n")
         os.chmod(script, 0o755)
+        pane = [script]
+        if under_screen:
+            # screen's own TERM inside, no start-up message, a private socket folder and no
+            # user's .screenrc; it ends with the script's game.
+            screen_dir = os.path.join(sandbox.work, f"{name}.screen")
+            os.makedirs(screen_dir, mode=0o700, exist_ok=True)
+            pane = ["env", f"SCREENDIR={screen_dir}", "screen", "-q", "-c", "/dev/null", "-T", term,
+                    "-S", name, script]
         sandbox.procs.start(f"{name}-tmux", [
             "tmux", "-S", self.socket, "-f", "/dev/null", "new-session", "-d", "-x", str(width),
-            "-y", str(height), script], sandbox.env).wait(10)
+            "-y", str(height), *pane], sandbox.env).wait(10)
         self._tmux("set-option", "-g", "remain-on-exit", "on")
         self._tmux("set-option", "-g", "history-limit", "20000")
         self.seen = 0
-        self.pid = self._game_pid(int(self._tmux("display-message", "-p", "#{pane_pid}").strip()),
-                                  self.status_file)
+        self.pid = self._game_pid(shell_file, self.status_file)
 
     @staticmethod
-    def _game_pid(shell, status_file, timeout=10.0):
-        """The game: the child of the pane's shell; None when it has already ended (a second
-        start that only says the game runs elsewhere can end before it is looked for)."""
+    def _game_pid(shell_file, status_file, timeout=10.0):
+        """The game: the child of the script's shell (the pane's, or screen's window's); None
+        when it has already ended (a second start that only says the game runs elsewhere can end
+        before it is looked for)."""
         deadline = time.monotonic() + timeout
         while time.monotonic() < deadline:
             if os.path.exists(status_file):
                 return None
+            try:
+                with open(shell_file) as f:
+                    shell = int(f.read().strip())
+            except (OSError, ValueError):
+                time.sleep(0.05)
+                continue
             for entry in os.listdir("/proc"):
                 if entry.isdigit():
                     try:
