@@ -188,13 +188,18 @@ def test_the_keys_under_gnu_screen(terminal):
     term.press("F4")
     term.expect(re.compile(r"your score is \d+"))
     # No modified F-key passes screen: the letters stand in for the voice, speed and arrow keys.
-    term.press("v", "b", "r", "n")
+    term.press("v")
+    term.expect(re.compile(r"^Voice changed to "))
+    term.press("b")
+    term.expect(re.compile(r"^Voice changed to "))
+    term.press("r")
+    term.expect(re.compile(r"^Speed changed to "))
+    term.press("n")
+    term.expect(re.compile(r"^First dice [1-6]$"))
     term.press("i")
-    term.expect(re.compile(r"^round 1, roll 1: [1-6]( [1-6]){4}; Twos"))
-    term.press("p", "i")
-    term.expect(re.compile(r"^round 1, roll 1: [1-6]( [1-6]){4}; Ones"))
+    term.expect(re.compile(r"^round 1, roll 1: [1-6]( [1-6]){4}$"))
+    # screen clears its window as the game ends: the status tells that F12 left.
     term.press("F12")
-    term.expect("goodbye")
     assert term.wait_exit() == 0
 
 
