@@ -27,7 +27,9 @@ TEST(BackgroundTable, OnceReadyItHoldsTheSameValuesAsABuildInTheForeground)
 
     // Every compiled copy of the kernel this processor runs gives the same values to the bit.
     for (const InstructionSet set : {InstructionSet::Avx512, InstructionSet::Avx2, InstructionSet::Plain})
-        if (canRun(set)) EXPECT_EQ(buildValueTable(1, kBase, set).values(), here.values()) << int(set);
+        if (canRun(set)) {
+            EXPECT_EQ(buildValueTable(1, kBase, set).values(), here.values()) << int(set);
+        }
 }
 
 TEST(BackgroundTable, LeavingBeforeTheBuildEndsWaitsForIt)

@@ -110,7 +110,9 @@ TEST(BestKeep, MatchesTheBruteForceForRandomDiceOnSmallTables)
                 const KeepChoice keep = bestKeep(plan, dice, throwsLeft);
                 const double best = brute.afterThrow(dice, throwsLeft);
                 EXPECT_NEAR(keep.expected, best, 1e-9);
-                if (!BruteForce::isYacht(dice)) EXPECT_NEAR(brute.hold(dice, holdBits(keep), throwsLeft), best, 1e-9);
+                if (!BruteForce::isYacht(dice)) {
+                    EXPECT_NEAR(brute.hold(dice, holdBits(keep), throwsLeft), best, 1e-9);
+                }
             }
             const CategoryChoice choice = bestCategory(plan, dice);
             EXPECT_NEAR(choice.expected, brute.score(dice), 1e-9);
@@ -134,9 +136,10 @@ TEST(BestKeep, TheTableIsTheSameOnOneThreadAndOnTwo)
     const ValueTable one = buildValueTable(1, base);
     const ValueTable two = buildValueTable(2, base);
     for (FilledMask m = 0; m <= kAllFilled; ++m)
-        if ((m & base) == base)
+        if ((m & base) == base) {
             for (int u = 0; u < kUpperLevels; ++u)
                 for (bool flag : {false, true}) ASSERT_EQ(one.at({m, u, flag}), two.at({m, u, flag}));
+        }
 }
 
 }  // namespace
