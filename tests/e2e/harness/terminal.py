@@ -52,11 +52,13 @@ class Terminal:
             os.makedirs(screen_dir, mode=0o700, exist_ok=True)
             pane = ["env", f"SCREENDIR={screen_dir}", "screen", "-q", "-c", "/dev/null", "-T", term,
                     "-S", name, script]
+        # The options come before the session in one command list: a game that ends at once
+        # (a second start) would otherwise take the server with it before they are set.
         sandbox.procs.start(f"{name}-tmux", [
-            "tmux", "-S", self.socket, "-f", "/dev/null", "new-session", "-d", "-x", str(width),
-            "-y", str(height), *pane], sandbox.env).wait(10)
-        self._tmux("set-option", "-g", "remain-on-exit", "on")
-        self._tmux("set-option", "-g", "history-limit", "20000")
+            "tmux", "-S", self.socket, "-f", "/dev/null",
+            "set-option", "-g", "remain-on-exit", "on", ";",
+            "set-option", "-g", "history-limit", "20000", ";",
+            "new-session", "-d", "-x", str(width), "-y", str(height), *pane], sandbox.env).wait(10)
         self.seen = 0
         self.pid = self._game_pid(shell_file, self.status_file)
 
