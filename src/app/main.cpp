@@ -185,7 +185,7 @@ int main(int argc, char** argv)
     // temporary-files directory is moved there first, so the upgrade loses nobody's game.
     if (prepareStateFolder(stateDir)) {
         migrateTempGame(temporaryFilesDirectory(), stateDir);
-        context.saveDir = stateDir;
+        storage.setGameFolder(stateDir);
     }
     context.speechEngine = engine.remember;
     StdRandom random(diceSeed(context));

@@ -114,7 +114,7 @@ int runTerminalGame(int argc, char** argv, const Options& options, std::chrono::
     context.fixedSeed = options.seed;
     if (prepareStateFolder(stateDir)) {
         migrateTempGame(temporaryFilesDirectory(), stateDir);
-        context.saveDir = stateDir;
+        storage.setGameFolder(stateDir);
     }
     context.speechEngine = engine.remember;
     StdRandom random(diceSeed(context));

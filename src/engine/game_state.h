@@ -121,7 +121,6 @@ struct Game {
     // Settings and places that start-up fills in.
     int16_t voiceIndex = 0;  // the voice in use, by its position among the listed voices
     int16_t speedIndex = 2;
-    std::string saveDir;  // the folder of the saved game, ending in a path separator
     StoredVoice storedVoice;     // as read at start; its name is chosen before the voices are listed
     std::string voiceChangedOn;  // the engine the player last changed voice on in this run, "" none
     std::string speechEngine;   // the speech engine remembered for the next start ("" none)

@@ -18,11 +18,9 @@ void startup(Yacht& y, const StartupContext& context)
     voice.selectVoice(0);
     voice.setPriorityOver();
 
-    // The engine's 100 ms timer is started by the window before this runs; its first tick comes
-    // only after start-up, since both run on the one thread. The window scales itself.
-    // The dice source has been seeded by its owner from diceSeed(); the game draws from it now.
+    // The game's first step comes only after start-up, since both run on the one thread. The
+    // dice source has been seeded by its owner from diceSeed(); the game draws from it now.
     y.game.helpPage = 0;
-    y.game.saveDir = context.saveDir;
 
     // The side panel's title reads "YACHT" and its total is blank until the first card.
     y.game.view.started = true;

@@ -9,11 +9,10 @@
 
 namespace yacht {
 
-// What start-up needs from outside the game: the clock's seed and the saved game's folder.
+// What start-up needs from outside the game: the clock's seed and what the command line asked.
 struct StartupContext {
     uint64_t clockSeed = 0;
     std::optional<uint64_t> fixedSeed;  // --seed N
-    std::string saveDir;                // the folder of the saved game, with its separator
     std::string speechEngine;           // the engine to remember, when --speech-engine named one
     bool briefForRun = false;           // --brief: brief speech this run, whatever is stored
 };

@@ -26,7 +26,7 @@ struct StoredSettings {
     bool briefSpeech = false;  // the player chose brief speech with its key
 };
 
-// Loads and saves the game in the folder `Game::saveDir` names, and reads and writes the
+// Loads and saves the game in the folder start-up found for it, and reads and writes the
 // settings wherever they live; every failure is quiet.
 class Storage {
 public:

@@ -33,23 +33,23 @@ void load(Game& g, const SavedGame& s)
 
 }  // namespace
 
-std::string savedGamePath(const Game& game)
+std::string savedGamePath(const std::string& folder)
 {
-    return game.saveDir + kSavedGameName;
+    return folder + kSavedGameName;
 }
 
-void writeSavedGame(const Game& game)
+void writeSavedGame(const std::string& folder, const Game& game)
 {
     // Without a folder of the user's own there is no place for the game; it is not saved.
-    if (game.saveDir.empty()) return;
+    if (folder.empty()) return;
     // Only its owner may read the game: other accounts on the machine have no business with it.
-    replaceFile(savedGamePath(game), savedGameText(game), kPrivateFileMode);
+    replaceFile(savedGamePath(folder), savedGameText(game), kPrivateFileMode);
 }
 
-Loaded readSavedGame(Game& game)
+Loaded readSavedGame(const std::string& folder, Game& game)
 {
-    if (game.saveDir.empty()) return Loaded::Nothing;
-    const auto file = readFilePrefix(savedGamePath(game), kReadBound);
+    if (folder.empty()) return Loaded::Nothing;
+    const auto file = readFilePrefix(savedGamePath(folder), kReadBound);
     if (!file) return Loaded::Nothing;
     SavedGame saved;
     if (!parseSavedGame(file->bytes, file->cut, saved)) return Loaded::Nothing;

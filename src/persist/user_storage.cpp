@@ -7,12 +7,12 @@ namespace yacht {
 
 Loaded UserStorage::loadGame(Game& game)
 {
-    return readSavedGame(game);
+    return readSavedGame(gameFolder_, game);
 }
 
 void UserStorage::saveGame(const Game& game)
 {
-    writeSavedGame(game);
+    writeSavedGame(gameFolder_, game);
 }
 
 StoredSettings UserStorage::readSettings()

@@ -21,6 +21,9 @@ public:
 
     // The folder the executable lives in, which decides where the settings live.
     void setProgramFolder(std::string programDir) { programDir_ = std::move(programDir); }
+    // The folder the saved game is kept in, ending in a path separator; "" keeps no game.
+    void setGameFolder(std::string folder) { gameFolder_ = std::move(folder); }
+    const std::string& gameFolder() const { return gameFolder_; }
     // Where the settings live since they were last read: "" the store, else the program's folder.
     const std::string& settingsFolder() const { return place_; }
 
@@ -33,6 +36,7 @@ private:
     SettingsStore& store_;
     DriveInfo& drive_;
     std::string programDir_;
+    std::string gameFolder_;
     std::string place_;  // decided when the settings are read, kept for writing them
 };
 

@@ -190,7 +190,7 @@ TEST(OneComputer, WaitsForTheTableAnswersFunctionKeysAndPlaysOn)
     ASSERT_TRUE(t.runUntil([](const Game& g) { return g.state == EngineState::Rolled; }, 500));
     t.key(keys::F2);
     std::string faces;
-    for (int16_t d : t.g().dice) faces += " " + decimal(d);
+    for (int16_t d : t.g().dice) faces.append(" ").append(decimal(d));
     EXPECT_EQ(t.f.voice.last(), faces);
     t.key(keys::Left);
     EXPECT_EQ(t.g().diceCursor, 0) << "the dice are the computer's";

@@ -156,9 +156,9 @@ std::string resavedText(const std::string& file)
     TempFolder folder;
     writeText(folder.file(kSavedGameName), file);
     FakeGame f;
-    f.y.game.saveDir = folder.dir();
+    f.storage.setGameFolder(folder.dir());
     resumeSavedGame(f.y);
-    writeSavedGame(f.y.game);
+    f.storage.saveGame(f.y.game);
     return readText(folder.file(kSavedGameName));
 }
 
@@ -171,7 +171,7 @@ std::string heardOnResuming(const std::string& file)
     FakeGame f;
     f.resources.add("WAVE", "ROLLDICE", "RIFF....WAVE");
     f.voice.speakingReads = 1;
-    f.y.game.saveDir = folder.dir();
+    f.storage.setGameFolder(folder.dir());
     f.y.game.state = EngineState::Startup;
     std::string out;
     std::size_t said = 0, played = 0;

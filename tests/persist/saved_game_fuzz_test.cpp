@@ -180,7 +180,7 @@ void feed(const TempFolder& folder, const std::string& text, Outcome& outcome, M
     std::filesystem::remove(folder.file(kSavedGameName));
     writeText(folder.file(kSavedGameName), text);
     FakeGame f;
-    f.y.game.saveDir = folder.dir();
+    f.storage.setGameFolder(folder.dir());
     resumeSavedGame(f.y);
     if (untouched(f.y)) {
         ++outcome.refused;

@@ -50,7 +50,7 @@ std::string joined(const std::vector<std::string>& lines)
 FakeGame& resumeFrom(FakeGame& f, const TempFolder& folder, const std::string& text)
 {
     writeText(folder.file(kSavedGameName), text);
-    f.y.game.saveDir = folder.dir();
+    f.storage.setGameFolder(folder.dir());
     resumeSavedGame(f.y);
     return f;
 }
@@ -133,7 +133,7 @@ TEST(FullCardSavedGame, IsRefusedOnlyWhileThatPlayersTurnIsUnderWay)
     };
     for (const auto& c : cases) {
         auto lines = baseLines(c.state);
-        for (int cat = 1; cat <= kCategories; ++cat) lines[score(cat, c.fullPlayer, kTwo)] = "0";
+        for (int cat = 1; cat <= kCategories; ++cat) lines[score(cat, c.fullPlayer, kTwo)] = std::string(1, '0');
         TempFolder folder;
         FakeGame f;
         SCOPED_TRACE(testing::Message() << int(c.state) << " full card of player " << c.fullPlayer);
@@ -256,7 +256,7 @@ TEST(StrangeFileInItsPlace, CountsAsNoneAndTheNextSaveReplacesIt)
         EXPECT_FALSE(readSettingsFile(folder.file(kSettingsFileName)));
 
         FakeGame f;
-        f.y.game.saveDir = folder.dir();
+        f.storage.setGameFolder(folder.dir());
         resumeSavedGame(f.y);
         expectUntouched(f.y);
         if (std::string(what) == "folder") continue;  // a save never renames over a folder
@@ -337,7 +337,7 @@ TEST(FailedSave, TemporaryFolderThatIsAFileIsQuietAndTheGameStillLeaves)
     writeText(folder.file("plain"), "not a folder");
     FakeGame f;
     arrange(f.y, Position{});
-    f.y.game.saveDir = folder.file("plain") + "/";
+    f.storage.setGameFolder(folder.file("plain") + "/");
     leaveWithF12(f);
     EXPECT_EQ(readText(folder.file("plain")), "not a folder");
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 1);
@@ -348,7 +348,7 @@ TEST(FailedSave, MissingTemporaryFolderIsQuietAndTheGameStillLeaves)
     TempFolder folder;
     FakeGame f;
     arrange(f.y, Position{});
-    f.y.game.saveDir = folder.file("missing") + "/";
+    f.storage.setGameFolder(folder.file("missing") + "/");
     leaveWithF12(f);
     EXPECT_FALSE(std::filesystem::exists(folder.file("missing")));
 }
@@ -379,14 +379,14 @@ TEST(FailedSave, DiskFullHalfwayLeavesThePreviousSavedGameIntact)
 {
     TempFolder folder;
     FakeGame before;
-    before.y.game.saveDir = folder.dir();
+    before.storage.setGameFolder(folder.dir());
     arrange(before.y, Position{});
-    writeSavedGame(before.y.game);
+    before.storage.saveGame(before.y.game);
     const std::string previous = readText(folder.file(kSavedGameName));
     ASSERT_FALSE(previous.empty());
 
     FakeGame f;
-    f.y.game.saveDir = folder.dir();
+    f.storage.setGameFolder(folder.dir());
     Position later;
     later.round = 9;
     later.scored = 8;
@@ -408,9 +408,9 @@ TEST(Save, ReplacesThePreviousFileAndLeavesNothingElse)
     TempFolder folder;
     writeText(folder.file(kSavedGameName), "old");
     FakeGame f;
-    f.y.game.saveDir = folder.dir();
+    f.storage.setGameFolder(folder.dir());
     arrange(f.y, Position{});
-    writeSavedGame(f.y.game);
+    f.storage.saveGame(f.y.game);
     EXPECT_EQ(readText(folder.file(kSavedGameName)), savedGameText(f.y.game));
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 1);
 }

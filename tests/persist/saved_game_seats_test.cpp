@@ -64,14 +64,14 @@ TEST(SavedSeats, AComputersTurnResumesAndTheComputerPlaysOn)
     TempFolder folder;
     {
         FakeGame f;
-        f.y.game.saveDir = folder.dir();
+        f.storage.setGameFolder(folder.dir());
         computersTurn(f.y.game);
-        writeSavedGame(f.y.game);
+        f.storage.saveGame(f.y.game);
     }
     FakeGame f;
     HeldTableSource table;
     f.y.advisor.source = &table;
-    f.y.game.saveDir = folder.dir();
+    f.storage.setGameFolder(folder.dir());
     f.y.game.state = EngineState::Startup;
     f.tick();
     ASSERT_TRUE(computerTurn(f.y.game));

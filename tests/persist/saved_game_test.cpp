@@ -23,7 +23,7 @@ const std::string kWelcomeBack =
 
 // A fresh game at its first tick (state already 0), keeping its saved game in `folder`.
 struct Resumer {
-    explicit Resumer(const TempFolder& folder) { f.y.game.saveDir = folder.dir(); }
+    explicit Resumer(const TempFolder& folder) { f.storage.setGameFolder(folder.dir()); }
     FakeGame f;
     Yacht& resume()
     {
@@ -35,9 +35,9 @@ struct Resumer {
 void saveAt(const TempFolder& folder, const Position& p)
 {
     FakeGame f;
-    f.y.game.saveDir = folder.dir();
+    f.storage.setGameFolder(folder.dir());
     arrange(f.y, p);
-    writeSavedGame(f.y.game);
+    f.storage.saveGame(f.y.game);
 }
 
 TEST(SavedGameFile, HoldsOneValuePerLineWithEmptyLinesForEmptyCells)
@@ -154,7 +154,7 @@ TEST(SaveAndResume, SavingTheResumedGameGivesTheSameFile)
     saveAt(folder, position(EngineState::Rolled, 2, {"3", "5", "1", "6", "2"}, {0, 1, 0, 1, 0}, 2, 9));
     const std::string first = readText(folder.file(kSavedGameName));
     Resumer r(folder);
-    writeSavedGame(r.resume().game);
+    writeSavedGame(folder.dir(), r.resume().game);
     EXPECT_EQ(readText(folder.file(kSavedGameName)), first);
 }
 
@@ -282,7 +282,7 @@ TEST(ResumedIdleGame, ShowsTheSavedDiceAndGreetsAsUsual)
     TempFolder folder;
     saveAt(folder, position(EngineState::Idle, 0, {"6", "6", "1", "2", "3"}, {1, 0, 0, 0, 1}, 1, 0, 1));
     FakeGame f;
-    f.y.game.saveDir = folder.dir();
+    f.storage.setGameFolder(folder.dir());
     f.y.game.state = EngineState::Startup;
     windowActivated(f.y);
     f.tick();
@@ -301,7 +301,7 @@ TEST(FirstTick, ResumingAWaitingGameSpeaksTheWelcomeBackInPlaceOfTheGreeting)
     TempFolder folder;
     saveAt(folder, position(EngineState::WaitSpace, 0, kUnthrown, kNoneHeld, 1, 6, 3));
     FakeGame f;
-    f.y.game.saveDir = folder.dir();
+    f.storage.setGameFolder(folder.dir());
     f.y.game.state = EngineState::Startup;
     windowActivated(f.y);
     f.tick();

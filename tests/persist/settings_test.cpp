@@ -23,7 +23,6 @@ void start(FakeGame& f, const std::string& programDir, int voices = 2)
     f.voice.descriptions.clear();
     for (int i = 0; i < voices; ++i) f.voice.descriptions.push_back("Voice " + std::to_string(i));
     StartupContext context;
-    context.saveDir = "/nonexistent-yacht-temp/";
     f.storage.setProgramFolder(programDir);
     startup(f.y, context);
 }
@@ -647,7 +646,6 @@ TEST(Startup, TunesTheVoiceAndMarksTheSidePanel)
     EXPECT_EQ(f.shown().sidePanel[2].caption, "");
     EXPECT_TRUE(f.shown().statusBox.visible);
     EXPECT_EQ(f.y.game.helpPage, 0);
-    EXPECT_EQ(f.y.game.saveDir, "/nonexistent-yacht-temp/");
     EXPECT_EQ(f.y.game.state, EngineState::Startup);
 }
 

@@ -72,8 +72,8 @@ TEST(SavedGameInStateFolder, IsWrittenForItsOwnerOnlyWhateverTheOldFileAllowed)
     writeText(folder.file(kSavedGameName), "old");
     ::chmod(folder.file(kSavedGameName).c_str(), 0644);
     FakeGame f;
-    f.y.game.saveDir = folder.dir();
-    writeSavedGame(f.y.game);
+    f.storage.setGameFolder(folder.dir());
+    f.storage.saveGame(f.y.game);
     EXPECT_EQ(modeOf(folder.file(kSavedGameName)), 0600u);
     EXPECT_NE(readText(folder.file(kSavedGameName)), "old");
 }
