@@ -13,7 +13,7 @@ void IdleTick(benchmark::State& state)
     yacht::test::FakeGame f;
     for (auto _ : state) {
         f.sequencer.step();
-        benchmark::DoNotOptimize(f.y.game.voiceRunState);
+        benchmark::DoNotOptimize(f.y.game.state);
     }
 }
 BENCHMARK(IdleTick);
@@ -24,7 +24,7 @@ void TickTakingAKey(benchmark::State& state)
     for (auto _ : state) {
         yacht::recordKeyPress(f.y, 'A', 0);
         f.sequencer.step();
-        benchmark::DoNotOptimize(f.y.game.voiceRunState);
+        benchmark::DoNotOptimize(f.y.game.state);
     }
 }
 BENCHMARK(TickTakingAKey);

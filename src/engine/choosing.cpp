@@ -11,7 +11,7 @@ namespace yacht {
 namespace {
 
 // Marks the row under the cursor and says what it would score, or that it is taken.
-void moveCategoryCursor(Game& g, EventSink& events, int step)
+void moveCategoryCursor(Game& g, Teller& tell, int step)
 {
     const int at = g.categoryCursor + step;
     // No wrapping: the cursor stops at either end, and saying the row again brings a cursor of 0 to 1.
@@ -20,7 +20,7 @@ void moveCategoryCursor(Game& g, EventSink& events, int step)
     const int c = g.categoryCursor;
     g.view.litRow = static_cast<int16_t>(c);
     const event::CategoryUnderCursor under{.category = c, .worth = g.categoryValues[c], .taken = taken(g, c)};
-    events.happened({under, Entry::Replacing}, g.speechQueue);
+    tell({under, Entry::Replacing});
 }
 
 // The category under the cursor is written into the player's column, if it is free. A person
@@ -43,13 +43,13 @@ Flow scoreCategory(Yacht& y)
     if (g.seats.isComputer(g.player)) {
         const int points = isPlayerColumn(g.player) ? g.scores[c][g.player].value_or(0) : 0;
         const event::ComputerScored scored{.player = g.player, .points = points, .category = c};
-        y.ports.events.happened({scored, Entry::Replacing}, g.speechQueue);
+        y.tell({scored, Entry::Replacing});
         return Flow::Continue;
     }
     const event::Scored scored{.round = g.round, .total = g.total, .category = c};
-    y.ports.events.happened({scored, Entry::Replacing}, g.speechQueue);
+    y.tell({scored, Entry::Replacing});
     // The end of the game follows the last round and says the final scores instead.
-    if (g.round == 13) g.speechQueue.clear();
+    if (g.round == 13) y.toBeHeard.clear();
     return Flow::Continue;
 }
 
@@ -61,9 +61,9 @@ Flow applyChoosingAction(Yacht& y, Action action)
     case ActionKind::Score:
         if (action.number != 0) y.game.categoryCursor = static_cast<int16_t>(action.number);
         return scoreCategory(y);
-    case ActionKind::NextCategory: moveCategoryCursor(y.game, y.ports.events, 1); return Flow::Continue;
-    case ActionKind::PreviousCategory: moveCategoryCursor(y.game, y.ports.events, -1); return Flow::Continue;
-    case ActionKind::SayCategory: moveCategoryCursor(y.game, y.ports.events, 0); return Flow::Continue;
+    case ActionKind::NextCategory: moveCategoryCursor(y.game, y.tell, 1); return Flow::Continue;
+    case ActionKind::PreviousCategory: moveCategoryCursor(y.game, y.tell, -1); return Flow::Continue;
+    case ActionKind::SayCategory: moveCategoryCursor(y.game, y.tell, 0); return Flow::Continue;
     default: return Flow::Continue;
     }
 }

@@ -89,8 +89,8 @@ void tellCoachAdvice(Yacht& y)
 {
     Game& g = y.game;
     if (personsTurn(g)) g.seats.coachAsked = true;
-    if (g.state == EngineState::Rolling && g.speechQueue.empty() && !computerTurn(g)) makePendingThrow(y);
-    y.ports.events.happened({event::CoachAdvice{coachAdvice(g, y.advisor)}}, g.speechQueue);
+    if (g.state == EngineState::Rolling && y.toBeHeard.empty() && !computerTurn(g)) makePendingThrow(y);
+    y.tell({event::CoachAdvice{coachAdvice(g, y.advisor)}});
 }
 
 void tallyKeep(Game& g, TurnAdvisor& advisor)

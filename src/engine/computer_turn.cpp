@@ -44,7 +44,7 @@ void score(Yacht& y, const strategy::TurnPlan& plan, const strategy::Dice& dice)
 bool move(Yacht& y, const strategy::TurnPlan& plan)
 {
     Game& g = y.game;
-    if (g.state == EngineState::WaitSpace) return passOrOpenTurn(g, y.ports.events, Action::of(ActionKind::Continue)), true;
+    if (g.state == EngineState::WaitSpace) return passOrOpenTurn(g, y.tell, Action::of(ActionKind::Continue)), true;
     if (g.state == EngineState::Rolling) return makePendingThrow(y), true;
     const std::optional<strategy::Dice> dice = diceOnTable(g);
     if (!dice) return false;
@@ -60,7 +60,7 @@ void skipComputerTurn(Yacht& y)
     for (int step = 0; step < kMostSteps && computerTurn(g); ++step) {
         const strategy::TurnPlan* plan = y.advisor.plan(g);
         if (!plan || !move(y, *plan)) break;
-        if (g.state != EngineState::TurnEnd) g.speechQueue.clear();
+        if (g.state != EngineState::TurnEnd) y.toBeHeard.clear();
     }
 }
 
@@ -83,7 +83,7 @@ void playComputerStep(Yacht& y, Action action)
         return;
     }
     // The pending throw is made by the step as for anyone; the other moves wait for quiet.
-    if (g.state == EngineState::Rolling || !g.speechQueue.empty() ||
+    if (g.state == EngineState::Rolling || !y.toBeHeard.empty() ||
         y.ports.voice.runningState() != RunState::Done) {
         advisor.pause.reset(y.ports.clock);
         return;

@@ -2,7 +2,7 @@
 
 namespace yacht {
 
-void sayDice(Game& g, EventSink& events)
+void sayDice(Game& g, Teller& tell)
 {
     // After the first throw every face is new; later only the dice thrown again are news.
     const bool everyDie = g.roll == 1;
@@ -10,7 +10,7 @@ void sayDice(Game& g, EventSink& events)
     for (int i = 0; i < kDice; ++i) {
         if (everyDie || g.held[i] != 1) shown.faces.push_back(g.dice[i]);
     }
-    events.happened({shown, Entry::Joined}, g.speechQueue);
+    tell({shown, Entry::Joined});
 }
 
 }  // namespace yacht

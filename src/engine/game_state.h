@@ -11,7 +11,6 @@
 
 #include "engine/key.h"
 #include "engine/seats.h"
-#include "engine/speech_queue.h"
 #include "rules/category_prices.h"
 
 namespace yacht {
@@ -111,9 +110,6 @@ struct Game {
     int16_t total = 0;
     int16_t subtotal = 0;
     std::optional<Key> pendingKey;  // the key waiting for the next tick, if any
-    SpeechQueue speechQueue;        // the texts and sounds still to be heard
-    std::string lastSpoken;         // the item last taken from the queue, or the text handed to speakNow
-    int16_t voiceRunState = 0;      // the voice's running state as last read: 1 done, 2 speaking
     int16_t helpPage = 0;           // the help page the next F1 reads
     Seats seats;                    // who plays each seat, and what each person's choices cost
     ViewFacts view;                 // what the window shows besides the game itself

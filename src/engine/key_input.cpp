@@ -29,7 +29,7 @@ void recordKeyPress(Yacht& y, int code, int modifier)
 
 void windowActivated(Yacht& y)
 {
-    y.ports.events.happened({event::Greeting{}, Entry::Replacing}, y.game.speechQueue);
+    y.tell({event::Greeting{}, Entry::Replacing});
 }
 
 }  // namespace yacht

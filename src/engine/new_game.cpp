@@ -7,7 +7,7 @@ namespace yacht {
 namespace {
 
 // The game is cleared and the number of players is asked for.
-void clearForNewGame(Game& g, EventSink& events)
+void clearForNewGame(Game& g, Teller& tell)
 {
     g.dice.fill(0);
     g.held.fill(0);
@@ -27,7 +27,7 @@ void clearForNewGame(Game& g, EventSink& events)
     g.player = 0;
     g.round = 1;
     g.state = EngineState::Players;
-    events.happened({event::PlayersAsked{}, Entry::Replacing}, g.speechQueue);
+    tell({event::PlayersAsked{}, Entry::Replacing});
     showPlayerCounts(g);
     g.numPlayers = 0;
 }
@@ -41,23 +41,23 @@ void requestNewGame(Yacht& y)
     // A game under way (any state but idle, the choice of players included) is only thrown away
     // when the player confirms. The question is spoken while the box is open.
     if (g.state != EngineState::Idle) {
-        g.lastSpoken = y.ports.events.wordsOf({event::NewGameQuestion{}});
-        speakNow(y.ports.voice, g.speechQueue, g.lastSpoken);
+        y.toBeHeard.lastHeard = y.tell.wordsOf({event::NewGameQuestion{}});
+        speakNow(y.ports.voice, y.toBeHeard, y.toBeHeard.lastHeard);
         y.newGameAsked = true;
         return;
     }
-    clearForNewGame(g, y.ports.events);
+    clearForNewGame(g, y.tell);
 }
 
 void answerNewGame(Yacht& y, Action answer)
 {
     Game& g = y.game;
     if (answer.number != 1) {
-        g.lastSpoken = y.ports.events.wordsOf({event::NewGameCancelled{}});
-        speakNow(y.ports.voice, g.speechQueue, g.lastSpoken);
+        y.toBeHeard.lastHeard = y.tell.wordsOf({event::NewGameCancelled{}});
+        speakNow(y.ports.voice, y.toBeHeard, y.toBeHeard.lastHeard);
         return;
     }
-    clearForNewGame(g, y.ports.events);
+    clearForNewGame(g, y.tell);
 }
 
 void showPlayerCounts(Game& g)

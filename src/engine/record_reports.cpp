@@ -14,7 +14,7 @@ std::optional<std::size_t> heardItem(const Yacht& y, RecordReports::Kind kind)
 {
     const RecordReports& r = y.recordReports;
     if (r.told != kind) return std::nullopt;
-    const auto at = std::find(r.items.begin(), r.items.end(), y.game.lastSpoken);
+    const auto at = std::find(r.items.begin(), r.items.end(), y.toBeHeard.lastHeard);
     if (at == r.items.end()) return std::nullopt;
     return std::size_t(at - r.items.begin());
 }
@@ -24,7 +24,7 @@ void keepQueuedItems(Yacht& y, RecordReports::Kind kind)
     RecordReports& r = y.recordReports;
     r.told = kind;
     r.items.clear();
-    for (const SpeechItem& item : y.game.speechQueue.items())
+    for (const SpeechItem& item : y.toBeHeard.items())
         if (item.kind == SpeechItem::Kind::Text) r.items.push_back(item.text);
 }
 
@@ -41,21 +41,19 @@ std::vector<PlayedTurn> turnsToTell(const Game& g, std::vector<PlayedTurn> turns
 
 void sayRecord(Yacht& y)
 {
-    Game& g = y.game;
     RecordReports& r = y.recordReports;
     const std::optional<RecordSummary> summary = y.record().summary();
     if (!summary || summary->personScores == 0) {
-        y.ports.events.happened({event::NothingRecorded{}, Entry::Replacing}, g.speechQueue);
+        y.tell({event::NothingRecorded{}, Entry::Replacing});
         r = RecordReports{};  // once games are recorded, F5 begins with the best scores
         return;
     }
     r.part = heardItem(y, RecordReports::Kind::Record) ? (r.part + 1) % kRecordParts : 0;
     switch (r.part) {
-    case 0: y.ports.events.happened({event::BestScores{summary->best}, Entry::Replacing}, g.speechQueue); break;
-    case 1: y.ports.events.happened({event::RecordStatistics{*summary}, Entry::Replacing}, g.speechQueue); break;
+    case 0: y.tell({event::BestScores{summary->best}, Entry::Replacing}); break;
+    case 1: y.tell({event::RecordStatistics{*summary}, Entry::Replacing}); break;
     default:
-        y.ports.events.happened({event::AgainstComputers{summary->strong, summary->casual}, Entry::Replacing},
-                                g.speechQueue);
+        y.tell({event::AgainstComputers{summary->strong, summary->casual}, Entry::Replacing});
         break;
     }
     keepQueuedItems(y, RecordReports::Kind::Record);
@@ -66,7 +64,7 @@ void sayOthersTurns(Yacht& y)
     Game& g = y.game;
     const std::vector<PlayedTurn> turns = turnsToTell(g, y.record().turnsOfThisGame());
     if (turns.empty()) {
-        y.ports.events.happened({event::NoTurnPlayed{}, Entry::Replacing}, g.speechQueue);
+        y.tell({event::NoTurnPlayed{}, Entry::Replacing});
         keepQueuedItems(y, RecordReports::Kind::Turns);
         return;
     }
@@ -74,9 +72,9 @@ void sayOthersTurns(Yacht& y)
     std::size_t from = 0;
     if (const std::optional<std::size_t> heard = heardItem(y, RecordReports::Kind::Turns)) from = *heard + 1;
     if (from >= turns.size()) from = 0;
-    g.speechQueue.clear();
+    y.toBeHeard.clear();
     for (std::size_t i = from; i < turns.size(); ++i)
-        y.ports.events.happened({event::TurnRetold{turns[i]}, i == from ? Entry::Replacing : Entry::After}, g.speechQueue);
+        y.tell({event::TurnRetold{turns[i]}, i == from ? Entry::Replacing : Entry::After});
     // The positions count from the first turn, whichever the telling began with.
     RecordReports& r = y.recordReports;
     keepQueuedItems(y, RecordReports::Kind::Turns);

@@ -29,9 +29,9 @@ int spokenTotal(const Game& g, int p)
     return totalOf(g, p).value_or(0);
 }
 
-void gameOver(Game& g, EventSink& events)
+void gameOver(Teller& tell)
 {
-    events.happened({event::GameOverReminder{}, Entry::Replacing}, g.speechQueue);
+    tell({event::GameOverReminder{}, Entry::Replacing});
 }
 
 // The player whose categories F3 lists: the current one, except between turns (a score just
@@ -45,18 +45,18 @@ int playerToList(const Game& g)
 
 }  // namespace
 
-void repeatDice(Game& g, EventSink& events)
+void repeatDice(Game& g, Teller& tell)
 {
-    g.speechQueue.clear();
-    sayDice(g, events);
-    if (!gameRunning(g)) gameOver(g, events);
+    tell.queue.clear();
+    sayDice(g, tell);
+    if (!gameRunning(g)) gameOver(tell);
 }
 
-void sayCategoriesLeft(Game& g, EventSink& events)
+void sayCategoriesLeft(Game& g, Teller& tell)
 {
     const int player = playerToList(g);
     if (!gameRunning(g) || (g.state == EngineState::TurnEnd && player == 0)) {
-        gameOver(g, events);
+        gameOver(tell);
         return;
     }
     // The player's own column, not the sheet: between turns the sheet still shows the previous
@@ -68,25 +68,25 @@ void sayCategoriesLeft(Game& g, EventSink& events)
         if (column && g.scores[row][player]) continue;
         left.categories.push_back(row);
     }
-    events.happened({left, Entry::Replacing}, g.speechQueue);
+    tell({left, Entry::Replacing});
 }
 
-void sayScores(Game& g, EventSink& events)
+void sayScores(Game& g, Teller& tell)
 {
     const bool running = gameRunning(g);
     // Before any game there is no score to tell: F4 answers as F2 and F3 do then.
     if (!running && !anyTotal(g)) {
-        gameOver(g, events);
+        gameOver(tell);
         return;
     }
     if (g.numPlayers > 1) {
         event::ScoresOfPlayers scores{.running = running, .totals = {}};
         const int count = std::min<int>(g.numPlayers, kMaxPlayers);
         for (int p = 1; p <= count; ++p) scores.totals.push_back(spokenTotal(g, p));
-        events.happened({scores, Entry::Replacing}, g.speechQueue);
+        tell({scores, Entry::Replacing});
     } else {
         const event::SoloScore score{.running = running, .total = spokenTotal(g, g.player), .subtotal = g.subtotal};
-        events.happened({score, Entry::Replacing}, g.speechQueue);
+        tell({score, Entry::Replacing});
     }
     // After the game each person also hears what their choices cost against perfect play.
     if (!running && g.seats.talliesTold()) {
@@ -94,14 +94,14 @@ void sayScores(Game& g, EventSink& events)
         for (int p = 1; p <= count; ++p) {
             if (!g.seats.tallied[p] || g.seats.isComputer(p)) continue;
             const event::ChoicesCost cost{.player = count > 1 ? p : 0, .cost = g.seats.cost[p]};
-            events.happened({cost}, g.speechQueue);
+            tell({cost});
         }
     }
     // A computer's turn goes on by itself: the space bar would only skip it.
     if (!running)
-        events.happened({event::NewGameOrHelp{}}, g.speechQueue);
+        tell({event::NewGameOrHelp{}});
     else if (!computerTurn(g))
-        events.happened({event::SpaceToContinue{}}, g.speechQueue);
+        tell({event::SpaceToContinue{}});
 }
 
 }  // namespace yacht

@@ -50,7 +50,7 @@ void moveDiceCursor(Yacht& y, bool right)
     const int die = g.diceCursor - 1;
     g.view.litDie = g.diceCursor;
     const event::DieUnderCursor under{.die = die + 1, .face = g.dice[die], .held = g.held[die] == 1};
-    y.ports.events.happened({under, Entry::Replacing}, g.speechQueue);
+    y.tell({under, Entry::Replacing});
 }
 
 // The next throw, or the end of throwing when nothing is left to throw. What the throw says
@@ -71,8 +71,8 @@ void throwAgain(Yacht& y)
         if (g.held[i] == 0) g.dice[i] = 0;
     ++g.roll;
     const event::ThrowCalled called{.roll = g.roll, .round = g.round, .player = g.player, .several = g.numPlayers > 1};
-    y.ports.events.happened({called}, g.speechQueue);
-    y.ports.events.happened({event::DiceRolling{}}, g.speechQueue);
+    y.tell({called});
+    y.tell({event::DiceRolling{}});
     g.state = EngineState::Rolling;
 }
 
@@ -85,7 +85,7 @@ Flow holdOrRelease(Yacht& y, int die)
     }
     const bool hold = g.held[die] == 0;
     g.held[die] = hold ? 1 : 0;
-    y.ports.events.happened({event::DieHeld{.die = die + 1, .held = hold}, Entry::Replacing}, g.speechQueue);
+    y.tell({event::DieHeld{.die = die + 1, .held = hold}, Entry::Replacing});
     return Flow::Continue;
 }
 
@@ -107,11 +107,11 @@ void makePendingThrow(Yacht& y)
     if (std::count(g.held.begin(), g.held.end(), int16_t(1)) < kDice) noteThrow(y);
 
     if (isYacht(g)) {
-        y.ports.events.happened({event::YachtThrown{}}, g.speechQueue);
+        y.tell({event::YachtThrown{}});
         g.roll = 3;
         payYachtBonus(y);
     } else {
-        sayDice(g, y.ports.events);
+        sayDice(g, y.tell);
     }
     g.state = EngineState::Rolled;
     g.diceCursor = 0;
@@ -120,7 +120,7 @@ void makePendingThrow(Yacht& y)
         priceCategories(g);
         // The computer chooses by itself; only a person is told how to choose.
         if (!g.seats.isComputer(g.player))
-            y.ports.events.happened({event::ChooseCategory{}}, g.speechQueue);
+            y.tell({event::ChooseCategory{}});
         g.state = EngineState::Choosing;
         g.categoryCursor = 0;
         // A Yacht the player has not yet taken puts the cursor on Yacht, so enter scores it.
@@ -138,7 +138,7 @@ Flow applyRolledAction(Yacht& y, Action action)
     case ActionKind::Throw: throwAgain(y); return Flow::Continue;
     case ActionKind::Keep:
         // The keep is said first; the throw's own words and sound follow it.
-        y.ports.events.happened(keptEvent(g, action.hold), g.speechQueue);
+        y.tell(keptEvent(g, action.hold));
         for (int i = 0; i < kDice; ++i) g.held[i] = action.hold[i] ? 1 : 0;
         throwAgain(y);
         return Flow::Continue;

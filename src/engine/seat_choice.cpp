@@ -20,14 +20,14 @@ void seatPlayers(Game& g)
 
 namespace {
 
-void tellComputerCount(Game& g, EventSink& events, Entry entry)
+void tellComputerCount(Game& g, Teller& tell, Entry entry)
 {
-    events.happened({event::ComputerCount{g.seats.computers}, entry}, g.speechQueue);
+    tell({event::ComputerCount{g.seats.computers}, entry});
 }
 
 }  // namespace
 
-void choosePlayersAndSeats(Game& g, EventSink& events, Action action)
+void choosePlayersAndSeats(Game& g, Teller& tell, Action action)
 {
     if (!action.acts()) return;
     Seats& s = g.seats;
@@ -36,20 +36,20 @@ void choosePlayersAndSeats(Game& g, EventSink& events, Action action)
         g.numPlayers = std::clamp<int16_t>(g.numPlayers, 1, kMaxPlayers);
         if (action.kind == ActionKind::CycleComputers) {
             s.computers = static_cast<int16_t>((s.computers + 1) % (g.numPlayers + 1));
-            tellComputerCount(g, events, Entry::Replacing);
+            tellComputerCount(g, tell, Entry::Replacing);
         } else {
             s.strength = s.strength == SeatKind::Casual ? SeatKind::Strong : SeatKind::Casual;
             const event::StrengthChosen strength{s.strength == SeatKind::Casual};
-            events.happened({strength, Entry::Replacing}, g.speechQueue);
+            tell({strength, Entry::Replacing});
         }
         lightPlayerCount(g);
         return;
     }
-    choosePlayerCount(g, events, action);
+    choosePlayerCount(g, tell, action);
     s.computers = std::min(s.computers, g.numPlayers);
     // Whoever asked for computer players hears them with the count; nobody else hears a change.
     if (action.kind != ActionKind::StartGame && s.computers > 0)
-        tellComputerCount(g, events, Entry::Joined);
+        tellComputerCount(g, tell, Entry::Joined);
     if (g.state == EngineState::TurnEnd) seatPlayers(g);
 }
 

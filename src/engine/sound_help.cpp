@@ -13,15 +13,15 @@ bool playSound(const Ports& ports, const std::string& name)
     return true;
 }
 
-void readHelpPage(Game& g, const Ports& ports)
+void readHelpPage(Game& g, const Ports& ports, Teller& tell)
 {
     if (const auto page = ports.resources.load("TEXT", "help" + decimal(g.helpPage))) {
         // The pages are stored as UTF-8, the text the rest of the game speaks. Zero bytes after
         // the text are no part of it.
         std::string text(page->begin(), page->end());
         while (!text.empty() && text.back() == '\0') text.pop_back();
-        g.lastSpoken = ports.events.wordsOf({event::HelpPage{.page = g.helpPage, .text = std::move(text)}});
-        speakNow(ports.voice, g.speechQueue, g.lastSpoken);
+        tell.queue.lastHeard = tell.wordsOf({event::HelpPage{.page = g.helpPage, .text = std::move(text)}});
+        speakNow(ports.voice, tell.queue, tell.queue.lastHeard);
     }
     // The introduction is read once; then the three pages take turns.
     ++g.helpPage;

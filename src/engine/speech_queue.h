@@ -1,6 +1,6 @@
 #pragma once
 // What the game has still to be heard, in order: texts for the voice and sounds for the player,
-// handed out one item a tick by the speech pump once the voice is done.
+// handed out one item at a time by the sequencer, each once the one before it has been heard.
 
 #include <deque>
 #include <initializer_list>
@@ -68,6 +68,10 @@ public:
     // Set when a sound starts: the sound plays to its end, and the next words handed to the voice
     // are said synchronously after it. Any words handed to the voice clear it.
     bool syncAfterSound = false;
+
+    // The item last taken to be heard, or the words said at once in its place (a question, a
+    // help page, goodbye): where a report told part by part goes on from.
+    std::string lastHeard;
 
     friend bool operator==(const SpeechQueue& a, const SpeechQueue& b) { return a.items_ == b.items_; }
 

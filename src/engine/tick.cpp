@@ -25,7 +25,7 @@ void finishStartup(Yacht& y)
     g.state = EngineState::Idle;
     resumeSavedGame(y);
     if (g.state == EngineState::Idle)
-        y.ports.events.happened({event::NewGameOrHelp{}, Entry::Joined}, g.speechQueue);
+        y.tell({event::NewGameOrHelp{}, Entry::Joined});
 }
 
 // F12: the unfinished game and the settings are stored and goodbye is said; the program ends once
@@ -33,8 +33,8 @@ void finishStartup(Yacht& y)
 void leave(Yacht& y)
 {
     storeGameAndSettings(y);
-    y.game.lastSpoken = y.ports.events.wordsOf({event::Goodbye{}});
-    speakAndWait(y.ports.voice, y.game.lastSpoken);
+    y.toBeHeard.lastHeard = y.tell.wordsOf({event::Goodbye{}});
+    speakAndWait(y.ports.voice, y.toBeHeard.lastHeard);
     y.quitting = true;
 }
 
@@ -42,15 +42,15 @@ void leave(Yacht& y)
 Flow applyFunctionKey(Yacht& y, Action action)
 {
     switch (action.kind) {
-    case ActionKind::Help: readHelpPage(y.game, y.ports); return Flow::Continue;
-    case ActionKind::NextVoice: changeVoice(y.game, y.ports.voice, y.ports.events, 0); return Flow::Continue;
-    case ActionKind::PreviousVoice: changeVoice(y.game, y.ports.voice, y.ports.events, 1); return Flow::Continue;
-    case ActionKind::NextSpeed: changeSpeed(y.game, y.ports.voice, y.ports.events); return Flow::Continue;
+    case ActionKind::Help: readHelpPage(y.game, y.ports, y.tell); return Flow::Continue;
+    case ActionKind::NextVoice: changeVoice(y.game, y.ports.voice, y.tell, 0); return Flow::Continue;
+    case ActionKind::PreviousVoice: changeVoice(y.game, y.ports.voice, y.tell, 1); return Flow::Continue;
+    case ActionKind::NextSpeed: changeSpeed(y.game, y.ports.voice, y.tell); return Flow::Continue;
     // The wording's key, like the coach's, does nothing else: no prompt is said again after it.
-    case ActionKind::ToggleWording: toggleWording(y.game, y.ports.voice, y.ports.events); return Flow::EndTick;
-    case ActionKind::ReportDice: repeatDice(y.game, y.ports.events); return Flow::Continue;
-    case ActionKind::ReportCategories: sayCategoriesLeft(y.game, y.ports.events); return Flow::Continue;
-    case ActionKind::ReportScore: sayScores(y.game, y.ports.events); return Flow::Continue;
+    case ActionKind::ToggleWording: toggleWording(y.game, y.ports.voice, y.tell); return Flow::EndTick;
+    case ActionKind::ReportDice: repeatDice(y.game, y.tell); return Flow::Continue;
+    case ActionKind::ReportCategories: sayCategoriesLeft(y.game, y.tell); return Flow::Continue;
+    case ActionKind::ReportScore: sayScores(y.game, y.tell); return Flow::Continue;
     case ActionKind::ReportRecord: sayRecord(y); return Flow::Continue;
     case ActionKind::ReportOthersTurns: sayOthersTurns(y); return Flow::Continue;
     case ActionKind::NewGame: requestNewGame(y); return Flow::EndTick;
@@ -71,7 +71,7 @@ void storeGameAndSettings(Yacht& y)
 void resumeSavedGame(Yacht& y)
 {
     const Loaded loaded = y.ports.storage.loadGame(y.game);
-    if (loaded != Loaded::Nothing) continueSavedTurn(y.game, y.ports.events, loaded == Loaded::Whole);
+    if (loaded != Loaded::Nothing) continueSavedTurn(y.game, y.tell, loaded == Loaded::Whole);
 }
 
 void setStatusCaption(Game& g)
@@ -94,13 +94,12 @@ void setStatusCaption(Game& g)
     }
 }
 
-Key takePendingKey(Game& g, Voice& voice)
+Key takePendingKey(Game& g, SpeechQueue& toBeHeard, Voice& voice)
 {
     if (!g.pendingKey) return Key{};
     const Key key = *g.pendingKey;
     g.pendingKey.reset();
-    g.speechQueue.clear();
-    g.voiceRunState = 0;
+    toBeHeard.clear();
     voice.setPriorityOver();
     return key;
 }
@@ -110,7 +109,7 @@ Flow tick(Yacht& y)
     if (y.quitting) return Flow::EndTick;
     Game& g = y.game;
     // Voice changes asked for before the installed voices were listed are answered once they are.
-    applyVoicesOnceListed(g, y.ports.voice, y.ports.events);
+    applyVoicesOnceListed(g, y.ports.voice, y.tell);
 
     finishStartup(y);
     setStatusCaption(g);
@@ -123,7 +122,7 @@ Flow tick(Yacht& y)
 
     // Taking the key has hushed the queue. The key means what it means in the state it reaches
     // each step in: a turn opened or a throw made on the way changes what it does next.
-    const Key key = takePendingKey(g, y.ports.voice);
+    const Key key = takePendingKey(g, y.toBeHeard, y.ports.voice);
     const auto actionNow = [&] { return actionFor(key, g); };
     const Action action = actionNow();
     if (applyFunctionKey(y, action) == Flow::EndTick) return Flow::EndTick;
@@ -134,11 +133,11 @@ Flow tick(Yacht& y)
     }
     stepComputerTurn(y, action);
 
-    if (g.speechQueue.empty() && (g.state == EngineState::TurnEnd || g.state == EngineState::WaitSpace)) {
-        if (passOrOpenTurn(g, y.ports.events, actionNow()) == Flow::EndTick) return Flow::EndTick;
+    if (y.toBeHeard.empty() && (g.state == EngineState::TurnEnd || g.state == EngineState::WaitSpace)) {
+        if (passOrOpenTurn(g, y.tell, actionNow()) == Flow::EndTick) return Flow::EndTick;
     }
-    if (g.state == EngineState::Players) choosePlayersAndSeats(g, y.ports.events, actionNow());
-    if (g.speechQueue.empty() && g.state == EngineState::Rolling) makePendingThrow(y);
+    if (g.state == EngineState::Players) choosePlayersAndSeats(g, y.tell, actionNow());
+    if (y.toBeHeard.empty() && g.state == EngineState::Rolling) makePendingThrow(y);
 
     // During a computer's turn the dice and the categories are the computer's alone.
     if (!computerTurn(g)) {

@@ -17,22 +17,21 @@ int playerCount(const Game& g)
     return std::clamp<int>(g.numPlayers, 0, kMaxPlayers);
 }
 
-void announceGameOver(Game& g, EventSink& events);
+void announceGameOver(Game& g, Teller& tell);
 
 // The game is over: the final scores, then whoever beat every earlier finished game.
-void endGame(Game& g, EventSink& events)
+void endGame(Game& g, Teller& tell)
 {
-    announceGameOver(g, events);
+    announceGameOver(g, tell);
     if (!g.newBestScores.empty()) {
         const bool several = playerCount(g) > 1;
-        events.happened({event::NewBestScore{std::vector<int>(g.newBestScores.begin(), g.newBestScores.end()), several}},
-                        g.speechQueue);
+        tell({event::NewBestScore{std::vector<int>(g.newBestScores.begin(), g.newBestScores.end()), several}});
     }
     g.newBestScores.clear();
 }
 
 // The one player hears the score, several hear the winner or the tied winners.
-void announceGameOver(Game& g, EventSink& events)
+void announceGameOver(Game& g, Teller& tell)
 {
     g.state = EngineState::Idle;
     g.round = 0;
@@ -40,7 +39,7 @@ void announceGameOver(Game& g, EventSink& events)
 
     const int count = playerCount(g);
     if (count <= 1) {
-        events.happened({event::GameOverAlone{totalOf(g, 1)}, Entry::Replacing}, g.speechQueue);
+        tell({event::GameOverAlone{totalOf(g, 1)}, Entry::Replacing});
         return;
     }
     // A total never drawn counts 0, as an empty cell does in every sum.
@@ -51,10 +50,9 @@ void announceGameOver(Game& g, EventSink& events)
     for (int p = 1; p <= count; ++p)
         if (score(p) == best) winners.push_back(p);
     if (winners.size() == 1)
-        events.happened({event::GameWon{.player = winners.front(), .points = best}, Entry::Replacing}, g.speechQueue);
+        tell({event::GameWon{.player = winners.front(), .points = best}, Entry::Replacing});
     else
-        events.happened({event::GameTied{.players = std::move(winners), .points = best}, Entry::Replacing},
-                        g.speechQueue);
+        tell({event::GameTied{.players = std::move(winners), .points = best}, Entry::Replacing});
 }
 
 // The dice are cleared and the next player comes up, after the last one the first player of the
@@ -72,36 +70,36 @@ bool advanceToNextPlayer(Game& g)
 }
 
 // The turn is over: the next player (and perhaps the next round) comes up and is announced.
-Flow passTurn(Game& g, EventSink& events)
+Flow passTurn(Game& g, Teller& tell)
 {
     if (advanceToNextPlayer(g)) {
         if (g.numPlayers > 1) {
             showScoreboard(g);
             event::RoundOver over;
             for (int p = 1; p <= playerCount(g); ++p) over.totals.push_back(totalOf(g, p));
-            events.happened({over, Entry::Replacing}, g.speechQueue);
+            tell({over, Entry::Replacing});
         }
     }
 
     if (g.round > kLastRound) {
-        endGame(g, events);
+        endGame(g, tell);
         return Flow::EndTick;
     }
     const event::TurnPassed passed{.round = g.round, .player = g.player, .computer = g.seats.isComputer(g.player)};
-    events.happened({passed, Entry::Joined}, g.speechQueue);
+    tell({passed, Entry::Joined});
     g.state = EngineState::WaitSpace;
     return Flow::EndTick;
 }
 
 // The space bar opens the turn: it is announced, the player's card is drawn, the first throw
 // is requested and made once the announcement and the rolling sound have been heard.
-void beginTurn(Game& g, EventSink& events)
+void beginTurn(Game& g, Teller& tell)
 {
     // The round is said as an item of its own; a later player is named after what is queued.
     const event::ThrowCalled opened{.roll = 1, .round = g.round, .player = g.player, .several = g.numPlayers > 1};
-    events.happened({opened, g.player == 1 ? Entry::After : Entry::Joined}, g.speechQueue);
+    tell({opened, g.player == 1 ? Entry::After : Entry::Joined});
     showCard(g);
-    events.happened({event::DiceRolling{}}, g.speechQueue);
+    tell({event::DiceRolling{}});
     g.state = EngineState::Rolling;
     g.roll = 1;
 }
@@ -114,20 +112,20 @@ bool anyDieToThrow(const Game& g)
 }
 
 // Tells the player where a resumed game stands: the round, the player, the throw, and the dice.
-void announceResumedTurn(Game& g, EventSink& events)
+void announceResumedTurn(Game& g, Teller& tell)
 {
     showCard(g);
     const event::Resuming resuming{.round = g.round, .player = g.player, .several = g.numPlayers > 1, .roll = g.roll};
-    events.happened({resuming}, g.speechQueue);
+    tell({resuming});
     // Dice still to be thrown get the rolling sound; thrown dice are read out.
     if (anyDieToThrow(g))
-        events.happened({event::DiceRolling{}}, g.speechQueue);
+        tell({event::DiceRolling{}});
     else
-        sayDice(g, events);
+        sayDice(g, tell);
 }
 
 // Moves a resumed game into the state it continues in.
-void settleResumedState(Game& g, EventSink& events)
+void settleResumedState(Game& g, Teller& tell)
 {
     if (g.state == EngineState::Players) {
         g.state = EngineState::Idle;
@@ -137,26 +135,26 @@ void settleResumedState(Game& g, EventSink& events)
         advanceToNextPlayer(g);
         g.state = g.round > kLastRound ? EngineState::Idle : EngineState::WaitSpace;
     } else if (g.state != EngineState::Idle) {
-        announceResumedTurn(g, events);
+        announceResumedTurn(g, tell);
     }
 }
 
 }  // namespace
 
-Flow passOrOpenTurn(Game& g, EventSink& events, Action action)
+Flow passOrOpenTurn(Game& g, Teller& tell, Action action)
 {
-    if (g.state == EngineState::TurnEnd) return passTurn(g, events);
+    if (g.state == EngineState::TurnEnd) return passTurn(g, tell);
 
     if (action.kind != ActionKind::Continue) return Flow::EndTick;
     if (g.round <= kLastRound) {
-        beginTurn(g, events);
+        beginTurn(g, tell);
         return Flow::Continue;
     }
-    endGame(g, events);
+    endGame(g, tell);
     return Flow::EndTick;
 }
 
-void choosePlayerCount(Game& g, EventSink& events, Action action)
+void choosePlayerCount(Game& g, Teller& tell, Action action)
 {
     if (action.kind == ActionKind::MorePlayers) ++g.numPlayers;
     if (action.kind == ActionKind::FewerPlayers) --g.numPlayers;
@@ -167,7 +165,7 @@ void choosePlayerCount(Game& g, EventSink& events, Action action)
 
     const bool start = action.kind == ActionKind::StartGame;
     if (!start) {
-        events.happened({event::PlayerCount{g.numPlayers}, Entry::Replacing}, g.speechQueue);
+        tell({event::PlayerCount{g.numPlayers}, Entry::Replacing});
     }
     if (start || counted) g.state = EngineState::TurnEnd;
 
@@ -179,11 +177,11 @@ void lightPlayerCount(Game& g)
     g.view.litRow = g.numPlayers;
 }
 
-void continueSavedTurn(Game& g, EventSink& events, bool whole)
+void continueSavedTurn(Game& g, Teller& tell, bool whole)
 {
-    if (whole) settleResumedState(g, events);
+    if (whole) settleResumedState(g, tell);
     if (g.state == EngineState::WaitSpace) {
-        events.happened({event::WelcomeBack{g.seats.isComputer(g.player)}, Entry::Replacing}, g.speechQueue);
+        tell({event::WelcomeBack{g.seats.isComputer(g.player)}, Entry::Replacing});
     }
 }
 

@@ -25,25 +25,25 @@ int usableVoiceCount(Voice& voice)
 // Whether what is still queued is dropped before an announcement.
 enum class Queue { Empty, Keep };
 
-void announce(Game& g, Voice& voice, EventSink& events, const Event& event, Queue queue)
+void announce(Voice& voice, Teller& tell, const Event& event, Queue queue)
 {
     voice.setPriorityOver();
-    if (queue == Queue::Empty) g.speechQueue.clear();
-    speakNow(voice, g.speechQueue, events.wordsOf(event));
+    if (queue == Queue::Empty) tell.queue.clear();
+    speakNow(voice, tell.queue, tell.wordsOf(event));
 }
 
 // Makes the voice at voiceIndex the voice, and it names itself. With more than one voice to
 // choose from, the player has chosen a voice of the engine speaking, to be kept at F12.
-void selectAndNameVoice(Game& g, Voice& voice, EventSink& events, Queue queue)
+void selectAndNameVoice(Game& g, Voice& voice, Teller& tell, Queue queue)
 {
     if (voice.voiceCount() > 1) g.voiceChangedOn = voice.engineName();
     voice.selectVoice(g.voiceIndex);
-    announce(g, voice, events, {event::VoiceChanged{voice.voiceDescription(g.voiceIndex)}}, queue);
+    announce(voice, tell, {event::VoiceChanged{voice.voiceDescription(g.voiceIndex)}}, queue);
 }
 
 }  // namespace
 
-void changeVoice(Game& g, Voice& voice, EventSink& events, int16_t direction)
+void changeVoice(Game& g, Voice& voice, Teller& tell, int16_t direction)
 {
     if (voice.voiceList() == VoiceList::Pending) {
         // The voices are still being listed: the step is remembered and answered when they
@@ -52,13 +52,13 @@ void changeVoice(Game& g, Voice& voice, EventSink& events, int16_t direction)
         g.pendingVoice.steps += direction == 0 ? 1 : -1;
         g.pendingVoice.announce = true;
         voice.setPriorityOver();
-        g.speechQueue.clear();
+        tell.queue.clear();
         voice.startListingVoices();
         return;
     }
     selectStoredVoice(g, voice);
     stepVoiceIndex(g, direction, usableVoiceCount(voice));
-    selectAndNameVoice(g, voice, events, Queue::Empty);
+    selectAndNameVoice(g, voice, tell, Queue::Empty);
 }
 
 int rateForSpeed(int16_t speedIndex)
@@ -66,29 +66,29 @@ int rateForSpeed(int16_t speedIndex)
     return (speedIndex - 2) * 3;
 }
 
-void changeSpeed(Game& g, Voice& voice, EventSink& events)
+void changeSpeed(Game& g, Voice& voice, Teller& tell)
 {
     // The screen reader speaks at its own rate: the keys change nothing, and the speed stored for
     // the game's own voices stays as it is.
     if (voice.speedSetting() == SpeedSetting::ScreenReader) {
-        announce(g, voice, events, {event::SpeedInScreenReader{}}, Queue::Empty);
+        announce(voice, tell, {event::SpeedInScreenReader{}}, Queue::Empty);
         return;
     }
     ++g.speedIndex;
     // A stored speed below the scale steps into it at "very slow", as one above it does.
     if (g.speedIndex > 4 || g.speedIndex < 0) g.speedIndex = 0;
     voice.setRate(rateForSpeed(g.speedIndex));
-    announce(g, voice, events, {event::SpeedChanged{g.speedIndex}}, Queue::Empty);
+    announce(voice, tell, {event::SpeedChanged{g.speedIndex}}, Queue::Empty);
 }
 
-void toggleWording(Game& g, Voice& voice, EventSink& events)
+void toggleWording(Game& g, Voice& voice, Teller& tell)
 {
     g.briefSpeech = !g.briefSpeech;
     g.briefRemembered = g.briefSpeech;
-    announce(g, voice, events, {event::WordingChanged{g.briefSpeech}}, Queue::Empty);
+    announce(voice, tell, {event::WordingChanged{g.briefSpeech}}, Queue::Empty);
 }
 
-void applyVoicesOnceListed(Game& g, Voice& voice, EventSink& events)
+void applyVoicesOnceListed(Game& g, Voice& voice, Teller& tell)
 {
     // Listing can keep the speech server busy for seconds; the greeting goes first.
     if (g.state == EngineState::Startup) return;
@@ -106,7 +106,7 @@ void applyVoicesOnceListed(Game& g, Voice& voice, EventSink& events)
     const int direction = steps > 0 ? 0 : 1;
     for (int i = 0; i < (steps < 0 ? -steps : steps); ++i) stepVoiceIndex(g, direction, count);
     g.pendingVoice = PendingVoiceSteps{};
-    selectAndNameVoice(g, voice, events, Queue::Keep);
+    selectAndNameVoice(g, voice, tell, Queue::Keep);
 }
 
 }  // namespace yacht

@@ -8,6 +8,8 @@
 #include "engine/action.h"
 #include "engine/game_state.h"
 #include "engine/ports.h"
+#include "engine/speech_queue.h"
+#include "engine/teller.h"
 #include "engine/record.h"
 #include "engine/record_reports.h"
 #include "engine/turn_log.h"
@@ -20,9 +22,14 @@ enum class Flow { Continue, EndTick };
 
 struct Yacht {
     explicit Yacht(Ports p) : ports(p) {}
+    // The teller refers to this game's own queue: a copy would tell into the original's.
+    Yacht(const Yacht&) = delete;
+    Yacht& operator=(const Yacht&) = delete;
 
     Ports ports;
     Game game;
+    SpeechQueue toBeHeard;  // the texts and sounds still to be heard, in order
+    Teller tell{ports.events, toBeHeard};  // the narrator, putting its words into that queue
     bool quitting = false;      // F12 has been handled; no further step acts, and the program ends once goodbye is said
     TurnAdvisor advisor;        // the solver's table and the plan of the turn in play
     Record* recordPort = nullptr;  // where the games are recorded; none keeps this game's turns only

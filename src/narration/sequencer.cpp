@@ -54,7 +54,7 @@ bool Sequencer::moreToDo()
     if (y_.quitting) return false;
     if (g.pendingKey) return true;
     if (soundPlaying_ || y_.ports.voice.runningState() != RunState::Done) return false;
-    if (!g.speechQueue.empty()) return true;
+    if (!y_.toBeHeard.empty()) return true;
     // A computer's turn that has just become due starts its pause on the next step.
     if (computerTurn(g) && !y_.advisor.pause.waiting()) return true;
     // A throw with nothing to say (all five held), a finished turn and start-up move on by themselves.
@@ -63,27 +63,25 @@ bool Sequencer::moreToDo()
 
 void Sequencer::handNext()
 {
-    Game& g = y_.game;
     const Ports& ports = y_.ports;
-    g.voiceRunState = static_cast<int16_t>(ports.voice.runningState());
-    if (g.speechQueue.empty() || soundPlaying_ || g.voiceRunState != static_cast<int16_t>(RunState::Done)) return;
+    if (y_.toBeHeard.empty() || soundPlaying_ || ports.voice.runningState() != RunState::Done) return;
 
-    const SpeechItem item = g.speechQueue.take();
-    g.lastSpoken = item.text;
+    const SpeechItem item = y_.toBeHeard.take();
+    y_.toBeHeard.lastHeard = item.text;
     if (item.text.empty()) return;
 
     if (item.kind == SpeechItem::Kind::Sound) {
-        g.speechQueue.syncAfterSound = true;
+        y_.toBeHeard.syncAfterSound = true;
         soundPlaying_ = true;
         if (!playSound(ports, item.text)) soundPlaying_ = false;
         return;
     }
-    if (g.speechQueue.syncAfterSound) {
+    if (y_.toBeHeard.syncAfterSound) {
         waitedText_ = true;
         speakAndWait(ports.voice, item.text);
     } else
-        speakNow(ports.voice, g.speechQueue, item.text);
-    g.speechQueue.syncAfterSound = false;
+        speakNow(ports.voice, y_.toBeHeard, item.text);
+    y_.toBeHeard.syncAfterSound = false;
 }
 
 }  // namespace yacht

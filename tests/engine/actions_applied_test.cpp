@@ -73,7 +73,7 @@ TEST(ActionsApplied, QueueWhatIsHeardAndMoveTheGameOn)
         g.categoryCursor = 4;
         if (c.state == D) applyRolledAction(f.y, c.action);
         if (c.state == C) applyChoosingAction(f.y, c.action);
-        EXPECT_EQ(g.speechQueue, queued(c.said)) << c.what;
+        EXPECT_EQ(f.y.toBeHeard, queued(c.said)) << c.what;
         EXPECT_EQ(g.state, c.stateAfter) << c.what;
         EXPECT_EQ(heldText(g), c.heldAfter) << c.what;
     }
@@ -90,7 +90,7 @@ TEST(ActionsApplied, AKeyDuringAPendingThrowAppliesToTheDiceThrown)
     g.round = 2;
     g.roll = 1;
     g.state = EngineState::Rolling;
-    g.speechQueue = queued("round 2 first roll\trolldice");
+    f.y.toBeHeard = queued("round 2 first roll\trolldice");
     f.random.push({2, 4, 4, 4, 2});
     f.press(keys::Digit1 + 2);
     EXPECT_EQ(f.dice(), "24442");
@@ -137,7 +137,7 @@ TEST(ActionsApplied, KeysDuringTheRollingSoundAndTheDiceAfterItAreTakenAfterward
         g.round = 2;
         g.roll = 1;
         g.state = EngineState::Rolling;
-        g.speechQueue = queued("round 2 first roll\trolldice");
+        f.y.toBeHeard = queued("round 2 first roll\trolldice");
         f.random.push({2, 4, 4, 4, 2, 3, 5, 6, 1, 2});
         if (c.duringSound) f.sound.whilePlaying = [&f, k = c.duringSound] { recordKeyPress(f.y, k, 0); };
         if (c.duringDice) f.voice.whileSpeakingSync = [&f, k = c.duringDice] { recordKeyPress(f.y, k, 0); };

@@ -116,7 +116,7 @@ TEST(EnterWithNoCategoryUnderTheCursor, DoesNothing)
     choosing(f, "23322", 1, 0);
     f.press(keys::Enter);
     EXPECT_EQ(f.y.game.state, EngineState::Choosing);
-    EXPECT_EQ(f.y.game.speechQueue, queued(""));
+    EXPECT_EQ(f.y.toBeHeard, queued(""));
     for (int r = 2; r <= 13; ++r) EXPECT_EQ(f.y.game.scores[r][1], std::nullopt) << r;
 }
 
@@ -158,7 +158,7 @@ TEST(EnterOnAFreeCategory, ScoresItRedrawsTheCardAndSaysTheTotal)
             EXPECT_EQ(f.voice.last(), c.said);
         else
             EXPECT_EQ(f.voice.spoken.size(), said) << "round 13 says nothing here";
-        EXPECT_EQ(g.speechQueue, queued("")) << c.said;
+        EXPECT_EQ(f.y.toBeHeard, queued("")) << c.said;
         expectBoardInStep(f, c.said);
     }
 }

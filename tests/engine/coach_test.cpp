@@ -104,20 +104,20 @@ TEST(CoachTally, PerfectChoicesCostNothingSlipsAddUpAndF4TellsThemAfterTheGame)
     g.state = EngineState::Idle;
     g.seats.cost[1] = 12.44;
     g.seats.coachAsked = false;
-    sayScores(t.f.y.game, t.f.narrator);
-    EXPECT_EQ(g.speechQueue.size(), 2u) << "nobody asked the coach and no computer played";
+    sayScores(t.f.y.game, t.f.y.tell);
+    EXPECT_EQ(t.f.y.toBeHeard.size(), 2u) << "nobody asked the coach and no computer played";
     g.seats.coachAsked = true;
-    sayScores(t.f.y.game, t.f.narrator);
-    ASSERT_EQ(g.speechQueue.size(), 3u);
-    EXPECT_EQ(g.speechQueue.items()[1].text, "your choices cost 12.4 points against perfect play");
+    sayScores(t.f.y.game, t.f.y.tell);
+    ASSERT_EQ(t.f.y.toBeHeard.size(), 3u);
+    EXPECT_EQ(t.f.y.toBeHeard.items()[1].text, "your choices cost 12.4 points against perfect play");
 
     g.numPlayers = 3;
     g.seats.kind[2] = SeatKind::Strong;
     g.seats.tallied[3] = true;
-    sayScores(t.f.y.game, t.f.narrator);
-    ASSERT_EQ(g.speechQueue.size(), 7u);
-    EXPECT_EQ(g.speechQueue.items()[4].text, "player 1, your choices cost 12.4 points against perfect play");
-    EXPECT_EQ(g.speechQueue.items()[5].text, "player 3, your choices cost 0.0 points against perfect play");
+    sayScores(t.f.y.game, t.f.y.tell);
+    ASSERT_EQ(t.f.y.toBeHeard.size(), 7u);
+    EXPECT_EQ(t.f.y.toBeHeard.items()[4].text, "player 1, your choices cost 12.4 points against perfect play");
+    EXPECT_EQ(t.f.y.toBeHeard.items()[5].text, "player 3, your choices cost 0.0 points against perfect play");
 }
 
 }  // namespace

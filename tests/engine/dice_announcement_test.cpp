@@ -27,13 +27,13 @@ TEST(Saydice, AppendsTheFacesThatAreNews)
     for (const Case& c : cases) {
         FakeGame f;
         f.y.game.roll = int16_t(c.roll);
-        f.y.game.speechQueue = queued(c.queued);
+        f.y.toBeHeard = queued(c.queued);
         for (int i = 0; i < 5; ++i) {
             f.y.game.dice[i] = faceOf(c.dice[i]);
             f.y.game.held[i] = c.holds[i] == 'H';
         }
-        sayDice(f.y.game, f.narrator);
-        EXPECT_EQ(f.y.game.speechQueue, queued(c.want)) << c.name;
+        sayDice(f.y.game, f.y.tell);
+        EXPECT_EQ(f.y.toBeHeard, queued(c.want)) << c.name;
     }
 }
 

@@ -131,10 +131,10 @@ TEST_F(RecordedPlay, F6TellsTheTurnsSinceThePlayersLastAndEachPressGoesOn)
     const std::string third = "player 3 threw 1 2 3 4 6, kept nothing, threw 1 2 3 4 6, kept nothing, "
                               "threw 1 2 3 4 6, scored 4 in Fours";
     EXPECT_EQ(f.voice.last(), second);
-    ASSERT_EQ(f.y.game.speechQueue.size(), 1u);
-    EXPECT_EQ(f.y.game.speechQueue.front(), third);
+    ASSERT_EQ(f.y.toBeHeard.size(), 1u);
+    EXPECT_EQ(f.y.toBeHeard.front(), third);
     f.press(keys::F6);
-    EXPECT_EQ(f.y.game.speechQueue.items(), (std::deque<SpeechItem>{SpeechItem::words(third)}))
+    EXPECT_EQ(f.y.toBeHeard.items(), (std::deque<SpeechItem>{SpeechItem::words(third)}))
         << "a press during the telling goes on to the next turn";
     key(keys::F2);
     EXPECT_EQ(heardFrom(keys::F6), (std::vector<std::string>{second, third})) << "after another key it starts again";

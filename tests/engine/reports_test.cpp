@@ -235,13 +235,13 @@ TEST(Reports, FunctionKeysQueueTheReportOfTheSituation)
     for (const Case& c : cases) {
         FakeGame f;
         c.situation.setup(f);
-        f.y.game.speechQueue = queued("something still queued");
+        f.y.toBeHeard = queued("something still queued");
         const EngineState state = f.y.game.state;
         holdVoice(f);
 
         f.press(c.key);
 
-        EXPECT_EQ(f.y.game.speechQueue, queued(c.queued)) << c.situation.name << ", F" << c.key - keys::F1 + 1;
+        EXPECT_EQ(f.y.toBeHeard, queued(c.queued)) << c.situation.name << ", F" << c.key - keys::F1 + 1;
         EXPECT_EQ(f.y.game.state, state) << c.situation.name;
     }
 }
@@ -251,8 +251,8 @@ TEST(Reports, TheQueuedReportIsSpokenItemByItemSkippingEmptyOnes)
     FakeGame f;
     kRoundEnd.setup(f);
     f.press(keys::F3);
-    f.y.game.speechQueue.say("");
-    f.y.game.speechQueue.say("last");
+    f.y.toBeHeard.say("");
+    f.y.toBeHeard.say("last");
     f.settle();
     const auto heard = f.voice.texts();
     ASSERT_EQ(heard.size(), 13u);
@@ -284,7 +284,7 @@ TEST(F3BetweenTurns, NamesTheFreeCategoriesOfThePlayerAboutToThrow)
     f.press(keys::F3);
     std::string rest;
     for (int row = 1; row <= 12; ++row) rest += std::string("\t") + kNames[row];
-    EXPECT_EQ(g.speechQueue, queued("12 categories left to fill" + rest));
+    EXPECT_EQ(f.y.toBeHeard, queued("12 categories left to fill" + rest));
 }
 
 }  // namespace yacht::test

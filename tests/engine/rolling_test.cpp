@@ -42,7 +42,7 @@ TEST(AThreeThrowTurn, SaysEveryFaceFirstThenOnlyTheDiceThrownAgain)
     EXPECT_EQ(f.dice(), "1234?");
     EXPECT_EQ(f.voice.last(), "second roll");
     EXPECT_EQ(status(f), "Second roll");
-    EXPECT_EQ(f.y.game.lastSpoken, "rolldice");
+    EXPECT_EQ(f.y.toBeHeard.lastHeard, "rolldice");
     EXPECT_EQ(drain(f), (Heard{" 6"}));
     EXPECT_EQ(f.dice(), "12346");
     EXPECT_EQ(f.random.draws, 6);
@@ -53,7 +53,7 @@ TEST(AThreeThrowTurn, SaysEveryFaceFirstThenOnlyTheDiceThrownAgain)
     f.press(keys::Space);
     EXPECT_EQ(f.voice.last(), "final roll");
     EXPECT_EQ(status(f), "Third roll");
-    EXPECT_EQ(f.y.game.lastSpoken, "rolldice");
+    EXPECT_EQ(f.y.toBeHeard.lastHeard, "rolldice");
     EXPECT_EQ(drain(f), (Heard{" 6 5", kChoose}));
     EXPECT_EQ(f.dice(), "62345");
     EXPECT_EQ(f.random.draws, 8);
@@ -159,7 +159,7 @@ TEST(AllFiveHeld, TheSpaceBarEndsTheThrowingWithoutASoundOrADraw)
     f.press(keys::Space);
     EXPECT_EQ(f.y.game.state, EngineState::Rolling);
     EXPECT_EQ(f.y.game.roll, 3);
-    EXPECT_EQ(f.y.game.speechQueue, queued(""));
+    EXPECT_EQ(f.y.toBeHeard, queued(""));
     // The pending throw draws nothing, announces no die and goes straight to choosing.
     EXPECT_EQ(drain(f), (Heard{kChoose}));
     EXPECT_EQ(f.random.draws, 5);

@@ -31,7 +31,7 @@ TEST(HelpPages, F1ReadsTheIntroductionOnceThenCyclesThroughTheThreePages)
         f.press(keys::F1);
         EXPECT_EQ(f.voice.last(), expected[i]) << "press " << i + 1;
         EXPECT_EQ(f.y.game.helpPage, pagesAfter[i]) << "press " << i + 1;
-        EXPECT_EQ(f.y.game.lastSpoken, expected[i]);
+        EXPECT_EQ(f.y.toBeHeard.lastHeard, expected[i]);
         EXPECT_EQ(f.voice.spoken.back().mode, SpeakMode::Async);
     }
 }
@@ -40,13 +40,13 @@ TEST(HelpPages, PageIsSpokenAtOnceAndNotQueued)
 {
     FakeGame f;
     addPages(f.resources);
-    f.y.game.speechQueue = queued("\trolldice\tstill waiting");
-    f.y.game.speechQueue.take();
-    f.y.game.speechQueue.syncAfterSound = true;
-    readHelpPage(f.y.game, f.y.ports);
+    f.y.toBeHeard = queued("\trolldice\tstill waiting");
+    f.y.toBeHeard.take();
+    f.y.toBeHeard.syncAfterSound = true;
+    readHelpPage(f.y.game, f.y.ports, f.y.tell);
     EXPECT_EQ(f.voice.texts(), std::vector<std::string>{"Introduction page."});
-    EXPECT_EQ(f.y.game.speechQueue, queued("\tstill waiting"));
-    EXPECT_FALSE(f.y.game.speechQueue.syncAfterSound);
+    EXPECT_EQ(f.y.toBeHeard, queued("\tstill waiting"));
+    EXPECT_FALSE(f.y.toBeHeard.syncAfterSound);
 }
 
 TEST(HelpPages, MissingPageSaysNothingAndTheNextF1ReadsTheNextPage)
@@ -55,10 +55,10 @@ TEST(HelpPages, MissingPageSaysNothingAndTheNextF1ReadsTheNextPage)
     addPages(f.resources);
     f.resources.items.erase("TEXT/HELP1");
     f.y.game.helpPage = 1;
-    readHelpPage(f.y.game, f.y.ports);
+    readHelpPage(f.y.game, f.y.ports, f.y.tell);
     EXPECT_TRUE(f.voice.spoken.empty());
     EXPECT_EQ(f.y.game.helpPage, 2);
-    readHelpPage(f.y.game, f.y.ports);
+    readHelpPage(f.y.game, f.y.ports, f.y.tell);
     EXPECT_EQ(f.voice.last(), "Page two.\r\n");
 }
 
@@ -66,7 +66,7 @@ TEST(HelpPages, Utf8TextIsSpokenAsStored)
 {
     FakeGame f;
     f.resources.add("TEXT", "HELP0", std::string("caf\xC3\xA9 \xE2\x80\x9Cx\xE2\x80\x9D\r\n") + '\0');
-    readHelpPage(f.y.game, f.y.ports);
+    readHelpPage(f.y.game, f.y.ports, f.y.tell);
     ASSERT_EQ(f.voice.spoken.size(), 1u);
     EXPECT_EQ(f.voice.spoken[0].text, "caf\xC3\xA9 \xE2\x80\x9Cx\xE2\x80\x9D\r\n");
 }
@@ -94,7 +94,7 @@ TEST(PlaySound, QueuedSoundPlaysToItsEndThenTheNextItemIsSpokenSynchronously)
 {
     FakeGame f;
     f.resources.add("WAVE", "ROLLDICE", "RIFF....WAVE");
-    f.y.game.speechQueue = queued("\trolldice\tfive fours\tthen this");
+    f.y.toBeHeard = queued("\trolldice\tfive fours\tthen this");
     f.sequencer.handNext();
     ASSERT_EQ(f.sound.played.size(), 1u);
     EXPECT_TRUE(f.voice.spoken.empty());
@@ -105,7 +105,7 @@ TEST(PlaySound, QueuedSoundPlaysToItsEndThenTheNextItemIsSpokenSynchronously)
     EXPECT_EQ(f.voice.spoken[0].mode, SpeakMode::Sync);
     EXPECT_EQ(f.voice.spoken[1].text, "then this");
     EXPECT_EQ(f.voice.spoken[1].mode, SpeakMode::Async);
-    EXPECT_FALSE(f.y.game.speechQueue.syncAfterSound);
+    EXPECT_FALSE(f.y.toBeHeard.syncAfterSound);
 }
 
 }  // namespace yacht::test

@@ -30,10 +30,10 @@ TEST_P(SpeechPump, HandsOverOneItemPerTickWhenTheVoiceIsDone)
     const PumpCase& c = GetParam();
     FakeGame f;
     f.voice.speakingReads = c.speakingReads;
-    f.y.game.speechQueue = queued(c.queue);
+    f.y.toBeHeard = queued(c.queue);
     for (std::size_t i = 0; i < c.steps.size(); ++i) {
         f.sequencer.handNext();
-        EXPECT_EQ(f.y.game.speechQueue, queued(c.steps[i].saybufAfter)) << c.name << " step " << i;
+        EXPECT_EQ(f.y.toBeHeard, queued(c.steps[i].saybufAfter)) << c.name << " step " << i;
         EXPECT_EQ(f.voice.texts(), c.steps[i].spokenSoFar) << c.name << " step " << i;
     }
 }
@@ -56,18 +56,18 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(AfterASound, TheNextItemIsSaidSynchronouslyAndTheOneAfterInTheBackground)
 {
     FakeGame f;
-    f.y.game.speechQueue = queued("\trolldice\tX\tY");
+    f.y.toBeHeard = queued("\trolldice\tX\tY");
 
     f.sequencer.handNext();
-    EXPECT_TRUE(f.y.game.speechQueue.syncAfterSound);
+    EXPECT_TRUE(f.y.toBeHeard.syncAfterSound);
     EXPECT_TRUE(f.voice.spoken.empty());
-    EXPECT_EQ(f.y.game.speechQueue, queued("X\tY"));
+    EXPECT_EQ(f.y.toBeHeard, queued("X\tY"));
 
     f.sequencer.handNext();
     ASSERT_EQ(f.voice.spoken.size(), 1u);
     EXPECT_EQ(f.voice.spoken[0].text, "X");
     EXPECT_EQ(f.voice.spoken[0].mode, SpeakMode::Sync);
-    EXPECT_FALSE(f.y.game.speechQueue.syncAfterSound);
+    EXPECT_FALSE(f.y.toBeHeard.syncAfterSound);
 
     f.sequencer.handNext();
     ASSERT_EQ(f.voice.spoken.size(), 2u);
@@ -87,12 +87,12 @@ TEST(SpeakingAtOnce, SayitEndsTheWaitAfterASoundAndSayit2LeavesIt)
                           Case{false, false, false, SpeakMode::Async},
                           Case{true, true, true, SpeakMode::Sync}}) {
         FakeGame f;
-        f.y.game.speechQueue.syncAfterSound = c.before;
+        f.y.toBeHeard.syncAfterSound = c.before;
         if (c.sync)
             speakAndWait(f.y.ports.voice, "hello");
         else
-            speakNow(f.y.ports.voice, f.y.game.speechQueue, "hello");
-        EXPECT_EQ(f.y.game.speechQueue.syncAfterSound, c.after);
+            speakNow(f.y.ports.voice, f.y.toBeHeard, "hello");
+        EXPECT_EQ(f.y.toBeHeard.syncAfterSound, c.after);
         ASSERT_EQ(f.voice.spoken.size(), 1u);
         EXPECT_EQ(f.voice.spoken[0].text, "hello");
         EXPECT_EQ(f.voice.spoken[0].mode, c.mode);
@@ -104,18 +104,17 @@ TEST(ABrokenVoice, StillTakesOneItemPerTickSoTheGamePlaysOnSilently)
 {
     FakeGame f;
     f.voice.broken = true;
-    f.y.game.speechQueue = queued("\tA\tB\tC");
+    f.y.toBeHeard = queued("\tA\tB\tC");
     for (const char* left : {"B\tC", "C", ""}) {
         f.sequencer.handNext();
-        EXPECT_EQ(f.y.game.speechQueue, queued(left));
-        EXPECT_EQ(f.y.game.voiceRunState, 1);
+        EXPECT_EQ(f.y.toBeHeard, queued(left));
     }
 }
 
 TEST(TheVoice, IsHandedTheWordsExactlyWithNothingAround)
 {
     FakeGame f;
-    f.y.game.speechQueue = queued("\thold the first dice \t<b>");
+    f.y.toBeHeard = queued("\thold the first dice \t<b>");
     f.sequencer.handNext();
     f.sequencer.handNext();
     EXPECT_EQ(f.voice.texts(), (std::vector<std::string>{"hold the first dice ", "<b>"}));

@@ -89,14 +89,14 @@ TEST(KeyIntake, DropsWhatIsQueuedButNotWhatIsBeingSaid)
 {
     FakeGame f;
     f.voice.speakingReads = 3;
-    f.y.game.speechQueue = queued("\tfirst\tsecond\tthird");
+    f.y.toBeHeard = queued("\tfirst\tsecond\tthird");
     f.tick();  // "first" is handed to the voice, which is now speaking
     ASSERT_EQ(f.voice.texts(), std::vector<std::string>{"first"});
 
     const int priorityBefore = f.voice.priorityOverCalls;
     recordKeyPress(f.y, 'Q', 0);
     f.tick();
-    EXPECT_EQ(f.y.game.speechQueue, queued(""));
+    EXPECT_EQ(f.y.toBeHeard, queued(""));
     EXPECT_FALSE(f.y.game.pendingKey.has_value());
     EXPECT_GT(f.voice.priorityOverCalls, priorityBefore);
     for (int i = 0; i < 5; ++i) f.tick();
@@ -128,11 +128,11 @@ TEST(AModifierOrLockKeyAlone, HushesTheQueueAndIsOtherwiseNoKey)
         g.categoryCursor = 3;
         f.voice.speakingReads = 1 << 30;
         f.voice.speak("being said", SpeakMode::Async);
-        g.speechQueue = queued("\tstill queued\tand more");
+        f.y.toBeHeard = queued("\tstill queued\tand more");
 
         f.press(c.code, c.modifier);
 
-        EXPECT_EQ(g.speechQueue, queued("")) << c.name;
+        EXPECT_EQ(f.y.toBeHeard, queued("")) << c.name;
         EXPECT_EQ(g.state, c.state) << c.name;
         EXPECT_EQ(g.numPlayers, 2) << c.name;
         EXPECT_EQ(g.categoryCursor, 3) << c.name;
@@ -159,7 +159,7 @@ TEST(KeyIntake, LeavesTheQueueAloneForCodesAndModifiersTheGameDoesNotKnow)
          {std::pair{0, 0}, std::pair{256, 0}, std::pair{-3, 0}, std::pair{int(keys::Space), 8}}) {
         FakeGame f;
         f.y.game.state = EngineState::Rolled;
-        f.y.game.speechQueue = queued("\tkept");
+        f.y.toBeHeard = queued("\tkept");
         recordKeyPress(f.y, code, modifier);
         f.tick();
         EXPECT_FALSE(f.y.game.pendingKey.has_value()) << code;
@@ -185,7 +185,7 @@ TEST(F12, SaysGoodbyeSynchronouslyAndNoTickActsAfterwards)
     EXPECT_EQ(f.voice.spoken.back().mode, SpeakMode::Sync);
     EXPECT_TRUE(f.toolkit.quit);
     const auto said = f.voice.spoken.size();
-    f.y.game.speechQueue = queued("\tafter the end");
+    f.y.toBeHeard = queued("\tafter the end");
     f.tick();
     EXPECT_EQ(f.voice.spoken.size(), said);
 }

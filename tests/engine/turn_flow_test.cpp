@@ -22,7 +22,7 @@ void seat(FakeGame& f, std::initializer_list<int> totals)
     int p = 1;
     for (int t : totals) g.scores[kTotalRow][p++] = t;
     g.state = EngineState::TurnEnd;
-    g.speechQueue.clear();
+    f.y.toBeHeard.clear();
 }
 
 }  // namespace
@@ -66,11 +66,11 @@ TEST(ChoosingPlayers, KeysSetTheCountAnnounceItAndHighlightItsRow)
         g.state = EngineState::Players;
         g.numPlayers = 0;
         for (int code : c.keys) {
-            g.speechQueue.clear();  // as the tick's key intake does
-            choosePlayerCount(f.y.game, f.narrator, press(f.y.game, code));
+            f.y.toBeHeard.clear();  // as the tick's key intake does
+            choosePlayerCount(f.y.game, f.y.tell, press(f.y.game, code));
         }
         EXPECT_EQ(g.numPlayers, c.count) << c.what;
-        EXPECT_EQ(g.speechQueue, queued(c.said)) << c.what;
+        EXPECT_EQ(f.y.toBeHeard, queued(c.said)) << c.what;
         EXPECT_EQ(g.state, c.state) << c.what;
         for (int row = 1; row <= 8; ++row) {
             const auto expected = row == c.count ? BackStyle::Opaque : BackStyle::Transparent;
@@ -89,11 +89,11 @@ TEST(TurnEnd, FirstTurnOfTheGameWaitsToBegin)
     g.held = {1, 0, 1, 0, 0};
     g.dice = {2, 0, 5, 4, 0};
 
-    EXPECT_EQ(passOrOpenTurn(f.y.game, f.narrator, Action{}), Flow::EndTick);
+    EXPECT_EQ(passOrOpenTurn(f.y.game, f.y.tell, Action{}), Flow::EndTick);
     EXPECT_EQ(g.player, 1);
     EXPECT_EQ(g.round, 1);
     EXPECT_EQ(g.state, EngineState::WaitSpace);
-    EXPECT_EQ(g.speechQueue, queued(" Press the space bar to begin"));
+    EXPECT_EQ(f.y.toBeHeard, queued(" Press the space bar to begin"));
     EXPECT_EQ(f.dice(), "?????");
     for (int die = 0; die < kDice; ++die) {
         EXPECT_EQ(g.held[die], 0);
@@ -107,9 +107,9 @@ TEST(TurnEnd, RoundZeroIsTakenAsRoundOne)
     seat(f, {0});
     f.y.game.round = 0;
     f.y.game.player = 0;
-    passOrOpenTurn(f.y.game, f.narrator, Action{});
+    passOrOpenTurn(f.y.game, f.y.tell, Action{});
     EXPECT_EQ(f.y.game.round, 1);
-    EXPECT_EQ(f.y.game.speechQueue, queued(" Press the space bar to begin"));
+    EXPECT_EQ(f.y.toBeHeard, queued(" Press the space bar to begin"));
 }
 
 TEST(TurnEnd, NextPlayerOfTheSameRoundWaitsToContinue)
@@ -119,10 +119,10 @@ TEST(TurnEnd, NextPlayerOfTheSameRoundWaitsToContinue)
     Game& g = f.y.game;
     g.player = 1;
     g.round = 3;
-    passOrOpenTurn(f.y.game, f.narrator, Action{});
+    passOrOpenTurn(f.y.game, f.y.tell, Action{});
     EXPECT_EQ(g.player, 2);
     EXPECT_EQ(g.round, 3);
-    EXPECT_EQ(g.speechQueue, queued(" Press the space bar to continue"));
+    EXPECT_EQ(f.y.toBeHeard, queued(" Press the space bar to continue"));
 }
 
 TEST(TurnEnd, LastPlayerOfARoundHearsTheTotalsJoinedToTheWait)
@@ -133,11 +133,11 @@ TEST(TurnEnd, LastPlayerOfARoundHearsTheTotalsJoinedToTheWait)
     g.scores[kTotalRow][2].reset();  // a total never written reads as nothing
     g.player = 3;
     g.round = 1;
-    passOrOpenTurn(f.y.game, f.narrator, Action{});
+    passOrOpenTurn(f.y.game, f.y.tell, Action{});
     EXPECT_EQ(g.player, 1);
     EXPECT_EQ(g.round, 2);
     EXPECT_EQ(g.state, EngineState::WaitSpace);
-    EXPECT_EQ(g.speechQueue, queued("At the end of the round, the scores are player 1 100, player 2 , "
+    EXPECT_EQ(f.y.toBeHeard, queued("At the end of the round, the scores are player 1 100, player 2 , "
                         "player 3 80,  Press the space bar to continue"));
 }
 
@@ -148,10 +148,10 @@ TEST(TurnEnd, OnePlayerHearsNoRoundSummary)
     Game& g = f.y.game;
     g.player = 1;
     g.round = 5;
-    passOrOpenTurn(f.y.game, f.narrator, Action{});
+    passOrOpenTurn(f.y.game, f.y.tell, Action{});
     EXPECT_EQ(g.round, 6);
     EXPECT_EQ(g.player, 1);
-    EXPECT_EQ(g.speechQueue, queued(" Press the space bar to continue"));
+    EXPECT_EQ(f.y.toBeHeard, queued(" Press the space bar to continue"));
 }
 
 TEST(GameOver, AfterTheLastRoundTheGameEndsWithTheRightSentence)
@@ -186,8 +186,8 @@ TEST(GameOver, AfterTheLastRoundTheGameEndsWithTheRightSentence)
         g.round = 13;
         g.roll = 0;
 
-        EXPECT_EQ(passOrOpenTurn(f.y.game, f.narrator, Action{}), Flow::EndTick);
-        EXPECT_EQ(g.speechQueue, queued(c.said + tail));
+        EXPECT_EQ(passOrOpenTurn(f.y.game, f.y.tell, Action{}), Flow::EndTick);
+        EXPECT_EQ(f.y.toBeHeard, queued(c.said + tail));
         EXPECT_EQ(g.state, EngineState::Idle);
         EXPECT_EQ(g.round, 0);
         EXPECT_EQ(g.roll, 0);
@@ -204,9 +204,9 @@ TEST(WaitSpace, KeysOtherThanTheSpaceBarDoNothing)
     g.player = 2;
     g.round = 4;
     for (int code : {0, int(keys::Enter), int(keys::Right), int('A'), int(keys::F3)}) {
-        EXPECT_EQ(passOrOpenTurn(f.y.game, f.narrator, press(f.y.game, code)), Flow::EndTick);
+        EXPECT_EQ(passOrOpenTurn(f.y.game, f.y.tell, press(f.y.game, code)), Flow::EndTick);
         EXPECT_EQ(g.state, EngineState::WaitSpace);
-        EXPECT_EQ(g.speechQueue, queued(""));
+        EXPECT_EQ(f.y.toBeHeard, queued(""));
     }
 }
 
@@ -238,8 +238,8 @@ TEST(WaitSpace, SpaceBarOpensTheTurnWithItsAnnouncement)
         g.view.sheet = Sheet::Card;
         g.view.cardPlayer = c.player == 1 ? 2 : 1;
 
-        EXPECT_EQ(passOrOpenTurn(f.y.game, f.narrator, press(f.y.game, keys::Space)), Flow::Continue) << c.said;
-        EXPECT_EQ(g.speechQueue, queued(c.said));
+        EXPECT_EQ(passOrOpenTurn(f.y.game, f.y.tell, press(f.y.game, keys::Space)), Flow::Continue) << c.said;
+        EXPECT_EQ(f.y.toBeHeard, queued(c.said));
         EXPECT_EQ(g.state, EngineState::Rolling);
         EXPECT_EQ(g.roll, 1);
         EXPECT_EQ(f.shown().sheetValues[1].caption, "3");
@@ -258,9 +258,9 @@ TEST(WaitSpace, SpaceBarAfterTheLastRoundEndsTheGame)
     g.player = 1;
     g.round = 14;
     g.scores[kTotalRow][1] = 199;
-    EXPECT_EQ(passOrOpenTurn(f.y.game, f.narrator, press(f.y.game, keys::Space)), Flow::EndTick);
+    EXPECT_EQ(passOrOpenTurn(f.y.game, f.y.tell, press(f.y.game, keys::Space)), Flow::EndTick);
     EXPECT_EQ(g.state, EngineState::Idle);
-    EXPECT_EQ(g.speechQueue, queued("game over, you scored 199 Press function key F 9 to start a new game or "
+    EXPECT_EQ(f.y.toBeHeard, queued("game over, you scored 199 Press function key F 9 to start a new game or "
                         "function key F 1 for help. "));
 }
 

@@ -56,9 +56,9 @@ TEST(ChangeVoice, StepsAndWrapsThroughTheInstalledVoices)
 TEST(ChangeVoice, DropsWhatWasQueuedAndSpeaksInTheNewVoice)
 {
     VoiceGame f({"Alpha", "Bravo"});
-    f.y.game.speechQueue = queued("\tround 3 first roll\trolldice");
-    changeVoice(f.y.game, f.y.ports.voice, f.y.ports.events, 0);
-    EXPECT_TRUE(f.y.game.speechQueue.empty());
+    f.y.toBeHeard = queued("\tround 3 first roll\trolldice");
+    changeVoice(f.y.game, f.y.ports.voice, f.y.tell, 0);
+    EXPECT_TRUE(f.y.toBeHeard.empty());
     EXPECT_EQ(f.voice.selected, 1);
     EXPECT_EQ(f.voice.texts(), std::vector<std::string>{"Voice changed to Bravo"});
     EXPECT_GE(f.voice.priorityOverCalls, 1);
@@ -126,10 +126,10 @@ TEST(VoiceList, IsAskedForOnlyOnceTheGreetingIsOnItsWay)
     FakeGame f;
     f.voice.list = VoiceList::Pending;
     f.y.game.state = EngineState::Startup;
-    applyVoicesOnceListed(f.y.game, f.y.ports.voice, f.y.ports.events);
+    applyVoicesOnceListed(f.y.game, f.y.ports.voice, f.y.tell);
     EXPECT_EQ(f.voice.listingRequests, 0);
     f.y.game.state = EngineState::Idle;
-    applyVoicesOnceListed(f.y.game, f.y.ports.voice, f.y.ports.events);
+    applyVoicesOnceListed(f.y.game, f.y.ports.voice, f.y.tell);
     EXPECT_EQ(f.voice.listingRequests, 1);
 }
 
@@ -139,12 +139,12 @@ TEST(VoiceList, StoredVoiceIsAppliedWhenTheListArrives)
     f.voice.descriptions = {"Alpha", "Bravo", "Charlie"};
     f.voice.list = VoiceList::Pending;
     f.y.game.voiceIndex = 2;
-    applyVoicesOnceListed(f.y.game, f.y.ports.voice, f.y.ports.events);
+    applyVoicesOnceListed(f.y.game, f.y.ports.voice, f.y.tell);
     EXPECT_EQ(f.voice.selected, -1);
     EXPECT_FALSE(f.y.game.voiceApplied);
 
     f.voice.list = VoiceList::Ready;
-    applyVoicesOnceListed(f.y.game, f.y.ports.voice, f.y.ports.events);
+    applyVoicesOnceListed(f.y.game, f.y.ports.voice, f.y.tell);
     EXPECT_EQ(f.voice.selected, 2);
     EXPECT_TRUE(f.y.game.voiceApplied);
     EXPECT_TRUE(f.voice.spoken.empty());  // applying the stored voice says nothing
@@ -158,7 +158,7 @@ TEST(VoiceList, StoredVoiceBeyondTheListBecomesTheFirst)
         f.voice.list = VoiceList::Pending;
         f.y.game.voiceIndex = stored;
         f.voice.list = VoiceList::Ready;
-        applyVoicesOnceListed(f.y.game, f.y.ports.voice, f.y.ports.events);
+        applyVoicesOnceListed(f.y.game, f.y.ports.voice, f.y.tell);
         EXPECT_EQ(f.y.game.voiceIndex, 0) << stored;
         EXPECT_EQ(f.voice.selected, 0) << stored;
     }
@@ -179,12 +179,12 @@ TEST(VoiceList, PressesBeforeTheListArrivesAreAnsweredWithTheirNetStep)
     EXPECT_GE(f.voice.listingRequests, 1);
 
     f.voice.list = VoiceList::Ready;
-    applyVoicesOnceListed(f.y.game, f.y.ports.voice, f.y.ports.events);
+    applyVoicesOnceListed(f.y.game, f.y.ports.voice, f.y.tell);
     EXPECT_EQ(f.y.game.voiceIndex, 3);  // stored 1, then two steps on net
     EXPECT_EQ(f.voice.selected, 3);
     EXPECT_EQ(f.voice.texts(), std::vector<std::string>{"Voice changed to Delta"});
 
-    applyVoicesOnceListed(f.y.game, f.y.ports.voice, f.y.ports.events);  // answered once only
+    applyVoicesOnceListed(f.y.game, f.y.ports.voice, f.y.tell);  // answered once only
     EXPECT_EQ(f.voice.spoken.size(), 1u);
 }
 
@@ -193,9 +193,9 @@ TEST(VoiceList, NetStepsWrapAroundTheList)
     FakeGame f;
     f.voice.descriptions = {"Alpha", "Bravo", "Charlie"};
     f.voice.list = VoiceList::Pending;
-    for (int i = 0; i < 2; ++i) changeVoice(f.y.game, f.y.ports.voice, f.y.ports.events, 1);
+    for (int i = 0; i < 2; ++i) changeVoice(f.y.game, f.y.ports.voice, f.y.tell, 1);
     f.voice.list = VoiceList::Ready;
-    applyVoicesOnceListed(f.y.game, f.y.ports.voice, f.y.ports.events);
+    applyVoicesOnceListed(f.y.game, f.y.ports.voice, f.y.tell);
     EXPECT_EQ(f.y.game.voiceIndex, 1);  // 0, back to 2, back to 1
     EXPECT_EQ(f.voice.last(), "Voice changed to Bravo");
 }
@@ -205,10 +205,10 @@ TEST(VoiceList, StepsThatCancelOutStillAnnounceTheVoiceInUse)
     FakeGame f;
     f.voice.descriptions = {"Alpha", "Bravo"};
     f.voice.list = VoiceList::Pending;
-    changeVoice(f.y.game, f.y.ports.voice, f.y.ports.events, 0);
-    changeVoice(f.y.game, f.y.ports.voice, f.y.ports.events, 1);
+    changeVoice(f.y.game, f.y.ports.voice, f.y.tell, 0);
+    changeVoice(f.y.game, f.y.ports.voice, f.y.tell, 1);
     f.voice.list = VoiceList::Ready;
-    applyVoicesOnceListed(f.y.game, f.y.ports.voice, f.y.ports.events);
+    applyVoicesOnceListed(f.y.game, f.y.ports.voice, f.y.tell);
     EXPECT_EQ(f.y.game.voiceIndex, 0);
     EXPECT_EQ(f.voice.last(), "Voice changed to Alpha");
 }
@@ -218,13 +218,13 @@ TEST(VoiceList, AnswerArrivingLaterKeepsWhatTheGameQueuedMeanwhile)
     FakeGame f;
     f.voice.descriptions = {"Alpha", "Bravo"};
     f.voice.list = VoiceList::Pending;
-    f.y.game.speechQueue = queued("\tdropped by the key");
-    changeVoice(f.y.game, f.y.ports.voice, f.y.ports.events, 0);
-    EXPECT_TRUE(f.y.game.speechQueue.empty());
-    f.y.game.speechQueue = queued("\tround 1 first roll\trolldice");  // the space bar came next
+    f.y.toBeHeard = queued("\tdropped by the key");
+    changeVoice(f.y.game, f.y.ports.voice, f.y.tell, 0);
+    EXPECT_TRUE(f.y.toBeHeard.empty());
+    f.y.toBeHeard = queued("\tround 1 first roll\trolldice");  // the space bar came next
     f.voice.list = VoiceList::Ready;
-    applyVoicesOnceListed(f.y.game, f.y.ports.voice, f.y.ports.events);
-    EXPECT_EQ(f.y.game.speechQueue, queued("\tround 1 first roll\trolldice"));
+    applyVoicesOnceListed(f.y.game, f.y.ports.voice, f.y.tell);
+    EXPECT_EQ(f.y.toBeHeard, queued("\tround 1 first roll\trolldice"));
     EXPECT_EQ(f.voice.last(), "Voice changed to Bravo");
 }
 
@@ -233,7 +233,7 @@ TEST(VoiceList, ListedLaterVoiceChangesAnswerAtOnce)
     FakeGame f;
     f.voice.descriptions = {"Alpha", "Bravo"};
     f.y.game.voiceIndex = 5;  // stored beyond the list, not yet applied
-    changeVoice(f.y.game, f.y.ports.voice, f.y.ports.events, 0);
+    changeVoice(f.y.game, f.y.ports.voice, f.y.tell, 0);
     EXPECT_EQ(f.y.game.voiceIndex, 1) << "the stored voice became the first, then one step";
     EXPECT_TRUE(f.y.game.voiceApplied);
 }

@@ -347,17 +347,17 @@ TEST(TurnEndPacing, AKeyDropsTheQueuedScoreAndPassesTheTurnAtOnce)
     f.press(keys::Down);
     f.press(keys::Enter);
     ASSERT_EQ(f.y.game.state, EngineState::TurnEnd);
-    ASSERT_EQ(f.y.game.speechQueue, queued("After 1 round your total score is 3"));
+    ASSERT_EQ(f.y.toBeHeard, queued("After 1 round your total score is 3"));
 
     f.press('A');
     EXPECT_EQ(f.y.game.state, EngineState::WaitSpace);
     EXPECT_EQ(f.y.game.player, 2);
-    EXPECT_EQ(f.y.game.speechQueue, queued(" Press the space bar to begin"));
+    EXPECT_EQ(f.y.toBeHeard, queued(" Press the space bar to begin"));
 
     // Any key but the space bar drops the waiting sentence too, and nothing else happens.
     f.press(keys::Enter);
     EXPECT_EQ(f.y.game.state, EngineState::WaitSpace);
-    EXPECT_EQ(f.y.game.speechQueue, queued(""));
+    EXPECT_EQ(f.y.toBeHeard, queued(""));
 }
 
 }  // namespace yacht::test

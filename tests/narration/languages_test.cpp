@@ -71,7 +71,7 @@ struct ToldGame {
                 y.answer = Action::of(ActionKind::AnswerNewGame, 1);
                 sequencer.step();
             }
-            if (y.game.speechQueue.empty() && !voice.busy() && y.game.state != EngineState::Rolling) break;
+            if (y.toBeHeard.empty() && !voice.busy() && y.game.state != EngineState::Rolling) break;
         }
     }
     std::vector<std::string> play()

@@ -49,7 +49,7 @@ TEST(TheSequencer, AsksForAnotherStepOnlyWhenTheGameHasSomethingToDo)
         g.state = c.state;
         g.voiceApplied = true;
         if (c.computer) g.seats.kind[1] = SeatKind::Strong;
-        g.speechQueue = queued(c.queue);
+        f.y.toBeHeard = queued(c.queue);
         if (c.speaking) {
             f.voice.speakingReads = 5;
             f.voice.speak("words", SpeakMode::Async);

@@ -183,7 +183,7 @@ std::string heardOnResuming(const std::string& file)
         }
         for (; played < f.sound.played.size(); ++played)
             out += decimal(tick) + " sound " + f.sound.played[played].name + "\n";
-        if (f.y.game.speechQueue.empty() && !f.voice.busy() && f.y.game.state != EngineState::Rolling)
+        if (f.y.toBeHeard.empty() && !f.voice.busy() && f.y.game.state != EngineState::Rolling)
             break;
     }
     return out;

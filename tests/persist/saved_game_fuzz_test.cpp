@@ -127,7 +127,7 @@ bool untouched(const Yacht& y)
 {
     const Game& g = y.game;
     if (g.state != EngineState::Idle || g.numPlayers || g.player || g.round || g.roll) return false;
-    if (!g.speechQueue.empty()) return false;
+    if (!y.toBeHeard.empty()) return false;
     for (int i = 0; i < kDice; ++i)
         if (g.dice[i] != 0 || g.held[i]) return false;
     for (const auto& row : g.scores)

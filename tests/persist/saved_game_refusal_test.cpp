@@ -170,7 +170,7 @@ TEST(ShortSavedGame, WaitingWithEveryScoreReadResumesWithoutTheCategoryValues)
     EXPECT_EQ(y.game.scores[kBonusRow][2], 100);
     EXPECT_EQ(y.game.categoryValues[1], 11);
     EXPECT_EQ(y.game.categoryValues[5], 0);
-    EXPECT_EQ(y.game.speechQueue,
+    EXPECT_EQ(y.toBeHeard,
               queued("Yacht, from Tevrin Software. Resuming an unfinished game. "
                      " Press the space bar to continue or press function key F 9 if you prefer to "
                      "start a new game. "));
@@ -197,7 +197,7 @@ TEST(ShortSavedGame, WithNoGameKeepsWhatItHoldsAndResumesNothing)
     EXPECT_EQ(y.game.scores[kTotalRow][2], 133);
     EXPECT_EQ(y.game.scores[1][1], std::nullopt);
     EXPECT_EQ(shownBoard(y).holdMarks[1].caption, "HOLD");
-    EXPECT_EQ(y.game.speechQueue, queued(""));
+    EXPECT_EQ(y.toBeHeard, queued(""));
 }
 
 TEST(ShortSavedGame, EndingBeforeTheStateLeavesNoGame)
@@ -208,7 +208,7 @@ TEST(ShortSavedGame, EndingBeforeTheStateLeavesNoGame)
     EXPECT_EQ(y.game.state, EngineState::Idle);
     EXPECT_EQ(y.game.numPlayers, 2);
     EXPECT_EQ(y.game.round, 3);
-    EXPECT_EQ(y.game.speechQueue, queued(""));
+    EXPECT_EQ(y.toBeHeard, queued(""));
 }
 
 TEST(ShortSavedGame, EmptyFileChangesNothing)

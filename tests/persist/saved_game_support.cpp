@@ -88,7 +88,7 @@ void expectUntouched(const Yacht& y)
     EXPECT_EQ(g.player, 0);
     EXPECT_EQ(g.round, 0);
     EXPECT_EQ(g.roll, 0);
-    EXPECT_EQ(g.speechQueue, queued(""));
+    EXPECT_EQ(y.toBeHeard, queued(""));
     const Board shown = shownBoard(y);
     for (int i = 0; i < kDice; ++i) {
         EXPECT_EQ(shown.dice[i].caption, "?");

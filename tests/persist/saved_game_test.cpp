@@ -177,7 +177,7 @@ TEST_P(ResumedAnnouncement, IsQueuedExactly)
     saveAt(folder, c.saved);
     Resumer r(folder);
     const Yacht& y = r.resume();
-    EXPECT_EQ(y.game.speechQueue, queued(c.speechQueue));
+    EXPECT_EQ(y.toBeHeard, queued(c.speechQueue));
     EXPECT_EQ(y.game.state, c.state);
 }
 
@@ -241,7 +241,7 @@ TEST(ResumedTurnEnd, PlayersJustChosenMidTurnStartsWithPlayerOne)
     EXPECT_EQ(y.game.state, EngineState::WaitSpace);
     EXPECT_EQ(y.game.player, 1);
     EXPECT_EQ(y.game.round, 1);
-    EXPECT_EQ(y.game.speechQueue, queued(kWelcomeBack));
+    EXPECT_EQ(y.toBeHeard, queued(kWelcomeBack));
 }
 
 TEST(ResumedTurnEnd, PassesTheTurnAsPlayDoesButSaysOnlyTheWelcomeBack)
@@ -272,7 +272,7 @@ TEST(ResumedTurnEnd, PassesTheTurnAsPlayDoesButSaysOnlyTheWelcomeBack)
         EXPECT_EQ(y.game.state, c.wantState) << c.name;
         EXPECT_EQ(r.f.dice(), "?????") << c.name;
         // The scores of the round are not read out, nor the sheet turned to the totals.
-        EXPECT_EQ(y.game.speechQueue, queued(c.wantState == EngineState::Idle ? "" : kWelcomeBack)) << c.name;
+        EXPECT_EQ(y.toBeHeard, queued(c.wantState == EngineState::Idle ? "" : kWelcomeBack)) << c.name;
         for (int row = 0; row < 15; ++row) EXPECT_EQ(shownBoard(y).sheetValues[row].caption, before.sheetValues[row].caption) << c.name;
     }
 }

@@ -75,10 +75,10 @@ TEST(WindowClicks, LegendsAndDicePostTheirKeysAndTheTickTakesThemAtOnce)
     const std::pair<int, std::string> legends[] = {
         {4, " "}, {5, "13 categories left to fill"}, {6, "At the end of the round"}};
     for (const auto& [i, begins] : legends) {
-        g.game().speechQueue = test::queued("\tsomething not yet said");
+        g.y.toBeHeard = test::queued("\tsomething not yet said");
         click(g.window.sideLabel(i));
         EXPECT_FALSE(g.game().pendingKey.has_value()) << i;
-        EXPECT_EQ(tabbed(g.game().speechQueue).rfind(begins, 0), 0u) << i << ": " << tabbed(g.game().speechQueue);
+        EXPECT_EQ(tabbed(g.y.toBeHeard).rfind(begins, 0), 0u) << i << ": " << tabbed(g.y.toBeHeard);
     }
     click(g.window.sideLabel(3));
     EXPECT_EQ(g.game().helpPage, 1);
@@ -86,20 +86,20 @@ TEST(WindowClicks, LegendsAndDicePostTheirKeysAndTheTickTakesThemAtOnce)
     click(g.window.sideLabel(7));  // F9 with no game under way asks nothing
     EXPECT_EQ(g.game().state, EngineState::Players);
     for (int i = 0; i <= 2; ++i) {
-        g.game().speechQueue = test::queued("\tkept");
+        g.y.toBeHeard = test::queued("\tkept");
         click(g.window.sideLabel(i));
-        EXPECT_EQ(g.game().speechQueue, test::queued("\tkept")) << i;
+        EXPECT_EQ(g.y.toBeHeard, test::queued("\tkept")) << i;
     }
     for (int i = 0; i < 5; ++i) {
         g.game().state = EngineState::Rolled;
         g.game().roll = 1;
         g.game().held[i] = 0;
-        g.game().speechQueue = test::queued("\tsomething not yet said");
+        g.y.toBeHeard = test::queued("\tsomething not yet said");
         click(g.window.diceLabel(i));
         EXPECT_EQ(g.game().held[i], 1) << i;
         // Taking the key drops whatever was queued and not yet handed to the voice.
         EXPECT_FALSE(g.game().pendingKey.has_value()) << i;
-        EXPECT_EQ(tabbed(g.game().speechQueue).find("not yet said"), std::string::npos) << i;
+        EXPECT_EQ(tabbed(g.y.toBeHeard).find("not yet said"), std::string::npos) << i;
     }
 }
 
@@ -115,12 +115,12 @@ TEST(WindowClicks, SheetRowPicksTheCategoryAndTheStatusBoxScoresIt)
     showCard(g.y.game);
     click(g.window.sheetCaption(9));
     EXPECT_EQ(g.game().categoryCursor, 9);
-    EXPECT_EQ(g.game().speechQueue, test::queued("Full house is worth 25"));
+    EXPECT_EQ(g.y.toBeHeard, test::queued("Full house is worth 25"));
     // The value cells, the subtotal row and the sheet's background pick nothing.
     for (QLabel* cell : {g.window.sheetValue(4), g.window.sheetCaption(14), g.window.sheetCaption(0)})
         click(cell);
     EXPECT_EQ(g.game().categoryCursor, 9);
-    EXPECT_EQ(g.game().speechQueue, test::queued("Full house is worth 25"));
+    EXPECT_EQ(g.y.toBeHeard, test::queued("Full house is worth 25"));
     click(g.window.statusLabel());
     EXPECT_EQ(g.game().scores[9][1], 25);
     EXPECT_EQ(g.game().state, EngineState::TurnEnd);
@@ -134,7 +134,7 @@ TEST(WindowClicks, PlayerRowAndStatusBoxStartTheGame)
     g.voice.speak("busy", SpeakMode::Async);
     click(g.window.sheetCaption(2));
     EXPECT_EQ(g.game().numPlayers, 2);
-    EXPECT_EQ(g.game().speechQueue, test::queued("2 players"));
+    EXPECT_EQ(g.y.toBeHeard, test::queued("2 players"));
     // The click chooses the count and posts the space bar, which opens the first turn at once.
     click(g.window.statusLabel());
     EXPECT_EQ(g.game().state, EngineState::Rolling);
@@ -379,7 +379,7 @@ TEST(WindowFocus, TheWindowKeepsTheKeyboardThroughClicks)
     g.voice.speak("busy", SpeakMode::Async);
     g.game().state = EngineState::Idle;
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_F4);
-    EXPECT_EQ(tabbed(g.game().speechQueue).rfind("Game over", 0), 0u);
+    EXPECT_EQ(tabbed(g.y.toBeHeard).rfind("Game over", 0), 0u);
 }
 
 // Counts the paint events of a widget.

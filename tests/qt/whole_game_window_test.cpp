@@ -189,7 +189,7 @@ public:
     {
         for (int i = 0; i < 200; ++i) {
             const EngineState s = game_.game.state;
-            if (game_.game.speechQueue.empty() && s != EngineState::Rolling && s != EngineState::TurnEnd)
+            if (game_.toBeHeard.empty() && s != EngineState::Rolling && s != EngineState::TurnEnd)
                 return;
             window_.runTick();
         }

@@ -52,7 +52,7 @@ struct LanguageWindow {
         for (int i = 0; i < 100; ++i) {
             clock.advance(std::chrono::milliseconds(100));
             sequencer.step();
-            if (y.game.speechQueue.empty() && y.game.state != EngineState::Rolling) break;
+            if (y.toBeHeard.empty() && y.game.state != EngineState::Rolling) break;
         }
         window.render();
     }

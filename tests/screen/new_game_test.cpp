@@ -60,7 +60,7 @@ TEST(NewGame, WithNoGameRunningF9GoesStraightToTheChoice)
 
     EXPECT_TRUE(f.toolkit.questions.empty());
     EXPECT_TRUE(f.voice.spoken.empty()) << "F9 ends the tick before the pump";
-    EXPECT_EQ(g.speechQueue, queued(kInstruction));
+    EXPECT_EQ(f.y.toBeHeard, queued(kInstruction));
     EXPECT_EQ(g.state, EngineState::Players);
     EXPECT_EQ(g.numPlayers, 0);
     EXPECT_EQ(g.player, 0);
@@ -99,7 +99,7 @@ TEST(NewGame, ConfirmedDuringATurnClearsTheGame)
     const Game& g = f.y.game;
     EXPECT_EQ(f.voice.texts(), std::vector<std::string>{kQuestion});
     EXPECT_EQ(g.state, EngineState::Players);
-    EXPECT_EQ(g.speechQueue, queued(kInstruction));
+    EXPECT_EQ(f.y.toBeHeard, queued(kInstruction));
     EXPECT_EQ(f.dice(), "?????");
     EXPECT_EQ(f.shown().holdMarks[2].caption, "");
     EXPECT_EQ(g.held[2], 0);

@@ -102,7 +102,11 @@ TEST(Present, TheSheetKeepsWhatEachStepLeavesOnIt)
         {"the choice before any card", [](Game& g) { g.view.started = true, showPlayerCounts(g); },
          {"Choose players", "YACHT", "", "", "", false, "  1 player", "", 0}},
         {"digit 7 lights the empty seventh row",
-         [](Game& g) { showPlayerCounts(g), choosePlayerCount(g, test::narrator(), Action::of(ActionKind::PlayerCount, 7)); },
+         [](Game& g) {
+             SpeechQueue heard;
+             Teller tell{test::narrator(), heard};
+             showPlayerCounts(g), choosePlayerCount(g, tell, Action::of(ActionKind::PlayerCount, 7));
+         },
          {"Choose players", "Yacht", "", "", "", false, "  1 player", "", 7}},
         {"a player outside the table draws a blank card",
          [](Game& g) { setup(g), g.player = 9, showCard(g); },

@@ -141,7 +141,7 @@ void FakeGame::settle(int maxTicks)
 {
     for (int i = 0; i < maxTicks; ++i) {
         tick();
-        if (y.game.speechQueue.empty() && !voice.busy() && y.game.state != EngineState::Rolling) return;
+        if (y.toBeHeard.empty() && !voice.busy() && y.game.state != EngineState::Rolling) return;
     }
 }
 

@@ -39,10 +39,10 @@ inline std::vector<std::string> drain(FakeGame& f, int maxTicks = 100)
 {
     std::vector<std::string> heard;
     for (int i = 0; i < maxTicks; ++i) {
-        f.y.game.lastSpoken.clear();
+        f.y.toBeHeard.lastHeard.clear();
         f.tick();
-        if (!f.y.game.lastSpoken.empty()) heard.push_back(f.y.game.lastSpoken);
-        if (f.y.game.speechQueue.empty() && !f.voice.busy() && f.y.game.state != EngineState::Rolling)
+        if (!f.y.toBeHeard.lastHeard.empty()) heard.push_back(f.y.toBeHeard.lastHeard);
+        if (f.y.toBeHeard.empty() && !f.voice.busy() && f.y.game.state != EngineState::Rolling)
             break;
     }
     return heard;
@@ -51,10 +51,10 @@ inline std::vector<std::string> drain(FakeGame& f, int maxTicks = 100)
 // Presses a key and lets everything it queued be said.
 inline std::vector<std::string> pressAndDrain(FakeGame& f, int code, int modifier = 0)
 {
-    f.y.game.lastSpoken.clear();
+    f.y.toBeHeard.lastHeard.clear();
     f.press(code, modifier);
     std::vector<std::string> heard;
-    if (!f.y.game.lastSpoken.empty()) heard.push_back(f.y.game.lastSpoken);
+    if (!f.y.toBeHeard.lastHeard.empty()) heard.push_back(f.y.toBeHeard.lastHeard);
     for (const std::string& s : drain(f)) heard.push_back(s);
     return heard;
 }
