@@ -125,6 +125,7 @@ struct Game {
     StoredVoice storedVoice;     // as read at start; its name is chosen before the voices are listed
     std::string voiceChangedOn;  // the engine the player last changed voice on in this run, "" none
     std::string speechEngine;   // the speech engine remembered for the next start ("" none)
+    std::string speakingEngine;  // the engine last seen speaking, "" before the first step
     bool briefSpeech = false;   // the narrator speaks in its brief wording
     bool briefRemembered = false;  // the wording kept for the next start (--brief is for one run)
     bool voiceApplied = false;  // the stored voice has been applied to the listed voices
