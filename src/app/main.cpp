@@ -203,6 +203,7 @@ int main(int argc, char** argv)
     const PhraseBook fullWords = PhraseBook::translated(Wording::Full);
     const PhraseBook briefWords = PhraseBook::translated(Wording::Brief);
     context.briefForRun = options.brief;
+    context.language = languageInUse();
     const bool brief = options.brief || storage.readSettings().briefSpeech;
     Narrator narrator(fullWords, briefWords, brief ? Wording::Brief : Wording::Full);
     Yacht game(Ports{*voice, *player, *resources, storage, window, random, clock, narrator});

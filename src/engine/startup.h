@@ -16,6 +16,7 @@ struct StartupContext {
     std::string saveDir;                // the folder of the saved game, with its separator
     std::string speechEngine;           // the engine to remember, when --speech-engine named one
     bool briefForRun = false;           // --brief: brief speech this run, whatever is stored
+    std::string language;               // the game's language ("de"), "" for English
 };
 
 // Tunes the voice, seeds the dice, reads the settings from the storage
