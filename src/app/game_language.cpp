@@ -29,14 +29,4 @@ void chooseGameLanguage(const std::string& option, const std::string& folder)
     useLanguage(option.empty() ? languageFromEnvironment() : languageFromCode(option), folder);
 }
 
-std::string fliteSpeaksEnglishOnly(const std::string& language)
-{
-    const std::string name = language == "de"   ? "German"
-                             : language == "fr" ? "French"
-                             : language == "es" ? "Spanish"
-                                                : language;
-    return "The built-in voice speaks English only. Speech dispatcher is needed to play in " + name +
-           ", so the game goes on in English. ";
-}
-
 }  // namespace yacht

@@ -16,7 +16,4 @@ std::string catalogueFolder(const std::string& programFolder, const std::string&
 // Safe to call again after Qt has set the locale, which it does as the application starts.
 void chooseGameLanguage(const std::string& option, const std::string& folder);
 
-// The English line a game in `language` says when only the English flite voice can speak.
-std::string fliteSpeaksEnglishOnly(const std::string& language);
-
 }  // namespace yacht

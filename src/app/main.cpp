@@ -28,6 +28,7 @@
 #include "engine/startup.h"
 #include "engine/std_random.h"
 #include "narration/catalogue.h"
+#include "narration/english_only_voice.h"
 #include "narration/narrator.h"
 #include "narration/phrase_book.h"
 #include "persist/qt_persist_factory.h"
@@ -160,8 +161,8 @@ int main(int argc, char** argv)
     std::unique_ptr<Voice> engineVoice = makeVoice(engine.use, announce, &notice, &clock);
     // The built-in flite voice speaks English only: a game in another language says so, in
     // English, and plays in English.
-    if (engine.use == "flite" && !languageInUse().empty()) {
-        notice = fliteSpeaksEnglishOnly(languageInUse());
+    if (speaksEnglishOnly(engine.use) && !languageInUse().empty()) {
+        notice = englishOnlyNotice(languageInUse());
         chooseGameLanguage("en", catalogues);
     }
     std::unique_ptr<SoundPlayer> enginePlayer = makeSoundPlayer();
@@ -202,6 +203,7 @@ int main(int argc, char** argv)
     const PhraseBook fullWords = PhraseBook::translated(Wording::Full);
     const PhraseBook briefWords = PhraseBook::translated(Wording::Brief);
     context.briefForRun = options.brief;
+    context.language = languageInUse();
     const bool brief = options.brief || storage.readSettings().briefSpeech;
     Narrator narrator(fullWords, briefWords, brief ? Wording::Brief : Wording::Full);
     Yacht game(Ports{*voice, *player, *resources, storage, window, random, clock, narrator});

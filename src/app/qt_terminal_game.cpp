@@ -11,6 +11,7 @@
 #include "engine/background_table_source.h"
 #include "engine/startup.h"
 #include "engine/std_random.h"
+#include "narration/catalogue.h"
 #include "narration/narrator.h"
 #include "narration/sequencer.h"
 #include "persist/qt_persist_factory.h"
@@ -126,6 +127,7 @@ int runTerminalGame(int argc, char** argv, const Options& options, std::chrono::
     const PhraseBook fullWords = PhraseBook::translated(Wording::Full);
     const PhraseBook briefWords = PhraseBook::translated(Wording::Brief);
     context.briefForRun = options.brief;
+    context.language = languageInUse();
     const bool brief = options.brief || storage.readSettings().briefSpeech;
     Narrator narrator(fullWords, briefWords, brief ? Wording::Brief : Wording::Full);
     TerminalNarrator told(narrator, fullWords);

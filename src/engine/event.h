@@ -77,6 +77,7 @@ struct SpeedChanged { int speed = 2; };                 // 0 very slow .. 4 very
 struct SpeedInScreenReader {};
 struct WordingChanged { bool brief = false; };           // said in the wording it changed to
 struct HelpPage { int page = 0; std::string text; };    // the page's text, as the resources hold it
+struct SpeakingEngine { std::string engine; };          // the engine speaking now, first seen or taken over
 
 }  // namespace event
 
@@ -90,7 +91,7 @@ using EventFacts = std::variant<
     event::AgainstComputers, event::TurnRetold, event::NoTurnPlayed, event::NewBestScore, event::Greeting, event::WelcomeBack, event::Resuming, event::NewGameQuestion,
     event::NewGameCancelled, event::PlayersAsked, event::PlayerCount, event::ComputerCount,
     event::StrengthChosen, event::Goodbye, event::CoachAdvice, event::VoiceChanged, event::SpeedChanged,
-    event::SpeedInScreenReader, event::HelpPage, event::WordingChanged>;
+    event::SpeedInScreenReader, event::HelpPage, event::WordingChanged, event::SpeakingEngine>;
 
 // How the words enter the speech queue, which keeps what is heard in today's order.
 enum class Entry {

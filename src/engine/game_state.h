@@ -86,6 +86,7 @@ struct StoredVoice {
     int16_t index = 0;
     std::string name;                      // "" when none is kept
     std::string engine = kDefaultSpeechEngine;
+    std::string language;                  // the language it speaks, "" when not known
 };
 
 // Voice changes asked for before the installed voices have been listed; answered when they are.
@@ -120,6 +121,8 @@ struct Game {
     StoredVoice storedVoice;     // as read at start; its name is chosen before the voices are listed
     std::string voiceChangedOn;  // the engine the player last changed voice on in this run, "" none
     std::string speechEngine;   // the speech engine remembered for the next start ("" none)
+    std::string speakingEngine;  // the engine last seen speaking, "" before the first step
+    std::string language;        // the language the game is played in ("de"), "" for English
     bool briefSpeech = false;   // the narrator speaks in its brief wording
     bool briefRemembered = false;  // the wording kept for the next start (--brief is for one run)
     bool voiceApplied = false;  // the stored voice has been applied to the listed voices

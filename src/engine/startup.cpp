@@ -31,6 +31,7 @@ void startup(Yacht& y, const StartupContext& context)
     loadSettings(y.game, y.ports.storage);
     if (!context.speechEngine.empty()) y.game.speechEngine = context.speechEngine;
     if (context.briefForRun) y.game.briefSpeech = true;
+    y.game.language = context.language;
     applyStoredSettings(y.game, y.ports.voice);
 
     y.game.state = EngineState::Startup;

@@ -15,6 +15,7 @@ struct StartupContext {
     std::optional<uint64_t> fixedSeed;  // --seed N
     std::string speechEngine;           // the engine to remember, when --speech-engine named one
     bool briefForRun = false;           // --brief: brief speech this run, whatever is stored
+    std::string language;               // the game's language ("de"), "" for English
 };
 
 // Tunes the voice, seeds the dice, reads the settings from the storage

@@ -22,6 +22,7 @@ struct StoredSettings {
     int16_t speedIndex = 2;
     std::string voiceName;     // the voice's own name, "" when none is kept
     std::string voiceEngine = kDefaultSpeechEngine;  // the engine whose voices those two count among
+    std::string voiceLanguage;  // the language the voice speaks ("de", "en-GB"), "" when not known
     std::string speechEngine;  // the engine remembered for the next start, "" none
     bool briefSpeech = false;  // the player chose brief speech with its key
 };

@@ -11,6 +11,7 @@
 #include "engine/record_reports.h"
 #include "engine/reports.h"
 #include "engine/sound_help.h"
+#include "engine/speaking_engine.h"
 #include "engine/speech_output.h"
 #include "engine/voice_settings.h"
 #include "engine/voice_speed.h"
@@ -110,6 +111,7 @@ Flow tick(Yacht& y)
     Game& g = y.game;
     // Voice changes asked for before the installed voices were listed are answered once they are.
     applyVoicesOnceListed(g, y.ports.voice, y.tell);
+    noticeSpeakingEngine(g, y.ports.voice, y.tell);
 
     finishStartup(y);
     setStatusCaption(g);

@@ -67,6 +67,9 @@ public:
     // empty when the voice has none.
     virtual std::string voiceName(int) { return {}; }
 
+    // The language a listed voice speaks ("de", "en-GB"); empty when the engine does not say.
+    virtual std::string voiceLanguage(int) { return {}; }
+
     // The speech engine speaking now, as the command line names it: "speechd", "flite",
     // "screen-reader" or "none". Voices are listed per engine, so a stored voice is applied, and
     // a voice change kept, only on the engine it belongs to. A voice that has handed over to

@@ -14,12 +14,27 @@ bool storedVoiceSpeaksHere(const Game& g, Voice& voice)
     return voice.engineName() == g.storedVoice.engine;
 }
 
+// The language part of a code in small letters ("de" of "de-DE" or "de_AT"); English for none.
+std::string languagePart(const std::string& code)
+{
+    std::string part = code.empty() ? std::string("en") : code.substr(0, code.find_first_of("-_"));
+    for (char& c : part)
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    return part;
+}
+
+// Whether a voice of that language fits the game: a voice whose language is not known does.
+bool speaksGameLanguage(const Game& g, const std::string& voiceLanguage)
+{
+    return voiceLanguage.empty() || languagePart(voiceLanguage) == languagePart(g.language);
+}
+
 }  // namespace
 
 void loadSettings(Game& g, Storage& storage)
 {
     const StoredSettings stored = storage.readSettings();
-    g.storedVoice = StoredVoice{stored.voiceIndex, stored.voiceName, stored.voiceEngine};
+    g.storedVoice = StoredVoice{stored.voiceIndex, stored.voiceName, stored.voiceEngine, stored.voiceLanguage};
     g.voiceIndex = stored.voiceIndex;
     g.voiceChangedOn.clear();
     g.speedIndex = stored.speedIndex;
@@ -31,7 +46,9 @@ void applyStoredSettings(Game& g, Voice& voice)
 {
     // The normal speed is the player's own rate: nothing is sent for it.
     if (g.speedIndex != kNormalSpeed) voice.setRate(rateForSpeed(g.speedIndex));
-    if (!g.storedVoice.name.empty() && storedVoiceSpeaksHere(g, voice))
+    // A voice stored in a game of another language gives way to the game's own language.
+    if (!g.storedVoice.name.empty() && storedVoiceSpeaksHere(g, voice) &&
+        speaksGameLanguage(g, g.storedVoice.language))
         voice.selectVoiceByName(g.storedVoice.name);
     g.voiceApplied = false;
     selectStoredVoice(g, voice);
@@ -44,7 +61,7 @@ void selectStoredVoice(Game& g, Voice& voice)
     const int count = voice.voiceCount();
     // The engine is asked again now: speech-dispatcher may have handed over to flite while the
     // voices were being listed. Another engine's voice leaves this one with its own first voice.
-    const bool ours = storedVoiceSpeaksHere(g, voice);
+    const bool ours = storedVoiceSpeaksHere(g, voice) && speaksGameLanguage(g, g.storedVoice.language);
     if (!ours) g.voiceIndex = 0;
     // The stored name wins over the stored position; a name no longer installed leaves the
     // position to decide.
@@ -54,6 +71,8 @@ void selectStoredVoice(Game& g, Voice& voice)
         break;
     }
     if (g.voiceIndex < 0 || g.voiceIndex >= count) g.voiceIndex = 0;
+    // Settings kept before the voice's language was stored: the list tells the voice's language.
+    if (!speaksGameLanguage(g, voice.voiceLanguage(g.voiceIndex))) g.voiceIndex = 0;
     if (count > 0) voice.selectVoice(g.voiceIndex);
     g.voiceApplied = true;
 }
@@ -64,6 +83,7 @@ void storeSettings(const Game& g, const Ports& ports)
     s.voiceIndex = g.storedVoice.index;
     s.voiceName = g.storedVoice.name;
     s.voiceEngine = g.storedVoice.engine;
+    s.voiceLanguage = g.storedVoice.language;
     s.speedIndex = g.speedIndex;
     s.speechEngine = g.speechEngine;
     s.briefSpeech = g.briefRemembered;
@@ -75,6 +95,7 @@ void storeSettings(const Game& g, const Ports& ports)
         s.voiceIndex = g.voiceIndex;
         s.voiceName = voice.voiceName(g.voiceIndex);
         s.voiceEngine = g.voiceChangedOn;
+        s.voiceLanguage = voice.voiceLanguage(g.voiceIndex);
     }
     ports.storage.writeSettings(s);
 }

@@ -15,8 +15,8 @@ void loadSettings(Game& game, Storage& storage);
 // listed (now, or later through selectStoredVoice), when it belongs to the engine speaking.
 void applyStoredSettings(Game& game, Voice& voice);
 
-// Selects the stored voice when the installed voices are listed; a position beyond them, or a
-// voice of another engine, gives the first voice. Does nothing while the list is pending or once
+// Selects the stored voice when the installed voices are listed; a position beyond them, a voice
+// of another engine, or one speaking another language than the game's, gives the first voice. Does nothing while the list is pending or once
 // the stored voice has been applied.
 void selectStoredVoice(Game& game, Voice& voice);
 

@@ -1,7 +1,8 @@
 #include "narration/narrator.h"
 
-#include "narration/record_words.h"
 #include "narration/catalogue.h"
+#include "narration/english_only_voice.h"
+#include "narration/record_words.h"
 #include "narration/tenths.h"
 
 namespace yacht {
@@ -148,8 +149,8 @@ struct Words {
     }
     std::string operator()(const event::ChoicesCost& e) const
     {
-        if (e.player == 0) return book.say(P::ChoicesCost, {tenths(e.cost)});
-        return book.say(P::ChoicesCostOfPlayer, {number(e.player), tenths(e.cost)});
+        if (e.player == 0) return book.say(P::ChoicesCost, {tenths(e.cost, book.language())});
+        return book.say(P::ChoicesCostOfPlayer, {number(e.player), tenths(e.cost, book.language())});
     }
     std::string operator()(const event::SpaceToContinue&) const { return book[P::SpaceToContinueReport]; }
     std::string operator()(const event::Greeting&) const { return book[P::Greeting]; }
@@ -185,7 +186,7 @@ struct Words {
         case Advice::Kind::Score:
             if (a.cursorCategory == 0) return book.say(P::CoachScore, {category(a.category), number(a.points)});
             return book.say(P::CoachScoreWithCost, {category(a.category), number(a.points), category(a.cursorCategory),
-                                                    tenths(a.cursorCost)});
+                                                    tenths(a.cursorCost, book.language())});
         }
         return {};
     }
@@ -199,7 +200,13 @@ struct Words {
     std::string operator()(const event::WordingChanged& e) const { return book[e.brief ? P::BriefSpeech : P::FullSpeech]; }
     // The help pages are whole texts of their own, kept with the game's resources; each line
     // is a message of the catalogues.
-    std::string operator()(const event::HelpPage& e) const { return translateLines(e.text); }
+    // Once the game has gone on in English, the pages are read as the resources hold them.
+    std::string operator()(const event::HelpPage& e) const
+    {
+        return book.language().empty() ? e.text : translateLines(e.text);
+    }
+    // The narrator itself answers the engine speaking (Narrator::tookOver).
+    std::string operator()(const event::SpeakingEngine&) const { return {}; }
     std::string operator()(const event::DiceRolling&) const { return {}; }
     // The record's reports are several sentences; said at once they run together.
     std::vector<std::string> items(const event::NewBestScore& e) const
@@ -314,10 +321,24 @@ bool Narrator::instructedBefore(const Event& e)
     return !instructed_.insert(e.what.index()).second;
 }
 
+std::string Narrator::tookOver(const event::SpeakingEngine& e)
+{
+    const std::string language = full_->language();
+    if (!speaksEnglishOnly(e.engine) || language.empty()) return {};
+    full_ = &PhraseBook::english(Wording::Full);
+    brief_ = &PhraseBook::english(Wording::Brief);
+    return englishOnlyNotice(language);
+}
+
 void Narrator::happened(const Event& e, SpeechQueue& queue)
 {
     if (const auto* changed = std::get_if<event::WordingChanged>(&e.what))
         wording_ = changed->brief ? Wording::Brief : Wording::Full;
+    if (const auto* speaking = std::get_if<event::SpeakingEngine>(&e.what)) {
+        std::string notice = tookOver(*speaking);
+        if (!notice.empty()) enter(queue, e.entry, std::move(notice));
+        return;
+    }
     if (instructedBefore(e)) return;
     const Words words{book()};
     std::visit(Queueing{words, queue, e.entry}, e.what);
@@ -327,6 +348,7 @@ std::string Narrator::wordsOf(const Event& e)
 {
     if (const auto* changed = std::get_if<event::WordingChanged>(&e.what))
         wording_ = changed->brief ? Wording::Brief : Wording::Full;
+    if (const auto* speaking = std::get_if<event::SpeakingEngine>(&e.what)) return tookOver(*speaking);
     return std::visit(Words{book()}, e.what);
 }
 

@@ -201,6 +201,16 @@ const PhraseBook& PhraseBook::english()
     return book;
 }
 
+const PhraseBook& PhraseBook::english(Wording wording)
+{
+    static const PhraseBook brief = [] {
+        PhraseBook b = english();
+        for (const auto& [phrase, text] : briefEntries()) b.entries_[int(phrase)] = text;
+        return b;
+    }();
+    return wording == Wording::Brief ? brief : english();
+}
+
 const std::vector<PluralPair>& pluralPairs()
 {
     using P = Phrase;
@@ -218,6 +228,7 @@ PhraseBook PhraseBook::translated(Wording wording)
     const PhraseBook& en = english();
     PhraseBook b;
     b.catalogued_ = true;
+    b.language_ = languageInUse();
     for (int i = 0; i < int(Phrase::Count); ++i) b.entries_[i] = translate(en.entries_[i].c_str());
     if (wording == Wording::Brief) {
         const bool english = languageInUse().empty();

@@ -157,6 +157,10 @@ public:
     // The game's own English words.
     static const PhraseBook& english();
 
+    // The game's own English words in one wording, whatever catalogue is in use: what a game in
+    // another language is told in once only an English voice can speak.
+    static const PhraseBook& english(Wording wording);
+
     // The game's English words in one wording, each entry looked up in the message catalogue
     // in use (narration/catalogue.h); an entry the catalogue lacks stays English, and a brief
     // entry the language lacks is said in its full wording.
@@ -167,6 +171,9 @@ public:
 
     const std::string& operator[](Phrase p) const { return entries_[static_cast<int>(p)]; }
 
+    // The language the book's words are in, as the catalogues name it ("de"), or "" for English.
+    const std::string& language() const { return language_; }
+
     // The entry with its placeholders filled.
     std::string say(Phrase p, std::initializer_list<std::string> args = {}) const;
 
@@ -176,6 +183,7 @@ public:
 private:
     std::array<std::string, static_cast<int>(Phrase::Count)> entries_;
     bool catalogued_ = false;  // plural forms come from the catalogue in use
+    std::string language_;     // the catalogue's language, "" for English
     std::array<bool, static_cast<int>(Phrase::Count)> brief_{};  // the entry is a brief wording
 };
 

@@ -48,10 +48,10 @@ std::vector<std::string> statisticsWords(const PhraseBook& book, const RecordSum
     if (s.personScores == 1)
         items.push_back(book.say(P::OneGameFinished, {number(s.bestScore)}));
     else
-        items.push_back(book.say(P::GamesFinished, {number(s.gamesFinished), tenths(s.averageScore), number(s.bestScore)}));
+        items.push_back(book.say(P::GamesFinished, {number(s.gamesFinished), tenths(s.averageScore, book.language()), number(s.bestScore)}));
     items.push_back(book.say(P::UpperBonuses, {number(s.upperBonuses), number(s.personScores)}));
     items.push_back(s.yachtsThrown == 1 ? book[P::OneYachtThrown] : book.say(P::YachtsThrown, {number(s.yachtsThrown)}));
-    if (s.averageCost) items.push_back(book.say(P::AverageChoiceCost, {tenths(*s.averageCost)}));
+    if (s.averageCost) items.push_back(book.say(P::AverageChoiceCost, {tenths(*s.averageCost, book.language())}));
     return items;
 }
 

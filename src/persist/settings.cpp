@@ -18,6 +18,9 @@ const char* const kVoiceNameKey = "VoiceName";
 const char* const kVoiceEngineKey = "VoiceEngine";
 // The speech engine the player last named on the command line, kept only when one was named.
 const char* const kSpeechEngineKey = "SpeechEngine";
+// The language the stored voice speaks, so that a game in another language leaves it aside
+// before the voices are listed; settings stored before the key existed have none.
+const char* const kVoiceLanguageKey = "VoiceLanguage";
 const char* const kBriefKey = "Brief";
 
 constexpr int16_t kDefaultVoice = 0;
@@ -89,6 +92,7 @@ StoredSettings readStoredSettings(SettingsStore& store, const std::string& place
         s.speedIndex = speedFrom(store.get(kApplication, kSection, kSpeedKey, decimal(kDefaultSpeed)));
         s.voiceName = store.get(kApplication, kSection, kVoiceNameKey, "");
         s.voiceEngine = voiceEngineFrom(store.get(kApplication, kSection, kVoiceEngineKey, ""));
+        s.voiceLanguage = store.get(kApplication, kSection, kVoiceLanguageKey, "");
         s.speechEngine = knownEngine(store.get(kApplication, kSection, kSpeechEngineKey, ""));
         s.briefSpeech = store.get(kApplication, kSection, kBriefKey, "0") == "1";
         return s;
@@ -99,6 +103,7 @@ StoredSettings readStoredSettings(SettingsStore& store, const std::string& place
     if (texts->speed) s.speedIndex = speedFrom(*texts->speed);
     if (texts->voiceName) s.voiceName = *texts->voiceName;
     if (texts->voiceEngine) s.voiceEngine = voiceEngineFrom(*texts->voiceEngine);
+    if (texts->voiceLanguage) s.voiceLanguage = *texts->voiceLanguage;
     if (texts->speechEngine) s.speechEngine = knownEngine(*texts->speechEngine);
     if (texts->brief) s.briefSpeech = *texts->brief == "1";
     return s;
@@ -116,6 +121,8 @@ void writeStoredSettings(SettingsStore& store, const std::string& place, const S
         if (s.voiceEngine != kDefaultSpeechEngine ||
             !store.get(kApplication, kSection, kVoiceEngineKey, "").empty())
             store.set(kApplication, kSection, kVoiceEngineKey, s.voiceEngine);
+        if (!s.voiceLanguage.empty() || !store.get(kApplication, kSection, kVoiceLanguageKey, "").empty())
+            store.set(kApplication, kSection, kVoiceLanguageKey, s.voiceLanguage);
         // Only a player who named an engine has one stored: the keys above stay all there is
         // otherwise.
         if (!s.speechEngine.empty()) store.set(kApplication, kSection, kSpeechEngineKey, s.speechEngine);
@@ -126,7 +133,7 @@ void writeStoredSettings(SettingsStore& store, const std::string& place, const S
     }
     writeSettingsFile(settingsFilePath(place),
                       SettingsValues{s.voiceIndex, s.speedIndex, s.voiceName, s.speechEngine,
-                                     s.voiceEngine, s.briefSpeech});
+                                     s.voiceEngine, s.briefSpeech, s.voiceLanguage});
 }
 
 }  // namespace yacht

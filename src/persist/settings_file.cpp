@@ -39,6 +39,8 @@ std::optional<SettingsTexts> readSettingsFile(const std::string& path)
             texts.speechEngine = std::move(value);
         else if (key == "Brief")
             texts.brief = std::move(value);
+        else if (key == "VoiceLanguage")
+            texts.voiceLanguage = std::move(value);
     }
     return texts;
 }
@@ -58,6 +60,8 @@ std::string settingsFileText(const SettingsValues& values)
     if (!values.speechEngine.empty() && fitsOnALine(values.speechEngine))
         text += "SpeechEngine\t" + values.speechEngine + "\r\n";
     if (values.briefSpeech) text += "Brief\t1\r\n";
+    if (!values.voiceLanguage.empty() && fitsOnALine(values.voiceLanguage))
+        text += "VoiceLanguage\t" + values.voiceLanguage + "\r\n";
     return text;
 }
 

@@ -17,6 +17,7 @@ struct SettingsTexts {
     std::optional<std::string> voiceEngine;
     std::optional<std::string> speechEngine;
     std::optional<std::string> brief;
+    std::optional<std::string> voiceLanguage;
 };
 
 // What the file holds once written: the voice's position and the speed always, the voice's name
@@ -28,6 +29,7 @@ struct SettingsValues {
     std::string speechEngine;
     std::string voiceEngine = kDefaultSpeechEngine;  // the engine the voice belongs to
     bool briefSpeech = false;
+    std::string voiceLanguage{};  // the language the voice speaks, "" when not known
 };
 
 // The file's name in the program's folder.
@@ -40,7 +42,8 @@ std::optional<SettingsTexts> readSettingsFile(const std::string& path);
 
 // The file's contents: the "Voice" and then the "Speed" line, followed by a "VoiceName" line
 // when the voice has a name, a "VoiceEngine" line when it is not speech-dispatcher's, a
-// "SpeechEngine" line when one is remembered, and a "Brief" line when brief speech is chosen. A
+// "SpeechEngine" line when one is remembered, a "Brief" line when brief speech is chosen, and a
+// "VoiceLanguage" line when the voice's language is known. A
 // name that would break its line (a TAB or a line end in it) is left out, so the voice's
 // position decides at the next start.
 std::string settingsFileText(const SettingsValues& values);

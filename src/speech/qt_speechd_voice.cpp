@@ -167,6 +167,11 @@ public:
         return failedOver() ? fallback_->voiceName(position) : choices_.name(position);
     }
 
+    std::string voiceLanguage(int position) override
+    {
+        return failedOver() ? fallback_->voiceLanguage(position) : choices_.language(position);
+    }
+
     std::string voiceDescription(int position) override
     {
         return failedOver() ? fallback_->voiceDescription(position) : choices_.description(position);

@@ -71,6 +71,13 @@ std::string VoiceChoices::name(int position)
     return voices_[static_cast<std::size_t>(position)].name;
 }
 
+std::string VoiceChoices::language(int position)
+{
+    if (state() != VoiceList::Ready) return {};
+    if (position < 0 || position >= static_cast<int>(voices_.size())) return {};
+    return voices_[static_cast<std::size_t>(position)].language;
+}
+
 std::string VoiceChoices::description(int position)
 {
     if (state() != VoiceList::Ready) return {};

@@ -30,6 +30,7 @@ public:
     void selectByName(const std::string& name);
     std::string description(int position);
     std::string name(int position);
+    std::string language(int position);
 
 private:
     std::shared_ptr<Link> link_;

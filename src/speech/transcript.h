@@ -48,6 +48,7 @@ public:
     void selectVoice(int position) override { inner_.selectVoice(position); }
     std::string voiceDescription(int position) override { return inner_.voiceDescription(position); }
     std::string voiceName(int position) override { return inner_.voiceName(position); }
+    std::string voiceLanguage(int position) override { return inner_.voiceLanguage(position); }
     void selectVoiceByName(const std::string& name) override { inner_.selectVoiceByName(name); }
     std::string engineName() override { return inner_.engineName(); }
     SpeedSetting speedSetting() override { return inner_.speedSetting(); }

@@ -4,8 +4,17 @@
 #include <cctype>
 #include <set>
 
+#include "narration/catalogue.h"
+#include "narration/phrase_book.h"
+
 namespace yacht {
 namespace {
+
+// Marks a word for the catalogues; it is translated where it is said.
+constexpr const char* N_(const char* english)
+{
+    return english;
+}
 
 std::string lower(std::string s)
 {
@@ -40,26 +49,48 @@ bool looksLikeCode(const std::string& name)
 std::string region(const std::string& code)
 {
     static const std::pair<const char*, const char*> names[] = {
-        {"us", "United States"}, {"gb", "United Kingdom"}, {"uk", "United Kingdom"},
-        {"au", "Australia"},     {"ca", "Canada"},         {"ie", "Ireland"},
-        {"in", "India"},         {"nz", "New Zealand"},    {"za", "South Africa"},
-        {"029", "Caribbean"},    {"scotland", "Scotland"}, {"jm", "Jamaica"},
+        {"us", N_("United States")}, {"gb", N_("United Kingdom")}, {"uk", N_("United Kingdom")},
+        {"au", N_("Australia")},     {"ca", N_("Canada")},         {"ie", N_("Ireland")},
+        {"in", N_("India")},         {"nz", N_("New Zealand")},    {"za", N_("South Africa")},
+        {"029", N_("Caribbean")},    {"scotland", N_("Scotland")}, {"jm", N_("Jamaica")},
+        {"de", N_("Germany")},       {"at", N_("Austria")},        {"ch", N_("Switzerland")},
+        {"fr", N_("France")},        {"be", N_("Belgium")},        {"es", N_("Spain")},
+        {"mx", N_("Mexico")},        {"419", N_("Latin America")},
     };
     const std::string c = lower(code);
     for (const auto& [key, name] : names)
-        if (c == key) return name;
+        if (c == key) return translate(name);
     std::string out = code;
     for (char& ch : out)
         if (ch == '-' || ch == '_') ch = ' ';
     return out;
 }
 
-// "en-GB" gives "English, United Kingdom"; other languages keep their code.
+// The name of a language the game is played in, in the game's language; nullptr for another.
+const char* languageName(const std::string& language)
+{
+    static const std::pair<const char*, const char*> names[] = {
+        {"en", N_("English")}, {"de", N_("German")}, {"fr", N_("French")}, {"es", N_("Spanish")},
+    };
+    const std::string l = lower(language);
+    const std::string base = l.substr(0, l.find_first_of("-_"));
+    for (const auto& [key, name] : names)
+        if (base == key) return translate(name);
+    return nullptr;
+}
+
+// "en-GB" gives "English, United Kingdom", in the game's language; "de-AT" in a game in German,
+// French or Spanish "German, Austria" in its words. Other languages keep their code.
 std::string describeLanguage(const std::string& language)
 {
-    if (!isEnglish(language)) return language.empty() ? "default voice" : language;
-    if (language.size() <= 3) return "English";
-    return "English, " + region(language.substr(3));
+    if (language.empty()) return translate("default voice");
+    const bool english = isEnglish(language);
+    const char* name = languageName(language);
+    if (!name || (!english && languageInUse().empty())) return language;
+    const std::size_t cut = language.find_first_of("-_");
+    if (cut == std::string::npos || cut + 1 >= language.size()) return name;
+    // TRANSLATORS: a voice's language, then the region it is spoken in: "English, Canada".
+    return fillPhrase(translate("%1$s, %2$s"), {name, region(language.substr(cut + 1))});
 }
 
 // Readable words from a name: "English (America, New York City)" gives
@@ -88,7 +119,10 @@ std::string readable(const std::string& name)
 
 std::string describeVoice(const SynthesisVoice& voice)
 {
-    if (looksLikeCode(voice.name) || lower(voice.name) == lower(voice.language))
+    // A game in another language describes the voices of its languages in its own words: the
+    // server's names are English.
+    const bool ownWords = !languageInUse().empty() && languageName(voice.language);
+    if (ownWords || looksLikeCode(voice.name) || lower(voice.name) == lower(voice.language))
         return describeLanguage(voice.language);
     return readable(voice.name);
 }

@@ -14,6 +14,7 @@
 #include "engine/tick.h"
 #include "engine/key_input.h"
 #include "narration/catalogue.h"
+#include "narration/english_only_voice.h"
 #include "narration/narrator.h"
 #include "screen/board.h"
 #include "screen/present.h"
@@ -256,10 +257,10 @@ TEST(Languages, TenthsOfAPointTakeEachLanguagesDecimalMark)
     };
     for (const Case& c : cases) {
         Playing language(c.code);
-        EXPECT_EQ(tenths(c.points), c.expected) << c.code;
+        EXPECT_EQ(tenths(c.points, PhraseBook::translated(Wording::Full).language()), c.expected) << c.code;
     }
     // Back in English the point returns.
-    EXPECT_EQ(tenths(1.5), "1.5");
+    EXPECT_EQ(tenths(1.5, PhraseBook::translated(Wording::Full).language()), "1.5");
 }
 
 // "nobrief" is the German catalogue with its brief wordings taken out, built for this test.
@@ -348,6 +349,62 @@ TEST(Languages, BriefSpeechSaysEachKeyInstructionOnceAGame)
     EXPECT_EQ(count(" space"), 0);
     EXPECT_EQ(count(" space to begin"), 1);
     EXPECT_EQ(count("choose"), 1);
+}
+
+// Speech-dispatcher fails in the middle of a game: the English-only voice that takes over says,
+// once and in English, that the language needs speech-dispatcher, and the rest of the game is
+// told as an English game would be, in the wording chosen; the settings stored are the same as
+// without the failure. Another voice taking over, or an English game, changes no word.
+TEST(Languages, AnEnglishOnlyVoiceTakingOverMidGameIsSaidOnceAndTheGameGoesOnInEnglish)
+{
+    struct Case {
+        const char* code;
+        Wording wording;
+        const char* takingOver;
+        bool inEnglish;  // the game goes on in English after the notice
+    } cases[] = {
+        {"de", Wording::Full, "flite", true},
+        {"fr", Wording::Brief, "flite", true},
+        {"es", Wording::Full, "none", false},
+        {"en", Wording::Full, "flite", false},
+    };
+    // A game begun and thrown once, then (after the voice changes, or not) thrown again, looked
+    // at and left; what is said after the first throw, and the settings left, are returned.
+    struct Told {
+        std::vector<std::string> after;
+        std::map<std::string, std::string> stored;
+    };
+    const auto tell = [](const std::string& code, Wording wording, const std::string& takingOver) {
+        Playing language(code);
+        ToldGame game(PhraseBook::translated(Wording::Full), PhraseBook::translated(Wording::Brief), wording);
+        game.key(keys::F9);
+        game.key(keys::Enter);
+        game.key(keys::Space);
+        const std::size_t before = game.voice.texts().size();
+        if (!takingOver.empty()) game.voice.engine = takingOver;
+        game.key(keys::Space);
+        game.key(keys::F3);
+        game.key(keys::F12);
+        const std::vector<std::string> said = game.voice.texts();
+        return Told{{said.begin() + long(before), said.end()}, game.store.values};
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.code);
+        const Told failed = tell(c.code, c.wording, c.takingOver);
+        const Told kept = tell(c.code, c.wording, "");
+        const std::string notice = englishOnlyNotice(c.code);
+        EXPECT_EQ(failed.stored, kept.stored);
+        if (!c.inEnglish) {
+            EXPECT_EQ(failed.after, kept.after);
+            continue;
+        }
+        ASSERT_FALSE(failed.after.empty());
+        EXPECT_EQ(failed.after.front(), notice);
+        EXPECT_EQ(std::count(failed.after.begin(), failed.after.end(), notice), 1);
+        const Told english = tell("en", c.wording, "");
+        EXPECT_NE(kept.after, english.after);  // the language's own words until the voice failed
+        EXPECT_EQ(std::vector<std::string>(failed.after.begin() + 1, failed.after.end()), english.after);
+    }
 }
 
 }  // namespace

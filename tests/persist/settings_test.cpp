@@ -266,6 +266,69 @@ TEST(TheStoredVoiceName, IsChosenBeforeTheGreetingAndWinsOverThePosition)
     }
 }
 
+// A voice stored in a game of another language gives way to the game's language: known from
+// the language stored beside it before the voices are listed, or (settings stored before the
+// language was) from the list. The stored voice itself is kept for a game in its language, and a
+// voice chosen in this run is stored with its language.
+TEST(TheStoredVoice, OfAnotherLanguageGivesWayToTheGamesLanguage)
+{
+    struct Case {
+        const char* what;
+        const char* game;         // the game's language, "" English
+        const char* stored;       // the VoiceLanguage key, nullptr when absent
+        const char* listed;       // the language the list gives "Charlie"
+        const char* byName;       // chosen by name before the list
+        int16_t voiceIndex;       // once the voices are listed
+    };
+    const Case cases[] = {
+        {"stored German voice in a French game", "fr", "de-DE", "de", "", 0},
+        {"stored German voice in a German game", "de", "de", "de", "Charlie", 2},
+        {"old settings, the list tells another language", "fr", nullptr, "de", "Charlie", 0},
+        {"old settings, the list tells the game's language", "fr", nullptr, "fr-FR", "Charlie", 2},
+        {"English voice in an English game", "", "en-GB", "en-gb", "Charlie", 2},
+        {"English voice in a Spanish game", "es", "en_GB", "en-GB", "", 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        FakeGame f;
+        f.store.values[kVoiceKey] = "2";
+        f.store.values["Tevrin/Q73/VoiceName"] = "Charlie";
+        if (c.stored) f.store.values["Tevrin/Q73/VoiceLanguage"] = c.stored;
+        f.voice.list = VoiceList::Pending;
+        f.voice.descriptions = {"Alpha", "Bravo", "Charlie"};
+        StartupContext context;
+        context.language = c.game;
+        f.storage.setProgramFolder("/usr/bin");
+        startup(f.y, context);
+        windowActivated(f.y);
+        f.tick();
+        EXPECT_EQ(f.voice.selectedByName, c.byName);
+
+        f.voice.names = {"Alpha", "Bravo", "Charlie"};
+        f.voice.languages = {c.game[0] ? c.game : "en", "en-US", c.listed};
+        f.voice.list = VoiceList::Ready;
+        f.tick();
+        EXPECT_EQ(f.y.game.voiceIndex, c.voiceIndex);
+        EXPECT_EQ(f.voice.selected, c.voiceIndex);
+        f.press(keys::F12);
+        EXPECT_EQ(f.store.values["Tevrin/Q73/VoiceName"], "Charlie");
+        EXPECT_EQ(f.store.values["Tevrin/Q73/VoiceLanguage"], c.stored ? c.stored : "");
+    }
+    // The voice the player chooses is stored with its language, in the file beside a USB game too.
+    FakeGame f;
+    f.voice.names = {"Alpha", "Bravo"};
+    f.voice.languages = {"de", "en-US"};
+    start(f, "/usr/bin", 2);
+    f.tick();
+    f.press(keys::F1, keys::Shift);
+    f.press(keys::F12);
+    EXPECT_EQ(f.store.values["Tevrin/Q73/VoiceLanguage"], "en-US");
+    const std::string text = settingsFileText(SettingsValues{1, 2, "Bravo", "", "speechd", false, "en-US"});
+    EXPECT_NE(text.find("VoiceLanguage\ten-US\r\n"), std::string::npos);
+    EXPECT_EQ(settingsFileText(SettingsValues{1, 2, "Bravo", "", "speechd", false, ""}).find("VoiceLanguage"),
+              std::string::npos);
+}
+
 TEST(LeavingWithF12, StoresTheVoicesNameBesideItsPosition)
 {
     FakeGame f;

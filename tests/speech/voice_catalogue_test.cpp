@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "narration/catalogue.h"
 #include "speech/voice_catalogue.h"
 
 namespace yacht::test {
@@ -96,6 +97,36 @@ TEST(DescribeVoice, NamesBecomeWordsFitToBeSpoken)
         {{"Alan_Medium", "en-GB", "none"}, "Alan Medium"},
     };
     for (const Case& c : cases) EXPECT_EQ(describeVoice(c.voice), c.words) << c.voice.name;
+}
+
+}  // namespace yacht::test
+
+namespace yacht::test {
+
+// In a game in German, French or Spanish the voices of the game's languages are described in
+// its words, whatever the server names them; back in English the words are as before.
+TEST(DescribeVoice, InTheGamesLanguage)
+{
+    struct Case {
+        const char* game;
+        SynthesisVoice voice;
+        const char* words;
+    };
+    const Case cases[] = {
+        {"de", {"German", "de", "none"}, "Deutsch"},
+        {"de", {"English (Great Britain)", "en-GB", "none"}, "Englisch, Vereinigtes Königreich"},
+        {"fr", {"French (Belgium)", "fr-BE", "none"}, "français, Belgique"},
+        {"es", {"", "es-419", "none"}, "español, América Latina"},
+        {"es", {"", "", "none"}, "voz predeterminada"},
+        {"de", {"Afrikaans", "af", "none"}, "Afrikaans"},
+        {"en", {"German", "de", "none"}, "German"},
+        {"en", {"", "en-GB", "none"}, "English, United Kingdom"},
+    };
+    for (const Case& c : cases) {
+        useLanguage(languageFromCode(c.game), YACHT_TEST_LOCALE_DIR);
+        EXPECT_EQ(describeVoice(c.voice), c.words) << c.game << " " << c.voice.language;
+    }
+    useLanguage({}, YACHT_TEST_LOCALE_DIR);
 }
 
 }  // namespace yacht::test

@@ -49,6 +49,7 @@ public:
     int rateCalls = 0;
     int volumeCalls = 0;
     std::vector<std::string> names;  // the engine's names of the voices, by position
+    std::vector<std::string> languages;  // the languages of the voices, by position
     std::string selectedByName;      // the last voice chosen by name
     std::size_t spokenBeforeName = 0;  // texts spoken before that choice
     std::string engine = "speechd";    // the engine speaking; a test changes it for a fall-back
@@ -82,6 +83,10 @@ public:
     std::string voiceName(int position) override
     {
         return position >= 0 && position < int(names.size()) ? names[position] : std::string();
+    }
+    std::string voiceLanguage(int position) override
+    {
+        return position >= 0 && position < int(languages.size()) ? languages[position] : std::string();
     }
     void selectVoiceByName(const std::string& name) override
     {
