@@ -2,6 +2,7 @@
 screen's key strings; the state and sheet keys; the new-game question; leaving with F12, Ctrl+C
 and a dropped connection, and the game resumed; a second start; speech left to the screen reader.
 """
+import os
 import re
 import signal
 import subprocess
@@ -58,6 +59,11 @@ def test_a_whole_game_with_no_display_in_lines_the_screen_reader_follows(termina
     with open(f"/proc/{term.pid}/maps") as f:
         maps = f.read()
     assert "/platforms/" not in maps and "libqxcb" not in maps and "libwayland-client" not in maps
+    # The window's program has become the terminal game's own executable, which maps none of the
+    # window's Qt libraries (libxcb is mapped only as libpulse's own dependency).
+    assert os.path.basename(os.readlink(f"/proc/{term.pid}/exe")) == "yacht-terminal"
+    for library in ("libQt6Gui", "libQt6Widgets", "libQt6Multimedia", "libQt6DBus"):
+        assert library not in maps, library
     for number in range(1, 14):
         play_round(term, number, move="N" if number % 2 else "Down")
         if number < 13:
@@ -350,3 +356,28 @@ def test_a_game_left_in_the_window_goes_on_in_the_terminal_and_back(terminal, di
     again.wait_for(re.compile(r"^round 1 second roll"))
     again.press("F12")
     assert again.wait_exit(30) == 0
+
+
+def test_the_dice_sound_plays_through_the_sound_server_with_the_voice_silent(terminal, sandbox, sound_server):
+    """With no voice, what the sink hears is the dice sound alone, played by the terminal game's
+    own libpulse player: about its three and a half seconds, from the throw on."""
+    import array
+    import wave
+    recording = sound_server.record(os.path.join(sandbox.work, "dice.wav"))
+    term = terminal()
+    term.expect(re.compile(r"^Yacht, from Tevrin Software\."))
+    term.press("F9", "1")
+    term.expect("Press the space bar to begin")
+    time.sleep(1)
+    term.press("Space")
+    term.expect(re.compile(r"^[1-6]( [1-6]){4}$"), timeout=30)
+    time.sleep(1)
+    term.press("F12")
+    assert term.wait_exit(30) == 0
+    recording.stop()
+    with wave.open(recording.path) as w:
+        values = array.array("h", w.readframes(w.getnframes()))
+        tenth = w.getframerate() // 10
+    loud = sum(1 for i in range(0, len(values), tenth)
+               if max((abs(v) for v in values[i:i + tenth]), default=0) > 1000)
+    assert 10 <= loud <= 40, f"{loud} tenths of a second were heard"
