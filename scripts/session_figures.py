@@ -79,16 +79,6 @@ class Monitor:
         figures.stop(self.proc)
 
 
-def start_x(env):
-    rfd, wfd = os.pipe()
-    xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(wfd), "-screen", "0", "1280x1024x24",
-                             "-nolisten", "tcp"], pass_fds=[wfd], stderr=subprocess.DEVNULL)
-    os.close(wfd)
-    display = ":" + os.read(rfd, 16).decode().strip()
-    os.close(rfd)
-    return xvfb, dict(env, DISPLAY=display, QT_QPA_PLATFORM="xcb")
-
-
 def percentile(samples, p):
     s = sorted(samples)
     return s[max(0, int(round(len(s) * p)) - 1)]
@@ -127,7 +117,7 @@ class Session:
         return self
 
     def start_x(self):
-        self.xvfb, self.xenv = start_x(self.env)
+        self.xvfb, self.xenv = figures.start_x(self.env)
         return self.xenv
 
     def __exit__(self, *_):

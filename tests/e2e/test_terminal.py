@@ -2,11 +2,13 @@
 screen's key strings; the state and sheet keys; the new-game question; leaving with F12, Ctrl+C
 and a dropped connection, and the game resumed; a second start; speech left to the screen reader.
 """
+import array
 import os
 import re
 import signal
 import subprocess
 import time
+import wave
 
 import pytest
 
@@ -293,12 +295,20 @@ def test_with_no_display_and_no_terminal_the_one_line_stays(sandbox):
     assert "--terminal needs a terminal" in asked.stderr
 
 
+def loud_tenths(path):
+    """How many tenths of a second of a recorded mono 16-bit WAV file are audible."""
+    with wave.open(path) as w:
+        assert w.getsampwidth() == 2
+        values = array.array("h", w.readframes(w.getnframes()))
+        tenth = w.getframerate() // 10
+    return sum(1 for i in range(0, len(values), tenth)
+               if max((abs(v) for v in values[i:i + tenth]), default=0) > 1000)
+
+
 def test_speaks_and_plays_the_dice_where_no_screen_reader_reads(terminal, sandbox, sound_server, speech_server):
     """No screen reader and no ssh: the terminal game speaks through speech-dispatcher, as the
     window does, and the dice sound plays through the user's sound server."""
-    import array
     import os
-    import wave
     speech_server.configure(normal_rate=340, max_rate=449).start()
     recording = sound_server.record(os.path.join(sandbox.work, "sound.wav"))
     term = terminal(engine=None, env={"SSH_CONNECTION": None, "SSH_TTY": None, "SSH_CLIENT": None})
@@ -312,14 +322,7 @@ def test_speaks_and_plays_the_dice_where_no_screen_reader_reads(terminal, sandbo
     term.press("F12")
     assert term.wait_exit(30) == 0
     recording.stop()
-    with wave.open(recording.path) as w:
-        samples = w.readframes(w.getnframes())
-        width = w.getsampwidth()
-    assert width == 2
-    values = array.array("h", samples)
-    tenth = w.getframerate() // 10
-    loud = sum(1 for i in range(0, len(values), tenth)
-               if max((abs(v) for v in values[i:i + tenth]), default=0) > 1000)
+    loud = loud_tenths(recording.path)
     # The greeting, the players' count, the throw's words and dice: seconds of speech, beside the
     # dice sound's one second.
     assert loud >= 30, f"only {loud} tenths of a second were heard"
@@ -361,8 +364,6 @@ def test_a_game_left_in_the_window_goes_on_in_the_terminal_and_back(terminal, di
 def test_the_dice_sound_plays_through_the_sound_server_with_the_voice_silent(terminal, sandbox, sound_server):
     """With no voice, what the sink hears is the dice sound alone, played by the terminal game's
     own libpulse player: about its three and a half seconds, from the throw on."""
-    import array
-    import wave
     recording = sound_server.record(os.path.join(sandbox.work, "dice.wav"))
     term = terminal()
     term.expect(re.compile(r"^Yacht, from Tevrin Software\."))
@@ -375,9 +376,5 @@ def test_the_dice_sound_plays_through_the_sound_server_with_the_voice_silent(ter
     term.press("F12")
     assert term.wait_exit(30) == 0
     recording.stop()
-    with wave.open(recording.path) as w:
-        values = array.array("h", w.readframes(w.getnframes()))
-        tenth = w.getframerate() // 10
-    loud = sum(1 for i in range(0, len(values), tenth)
-               if max((abs(v) for v in values[i:i + tenth]), default=0) > 1000)
+    loud = loud_tenths(recording.path)
     assert 10 <= loud <= 40, f"{loud} tenths of a second were heard"
