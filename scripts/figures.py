@@ -112,17 +112,22 @@ def idle_figures(env, seconds=30):
         stop(proc)
 
 
-def key_latency(env, keys=200):
-    """Real key presses through Xvfb; F4 always has something to say."""
-    if not shutil.which("Xvfb") or not shutil.which("xdotool"):
-        return None
+def start_x(env):
+    """A private Xvfb on a display it picks itself; returns it and the environment that uses it."""
     rfd, wfd = os.pipe()
     xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(wfd), "-screen", "0", "1280x1024x24",
                              "-nolisten", "tcp"], pass_fds=[wfd], stderr=subprocess.DEVNULL)
     os.close(wfd)
     display = ":" + os.read(rfd, 16).decode().strip()
     os.close(rfd)
-    xenv = dict(env, DISPLAY=display, QT_QPA_PLATFORM="xcb")
+    return xvfb, dict(env, DISPLAY=display, QT_QPA_PLATFORM="xcb")
+
+
+def key_latency(env, keys=200):
+    """Real key presses through Xvfb; F4 always has something to say."""
+    if not shutil.which("Xvfb") or not shutil.which("xdotool"):
+        return None
+    xvfb, xenv = start_x(env)
     transcript = os.path.join(env["TMPDIR"], "keys.txt")
     proc = launch(xenv, transcript, "--speech-engine", "none")
     try:
@@ -130,7 +135,7 @@ def key_latency(env, keys=200):
             wait_lines(transcript, 1)
         except RuntimeError:
             # Say so rather than hide it: a start that does not greet is a fault worth chasing.
-            print(f"warning: no greeting within 20 s on {display}; started again", file=sys.stderr)
+            print(f"warning: no greeting within 20 s on {xenv['DISPLAY']}; started again", file=sys.stderr)
             os.system(f"gdb -p {proc.pid} -batch -ex 'thread apply all bt 10' 2>/dev/null | grep '^#' >&2")
             stop(proc)
             transcript += ".again"

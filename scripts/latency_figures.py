@@ -55,7 +55,6 @@ Usage: scripts/latency_figures.py [build-dir] [keys|rounds] [--screen-reader | -
 the screen-reader rows; --screen-reader prints only those; --screen-reader-game plays that many
 rounds, 13 by default, and prints only its own rows; --keep leaves the run's logs in place)
 """
-import array
 import datetime
 import os
 import re
@@ -64,11 +63,11 @@ import shutil
 import statistics
 import subprocess
 import sys
-import threading
 import time
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import figures  # noqa: E402  (private folders, waits, the sound server, stopping processes)
+from session_figures import Session, need, percentile, print_table, timing_rows  # noqa: E402
 
 ARGS = [a for a in sys.argv[1:] if not a.startswith("--")]
 SCREEN_READER_GAME = "--screen-reader-game" in sys.argv[1:]
@@ -77,78 +76,6 @@ BUILD = os.path.abspath(ARGS[0] if ARGS else "build")
 YACHT = os.path.join(BUILD, "yacht")
 KEYS = int(ARGS[1]) if len(ARGS) > 1 else (13 if SCREEN_READER_GAME else 40)
 AT_SPI_LAUNCHER = "/usr/libexec/at-spi-bus-launcher"
-RATE = 16000
-LOUD = 300  # a sample above this (of 32767) is audible speech; the null sink is silent otherwise
-
-
-class Monitor:
-    """Reads the sink's monitor as it plays; each block is stamped with the time it arrived, so a
-    loud sample's time is the block's arrival less the samples after it."""
-
-    def __init__(self, env):
-        self.proc = subprocess.Popen(
-            ["parec", "--device=yacht.monitor", f"--rate={RATE}", "--channels=1",
-             "--format=s16le", "--latency-msec=5"], env=env, stdout=subprocess.PIPE,
-            stderr=subprocess.DEVNULL)
-        self.blocks = []  # (arrival time, samples)
-        self.lock = threading.Lock()
-        threading.Thread(target=self._read, daemon=True).start()
-
-    def _read(self):
-        fd = self.proc.stdout.fileno()
-        while True:
-            data = os.read(fd, 640)
-            if not data:
-                return
-            now = time.monotonic()
-            samples = array.array("h", data[: len(data) // 2 * 2])
-            with self.lock:
-                self.blocks.append((now, samples))
-
-    def loud_times(self, since):
-        """The times of the audible samples in the blocks that arrived after `since`."""
-        with self.lock:
-            blocks = [b for b in self.blocks if b[0] > since]
-        return [arrived - (len(samples) - i) / RATE
-                for arrived, samples in blocks for i, s in enumerate(samples) if abs(s) > LOUD]
-
-    def first_loud_after(self, start, timeout=3.0):
-        """The time of the first audible sample after `start`, or None when there is none, or
-        when something was still audible just before `start` (the sample is then not fair)."""
-        end = time.monotonic() + timeout
-        while time.monotonic() < end:
-            times = self.loud_times(start - 0.5)
-            if any(start - 0.3 <= t < start for t in times):
-                return None
-            after = [t for t in times if t >= start]
-            if after:
-                return min(after)
-            time.sleep(0.01)
-        return None
-
-    def quiet_for(self, seconds, timeout=15.0):
-        """Waits until nothing audible has played for `seconds`."""
-        end = time.monotonic() + timeout
-        while time.monotonic() < end:
-            since = time.monotonic() - seconds
-            with self.lock:
-                recent = [s for t, s in self.blocks if t > since]
-            if recent and all(abs(x) <= LOUD for s in recent for x in s):
-                return
-            time.sleep(0.05)
-
-    def stop(self):
-        figures.stop(self.proc)
-
-
-def start_x(env):
-    rfd, wfd = os.pipe()
-    xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(wfd), "-screen", "0", "1280x1024x24",
-                             "-nolisten", "tcp"], pass_fds=[wfd], stderr=subprocess.DEVNULL)
-    os.close(wfd)
-    display = ":" + os.read(rfd, 16).decode().strip()
-    os.close(rfd)
-    return xvfb, dict(env, DISPLAY=display, QT_QPA_PLATFORM="xcb")
 
 
 def cpu_ns(pid):
@@ -165,11 +92,6 @@ def idle_share(pid, seconds=30):
     c0, t0 = cpu_ns(pid), time.monotonic()
     time.sleep(seconds)
     return (cpu_ns(pid) - c0) / ((time.monotonic() - t0) * 1e9) * 100
-
-
-def percentile(samples, p):
-    s = sorted(samples)
-    return s[max(0, int(round(len(s) * p)) - 1)]
 
 
 def game_keys(xenv, monitor, transcript):
@@ -643,33 +565,23 @@ def game_figures(log, speechd_log, transcript, presses, monitor, start_wall):
 
 
 def main():
-    for tool in ("Xvfb", "xdotool", "pulseaudio", "parec", "speech-dispatcher", "spd-say"):
-        if not shutil.which(tool):
-            sys.exit(f"latency_figures: {tool} is not installed")
+    need("latency_figures", ("Xvfb", "xdotool", "pulseaudio", "parec", "speech-dispatcher", "spd-say"))
     screen_reader = bool(shutil.which("orca")) and os.access(AT_SPI_LAUNCHER, os.X_OK) and \
         bool(shutil.which("dbus-daemon"))
     if ONLY_SCREEN_READER and not screen_reader:
         sys.exit("latency_figures: orca, at-spi2-core and dbus are needed for --screen-reader(-game)")
-    root = figures.tempfile.mkdtemp(prefix="yacht-latency-")
-    env = figures.private_env(root)
-    figures.start_sound_server(env)
+    session = Session("yacht-latency-", keep="--keep" in sys.argv[1:])
+    env, root = session.env, session.root
     speechd_log = speechd_logging(env) if SCREEN_READER_GAME else None
-    monitor = Monitor(env)
-    xvfb = None
     rows = []
-    try:
-        # The server is started once, by spd-say, and every measurement uses it.
-        subprocess.run(["spd-say", "-w", "ready"], env=env, timeout=30)
+    with session:
+        monitor = session.monitor
         bare = [] if ONLY_SCREEN_READER else bare_keys(env, monitor)
-        xvfb, xenv = start_x(env)
+        xenv = session.start_x()
         if not ONLY_SCREEN_READER:
             game, share = game_keys(xenv, monitor, os.path.join(env["TMPDIR"], "keys.txt"))
             for name, s in (("game", game), ("spd-say", bare)):
-                if s:
-                    rows.append((f"Key press to first audible sample, {name}, median of {len(s)}",
-                                 f"{statistics.median(s):.0f} ms"))
-                    rows.append((f"Key press to first audible sample, {name}, 95th percentile",
-                                 f"{percentile(s, 0.95):.0f} ms"))
+                rows += timing_rows(f"Key press to first audible sample, {name}", s)
             rows.append(("Idle processor share of the game choosing the players, voice silent, 30 s",
                          f"{share:.3f} % of a core"))
         if SCREEN_READER_GAME:
@@ -680,28 +592,10 @@ def main():
                 for name, what in (("heard", "the answer's first audible sample"),
                                    ("handed", "Orca handing the answer to speech-dispatcher"),
                                    ("echo", "Orca's own key event")):
-                    s = sr[key][name]
-                    if s:
-                        rows.append((f"Screen-reader mode, {label}, key press to {what}, median of {len(s)}",
-                                     f"{statistics.median(s):.0f} ms"))
-                        rows.append((f"Screen-reader mode, {label}, key press to {what}, 95th percentile",
-                                     f"{percentile(s, 0.95):.0f} ms"))
+                    rows += timing_rows(f"Screen-reader mode, {label}, key press to {what}", sr[key][name])
         else:
             print("note: no screen-reader rows (orca, at-spi2-core or dbus missing)", file=sys.stderr)
-    finally:
-        monitor.stop()
-        figures.kill_speechd(env)
-        subprocess.run(["pulseaudio", "--kill"], env=env, stderr=subprocess.DEVNULL)
-        if xvfb:
-            xvfb.terminate()
-            xvfb.wait()
-        if "--keep" in sys.argv[1:]:
-            print(f"note: the logs are kept in {root}", file=sys.stderr)
-        else:
-            shutil.rmtree(root, ignore_errors=True)
-    print("| Figure | Value |\n|---|---|")
-    for name, value in rows:
-        print(f"| {name} | {value} |")
+    print_table(rows)
 
 
 if __name__ == "__main__":

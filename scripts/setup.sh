@@ -11,7 +11,7 @@ list_only=false
 
 build_packages=(cmake ninja-build g++ pkg-config python3 librsvg2-bin
     qt6-base-dev qt6-speech-dev qt6-multimedia-dev qt6-declarative-dev libxkbcommon-dev
-    libxcb1-dev libspeechd-dev libsqlite3-dev libncurses-dev libgtest-dev libgmock-dev libbenchmark-dev gettext)
+    libxcb1-dev libspeechd-dev libpulse-dev libsqlite3-dev libncurses-dev libgtest-dev libgmock-dev libbenchmark-dev gettext)
 run_packages=(qt6-speech-flite-plugin speech-dispatcher speech-dispatcher-espeak-ng espeak-ng
     fonts-liberation libqt6multimedia6 qt6-translations-l10n)
 # pulseaudio-utils holds only the clients (pactl, parecord), no server.

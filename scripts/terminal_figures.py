@@ -12,12 +12,14 @@
 Everything runs privately (a PulseAudio with the null sink `yacht`, whose monitor is read as it
 plays; speech-dispatcher; Xvfb for the window; a tmux server of its own).
 
-Usage: scripts/terminal_figures.py [build-dir] [keys]
+With --before OTHER-BUILD, the start and memory figures of another build's terminal game and
+window are measured in the same run, in turns with this build's; --start-only leaves out the keys.
+
+Usage: scripts/terminal_figures.py [build-dir] [keys] [--before OTHER-BUILD] [--start-only]
 """
 import os
 import pty
 import random
-import shutil
 import statistics
 import subprocess
 import sys
@@ -25,9 +27,22 @@ import time
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import figures  # noqa: E402
-import latency_figures as lf  # noqa: E402
+from session_figures import Session, need, print_table, timing_rows  # noqa: E402
 
-ARGS = [a for a in sys.argv[1:] if not a.startswith("--")]
+
+def arguments(argv):
+    """The positional arguments, and the build named by --before (None without it)."""
+    plain, before, rest = [], None, iter(argv)
+    for a in rest:
+        if a == "--before":
+            before = os.path.abspath(next(rest))
+        elif not a.startswith("--"):
+            plain.append(a)
+    return plain, before
+
+
+ARGS, BEFORE = arguments(sys.argv[1:])
+START_ONLY = "--start-only" in sys.argv[1:]
 BUILD = os.path.abspath(ARGS[0] if ARGS else "build")
 YACHT = os.path.join(BUILD, "yacht")
 KEYS = int(ARGS[1]) if len(ARGS) > 1 else 40
@@ -53,36 +68,48 @@ def size_of(path):
         return 0
 
 
-def terminal_keys(env, monitor, root):
-    """Down and Up choosing the players, in tmux: key to line printed and to first audible sample."""
-    sock = os.path.join(root, "tmux.sock")
-    out = os.path.join(root, "pane.out")
+def time_keys(press, output, monitor):
+    """Down and Up at random moments while choosing the players, each answered by a short count:
+    key press to `output` growing, and to the first audible sample."""
+    shown, heard = [], []
+    for i in range(KEYS):
+        time.sleep(random.uniform(0.2, 0.5))
+        before = size_of(output)
+        start = time.monotonic()
+        press("Down" if i % 6 < 3 else "Up")
+        line = grown(output, before)
+        if line is not None:
+            shown.append((line - start) * 1000)
+        loud = monitor.first_loud_after(start)
+        if loud is not None:
+            heard.append((loud - start) * 1000)
+        monitor.quiet_for(0.6)
+    return shown, heard
+
+
+def terminal_env(env):
     tenv = {k: v for k, v in env.items() if k not in ("DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM")}
     tenv["TERM"] = "xterm-256color"
+    return tenv
+
+
+def terminal_keys(env, monitor, root):
+    """The keys in tmux: key to line printed and to first audible sample."""
+    sock = os.path.join(root, "tmux.sock")
+    out = os.path.join(root, "pane.out")
+    tenv = terminal_env(env)
     tmux = ["tmux", "-S", sock, "-f", "/dev/null"]
     subprocess.run(tmux + ["new-session", "-d", "-x", "200", "-y", "50",
                            f"{YACHT} --seed 7 --speech-engine speechd"], env=tenv, check=True, timeout=10)
     subprocess.run(tmux + ["pipe-pane", "-o", f"cat >> {out}"], env=tenv, check=True, timeout=10)
-    printed, heard = [], []
     try:
         time.sleep(4)  # the greeting and the voice list
         subprocess.run(tmux + ["send-keys", "F9"], env=tenv, timeout=10)
         monitor.quiet_for(0.5)
-        for i in range(KEYS):
-            time.sleep(random.uniform(0.2, 0.5))
-            before = size_of(out)
-            start = time.monotonic()
-            subprocess.run(tmux + ["send-keys", "Down" if i % 6 < 3 else "Up"], env=tenv, timeout=10)
-            line = grown(out, before)
-            if line is not None:
-                printed.append((line - start) * 1000)
-            loud = monitor.first_loud_after(start)
-            if loud is not None:
-                heard.append((loud - start) * 1000)
-            monitor.quiet_for(0.6)
+        return time_keys(lambda key: subprocess.run(tmux + ["send-keys", key], env=tenv, timeout=10),
+                         out, monitor)
     finally:
         subprocess.run(tmux + ["kill-server"], env=tenv, timeout=10, stderr=subprocess.DEVNULL)
-    return printed, heard
 
 
 def window_keys(xenv, monitor, root):
@@ -90,7 +117,6 @@ def window_keys(xenv, monitor, root):
     transcript = os.path.join(root, "window.txt")
     proc = subprocess.Popen([YACHT, "--transcript", transcript, "--seed", "7", "--speech-engine", "speechd"],
                             env=xenv, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-    handed, heard = [], []
     try:
         figures.wait_lines(transcript, 1, 30)
         win = subprocess.run(["xdotool", "search", "--sync", "--onlyvisible", "--pid", str(proc.pid)],
@@ -100,22 +126,10 @@ def window_keys(xenv, monitor, root):
         time.sleep(4)
         subprocess.run(["xdotool", "key", "--window", win, "F9"], env=xenv, timeout=10)
         monitor.quiet_for(0.5)
-        for i in range(KEYS):
-            time.sleep(random.uniform(0.2, 0.5))
-            before = size_of(transcript)
-            start = time.monotonic()
-            subprocess.run(["xdotool", "key", "--window", win, "Down" if i % 6 < 3 else "Up"],
-                           env=xenv, timeout=10)
-            line = grown(transcript, before)
-            if line is not None:
-                handed.append((line - start) * 1000)
-            loud = monitor.first_loud_after(start)
-            if loud is not None:
-                heard.append((loud - start) * 1000)
-            monitor.quiet_for(0.6)
+        return time_keys(lambda key: subprocess.run(["xdotool", "key", "--window", win, key], env=xenv, timeout=10),
+                         transcript, monitor)
     finally:
         figures.stop(proc)
-    return handed, heard
 
 
 def memory(pid):
@@ -128,85 +142,75 @@ def memory(pid):
     return fields["VmRSS"], fields["RssAnon"]
 
 
-def terminal_start(env, runs=5):
-    """Start to the greeting's first byte on the game's terminal, and VmRSS 3 s after start."""
-    times, rss = [], []
-    tenv = {k: v for k, v in env.items() if k not in ("DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM")}
-    tenv["TERM"] = "xterm-256color"
-    for _ in range(runs):
-        master, slave = pty.openpty()
-        start = time.monotonic()
-        proc = subprocess.Popen([YACHT, "--seed", "7", "--speech-engine", "none"], env=tenv,
-                                stdin=slave, stdout=slave, stderr=slave, start_new_session=True)
-        os.close(slave)
-        os.read(master, 1)
-        times.append((time.monotonic() - start) * 1000)
-        time.sleep(3)
-        rss.append(memory(proc.pid))
-        figures.stop(proc)
-        os.close(master)
-    return statistics.median(times), rss
+def terminal_start(yacht, env):
+    """Start to the greeting's first byte on the game's terminal, and the memory 3 s after start."""
+    master, slave = pty.openpty()
+    start = time.monotonic()
+    proc = subprocess.Popen([yacht, "--seed", "7", "--speech-engine", "none"], env=terminal_env(env),
+                            stdin=slave, stdout=slave, stderr=slave, start_new_session=True)
+    os.close(slave)
+    os.read(master, 1)
+    took = (time.monotonic() - start) * 1000
+    time.sleep(3)
+    rss = memory(proc.pid)
+    figures.stop(proc)
+    os.close(master)
+    return took, rss
 
 
-def window_start(xenv, root, runs=5):
-    times, rss = [], []
+def window_start(yacht, xenv, transcript):
+    """Start to the greeting's transcript line, and the memory 3 s after start."""
+    start = time.monotonic()
+    proc = subprocess.Popen([yacht, "--transcript", transcript, "--seed", "7", "--speech-engine", "none"],
+                            env=xenv, stdout=subprocess.DEVNULL, stderr=open(transcript + ".log", "w"))
+    try:
+        took = (figures.wait_lines(transcript, 1, 30) - start) * 1000
+    except RuntimeError:
+        sys.exit(f"terminal_figures: the window on {xenv.get('DISPLAY')} did not greet: " +
+                 open(transcript + ".log").read()[-500:])
+    time.sleep(3)
+    rss = memory(proc.pid)
+    figures.stop(proc)
+    return took, rss
+
+
+def start_rows(builds, env, xenv, root, runs=5):
+    """The start and memory rows of each build's terminal game and window, measured in turns."""
+    measured = {(label, kind): [] for label, _ in builds for kind in ("terminal", "window")}
     for n in range(runs):
-        transcript = os.path.join(root, f"start{n}.txt")
-        start = time.monotonic()
-        proc = subprocess.Popen([YACHT, "--transcript", transcript, "--seed", "7", "--speech-engine", "none"],
-                                env=xenv, stdout=subprocess.DEVNULL, stderr=open(transcript + ".log", "w"))
-        try:
-            times.append((figures.wait_lines(transcript, 1, 30) - start) * 1000)
-        except RuntimeError:
-            sys.exit(f"terminal_figures: the window on {xenv.get('DISPLAY')} did not greet: " +
-                     open(transcript + ".log").read()[-500:])
-        time.sleep(3)
-        rss.append(memory(proc.pid))
-        figures.stop(proc)
-    return statistics.median(times), rss
+        for b, (label, yacht) in enumerate(builds):
+            measured[(label, "terminal")].append(terminal_start(yacht, env))
+            measured[(label, "window")].append(window_start(yacht, xenv, os.path.join(root, f"start-{n}-{b}.txt")))
+    rows = []
+    for (label, kind), samples in measured.items():
+        where = "first byte on its terminal" if kind == "terminal" else "transcript line, on Xvfb"
+        rows.append((f"Start to greeting, {kind} ({where}), {label}, median of {runs}",
+                     f"{statistics.median(t for t, _ in samples):.0f} ms"))
+        rows.append((f"Resident memory 3 s after start, {kind}, {label}, median of {runs} (own pages, RssAnon)",
+                     f"{statistics.median(r for _, (r, _) in samples):.1f} MB "
+                     f"({statistics.median(a for _, (_, a) in samples):.1f} MB)"))
+    return rows
 
 
 def main():
-    for tool in ("tmux", "Xvfb", "xdotool", "pulseaudio", "parec", "speech-dispatcher", "spd-say"):
-        if not shutil.which(tool):
-            sys.exit(f"terminal_figures: {tool} is not installed")
-    root = figures.tempfile.mkdtemp(prefix="yacht-terminal-")
-    env = figures.private_env(root)
-    figures.start_sound_server(env)
-    monitor = lf.Monitor(env)
-    xvfb = None
+    need("terminal_figures", ("tmux", "Xvfb", "xdotool", "pulseaudio", "parec", "speech-dispatcher", "spd-say"))
+    builds = [("this build", YACHT)]
+    if BEFORE:
+        builds.append((os.path.basename(os.path.dirname(BEFORE)) + "/" + os.path.basename(BEFORE),
+                       os.path.join(BEFORE, "yacht")))
     rows = []
-    try:
-        subprocess.run(["spd-say", "-w", "ready"], env=env, timeout=30)
-        xvfb, xenv = lf.start_x(env)
-        w_start, w_rss = window_start(xenv, root)
-        handed, w_heard = window_keys(xenv, monitor, root)
-        t_start, t_rss = terminal_start(env)
-        printed, t_heard = terminal_keys(env, monitor, root)
-        for name, s in (("terminal, key to line printed", printed),
-                        ("window, key to text handed to the voice", handed),
-                        ("terminal, key to first audible sample", t_heard),
-                        ("window, key to first audible sample", w_heard)):
-            if s:
-                rows.append((f"{name}, median of {len(s)}", f"{statistics.median(s):.0f} ms"))
-                rows.append((f"{name}, 95th percentile", f"{lf.percentile(s, 0.95):.0f} ms"))
-        rows.append(("Start to greeting, terminal (first byte on its terminal), median of 5", f"{t_start:.0f} ms"))
-        rows.append(("Start to greeting, window on Xvfb (transcript line), median of 5", f"{w_start:.0f} ms"))
-        for name, samples in (("terminal", t_rss), ("window on Xvfb", w_rss)):
-            rows.append((f"Resident memory 3 s after start, {name}, median of 5 (own pages, RssAnon)",
-                         f"{statistics.median(r for r, _ in samples):.1f} MB "
-                         f"({statistics.median(a for _, a in samples):.1f} MB)"))
-    finally:
-        monitor.stop()
-        figures.kill_speechd(env)
-        subprocess.run(["pulseaudio", "--kill"], env=env, stderr=subprocess.DEVNULL)
-        if xvfb:
-            xvfb.terminate()
-            xvfb.wait()
-        shutil.rmtree(root, ignore_errors=True)
-    print("| Figure | Value |\n|---|---|")
-    for name, value in rows:
-        print(f"| {name} | {value} |")
+    with Session("yacht-terminal-") as session:
+        xenv = session.start_x()
+        rows += start_rows(builds, session.env, xenv, session.root)
+        if not START_ONLY:
+            handed, w_heard = window_keys(xenv, session.monitor, session.root)
+            printed, t_heard = terminal_keys(session.env, session.monitor, session.root)
+            for name, s in (("terminal, key to line printed", printed),
+                            ("window, key to text handed to the voice", handed),
+                            ("terminal, key to first audible sample", t_heard),
+                            ("window, key to first audible sample", w_heard)):
+                rows += timing_rows(name, s)
+    print_table(rows)
 
 
 if __name__ == "__main__":

@@ -9,7 +9,8 @@
 
 namespace yacht {
 
-// Plays until the player leaves; returns the exit status. The single-copy lock is already held.
-int runTerminalGame(int argc, char** argv, const Options& options, std::chrono::steady_clock::time_point started);
+// Takes the one-copy-per-user lock (a copy already running, in a terminal or a window, is said in
+// one line, and this start ends) and plays until the player leaves; returns the exit status.
+int playInTerminal(int argc, char** argv, const Options& options, std::chrono::steady_clock::time_point started);
 
 }  // namespace yacht

@@ -31,13 +31,13 @@ void Transcript::write(const std::string& kind, const std::string& text)
 void TranscriptVoice::speak(const std::string& text, SpeakMode mode)
 {
     transcript_.write(mode == SpeakMode::Sync ? "say-sync" : "say-async", text);
-    inner_.speak(text, mode);
+    inner().speak(text, mode);
 }
 
 void TranscriptVoice::stopSpeaking()
 {
     transcript_.write("cancel", "");
-    inner_.stopSpeaking();
+    inner().stopSpeaking();
 }
 
 void TranscriptSoundPlayer::play(const std::string& name, const std::vector<uint8_t>& wave)

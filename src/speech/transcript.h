@@ -8,7 +8,7 @@
 #include <string>
 
 #include "engine/sound_player.h"
-#include "engine/voice.h"
+#include "engine/forwarding_voice.h"
 
 namespace yacht {
 
@@ -33,29 +33,13 @@ private:
 };
 
 // A voice that records what it is handed before passing it on.
-class TranscriptVoice : public Voice {
+class TranscriptVoice : public ForwardingVoice {
 public:
-    TranscriptVoice(Voice& inner, Transcript& transcript) : inner_(inner), transcript_(transcript) {}
+    TranscriptVoice(Voice& inner, Transcript& transcript) : ForwardingVoice(inner), transcript_(transcript) {}
     void speak(const std::string& text, SpeakMode mode) override;
-    RunState runningState() override { return inner_.runningState(); }
-    void setRate(int rate) override { inner_.setRate(rate); }
-    void setVolume(int volume) override { inner_.setVolume(volume); }
-    void setPriorityOver() override { inner_.setPriorityOver(); }
     void stopSpeaking() override;
-    void startListingVoices() override { inner_.startListingVoices(); }
-    VoiceList voiceList() override { return inner_.voiceList(); }
-    int voiceCount() override { return inner_.voiceCount(); }
-    void selectVoice(int position) override { inner_.selectVoice(position); }
-    std::string voiceDescription(int position) override { return inner_.voiceDescription(position); }
-    std::string voiceName(int position) override { return inner_.voiceName(position); }
-    std::string voiceLanguage(int position) override { return inner_.voiceLanguage(position); }
-    void selectVoiceByName(const std::string& name) override { inner_.selectVoiceByName(name); }
-    std::string engineName() override { return inner_.engineName(); }
-    SpeedSetting speedSetting() override { return inner_.speedSetting(); }
-    void listen(std::function<void()> listener) override { inner_.listen(std::move(listener)); }
 
 private:
-    Voice& inner_;
     Transcript& transcript_;
 };
 

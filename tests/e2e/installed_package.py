@@ -6,6 +6,7 @@ the installed game greets headless, as fast as the one in the build folder. Inst
 Run: `pytest-3 tests/e2e/installed_package.py --yacht build/yacht` (or `ctest -L package`)."""
 import glob
 import os
+import pty
 import re
 import statistics
 import subprocess
@@ -44,7 +45,7 @@ def test_package_builds_installs_and_greets(sandbox, game, source_dir):
     debs = glob.glob(os.path.join(out, "yacht_*.deb"))
     assert len(debs) == 1, debs
     listing = subprocess.run(["dpkg-deb", "-c", debs[0]], capture_output=True, text=True).stdout
-    for path in (INSTALLED, f"/usr/share/applications/{APP_ID}.desktop",
+    for path in (INSTALLED, "/usr/libexec/yacht/yacht-terminal", f"/usr/share/applications/{APP_ID}.desktop",
                  f"/usr/share/metainfo/{APP_ID}.metainfo.xml",
                  f"/usr/share/icons/hicolor/scalable/apps/{APP_ID}.svg",
                  f"/usr/share/icons/hicolor/48x48/apps/{APP_ID}.png", "/usr/share/man/man6/yacht.6.gz"):
@@ -79,6 +80,20 @@ def test_package_builds_installs_and_greets(sandbox, game, source_dir):
         page = subprocess.run(["man", "-P", "cat", "6", "yacht"], capture_output=True, text=True,
                               env=dict(env, MANWIDTH="80"))
         assert page.returncode == 0 and "--transcript" in page.stdout, page.stderr
+
+        # A terminal start of the installed game becomes the installed terminal executable.
+        master, slave = pty.openpty()
+        term = subprocess.Popen([INSTALLED, "--terminal", "--speech-engine", "none"],
+                                env=dict(sandbox.env, TERM="xterm"), stdin=slave, stdout=slave,
+                                stderr=slave, start_new_session=True)
+        os.close(slave)
+        try:
+            os.read(master, 1)  # the greeting's first byte
+            assert os.readlink(f"/proc/{term.pid}/exe") == "/usr/libexec/yacht/yacht-terminal"
+        finally:
+            term.terminate()
+            term.wait(10)
+            os.close(master)
 
         build_ms = greeting_ms(game)
         sandbox.yacht = INSTALLED

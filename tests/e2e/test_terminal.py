@@ -2,10 +2,13 @@
 screen's key strings; the state and sheet keys; the new-game question; leaving with F12, Ctrl+C
 and a dropped connection, and the game resumed; a second start; speech left to the screen reader.
 """
+import array
+import os
 import re
 import signal
 import subprocess
 import time
+import wave
 
 import pytest
 
@@ -58,6 +61,11 @@ def test_a_whole_game_with_no_display_in_lines_the_screen_reader_follows(termina
     with open(f"/proc/{term.pid}/maps") as f:
         maps = f.read()
     assert "/platforms/" not in maps and "libqxcb" not in maps and "libwayland-client" not in maps
+    # The window's program has become the terminal game's own executable, which maps none of the
+    # window's Qt libraries (libxcb is mapped only as libpulse's own dependency).
+    assert os.path.basename(os.readlink(f"/proc/{term.pid}/exe")) == "yacht-terminal"
+    for library in ("libQt6Gui", "libQt6Widgets", "libQt6Multimedia", "libQt6DBus"):
+        assert library not in maps, library
     for number in range(1, 14):
         play_round(term, number, move="N" if number % 2 else "Down")
         if number < 13:
@@ -287,12 +295,20 @@ def test_with_no_display_and_no_terminal_the_one_line_stays(sandbox):
     assert "--terminal needs a terminal" in asked.stderr
 
 
+def loud_tenths(path):
+    """How many tenths of a second of a recorded mono 16-bit WAV file are audible."""
+    with wave.open(path) as w:
+        assert w.getsampwidth() == 2
+        values = array.array("h", w.readframes(w.getnframes()))
+        tenth = w.getframerate() // 10
+    return sum(1 for i in range(0, len(values), tenth)
+               if max((abs(v) for v in values[i:i + tenth]), default=0) > 1000)
+
+
 def test_speaks_and_plays_the_dice_where_no_screen_reader_reads(terminal, sandbox, sound_server, speech_server):
     """No screen reader and no ssh: the terminal game speaks through speech-dispatcher, as the
     window does, and the dice sound plays through the user's sound server."""
-    import array
     import os
-    import wave
     speech_server.configure(normal_rate=340, max_rate=449).start()
     recording = sound_server.record(os.path.join(sandbox.work, "sound.wav"))
     term = terminal(engine=None, env={"SSH_CONNECTION": None, "SSH_TTY": None, "SSH_CLIENT": None})
@@ -306,14 +322,7 @@ def test_speaks_and_plays_the_dice_where_no_screen_reader_reads(terminal, sandbo
     term.press("F12")
     assert term.wait_exit(30) == 0
     recording.stop()
-    with wave.open(recording.path) as w:
-        samples = w.readframes(w.getnframes())
-        width = w.getsampwidth()
-    assert width == 2
-    values = array.array("h", samples)
-    tenth = w.getframerate() // 10
-    loud = sum(1 for i in range(0, len(values), tenth)
-               if max((abs(v) for v in values[i:i + tenth]), default=0) > 1000)
+    loud = loud_tenths(recording.path)
     # The greeting, the players' count, the throw's words and dice: seconds of speech, beside the
     # dice sound's one second.
     assert loud >= 30, f"only {loud} tenths of a second were heard"
@@ -350,3 +359,22 @@ def test_a_game_left_in_the_window_goes_on_in_the_terminal_and_back(terminal, di
     again.wait_for(re.compile(r"^round 1 second roll"))
     again.press("F12")
     assert again.wait_exit(30) == 0
+
+
+def test_the_dice_sound_plays_through_the_sound_server_with_the_voice_silent(terminal, sandbox, sound_server):
+    """With no voice, what the sink hears is the dice sound alone, played by the terminal game's
+    own libpulse player: about its three and a half seconds, from the throw on."""
+    recording = sound_server.record(os.path.join(sandbox.work, "dice.wav"))
+    term = terminal()
+    term.expect(re.compile(r"^Yacht, from Tevrin Software\."))
+    term.press("F9", "1")
+    term.expect("Press the space bar to begin")
+    time.sleep(1)
+    term.press("Space")
+    term.expect(re.compile(r"^[1-6]( [1-6]){4}$"), timeout=30)
+    time.sleep(1)
+    term.press("F12")
+    assert term.wait_exit(30) == 0
+    recording.stop()
+    loud = loud_tenths(recording.path)
+    assert 10 <= loud <= 40, f"{loud} tenths of a second were heard"
