@@ -83,18 +83,18 @@ private:
     // With the lock held.
     bool startStream(const std::vector<uint8_t>& wave, const WaveFormat& format)
     {
-        const pa_sample_spec spec{sampleFormat(format.sample), static_cast<uint32_t>(format.sampleRate),
+        const pa_sample_spec streamFormat{sampleFormat(format.sample), static_cast<uint32_t>(format.sampleRate),
                                   static_cast<uint8_t>(format.channels)};
-        if (!pa_sample_spec_valid(&spec)) return false;
+        if (!pa_sample_spec_valid(&streamFormat)) return false;
         playing_.samples.assign(wave.begin() + static_cast<std::ptrdiff_t>(format.dataOffset),
                                 wave.begin() + static_cast<std::ptrdiff_t>(format.dataOffset + format.dataSize));
         playing_.sent = 0;
-        playing_.stream = pa_stream_new(context_, "dice", &spec, nullptr);
+        playing_.stream = pa_stream_new(context_, "dice", &streamFormat, nullptr);
         if (!playing_.stream) return false;
         pa_stream_set_write_callback(playing_.stream, &PulseSoundPlayer::feed, &playing_);
         // A short target buffer: the sound is heard within tens of milliseconds of the throw.
         const uint32_t unset = static_cast<uint32_t>(-1);
-        const pa_buffer_attr attr{unset, static_cast<uint32_t>(pa_usec_to_bytes(50000, &spec)), unset, unset, unset};
+        const pa_buffer_attr attr{unset, static_cast<uint32_t>(pa_usec_to_bytes(50000, &streamFormat)), unset, unset, unset};
         if (pa_stream_connect_playback(playing_.stream, nullptr, &attr, PA_STREAM_ADJUST_LATENCY, nullptr,
                                        nullptr) < 0) {
             stopStream();
