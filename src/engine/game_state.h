@@ -76,25 +76,6 @@ struct ViewFacts {
     Status status = Status::RollDice;
 };
 
-// The speech engine the game speaks through unless another is named or remembered; a stored
-// voice without an engine of its own is one of its voices.
-inline constexpr const char* kDefaultSpeechEngine = "speechd";
-
-// The voice kept from an earlier run: its position and its name among the voices of the engine it
-// belongs to. It is written back as it was read unless the player changes voice.
-struct StoredVoice {
-    int16_t index = 0;
-    std::string name;                      // "" when none is kept
-    std::string engine = kDefaultSpeechEngine;
-    std::string language;                  // the language it speaks, "" when not known
-};
-
-// Voice changes asked for before the installed voices have been listed; answered when they are.
-struct PendingVoiceSteps {
-    int steps = 0;  // net steps: +1 next, -1 previous
-    bool announce = false;
-};
-
 // The game state. Numbers are 16-bit as the saved game and the design have them.
 struct Game {
     int16_t numPlayers = 0;
@@ -115,18 +96,6 @@ struct Game {
     Seats seats;                    // who plays each seat, and what each person's choices cost
     ViewFacts view;                 // what the window shows besides the game itself
 
-    // Settings and places that start-up fills in.
-    int16_t voiceIndex = 0;  // the voice in use, by its position among the listed voices
-    int16_t speedIndex = 2;
-    StoredVoice storedVoice;     // as read at start; its name is chosen before the voices are listed
-    std::string voiceChangedOn;  // the engine the player last changed voice on in this run, "" none
-    std::string speechEngine;   // the speech engine remembered for the next start ("" none)
-    std::string speakingEngine;  // the engine last seen speaking, "" before the first step
-    std::string language;        // the language the game is played in ("de"), "" for English
-    bool briefSpeech = false;   // the narrator speaks in its brief wording
-    bool briefRemembered = false;  // the wording kept for the next start (--brief is for one run)
-    bool voiceApplied = false;  // the stored voice has been applied to the listed voices
-    PendingVoiceSteps pendingVoice;
     // The players whose final score beats every earlier finished game, told once the game's end
     // has been announced; set when the last turn is scored.
     std::vector<int16_t> newBestScores;

@@ -4,11 +4,11 @@
 
 namespace yacht {
 
-void noticeSpeakingEngine(Game& g, Voice& voice, Teller& tell)
+void noticeSpeakingEngine(VoiceChoice& v, Voice& voice, Teller& tell)
 {
     std::string engine = voice.engineName();
-    if (engine == g.speakingEngine) return;
-    g.speakingEngine = engine;
+    if (engine == v.speakingEngine) return;
+    v.speakingEngine = engine;
     const std::string said = tell.wordsOf({event::SpeakingEngine{std::move(engine)}});
     if (!said.empty()) speakNow(voice, tell.queue, said);
 }

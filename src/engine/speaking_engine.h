@@ -3,7 +3,7 @@
 // any moment of a game, and the narrator may need to say so and speak on in other words.
 
 #include "engine/teller.h"
-#include "engine/game_state.h"
+#include "engine/voice_choice.h"
 #include "engine/voice.h"
 
 namespace yacht {
@@ -11,6 +11,6 @@ namespace yacht {
 // Called at the start of every step. The first step, and any step after another engine has
 // taken over, tells the narrator which engine speaks; what the narrator has to say of it is said
 // at once, after what the voice already holds, and what is queued stays queued.
-void noticeSpeakingEngine(Game& game, Voice& voice, Teller& tell);
+void noticeSpeakingEngine(VoiceChoice& choice, Voice& voice, Teller& tell);
 
 }  // namespace yacht

@@ -28,11 +28,11 @@ void startup(Yacht& y, const StartupContext& context)
 
     // The storage decides where the settings live (the per-user store, or the settings file
     // beside a program on a USB drive) as it reads them.
-    loadSettings(y.game, y.ports.storage);
-    if (!context.speechEngine.empty()) y.game.speechEngine = context.speechEngine;
-    if (context.briefForRun) y.game.briefSpeech = true;
-    y.game.language = context.language;
-    applyStoredSettings(y.game, y.ports.voice);
+    loadSettings(y.voiceChoice, y.ports.storage);
+    if (!context.speechEngine.empty()) y.voiceChoice.speechEngine = context.speechEngine;
+    if (context.briefForRun) y.voiceChoice.briefSpeech = true;
+    y.voiceChoice.language = context.language;
+    applyStoredSettings(y.voiceChoice, y.ports.voice);
 
     y.game.state = EngineState::Startup;
 }

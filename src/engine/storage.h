@@ -5,6 +5,7 @@
 #include <string>
 
 #include "engine/game_state.h"
+#include "engine/voice_choice.h"
 
 namespace yacht {
 

@@ -44,11 +44,11 @@ Flow applyFunctionKey(Yacht& y, Action action)
 {
     switch (action.kind) {
     case ActionKind::Help: readHelpPage(y.game, y.ports, y.tell); return Flow::Continue;
-    case ActionKind::NextVoice: changeVoice(y.game, y.ports.voice, y.tell, 0); return Flow::Continue;
-    case ActionKind::PreviousVoice: changeVoice(y.game, y.ports.voice, y.tell, 1); return Flow::Continue;
-    case ActionKind::NextSpeed: changeSpeed(y.game, y.ports.voice, y.tell); return Flow::Continue;
+    case ActionKind::NextVoice: changeVoice(y.voiceChoice, y.ports.voice, y.tell, 0); return Flow::Continue;
+    case ActionKind::PreviousVoice: changeVoice(y.voiceChoice, y.ports.voice, y.tell, 1); return Flow::Continue;
+    case ActionKind::NextSpeed: changeSpeed(y.voiceChoice, y.ports.voice, y.tell); return Flow::Continue;
     // The wording's key, like the coach's, does nothing else: no prompt is said again after it.
-    case ActionKind::ToggleWording: toggleWording(y.game, y.ports.voice, y.tell); return Flow::EndTick;
+    case ActionKind::ToggleWording: toggleWording(y.voiceChoice, y.ports.voice, y.tell); return Flow::EndTick;
     case ActionKind::ReportDice: repeatDice(y.game, y.tell); return Flow::Continue;
     case ActionKind::ReportCategories: sayCategoriesLeft(y.game, y.tell); return Flow::Continue;
     case ActionKind::ReportScore: sayScores(y.game, y.tell); return Flow::Continue;
@@ -66,7 +66,7 @@ Flow applyFunctionKey(Yacht& y, Action action)
 void storeGameAndSettings(Yacht& y)
 {
     y.ports.storage.saveGame(y.game);
-    storeSettings(y.game, y.ports);
+    storeSettings(y.voiceChoice, y.ports);
 }
 
 void resumeSavedGame(Yacht& y)
@@ -110,8 +110,9 @@ Flow tick(Yacht& y)
     if (y.quitting) return Flow::EndTick;
     Game& g = y.game;
     // Voice changes asked for before the installed voices were listed are answered once they are.
-    applyVoicesOnceListed(g, y.ports.voice, y.tell);
-    noticeSpeakingEngine(g, y.ports.voice, y.tell);
+    // Listing can keep the speech server busy for seconds: the greeting goes first.
+    if (g.state != EngineState::Startup) applyVoicesOnceListed(y.voiceChoice, y.ports.voice, y.tell);
+    noticeSpeakingEngine(y.voiceChoice, y.ports.voice, y.tell);
 
     finishStartup(y);
     setStatusCaption(g);

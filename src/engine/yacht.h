@@ -14,6 +14,7 @@
 #include "engine/record_reports.h"
 #include "engine/turn_log.h"
 #include "engine/turn_advisor.h"
+#include "engine/voice_choice.h"
 
 namespace yacht {
 
@@ -28,6 +29,7 @@ struct Yacht {
 
     Ports ports;
     Game game;
+    VoiceChoice voiceChoice;  // the voice, speed and wording in use, and what the settings keep
     SpeechQueue toBeHeard;  // the texts and sounds still to be heard, in order
     Teller tell{ports.events, toBeHeard};  // the narrator, putting its words into that queue
     bool quitting = false;      // F12 has been handled; no further step acts, and the program ends once goodbye is said

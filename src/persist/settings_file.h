@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-#include "engine/game_state.h"
+#include "engine/voice_choice.h"
 
 namespace yacht {
 

@@ -2,6 +2,7 @@
 
 #include "engine/key_codes.h"
 #include "engine/startup.h"
+#include "engine/tick.h"
 #include "engine/voice_speed.h"
 #include "support/fakes.h"
 
@@ -17,7 +18,7 @@ struct VoiceGame : FakeGame {
     explicit VoiceGame(std::vector<std::string> names)
     {
         voice.descriptions = std::move(names);
-        y.game.voiceApplied = true;
+        y.voiceChoice.voiceApplied = true;
     }
 };
 
@@ -43,10 +44,10 @@ TEST(ChangeVoice, StepsAndWrapsThroughTheInstalledVoices)
     const std::vector<std::string> names{"Alpha", "Bravo", "Charlie"};
     for (const Case& c : cases) {
         VoiceGame f({names.begin(), names.begin() + c.voices});
-        f.y.game.voiceIndex = c.from;
+        f.y.voiceChoice.voiceIndex = c.from;
         f.press(F1, c.modifier);
         SCOPED_TRACE(testing::Message() << c.voices << " voices from " << c.from);
-        EXPECT_EQ(f.y.game.voiceIndex, c.to);
+        EXPECT_EQ(f.y.voiceChoice.voiceIndex, c.to);
         EXPECT_EQ(f.voice.selected, c.to);
         EXPECT_EQ(f.voice.last(), "Voice changed to " + names[c.to]);
         EXPECT_EQ(f.voice.spoken.back().mode, SpeakMode::Async);
@@ -57,7 +58,7 @@ TEST(ChangeVoice, DropsWhatWasQueuedAndSpeaksInTheNewVoice)
 {
     VoiceGame f({"Alpha", "Bravo"});
     f.y.toBeHeard = queued("\tround 3 first roll\trolldice");
-    changeVoice(f.y.game, f.y.ports.voice, f.y.tell, 0);
+    changeVoice(f.y.voiceChoice, f.y.ports.voice, f.y.tell, 0);
     EXPECT_TRUE(f.y.toBeHeard.empty());
     EXPECT_EQ(f.voice.selected, 1);
     EXPECT_EQ(f.voice.texts(), std::vector<std::string>{"Voice changed to Bravo"});
@@ -81,10 +82,10 @@ TEST(ChangeSpeed, StepsUpwardsAndWrapsFromVeryFastToVerySlow)
     };
     for (const Case& c : cases) {
         FakeGame f;
-        f.y.game.speedIndex = c.from;
+        f.y.voiceChoice.speedIndex = c.from;
         f.press(F1, Alt);
         SCOPED_TRACE(testing::Message() << "from " << c.from);
-        EXPECT_EQ(f.y.game.speedIndex, c.to);
+        EXPECT_EQ(f.y.voiceChoice.speedIndex, c.to);
         EXPECT_EQ(f.voice.rate, c.rate);
         EXPECT_EQ(f.voice.last(), std::string("Speed changed to ") + c.name);
     }
@@ -95,8 +96,8 @@ TEST(ChangeSpeed, AnyLargerModifierSetStepsTheSpeedNotTheVoice)
     for (int modifier : {Shift + Ctrl, Alt, Shift + Alt, Ctrl + Alt, Shift + Ctrl + Alt}) {
         VoiceGame f({"Alpha", "Bravo"});
         f.press(F1, modifier);
-        EXPECT_EQ(f.y.game.speedIndex, 3) << "modifier " << modifier;
-        EXPECT_EQ(f.y.game.voiceIndex, 0);
+        EXPECT_EQ(f.y.voiceChoice.speedIndex, 3) << "modifier " << modifier;
+        EXPECT_EQ(f.y.voiceChoice.voiceIndex, 0);
         EXPECT_EQ(f.voice.selected, -1);
     }
 }
@@ -114,7 +115,7 @@ TEST(ChangeSpeed, WithTheScreenReaderSaysWhereTheSpeedIsSetAndStoresNothingNew)
         f.press(F1, modifier);
         SCOPED_TRACE(testing::Message() << "modifier " << modifier);
         EXPECT_EQ(f.voice.last(), "The speed is set in your screen reader");
-        EXPECT_EQ(f.y.game.speedIndex, 3);
+        EXPECT_EQ(f.y.voiceChoice.speedIndex, 3);
         EXPECT_EQ(f.voice.rateCalls, rateCalls);
         f.press(keys::F12);
         EXPECT_EQ(f.store.values["Tevrin/Q73/Speed"], "3");
@@ -126,10 +127,9 @@ TEST(VoiceList, IsAskedForOnlyOnceTheGreetingIsOnItsWay)
     FakeGame f;
     f.voice.list = VoiceList::Pending;
     f.y.game.state = EngineState::Startup;
-    applyVoicesOnceListed(f.y.game, f.y.ports.voice, f.y.tell);
+    tick(f.y);  // greets
     EXPECT_EQ(f.voice.listingRequests, 0);
-    f.y.game.state = EngineState::Idle;
-    applyVoicesOnceListed(f.y.game, f.y.ports.voice, f.y.tell);
+    tick(f.y);
     EXPECT_EQ(f.voice.listingRequests, 1);
 }
 
@@ -138,15 +138,15 @@ TEST(VoiceList, StoredVoiceIsAppliedWhenTheListArrives)
     FakeGame f;
     f.voice.descriptions = {"Alpha", "Bravo", "Charlie"};
     f.voice.list = VoiceList::Pending;
-    f.y.game.voiceIndex = 2;
-    applyVoicesOnceListed(f.y.game, f.y.ports.voice, f.y.tell);
+    f.y.voiceChoice.voiceIndex = 2;
+    applyVoicesOnceListed(f.y.voiceChoice, f.y.ports.voice, f.y.tell);
     EXPECT_EQ(f.voice.selected, -1);
-    EXPECT_FALSE(f.y.game.voiceApplied);
+    EXPECT_FALSE(f.y.voiceChoice.voiceApplied);
 
     f.voice.list = VoiceList::Ready;
-    applyVoicesOnceListed(f.y.game, f.y.ports.voice, f.y.tell);
+    applyVoicesOnceListed(f.y.voiceChoice, f.y.ports.voice, f.y.tell);
     EXPECT_EQ(f.voice.selected, 2);
-    EXPECT_TRUE(f.y.game.voiceApplied);
+    EXPECT_TRUE(f.y.voiceChoice.voiceApplied);
     EXPECT_TRUE(f.voice.spoken.empty());  // applying the stored voice says nothing
 }
 
@@ -156,10 +156,10 @@ TEST(VoiceList, StoredVoiceBeyondTheListBecomesTheFirst)
         FakeGame f;
         f.voice.descriptions = {"Alpha", "Bravo"};
         f.voice.list = VoiceList::Pending;
-        f.y.game.voiceIndex = stored;
+        f.y.voiceChoice.voiceIndex = stored;
         f.voice.list = VoiceList::Ready;
-        applyVoicesOnceListed(f.y.game, f.y.ports.voice, f.y.tell);
-        EXPECT_EQ(f.y.game.voiceIndex, 0) << stored;
+        applyVoicesOnceListed(f.y.voiceChoice, f.y.ports.voice, f.y.tell);
+        EXPECT_EQ(f.y.voiceChoice.voiceIndex, 0) << stored;
         EXPECT_EQ(f.voice.selected, 0) << stored;
     }
 }
@@ -169,22 +169,22 @@ TEST(VoiceList, PressesBeforeTheListArrivesAreAnsweredWithTheirNetStep)
     FakeGame f;
     f.voice.descriptions = {"Alpha", "Bravo", "Charlie", "Delta"};
     f.voice.list = VoiceList::Pending;
-    f.y.game.voiceIndex = 1;  // stored
+    f.y.voiceChoice.voiceIndex = 1;  // stored
     f.press(F1, Shift);
     f.press(F1, Shift);
     f.press(F1, Ctrl);
     f.press(F1, Shift);
     EXPECT_TRUE(f.voice.spoken.empty()) << "nothing to say until the voices are known";
-    EXPECT_EQ(f.y.game.voiceIndex, 1);
+    EXPECT_EQ(f.y.voiceChoice.voiceIndex, 1);
     EXPECT_GE(f.voice.listingRequests, 1);
 
     f.voice.list = VoiceList::Ready;
-    applyVoicesOnceListed(f.y.game, f.y.ports.voice, f.y.tell);
-    EXPECT_EQ(f.y.game.voiceIndex, 3);  // stored 1, then two steps on net
+    applyVoicesOnceListed(f.y.voiceChoice, f.y.ports.voice, f.y.tell);
+    EXPECT_EQ(f.y.voiceChoice.voiceIndex, 3);  // stored 1, then two steps on net
     EXPECT_EQ(f.voice.selected, 3);
     EXPECT_EQ(f.voice.texts(), std::vector<std::string>{"Voice changed to Delta"});
 
-    applyVoicesOnceListed(f.y.game, f.y.ports.voice, f.y.tell);  // answered once only
+    applyVoicesOnceListed(f.y.voiceChoice, f.y.ports.voice, f.y.tell);  // answered once only
     EXPECT_EQ(f.voice.spoken.size(), 1u);
 }
 
@@ -193,10 +193,10 @@ TEST(VoiceList, NetStepsWrapAroundTheList)
     FakeGame f;
     f.voice.descriptions = {"Alpha", "Bravo", "Charlie"};
     f.voice.list = VoiceList::Pending;
-    for (int i = 0; i < 2; ++i) changeVoice(f.y.game, f.y.ports.voice, f.y.tell, 1);
+    for (int i = 0; i < 2; ++i) changeVoice(f.y.voiceChoice, f.y.ports.voice, f.y.tell, 1);
     f.voice.list = VoiceList::Ready;
-    applyVoicesOnceListed(f.y.game, f.y.ports.voice, f.y.tell);
-    EXPECT_EQ(f.y.game.voiceIndex, 1);  // 0, back to 2, back to 1
+    applyVoicesOnceListed(f.y.voiceChoice, f.y.ports.voice, f.y.tell);
+    EXPECT_EQ(f.y.voiceChoice.voiceIndex, 1);  // 0, back to 2, back to 1
     EXPECT_EQ(f.voice.last(), "Voice changed to Bravo");
 }
 
@@ -205,11 +205,11 @@ TEST(VoiceList, StepsThatCancelOutStillAnnounceTheVoiceInUse)
     FakeGame f;
     f.voice.descriptions = {"Alpha", "Bravo"};
     f.voice.list = VoiceList::Pending;
-    changeVoice(f.y.game, f.y.ports.voice, f.y.tell, 0);
-    changeVoice(f.y.game, f.y.ports.voice, f.y.tell, 1);
+    changeVoice(f.y.voiceChoice, f.y.ports.voice, f.y.tell, 0);
+    changeVoice(f.y.voiceChoice, f.y.ports.voice, f.y.tell, 1);
     f.voice.list = VoiceList::Ready;
-    applyVoicesOnceListed(f.y.game, f.y.ports.voice, f.y.tell);
-    EXPECT_EQ(f.y.game.voiceIndex, 0);
+    applyVoicesOnceListed(f.y.voiceChoice, f.y.ports.voice, f.y.tell);
+    EXPECT_EQ(f.y.voiceChoice.voiceIndex, 0);
     EXPECT_EQ(f.voice.last(), "Voice changed to Alpha");
 }
 
@@ -219,11 +219,11 @@ TEST(VoiceList, AnswerArrivingLaterKeepsWhatTheGameQueuedMeanwhile)
     f.voice.descriptions = {"Alpha", "Bravo"};
     f.voice.list = VoiceList::Pending;
     f.y.toBeHeard = queued("\tdropped by the key");
-    changeVoice(f.y.game, f.y.ports.voice, f.y.tell, 0);
+    changeVoice(f.y.voiceChoice, f.y.ports.voice, f.y.tell, 0);
     EXPECT_TRUE(f.y.toBeHeard.empty());
     f.y.toBeHeard = queued("\tround 1 first roll\trolldice");  // the space bar came next
     f.voice.list = VoiceList::Ready;
-    applyVoicesOnceListed(f.y.game, f.y.ports.voice, f.y.tell);
+    applyVoicesOnceListed(f.y.voiceChoice, f.y.ports.voice, f.y.tell);
     EXPECT_EQ(f.y.toBeHeard, queued("\tround 1 first roll\trolldice"));
     EXPECT_EQ(f.voice.last(), "Voice changed to Bravo");
 }
@@ -232,10 +232,10 @@ TEST(VoiceList, ListedLaterVoiceChangesAnswerAtOnce)
 {
     FakeGame f;
     f.voice.descriptions = {"Alpha", "Bravo"};
-    f.y.game.voiceIndex = 5;  // stored beyond the list, not yet applied
-    changeVoice(f.y.game, f.y.ports.voice, f.y.tell, 0);
-    EXPECT_EQ(f.y.game.voiceIndex, 1) << "the stored voice became the first, then one step";
-    EXPECT_TRUE(f.y.game.voiceApplied);
+    f.y.voiceChoice.voiceIndex = 5;  // stored beyond the list, not yet applied
+    changeVoice(f.y.voiceChoice, f.y.ports.voice, f.y.tell, 0);
+    EXPECT_EQ(f.y.voiceChoice.voiceIndex, 1) << "the stored voice became the first, then one step";
+    EXPECT_TRUE(f.y.voiceChoice.voiceApplied);
 }
 
 }  // namespace yacht::test

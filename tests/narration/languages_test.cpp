@@ -329,7 +329,7 @@ TEST(Languages, TheWordingKeySwitchesSaysSoAndIsKeptForTheNextStart)
     game.key(keys::Enter);
     game.key('W');
     EXPECT_EQ(game.voice.last(), "brief speech");
-    EXPECT_TRUE(game.y.game.briefSpeech);
+    EXPECT_TRUE(game.y.voiceChoice.briefSpeech);
     game.key(keys::Space);
     game.key(keys::Space);
     const std::vector<std::string> said = game.voice.texts();

@@ -47,7 +47,7 @@ TEST(TheSequencer, AsksForAnotherStepOnlyWhenTheGameHasSomethingToDo)
         g.held = {1, 1, 1, 1, 1};
         g.dice = {2, 4, 4, 4, 2};
         g.state = c.state;
-        g.voiceApplied = true;
+        f.y.voiceChoice.voiceApplied = true;
         if (c.computer) g.seats.kind[1] = SeatKind::Strong;
         f.y.toBeHeard = queued(c.queue);
         if (c.speaking) {

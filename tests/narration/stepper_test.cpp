@@ -29,7 +29,7 @@ TEST(TheStepper, HoldsStepsWhileTheQuestionWaitsAndKeepsAWakeForAfterTheAnswer)
         {"a second wake soon before the first comes posts nothing", 'W', "", false},
     };
     FakeGame f;
-    f.y.game.voiceApplied = true;
+    f.y.voiceChoice.voiceApplied = true;
     std::string told;
     std::vector<std::function<void()>> posted;
     FrontHooks hooks;

@@ -48,11 +48,11 @@ TEST_P(StoredSettings, AreReadCheckedAndApplied)
     start(f, "/usr/bin", 2);
 
     EXPECT_TRUE(f.storage.settingsFolder().empty());
-    EXPECT_EQ(f.y.game.voiceIndex, c.voiceIndex);
-    EXPECT_EQ(f.y.game.speedIndex, c.speedIndex);
+    EXPECT_EQ(f.y.voiceChoice.voiceIndex, c.voiceIndex);
+    EXPECT_EQ(f.y.voiceChoice.speedIndex, c.speedIndex);
     EXPECT_EQ(f.voice.rate, (c.speedIndex - 2) * 3);
     EXPECT_EQ(f.voice.selected, c.voiceIndex);
-    EXPECT_TRUE(f.y.game.voiceApplied);
+    EXPECT_TRUE(f.y.voiceChoice.voiceApplied);
     EXPECT_EQ(f.y.game.state, EngineState::Startup);
 }
 
@@ -96,8 +96,8 @@ TEST_P(SettingsFile, IsReadLineByLine)
     start(f, folder.path(), 3);
 
     EXPECT_EQ(f.storage.settingsFolder(), folder.path());
-    EXPECT_EQ(f.y.game.voiceIndex, c.voiceIndex);
-    EXPECT_EQ(f.y.game.speedIndex, c.speedIndex);
+    EXPECT_EQ(f.y.voiceChoice.voiceIndex, c.voiceIndex);
+    EXPECT_EQ(f.y.voiceChoice.speedIndex, c.speedIndex);
     EXPECT_EQ(f.voice.rate, (c.speedIndex - 2) * 3);
     EXPECT_EQ(f.voice.selected, c.voiceIndex);
 }
@@ -132,8 +132,8 @@ TEST(SettingsFileAbsent, StartFromUsbCreatesItEmptyInProgramFolder)
 
     ASSERT_TRUE(std::filesystem::exists(folder.file(kSettingsFileName)));
     EXPECT_EQ(readText(folder.file(kSettingsFileName)), "");
-    EXPECT_EQ(f.y.game.voiceIndex, 0);
-    EXPECT_EQ(f.y.game.speedIndex, 2);
+    EXPECT_EQ(f.y.voiceChoice.voiceIndex, 0);
+    EXPECT_EQ(f.y.voiceChoice.speedIndex, 2);
 }
 
 TEST(SettingsFileAbsent, UncreatableFileKeepsDefaults)
@@ -148,8 +148,8 @@ TEST(SettingsFileAbsent, UncreatableFileKeepsDefaults)
     start(f, folder.file("notafolder"));
 
     EXPECT_FALSE(f.storage.settingsFolder().empty());
-    EXPECT_EQ(f.y.game.voiceIndex, 0);
-    EXPECT_EQ(f.y.game.speedIndex, 2);
+    EXPECT_EQ(f.y.voiceChoice.voiceIndex, 0);
+    EXPECT_EQ(f.y.voiceChoice.speedIndex, 2);
     EXPECT_EQ(f.voice.rate, 0);
 }
 
@@ -202,13 +202,13 @@ TEST(VoiceListPending, SpeedAppliesAtOnceAndVoiceWaitsForTheList)
     start(f, "/usr/bin", 2);
 
     EXPECT_EQ(f.voice.rate, 3);
-    EXPECT_EQ(f.y.game.voiceIndex, 5);
-    EXPECT_FALSE(f.y.game.voiceApplied);
+    EXPECT_EQ(f.y.voiceChoice.voiceIndex, 5);
+    EXPECT_FALSE(f.y.voiceChoice.voiceApplied);
 
     f.voice.list = VoiceList::Ready;  // the voices arrive; there are only two
-    selectStoredVoice(f.y.game, f.y.ports.voice);
-    EXPECT_TRUE(f.y.game.voiceApplied);
-    EXPECT_EQ(f.y.game.voiceIndex, 0);
+    selectStoredVoice(f.y.voiceChoice, f.y.ports.voice);
+    EXPECT_TRUE(f.y.voiceChoice.voiceApplied);
+    EXPECT_EQ(f.y.voiceChoice.voiceIndex, 0);
     EXPECT_EQ(f.voice.selected, 0);
 }
 
@@ -219,9 +219,9 @@ TEST(VoiceListPending, StoredVoiceWithinListIsSelectedWhenItArrives)
     f.voice.list = VoiceList::Pending;
     start(f, "/usr/bin", 2);
     f.voice.list = VoiceList::Ready;
-    selectStoredVoice(f.y.game, f.y.ports.voice);
+    selectStoredVoice(f.y.voiceChoice, f.y.ports.voice);
     EXPECT_EQ(f.voice.selected, 1);
-    EXPECT_EQ(f.y.game.voiceIndex, 1);
+    EXPECT_EQ(f.y.voiceChoice.voiceIndex, 1);
 }
 
 TEST(AtStart, NormalSpeedLeavesThePlayersOwnRateAndVolumeAlone)
@@ -261,7 +261,7 @@ TEST(TheStoredVoiceName, IsChosenBeforeTheGreetingAndWinsOverThePosition)
         f.voice.names = c.listed;
         f.voice.list = VoiceList::Ready;
         f.tick();
-        EXPECT_EQ(f.y.game.voiceIndex, c.voiceIndex) << c.what;
+        EXPECT_EQ(f.y.voiceChoice.voiceIndex, c.voiceIndex) << c.what;
         EXPECT_EQ(f.voice.selected, c.voiceIndex) << c.what;
     }
 }
@@ -308,7 +308,7 @@ TEST(TheStoredVoice, OfAnotherLanguageGivesWayToTheGamesLanguage)
         f.voice.languages = {c.game[0] ? c.game : "en", "en-US", c.listed};
         f.voice.list = VoiceList::Ready;
         f.tick();
-        EXPECT_EQ(f.y.game.voiceIndex, c.voiceIndex);
+        EXPECT_EQ(f.y.voiceChoice.voiceIndex, c.voiceIndex);
         EXPECT_EQ(f.voice.selected, c.voiceIndex);
         f.press(keys::F12);
         EXPECT_EQ(f.store.values["Tevrin/Q73/VoiceName"], "Charlie");
@@ -346,7 +346,7 @@ TEST(LeavingWithF12, WritesTheStoreAndTheNextStartReadsItBack)
 {
     FakeGame first;
     start(first, "/usr/bin", 3);
-    first.y.game.speedIndex = 4;
+    first.y.voiceChoice.speedIndex = 4;
     first.tick();
     first.press(keys::F1, keys::Ctrl);  // from the first voice back to the last
     first.press(keys::F12);
@@ -357,8 +357,8 @@ TEST(LeavingWithF12, WritesTheStoreAndTheNextStartReadsItBack)
     FakeGame second;
     second.store.values = first.store.values;
     start(second, "/usr/bin", 3);
-    EXPECT_EQ(second.y.game.voiceIndex, 2);
-    EXPECT_EQ(second.y.game.speedIndex, 4);
+    EXPECT_EQ(second.y.voiceChoice.voiceIndex, 2);
+    EXPECT_EQ(second.y.voiceChoice.speedIndex, 4);
     EXPECT_EQ(second.voice.rate, 6);
     EXPECT_EQ(second.voice.selected, 2);
 }
@@ -371,7 +371,7 @@ TEST(LeavingWithF12, FromUsbWritesExactlyTwoLinesAndTheNextStartReadsThem)
     first.drive.bus = "Usb";
     first.drive.type = DriveType::Removable;
     start(first, folder.path(), 2);
-    first.y.game.speedIndex = 3;
+    first.y.voiceChoice.speedIndex = 3;
     first.tick();
     first.press(keys::F1, keys::Shift);
     first.press(keys::F12);
@@ -382,8 +382,8 @@ TEST(LeavingWithF12, FromUsbWritesExactlyTwoLinesAndTheNextStartReadsThem)
     second.drive.bus = "Usb";
     second.drive.type = DriveType::Removable;
     start(second, folder.path(), 2);
-    EXPECT_EQ(second.y.game.voiceIndex, 1);
-    EXPECT_EQ(second.y.game.speedIndex, 3);
+    EXPECT_EQ(second.y.voiceChoice.voiceIndex, 1);
+    EXPECT_EQ(second.y.voiceChoice.speedIndex, 3);
     EXPECT_EQ(second.voice.rate, 3);
 }
 
@@ -428,7 +428,7 @@ TEST(LeavingWithF12, BriefSpeechIsKeptInEitherStoreAndTheNextStartSpeaksBriefly)
         makeGame(second);
         second.store.values = first.store.values;
         start(second, place, 2);
-        EXPECT_EQ(second.y.game.briefSpeech, c.brief);
+        EXPECT_EQ(second.y.voiceChoice.briefSpeech, c.brief);
     }
 }
 
@@ -515,9 +515,9 @@ TEST(LeavingWithF12, FromUsbTheFileCarriesTheVoicesNameAndTheEngine)
     EXPECT_EQ(second.voice.selectedByName, "Bravo");
     second.voice.names = {"Bravo", "Alpha", "Charlie"};
     second.voice.list = VoiceList::Ready;
-    selectStoredVoice(second.y.game, second.y.ports.voice);
-    EXPECT_EQ(second.y.game.voiceIndex, 0);
-    EXPECT_EQ(second.y.game.speechEngine, "flite");
+    selectStoredVoice(second.y.voiceChoice, second.y.ports.voice);
+    EXPECT_EQ(second.y.voiceChoice.voiceIndex, 0);
+    EXPECT_EQ(second.y.voiceChoice.speechEngine, "flite");
 }
 
 // One run between two starts, with Voice 4 (named "mbrola-en1") stored: the engine the run
@@ -589,8 +589,8 @@ TEST_P(VoiceAcrossEngines, IsKeptOnlyWhenChosenOnTheEngineSpeakingAtF12)
             first.voice.list = VoiceList::Ready;
             first.tick();
         }
-        EXPECT_TRUE(first.y.game.voiceApplied);
-        EXPECT_EQ(first.y.game.voiceIndex, c.applied);
+        EXPECT_TRUE(first.y.voiceChoice.voiceApplied);
+        EXPECT_EQ(first.y.voiceChoice.voiceIndex, c.applied);
         EXPECT_EQ(first.voice.selectedByName, c.byName);
         for (int i = 0; i < c.presses; ++i) first.press(keys::F1, keys::Shift);
         if (!c.fallback.empty() && !c.fallbackFirst) speakThrough(first.voice, c.fallback);
@@ -661,7 +661,7 @@ TEST(LeavingWithF12, WritesWhereTheSettingsWereFoundAtStart)
     f.drive.bus = "Usb";
     f.drive.type = DriveType::Removable;
     start(f, folder.path(), 2);
-    f.y.game.speedIndex = 4;
+    f.y.voiceChoice.speedIndex = 4;
     f.drive.bus = "";  // the drive query fails later on: the settings still go to the stick
     f.tick();
     f.press(keys::F12);

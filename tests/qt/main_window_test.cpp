@@ -272,7 +272,7 @@ TEST(WindowAccessibility, EveryLabelIsNamedByWhatItShows)
 TEST(WindowEngine, SchedulesNothingWhileTheGameWaitsAndAKeyActsAtOnce)
 {
     WindowGame g;
-    g.y.game.voiceApplied = true;
+    g.y.voiceChoice.voiceApplied = true;
     g.game().state = EngineState::Idle;
     g.window.runTick();
     QCoreApplication::processEvents();
