@@ -1,6 +1,6 @@
 #pragma once
 // The one record of the game in progress: players, round and roll, the dice and their hold flags,
-// the score table, the cursors, the engine state, the pending key and the queue of things to say.
+// the score table, the cursors, and the engine state.
 // The window is drawn from it alone (with the view facts below); nothing reads a caption back.
 
 #include <array>
@@ -91,7 +91,6 @@ struct Game {
     ScoreTable scores{};
     int16_t total = 0;
     int16_t subtotal = 0;
-    std::optional<Key> pendingKey;  // the key waiting for the next tick, if any
     int16_t helpPage = 0;           // the help page the next F1 reads
     Seats seats;                    // who plays each seat, and what each person's choices cost
     ViewFacts view;                 // what the window shows besides the game itself

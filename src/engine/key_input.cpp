@@ -5,9 +5,9 @@
 
 namespace yacht {
 
-void postKey(Game& g, Key key)
+void postKey(Yacht& y, Key key)
 {
-    g.pendingKey = key;
+    y.pendingKey = key;
 }
 
 void recordKeyPress(Yacht& y, int code, int modifier)
@@ -19,12 +19,12 @@ void recordKeyPress(Yacht& y, int code, int modifier)
         if (code == keys::CtrlKey) y.ports.voice.stopSpeaking();
         // A modifier on its own only hushes; it does not push aside a key not yet taken, which
         // hushes as well (Shift pressed after a digit, on the way to the next key).
-        if (y.game.pendingKey) return;
+        if (y.pendingKey) return;
     }
-    postKey(y.game, Key{code, modifier, KeySource::Keyboard});
+    postKey(y, Key{code, modifier, KeySource::Keyboard});
     // During a computer's turn the space bar skips to its end, even while a throw is pending.
     if (code == keys::Space && y.game.state == EngineState::Rolling && !computerTurn(y.game))
-        y.game.pendingKey.reset();
+        y.pendingKey.reset();
 }
 
 void windowActivated(Yacht& y)

@@ -5,7 +5,7 @@
 
 namespace yacht {
 
-// Records the key for the next tick; the space bar is dropped while a throw
+// Records the key for the next step; the space bar is dropped while a throw
 // is pending so it cannot ask for a second throw before the first is made. A modifier or lock key
 // alone is recorded only to hush the queue, and Ctrl alone also stops the voice at once.
 void recordKeyPress(Yacht& y, int code, int modifier);
@@ -13,7 +13,7 @@ void recordKeyPress(Yacht& y, int code, int modifier);
 // Queues the greeting; the window becomes active once, at start-up, before the first tick.
 void windowActivated(Yacht& y);
 
-// Leaves a key for the next tick, in place of one not yet taken (keys and clicks both post this way).
-void postKey(Game& g, Key key);
+// Leaves a key for the next step, in place of one not yet taken (keys and clicks both post this way).
+void postKey(Yacht& y, Key key);
 
 }  // namespace yacht

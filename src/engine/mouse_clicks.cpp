@@ -8,47 +8,49 @@ namespace yacht {
 namespace {
 
 // A click on a label that stands for a key posts that key, without modifiers.
-void postClick(Game& g, int code)
+void postClick(Yacht& y, int code)
 {
-    postKey(g, Key{code, 0, KeySource::Legend});
+    postKey(y, Key{code, 0, KeySource::Legend});
 }
 
 }  // namespace
 
-void clickSidePanel(Game& g, int index)
+void clickSidePanel(Yacht& y, int index)
 {
     static constexpr int legendKeys[] = {keys::F1, keys::F2, keys::F3,
                                          keys::F4, keys::F9, keys::F12};
     if (index < 3 || index > 8) return;
-    postClick(g, legendKeys[index - 3]);
+    postClick(y, legendKeys[index - 3]);
 }
 
-void clickDie(Game& g, int index)
+void clickDie(Yacht& y, int index)
 {
     if (index < 0 || index >= kDice) return;
-    postClick(g, keys::Digit1 + index);
+    postClick(y, keys::Digit1 + index);
 }
 
-void clickSheetRow(Game& g, int index)
+void clickSheetRow(Yacht& y, int index)
 {
+    Game& g = y.game;
     if (index >= 1 && index <= kCategories && g.state == EngineState::Choosing) {
         g.categoryCursor = static_cast<int16_t>(index);
         // The row names the category itself: the cursor is put on it rather than moved.
-        postKey(g, Key{keys::Digit0 + index, 0, KeySource::Row});
+        postKey(y, Key{keys::Digit0 + index, 0, KeySource::Row});
     } else if (index >= 1 && index <= 6 && g.state == EngineState::Players) {
         g.numPlayers = static_cast<int16_t>(index);
-        postClick(g, keys::Space);
+        postClick(y, keys::Space);
     }
 }
 
-void clickStatusBox(Game& g)
+void clickStatusBox(Yacht& y)
 {
+    Game& g = y.game;
     // The space bar is dropped while a throw is pending, so that it cannot ask for a second
     // throw before the first is made and announced; the status box behaves the same way.
     if (g.state == EngineState::Rolling) return;
-    postClick(g, keys::Space);
+    postClick(y, keys::Space);
     if (g.state == EngineState::Choosing && g.categoryCursor >= 1) {
-        postClick(g, keys::Enter);
+        postClick(y, keys::Enter);
     } else if (g.state == EngineState::Players && g.numPlayers >= 1) {
         // The game starts at once with the first turn of round 1, without the request to press
         // the space bar that follows a choice made with the keyboard. The seats are taken as
@@ -58,7 +60,7 @@ void clickStatusBox(Game& g)
         g.player = 1;
         g.round = 1;
         // A computer in seat 1 opens its turn by itself; the space bar would skip that turn.
-        if (g.seats.isComputer(1)) g.pendingKey.reset();
+        if (g.seats.isComputer(1)) y.pendingKey.reset();
     }
 }
 

@@ -95,11 +95,11 @@ void setStatusCaption(Game& g)
     }
 }
 
-Key takePendingKey(Game& g, SpeechQueue& toBeHeard, Voice& voice)
+Key takePendingKey(std::optional<Key>& pendingKey, SpeechQueue& toBeHeard, Voice& voice)
 {
-    if (!g.pendingKey) return Key{};
-    const Key key = *g.pendingKey;
-    g.pendingKey.reset();
+    if (!pendingKey) return Key{};
+    const Key key = *pendingKey;
+    pendingKey.reset();
     toBeHeard.clear();
     voice.setPriorityOver();
     return key;
@@ -125,7 +125,7 @@ Flow tick(Yacht& y)
 
     // Taking the key has hushed the queue. The key means what it means in the state it reaches
     // each step in: a turn opened or a throw made on the way changes what it does next.
-    const Key key = takePendingKey(g, y.toBeHeard, y.ports.voice);
+    const Key key = takePendingKey(y.pendingKey, y.toBeHeard, y.ports.voice);
     const auto actionNow = [&] { return actionFor(key, g); };
     const Action action = actionNow();
     if (applyFunctionKey(y, action) == Flow::EndTick) return Flow::EndTick;

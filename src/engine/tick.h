@@ -24,6 +24,6 @@ void setStatusCaption(Game& g);
 
 // Takes the pending key, if any: empties the queue and returns the key (code 0 when none). A
 // modifier or lock key alone is returned too; the key map makes it a hush and nothing else.
-Key takePendingKey(Game& g, SpeechQueue& toBeHeard, Voice& voice);
+Key takePendingKey(std::optional<Key>& pendingKey, SpeechQueue& toBeHeard, Voice& voice);
 
 }  // namespace yacht

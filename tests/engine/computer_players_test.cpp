@@ -130,7 +130,7 @@ TEST(PersonAndComputer, SpaceSkipsOnlyTheComputersTurn)
     t.f.press(keys::Space);
     ASSERT_EQ(t.g().state, EngineState::Rolling);
     recordKeyPress(t.f.y, keys::Space, 0);
-    EXPECT_FALSE(t.g().pendingKey) << "a person's pending throw drops the space bar";
+    EXPECT_FALSE(t.f.y.pendingKey) << "a person's pending throw drops the space bar";
     t.f.settle();
     t.key(keys::Space);
     while (t.g().state == EngineState::Choosing) {
@@ -139,7 +139,7 @@ TEST(PersonAndComputer, SpaceSkipsOnlyTheComputersTurn)
     }
     ASSERT_TRUE(t.runUntil([](const Game& g) { return g.player == 2 && g.state == EngineState::Rolling; }));
     recordKeyPress(t.f.y, keys::Space, 0);
-    EXPECT_TRUE(t.g().pendingKey) << "a computer's pending throw takes the space bar";
+    EXPECT_TRUE(t.f.y.pendingKey) << "a computer's pending throw takes the space bar";
     const std::size_t from = t.f.voice.spoken.size();
     t.f.tick();
     t.f.settle();
@@ -162,7 +162,7 @@ TEST(StatusClickAfterC, SeatsTheComputersAndKeepsSeatOnesTurn)
                          Case{{keys::Down, keys::Down, 'C', 'C'}, true}}) {
         TableGame t(c.choice);
         const std::size_t from = t.f.voice.spoken.size();
-        clickStatusBox(t.g());
+        clickStatusBox(t.f.y);
         EXPECT_TRUE(t.g().seats.isComputer(2));
         EXPECT_EQ(t.g().seats.isComputer(1), c.computerFirst);
         ASSERT_TRUE(t.runUntil([](const Game& g) { return g.state == EngineState::Rolled; }, 500));

@@ -21,8 +21,8 @@ TEST(SideLegendClick, LegendsPostTheirFunctionKeysAndTheRestNothing)
     for (int i = 0; i < 9; ++i) {
         test::FakeGame f;
         f.y.game.state = EngineState::Rolled;
-        clickSidePanel(f.y.game, i);
-        EXPECT_EQ(f.y.game.pendingKey, expected[i]) << i;
+        clickSidePanel(f.y, i);
+        EXPECT_EQ(f.y.pendingKey, expected[i]) << i;
     }
 }
 
@@ -32,8 +32,8 @@ TEST(DiceClick, EachDiePostsItsDigitInEveryState)
         for (int i = 0; i < 5; ++i) {
             test::FakeGame f;
             f.y.game.state = state;
-            clickDie(f.y.game, i);
-            EXPECT_EQ(f.y.game.pendingKey, key('1' + i)) << i;
+            clickDie(f.y, i);
+            EXPECT_EQ(f.y.pendingKey, key('1' + i)) << i;
         }
     }
 }
@@ -79,10 +79,10 @@ TEST(SheetAndStatusClick, PostKeysAndPickWhatTheyStandFor)
         g.player = 0;
         g.round = 5;
         if (c.row >= 0)
-            clickSheetRow(f.y.game, c.row);
+            clickSheetRow(f.y, c.row);
         else
-            clickStatusBox(f.y.game);
-        EXPECT_EQ(g.pendingKey, c.pendingKey) << c.what;
+            clickStatusBox(f.y);
+        EXPECT_EQ(f.y.pendingKey, c.pendingKey) << c.what;
         EXPECT_EQ(g.state, c.stateAfter) << c.what;
         EXPECT_EQ(g.categoryCursor, c.catcursorAfter) << c.what;
         EXPECT_EQ(g.numPlayers, c.numplayersAfter) << c.what;
@@ -95,9 +95,9 @@ TEST(SheetAndStatusClick, SecondClickBeforeATickWinsButTheFirstClicksPickStays)
 {
     test::FakeGame f;
     f.y.game.state = EngineState::Players;
-    clickSheetRow(f.y.game, 4);
-    clickDie(f.y.game, 1);
-    EXPECT_EQ(f.y.game.pendingKey, key('2'));
+    clickSheetRow(f.y, 4);
+    clickDie(f.y, 1);
+    EXPECT_EQ(f.y.pendingKey, key('2'));
     EXPECT_EQ(f.y.game.numPlayers, 4);
 }
 
@@ -105,9 +105,9 @@ TEST(SheetAndStatusClick, StatusClickWhileThrowPendingKeepsAKeyAlreadyPosted)
 {
     test::FakeGame f;
     f.y.game.state = EngineState::Rolling;
-    clickSidePanel(f.y.game, 4);
-    clickStatusBox(f.y.game);
-    EXPECT_EQ(f.y.game.pendingKey, key(keys::F2));
+    clickSidePanel(f.y, 4);
+    clickStatusBox(f.y);
+    EXPECT_EQ(f.y.pendingKey, key(keys::F2));
 }
 
 }  // namespace

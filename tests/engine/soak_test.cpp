@@ -92,17 +92,17 @@ TEST(ASoakOfRandomKeysAndClicks, KeepsEveryInvariantAfterEveryTick)
 
         switch (rng() % 10) {
         case 0: recordKeyPress(f.y, int(rng() % 255) + 1, int(rng() % 8)); break;  // any key at all
-        case 1: clickSidePanel(f.y.game, int(rng() % 9)); break;
-        case 2: clickDie(f.y.game, int(rng() % 5)); break;
-        case 3: clickSheetRow(f.y.game, int(rng() % 15)); break;
-        case 4: clickStatusBox(f.y.game); break;
+        case 1: clickSidePanel(f.y, int(rng() % 9)); break;
+        case 2: clickDie(f.y, int(rng() % 5)); break;
+        case 3: clickSheetRow(f.y, int(rng() % 15)); break;
+        case 4: clickStatusBox(f.y); break;
         default: {
             const int code = frequent[rng() % std::size(frequent)];
             recordKeyPress(f.y, code, code == keys::F9 ? 0 : int(rng() % 2));
         }
         }
-        if (f.y.game.pendingKey && f.y.game.pendingKey->code == keys::F12)
-            f.y.game.pendingKey.reset();  // leaving ends the run; the soak keeps playing
+        if (f.y.pendingKey && f.y.pendingKey->code == keys::F12)
+            f.y.pendingKey.reset();  // leaving ends the run; the soak keeps playing
 
         const int ticks = 1 + int(rng() % 4);
         for (int t = 0; t < ticks; ++t) {
