@@ -7,7 +7,6 @@
 #include "engine/computer_turn.h"
 #include "engine/dice_announcement.h"
 #include "engine/turn_log.h"
-#include "rules/scoring.h"
 
 namespace yacht {
 namespace {

@@ -9,6 +9,9 @@
 
 namespace yacht {
 
+// A caption's words without the blanks that indent it on the sheet.
+std::string withoutLeadingBlanks(const std::string& caption);
+
 // A colour as red, green and blue.
 struct Rgb {
     uint8_t r = 0, g = 0, b = 0;

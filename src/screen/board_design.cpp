@@ -3,6 +3,13 @@
 #include "narration/catalogue.h"
 
 namespace yacht {
+
+std::string withoutLeadingBlanks(const std::string& caption)
+{
+    const auto first = caption.find_first_not_of(' ');
+    return first == std::string::npos ? std::string() : caption.substr(first);
+}
+
 namespace {
 
 float rowTop(int row)

@@ -3,7 +3,6 @@
 #include "engine/score_sheet.h"
 #include "narration/catalogue.h"
 #include "narration/phrase_book.h"
-#include "rules/scoring.h"
 
 namespace yacht {
 namespace {
@@ -17,7 +16,7 @@ std::string rowCaption(const std::string& words)
 // A category's name on its row: its spoken name, or a shorter one where a language needs it.
 std::string categoryCaption(int category)
 {
-    const std::string name = withoutLeadingBlanks(kCategoryCaptions[category]);
+    const std::string& name = PhraseBook::englishOf(nth(Phrase::CategoryName, category - 1));
     const char* own = translateInContext("sheet row", name.c_str());
     return own ? own : translate(name.c_str());
 }

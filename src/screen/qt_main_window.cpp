@@ -14,7 +14,6 @@
 #include "engine/key_input.h"
 #include "engine/mouse_clicks.h"
 #include "narration/catalogue.h"
-#include "rules/scoring.h"
 #include "screen/qt_frame_overlay.h"
 #include "screen/qt_said_list.h"
 #include "screen/layout.h"

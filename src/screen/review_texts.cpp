@@ -2,7 +2,6 @@
 
 #include "narration/catalogue.h"
 #include "narration/phrase_book.h"
-#include "rules/scoring.h"
 
 namespace yacht {
 namespace {
@@ -31,7 +30,7 @@ ReviewTexts reviewTexts(const Game& g)
     const std::string player = fillPhrase(translate("player %1$d"), {decimal(g.player)});
     out.turn = fillPhrase(translate("%1$s, round %2$d, %3$s"), {player, decimal(g.round), rollName(g.roll)});
     if (g.state == EngineState::Choosing && g.categoryCursor >= 1 && g.categoryCursor <= kCategories) {
-        const std::string name = translate(withoutLeadingBlanks(kCategoryCaptions[g.categoryCursor]).c_str());
+        const std::string name = translate(PhraseBook::englishOf(nth(Phrase::CategoryName, g.categoryCursor - 1)).c_str());
         const ScoreCell cell = g.scores[g.categoryCursor][g.player];
         out.row = taken(g, g.categoryCursor)
                       ? fillPhrase(translate("%1$s, taken, %2$d"), {name, cell ? decimal(*cell) : "0"})

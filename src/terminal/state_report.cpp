@@ -1,6 +1,5 @@
 #include "terminal/state_report.h"
 
-#include "rules/scoring.h"
 #include "screen/board.h"
 #include "screen/present.h"
 
@@ -30,7 +29,8 @@ std::string rowUnderCursor(const Game& g, const PhraseBook& book)
 {
     const int row = g.categoryCursor;
     if (g.state != EngineState::Choosing || row < 1 || row > kCategories || !isPlayerColumn(g.player)) return {};
-    const std::string name = withoutLeadingBlanks(kCategoryCaptions[row]);
+    // The category's name in the game's language, as the narrator says it.
+    const std::string& name = book[nth(Phrase::CategoryName, row - 1)];
     if (g.scores[row][g.player]) return book.say(Phrase::TerminalRowTaken, {name});
     return book.say(Phrase::TerminalRowWorth, {name, decimal(g.categoryValues[row])});
 }

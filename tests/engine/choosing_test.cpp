@@ -5,7 +5,6 @@
 #include "engine/key_codes.h"
 #include "engine/key_input.h"
 #include "engine/rolling.h"
-#include "rules/scoring.h"
 #include "support/turn_script.h"
 
 namespace yacht::test {

@@ -5,7 +5,6 @@
 #include "engine/key_codes.h"
 #include "engine/rolling.h"
 #include "engine/score_sheet.h"
-#include "rules/scoring.h"
 #include "support/fakes.h"
 
 namespace yacht::test {

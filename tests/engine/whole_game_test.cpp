@@ -9,7 +9,6 @@
 #include <vector>
 
 #include "engine/key_codes.h"
-#include "rules/scoring.h"
 #include "support/fakes.h"
 
 namespace yacht::test {

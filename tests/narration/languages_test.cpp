@@ -21,6 +21,7 @@
 #include "narration/sequencer.h"
 #include "narration/tenths.h"
 #include "support/fakes.h"
+#include "terminal/state_report.h"
 
 namespace yacht::test {
 namespace {
@@ -242,6 +243,21 @@ TEST(Languages, ASeededGameIsToldInEachLanguageWithItsNumbersInPlace)
         EXPECT_EQ(all.find('%'), std::string::npos) << c.code;
         EXPECT_EQ(all.find("$d"), std::string::npos) << c.code;
     }
+}
+
+TEST(Languages, TheTerminalsStateLineNamesTheRowUnderTheCursorInTheGamesLanguage)
+{
+    Playing german("de");
+    Game g;
+    g.numPlayers = 1;
+    g.player = g.round = 1;
+    g.roll = 3;
+    g.state = EngineState::Choosing;
+    g.dice = {2, 2, 3, 4, 6};
+    g.categoryCursor = category::Ones + 1;  // Twos
+    g.categoryValues[g.categoryCursor] = 4;
+    const std::string line = stateLine(g, PhraseBook::translated(Wording::Full));
+    EXPECT_NE(line.find("Zweier 4"), std::string::npos) << line;
 }
 
 TEST(Languages, TenthsOfAPointTakeEachLanguagesDecimalMark)

@@ -15,8 +15,8 @@ CHECK = ROOT / "scripts" / "check_includes.py"
 BREAKS = [
     ("an upward include", "engine/game_state.h", '#include "screen/board.h"',
      "include runs upward: engine/game_state.h -> screen/board.h"),
-    ("an upward include from the bottom folder", "rules/scoring.cpp", '#include "app/command_line.h"',
-     "include runs upward: rules/scoring.cpp -> app/command_line.h"),
+    ("an upward include from the bottom folder", "rules/category_prices.cpp", '#include "app/command_line.h"',
+     "include runs upward: rules/category_prices.cpp -> app/command_line.h"),
     ("a loop between two folders", "engine/game_state.cpp", '#include "persist/settings.h"',
      "folders include each other: engine -> persist -> engine"),
     ("a core file including a Qt adapter of its own folder", "screen/layout.cpp",
@@ -24,7 +24,7 @@ BREAKS = [
      "Qt adapter included outside a qt_* file or app/: screen/layout.cpp -> screen/qt_main_window.h"),
     ("a Qt header in the core", "engine/game_state.cpp", "#include <QString>",
      "Qt header outside a qt_* file or app/: engine/game_state.cpp"),
-    ("a folder with no level", "widgets/dial.h", '#include "rules/scoring.h"',
+    ("a folder with no level", "widgets/dial.h", '#include "rules/category_prices.h"',
      "folder has no level in check_includes.py: widgets/"),
 ]
 

@@ -5,7 +5,6 @@
 #include <vector>
 
 #include "engine/rolling.h"
-#include "rules/scoring.h"
 #include "support/fakes.h"
 
 namespace yacht::test {
@@ -53,7 +52,7 @@ void showDice(Yacht& y, const Faces& dice)
 
 }  // namespace
 
-TEST(Getvalue, EveryThrowOfFiveDicePricesEveryCategoryAsTheCountsSay)
+TEST(CategoryPrices, EveryThrowOfFiveDicePricesEveryCategoryAsTheCountsSay)
 {
     FakeGame f;
     int throws = 0;
@@ -74,7 +73,7 @@ TEST(Getvalue, EveryThrowOfFiveDicePricesEveryCategoryAsTheCountsSay)
     EXPECT_EQ(throws, 7776);
 }
 
-TEST(Getvalue, TheListedThrowsPriceAsTheTableSays)
+TEST(CategoryPrices, TheListedThrowsPriceAsTheTableSays)
 {
     struct Row {
         Faces dice;
@@ -105,7 +104,7 @@ TEST(Getvalue, TheListedThrowsPriceAsTheTableSays)
     }
 }
 
-TEST(Getvalue, DiceStillShowingQuestionMarksAreNoYacht)
+TEST(CategoryPrices, DiceStillShowingQuestionMarksAreNoYacht)
 {
     FakeGame f;
     priceCategories(f.y.game);  // a fresh game has no face on any die
