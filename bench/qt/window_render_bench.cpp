@@ -25,7 +25,7 @@ struct WindowGame {
     MainWindow window;
     Narrator narrator;
     test::FakeClock clock;
-    Yacht y{Ports{voice, sound, resources, storage, window, random, clock, narrator}};
+    Yacht y{Ports{voice, sound, resources, storage, window.toolkit(), random, clock, narrator}};
     Sequencer sequencer{y};
     WindowGame()
     {

@@ -146,7 +146,7 @@ int main(int argc, char** argv)
     // waiting for the text it was saying, and the key's answer is handed over at once.
     if (auto* reader = dynamic_cast<ScreenReaderVoice*>(engineVoice))
         window.setKeyListener([reader] { reader->keyTaken(); });
-    Yacht game(Ports{*voice, *ports->player, *ports->resources, *ports->storage, window, *ports->random, clock,
+    Yacht game(Ports{*voice, *ports->player, *ports->resources, *ports->storage, window.toolkit(), *ports->random, clock,
                      *ports->narrator});
     Sequencer sequencer(game);
     window.attach(game, sequencer);

@@ -6,7 +6,6 @@
 #include <QFontDatabase>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QMessageBox>
 #include <QMouseEvent>
 #include <QScreen>
 #include <QTimer>
@@ -15,7 +14,6 @@
 #include "engine/mouse_clicks.h"
 #include "narration/catalogue.h"
 #include "screen/qt_frame_overlay.h"
-#include "screen/qt_said_list.h"
 #include "screen/layout.h"
 #include "screen/qt_key_map.h"
 #include "screen/present.h"
@@ -25,11 +23,6 @@ namespace yacht {
 namespace {
 
 constexpr double kDesignDotsPerInch = 96.0;
-
-// The frame a window of the design has round its client area: a border of 4 pixels on each
-// side and a title bar of 23 pixels, at 96 dots per inch.
-constexpr float kFrameWidth = 8.0f;
-constexpr float kFrameHeight = 31.0f;
 
 QColor toQColor(Rgb c)
 {
@@ -79,6 +72,7 @@ MainWindow::MainWindow()
     setAccessibleName("Yacht");
     setFocusPolicy(Qt::StrongFocus);
     setAutoFillBackground(true);
+    screenReaderTexts_ = new ScreenReaderTexts(*this, [this] { return stepper_ && stepper_->asking(); });
     // Where no window manager maximises the window, it still covers the screen.
     if (const QScreen* s = screenOf(this)) setGeometry(s->availableGeometry());
 
@@ -152,7 +146,7 @@ void MainWindow::attach(Yacht& game, Sequencer& sequencer)
 
 void MainWindow::scaleToScreen()
 {
-    fitToScreen(board_, screenSize(), windowOuterSize());
+    fitToScreen(board_, toolkit_.screenSize(), toolkit_.windowOuterSize());
     geometryStale_ = true;
 }
 
@@ -303,21 +297,6 @@ void MainWindow::renderAccessibleNames(const Board& b)
     }
 }
 
-void MainWindow::announce(const std::string& text)
-{
-    held_.push_back(text);
-    if (held_.size() == 1) QTimer::singleShot(0, this, &MainWindow::sayHeld);
-}
-
-void MainWindow::sayHeld()
-{
-    if ((stepper_ && stepper_->asking()) || holding_ || held_.empty()) return;
-    if (!said_) said_ = new SaidList(this);
-    std::vector<std::string> texts;
-    texts.swap(held_);
-    for (const std::string& text : texts) said_->say(QString::fromStdString(text).trimmed());
-}
-
 void MainWindow::keyPressEvent(QKeyEvent* event)
 {
     if (!game_) return;
@@ -339,10 +318,7 @@ bool MainWindow::event(QEvent* event)
         if (stepper_) stepper_->greetOnce();
         // Back from the new-game box: the screen reader has been told the window is active
         // again, which it answers by cutting its speech; what was held is said after that.
-        if (holding_) {
-            holding_ = false;
-            QTimer::singleShot(0, this, &MainWindow::sayHeld);
-        }
+        screenReaderTexts_->windowActivated();
     }
     // Tab would move the focus away from the window; the game takes it as a key instead.
     if (event->type() == QEvent::KeyPress) {
@@ -380,68 +356,18 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
     return QWidget::eventFilter(watched, event);
 }
 
-void MainWindow::beep()
-{
-    QApplication::beep();
-}
-
 void MainWindow::askNewGame()
 {
-    auto* box = new QMessageBox(QMessageBox::NoIcon, QString(), QString::fromUtf8(translate("Start new game?")),
-                                QMessageBox::Ok | QMessageBox::Cancel, this);
-    box->setAttribute(Qt::WA_DeleteOnClose);
-    box->setWindowModality(Qt::ApplicationModal);
-    box->setDefaultButton(QMessageBox::Ok);
-    box->setEscapeButton(QMessageBox::Cancel);
-    // For the screen reader the question just handed (which says which key answers it) is the
-    // box's own text, so it is read whole with the box rather than cut short as the box opens.
-    if (!held_.empty()) {
-        box->setInformativeText(QString::fromStdString(held_.back()));
-        held_.pop_back();
-    }
-    box_ = box;
-    connect(box, &QMessageBox::finished, this, [this, box](int) {
-        const bool ok = box->clickedButton() == box->button(QMessageBox::Ok);
-        box_ = nullptr;
+    question_.ask(screenReaderTexts_->takeNewest(), [this](bool ok) {
         if (stepper_) stepper_->answer(ok);
         // The key that answered the box is the player's too: the screen reader has cut the question.
         if (keyListener_) keyListener_();
         // The keys go back to the game, not to whatever the box leaves focused.
         activateWindow();
         setFocus();
-        if (said_) {
-            holding_ = !isActiveWindow();
-            // Should the window manager never say the window is active again, nothing stays held.
-            QTimer::singleShot(1000, this, [this] {
-                holding_ = false;
-                sayHeld();
-            });
-        }
+        screenReaderTexts_->holdUntilActive(isActiveWindow());
         wake();
     });
-    box->show();
-}
-
-void MainWindow::quitNow()
-{
-    hide();
-    QCoreApplication::exit(0);
-}
-
-Size MainWindow::screenSize()
-{
-    const QScreen* s = screenOf(this);
-    if (!s) return {0, 0};
-    return {float(s->geometry().width() * kDesignDotsPerInch / s->logicalDotsPerInchX()),
-            float(s->geometry().height() * kDesignDotsPerInch / s->logicalDotsPerInchY())};
-}
-
-Size MainWindow::windowOuterSize()
-{
-    // The designed size: the window is measured before it is first shown, while it still has
-    // the client area of the design.
-    const Board design = designBoard();
-    return {design.clientWidth + kFrameWidth, design.clientHeight + kFrameHeight};
 }
 
 }  // namespace yacht

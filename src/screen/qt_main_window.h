@@ -1,6 +1,7 @@
 #pragma once
-// The main window: draws the board, hands keys and clicks to the game and its stepper, and serves
-// the game as its window toolkit (beep, question box, redraw, quit, sizes).
+// The main window: draws the board and hands keys and clicks to the game and its stepper. The
+// toolkit the game asks of the window, the new-game box and the screen reader's texts are its
+// parts (qt_window_toolkit.h, qt_new_game_question.h, qt_screen_reader_texts.h).
 
 #include <QWidget>
 #include <array>
@@ -10,16 +11,17 @@
 #include <vector>
 
 #include "engine/yacht.h"
-#include "engine/toolkit.h"
 #include "narration/stepper.h"
 #include "screen/board.h"
+#include "screen/qt_new_game_question.h"
+#include "screen/qt_screen_reader_texts.h"
+#include "screen/qt_window_toolkit.h"
 
 class QLabel;
 
 namespace yacht {
 
 class FrameOverlay;
-class SaidList;
 
 // When the game's first step comes: as soon as the event loop runs, so the greeting is handed
 // to the voice at once, or a tenth of a second after the start, so that a screen reader has seen
@@ -33,7 +35,7 @@ struct LabelCell {
     bool drawn = false;
 };
 
-class MainWindow : public QWidget, public Toolkit {
+class MainWindow : public QWidget {
     Q_OBJECT
 public:
     MainWindow();
@@ -45,18 +47,14 @@ public:
     // Asks for the first step; steps begin once the event loop runs.
     void startEngine(FirstTick first = FirstTick::AfterInterval);
 
-    // Toolkit
-    void beep() override;
-    void quitNow() override;
-    Size screenSize() override;
-    Size windowOuterSize() override;
+    // The game's toolkit: beep, quit and the sizes.
+    Toolkit& toolkit() { return toolkit_; }
 
-    // The new-game question, raised by the game: a box with OK (default, Enter) and Cancel
-    // (Escape), shown without waiting for it; the answer is posted to the game when it is given.
-    // No step runs while the box is open.
+    // The new-game question, raised by the game; the answer is posted to the game when it is
+    // given. No step runs while the box is open.
     void askNewGame();
     // The box while it is open, else null.
-    QWidget* questionBox() const { return box_; }
+    QWidget* questionBox() const { return question_.box(); }
 
     // Stretches the designed board to the screen, once, before the window is first shown.
     void scaleToScreen();
@@ -94,9 +92,9 @@ public:
     // on the braille display. While the new-game box is open texts are held, and given once the
     // window has the keyboard again; the question itself, handed as the box opens, is put into
     // the box, which the screen reader reads whole as it opens.
-    void announce(const std::string& text);
+    void announce(const std::string& text) { screenReaderTexts_->announce(text); }
     // The list of what was said; null until the first text.
-    SaidList* saidList() const { return said_; }
+    SaidList* saidList() const { return screenReaderTexts_->saidList(); }
 
     // Called for every key the player presses, before the game takes it.
     void setKeyListener(std::function<void()> listener) { keyListener_ = std::move(listener); }
@@ -124,11 +122,9 @@ private:
     Yacht* game_ = nullptr;
     std::unique_ptr<Stepper> stepper_;
     Board board_ = designBoard();
-    QWidget* box_ = nullptr;
-    void sayHeld();
-    SaidList* said_ = nullptr;  // made with the first text for the screen reader
-    std::vector<std::string> held_;  // texts for the screen reader not yet given
-    bool holding_ = false;  // the box has just closed and the window is not active again yet
+    WindowToolkit toolkit_{*this};
+    NewGameQuestion question_{*this};
+    ScreenReaderTexts* screenReaderTexts_ = nullptr;
     std::function<void()> keyListener_;
     double pixelsPerDesignX_ = 1.0;
     double pixelsPerDesignY_ = 1.0;

@@ -31,7 +31,7 @@ struct WindowGame {
     MainWindow window;
     Narrator narrator;
     test::FakeClock clock;
-    Yacht y{Ports{voice, sound, resources, storage, window, random, clock, narrator}};
+    Yacht y{Ports{voice, sound, resources, storage, window.toolkit(), random, clock, narrator}};
     Sequencer sequencer{y};
 
     WindowGame() { window.attach(y, sequencer); }
@@ -230,8 +230,8 @@ TEST(WindowLayout, ScalingToTheScreenMovesEveryCellAndKeepsTheRuleOnTheValueCell
     g.window.scaleToScreen();
     g.window.render();
     const QScreen* screen = QGuiApplication::primaryScreen();
-    const double yy = g.window.screenSize().height / g.window.windowOuterSize().height;
-    const double xx = g.window.screenSize().width / g.window.windowOuterSize().width;
+    const double yy = g.window.toolkit().screenSize().height / g.window.toolkit().windowOuterSize().height;
+    const double xx = g.window.toolkit().screenSize().width / g.window.toolkit().windowOuterSize().width;
     const double dpi = screen->logicalDotsPerInchX();
     ASSERT_GT(xx, 1.01);  // the offscreen screen is larger than the design
 

@@ -164,7 +164,7 @@ public:
         : transcript_(Transcript::open(dir_.filePath("transcript.txt").toStdString(),
                                        std::chrono::steady_clock::now())),
           voice_(silent_, *transcript_),
-          game_(Ports{voice_, sound_, resources_, storage_, window_, random_, clock_, narrator_}),
+          game_(Ports{voice_, sound_, resources_, storage_, window_.toolkit(), random_, clock_, narrator_}),
           sequencer_(game_)
     {
         window_.attach(game_, sequencer_);

@@ -35,7 +35,7 @@ struct LanguageWindow {
     MainWindow window;
     test::FakeClock clock;
     Narrator narrator;
-    Yacht y{Ports{voice, sound, resources, storage, window, random, clock, narrator}};
+    Yacht y{Ports{voice, sound, resources, storage, window.toolkit(), random, clock, narrator}};
     Sequencer sequencer{y};
 
     LanguageWindow()
