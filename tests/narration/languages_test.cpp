@@ -21,6 +21,7 @@
 #include "narration/sequencer.h"
 #include "narration/tenths.h"
 #include "support/fakes.h"
+#include "support/pseudo_text.h"
 
 namespace yacht::test {
 namespace {
@@ -87,31 +88,6 @@ std::size_t characters(const std::vector<std::string>& said)
     std::size_t n = 0;
     for (const std::string& s : said) n += s.size();
     return n;
-}
-
-// What is left of a text once every [[bracketed]] message is taken out, nested ones included.
-std::string outsideBrackets(const std::string& text)
-{
-    std::string out;
-    int depth = 0;
-    for (std::size_t i = 0; i < text.size();) {
-        if (text.compare(i, 2, "[[") == 0) {
-            ++depth;
-            i += 2;
-        } else if (depth > 0 && text.compare(i, 2, "]]") == 0) {
-            --depth;
-            i += 2;
-        } else {
-            if (depth == 0) out += text[i];
-            ++i;
-        }
-    }
-    return out;
-}
-
-bool hasLetter(const std::string& text)
-{
-    return std::regex_search(text, std::regex("[A-Za-z]"));
 }
 
 TEST(Languages, ChosenFromTheEnvironmentAsGettextWouldWithTheCLocaleMeaningEnglish)
