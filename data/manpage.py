@@ -103,7 +103,7 @@ def parse_help(text):
     return " ".join(synopsis), description, options
 
 
-def page(help_text, version):
+def page(help_text, version, hyphenate=True):
     synopsis, description, options = parse_help(help_text)
     program, _blank, arguments = synopsis.partition(" ")
     # A package build names its date, so that the page is the same at every build.
@@ -117,6 +117,8 @@ def page(help_text, version):
            "yacht \\- " + roff(_("a spoken game of Yacht for players who cannot see the screen")),
            ".SH " + _("SYNOPSIS"), f".B {roff(program)}", roff(arguments),
            ".SH " + _("DESCRIPTION")]
+    if not hyphenate:
+        out.insert(1, ".nh")
     out += [roff(line) for line in description]
     out += [".PP", roff(_("Everything the game does is said aloud; one to eight players share one "
                           "keyboard.")),
@@ -155,8 +157,9 @@ def main():
         command[1:1] = ["--language", language]
     help_text = subprocess.run(command, capture_output=True, text=True, check=True,
                                timeout=60).stdout
+    # The formatter's hyphenation is English, which breaks the words of other languages wrongly.
     with open(output, "w", encoding="utf-8") as f:
-        f.write(page(help_text, version))
+        f.write(page(help_text, version, hyphenate=len(sys.argv) <= 4))
 
 
 if __name__ == "__main__":
