@@ -16,7 +16,7 @@ run_packages=(qt6-speech-flite-plugin speech-dispatcher speech-dispatcher-espeak
     fonts-liberation libqt6multimedia6 qt6-translations-l10n)
 # pulseaudio-utils holds only the clients (pactl, parecord), no server.
 test_packages=(xvfb xdotool x11-utils wmctrl sox python3 procps python3-pytest openbox dbus-daemon
-    orca at-spi2-core x11-xkb-utils
+    orca at-spi2-core gir1.2-atspi-2.0 python3-gi x11-xkb-utils
     tmux screen strace pulseaudio-utils build-essential debhelper dpkg-dev fakeroot lintian desktop-file-utils appstream man-db locales)
 
 installed() {

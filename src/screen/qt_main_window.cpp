@@ -13,6 +13,7 @@
 #include "engine/key_input.h"
 #include "engine/mouse_clicks.h"
 #include "narration/catalogue.h"
+#include "narration/phrase_book.h"
 #include "screen/qt_frame_overlay.h"
 #include "screen/layout.h"
 #include "screen/qt_key_map.h"
@@ -91,10 +92,11 @@ MainWindow::MainWindow()
     bonus_ = new QLabel(this);
     bonus_->setFocusPolicy(Qt::NoFocus);
     bonus_->setScaledContents(true);
-    bonus_->setAccessibleName("+35 Bonus");
+    // TRANSLATORS: the plaque shown once the first six rows make the bonus of 35 points.
+    bonus_->setAccessibleName(QString::fromUtf8(translate("+35 Bonus")));
     const QPixmap plaque(":/IMAGE/BONUS");
     if (plaque.isNull()) {
-        bonus_->setText("+35 Bonus");
+        bonus_->setText(QString::fromUtf8(translate("+35 Bonus")));
         bonus_->setAlignment(Qt::AlignCenter);
     } else {
         bonus_->setPixmap(plaque);
@@ -276,9 +278,12 @@ void MainWindow::renderAccessibleNames(const Board& b)
         if (w->accessibleName() != q) w->setAccessibleName(q);
     };
     for (int i = 0; i < 5; ++i) {
-        std::string die = "die " + std::to_string(i + 1) + ", " + b.dice[i].caption;
-        if (!b.holdMarks[i].caption.empty()) die += ", held";
-        name(dice_[i].widget, die);
+        const char* die = b.holdMarks[i].caption.empty()
+                              // TRANSLATORS: a die as the screen reader names it: its place, its face.
+                              ? translate("die %1$d, %2$s")
+                              // TRANSLATORS: a held die as the screen reader names it.
+                              : translate("die %1$d, %2$s, held");
+        name(dice_[i].widget, fillPhrase(die, {decimal(i + 1), b.dice[i].caption}));
         name(hold_[i].widget, b.holdMarks[i].caption);
     }
     for (int r = 0; r < 15; ++r) {

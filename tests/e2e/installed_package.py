@@ -1,5 +1,5 @@
 """The Debian package, built from the tree as Debian would and installed with apt as a player
-would: it removes nothing, its desktop entry and metainfo validate, its manual page renders, and
+would: it removes nothing, its desktop entry and metainfo validate, its manual pages render, and
 the installed game greets headless, as fast as the one in the build folder. Installing needs root
 (skipped, with the reason, otherwise); the package is removed again when it was not there before.
 
@@ -17,6 +17,8 @@ from harness.play import GREETING
 
 APP_ID = "io.github.spokenyacht.Yacht"
 INSTALLED = "/usr/games/yacht"
+# The manual page in each language of the catalogues, and a heading it has in that language.
+MANUAL_HEADINGS = {"de": "BESCHREIBUNG", "fr": "TOUCHES", "es": "DESCRIPCIÓN"}
 
 
 def installed_version():
@@ -48,7 +50,8 @@ def test_package_builds_installs_and_greets(sandbox, game, source_dir):
     for path in (INSTALLED, "/usr/libexec/yacht/yacht-terminal", f"/usr/share/applications/{APP_ID}.desktop",
                  f"/usr/share/metainfo/{APP_ID}.metainfo.xml",
                  f"/usr/share/icons/hicolor/scalable/apps/{APP_ID}.svg",
-                 f"/usr/share/icons/hicolor/48x48/apps/{APP_ID}.png", "/usr/share/man/man6/yacht.6.gz"):
+                 f"/usr/share/icons/hicolor/48x48/apps/{APP_ID}.png", "/usr/share/man/man6/yacht.6.gz",
+                 *(f"/usr/share/man/{lang}/man6/yacht.6.gz" for lang in MANUAL_HEADINGS)):
         assert f".{path}\n" in listing, f"the package lacks {path}"
     fields = subprocess.run(["dpkg-deb", "-f", debs[0], "Depends", "Recommends"],
                             capture_output=True, text=True).stdout
@@ -80,6 +83,10 @@ def test_package_builds_installs_and_greets(sandbox, game, source_dir):
         page = subprocess.run(["man", "-P", "cat", "6", "yacht"], capture_output=True, text=True,
                               env=dict(env, MANWIDTH="80"))
         assert page.returncode == 0 and "--transcript" in page.stdout, page.stderr
+        for lang, heading in MANUAL_HEADINGS.items():
+            page = subprocess.run(["man", "-L", lang, "-P", "cat", "6", "yacht"], capture_output=True,
+                                  text=True, env=dict(env, MANWIDTH="80", LC_ALL="C.UTF-8"))
+            assert page.returncode == 0 and heading in page.stdout, f"{lang}: {page.stderr}"
 
         # A terminal start of the installed game becomes the installed terminal executable.
         master, slave = pty.openpty()

@@ -21,6 +21,7 @@
 #include "narration/sequencer.h"
 #include "narration/tenths.h"
 #include "support/fakes.h"
+#include "support/pseudo_text.h"
 #include "terminal/state_report.h"
 
 namespace yacht::test {
@@ -35,46 +36,28 @@ struct Playing {
     ~Playing() { useLanguage({}, YACHT_TEST_LOCALE_DIR); }
 };
 
-// A seeded one-player game told by a narrator of the given book, played by a script: three
-// throws holding the first die, a look at two categories, and the one under the cursor scored.
-struct ToldGame {
-    FakeVoice voice;
-    FakeSound sound;
-    FakeResources resources;
-    FakeStore store;
-    FakeDrive drive;
-    FakeToolkit toolkit;
-    ScriptedRandom random;
-    UserStorage storage{store, drive};
+// The phrase books of a told game, made before the game whose narrator speaks from them.
+struct Books {
     PhraseBook full;
     PhraseBook brief;
-    Wording start = Wording::Full;
-    FakeClock clock;
-    Narrator narrator{full, brief, start};
-    Yacht y{Ports{voice, sound, resources, storage, toolkit, random, clock, narrator}};
-    Sequencer sequencer{y};
+};
 
+// A seeded one-player game told by a narrator of the given book, played by a script: three
+// throws holding the first die, a look at two categories, and the one under the cursor scored.
+struct ToldGame : Books, FakeGame {
     explicit ToldGame(PhraseBook words, Wording wording = Wording::Full) : ToldGame(words, words, wording) {}
     ToldGame(PhraseBook fullWords, PhraseBook briefWords, Wording wording = Wording::Full, unsigned seed = 11)
-        : full(std::move(fullWords)), brief(std::move(briefWords)), start(wording)
+        : Books{std::move(fullWords), std::move(briefWords)}, FakeGame(full, brief, wording)
     {
         resources.add("TEXT", "HELP1", "Introduction and scoring.\r\n\r\nF4 tells you the scores.\r\n");
         std::mt19937 faces(seed);
         for (int i = 0; i < 2000; ++i) random.faces.push_back(int(faces() % 6) + 1);
     }
+    // A key, and the game left to say all it has to say.
     void key(int code)
     {
         recordKeyPress(y, code, 0);
-        for (int i = 0; i < 200; ++i) {
-            clock.advance(std::chrono::milliseconds(100));
-            sequencer.step();
-            if (y.newGameAsked) {
-                y.newGameAsked = false;
-                y.answer = Action::of(ActionKind::AnswerNewGame, 1);
-                sequencer.step();
-            }
-            if (y.toBeHeard.empty() && !voice.busy() && y.game.state != EngineState::Rolling) break;
-        }
+        settle(200);
     }
     std::vector<std::string> play()
     {
@@ -106,31 +89,6 @@ std::size_t characters(const std::vector<std::string>& said)
     std::size_t n = 0;
     for (const std::string& s : said) n += s.size();
     return n;
-}
-
-// What is left of a text once every [[bracketed]] message is taken out, nested ones included.
-std::string outsideBrackets(const std::string& text)
-{
-    std::string out;
-    int depth = 0;
-    for (std::size_t i = 0; i < text.size();) {
-        if (text.compare(i, 2, "[[") == 0) {
-            ++depth;
-            i += 2;
-        } else if (depth > 0 && text.compare(i, 2, "]]") == 0) {
-            --depth;
-            i += 2;
-        } else {
-            if (depth == 0) out += text[i];
-            ++i;
-        }
-    }
-    return out;
-}
-
-bool hasLetter(const std::string& text)
-{
-    return std::regex_search(text, std::regex("[A-Za-z]"));
 }
 
 TEST(Languages, ChosenFromTheEnvironmentAsGettextWouldWithTheCLocaleMeaningEnglish)

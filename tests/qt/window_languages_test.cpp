@@ -20,6 +20,7 @@
 #include "narration/catalogue.h"
 #include "screen/qt_main_window.h"
 #include "support/fakes.h"
+#include "support/pseudo_text.h"
 
 namespace yacht {
 namespace {
@@ -107,6 +108,28 @@ TEST(WindowLanguages, EveryCaptionFitsItsCellInEveryLanguage)
         w.key(keys::Enter);
         for (const std::string& f : w.overflowing("after scoring", english)) faults.push_back(f);
         for (const std::string& f : faults) ADD_FAILURE() << f;
+    }
+    useLanguage({}, YACHT_TEST_LOCALE_DIR);
+}
+
+// The names a screen reader reads the controls by, in the pseudo-language: no word of them
+// escapes the catalogues, the dice's place and hold included.
+TEST(WindowLanguages, TheScreenReadersNamesOfTheControlsComeFromTheCatalogues)
+{
+    ASSERT_TRUE(useLanguage(languageFromCode("pseudo"), YACHT_TEST_LOCALE_DIR));
+    {
+        LanguageWindow w;
+        w.key(keys::F9);
+        w.key(keys::Enter);
+        w.key(keys::Space);
+        w.key(keys::Digit1);
+        int named = 0;
+        for (const QWidget* control : w.window.findChildren<QWidget*>()) {
+            const std::string name = control->accessibleName().toStdString();
+            named += !name.empty();
+            EXPECT_FALSE(test::hasLetter(test::outsideBrackets(name))) << "named: [" << name << "]";
+        }
+        EXPECT_GT(named, 20);
     }
     useLanguage({}, YACHT_TEST_LOCALE_DIR);
 }

@@ -204,8 +204,12 @@ public:
     double next() override;
 };
 
-// The whole set of fakes wired into one game.
+// The whole set of fakes wired into one game, told in the game's own words or in the given
+// phrase books (which must outlive it).
 struct FakeGame {
+    FakeGame() = default;
+    FakeGame(const PhraseBook& full, const PhraseBook& brief, Wording start) : narrator(full, brief, start) {}
+
     FakeVoice voice;
     FakeSound sound;
     FakeResources resources;
