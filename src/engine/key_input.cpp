@@ -5,9 +5,9 @@
 
 namespace yacht {
 
-void postKey(Yacht& y, Key key)
+void postKey(std::optional<Key>& pendingKey, Key key)
 {
-    y.pendingKey = key;
+    pendingKey = key;
 }
 
 void recordKeyPress(Yacht& y, int code, int modifier)
@@ -21,7 +21,7 @@ void recordKeyPress(Yacht& y, int code, int modifier)
         // hushes as well (Shift pressed after a digit, on the way to the next key).
         if (y.pendingKey) return;
     }
-    postKey(y, Key{code, modifier, KeySource::Keyboard});
+    postKey(y.pendingKey, Key{code, modifier, KeySource::Keyboard});
     // During a computer's turn the space bar skips to its end, even while a throw is pending.
     if (code == keys::Space && y.game.state == EngineState::Rolling && !computerTurn(y.game))
         y.pendingKey.reset();

@@ -14,6 +14,6 @@ void recordKeyPress(Yacht& y, int code, int modifier);
 void windowActivated(Yacht& y);
 
 // Leaves a key for the next step, in place of one not yet taken (keys and clicks both post this way).
-void postKey(Yacht& y, Key key);
+void postKey(std::optional<Key>& pendingKey, Key key);
 
 }  // namespace yacht

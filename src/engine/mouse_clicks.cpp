@@ -8,49 +8,47 @@ namespace yacht {
 namespace {
 
 // A click on a label that stands for a key posts that key, without modifiers.
-void postClick(Yacht& y, int code)
+void postClick(std::optional<Key>& pendingKey, int code)
 {
-    postKey(y, Key{code, 0, KeySource::Legend});
+    postKey(pendingKey, Key{code, 0, KeySource::Legend});
 }
 
 }  // namespace
 
-void clickSidePanel(Yacht& y, int index)
+void clickSidePanel(std::optional<Key>& pendingKey, int index)
 {
     static constexpr int legendKeys[] = {keys::F1, keys::F2, keys::F3,
                                          keys::F4, keys::F9, keys::F12};
     if (index < 3 || index > 8) return;
-    postClick(y, legendKeys[index - 3]);
+    postClick(pendingKey, legendKeys[index - 3]);
 }
 
-void clickDie(Yacht& y, int index)
+void clickDie(std::optional<Key>& pendingKey, int index)
 {
     if (index < 0 || index >= kDice) return;
-    postClick(y, keys::Digit1 + index);
+    postClick(pendingKey, keys::Digit1 + index);
 }
 
-void clickSheetRow(Yacht& y, int index)
+void clickSheetRow(Game& g, std::optional<Key>& pendingKey, int index)
 {
-    Game& g = y.game;
     if (index >= 1 && index <= kCategories && g.state == EngineState::Choosing) {
         g.categoryCursor = static_cast<int16_t>(index);
         // The row names the category itself: the cursor is put on it rather than moved.
-        postKey(y, Key{keys::Digit0 + index, 0, KeySource::Row});
+        postKey(pendingKey, Key{keys::Digit0 + index, 0, KeySource::Row});
     } else if (index >= 1 && index <= 6 && g.state == EngineState::Players) {
         g.numPlayers = static_cast<int16_t>(index);
-        postClick(y, keys::Space);
+        postClick(pendingKey, keys::Space);
     }
 }
 
-void clickStatusBox(Yacht& y)
+void clickStatusBox(Game& g, std::optional<Key>& pendingKey)
 {
-    Game& g = y.game;
     // The space bar is dropped while a throw is pending, so that it cannot ask for a second
     // throw before the first is made and announced; the status box behaves the same way.
     if (g.state == EngineState::Rolling) return;
-    postClick(y, keys::Space);
+    postClick(pendingKey, keys::Space);
     if (g.state == EngineState::Choosing && g.categoryCursor >= 1) {
-        postClick(y, keys::Enter);
+        postClick(pendingKey, keys::Enter);
     } else if (g.state == EngineState::Players && g.numPlayers >= 1) {
         // The game starts at once with the first turn of round 1, without the request to press
         // the space bar that follows a choice made with the keyboard. The seats are taken as
@@ -60,7 +58,7 @@ void clickStatusBox(Yacht& y)
         g.player = 1;
         g.round = 1;
         // A computer in seat 1 opens its turn by itself; the space bar would skip that turn.
-        if (g.seats.isComputer(1)) y.pendingKey.reset();
+        if (g.seats.isComputer(1)) pendingKey.reset();
     }
 }
 

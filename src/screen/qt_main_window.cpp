@@ -339,12 +339,12 @@ bool MainWindow::event(QEvent* event)
 void MainWindow::click(QObject* watched)
 {
     for (int i = 0; i < 9; ++i)
-        if (watched == side_[i].widget) return clickSidePanel(*game_, i);
+        if (watched == side_[i].widget) return clickSidePanel(game_->pendingKey, i);
     for (int i = 0; i < 5; ++i)
-        if (watched == dice_[i].widget) return clickDie(*game_, i);
+        if (watched == dice_[i].widget) return clickDie(game_->pendingKey, i);
     for (int r = 0; r < 15; ++r)
-        if (watched == captionCells_[r].widget) return clickSheetRow(*game_, r);
-    if (watched == status_.widget) clickStatusBox(*game_);
+        if (watched == captionCells_[r].widget) return clickSheetRow(game_->game, game_->pendingKey, r);
+    if (watched == status_.widget) clickStatusBox(game_->game, game_->pendingKey);
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event)

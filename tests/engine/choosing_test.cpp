@@ -76,7 +76,7 @@ TEST(AClickOnACategoryRow, MarksAndNamesTheClickedRowWithoutMovingTheCursor)
         FakeGame f;
         choosing(f, "23322", 1, 4);
         f.y.game.categoryCursor = int16_t(row);  // the click sets the cursor, then posts its key
-        postKey(f.y, Key{keys::Digit0 + row, 0, KeySource::Row});
+        postKey(f.y.pendingKey, Key{keys::Digit0 + row, 0, KeySource::Row});
         f.tick();
         EXPECT_EQ(f.y.game.categoryCursor, row);
         EXPECT_EQ(opaqueRow(f.shown()), row);

@@ -162,7 +162,7 @@ TEST(StatusClickAfterC, SeatsTheComputersAndKeepsSeatOnesTurn)
                          Case{{keys::Down, keys::Down, 'C', 'C'}, true}}) {
         TableGame t(c.choice);
         const std::size_t from = t.f.voice.spoken.size();
-        clickStatusBox(t.f.y);
+        clickStatusBox(t.f.y.game, t.f.y.pendingKey);
         EXPECT_TRUE(t.g().seats.isComputer(2));
         EXPECT_EQ(t.g().seats.isComputer(1), c.computerFirst);
         ASSERT_TRUE(t.runUntil([](const Game& g) { return g.state == EngineState::Rolled; }, 500));

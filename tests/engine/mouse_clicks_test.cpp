@@ -21,7 +21,7 @@ TEST(SideLegendClick, LegendsPostTheirFunctionKeysAndTheRestNothing)
     for (int i = 0; i < 9; ++i) {
         test::FakeGame f;
         f.y.game.state = EngineState::Rolled;
-        clickSidePanel(f.y, i);
+        clickSidePanel(f.y.pendingKey, i);
         EXPECT_EQ(f.y.pendingKey, expected[i]) << i;
     }
 }
@@ -32,7 +32,7 @@ TEST(DiceClick, EachDiePostsItsDigitInEveryState)
         for (int i = 0; i < 5; ++i) {
             test::FakeGame f;
             f.y.game.state = state;
-            clickDie(f.y, i);
+            clickDie(f.y.pendingKey, i);
             EXPECT_EQ(f.y.pendingKey, key('1' + i)) << i;
         }
     }
@@ -79,9 +79,9 @@ TEST(SheetAndStatusClick, PostKeysAndPickWhatTheyStandFor)
         g.player = 0;
         g.round = 5;
         if (c.row >= 0)
-            clickSheetRow(f.y, c.row);
+            clickSheetRow(f.y.game, f.y.pendingKey, c.row);
         else
-            clickStatusBox(f.y);
+            clickStatusBox(f.y.game, f.y.pendingKey);
         EXPECT_EQ(f.y.pendingKey, c.pendingKey) << c.what;
         EXPECT_EQ(g.state, c.stateAfter) << c.what;
         EXPECT_EQ(g.categoryCursor, c.catcursorAfter) << c.what;
@@ -95,8 +95,8 @@ TEST(SheetAndStatusClick, SecondClickBeforeATickWinsButTheFirstClicksPickStays)
 {
     test::FakeGame f;
     f.y.game.state = EngineState::Players;
-    clickSheetRow(f.y, 4);
-    clickDie(f.y, 1);
+    clickSheetRow(f.y.game, f.y.pendingKey, 4);
+    clickDie(f.y.pendingKey, 1);
     EXPECT_EQ(f.y.pendingKey, key('2'));
     EXPECT_EQ(f.y.game.numPlayers, 4);
 }
@@ -105,8 +105,8 @@ TEST(SheetAndStatusClick, StatusClickWhileThrowPendingKeepsAKeyAlreadyPosted)
 {
     test::FakeGame f;
     f.y.game.state = EngineState::Rolling;
-    clickSidePanel(f.y, 4);
-    clickStatusBox(f.y);
+    clickSidePanel(f.y.pendingKey, 4);
+    clickStatusBox(f.y.game, f.y.pendingKey);
     EXPECT_EQ(f.y.pendingKey, key(keys::F2));
 }
 

@@ -92,10 +92,10 @@ TEST(ASoakOfRandomKeysAndClicks, KeepsEveryInvariantAfterEveryTick)
 
         switch (rng() % 10) {
         case 0: recordKeyPress(f.y, int(rng() % 255) + 1, int(rng() % 8)); break;  // any key at all
-        case 1: clickSidePanel(f.y, int(rng() % 9)); break;
-        case 2: clickDie(f.y, int(rng() % 5)); break;
-        case 3: clickSheetRow(f.y, int(rng() % 15)); break;
-        case 4: clickStatusBox(f.y); break;
+        case 1: clickSidePanel(f.y.pendingKey, int(rng() % 9)); break;
+        case 2: clickDie(f.y.pendingKey, int(rng() % 5)); break;
+        case 3: clickSheetRow(f.y.game, f.y.pendingKey, int(rng() % 15)); break;
+        case 4: clickStatusBox(f.y.game, f.y.pendingKey); break;
         default: {
             const int code = frequent[rng() % std::size(frequent)];
             recordKeyPress(f.y, code, code == keys::F9 ? 0 : int(rng() % 2));
