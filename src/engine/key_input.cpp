@@ -27,9 +27,9 @@ void recordKeyPress(Yacht& y, int code, int modifier)
         y.pendingKey.reset();
 }
 
-void windowActivated(Yacht& y)
+void windowActivated(Teller& tell)
 {
-    y.tell({event::Greeting{}, Entry::Replacing});
+    tell({event::Greeting{}, Entry::Replacing});
 }
 
 }  // namespace yacht

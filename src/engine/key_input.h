@@ -11,7 +11,7 @@ namespace yacht {
 void recordKeyPress(Yacht& y, int code, int modifier);
 
 // Queues the greeting; the window becomes active once, at start-up, before the first tick.
-void windowActivated(Yacht& y);
+void windowActivated(Teller& tell);
 
 // Leaves a key for the next step, in place of one not yet taken (keys and clicks both post this way).
 void postKey(std::optional<Key>& pendingKey, Key key);

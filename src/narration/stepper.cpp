@@ -14,7 +14,7 @@ void Stepper::greetOnce()
 {
     if (greeted_) return;
     greeted_ = true;
-    windowActivated(y_);
+    windowActivated(y_.tell);
 }
 
 void Stepper::step()

@@ -79,7 +79,7 @@ TEST(ASoakOfRandomKeysAndClicks, KeepsEveryInvariantAfterEveryTick)
     std::mt19937 rng(20261208);
     std::uniform_real_distribution<double> unit(0.0, 1.0);
     f.y.game.state = EngineState::Startup;
-    windowActivated(f.y);
+    windowActivated(f.y.tell);
 
     const int frequent[] = {keys::Space, keys::Enter, keys::Left, keys::Right, keys::Up,
                             keys::Down,  keys::Digit1, keys::Digit1 + 1, keys::Digit1 + 4,

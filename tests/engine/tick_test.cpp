@@ -17,7 +17,7 @@ TEST(FirstTickWithNoSavedGame, GreetsAndHearsTheF9SentenceTwice)
 {
     FakeGame f;
     f.y.game.state = EngineState::Startup;
-    windowActivated(f.y);
+    windowActivated(f.y.tell);
     f.tick();
     EXPECT_EQ(f.y.game.state, EngineState::Idle);
     EXPECT_EQ(f.shown().statusBox.caption, "Game over");

@@ -284,7 +284,7 @@ TEST(ResumedIdleGame, ShowsTheSavedDiceAndGreetsAsUsual)
     FakeGame f;
     f.storage.setGameFolder(folder.dir());
     f.y.game.state = EngineState::Startup;
-    windowActivated(f.y);
+    windowActivated(f.y.tell);
     f.tick();
     EXPECT_EQ(f.y.game.state, EngineState::Idle);
     const Board shown = f.shown();
@@ -303,7 +303,7 @@ TEST(FirstTick, ResumingAWaitingGameSpeaksTheWelcomeBackInPlaceOfTheGreeting)
     FakeGame f;
     f.storage.setGameFolder(folder.dir());
     f.y.game.state = EngineState::Startup;
-    windowActivated(f.y);
+    windowActivated(f.y.tell);
     f.tick();
     ASSERT_EQ(f.voice.spoken.size(), 1u);
     EXPECT_EQ(f.voice.spoken[0].text, kWelcomeBack);

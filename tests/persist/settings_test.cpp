@@ -252,7 +252,7 @@ TEST(TheStoredVoiceName, IsChosenBeforeTheGreetingAndWinsOverThePosition)
         f.store.values["Tevrin/Q73/VoiceName"] = "Charlie";
         f.voice.list = VoiceList::Pending;
         start(f, "/usr/bin", int(c.listed.size()));
-        windowActivated(f.y);
+        windowActivated(f.y.tell);
         f.tick();
         EXPECT_EQ(f.voice.selectedByName, "Charlie") << c.what;
         EXPECT_EQ(f.voice.spokenBeforeName, 0u) << c.what;
@@ -300,7 +300,7 @@ TEST(TheStoredVoice, OfAnotherLanguageGivesWayToTheGamesLanguage)
         context.language = c.game;
         f.storage.setProgramFolder("/usr/bin");
         startup(f.y, context);
-        windowActivated(f.y);
+        windowActivated(f.y.tell);
         f.tick();
         EXPECT_EQ(f.voice.selectedByName, c.byName);
 
@@ -582,7 +582,7 @@ TEST_P(VoiceAcrossEngines, IsKeptOnlyWhenChosenOnTheEngineSpeakingAtF12)
         StartupContext context;
         first.storage.setProgramFolder(place);
         startup(first.y, context);
-        windowActivated(first.y);
+        windowActivated(first.y.tell);
         first.tick();
         if (early) {
             speakThrough(first.voice, c.fallback);
