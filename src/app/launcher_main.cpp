@@ -51,9 +51,12 @@ int main(int argc, char** argv)
     const std::string terminal = gameExecutable(folder, "yacht-terminal", YACHT_TERMINAL_EXEC);
     if (chosen == GameExecutable::Terminal) {
         // Both executables answer the help, the version, the figures and the record alike.
-        const std::string answering = terminal.empty() && options.answerOnly ? window : terminal;
-        becomeExecutable(answering, argv);
-        return cannotStart("the terminal game's executable", answering, YACHT_TERMINAL_EXEC, errno);
+        if (terminal.empty() && options.answerOnly && !window.empty()) {
+            becomeExecutable(window, argv);
+            return cannotStart("the window's executable", window, YACHT_WINDOW_EXEC, errno);
+        }
+        becomeExecutable(terminal, argv);
+        return cannotStart("the terminal game's executable", terminal, YACHT_TERMINAL_EXEC, errno);
     }
     becomeExecutable(window, argv);
     return cannotStart("the window's executable", window, YACHT_WINDOW_EXEC, errno);

@@ -63,3 +63,8 @@ def test_yacht_links_no_toolkit_and_says_a_missing_executable_in_one_line(sandbo
         assert done.returncode == 127, (args, done.returncode, done.stderr)
         assert done.stdout == "" and len(done.stderr.splitlines()) == 1, done.stderr
         assert done.stderr.startswith(f"yacht: {missing} is missing"), done.stderr
+    # With the window's executable beside it and no terminal game's, the window's answers.
+    shutil.copy(os.path.join(os.path.dirname(sandbox.yacht), "yacht-window"), alone)
+    done = subprocess.run([os.path.join(alone, "yacht"), "--version"], env=env, stdin=subprocess.DEVNULL,
+                          capture_output=True, text=True, timeout=10)
+    assert done.returncode == 0 and done.stdout.startswith("yacht "), (done.stdout, done.stderr)
