@@ -12,10 +12,13 @@
 Everything runs privately (a PulseAudio with the null sink `yacht`, whose monitor is read as it
 plays; speech-dispatcher; Xvfb for the window; a tmux server of its own).
 
+Every start goes through `yacht`, which becomes the window's or the terminal game's executable;
+the terminal game's executable started on its own is measured beside them, in the same turns.
 With --before OTHER-BUILD, the start and memory figures of another build's terminal game and
-window are measured in the same run, in turns with this build's; --start-only leaves out the keys.
+window are measured in the same run, in turns with this build's; --start-only leaves out the keys;
+--runs N starts each N times (5 without it).
 
-Usage: scripts/terminal_figures.py [build-dir] [keys] [--before OTHER-BUILD] [--start-only]
+Usage: scripts/terminal_figures.py [build-dir] [keys] [--before OTHER-BUILD] [--start-only] [--runs N]
 """
 import os
 import pty
@@ -31,17 +34,19 @@ from session_figures import Session, need, print_table, timing_rows  # noqa: E40
 
 
 def arguments(argv):
-    """The positional arguments, and the build named by --before (None without it)."""
-    plain, before, rest = [], None, iter(argv)
+    """The positional arguments, the build named by --before (None without it) and --runs."""
+    plain, before, runs, rest = [], None, 5, iter(argv)
     for a in rest:
         if a == "--before":
             before = os.path.abspath(next(rest))
+        elif a == "--runs":
+            runs = int(next(rest))
         elif not a.startswith("--"):
             plain.append(a)
-    return plain, before
+    return plain, before, runs
 
 
-ARGS, BEFORE = arguments(sys.argv[1:])
+ARGS, BEFORE, RUNS = arguments(sys.argv[1:])
 START_ONLY = "--start-only" in sys.argv[1:]
 BUILD = os.path.abspath(ARGS[0] if ARGS else "build")
 YACHT = os.path.join(BUILD, "yacht")
@@ -174,13 +179,17 @@ def window_start(yacht, xenv, transcript):
     return took, rss
 
 
-def start_rows(builds, env, xenv, root, runs=5):
-    """The start and memory rows of each build's terminal game and window, measured in turns."""
+def start_rows(builds, env, xenv, root, runs):
+    """The start and memory rows of each build's terminal game and window, and of this build's
+    terminal game's executable started on its own, measured in turns."""
     measured = {(label, kind): [] for label, _ in builds for kind in ("terminal", "window")}
+    direct = ("this build's yacht-terminal on its own", "terminal")
+    measured[direct] = []
     for n in range(runs):
         for b, (label, yacht) in enumerate(builds):
             measured[(label, "terminal")].append(terminal_start(yacht, env))
             measured[(label, "window")].append(window_start(yacht, xenv, os.path.join(root, f"start-{n}-{b}.txt")))
+        measured[direct].append(terminal_start(os.path.join(BUILD, "yacht-terminal"), env))
     rows = []
     for (label, kind), samples in measured.items():
         where = "first byte on its terminal" if kind == "terminal" else "transcript line, on Xvfb"
@@ -201,7 +210,7 @@ def main():
     rows = []
     with Session("yacht-terminal-") as session:
         xenv = session.start_x()
-        rows += start_rows(builds, session.env, xenv, session.root)
+        rows += start_rows(builds, session.env, xenv, session.root, RUNS)
         if not START_ONLY:
             handed, w_heard = window_keys(xenv, session.monitor, session.root)
             printed, t_heard = terminal_keys(session.env, session.monitor, session.root)

@@ -7,13 +7,6 @@
 
 namespace yacht {
 
-std::string runningProgramFolder()
-{
-    std::error_code error;
-    const auto exe = std::filesystem::read_symlink("/proc/self/exe", error);
-    return error ? std::string() : exe.parent_path().string();
-}
-
 std::string catalogueFolder(const std::string& programFolder, const std::string& installed)
 {
     if (!programFolder.empty()) {

@@ -5,9 +5,6 @@
 
 namespace yacht {
 
-// The folder of the running program, from /proc/self/exe ("" when it cannot be read).
-std::string runningProgramFolder();
-
 // Where the catalogues are: the locale folder beside the program when it runs from the build
 // folder (so the tests play in every language without installing), else the installed one.
 std::string catalogueFolder(const std::string& programFolder, const std::string& installed);

@@ -3,17 +3,10 @@
 #include <QCommandLineParser>
 #include <QStringList>
 
+#include "app/option_names.h"
+
 namespace yacht {
 namespace {
-
-// Qt's own options that QApplication reads from the command line, with a value and without. The
-// parser is told of them only so that it lets them by; they are never shown in --help.
-const char* const kQtOptionsWithValue[] = {
-    "platform", "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry", "qwindowicon",
-    "qwindowtitle", "display", "geometry", "title", "name", "icon", "visual", "session", "style",
-    "stylesheet", "qmljsdebugger",
-};
-const char* const kQtFlags[] = {"reverse", "nograb", "dograb", "sync", "widgetcount", "testability"};
 
 std::string local8Bit(const QString& text)
 {
@@ -70,13 +63,10 @@ ParsedOptions parseCommandLine(const std::vector<std::string>& args)
     const QCommandLineOption record("record");
     const QCommandLineOption recordExport("record-export", QString(), "file");
     parser.addOptions({help, version, transcript, seed, engine, optimum, simulate, record, recordExport, terminal, language, brief});
-    for (const char* name : kQtOptionsWithValue) {
-        QCommandLineOption qt(QString::fromLatin1(name), QString(), "value");
-        qt.setFlags(QCommandLineOption::HiddenFromHelp);
-        parser.addOption(qt);
-    }
-    for (const char* name : kQtFlags) {
-        QCommandLineOption qt(QString::fromLatin1(name));
+    // Qt's own options: told to the parser only so that it lets them by.
+    for (const OptionName& option : kToolkitOptions) {
+        QCommandLineOption qt(QString::fromLatin1(option.name), QString(),
+                              option.takesValue ? QStringLiteral("value") : QString());
         qt.setFlags(QCommandLineOption::HiddenFromHelp);
         parser.addOption(qt);
     }

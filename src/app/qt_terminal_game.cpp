@@ -7,6 +7,7 @@
 #include <sys/ioctl.h>
 #include <unistd.h>
 
+#include "app/executables.h"
 #include "app/game_language.h"
 #include "app/instance_lock.h"
 #include "app/qt_game_ports.h"

@@ -1,6 +1,6 @@
 // The terminal game's own executable: the game in a terminal on Qt's core event loop, linked
 // without the window's libraries (no Qt Gui, Widgets or Multimedia), so it starts fast and holds
-// little memory. The window's program hands a terminal start over to it with the same arguments.
+// little memory. `yacht` becomes it for a game in a terminal, with the same arguments.
 
 #include <chrono>
 #include <cstdlib>
@@ -8,6 +8,7 @@
 #include <unistd.h>
 
 #include "app/early_answers.h"
+#include "app/executables.h"
 #include "app/game_language.h"
 #include "app/qt_command_line.h"
 #include "app/qt_terminal_game.h"

@@ -1,6 +1,7 @@
 """The Debian package, built from the tree as Debian would and installed with apt as a player
 would: it removes nothing, its desktop entry and metainfo validate, its manual pages render, and
-the installed game greets headless, as fast as the one in the build folder. Installing needs root
+the installed game greets headless, as fast as the one in the build folder, `yacht` linking no
+toolkit and becoming the installed window's or terminal game's executable. Installing needs root
 (skipped, with the reason, otherwise); the package is removed again when it was not there before.
 
 Run: `pytest-3 tests/e2e/installed_package.py --yacht build/yacht` (or `ctest -L package`)."""
@@ -17,6 +18,8 @@ from harness.play import GREETING
 
 APP_ID = "io.github.spokenyacht.Yacht"
 INSTALLED = "/usr/games/yacht"
+WINDOW = "/usr/libexec/yacht/yacht-window"
+TERMINAL = "/usr/libexec/yacht/yacht-terminal"
 # The manual page in each language of the catalogues, and a heading it has in that language.
 MANUAL_HEADINGS = {"de": "BESCHREIBUNG", "fr": "TOUCHES", "es": "DESCRIPCIÓN"}
 
@@ -47,7 +50,7 @@ def test_package_builds_installs_and_greets(sandbox, game, source_dir):
     debs = glob.glob(os.path.join(out, "yacht_*.deb"))
     assert len(debs) == 1, debs
     listing = subprocess.run(["dpkg-deb", "-c", debs[0]], capture_output=True, text=True).stdout
-    for path in (INSTALLED, "/usr/libexec/yacht/yacht-terminal", f"/usr/share/applications/{APP_ID}.desktop",
+    for path in (INSTALLED, WINDOW, TERMINAL, f"/usr/share/applications/{APP_ID}.desktop",
                  f"/usr/share/metainfo/{APP_ID}.metainfo.xml",
                  f"/usr/share/icons/hicolor/scalable/apps/{APP_ID}.svg",
                  f"/usr/share/icons/hicolor/48x48/apps/{APP_ID}.png", "/usr/share/man/man6/yacht.6.gz",
@@ -88,6 +91,9 @@ def test_package_builds_installs_and_greets(sandbox, game, source_dir):
                                   text=True, env=dict(env, MANWIDTH="80", LC_ALL="C.UTF-8"))
             assert page.returncode == 0 and heading in page.stdout, f"{lang}: {page.stderr}"
 
+        # The installed `yacht` links no toolkit; it becomes the installed executables.
+        linked = subprocess.run(["ldd", INSTALLED], capture_output=True, text=True).stdout
+        assert "libQt6" not in linked and "libxcb" not in linked, linked
         # A terminal start of the installed game becomes the installed terminal executable.
         master, slave = pty.openpty()
         term = subprocess.Popen([INSTALLED, "--terminal", "--speech-engine", "none"],
@@ -96,7 +102,7 @@ def test_package_builds_installs_and_greets(sandbox, game, source_dir):
         os.close(slave)
         try:
             os.read(master, 1)  # the greeting's first byte
-            assert os.readlink(f"/proc/{term.pid}/exe") == "/usr/libexec/yacht/yacht-terminal"
+            assert os.readlink(f"/proc/{term.pid}/exe") == TERMINAL
         finally:
             term.terminate()
             term.wait(10)
@@ -105,6 +111,10 @@ def test_package_builds_installs_and_greets(sandbox, game, source_dir):
         build_ms = greeting_ms(game)
         sandbox.yacht = INSTALLED
         installed_ms = greeting_ms(game)
+        run = game.start("--speech-engine", "none", window=False)
+        run.expect(GREETING, timeout=20)
+        assert os.readlink(f"/proc/{run.proc.pid}/exe") == WINDOW
+        run.stop()
         print(f"start to greeting, median of 5: installed {installed_ms} ms, build folder {build_ms} ms")
     finally:
         if not was_installed and installed_version():

@@ -61,7 +61,7 @@ def test_a_whole_game_with_no_display_in_lines_the_screen_reader_follows(termina
     with open(f"/proc/{term.pid}/maps") as f:
         maps = f.read()
     assert "/platforms/" not in maps and "libqxcb" not in maps and "libwayland-client" not in maps
-    # The window's program has become the terminal game's own executable, which maps none of the
+    # `yacht` has become the terminal game's own executable, which maps none of the
     # window's Qt libraries (libxcb is mapped only as libpulse's own dependency). From Qt 6.6 Qt
     # TextToSpeech itself links Multimedia, and with it Gui and DBus: those come with the voice
     # library, never with the window.

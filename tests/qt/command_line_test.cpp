@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "app/launch_choice.h"
 #include "app/qt_command_line.h"
 
 namespace {
@@ -90,6 +91,50 @@ TEST(QtOptions, PassThroughToTheApplicationAndAreNotedForTheDisplayCheck)
     EXPECT_EQ(parsed.options.transcript, "t.txt");
     EXPECT_FALSE(parseCommandLine({"--seed", "3"}).options.platformNamed);
     EXPECT_TRUE(parseCommandLine({"--platform=xcb"}).options.platformNamed);
+}
+
+// `yacht` reads the command line without Qt to choose the executable a start becomes: it must
+// take the same arguments for options, and the same for their values, as the game's own reading.
+TEST(LaunchOptions, AgreeWithTheGamesOwnReading)
+{
+    const std::vector<std::vector<std::string>> lines = {
+        {},
+        {"--terminal"},
+        {"-terminal", "--seed=4"},
+        {"--transcript", "--terminal"},        // the transcript's file, not the option
+        {"--transcript=-", "--terminal"},
+        {"--language", "--help"},
+        {"--speech-engine", "-terminal", "--brief"},
+        {"-style", "--terminal"},              // a value of Qt's own option
+        {"-nograb", "--terminal"},
+        {"-platform", "offscreen"},
+        {"--platform=xcb", "--terminal"},
+        {"-display", ":3"},
+        {"-display", ":1", "--display=:2"},    // the last one named counts
+        {"--display="},
+        {"--seed", "7", "--help"},
+        {"-h"},
+        {"--version", "--terminal"},
+        {"--optimum"},
+        {"--simulate", "strong", "10", "--seed", "3"},
+        {"--record"},
+        {"--record-export", "-"},
+        {"--record-export=turns.csv", "-display", ":0"},
+    };
+    for (const auto& line : lines) {
+        std::string shown;
+        for (const std::string& arg : line) shown += arg + " ";
+        SCOPED_TRACE(shown);
+        const auto parsed = parseCommandLine(line);
+        ASSERT_EQ(parsed.error, "");
+        const yacht::Options& o = parsed.options;
+        const yacht::LaunchOptions launch = yacht::readLaunchOptions(line);
+        EXPECT_EQ(launch.terminal, o.terminal);
+        EXPECT_EQ(launch.platformNamed, o.platformNamed);
+        EXPECT_EQ(launch.display, o.display);
+        EXPECT_EQ(launch.answerOnly, o.help || o.version || o.optimum || o.simulate || o.record ||
+                                         !o.recordExport.empty());
+    }
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
-// The program: one copy per user, the adapters built and wired to the game, start-up, then Qt's
-// event loop with the engine's timer as the game's main loop.
+// The window's executable, which `yacht` becomes for a game in a window: one copy per user, the
+// adapters built and wired to the game, start-up, then Qt's event loop with the engine's timer as
+// the game's main loop. Started on its own it chooses the front end as `yacht` does.
 
 #include <QApplication>
 #include <QLibraryInfo>
@@ -12,7 +13,9 @@
 #include <iostream>
 #include <unistd.h>
 
+#include "app/display_check.h"
 #include "app/early_answers.h"
+#include "app/executables.h"
 #include "app/front_end.h"
 #include "app/game_language.h"
 #include "app/instance_lock.h"
@@ -24,7 +27,6 @@
 #include "app/qt_raise_window.h"
 #include "app/qt_terminal_game.h"
 #include "app/raise_request.h"
-#include "app/terminal_exec.h"
 #include "narration/catalogue.h"
 #include "narration/english_only_voice.h"
 #include "narration/phrase_book.h"
@@ -80,7 +82,7 @@ int main(int argc, char** argv)
     // The terminal game is its own, smaller executable, which takes the lock itself: this process
     // becomes it. Where it is missing, the game is played in this process as it would be there.
     if (front == FrontEnd::Terminal) {
-        execTerminalGame(terminalGameExecutable(runningProgramFolder(), YACHT_TERMINAL_EXEC), argc, argv);
+        becomeExecutable(gameExecutable(runningProgramFolder(), "yacht-terminal", YACHT_TERMINAL_EXEC), argv);
         return playInTerminal(argc, argv, options, started);
     }
 
