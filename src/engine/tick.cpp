@@ -126,7 +126,8 @@ Flow tick(Yacht& y)
     // Taking the key has hushed the queue. The key means what it means in the state it reaches
     // each step in: a turn opened or a throw made on the way changes what it does next.
     const Key key = takePendingKey(y.pendingKey, y.toBeHeard, y.ports.voice);
-    const auto actionNow = [&] { return actionFor(key, g); };
+    // Most steps come with no key: the key map is not consulted for them.
+    const auto actionNow = [&] { return key.code > 0 ? actionFor(key, g) : Action{}; };
     const Action action = actionNow();
     if (applyFunctionKey(y, action) == Flow::EndTick) return Flow::EndTick;
     // H asks the coach, in every state, and does nothing else.

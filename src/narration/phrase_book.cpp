@@ -264,15 +264,20 @@ std::string fillPhrase(std::string_view pattern, std::initializer_list<std::stri
 {
     std::string out;
     out.reserve(pattern.size() + 16);
-    for (std::size_t i = 0; i < pattern.size(); ++i) {
-        const char c = pattern[i];
-        if (c != '%' || i + 1 >= pattern.size()) {
-            out += c;
-            continue;
+    std::size_t i = 0;
+    while (i < pattern.size()) {
+        // The words up to the next percent sign go over as they stand.
+        const std::size_t percent = pattern.find('%', i);
+        out.append(pattern.substr(i, percent == std::string_view::npos ? std::string_view::npos : percent - i));
+        if (percent == std::string_view::npos) break;
+        i = percent;
+        if (i + 1 >= pattern.size()) {
+            out += '%';
+            break;
         }
         if (pattern[i + 1] == '%') {
             out += '%';
-            ++i;
+            i += 2;
             continue;
         }
         // %N$s or %N$d
@@ -282,11 +287,12 @@ std::string fillPhrase(std::string_view pattern, std::initializer_list<std::stri
         const bool placeholder = j > i + 1 && j + 1 < pattern.size() && pattern[j] == '$' &&
                                  (pattern[j + 1] == 's' || pattern[j + 1] == 'd');
         if (!placeholder) {
-            out += c;
+            out += '%';
+            ++i;
             continue;
         }
         if (n >= 1 && n <= int(args.size())) out += *(args.begin() + (n - 1));
-        i = j + 1;
+        i = j + 2;
     }
     return out;
 }

@@ -161,6 +161,8 @@ TEST(PhraseBook, FillsNumberedPlaceholdersInAnyOrder)
     EXPECT_EQ(fillPhrase("100%% of %1$s", {"it"}), "100% of it");
     EXPECT_EQ(fillPhrase("a %3$s b", {"x"}), "a  b");      // a missing argument is left out
     EXPECT_EQ(fillPhrase("50% off %1", {"x"}), "50% off %1");  // not a placeholder
+    EXPECT_EQ(fillPhrase("%1$d%", {"5"}), "5%");             // a percent sign at the end stays
+    EXPECT_EQ(fillPhrase("%%%1$s%2$s", {"a", "b"}), "%ab");  // placeholders side by side
 }
 
 TEST(PhraseBook, EveryEntryHasWords)
