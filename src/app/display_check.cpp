@@ -2,9 +2,8 @@
 
 #include <cstdlib>
 #include <dlfcn.h>
-#include <sys/socket.h>
-#include <sys/un.h>
-#include <unistd.h>
+
+#include "terminal/local_socket.h"
 
 namespace yacht {
 namespace {
@@ -49,15 +48,7 @@ bool waylandAnswers()
         if (runtime.empty()) return false;
         name = runtime + "/" + name;
     }
-    sockaddr_un address{};
-    if (name.size() >= sizeof(address.sun_path)) return false;
-    address.sun_family = AF_UNIX;
-    name.copy(address.sun_path, name.size());
-    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
-    if (fd < 0) return false;
-    const bool ok = ::connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof(address)) == 0;
-    ::close(fd);
-    return ok;
+    return localSocketAnswers(name);
 }
 
 }  // namespace

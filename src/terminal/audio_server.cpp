@@ -1,8 +1,6 @@
 #include "terminal/audio_server.h"
 
-#include <sys/socket.h>
-#include <sys/un.h>
-#include <unistd.h>
+#include "terminal/local_socket.h"
 
 namespace yacht {
 
@@ -17,15 +15,7 @@ bool audioServerAnswers(const std::function<std::string(const char*)>& environme
     }
     // A server on another machine is not waited for: only a local socket counts.
     if (path.front() != '/') return false;
-    sockaddr_un address{};
-    if (path.size() >= sizeof(address.sun_path)) return false;
-    address.sun_family = AF_UNIX;
-    path.copy(address.sun_path, path.size());
-    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
-    if (fd < 0) return false;
-    const bool ok = ::connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof(address)) == 0;
-    ::close(fd);
-    return ok;
+    return localSocketAnswers(path);
 }
 
 }  // namespace yacht
