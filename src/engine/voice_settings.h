@@ -7,8 +7,8 @@
 
 namespace yacht {
 
-// Reads the stored settings into the game: the stored voice (its position, its name and the
-// engine it belongs to), the speed and the remembered speech engine.
+// Reads the stored settings into the voice choice: the stored voice (its position, its name and
+// the engine it belongs to), the speed, the remembered speech engine and the wording.
 void loadSettings(VoiceChoice& choice, Storage& storage);
 
 // Applies the speed to the voice at once, and the stored voice once the installed voices are
@@ -16,8 +16,8 @@ void loadSettings(VoiceChoice& choice, Storage& storage);
 void applyStoredSettings(VoiceChoice& choice, Voice& voice);
 
 // Selects the stored voice when the installed voices are listed; a position beyond them, a voice
-// of another engine, or one speaking another language than the game's, gives the first voice. Does nothing while the list is pending or once
-// the stored voice has been applied.
+// of another engine, or one speaking another language than the game's, gives the first voice.
+// Does nothing while the list is pending or once the stored voice has been applied.
 void selectStoredVoice(VoiceChoice& choice, Voice& voice);
 
 // Hands the settings to the storage: the voice in use, its name and its engine when the player
