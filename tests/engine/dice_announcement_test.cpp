@@ -5,7 +5,7 @@
 
 namespace yacht::test {
 
-TEST(Saydice, AppendsTheFacesThatAreNews)
+TEST(SayDice, AppendsTheFacesThatAreNews)
 {
     struct Case {
         const char* name;

@@ -18,7 +18,7 @@ void fillColumn(Game& g, int p, const std::vector<ScoreCell>& rows, ScoreCell bo
 
 }  // namespace
 
-TEST(Getcard, FreshPlayerGetsABlankCardWithNothingEarned)
+TEST(ShowCard, FreshPlayerGetsABlankCardWithNothingEarned)
 {
     FakeGame f;
     Game& g = f.y.game;
@@ -45,7 +45,7 @@ TEST(Getcard, FreshPlayerGetsABlankCardWithNothingEarned)
     EXPECT_EQ(b.sidePanel[2].caption, "0");
 }
 
-TEST(Getcard, TotalsTheUpperBonusAndTheYachtBonusesAsTheCardShows)
+TEST(ShowCard, TotalsTheUpperBonusAndTheYachtBonusesAsTheCardShows)
 {
     struct Case {
         const char* name;
