@@ -38,6 +38,9 @@ def test_screen_reader_mode_reaches_orcas_speech_and_braille(sandbox, screen_rea
     run.wait_for(re.compile("choose the category"))
     # The walk and a quick Enter: the row's answer is handed even though the next key follows.
     run.press("Down", "Down", "Return", gap_ms=300)
+    # The first row is the player's to cut with the second Down (Orca may drop it before a word);
+    # the second is the one Enter follows.
+    run.wait_for(re.compile(r" is (worth|already taken)"))
     row = run.wait_for(re.compile(r" is (worth|already taken)")).text
     score = run.wait_for(re.compile("^After 1 round your total score is [0-9]+$")).text
     # The computer's turn and the round's scores.
