@@ -134,7 +134,12 @@ class Terminal:
                     return line
             if time.monotonic() > deadline:
                 shown = "\n".join(lines[-25:])
-                raise AssertionError(f"no line {text!r} after line {self.seen}; the terminal shows:\n{shown}")
+                # A game that has ended left its own status beside the pane's.
+                ended = ""
+                if os.path.exists(self.status_file):
+                    with open(self.status_file) as f:
+                        ended = f"\nthe game ended with status {f.read().strip()}"
+                raise AssertionError(f"no line {text!r} after line {self.seen}; the terminal shows:\n{shown}{ended}")
             time.sleep(0.1)
 
     def wait_exit(self, timeout=15.0):
