@@ -13,6 +13,10 @@ public:
     void speak(const std::string& text, SpeakMode mode) override { inner_.speak(text, mode); }
     RunState runningState() override { return inner_.runningState(); }
     void listen(std::function<void()> listener) override { inner_.listen(std::move(listener)); }
+    void listenForHandover(std::function<void()> handedOver) override
+    {
+        inner_.listenForHandover(std::move(handedOver));
+    }
     void setRate(int rate) override { inner_.setRate(rate); }
     void setVolume(int volume) override { inner_.setVolume(volume); }
     void setPriorityOver() override { inner_.setPriorityOver(); }

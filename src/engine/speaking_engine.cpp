@@ -6,6 +6,8 @@ namespace yacht {
 
 void noticeSpeakingEngine(VoiceChoice& v, Voice& voice, Teller& tell)
 {
+    if (!v.engineToBeRead) return;
+    v.engineToBeRead = false;
     std::string engine = voice.engineName();
     if (engine == v.speakingEngine) return;
     v.speakingEngine = engine;

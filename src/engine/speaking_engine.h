@@ -8,9 +8,10 @@
 
 namespace yacht {
 
-// Called at the start of every step. The first step, and any step after another engine has
-// taken over, tells the narrator which engine speaks; what the narrator has to say of it is said
-// at once, after what the voice already holds, and what is queued stays queued.
+// Called at the start of every step. The first step, and the first step after the voice has told
+// of a handover to another engine, tells the narrator which engine speaks; what the narrator has
+// to say of it is said at once, after what the voice already holds, and what is queued stays
+// queued. Other steps do nothing here.
 void noticeSpeakingEngine(VoiceChoice& choice, Voice& voice, Teller& tell);
 
 }  // namespace yacht

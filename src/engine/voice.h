@@ -89,14 +89,24 @@ public:
     // game then reads runningState and voiceList again. A voice that wraps another passes it on.
     virtual void listen(std::function<void()> listener) { listener_ = std::move(listener); }
 
+    // Tells the game, on the user-interface thread, that another engine has taken over from the
+    // voice's own (speech-dispatcher handing over to the built-in voice): the game then reads
+    // engineName again. A voice that wraps another passes it on.
+    virtual void listenForHandover(std::function<void()> handedOver) { handedOver_ = std::move(handedOver); }
+
 protected:
     void tellListener() const
     {
         if (listener_) listener_();
     }
+    void tellHandover() const
+    {
+        if (handedOver_) handedOver_();
+    }
 
 private:
     std::function<void()> listener_;
+    std::function<void()> handedOver_;
 };
 
 }  // namespace yacht

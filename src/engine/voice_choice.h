@@ -35,6 +35,7 @@ struct VoiceChoice {
     std::string voiceChangedOn;  // the engine the player last changed voice on in this run, "" none
     std::string speechEngine;    // the speech engine remembered for the next start ("" none)
     std::string speakingEngine;  // the engine last seen speaking, "" before the first step
+    bool engineToBeRead = true;  // the first step, or another engine has taken over since
     std::string language;        // the language the game is played in ("de"), "" for English
     bool briefSpeech = false;    // the narrator speaks in its brief wording
     bool briefRemembered = false;  // the wording kept for the next start (--brief is for one run)

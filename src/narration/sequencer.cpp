@@ -10,6 +10,10 @@ namespace yacht {
 Sequencer::Sequencer(Yacht& y) : y_(y)
 {
     y.ports.voice.listen([this] { heard(); });
+    y.ports.voice.listenForHandover([this] {
+        y_.voiceChoice.engineToBeRead = true;
+        heard();
+    });
     y.ports.sound.listen([this] {
         soundPlaying_ = false;
         heard();

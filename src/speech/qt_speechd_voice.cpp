@@ -263,6 +263,7 @@ private:
         for (const Text& t : undelivered_) fallback_->speak(t.text, SpeakMode::Async);
         undelivered_.clear();
         tracker_.forgetAll();
+        tellHandover();
     }
 
     QObject context_;  // where the server's news is handed to the user-interface thread

@@ -355,7 +355,7 @@ TEST(Languages, AnEnglishOnlyVoiceTakingOverMidGameIsSaidOnceAndTheGameGoesOnInE
         game.key(keys::Enter);
         game.key(keys::Space);
         const std::size_t before = game.voice.texts().size();
-        if (!takingOver.empty()) game.voice.engine = takingOver;
+        if (!takingOver.empty()) game.voice.handOverTo(takingOver);
         game.key(keys::Space);
         game.key(keys::F3);
         game.key(keys::F12);

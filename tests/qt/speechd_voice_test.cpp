@@ -39,17 +39,20 @@ private:
 
 // A speech server address where nothing listens: the connection is refused at once, and the
 // fallback voice says everything, in order, with the speed already set, and names itself as the
-// engine speaking; a voice chosen by speech-dispatcher's name is not asked of it.
+// engine speaking, telling the game of the handover once; a voice chosen by speech-dispatcher's
+// name is not asked of it.
 TEST(SpeechdVoice, UnreachableServerHandsEveryTextToTheFallbackInOrder)
 {
     const QByteArray saved = qgetenv("SPEECHD_ADDRESS");
     qputenv("SPEECHD_ADDRESS", "inet_socket:127.0.0.1:9");
     FallbackLog log;
+    int handovers = 0;
     {
         auto voice = openSpeechdVoice([&log] {
             ++log.made;
             return std::make_unique<RecordingVoice>(log);
         });
+        voice->listenForHandover([&handovers] { ++handovers; });
         voice->setRate(4);
         voice->selectVoiceByName("mbrola-en1");  // speech-dispatcher's name, no voice of flite's
         voice->speak("Yacht, from Tevrin Software.", SpeakMode::Async);
@@ -69,6 +72,7 @@ TEST(SpeechdVoice, UnreachableServerHandsEveryTextToTheFallbackInOrder)
     else
         qputenv("SPEECHD_ADDRESS", saved);
     EXPECT_EQ(log.made, 1);
+    EXPECT_EQ(handovers, 1);
     EXPECT_EQ(log.rate, 4);
     EXPECT_TRUE(log.named.empty());
     EXPECT_EQ(log.texts,

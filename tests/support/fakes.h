@@ -52,7 +52,7 @@ public:
     std::vector<std::string> languages;  // the languages of the voices, by position
     std::string selectedByName;      // the last voice chosen by name
     std::size_t spokenBeforeName = 0;  // texts spoken before that choice
-    std::string engine = "speechd";    // the engine speaking; a test changes it for a fall-back
+    std::string engine = "speechd";    // the engine speaking; handOverTo changes it for a fall-back
     SpeedSetting speeds = SpeedSetting::Game;
     std::vector<std::string>* heard = nullptr;  // "sync TEXT" / "async TEXT", shared with the sound
     std::function<void()> whileSpeakingSync;    // run once, as the next synchronous text is said
@@ -95,6 +95,12 @@ public:
     }
 
     std::string engineName() override { return engine; }
+    // Another engine takes over, as speech-dispatcher hands over to the built-in voice.
+    void handOverTo(std::string name)
+    {
+        engine = std::move(name);
+        tellHandover();
+    }
     SpeedSetting speedSetting() override { return speeds; }
 
     // The texts spoken so far, in order.
