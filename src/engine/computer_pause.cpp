@@ -16,7 +16,7 @@ bool ComputerPause::over(Clock& clock)
     return false;
 }
 
-void ComputerPause::reset(Clock& clock)
+void ComputerPause::cancelPause(Clock& clock)
 {
     if (pause_) clock.cancel(pause_);
     pause_ = 0;

@@ -21,7 +21,10 @@ public:
     // otherwise starts the pause if none runs.
     bool over(Clock& clock);
     // Something is still to be heard, or no computer's turn is due: no pause runs.
-    void reset(Clock& clock);
+    void reset(Clock& clock)
+    {
+        if (pause_ || over_) cancelPause(clock);
+    }
     // The solver's table is not ready: the game is stepped again shortly to ask once more.
     void askAgainForTable(Clock& clock);
 
@@ -31,6 +34,8 @@ public:
     ~ComputerPause();
 
 private:
+    void cancelPause(Clock& clock);
+
     Clock* clock_ = nullptr;  // the clock the calls below were set on
     Clock::Ticket pause_ = 0;
     Clock::Ticket retry_ = 0;

@@ -34,10 +34,10 @@ public:
     void say(std::string text) { items_.push_back(SpeechItem::words(std::move(text))); }
     // Adds the words to the last item, so that they are said in one breath with it; with nothing
     // queued (or a sound last) they become an item of their own.
-    void add(const std::string& text)
+    void add(std::string text)
     {
         if (items_.empty() || items_.back().kind != SpeechItem::Kind::Text)
-            say(text);
+            say(std::move(text));
         else
             items_.back().text += text;
     }

@@ -129,7 +129,7 @@ Flow tick(Yacht& y)
     // Most steps come with no key: the key map is not consulted for them.
     const auto actionNow = [&] { return key.code > 0 ? actionFor(key, g) : Action{}; };
     const Action action = actionNow();
-    if (applyFunctionKey(y, action) == Flow::EndTick) return Flow::EndTick;
+    if (action.acts() && applyFunctionKey(y, action) == Flow::EndTick) return Flow::EndTick;
     // H asks the coach, in every state, and does nothing else.
     if (action.kind == ActionKind::Coach) {
         tellCoachAdvice(y);

@@ -31,7 +31,7 @@ void enter(SpeechQueue& queue, Entry entry, std::string words)
 {
     switch (entry) {
     case Entry::After: queue.say(std::move(words)); break;
-    case Entry::Joined: queue.add(words); break;
+    case Entry::Joined: queue.add(std::move(words)); break;
     case Entry::Replacing: queue.replace(std::move(words)); break;
     }
 }

@@ -70,21 +70,22 @@ void Sequencer::handNext()
     const Ports& ports = y_.ports;
     if (y_.toBeHeard.empty() || soundPlaying_ || ports.voice.runningState() != RunState::Done) return;
 
-    const SpeechItem item = y_.toBeHeard.take();
-    y_.toBeHeard.lastHeard = item.text;
-    if (item.text.empty()) return;
+    SpeechItem item = y_.toBeHeard.take();
+    // The item is heard from where a report told part by part goes on from.
+    const std::string& text = y_.toBeHeard.lastHeard = std::move(item.text);
+    if (text.empty()) return;
 
     if (item.kind == SpeechItem::Kind::Sound) {
         y_.toBeHeard.syncAfterSound = true;
         soundPlaying_ = true;
-        if (!playSound(ports, item.text)) soundPlaying_ = false;
+        if (!playSound(ports, text)) soundPlaying_ = false;
         return;
     }
     if (y_.toBeHeard.syncAfterSound) {
         waitedText_ = true;
-        speakAndWait(ports.voice, item.text);
+        speakAndWait(ports.voice, text);
     } else
-        speakNow(ports.voice, y_.toBeHeard, item.text);
+        speakNow(ports.voice, y_.toBeHeard, text);
     y_.toBeHeard.syncAfterSound = false;
 }
 
