@@ -96,6 +96,10 @@ int runTerminalGame(int argc, char** argv, const Options& options, std::chrono::
 
     const int status = app.exec();
     printer.finish();
+    // A game that ended without goodbye says why, below the last line, where a player whose
+    // terminal is still there reads it; a terminal gone away takes nothing.
+    if (!front.leftBecause().empty())
+        writeAll(STDERR_FILENO, "yacht: " + front.leftBecause() + "; the game is kept\n");
     ports->leave();
     return status;
 }

@@ -2,6 +2,9 @@
 
 #include <QCoreApplication>
 #include <cerrno>
+#include <csignal>
+#include <cstring>
+#include <string>
 #include <unistd.h>
 
 #include "engine/key_input.h"
@@ -14,6 +17,18 @@ namespace {
 
 // An Escape followed by nothing for this long is the Escape key, not the start of a sequence.
 constexpr int kEscapeWaitMs = 50;
+
+// The signals the game leaves on, by the names a shell gives them.
+std::string signalName(int signal)
+{
+    switch (signal) {
+    case SIGHUP: return "HUP";
+    case SIGTERM: return "TERM";
+    case SIGINT: return "INT";
+    case SIGQUIT: return "QUIT";
+    default: return std::to_string(signal);
+    }
+}
 
 }  // namespace
 
@@ -54,7 +69,8 @@ void TerminalFront::readKeys()
     if (n <= 0) {
         // The terminal has gone (end of input, or a hang-up): the game is kept, as F12 keeps it.
         keys_.setEnabled(false);
-        leaveSaving();
+        leaveSaving(n == 0 ? std::string("the terminal's input has ended")
+                           : "the terminal cannot be read (" + std::string(std::strerror(errno)) + ")");
         return;
     }
     takeKeys(decoder_.feed(std::string_view(bytes, static_cast<std::size_t>(n))));
@@ -97,14 +113,15 @@ void TerminalFront::takeKey(Key key)
 void TerminalFront::readSignal()
 {
     unsigned char byte = 0;
-    while (::read(signals_->socket(), &byte, 1) == 1) {
-    }
-    leaveSaving();
+    unsigned char last = 0;
+    while (::read(signals_->socket(), &byte, 1) == 1) last = byte;
+    leaveSaving("stopped by signal " + signalName(last));
 }
 
-void TerminalFront::leaveSaving()
+void TerminalFront::leaveSaving(const std::string& why)
 {
     if (!game_ || game_->quitting) return;
+    leftBecause_ = why;
     storeGameAndSettings(*game_);
     game_->quitting = true;
     quitNow();

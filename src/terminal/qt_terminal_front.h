@@ -10,6 +10,7 @@
 #include "narration/stepper.h"
 #include <memory>
 #include <optional>
+#include <string>
 
 #include "engine/toolkit.h"
 #include "engine/yacht.h"
@@ -35,6 +36,9 @@ public:
     // Makes a step soon, from the event loop: the sequencer and the clock ask for one.
     void wakeSoon() { if (stepper_) stepper_->wakeSoon(); }
 
+    // Why the game left without goodbye (a signal, the end of input), empty when it did not.
+    const std::string& leftBecause() const { return leftBecause_; }
+
     // Toolkit
     void beep() override;
     void quitNow() override;
@@ -46,7 +50,8 @@ private:
     void takeKeys(const std::vector<Key>& keys);
     void takeKey(Key key);
     void readSignal();
-    void leaveSaving();
+    // Leaves without goodbye, the game kept.
+    void leaveSaving(const std::string& why);
 
     int input_;
     int output_;
@@ -57,6 +62,7 @@ private:
     std::unique_ptr<QSocketNotifier> signals_;
     QTimer escape_;
     std::unique_ptr<Stepper> stepper_;
+    std::string leftBecause_;
 };
 
 }  // namespace yacht

@@ -253,9 +253,10 @@ def test_leaving_keeps_the_game_and_the_next_start_resumes_it(terminal, sandbox,
         term.expect("goodbye")
         assert term.wait_exit() == 0
     else:
-        import os
         os.kill(term.pid, signal.SIGHUP)
         assert term.wait_exit() == 0
+        # No goodbye is said to a terminal gone away; one still there is told why the game ended.
+        term.expect("yacht: stopped by signal HUP; the game is kept")
     again = terminal(term="xterm-256color", seed=8)
     again.expect(re.compile(r"^Resuming an unfinished game"))
     again.expect(re.compile(r"^round 2"))
