@@ -2,29 +2,25 @@
 
 #include <algorithm>
 
-#include "engine/yacht.h"
-
 namespace yacht {
 namespace {
 
 constexpr int kRecordParts = 3;
 
 // The position of the sentence last heard among those the report of this kind queued, if any.
-std::optional<std::size_t> heardItem(const Yacht& y, RecordReports::Kind kind)
+std::optional<std::size_t> heardItem(const RecordReports& r, const SpeechQueue& queue, RecordReports::Kind kind)
 {
-    const RecordReports& r = y.recordReports;
     if (r.told != kind) return std::nullopt;
-    const auto at = std::find(r.items.begin(), r.items.end(), y.toBeHeard.lastHeard);
+    const auto at = std::find(r.items.begin(), r.items.end(), queue.lastHeard);
     if (at == r.items.end()) return std::nullopt;
     return std::size_t(at - r.items.begin());
 }
 
-void keepQueuedItems(Yacht& y, RecordReports::Kind kind)
+void keepQueuedItems(RecordReports& r, const SpeechQueue& queue, RecordReports::Kind kind)
 {
-    RecordReports& r = y.recordReports;
     r.told = kind;
     r.items.clear();
-    for (const SpeechItem& item : y.toBeHeard.items())
+    for (const SpeechItem& item : queue.items())
         if (item.kind == SpeechItem::Kind::Text) r.items.push_back(item.text);
 }
 
@@ -39,45 +35,42 @@ std::vector<PlayedTurn> turnsToTell(const Game& g, std::vector<PlayedTurn> turns
 
 }  // namespace
 
-void sayRecord(Yacht& y)
+void sayRecord(Record& record, RecordReports& r, Teller& tell)
 {
-    RecordReports& r = y.recordReports;
-    const std::optional<RecordSummary> summary = y.record().summary();
+    const std::optional<RecordSummary> summary = record.summary();
     if (!summary || summary->personScores == 0) {
-        y.tell({event::NothingRecorded{}, Entry::Replacing});
+        tell({event::NothingRecorded{}, Entry::Replacing});
         r = RecordReports{};  // once games are recorded, F5 begins with the best scores
         return;
     }
-    r.part = heardItem(y, RecordReports::Kind::Record) ? (r.part + 1) % kRecordParts : 0;
+    r.part = heardItem(r, tell.queue, RecordReports::Kind::Record) ? (r.part + 1) % kRecordParts : 0;
     switch (r.part) {
-    case 0: y.tell({event::BestScores{summary->best}, Entry::Replacing}); break;
-    case 1: y.tell({event::RecordStatistics{*summary}, Entry::Replacing}); break;
+    case 0: tell({event::BestScores{summary->best}, Entry::Replacing}); break;
+    case 1: tell({event::RecordStatistics{*summary}, Entry::Replacing}); break;
     default:
-        y.tell({event::AgainstComputers{summary->strong, summary->casual}, Entry::Replacing});
+        tell({event::AgainstComputers{summary->strong, summary->casual}, Entry::Replacing});
         break;
     }
-    keepQueuedItems(y, RecordReports::Kind::Record);
+    keepQueuedItems(r, tell.queue, RecordReports::Kind::Record);
 }
 
-void sayOthersTurns(Yacht& y)
+void sayOthersTurns(const Game& g, Record& record, RecordReports& r, Teller& tell)
 {
-    Game& g = y.game;
-    const std::vector<PlayedTurn> turns = turnsToTell(g, y.record().turnsOfThisGame());
+    const std::vector<PlayedTurn> turns = turnsToTell(g, record.turnsOfThisGame());
     if (turns.empty()) {
-        y.tell({event::NoTurnPlayed{}, Entry::Replacing});
-        keepQueuedItems(y, RecordReports::Kind::Turns);
+        tell({event::NoTurnPlayed{}, Entry::Replacing});
+        keepQueuedItems(r, tell.queue, RecordReports::Kind::Turns);
         return;
     }
     // Pressed while a turn is told, the telling goes on from the next; after the last, from the first.
     std::size_t from = 0;
-    if (const std::optional<std::size_t> heard = heardItem(y, RecordReports::Kind::Turns)) from = *heard + 1;
+    if (const std::optional<std::size_t> heard = heardItem(r, tell.queue, RecordReports::Kind::Turns)) from = *heard + 1;
     if (from >= turns.size()) from = 0;
-    y.toBeHeard.clear();
+    tell.queue.clear();
     for (std::size_t i = from; i < turns.size(); ++i)
-        y.tell({event::TurnRetold{turns[i]}, i == from ? Entry::Replacing : Entry::After});
+        tell({event::TurnRetold{turns[i]}, i == from ? Entry::Replacing : Entry::After});
     // The positions count from the first turn, whichever the telling began with.
-    RecordReports& r = y.recordReports;
-    keepQueuedItems(y, RecordReports::Kind::Turns);
+    keepQueuedItems(r, tell.queue, RecordReports::Kind::Turns);
     r.items.insert(r.items.begin(), from, std::string());
 }
 

@@ -5,9 +5,11 @@
 #include <string>
 #include <vector>
 
-namespace yacht {
+#include "engine/game_state.h"
+#include "engine/record.h"
+#include "engine/teller.h"
 
-struct Yacht;
+namespace yacht {
 
 // Which record report was told last, and its sentences, so that a second press goes on.
 struct RecordReports {
@@ -19,10 +21,10 @@ struct RecordReports {
 
 // F5: the best scores; pressed again while its words are the last heard, the statistics, then
 // the games against the computer, then the best scores again. With no finished game, one sentence.
-void sayRecord(Yacht& y);
+void sayRecord(Record& record, RecordReports& reports, Teller& tell);
 
 // F6: each turn played since the current player's last turn (the last turn played when there is
 // none), a sentence each; pressed again while one is heard, it goes on from the next.
-void sayOthersTurns(Yacht& y);
+void sayOthersTurns(const Game& game, Record& record, RecordReports& reports, Teller& tell);
 
 }  // namespace yacht

@@ -52,8 +52,10 @@ Flow applyFunctionKey(Yacht& y, Action action)
     case ActionKind::ReportDice: repeatDice(y.game, y.tell); return Flow::Continue;
     case ActionKind::ReportCategories: sayCategoriesLeft(y.game, y.tell); return Flow::Continue;
     case ActionKind::ReportScore: sayScores(y.game, y.tell); return Flow::Continue;
-    case ActionKind::ReportRecord: sayRecord(y); return Flow::Continue;
-    case ActionKind::ReportOthersTurns: sayOthersTurns(y); return Flow::Continue;
+    case ActionKind::ReportRecord: sayRecord(y.record(), y.recordReports, y.tell); return Flow::Continue;
+    case ActionKind::ReportOthersTurns:
+        sayOthersTurns(y.game, y.record(), y.recordReports, y.tell);
+        return Flow::Continue;
     case ActionKind::NewGame: requestNewGame(y); return Flow::EndTick;
     case ActionKind::AnswerNewGame: answerNewGame(y, action); return Flow::EndTick;
     case ActionKind::Leave: leave(y); return Flow::EndTick;
