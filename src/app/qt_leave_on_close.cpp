@@ -92,7 +92,7 @@ void LeaveOnClose::leaveAsF12()
 
 void LeaveOnClose::store()
 {
-    storeGameAndSettings(game_);
+    storeGameAndSettings(game_.game, game_.voiceChoice, game_.ports);
 }
 
 }  // namespace yacht

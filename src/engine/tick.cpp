@@ -24,7 +24,7 @@ void finishStartup(Yacht& y)
     Game& g = y.game;
     if (g.state != EngineState::Startup) return;
     g.state = EngineState::Idle;
-    resumeSavedGame(y);
+    resumeSavedGame(y.ports.storage, g, y.tell);
     if (g.state == EngineState::Idle)
         y.tell({event::NewGameOrHelp{}, Entry::Joined});
 }
@@ -33,7 +33,7 @@ void finishStartup(Yacht& y)
 // the voice has said it.
 void leave(Yacht& y)
 {
-    storeGameAndSettings(y);
+    storeGameAndSettings(y.game, y.voiceChoice, y.ports);
     y.toBeHeard.lastHeard = y.tell.wordsOf({event::Goodbye{}});
     speakAndWait(y.ports.voice, y.toBeHeard.lastHeard);
     y.quitting = true;
@@ -65,16 +65,16 @@ Flow applyFunctionKey(Yacht& y, Action action)
 
 }  // namespace
 
-void storeGameAndSettings(Yacht& y)
+void storeGameAndSettings(const Game& game, const VoiceChoice& choice, const Ports& ports)
 {
-    y.ports.storage.saveGame(y.game);
-    storeSettings(y.voiceChoice, y.ports);
+    ports.storage.saveGame(game);
+    storeSettings(choice, ports);
 }
 
-void resumeSavedGame(Yacht& y)
+void resumeSavedGame(Storage& storage, Game& game, Teller& tell)
 {
-    const Loaded loaded = y.ports.storage.loadGame(y.game);
-    if (loaded != Loaded::Nothing) continueSavedTurn(y.game, y.tell, loaded == Loaded::Whole);
+    const Loaded loaded = storage.loadGame(game);
+    if (loaded != Loaded::Nothing) continueSavedTurn(game, tell, loaded == Loaded::Whole);
 }
 
 void setStatusCaption(Game& g)

@@ -14,10 +14,10 @@ Flow tick(Yacht& y);
 
 // Reads the saved game on the first step (state already 0). A game that was running goes on
 // where it stopped and says so; a file the game cannot use changes nothing, as if there were none.
-void resumeSavedGame(Yacht& y);
+void resumeSavedGame(Storage& storage, Game& game, Teller& tell);
 
 // Stores the unfinished game and then the settings, as F12 does before it says goodbye.
-void storeGameAndSettings(Yacht& y);
+void storeGameAndSettings(const Game& game, const VoiceChoice& choice, const Ports& ports);
 
 // The status caption of the current state, set at the start of every step.
 void setStatusCaption(Game& g);

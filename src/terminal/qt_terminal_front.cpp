@@ -122,7 +122,7 @@ void TerminalFront::leaveSaving(const std::string& why)
 {
     if (!game_ || game_->quitting) return;
     leftBecause_ = why;
-    storeGameAndSettings(*game_);
+    storeGameAndSettings(game_->game, game_->voiceChoice, game_->ports);
     game_->quitting = true;
     quitNow();
 }

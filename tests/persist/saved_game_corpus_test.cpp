@@ -157,7 +157,7 @@ std::string resavedText(const std::string& file)
     writeText(folder.file(kSavedGameName), file);
     FakeGame f;
     f.storage.setGameFolder(folder.dir());
-    resumeSavedGame(f.y);
+    resumeSavedGame(f.y.ports.storage, f.y.game, f.y.tell);
     f.storage.saveGame(f.y.game);
     return readText(folder.file(kSavedGameName));
 }

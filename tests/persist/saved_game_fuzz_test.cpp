@@ -181,7 +181,7 @@ void feed(const TempFolder& folder, const std::string& text, Outcome& outcome, M
     writeText(folder.file(kSavedGameName), text);
     FakeGame f;
     f.storage.setGameFolder(folder.dir());
-    resumeSavedGame(f.y);
+    resumeSavedGame(f.y.ports.storage, f.y.game, f.y.tell);
     if (untouched(f.y)) {
         ++outcome.refused;
         return;

@@ -51,7 +51,7 @@ FakeGame& resumeFrom(FakeGame& f, const TempFolder& folder, const std::string& t
 {
     writeText(folder.file(kSavedGameName), text);
     f.storage.setGameFolder(folder.dir());
-    resumeSavedGame(f.y);
+    resumeSavedGame(f.y.ports.storage, f.y.game, f.y.tell);
     return f;
 }
 
@@ -257,11 +257,11 @@ TEST(StrangeFileInItsPlace, CountsAsNoneAndTheNextSaveReplacesIt)
 
         FakeGame f;
         f.storage.setGameFolder(folder.dir());
-        resumeSavedGame(f.y);
+        resumeSavedGame(f.y.ports.storage, f.y.game, f.y.tell);
         expectUntouched(f.y);
         if (std::string(what) == "folder") continue;  // a save never renames over a folder
         arrange(f.y, Position{});
-        storeGameAndSettings(f.y);
+        storeGameAndSettings(f.y.game, f.y.voiceChoice, f.y.ports);
         EXPECT_TRUE(std::filesystem::is_regular_file(folder.file(kSavedGameName)));
     }
 }

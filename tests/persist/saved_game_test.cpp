@@ -27,7 +27,7 @@ struct Resumer {
     FakeGame f;
     Yacht& resume()
     {
-        resumeSavedGame(f.y);
+        resumeSavedGame(f.y.ports.storage, f.y.game, f.y.tell);
         return f.y;
     }
 };
