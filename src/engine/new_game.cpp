@@ -34,30 +34,27 @@ void clearForNewGame(Game& g, Teller& tell)
 
 }  // namespace
 
-void requestNewGame(Yacht& y)
+bool requestNewGame(Game& g, Voice& voice, Teller& tell)
 {
-    Game& g = y.game;
-
     // A game under way (any state but idle, the choice of players included) is only thrown away
     // when the player confirms. The question is spoken while the box is open.
     if (g.state != EngineState::Idle) {
-        y.toBeHeard.lastHeard = y.tell.wordsOf({event::NewGameQuestion{}});
-        speakNow(y.ports.voice, y.toBeHeard, y.toBeHeard.lastHeard);
-        y.newGameAsked = true;
-        return;
+        tell.queue.lastHeard = tell.wordsOf({event::NewGameQuestion{}});
+        speakNow(voice, tell.queue, tell.queue.lastHeard);
+        return true;
     }
-    clearForNewGame(g, y.tell);
+    clearForNewGame(g, tell);
+    return false;
 }
 
-void answerNewGame(Yacht& y, Action answer)
+void answerNewGame(Game& g, Voice& voice, Teller& tell, Action answer)
 {
-    Game& g = y.game;
     if (answer.number != 1) {
-        y.toBeHeard.lastHeard = y.tell.wordsOf({event::NewGameCancelled{}});
-        speakNow(y.ports.voice, y.toBeHeard, y.toBeHeard.lastHeard);
+        tell.queue.lastHeard = tell.wordsOf({event::NewGameCancelled{}});
+        speakNow(voice, tell.queue, tell.queue.lastHeard);
         return;
     }
-    clearForNewGame(g, y.tell);
+    clearForNewGame(g, tell);
 }
 
 void showPlayerCounts(Game& g)

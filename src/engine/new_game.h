@@ -1,14 +1,18 @@
 #pragma once
 // Starting a new game and showing the choice of the number of players.
 
-#include "engine/yacht.h"
+#include "engine/action.h"
+#include "engine/game_state.h"
+#include "engine/teller.h"
+#include "engine/voice.h"
 
 namespace yacht {
 
-// F9: clears the game, or, while one is under way, says the question and raises it for the front end.
-void requestNewGame(Yacht& y);
+// F9: clears the game, or, while one is under way, says the question; true when the question is
+// then to be raised by the front end.
+bool requestNewGame(Game& game, Voice& voice, Teller& tell);
 // The answer to the new-game question: 1 clears the game, anything else keeps it ("cancelled").
-void answerNewGame(Yacht& y, Action answer);
+void answerNewGame(Game& game, Voice& voice, Teller& tell, Action answer);
 void showPlayerCounts(Game& g);  // the sheet shows the list of player counts
 
 }  // namespace yacht

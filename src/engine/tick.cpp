@@ -56,8 +56,10 @@ Flow applyFunctionKey(Yacht& y, Action action)
     case ActionKind::ReportOthersTurns:
         sayOthersTurns(y.game, y.record(), y.recordReports, y.tell);
         return Flow::Continue;
-    case ActionKind::NewGame: requestNewGame(y); return Flow::EndTick;
-    case ActionKind::AnswerNewGame: answerNewGame(y, action); return Flow::EndTick;
+    case ActionKind::NewGame:
+        if (requestNewGame(y.game, y.ports.voice, y.tell)) y.newGameAsked = true;
+        return Flow::EndTick;
+    case ActionKind::AnswerNewGame: answerNewGame(y.game, y.ports.voice, y.tell, action); return Flow::EndTick;
     case ActionKind::Leave: leave(y); return Flow::EndTick;
     default: return Flow::Continue;
     }
