@@ -37,7 +37,7 @@ Flow scoreCategory(Yacht& y)
     if (isPlayerColumn(g.player)) g.scores[c][g.player] = g.categoryValues[c];
     g.roll = 0;
     showCard(g);
-    noteScored(y, c);
+    noteScored(y.game, y.turnLog, y.record(), c);
     g.state = EngineState::TurnEnd;
     g.categoryCursor = 0;
     if (g.seats.isComputer(g.player)) {

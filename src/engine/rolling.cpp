@@ -103,7 +103,7 @@ void makePendingThrow(Yacht& y)
         if (g.held[i] == 0) g.dice[i] = static_cast<int16_t>(throwDie(y.ports.random));
     g.view.litDie = 0;
     // A pending roll with every die held throws nothing and is no throw of the turn.
-    if (std::count(g.held.begin(), g.held.end(), int16_t(1)) < kDice) noteThrow(y);
+    if (std::count(g.held.begin(), g.held.end(), int16_t(1)) < kDice) noteThrow(g, y.turnLog);
 
     if (isYacht(g)) {
         y.tell({event::YachtThrown{}});

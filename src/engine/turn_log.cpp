@@ -2,8 +2,6 @@
 
 #include <algorithm>
 
-#include "engine/yacht.h"
-
 namespace yacht {
 namespace {
 
@@ -29,11 +27,9 @@ std::vector<ScoredCell> scoredBefore(const Game& g, const PlayedTurn& turn)
 }
 
 // What the player's choices gave up since the last note, when any of them was weighed.
-std::optional<double> costSinceLastNote(Yacht& y)
+std::optional<double> costSinceLastNote(const Game& g, TurnLog& log)
 {
-    const Game& g = y.game;
     if (!isPlayerColumn(g.player)) return std::nullopt;
-    TurnLog& log = y.turnLog;
     const double cost = g.seats.cost[g.player];
     const int16_t weighed = g.seats.weighed[g.player];
     std::optional<double> spent;
@@ -44,24 +40,23 @@ std::optional<double> costSinceLastNote(Yacht& y)
 }
 
 // The people whose final score beats the best finished game of a person the record knew before.
-std::vector<int16_t> newBestScores(Yacht& y, const std::vector<int16_t>& finals)
+std::vector<int16_t> newBestScores(const Game& g, Record& record, const std::vector<int16_t>& finals)
 {
-    const std::optional<RecordSummary> before = y.record().summary();
+    const std::optional<RecordSummary> before = record.summary();
     if (!before || before->personScores == 0) return {};
     std::vector<int16_t> players;
     for (std::size_t i = 0; i < finals.size(); ++i) {
         const int p = int(i) + 1;
-        if (!y.game.seats.isComputer(p) && finals[i] > before->bestScore) players.push_back(int16_t(p));
+        if (!g.seats.isComputer(p) && finals[i] > before->bestScore) players.push_back(int16_t(p));
     }
     return players;
 }
 
 }  // namespace
 
-void noteThrow(Yacht& y)
+void noteThrow(const Game& g, TurnLog& log)
 {
-    const Game& g = y.game;
-    PlayedTurn& turn = y.turnLog.turn;
+    PlayedTurn& turn = log.turn;
     if (turn.round != g.round || turn.player != g.player) {
         turn = PlayedTurn{};
         turn.round = g.round;
@@ -73,17 +68,15 @@ void noteThrow(Yacht& y)
         thrown.faces[i] = static_cast<int8_t>(g.dice[i]);
         thrown.kept[i] = thrown.roll > 1 && g.held[i] == 1;
     }
-    const std::optional<double> spent = costSinceLastNote(y);
+    const std::optional<double> spent = costSinceLastNote(g, log);
     if (!turn.throws.empty()) thrown.keepCost = spent;
     // A turn's throws come in order; one that repeats a number belongs to a turn begun again.
     if (!turn.throws.empty() && turn.throws.back().roll >= thrown.roll) turn.throws.clear();
     turn.throws.push_back(thrown);
 }
 
-void noteScored(Yacht& y, int c)
+void noteScored(Game& g, TurnLog& log, Record& record, int c)
 {
-    Game& g = y.game;
-    TurnLog& log = y.turnLog;
     PlayedTurn turn = std::move(log.turn);
     log.turn = PlayedTurn{};
     if (turn.round != g.round || turn.player != g.player) {
@@ -93,9 +86,8 @@ void noteScored(Yacht& y, int c)
     }
     turn.category = static_cast<int16_t>(c);
     turn.points = isPlayerColumn(g.player) ? g.scores[c][g.player].value_or(0) : 0;
-    turn.categoryCost = costSinceLastNote(y);
+    turn.categoryCost = costSinceLastNote(g, log);
 
-    Record& record = y.record();
     if (g.round == 1 && g.player == 1) {
         record.gameBegun(seatsOf(g));
         log.gameOpen = true;
@@ -108,7 +100,7 @@ void noteScored(Yacht& y, int c)
     if (g.round < kLastRound || g.player < g.numPlayers) return;
     std::vector<int16_t> finals;
     for (int p = 1; p <= std::clamp<int>(g.numPlayers, 0, kMaxPlayers); ++p) finals.push_back(totalOf(g, p).value_or(0));
-    g.newBestScores = newBestScores(y, finals);
+    g.newBestScores = newBestScores(g, record, finals);
     record.gameFinished(finals, g.seats.coachAsked);
     log.gameOpen = false;
 }

@@ -4,11 +4,10 @@
 
 #include <cstdint>
 
+#include "engine/game_state.h"
 #include "engine/record.h"
 
 namespace yacht {
-
-struct Yacht;
 
 // The throws of the turn in play and what the player's tally stood at after the last of them.
 struct TurnLog {
@@ -20,11 +19,11 @@ struct TurnLog {
 
 // The dice have just been thrown (what was held before stays as it was): noted as the turn's next
 // throw, with what the keep before it cost when the coach weighed it.
-void noteThrow(Yacht& y);
+void noteThrow(const Game& game, TurnLog& log);
 
 // Category c has just been scored and the card redrawn: the turn goes to the record, opening the
 // record's game first (a new one in round 1, the resumed one otherwise); after the game's last
 // turn the game is finished in the record and any new best score is set to be told.
-void noteScored(Yacht& y, int c);
+void noteScored(Game& game, TurnLog& log, Record& record, int c);
 
 }  // namespace yacht
