@@ -39,8 +39,7 @@ bool requestNewGame(Game& g, Voice& voice, Teller& tell)
     // A game under way (any state but idle, the choice of players included) is only thrown away
     // when the player confirms. The question is spoken while the box is open.
     if (g.state != EngineState::Idle) {
-        tell.queue.lastHeard = tell.wordsOf({event::NewGameQuestion{}});
-        speakNow(voice, tell.queue, tell.queue.lastHeard);
+        sayAtOnce(voice, tell, {event::NewGameQuestion{}});
         return true;
     }
     clearForNewGame(g, tell);
@@ -50,8 +49,7 @@ bool requestNewGame(Game& g, Voice& voice, Teller& tell)
 void answerNewGame(Game& g, Voice& voice, Teller& tell, Action answer)
 {
     if (answer.number != 1) {
-        tell.queue.lastHeard = tell.wordsOf({event::NewGameCancelled{}});
-        speakNow(voice, tell.queue, tell.queue.lastHeard);
+        sayAtOnce(voice, tell, {event::NewGameCancelled{}});
         return;
     }
     clearForNewGame(g, tell);

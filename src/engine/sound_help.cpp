@@ -20,8 +20,7 @@ void readHelpPage(Game& g, const Ports& ports, Teller& tell)
         // the text are no part of it.
         std::string text(page->begin(), page->end());
         while (!text.empty() && text.back() == '\0') text.pop_back();
-        tell.queue.lastHeard = tell.wordsOf({event::HelpPage{.page = g.helpPage, .text = std::move(text)}});
-        speakNow(ports.voice, tell.queue, tell.queue.lastHeard);
+        sayAtOnce(ports.voice, tell, {event::HelpPage{.page = g.helpPage, .text = std::move(text)}});
     }
     // The introduction is read once; then the three pages take turns.
     ++g.helpPage;

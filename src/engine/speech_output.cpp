@@ -16,4 +16,10 @@ void speakAndWait(Voice& voice, const std::string& say)
     voice.speak(say, SpeakMode::Sync);
 }
 
+void sayAtOnce(Voice& voice, Teller& tell, const Event& event)
+{
+    tell.queue.lastHeard = tell.wordsOf(event);
+    speakNow(voice, tell.queue, tell.queue.lastHeard);
+}
+
 }  // namespace yacht
