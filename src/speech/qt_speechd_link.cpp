@@ -4,9 +4,11 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cstdio>
 #include <cstdlib>
 #include <map>
 #include <optional>
+#include <thread>
 
 #include "narration/catalogue.h"
 
@@ -76,6 +78,13 @@ Connection open(const std::shared_ptr<Link>& link, const char* name, SPDConnecti
     c.spd = spd_open2("yacht", name, nullptr, mode, nullptr, autospawn, &error);
     std::free(error);
     if (!c.spd || mode != SPD_MODE_THREADED) return c;
+    // The game's texts are plain words; markup stays off. This first command also shows the
+    // server is still there: libspeechd crashes asking for the client id on a connection the
+    // server has already closed (one ending as it is reached, or refusing more clients).
+    if (spd_set_data_mode(c.spd, SPD_DATA_TEXT) != 0) {
+        spd_close(c.spd);
+        return Connection{};
+    }
     const int client = spd_get_client_id(c.spd);
     if (client > 0) {
         c.client = static_cast<std::size_t>(client);
@@ -88,8 +97,6 @@ Connection open(const std::shared_ptr<Link>& link, const char* name, SPDConnecti
     spd_set_notification_on(c.spd, SPD_BEGIN);
     spd_set_notification_on(c.spd, SPD_END);
     spd_set_notification_on(c.spd, SPD_CANCEL);
-    // The game's texts are plain words; markup stays off.
-    spd_set_data_mode(c.spd, SPD_DATA_TEXT);
     return c;
 }
 
@@ -176,13 +183,26 @@ void serve(std::shared_ptr<Link> link)
     if (!c.spd) link->report(Report::unreachable());
 
     auto lastAttempt = Clock::time_point{};
-    // Reconnects at most every few seconds, so a vanished server costs no time on every text.
-    const auto reconnect = [&] {
-        if (Clock::now() - lastAttempt < std::chrono::seconds(3)) return false;
+    const auto connect = [&] {
         lastAttempt = Clock::now();
         c = open(link, "main", SPD_MODE_THREADED, 1);
         if (c.spd) apply(c.spd, settings);
         return c.spd != nullptr;
+    };
+    // With no connection, tries again at most every few seconds, so a vanished server costs no
+    // time on every text.
+    const auto reconnect = [&] {
+        return Clock::now() - lastAttempt >= std::chrono::seconds(3) && connect();
+    };
+    // A connection that was working and broke is made again at once, a few times within a
+    // second: a server busy for a moment must not cost the player their voice for the game.
+    const auto reconnectAfterLoss = [&] {
+        for (const int pause : {0, 100, 300, 600}) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(pause));
+            if (connect()) return true;
+        }
+        std::fputs("yacht: the speech server cannot be connected to again\n", stderr);
+        return false;
     };
     const auto lost = [&] {
         close(c);
@@ -226,8 +246,10 @@ void serve(std::shared_ptr<Link> link)
         // Message priority queues after what is being said and is not cut off by the next text.
         int id = spd_say(c.spd, SPD_MESSAGE, cmd.text.c_str());
         if (id < 0) {
+            std::fputs("yacht: the speech server refused a text or closed the connection; "
+                       "connecting again\n", stderr);
             lost();
-            if (reconnect())
+            if (reconnectAfterLoss())
                 id = spd_say(c.spd, SPD_MESSAGE, cmd.text.c_str());
             else
                 link->report(Report::unreachable());

@@ -75,8 +75,8 @@ struct Link {
 };
 
 // Runs the connection until a Quit command: connects (starting the server when none runs), then
-// carries out the commands in order, reconnecting once when a lost connection is noticed. Reports
-// Unreachable when no connection can be made.
+// carries out the commands in order, connecting again at once when a lost connection is noticed.
+// Reports Unreachable when no connection can be made.
 void serve(std::shared_ptr<Link> link);
 
 // Lists the server's voices on a connection of its own and keeps the player's short list in

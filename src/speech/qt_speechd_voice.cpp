@@ -4,6 +4,7 @@
 #include <QTimer>
 #include <algorithm>
 #include <csignal>
+#include <cstdio>
 #include <deque>
 #include <optional>
 #include <thread>
@@ -232,16 +233,20 @@ private:
             }
         }
         tracker_.allDone(now);  // gives up on texts that outlived their bound
-        bool failing = unreachable || tracker_.unresponsive();
-        if (!failing && now - created_ >= kConnectBound) {
+        const char* why = unreachable              ? "cannot be reached"
+                          : tracker_.unresponsive() ? "did not tell the end of a text in time"
+                                                    : nullptr;
+        if (!why && now - created_ >= kConnectBound) {
             std::lock_guard lock(link_->mutex);
-            failing = !link_->openFinished;  // the server takes the connection and never answers
+            if (!link_->openFinished) why = "took the connection and never answered";
         }
-        if (!failing) {
+        if (!why) {
             // A text the server refused while it could still be reached is not said again.
             for (uint64_t seq : refused) delivered(seq);
             return false;
         }
+        // One line for the player's log: why the voice has changed.
+        std::fprintf(stderr, "yacht: the speech server %s; the built-in voice speaks from now on\n", why);
         failOver();
         return true;
     }

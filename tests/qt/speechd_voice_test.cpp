@@ -1,7 +1,15 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include <atomic>
 #include <chrono>
+#include <mutex>
+#include <thread>
 
 #include "speech/qt_speechd_voice.h"
 
@@ -35,6 +43,105 @@ private:
     FallbackLog& log_;
 };
 
+
+// A speech server of a few lines on a local port: it answers every command, says every text at
+// once (telling its beginning and end) and remembers it. The first connection of the game's own
+// is closed after its first text, and the next refused, as a server busy for a moment does.
+class DroppingServer {
+public:
+    DroppingServer()
+    {
+        listener_ = ::socket(AF_INET, SOCK_STREAM, 0);
+        sockaddr_in a{};
+        a.sin_family = AF_INET;
+        a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        ::bind(listener_, reinterpret_cast<sockaddr*>(&a), sizeof a);
+        ::listen(listener_, 8);
+        socklen_t n = sizeof a;
+        ::getsockname(listener_, reinterpret_cast<sockaddr*>(&a), &n);
+        port_ = ntohs(a.sin_port);
+        accepting_ = std::thread([this] {
+            for (int fd; (fd = ::accept(listener_, nullptr, nullptr)) >= 0;)
+                std::thread([this, fd] { serve(fd); }).detach();
+        });
+    }
+    ~DroppingServer()
+    {
+        ::shutdown(listener_, SHUT_RDWR);
+        ::close(listener_);
+        accepting_.join();
+    }
+    std::string address() const { return "inet_socket:127.0.0.1:" + std::to_string(port_); }
+    std::vector<std::string> texts()
+    {
+        std::lock_guard lock(mutex_);
+        return texts_;
+    }
+
+private:
+    static bool readLine(int fd, std::string& line)
+    {
+        line.clear();
+        for (char c; ::read(fd, &c, 1) == 1;) {
+            if (c == '\n') return true;
+            if (c != '\r') line += c;
+        }
+        return false;
+    }
+    static void send(int fd, const std::string& s) { (void)!::write(fd, s.data(), s.size()); }
+
+    void serve(int fd)
+    {
+        int connection = 0;
+        const int client = ++clients_;
+        for (std::string line; readLine(fd, line);) {
+            if (line.find("CLIENT_NAME") != std::string::npos && line.find(":main") != std::string::npos) {
+                connection = ++mainConnections_;
+                if (connection == 2) break;  // refused: the connection is closed unanswered
+            }
+            if (line == "HISTORY GET CLIENT_ID") {
+                send(fd, "249-" + std::to_string(client) + "\r\n249 OK CLIENT ID SENT\r\n");
+            } else if (line.rfind("GET ", 0) == 0) {
+                send(fd, "251-0\r\n251 OK GET RETURNED\r\n");
+            } else if (line == "speak" || line == "SPEAK") {
+                send(fd, "230 OK RECEIVING DATA\r\n");
+                std::string text, data;
+                while (readLine(fd, data) && data != ".") text += data;
+                const std::string id = std::to_string(++messages_);
+                send(fd, "225-" + id + "\r\n225 OK MESSAGE QUEUED\r\n");
+                {
+                    std::lock_guard lock(mutex_);
+                    texts_.push_back(text);
+                }
+                const auto event = [&](const std::string& code, const char* name) {
+                    return code + "-" + id + "\r\n" + code + "-" + std::to_string(client) + "\r\n" +
+                           code + " " + name + "\r\n";
+                };
+                send(fd, event("701", "BEGIN") + event("702", "END"));
+                if (connection == 1) break;  // dropped after its first text
+            } else {
+                send(fd, "200 OK\r\n");
+            }
+        }
+        ::close(fd);
+    }
+
+    int listener_ = -1;
+    int port_ = 0;
+    std::thread accepting_;
+    std::mutex mutex_;
+    std::vector<std::string> texts_;
+    std::atomic<int> clients_{0}, mainConnections_{0}, messages_{0};
+};
+
+void restoreAddress(const QByteArray& saved)
+{
+    if (saved.isEmpty())
+        qunsetenv("SPEECHD_ADDRESS");
+    else
+        qputenv("SPEECHD_ADDRESS", saved);
+}
+
 }  // namespace
 
 // A speech server address where nothing listens: the connection is refused at once, and the
@@ -67,16 +174,47 @@ TEST(SpeechdVoice, UnreachableServerHandsEveryTextToTheFallbackInOrder)
         EXPECT_EQ(voice->voiceDescription(0), "fallback");
         EXPECT_EQ(voice->engineName(), "flite");  // the stored voice is judged by the one speaking
     }
-    if (saved.isEmpty())
-        qunsetenv("SPEECHD_ADDRESS");
-    else
-        qputenv("SPEECHD_ADDRESS", saved);
+    restoreAddress(saved);
     EXPECT_EQ(log.made, 1);
     EXPECT_EQ(handovers, 1);
     EXPECT_EQ(log.rate, 4);
     EXPECT_TRUE(log.named.empty());
     EXPECT_EQ(log.texts,
               (std::vector<std::string>{"Yacht, from Tevrin Software.", "3 4 4 5 6", "goodbye"}));
+}
+
+// A server that drops the game's connection and refuses the next attempt keeps the player's
+// voice: the game connects again within a second and the server says the text the drop caught.
+TEST(SpeechdVoice, ADroppedConnectionIsMadeAgainAndTheFallbackNeverSpeaks)
+{
+    DroppingServer server;
+    const QByteArray saved = qgetenv("SPEECHD_ADDRESS");
+    qputenv("SPEECHD_ADDRESS", server.address().c_str());
+    FallbackLog log;
+    int handovers = 0;
+    {
+        auto voice = openSpeechdVoice([&log] {
+            ++log.made;
+            return std::make_unique<RecordingVoice>(log);
+        });
+        voice->listenForHandover([&handovers] { ++handovers; });
+        const auto sayAndWait = [&](const std::string& text) {
+            voice->speak(text, SpeakMode::Async);
+            const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+            while (server.texts().size() < 2 && text == "Ones is worth 3"
+                   && std::chrono::steady_clock::now() < until)
+                QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+            while (voice->runningState() != RunState::Done && std::chrono::steady_clock::now() < until)
+                QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+        };
+        sayAndWait("first roll");
+        sayAndWait("Ones is worth 3");
+        EXPECT_EQ(voice->engineName(), "speechd");
+    }
+    restoreAddress(saved);
+    EXPECT_EQ(server.texts(), (std::vector<std::string>{"first roll", "Ones is worth 3"}));
+    EXPECT_EQ(log.made, 0);
+    EXPECT_EQ(handovers, 0);
 }
 
 }  // namespace yacht
