@@ -1,6 +1,7 @@
 #pragma once
 // What a player or a computer does, whatever it came from: a key, a click, or a computer's move.
-// The engine's handlers take actions; the key map (key_actions.h) turns keys into them.
+// The engine's handlers take actions; the key map (key_actions.h) and the click map
+// (mouse_clicks.h) turn keys and clicks into them.
 
 #include <array>
 #include <cstdint>
@@ -24,7 +25,8 @@ enum class ActionKind : uint8_t {
     // Choosing a category.
     NextCategory,      // the category cursor one row down
     PreviousCategory,  // the category cursor one row up
-    SayCategory,       // the row under the cursor said again, with its worth
+    SayCategory,       // the row under the cursor said again, with its worth; `number` puts the
+                       // cursor on that row first (0 leaves it where it is)
     Score,             // score category `number`, or the one under the cursor when 0
 
     // Reports, the coach and help.
@@ -49,7 +51,8 @@ enum class ActionKind : uint8_t {
     FewerPlayers,
     PlayerCount,     // `number` players, and the game begins
     StartGame,       // the game begins with the number of players chosen
-    SayPlayerCount,  // the number of players said again
+    BeginAtOnce,     // as StartGame, and player 1's turn opens without asking for the space bar
+    SayPlayerCount,  // the number of players said again; `number` chooses that count first
     CycleComputers,  // one more seat, counted from the last, for the computer (wrapping to none)
     CycleStrength,   // the computer plays casually or strongly
 

@@ -63,7 +63,10 @@ Flow applyChoosingAction(Yacht& y, Action action)
         return scoreCategory(y);
     case ActionKind::NextCategory: moveCategoryCursor(y.game, y.tell, 1); return Flow::Continue;
     case ActionKind::PreviousCategory: moveCategoryCursor(y.game, y.tell, -1); return Flow::Continue;
-    case ActionKind::SayCategory: moveCategoryCursor(y.game, y.tell, 0); return Flow::Continue;
+    case ActionKind::SayCategory:
+        if (action.number != 0) y.game.categoryCursor = static_cast<int16_t>(action.number);
+        moveCategoryCursor(y.game, y.tell, 0);
+        return Flow::Continue;
     default: return Flow::Continue;
     }
 }

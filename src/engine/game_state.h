@@ -9,7 +9,6 @@
 #include <string>
 #include <vector>
 
-#include "engine/key.h"
 #include "engine/seats.h"
 #include "rules/category_prices.h"
 

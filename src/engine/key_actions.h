@@ -1,7 +1,7 @@
 #pragma once
 // The key map: what a key (its engine code and modifiers) does in the state the game is in. Every
-// front end posts keys; clicks post the keys their labels stand for. The engine's handlers take
-// the action this map gives, in the state the key reaches them in.
+// front end posts keys; clicks have a map of their own (mouse_clicks.h). The engine's handlers
+// take the action this map gives, in the state the key reaches them in.
 //
 // In every state: F1 help (Shift+F1 the next voice, Ctrl+F1 the previous voice, any other
 // modifier the next speed), F2 dice, F3 categories left, F4 score, F9 new game, F12 leave, H the
@@ -20,6 +20,7 @@
 
 #include "engine/action.h"
 #include "engine/game_state.h"
+#include "engine/key.h"
 
 namespace yacht {
 

@@ -5,11 +5,6 @@
 
 namespace yacht {
 
-void postKey(std::optional<Key>& pendingKey, Key key)
-{
-    pendingKey = key;
-}
-
 void recordKeyPress(Yacht& y, int code, int modifier)
 {
     // Codes beyond one character are not keys the game knows; they are not recorded.
@@ -19,12 +14,12 @@ void recordKeyPress(Yacht& y, int code, int modifier)
         if (code == keys::CtrlKey) y.ports.voice.stopSpeaking();
         // A modifier on its own only hushes; it does not push aside a key not yet taken, which
         // hushes as well (Shift pressed after a digit, on the way to the next key).
-        if (y.pendingKey) return;
+        if (y.pendingInput) return;
     }
-    postKey(y.pendingKey, Key{code, modifier, KeySource::Keyboard});
+    y.pendingInput = Key{code, modifier};
     // During a computer's turn the space bar skips to its end, even while a throw is pending.
     if (code == keys::Space && y.game.state == EngineState::Rolling && !computerTurn(y.game))
-        y.pendingKey.reset();
+        y.pendingInput.reset();
 }
 
 void windowActivated(Teller& tell)

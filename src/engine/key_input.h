@@ -13,7 +13,5 @@ void recordKeyPress(Yacht& y, int code, int modifier);
 // Queues the greeting; the window becomes active once, at start-up, before the first tick.
 void windowActivated(Teller& tell);
 
-// Leaves a key for the next step, in place of one not yet taken (keys and clicks both post this way).
-void postKey(std::optional<Key>& pendingKey, Key key);
 
 }  // namespace yacht

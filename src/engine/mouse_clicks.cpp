@@ -1,65 +1,74 @@
 #include "engine/mouse_clicks.h"
 
-#include "engine/key_codes.h"
-#include "engine/key_input.h"
-#include "engine/seat_choice.h"
+#include "engine/computer_turn.h"
 
 namespace yacht {
 namespace {
 
-// A click on a label that stands for a key posts that key, without modifiers.
-void postClick(std::optional<Key>& pendingKey, int code)
+using K = ActionKind;
+
+Action onTheLegend(int index)
 {
-    postKey(pendingKey, Key{code, 0, KeySource::Legend});
+    static constexpr ActionKind legend[] = {K::Help,        K::ReportDice, K::ReportCategories,
+                                            K::ReportScore, K::NewGame,    K::Leave};
+    if (index < 3 || index > 8) return Action{};
+    return Action::of(legend[index - 3]);
+}
+
+Action onADie(int number, const Game& g)
+{
+    if (number < 1 || number > kDice) return Action{};
+    if (computerTurn(g)) return Action::of(K::Hush);
+    switch (g.state) {
+    case EngineState::Rolled: return Action::of(K::ToggleDie, number);
+    case EngineState::Choosing: return Action::of(K::SayCategory);
+    case EngineState::Players: return Action::of(K::PlayerCount, number);
+    default: return Action::of(K::Hush);
+    }
+}
+
+Action onARow(int row, const Game& g)
+{
+    Action a;
+    if (g.state == EngineState::Choosing && row >= 1 && row <= kCategories)
+        a = Action::of(K::SayCategory, row);
+    else if (g.state == EngineState::Players && row >= 1 && row <= 6)
+        a = Action::of(K::SayPlayerCount, row);
+    // During a computer's turn the categories are the computer's: the click only hushes.
+    return a.acts() && computerTurn(g) ? Action::of(K::Hush) : a;
+}
+
+Action onTheStatusBox(const Game& g)
+{
+    // As the space bar, the box cannot ask for a second throw before the first is made and
+    // announced.
+    if (g.state == EngineState::Rolling) return Action{};
+    if (computerTurn(g)) return Action::of(K::Continue);
+    switch (g.state) {
+    case EngineState::WaitSpace: return Action::of(K::Continue);
+    case EngineState::Rolled: return Action::of(K::Throw);
+    case EngineState::Choosing: return g.categoryCursor >= 1 ? Action::of(K::Score) : Action::of(K::SayCategory);
+    case EngineState::Players: return g.numPlayers >= 1 ? Action::of(K::BeginAtOnce) : Action::of(K::SayPlayerCount);
+    default: return Action::of(K::Hush);
+    }
 }
 
 }  // namespace
 
-void clickSidePanel(std::optional<Key>& pendingKey, int index)
+Action actionForClick(Click click, const Game& g)
 {
-    static constexpr int legendKeys[] = {keys::F1, keys::F2, keys::F3,
-                                         keys::F4, keys::F9, keys::F12};
-    if (index < 3 || index > 8) return;
-    postClick(pendingKey, legendKeys[index - 3]);
-}
-
-void clickDie(std::optional<Key>& pendingKey, int index)
-{
-    if (index < 0 || index >= kDice) return;
-    postClick(pendingKey, keys::Digit1 + index);
-}
-
-void clickSheetRow(Game& g, std::optional<Key>& pendingKey, int index)
-{
-    if (index >= 1 && index <= kCategories && g.state == EngineState::Choosing) {
-        g.categoryCursor = static_cast<int16_t>(index);
-        // The row names the category itself: the cursor is put on it rather than moved.
-        postKey(pendingKey, Key{keys::Digit0 + index, 0, KeySource::Row});
-    } else if (index >= 1 && index <= 6 && g.state == EngineState::Players) {
-        g.numPlayers = static_cast<int16_t>(index);
-        postClick(pendingKey, keys::Space);
+    switch (click.target) {
+    case ClickTarget::Legend: return onTheLegend(click.index);
+    case ClickTarget::Die: return onADie(click.index + 1, g);
+    case ClickTarget::SheetRow: return onARow(click.index, g);
+    case ClickTarget::StatusBox: return onTheStatusBox(g);
     }
+    return Action{};
 }
 
-void clickStatusBox(Game& g, std::optional<Key>& pendingKey)
+void postClick(PendingInput& pending, const Game& g, Click click)
 {
-    // The space bar is dropped while a throw is pending, so that it cannot ask for a second
-    // throw before the first is made and announced; the status box behaves the same way.
-    if (g.state == EngineState::Rolling) return;
-    postClick(pendingKey, keys::Space);
-    if (g.state == EngineState::Choosing && g.categoryCursor >= 1) {
-        postClick(pendingKey, keys::Enter);
-    } else if (g.state == EngineState::Players && g.numPlayers >= 1) {
-        // The game starts at once with the first turn of round 1, without the request to press
-        // the space bar that follows a choice made with the keyboard. The seats are taken as
-        // Enter takes them, so the computer players chosen with C play.
-        seatPlayers(g);
-        g.state = EngineState::WaitSpace;
-        g.player = 1;
-        g.round = 1;
-        // A computer in seat 1 opens its turn by itself; the space bar would skip that turn.
-        if (g.seats.isComputer(1)) pendingKey.reset();
-    }
+    if (actionForClick(click, g).kind != ActionKind::None) pending = click;
 }
 
 }  // namespace yacht

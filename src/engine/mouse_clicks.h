@@ -1,28 +1,25 @@
 #pragma once
-// Mouse clicks: each clickable label posts the key it stands for, so a sighted player can drive
-// the game with the mouse; the next step takes the key as if it had been typed, and
-// the key map makes it the same action.
+// The click map: what a click on one of the window's labels does in the state the game is in,
+// so a sighted player can drive the game with the mouse. A click becomes an action as a key does.
+//
+// - The function keys' legend: help, the dice, the categories left, the score, a new game, leave.
+// - A die: what its digit does (hold or release it, or pick that many players and begin).
+// - A category row while choosing: the cursor put on it, and the row said. A row 1 to 6 while the
+//   players are chosen: that count, said.
+// - The status box: the space bar's action (open the turn, throw again); while choosing, score
+//   the category under the cursor; with a count chosen, begin the game at once with its first
+//   turn opened. It is ignored while a throw is pending.
 
-#include <optional>
-
+#include "engine/action.h"
 #include "engine/game_state.h"
-#include "engine/key.h"
+#include "engine/input.h"
 
 namespace yacht {
 
-// The function-key legend (elements 3 to 8) posts F1, F2, F3, F4, F9 or F12 without modifier;
-// the panel, the title and the total (elements 0 to 2) do nothing.
-void clickSidePanel(std::optional<Key>& pendingKey, int index);
+// None for a click on a label that does nothing in this state.
+Action actionForClick(Click click, const Game& g);
 
-// Die 0 to 4 posts the digit 1 to 5: it holds or releases the die, or picks that many players.
-void clickDie(std::optional<Key>& pendingKey, int index);
-
-// A sheet row picks its category while choosing (categoryCursor and the row's digit, from the row)
-// or, rows 1 to 6, a number of players while they are chosen (numPlayers and the space bar).
-void clickSheetRow(Game& g, std::optional<Key>& pendingKey, int index);
-
-// The status box throws (space bar), scores the category under the cursor (enter) or starts
-// the game once a number of players is picked; ignored while a throw is pending.
-void clickStatusBox(Game& g, std::optional<Key>& pendingKey);
+// Leaves the click for the next step, unless it does nothing in the state the game is in now.
+void postClick(PendingInput& pending, const Game& g, Click click);
 
 }  // namespace yacht

@@ -25,11 +25,23 @@ void tellComputerCount(Game& g, Teller& tell, Entry entry)
     tell({event::ComputerCount{g.seats.computers}, entry});
 }
 
+// The game starts with the first turn of round 1, without the request to press the space bar
+// that follows a choice made with Enter. A computer in seat 1 opens its turn by itself.
+void beginAtOnce(Game& g, Teller& tell)
+{
+    seatPlayers(g);
+    g.state = EngineState::WaitSpace;
+    g.player = 1;
+    g.round = 1;
+    if (!g.seats.isComputer(1)) passOrOpenTurn(g, tell, Action::of(ActionKind::Continue));
+}
+
 }  // namespace
 
 void choosePlayersAndSeats(Game& g, Teller& tell, Action action)
 {
     if (!action.acts()) return;
+    if (action.kind == ActionKind::BeginAtOnce) return beginAtOnce(g, tell);
     Seats& s = g.seats;
     if (action.kind == ActionKind::CycleComputers || action.kind == ActionKind::CycleStrength) {
         // As with any key, a count not yet chosen becomes one player.

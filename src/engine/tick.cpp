@@ -4,6 +4,7 @@
 #include "engine/coach.h"
 #include "engine/computer_turn.h"
 #include "engine/key_actions.h"
+#include "engine/mouse_clicks.h"
 #include "engine/new_game.h"
 #include "engine/rolling.h"
 #include "engine/seat_choice.h"
@@ -99,14 +100,20 @@ void setStatusCaption(Game& g)
     }
 }
 
-Key takePendingKey(std::optional<Key>& pendingKey, SpeechQueue& toBeHeard, Voice& voice)
+PendingInput takePendingInput(PendingInput& pending, SpeechQueue& toBeHeard, Voice& voice)
 {
-    if (!pendingKey) return Key{};
-    const Key key = *pendingKey;
-    pendingKey.reset();
+    if (!pending) return std::nullopt;
+    PendingInput taken;
+    taken.swap(pending);
     toBeHeard.clear();
     voice.setPriorityOver();
-    return key;
+    return taken;
+}
+
+Action actionForInput(const Input& input, const Game& g)
+{
+    if (const Key* key = std::get_if<Key>(&input)) return actionFor(*key, g);
+    return actionForClick(std::get<Click>(input), g);
 }
 
 Flow tick(Yacht& y)
@@ -127,11 +134,11 @@ Flow tick(Yacht& y)
         return applyFunctionKey(y, answer);
     }
 
-    // Taking the key has hushed the queue. The key means what it means in the state it reaches
-    // each step in: a turn opened or a throw made on the way changes what it does next.
-    const Key key = takePendingKey(y.pendingKey, y.toBeHeard, y.ports.voice);
-    // Most steps come with no key: the key map is not consulted for them.
-    const auto actionNow = [&] { return key.code > 0 ? actionFor(key, g) : Action{}; };
+    // Taking the key or click has hushed the queue. It means what it means in the state it
+    // reaches each step in: a turn opened or a throw made on the way changes what it does next.
+    const PendingInput input = takePendingInput(y.pendingInput, y.toBeHeard, y.ports.voice);
+    // Most steps come with no input: the maps are not consulted for them.
+    const auto actionNow = [&] { return input ? actionForInput(*input, g) : Action{}; };
     const Action action = actionNow();
     if (action.acts() && applyFunctionKey(y, action) == Flow::EndTick) return Flow::EndTick;
     // H asks the coach, in every state, and does nothing else.

@@ -162,6 +162,8 @@ void choosePlayerCount(Game& g, Teller& tell, Action action)
     const bool counted = action.kind == ActionKind::PlayerCount && action.number >= 1 &&
                          action.number <= kMaxPlayers;
     if (counted) g.numPlayers = static_cast<int16_t>(action.number);
+    const bool named = action.kind == ActionKind::SayPlayerCount && action.number >= 1;
+    if (named) g.numPlayers = static_cast<int16_t>(std::min(action.number, kArrowLimit));
 
     const bool start = action.kind == ActionKind::StartGame;
     if (!start) {

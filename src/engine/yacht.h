@@ -7,6 +7,7 @@
 
 #include "engine/action.h"
 #include "engine/game_state.h"
+#include "engine/input.h"
 #include "engine/ports.h"
 #include "engine/speech_queue.h"
 #include "engine/teller.h"
@@ -30,7 +31,7 @@ struct Yacht {
     Ports ports;
     Game game;
     VoiceChoice voiceChoice;  // the voice, speed and wording in use, and what the settings keep
-    std::optional<Key> pendingKey;  // the key, or the click's key, the next step takes, if any
+    PendingInput pendingInput;  // the key or click the next step takes, if any
     SpeechQueue toBeHeard;  // the texts and sounds still to be heard, in order
     Teller tell{ports.events, toBeHeard};  // the narrator, putting its words into that queue
     bool quitting = false;      // F12 has been handled; no further step acts, and the program ends once goodbye is said

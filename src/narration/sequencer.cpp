@@ -56,7 +56,7 @@ bool Sequencer::moreToDo()
 {
     const Game& g = y_.game;
     if (y_.quitting) return false;
-    if (y_.pendingKey) return true;
+    if (y_.pendingInput) return true;
     if (soundPlaying_ || y_.ports.voice.runningState() != RunState::Done) return false;
     if (!y_.toBeHeard.empty()) return true;
     // A computer's turn that has just become due starts its pause on the next step.

@@ -34,7 +34,7 @@ void Stepper::step()
         return;
     }
     // A key came while the question waited, or news: taken now.
-    if (y_.pendingKey || missedWake_) wakeSoon();
+    if (y_.pendingInput || missedWake_) wakeSoon();
     missedWake_ = false;
 }
 

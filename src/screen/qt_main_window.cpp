@@ -338,13 +338,16 @@ bool MainWindow::event(QEvent* event)
 
 void MainWindow::click(QObject* watched)
 {
+    const auto post = [this](ClickTarget target, int index) {
+        postClick(game_->pendingInput, game_->game, Click{target, index});
+    };
     for (int i = 0; i < 9; ++i)
-        if (watched == side_[i].widget) return clickSidePanel(game_->pendingKey, i);
+        if (watched == side_[i].widget) return post(ClickTarget::Legend, i);
     for (int i = 0; i < 5; ++i)
-        if (watched == dice_[i].widget) return clickDie(game_->pendingKey, i);
+        if (watched == dice_[i].widget) return post(ClickTarget::Die, i);
     for (int r = 0; r < 15; ++r)
-        if (watched == captionCells_[r].widget) return clickSheetRow(game_->game, game_->pendingKey, r);
-    if (watched == status_.widget) clickStatusBox(game_->game, game_->pendingKey);
+        if (watched == captionCells_[r].widget) return post(ClickTarget::SheetRow, r);
+    if (watched == status_.widget) post(ClickTarget::StatusBox, 0);
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event)

@@ -21,7 +21,7 @@ Step incomplete()
 
 Step keyOf(int code, int modifier, std::size_t length)
 {
-    return Step{Step::Kind::Key, Key{code, modifier, KeySource::Keyboard}, length};
+    return Step{Step::Kind::Key, Key{code, modifier}, length};
 }
 
 // The modifier parameter of xterm's sequences (1 + Shift 1, Alt 2, Ctrl 4, Meta 8) as the game's

@@ -33,13 +33,13 @@ KeyStrings terminfoKeyStrings(const std::string& term)
         const std::string text = capability(("kf" + std::to_string(n)).c_str());
         if (text.empty()) continue;
         const int group = (n - 1) / 12;
-        out.push_back({text, Key{keys::F1 + (n - 1) % 12, kGroupModifiers[group], KeySource::Keyboard}});
+        out.push_back({text, Key{keys::F1 + (n - 1) % 12, kGroupModifiers[group]}});
     }
     const std::pair<const char*, int> arrows[] = {
         {"kcuu1", keys::Up}, {"kcud1", keys::Down}, {"kcub1", keys::Left}, {"kcuf1", keys::Right}};
     for (const auto& [name, code] : arrows) {
         const std::string text = capability(name);
-        if (!text.empty()) out.push_back({text, Key{code, 0, KeySource::Keyboard}});
+        if (!text.empty()) out.push_back({text, Key{code, 0}});
     }
     del_curterm(cur_term);
     return out;

@@ -4,6 +4,7 @@
 
 #include "engine/key_codes.h"
 #include "engine/key_input.h"
+#include "engine/mouse_clicks.h"
 #include "engine/rolling.h"
 #include "support/turn_script.h"
 
@@ -70,13 +71,13 @@ TEST(TheCategoryCursor, StopsAtBothEndsAndNamesTheRowWithItsWorth)
     }
 }
 
-TEST(AClickOnACategoryRow, MarksAndNamesTheClickedRowWithoutMovingTheCursor)
+TEST(AClickOnACategoryRow, PutsTheCursorOnItsRowAndLightsIt)
 {
     for (int row : {1, 7, 13}) {
         FakeGame f;
         choosing(f, "23322", 1, 4);
-        f.y.game.categoryCursor = int16_t(row);  // the click sets the cursor, then posts its key
-        postKey(f.y.pendingKey, Key{keys::Digit0 + row, 0, KeySource::Row});
+        f.y.game.categoryCursor = 4;
+        postClick(f.y.pendingInput, f.y.game, Click{ClickTarget::SheetRow, row});
         f.tick();
         EXPECT_EQ(f.y.game.categoryCursor, row);
         EXPECT_EQ(opaqueRow(f.shown()), row);

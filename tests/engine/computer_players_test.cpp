@@ -130,7 +130,7 @@ TEST(PersonAndComputer, SpaceSkipsOnlyTheComputersTurn)
     t.f.press(keys::Space);
     ASSERT_EQ(t.g().state, EngineState::Rolling);
     recordKeyPress(t.f.y, keys::Space, 0);
-    EXPECT_FALSE(t.f.y.pendingKey) << "a person's pending throw drops the space bar";
+    EXPECT_FALSE(t.f.y.pendingInput) << "a person's pending throw drops the space bar";
     t.f.settle();
     t.key(keys::Space);
     while (t.g().state == EngineState::Choosing) {
@@ -139,7 +139,7 @@ TEST(PersonAndComputer, SpaceSkipsOnlyTheComputersTurn)
     }
     ASSERT_TRUE(t.runUntil([](const Game& g) { return g.player == 2 && g.state == EngineState::Rolling; }));
     recordKeyPress(t.f.y, keys::Space, 0);
-    EXPECT_TRUE(t.f.y.pendingKey) << "a computer's pending throw takes the space bar";
+    EXPECT_TRUE(t.f.y.pendingInput) << "a computer's pending throw takes the space bar";
     const std::size_t from = t.f.voice.spoken.size();
     t.f.tick();
     t.f.settle();
@@ -162,10 +162,10 @@ TEST(StatusClickAfterC, SeatsTheComputersAndKeepsSeatOnesTurn)
                          Case{{keys::Down, keys::Down, 'C', 'C'}, true}}) {
         TableGame t(c.choice);
         const std::size_t from = t.f.voice.spoken.size();
-        clickStatusBox(t.f.y.game, t.f.y.pendingKey);
+        postClick(t.f.y.pendingInput, t.g(), Click{ClickTarget::StatusBox, 0});
+        ASSERT_TRUE(t.runUntil([](const Game& g) { return g.state == EngineState::Rolled; }, 500));
         EXPECT_TRUE(t.g().seats.isComputer(2));
         EXPECT_EQ(t.g().seats.isComputer(1), c.computerFirst);
-        ASSERT_TRUE(t.runUntil([](const Game& g) { return g.state == EngineState::Rolled; }, 500));
         EXPECT_EQ(t.saidSince(from).front(), "round 1 player 1 first roll");
         if (!c.computerFirst) continue;
         ASSERT_TRUE(t.runUntil([](const Game& g) { return g.player == 2; }, 2000));

@@ -92,17 +92,18 @@ TEST(ASoakOfRandomKeysAndClicks, KeepsEveryInvariantAfterEveryTick)
 
         switch (rng() % 10) {
         case 0: recordKeyPress(f.y, int(rng() % 255) + 1, int(rng() % 8)); break;  // any key at all
-        case 1: clickSidePanel(f.y.pendingKey, int(rng() % 9)); break;
-        case 2: clickDie(f.y.pendingKey, int(rng() % 5)); break;
-        case 3: clickSheetRow(f.y.game, f.y.pendingKey, int(rng() % 15)); break;
-        case 4: clickStatusBox(f.y.game, f.y.pendingKey); break;
+        case 1: postClick(f.y.pendingInput, f.y.game, {ClickTarget::Legend, int(rng() % 9)}); break;
+        case 2: postClick(f.y.pendingInput, f.y.game, {ClickTarget::Die, int(rng() % 5)}); break;
+        case 3: postClick(f.y.pendingInput, f.y.game, {ClickTarget::SheetRow, int(rng() % 15)}); break;
+        case 4: postClick(f.y.pendingInput, f.y.game, {ClickTarget::StatusBox, 0}); break;
         default: {
             const int code = frequent[rng() % std::size(frequent)];
             recordKeyPress(f.y, code, code == keys::F9 ? 0 : int(rng() % 2));
         }
         }
-        if (f.y.pendingKey && f.y.pendingKey->code == keys::F12)
-            f.y.pendingKey.reset();  // leaving ends the run; the soak keeps playing
+        // Leaving ends the run; the soak keeps playing.
+        if (f.y.pendingInput && actionForInput(*f.y.pendingInput, f.y.game).kind == ActionKind::Leave)
+            f.y.pendingInput.reset();
 
         const int ticks = 1 + int(rng() % 4);
         for (int t = 0; t < ticks; ++t) {

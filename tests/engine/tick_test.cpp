@@ -65,7 +65,7 @@ TEST(KeyInput, RecordsTwoCharactersAndTheLastKeyWins)
         const char* name;
         EngineState state;
         std::vector<std::pair<int, int>> presses;
-        std::optional<Key> pendingKey;
+        PendingInput pending;
     };
     const Case cases[] = {
         {"ShiftF1", EngineState::Idle, {{keys::F1, keys::Shift}}, Key{keys::F1, keys::Shift}},
@@ -81,7 +81,7 @@ TEST(KeyInput, RecordsTwoCharactersAndTheLastKeyWins)
         FakeGame f;
         f.y.game.state = c.state;
         for (auto [code, modifier] : c.presses) recordKeyPress(f.y, code, modifier);
-        EXPECT_EQ(f.y.pendingKey, c.pendingKey) << c.name;
+        EXPECT_EQ(f.y.pendingInput, c.pending) << c.name;
     }
 }
 
@@ -97,7 +97,7 @@ TEST(KeyIntake, DropsWhatIsQueuedButNotWhatIsBeingSaid)
     recordKeyPress(f.y, 'Q', 0);
     f.tick();
     EXPECT_EQ(f.y.toBeHeard, queued(""));
-    EXPECT_FALSE(f.y.pendingKey.has_value());
+    EXPECT_FALSE(f.y.pendingInput.has_value());
     EXPECT_GT(f.voice.priorityOverCalls, priorityBefore);
     for (int i = 0; i < 5; ++i) f.tick();
     EXPECT_EQ(f.voice.texts(), std::vector<std::string>{"first"});
@@ -147,9 +147,9 @@ TEST(AModifierAlone, DoesNotPushAsideAKeyNotYetTaken)
     f.y.game.state = EngineState::Rolled;
     recordKeyPress(f.y, keys::Digit1 + 2, 0);
     recordKeyPress(f.y, keys::ShiftKey, keys::Shift);
-    EXPECT_EQ(f.y.pendingKey, Key{keys::Digit1 + 2});
+    EXPECT_EQ(f.y.pendingInput, PendingInput{Key{keys::Digit1 + 2}});
     recordKeyPress(f.y, keys::CtrlKey, keys::Ctrl);
-    EXPECT_EQ(f.y.pendingKey, Key{keys::Digit1 + 2});
+    EXPECT_EQ(f.y.pendingInput, PendingInput{Key{keys::Digit1 + 2}});
     EXPECT_EQ(f.voice.stops, 1);
 }
 
@@ -162,7 +162,7 @@ TEST(KeyIntake, LeavesTheQueueAloneForCodesAndModifiersTheGameDoesNotKnow)
         f.y.toBeHeard = queued("\tkept");
         recordKeyPress(f.y, code, modifier);
         f.tick();
-        EXPECT_FALSE(f.y.pendingKey.has_value()) << code;
+        EXPECT_FALSE(f.y.pendingInput.has_value()) << code;
         EXPECT_EQ(f.voice.texts(), std::vector<std::string>{"kept"}) << code;
     }
 }

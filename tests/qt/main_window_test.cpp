@@ -77,7 +77,7 @@ TEST(WindowClicks, LegendsAndDicePostTheirKeysAndTheTickTakesThemAtOnce)
     for (const auto& [i, begins] : legends) {
         g.y.toBeHeard = test::queued("\tsomething not yet said");
         click(g.window.sideLabel(i));
-        EXPECT_FALSE(g.y.pendingKey.has_value()) << i;
+        EXPECT_FALSE(g.y.pendingInput.has_value()) << i;
         EXPECT_EQ(tabbed(g.y.toBeHeard).rfind(begins, 0), 0u) << i << ": " << tabbed(g.y.toBeHeard);
     }
     click(g.window.sideLabel(3));
@@ -98,7 +98,7 @@ TEST(WindowClicks, LegendsAndDicePostTheirKeysAndTheTickTakesThemAtOnce)
         click(g.window.diceLabel(i));
         EXPECT_EQ(g.game().held[i], 1) << i;
         // Taking the key drops whatever was queued and not yet handed to the voice.
-        EXPECT_FALSE(g.y.pendingKey.has_value()) << i;
+        EXPECT_FALSE(g.y.pendingInput.has_value()) << i;
         EXPECT_EQ(tabbed(g.y.toBeHeard).find("not yet said"), std::string::npos) << i;
     }
 }
@@ -140,7 +140,7 @@ TEST(WindowClicks, PlayerRowAndStatusBoxStartTheGame)
     EXPECT_EQ(g.game().state, EngineState::Rolling);
     EXPECT_EQ(g.game().player, 1);
     EXPECT_EQ(g.game().round, 1);
-    EXPECT_FALSE(g.y.pendingKey.has_value());
+    EXPECT_FALSE(g.y.pendingInput.has_value());
 }
 
 TEST(WindowClicks, StatusBoxIsIgnoredWhileAThrowIsPending)
@@ -148,7 +148,7 @@ TEST(WindowClicks, StatusBoxIsIgnoredWhileAThrowIsPending)
     WindowGame g;
     g.game().state = EngineState::Rolling;
     click(g.window.statusLabel());
-    EXPECT_FALSE(g.y.pendingKey.has_value());
+    EXPECT_FALSE(g.y.pendingInput.has_value());
 }
 
 TEST(WindowClicks, ClickOnTheRulesAndFramesReachesTheCellBeneath)

@@ -27,7 +27,7 @@ inline void PrintTo(const SpeechQueue& q, std::ostream* os)
 
 inline void PrintTo(const Key& k, std::ostream* os)
 {
-    *os << "key " << k.code << " modifier " << k.modifier << " source " << int(k.source);
+    *os << "key " << k.code << " modifier " << k.modifier;
 }
 
 namespace test {

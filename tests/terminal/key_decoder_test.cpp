@@ -11,7 +11,7 @@ namespace {
 
 Key k(int code, int modifier = 0)
 {
-    return Key{code, modifier, KeySource::Keyboard};
+    return Key{code, modifier};
 }
 
 constexpr int F5 = keys::F1 + 4, F11 = keys::F1 + 10;
