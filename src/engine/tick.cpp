@@ -100,14 +100,10 @@ void setStatusCaption(Game& g)
     }
 }
 
-PendingInput takePendingInput(PendingInput& pending, SpeechQueue& toBeHeard, Voice& voice)
+void hushForInput(SpeechQueue& toBeHeard, Voice& voice)
 {
-    if (!pending) return std::nullopt;
-    PendingInput taken;
-    taken.swap(pending);
     toBeHeard.clear();
     voice.setPriorityOver();
-    return taken;
 }
 
 Action actionForInput(const Input& input, const Game& g)
@@ -134,9 +130,15 @@ Flow tick(Yacht& y)
         return applyFunctionKey(y, answer);
     }
 
-    // Taking the key or click has hushed the queue. It means what it means in the state it
-    // reaches each step in: a turn opened or a throw made on the way changes what it does next.
-    const PendingInput input = takePendingInput(y.pendingInput, y.toBeHeard, y.ports.voice);
+    // A key or click hushes the queue. It means what it means in the state it reaches each step
+    // in: a turn opened or a throw made on the way changes what it does next. It is read where it
+    // waits, and let go as the step ends, however the step ends.
+    const PendingInput& input = y.pendingInput;
+    struct LetGo {
+        PendingInput& input;
+        ~LetGo() { input.reset(); }
+    } const letGo{y.pendingInput};
+    if (input) hushForInput(y.toBeHeard, y.ports.voice);
     // Most steps come with no input: the maps are not consulted for them.
     const auto actionNow = [&] { return input ? actionForInput(*input, g) : Action{}; };
     const Action action = actionNow();
