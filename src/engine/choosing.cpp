@@ -25,47 +25,47 @@ void moveCategoryCursor(Game& g, Teller& tell, int step)
 
 // The category under the cursor is written into the player's column, if it is free. A person
 // hears the total; a computer's score is said with its name.
-Flow scoreCategory(Yacht& y)
+Flow scoreCategory(Game& g, TurnAdvisor& advisor, TurnLog& log, Record& record, Teller& tell)
 {
-    Game& g = y.game;
     const int c = g.categoryCursor;
     if (c < 1 || c > kCategories) return Flow::EndTick;
     // A taken category stays as it is; the key has already emptied the queue, so all is silent.
     if (taken(g, c)) return Flow::Continue;
-    tallyCategory(g, y.advisor, c);
+    tallyCategory(g, advisor, c);
 
     if (isPlayerColumn(g.player)) g.scores[c][g.player] = g.categoryValues[c];
     g.roll = 0;
     showCard(g);
-    noteScored(y.game, y.turnLog, y.record(), c);
+    noteScored(g, log, record, c);
     g.state = EngineState::TurnEnd;
     g.categoryCursor = 0;
     if (g.seats.isComputer(g.player)) {
         const int points = isPlayerColumn(g.player) ? g.scores[c][g.player].value_or(0) : 0;
         const event::ComputerScored scored{.player = g.player, .points = points, .category = c};
-        y.tell({scored, Entry::Replacing});
+        tell({scored, Entry::Replacing});
         return Flow::Continue;
     }
     const event::Scored scored{.round = g.round, .total = g.total, .category = c};
-    y.tell({scored, Entry::Replacing});
+    tell({scored, Entry::Replacing});
     // The end of the game follows the last round and says the final scores instead.
-    if (g.round == 13) y.toBeHeard.clear();
+    if (g.round == 13) tell.queue.clear();
     return Flow::Continue;
 }
 
 }  // namespace
 
-Flow applyChoosingAction(Yacht& y, Action action)
+Flow applyChoosingAction(Game& g, TurnAdvisor& advisor, TurnLog& log, Record& record, Teller& tell,
+                         Action action)
 {
     switch (action.kind) {
     case ActionKind::Score:
-        if (action.number != 0) y.game.categoryCursor = static_cast<int16_t>(action.number);
-        return scoreCategory(y);
-    case ActionKind::NextCategory: moveCategoryCursor(y.game, y.tell, 1); return Flow::Continue;
-    case ActionKind::PreviousCategory: moveCategoryCursor(y.game, y.tell, -1); return Flow::Continue;
+        if (action.number != 0) g.categoryCursor = static_cast<int16_t>(action.number);
+        return scoreCategory(g, advisor, log, record, tell);
+    case ActionKind::NextCategory: moveCategoryCursor(g, tell, 1); return Flow::Continue;
+    case ActionKind::PreviousCategory: moveCategoryCursor(g, tell, -1); return Flow::Continue;
     case ActionKind::SayCategory:
-        if (action.number != 0) y.game.categoryCursor = static_cast<int16_t>(action.number);
-        moveCategoryCursor(y.game, y.tell, 0);
+        if (action.number != 0) g.categoryCursor = static_cast<int16_t>(action.number);
+        moveCategoryCursor(g, tell, 0);
         return Flow::Continue;
     default: return Flow::Continue;
     }

@@ -7,6 +7,7 @@ namespace yacht {
 
 // The actions of choosing: walking the categories, the row again, and scoring; any other action
 // does nothing here.
-Flow applyChoosingAction(Yacht& y, Action action);
+Flow applyChoosingAction(Game& g, TurnAdvisor& advisor, TurnLog& log, Record& record, Teller& tell,
+                         Action action);
 
 }  // namespace yacht

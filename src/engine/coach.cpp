@@ -5,7 +5,6 @@
 
 #include "engine/computer_turn.h"
 #include "engine/game_position.h"
-#include "engine/rolling.h"
 
 namespace yacht {
 namespace {
@@ -85,12 +84,10 @@ Advice coachAdvice(const Game& g, TurnAdvisor& advisor)
     return keepAdvice(*plan, *dice, 3 - g.roll);
 }
 
-void tellCoachAdvice(Yacht& y)
+void tellCoachAdvice(Game& g, TurnAdvisor& advisor, Teller& tell)
 {
-    Game& g = y.game;
     if (personsTurn(g)) g.seats.coachAsked = true;
-    if (g.state == EngineState::Rolling && y.toBeHeard.empty() && !computerTurn(g)) makePendingThrow(y);
-    y.tell({event::CoachAdvice{coachAdvice(g, y.advisor)}});
+    tell({event::CoachAdvice{coachAdvice(g, advisor)}});
 }
 
 void tallyKeep(Game& g, TurnAdvisor& advisor)

@@ -6,9 +6,9 @@
 
 namespace yacht {
 
-// The coach's answer to the Coach action (H), queued after whatever the key left (a throw pending
-// when it came is made first, so the advice is about the dice just thrown).
-void tellCoachAdvice(Yacht& y);
+// The coach's answer to the Coach action (H), queued after whatever the key left. The step makes
+// a throw pending when it came first, so the advice is about the dice just thrown.
+void tellCoachAdvice(Game& g, TurnAdvisor& advisor, Teller& tell);
 
 // The coach's advice for the turn as it stands, or that it is still thinking.
 Advice coachAdvice(const Game& game, TurnAdvisor& advisor);

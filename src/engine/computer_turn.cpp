@@ -26,7 +26,7 @@ void keepAndThrow(Yacht& y, const strategy::TurnPlan& plan, const strategy::Dice
     const strategy::KeepChoice keep = casual(g)
                                           ? strategy::casualKeep(plan, dice, throwsLeft, y.ports.random.next())
                                           : strategy::bestKeep(plan, dice, throwsLeft);
-    applyRolledAction(y, Action::keep(keep.hold));
+    applyRolledAction(g, y.advisor, y.ports.toolkit, y.tell, Action::keep(keep.hold));
 }
 
 // After the last throw: the category is scored as a person scores it, and said with its player.
@@ -37,7 +37,7 @@ void score(Yacht& y, const strategy::TurnPlan& plan, const strategy::Dice& dice)
                                                 ? strategy::casualCategory(plan, dice, y.ports.random.next())
                                                 : strategy::bestCategory(plan, dice);
     if (choice.category < 1) return;
-    applyChoosingAction(y, Action::of(ActionKind::Score, choice.category));
+    applyChoosingAction(g, y.advisor, y.turnLog, y.record(), y.tell, Action::of(ActionKind::Score, choice.category));
 }
 
 // One move of the turn; false when there is nothing the computer can do in this state.
@@ -45,7 +45,7 @@ bool move(Yacht& y, const strategy::TurnPlan& plan)
 {
     Game& g = y.game;
     if (g.state == EngineState::WaitSpace) return passOrOpenTurn(g, y.tell, Action::of(ActionKind::Continue)), true;
-    if (g.state == EngineState::Rolling) return makePendingThrow(y), true;
+    if (g.state == EngineState::Rolling) return makePendingThrow(g, y.ports.random, y.turnLog, y.tell), true;
     const std::optional<strategy::Dice> dice = diceOnTable(g);
     if (!dice) return false;
     if (g.state == EngineState::Rolled) return keepAndThrow(y, plan, *dice), true;

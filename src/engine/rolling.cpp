@@ -25,9 +25,8 @@ bool isYacht(const Game& g)
 }
 
 // A further Yacht, thrown once the Yacht row holds 50, pays 100 at once, before any choice.
-void payYachtBonus(Yacht& y)
+void payYachtBonus(Game& g)
 {
-    Game& g = y.game;
     if (!isPlayerColumn(g.player) || g.scores[kYachtRow][g.player] != 50) return;
     // The sum stops at the largest 16-bit number, where reading it back always stopped it.
     ScoreCell& bonus = g.scores[kBonusRow][g.player];
@@ -37,9 +36,8 @@ void payYachtBonus(Yacht& y)
 }
 
 // The dice cursor moves with wrapping; a cursor outside 1..5 restarts from the end it enters.
-void moveDiceCursor(Yacht& y, bool right)
+void moveDiceCursor(Game& g, Teller& tell, bool right)
 {
-    Game& g = y.game;
     const int at = g.diceCursor;
     if (right)
         g.diceCursor = static_cast<int16_t>(at >= kDice || at < 0 ? 1 : at + 1);
@@ -49,15 +47,14 @@ void moveDiceCursor(Yacht& y, bool right)
     const int die = g.diceCursor - 1;
     g.view.litDie = g.diceCursor;
     const event::DieUnderCursor under{.die = die + 1, .face = g.dice[die], .held = g.held[die] == 1};
-    y.tell({under, Entry::Replacing});
+    tell({under, Entry::Replacing});
 }
 
 // The next throw, or the end of throwing when nothing is left to throw. What the throw says
 // follows whatever is queued: a person's key has emptied the queue, a computer's keep is said first.
-void throwAgain(Yacht& y)
+void throwAgain(Game& g, TurnAdvisor& advisor, Teller& tell)
 {
-    Game& g = y.game;
-    tallyKeep(g, y.advisor);
+    tallyKeep(g, advisor);
     int heldCount = 0;
     for (int16_t h : g.held) heldCount += h;
     if (heldCount == kDice) g.roll = 3;
@@ -70,21 +67,20 @@ void throwAgain(Yacht& y)
         if (g.held[i] == 0) g.dice[i] = 0;
     ++g.roll;
     const event::ThrowCalled called{.roll = g.roll, .round = g.round, .player = g.player, .several = g.numPlayers > 1};
-    y.tell({called});
-    y.tell({event::DiceRolling{}});
+    tell({called});
+    tell({event::DiceRolling{}});
     g.state = EngineState::Rolling;
 }
 
-Flow holdOrRelease(Yacht& y, int die)
+Flow holdOrRelease(Game& g, Toolkit& toolkit, Teller& tell, int die)
 {
-    Game& g = y.game;
     if (g.roll == 0) {
-        y.ports.toolkit.beep();
+        toolkit.beep();
         return Flow::EndTick;
     }
     const bool hold = g.held[die] == 0;
     g.held[die] = hold ? 1 : 0;
-    y.tell({event::DieHeld{.die = die + 1, .held = hold}, Entry::Replacing});
+    tell({event::DieHeld{.die = die + 1, .held = hold}, Entry::Replacing});
     return Flow::Continue;
 }
 
@@ -96,21 +92,20 @@ void priceCategories(Game& g)
     for (int c = 1; c <= kCategories; ++c) g.categoryValues[c] = v[c];
 }
 
-void makePendingThrow(Yacht& y)
+void makePendingThrow(Game& g, Random& random, TurnLog& log, Teller& tell)
 {
-    Game& g = y.game;
     for (int i = 0; i < kDice; ++i)
-        if (g.held[i] == 0) g.dice[i] = static_cast<int16_t>(throwDie(y.ports.random));
+        if (g.held[i] == 0) g.dice[i] = static_cast<int16_t>(throwDie(random));
     g.view.litDie = 0;
     // A pending roll with every die held throws nothing and is no throw of the turn.
-    if (std::count(g.held.begin(), g.held.end(), int16_t(1)) < kDice) noteThrow(g, y.turnLog);
+    if (std::count(g.held.begin(), g.held.end(), int16_t(1)) < kDice) noteThrow(g, log);
 
     if (isYacht(g)) {
-        y.tell({event::YachtThrown{}});
+        tell({event::YachtThrown{}});
         g.roll = 3;
-        payYachtBonus(y);
+        payYachtBonus(g);
     } else {
-        sayDice(g, y.tell);
+        sayDice(g, tell);
     }
     g.state = EngineState::Rolled;
     g.diceCursor = 0;
@@ -119,7 +114,7 @@ void makePendingThrow(Yacht& y)
         priceCategories(g);
         // The computer chooses by itself; only a person is told how to choose.
         if (!g.seats.isComputer(g.player))
-            y.tell({event::ChooseCategory{}});
+            tell({event::ChooseCategory{}});
         g.state = EngineState::Choosing;
         g.categoryCursor = 0;
         // A Yacht the player has not yet taken puts the cursor on Yacht, so enter scores it.
@@ -128,22 +123,21 @@ void makePendingThrow(Yacht& y)
     }
 }
 
-Flow applyRolledAction(Yacht& y, Action action)
+Flow applyRolledAction(Game& g, TurnAdvisor& advisor, Toolkit& toolkit, Teller& tell, Action action)
 {
-    Game& g = y.game;
     switch (action.kind) {
-    case ActionKind::NextDie: moveDiceCursor(y, true); return Flow::Continue;
-    case ActionKind::PreviousDie: moveDiceCursor(y, false); return Flow::Continue;
-    case ActionKind::Throw: throwAgain(y); return Flow::Continue;
+    case ActionKind::NextDie: moveDiceCursor(g, tell, true); return Flow::Continue;
+    case ActionKind::PreviousDie: moveDiceCursor(g, tell, false); return Flow::Continue;
+    case ActionKind::Throw: throwAgain(g, advisor, tell); return Flow::Continue;
     case ActionKind::Keep:
         // The keep is said first; the throw's own words and sound follow it.
-        y.tell(keptEvent(g, action.hold));
+        tell(keptEvent(g, action.hold));
         for (int i = 0; i < kDice; ++i) g.held[i] = action.hold[i] ? 1 : 0;
-        throwAgain(y);
+        throwAgain(g, advisor, tell);
         return Flow::Continue;
     case ActionKind::ToggleDie:
         if (action.number < 1 || action.number > kDice) return Flow::Continue;
-        return holdOrRelease(y, action.number - 1);
+        return holdOrRelease(g, toolkit, tell, action.number - 1);
     default: return Flow::Continue;
     }
 }

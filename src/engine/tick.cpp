@@ -145,7 +145,9 @@ Flow tick(Yacht& y)
     if (action.acts() && applyFunctionKey(y, action) == Flow::EndTick) return Flow::EndTick;
     // H asks the coach, in every state, and does nothing else.
     if (action.kind == ActionKind::Coach) {
-        tellCoachAdvice(y);
+        if (g.state == EngineState::Rolling && y.toBeHeard.empty() && !computerTurn(g))
+            makePendingThrow(g, y.ports.random, y.turnLog, y.tell);
+        tellCoachAdvice(g, y.advisor, y.tell);
         return Flow::Continue;
     }
     stepComputerTurn(y, action);
@@ -154,12 +156,16 @@ Flow tick(Yacht& y)
         if (passOrOpenTurn(g, y.tell, actionNow()) == Flow::EndTick) return Flow::EndTick;
     }
     if (g.state == EngineState::Players) choosePlayersAndSeats(g, y.tell, actionNow());
-    if (y.toBeHeard.empty() && g.state == EngineState::Rolling) makePendingThrow(y);
+    if (y.toBeHeard.empty() && g.state == EngineState::Rolling) makePendingThrow(g, y.ports.random, y.turnLog, y.tell);
 
     // During a computer's turn the dice and the categories are the computer's alone.
     if (!computerTurn(g)) {
-        if (g.state == EngineState::Rolled && applyRolledAction(y, actionNow()) == Flow::EndTick) return Flow::EndTick;
-        if (g.state == EngineState::Choosing && applyChoosingAction(y, actionNow()) == Flow::EndTick) return Flow::EndTick;
+        if (g.state == EngineState::Rolled &&
+            applyRolledAction(g, y.advisor, y.ports.toolkit, y.tell, actionNow()) == Flow::EndTick)
+            return Flow::EndTick;
+        if (g.state == EngineState::Choosing &&
+            applyChoosingAction(g, y.advisor, y.turnLog, y.record(), y.tell, actionNow()) == Flow::EndTick)
+            return Flow::EndTick;
     }
     return Flow::Continue;
 }

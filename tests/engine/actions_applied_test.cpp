@@ -71,8 +71,8 @@ TEST(ActionsApplied, QueueWhatIsHeardAndMoveTheGameOn)
         showCard(g);
         priceCategories(g);
         g.categoryCursor = 4;
-        if (c.state == D) applyRolledAction(f.y, c.action);
-        if (c.state == C) applyChoosingAction(f.y, c.action);
+        if (c.state == D) applyRolledAction(f.y.game, f.y.advisor, f.y.ports.toolkit, f.y.tell, c.action);
+        if (c.state == C) applyChoosingAction(f.y.game, f.y.advisor, f.y.turnLog, f.y.record(), f.y.tell, c.action);
         EXPECT_EQ(f.y.toBeHeard, queued(c.said)) << c.what;
         EXPECT_EQ(g.state, c.stateAfter) << c.what;
         EXPECT_EQ(heldText(g), c.heldAfter) << c.what;
