@@ -20,14 +20,13 @@
 namespace yacht {
 namespace {
 
-void finishStartup(Yacht& y)
+void finishStartup(Game& g, Storage& storage, Teller& tell)
 {
-    Game& g = y.game;
     if (g.state != EngineState::Startup) return;
     g.state = EngineState::Idle;
-    resumeSavedGame(y.ports.storage, g, y.tell);
+    resumeSavedGame(storage, g, tell);
     if (g.state == EngineState::Idle)
-        y.tell({event::NewGameOrHelp{}, Entry::Joined});
+        tell({event::NewGameOrHelp{}, Entry::Joined});
 }
 
 // F12: the unfinished game and the settings are stored and goodbye is said; the program ends once
@@ -121,7 +120,7 @@ Flow tick(Yacht& y)
     if (g.state != EngineState::Startup) applyVoicesOnceListed(y.voiceChoice, y.ports.voice, y.tell);
     noticeSpeakingEngine(y.voiceChoice, y.ports.voice, y.tell);
 
-    finishStartup(y);
+    finishStartup(g, y.ports.storage, y.tell);
     setStatusCaption(g);
     // The answer to the new-game question comes before any key: the box had the keyboard meanwhile.
     if (y.answer) {
