@@ -134,12 +134,43 @@ private:
     std::atomic<int> clients_{0}, mainConnections_{0}, messages_{0};
 };
 
-void restoreAddress(const QByteArray& saved)
+// The speech-dispatcher voice opened at a server address, with a recording fallback and a count
+// of the handovers to it; the address the environment had is put back at the end.
+class VoiceAt {
+public:
+    explicit VoiceAt(const std::string& address) : saved_(qgetenv("SPEECHD_ADDRESS"))
+    {
+        qputenv("SPEECHD_ADDRESS", address.c_str());
+        voice = openSpeechdVoice([this] {
+            ++log.made;
+            return std::make_unique<RecordingVoice>(log);
+        });
+        voice->listenForHandover([this] { ++handovers; });
+    }
+    ~VoiceAt()
+    {
+        voice.reset();
+        if (saved_.isEmpty())
+            qunsetenv("SPEECHD_ADDRESS");
+        else
+            qputenv("SPEECHD_ADDRESS", saved_);
+    }
+
+    FallbackLog log;
+    int handovers = 0;
+    std::unique_ptr<Voice> voice;
+
+private:
+    QByteArray saved_;
+};
+
+// Lets the event loop run until the condition holds, for ten seconds at most.
+template <typename Condition>
+void runUntil(Condition done)
 {
-    if (saved.isEmpty())
-        qunsetenv("SPEECHD_ADDRESS");
-    else
-        qputenv("SPEECHD_ADDRESS", saved);
+    const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+    while (!done() && std::chrono::steady_clock::now() < until)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
 }
 
 }  // namespace
@@ -150,36 +181,25 @@ void restoreAddress(const QByteArray& saved)
 // name is not asked of it.
 TEST(SpeechdVoice, UnreachableServerHandsEveryTextToTheFallbackInOrder)
 {
-    const QByteArray saved = qgetenv("SPEECHD_ADDRESS");
-    qputenv("SPEECHD_ADDRESS", "inet_socket:127.0.0.1:9");
-    FallbackLog log;
-    int handovers = 0;
-    {
-        auto voice = openSpeechdVoice([&log] {
-            ++log.made;
-            return std::make_unique<RecordingVoice>(log);
-        });
-        voice->listenForHandover([&handovers] { ++handovers; });
-        voice->setRate(4);
-        voice->selectVoiceByName("mbrola-en1");  // speech-dispatcher's name, no voice of flite's
-        voice->speak("Yacht, from Tevrin Software.", SpeakMode::Async);
-        voice->speak("3 4 4 5 6", SpeakMode::Sync);
-        const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(10);
-        while (log.texts.size() < 2 && std::chrono::steady_clock::now() < until) {
-            voice->runningState();
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-        }
-        voice->speak("goodbye", SpeakMode::Sync);
-        EXPECT_EQ(voice->runningState(), RunState::Done);
-        EXPECT_EQ(voice->voiceDescription(0), "fallback");
-        EXPECT_EQ(voice->engineName(), "flite");  // the stored voice is judged by the one speaking
-    }
-    restoreAddress(saved);
-    EXPECT_EQ(log.made, 1);
-    EXPECT_EQ(handovers, 1);
-    EXPECT_EQ(log.rate, 4);
-    EXPECT_TRUE(log.named.empty());
-    EXPECT_EQ(log.texts,
+    VoiceAt at("inet_socket:127.0.0.1:9");
+    Voice& voice = *at.voice;
+    voice.setRate(4);
+    voice.selectVoiceByName("mbrola-en1");  // speech-dispatcher's name, no voice of flite's
+    voice.speak("Yacht, from Tevrin Software.", SpeakMode::Async);
+    voice.speak("3 4 4 5 6", SpeakMode::Sync);
+    runUntil([&] {
+        voice.runningState();  // where the voice notices the server is not there
+        return at.log.texts.size() >= 2;
+    });
+    voice.speak("goodbye", SpeakMode::Sync);
+    EXPECT_EQ(voice.runningState(), RunState::Done);
+    EXPECT_EQ(voice.voiceDescription(0), "fallback");
+    EXPECT_EQ(voice.engineName(), "flite");  // the stored voice is judged by the one speaking
+    EXPECT_EQ(at.log.made, 1);
+    EXPECT_EQ(at.handovers, 1);
+    EXPECT_EQ(at.log.rate, 4);
+    EXPECT_TRUE(at.log.named.empty());
+    EXPECT_EQ(at.log.texts,
               (std::vector<std::string>{"Yacht, from Tevrin Software.", "3 4 4 5 6", "goodbye"}));
 }
 
@@ -188,33 +208,16 @@ TEST(SpeechdVoice, UnreachableServerHandsEveryTextToTheFallbackInOrder)
 TEST(SpeechdVoice, ADroppedConnectionIsMadeAgainAndTheFallbackNeverSpeaks)
 {
     DroppingServer server;
-    const QByteArray saved = qgetenv("SPEECHD_ADDRESS");
-    qputenv("SPEECHD_ADDRESS", server.address().c_str());
-    FallbackLog log;
-    int handovers = 0;
-    {
-        auto voice = openSpeechdVoice([&log] {
-            ++log.made;
-            return std::make_unique<RecordingVoice>(log);
-        });
-        voice->listenForHandover([&handovers] { ++handovers; });
-        const auto sayAndWait = [&](const std::string& text) {
-            voice->speak(text, SpeakMode::Async);
-            const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(10);
-            while (server.texts().size() < 2 && text == "Ones is worth 3"
-                   && std::chrono::steady_clock::now() < until)
-                QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-            while (voice->runningState() != RunState::Done && std::chrono::steady_clock::now() < until)
-                QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-        };
-        sayAndWait("first roll");
-        sayAndWait("Ones is worth 3");
-        EXPECT_EQ(voice->engineName(), "speechd");
-    }
-    restoreAddress(saved);
+    VoiceAt at(server.address());
+    Voice& voice = *at.voice;
+    voice.speak("first roll", SpeakMode::Async);
+    runUntil([&] { return server.texts().size() == 1 && voice.runningState() == RunState::Done; });
+    voice.speak("Ones is worth 3", SpeakMode::Async);
+    runUntil([&] { return server.texts().size() == 2 && voice.runningState() == RunState::Done; });
+    EXPECT_EQ(voice.engineName(), "speechd");
     EXPECT_EQ(server.texts(), (std::vector<std::string>{"first roll", "Ones is worth 3"}));
-    EXPECT_EQ(log.made, 0);
-    EXPECT_EQ(handovers, 0);
+    EXPECT_EQ(at.log.made, 0);
+    EXPECT_EQ(at.handovers, 0);
 }
 
 }  // namespace yacht
