@@ -105,11 +105,6 @@ void hushForInput(SpeechQueue& toBeHeard, Voice& voice)
     voice.setPriorityOver();
 }
 
-Action actionForInput(const Input& input, const Game& g)
-{
-    if (const Key* key = std::get_if<Key>(&input)) return actionFor(*key, g);
-    return actionForClick(std::get<Click>(input), g);
-}
 
 Flow tick(Yacht& y)
 {

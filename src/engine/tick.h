@@ -2,6 +2,8 @@
 // The engine's step, run whenever something happens: a key, a click, a timer, or what was being
 // heard has ended.
 
+#include "engine/key_actions.h"
+#include "engine/mouse_clicks.h"
 #include "engine/yacht.h"
 
 namespace yacht {
@@ -27,6 +29,10 @@ void setStatusCaption(Game& g);
 void hushForInput(SpeechQueue& toBeHeard, Voice& voice);
 
 // What a key or a click does in the state the game is in: the key map or the click map.
-Action actionForInput(const Input& input, const Game& g);
+inline Action actionForInput(const Input& input, const Game& g)
+{
+    if (const Key* key = std::get_if<Key>(&input)) return actionFor(*key, g);
+    return actionForClick(std::get<Click>(input), g);
+}
 
 }  // namespace yacht
