@@ -13,5 +13,4 @@ void recordKeyPress(Yacht& y, int code, int modifier);
 // Queues the greeting; the window becomes active once, at start-up, before the first tick.
 void windowActivated(Teller& tell);
 
-
 }  // namespace yacht

@@ -65,6 +65,14 @@ Flow applyFunctionKey(Yacht& y, Action action)
     }
 }
 
+// What a key or click does first, whatever it means: it empties the queue and lets the next text
+// be said over what is being said. A modifier or lock key alone does this too, and nothing else.
+void hushForInput(SpeechQueue& toBeHeard, Voice& voice)
+{
+    toBeHeard.clear();
+    voice.setPriorityOver();
+}
+
 }  // namespace
 
 void storeGameAndSettings(const Game& game, const VoiceChoice& choice, const Ports& ports)
@@ -98,13 +106,6 @@ void setStatusCaption(Game& g)
     default: break;
     }
 }
-
-void hushForInput(SpeechQueue& toBeHeard, Voice& voice)
-{
-    toBeHeard.clear();
-    voice.setPriorityOver();
-}
-
 
 Flow tick(Yacht& y)
 {

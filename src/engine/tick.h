@@ -24,10 +24,6 @@ void storeGameAndSettings(const Game& game, const VoiceChoice& choice, const Por
 // The status caption of the current state, set at the start of every step.
 void setStatusCaption(Game& g);
 
-// What a key or click does first, whatever it means: it empties the queue and lets the next text
-// be said over what is being said. A modifier or lock key alone does this too, and nothing else.
-void hushForInput(SpeechQueue& toBeHeard, Voice& voice);
-
 // What a key or a click does in the state the game is in: the key map or the click map.
 inline Action actionForInput(const Input& input, const Game& g)
 {
