@@ -23,7 +23,7 @@ public:
     // due, then the next item is handed over. When the step leaves something to do at once (an
     // item that was empty, a throw that says nothing), another step is asked for. While the
     // rolling sound plays, or the words after it are said, no step is made (false): the keys
-    // pressed meanwhile wait in the mailbox and are taken once that has been heard.
+    // pressed meanwhile wait as the pending input and are taken once that has been heard.
     bool step();
 
     // Takes the next item of the queue once nothing is being heard: text is spoken (to be waited

@@ -83,7 +83,7 @@ public:
     void runTick() { if (stepper_) stepper_->step(); }
 
     // Acts on a key or a click at once: runs a step now. A key that comes while the rolling sound
-    // plays, or the dice after it are said, waits in the mailbox until they have been heard.
+    // plays, or the dice after it are said, waits as the pending input until they have been heard.
     void wake() { if (stepper_) stepper_->wake(); }
     // Asks for a step from the event loop, once however often it is asked before it comes.
     void wakeSoon() { if (stepper_) stepper_->wakeSoon(); }
