@@ -54,12 +54,10 @@ Action onTheDice(int code, const Game& g)
 {
     if (code == keys::Left) return Action::of(K::PreviousDie);
     if (code == keys::Right) return Action::of(K::NextDie);
-    if (code == keys::Space) return Action::of(K::Throw);
     if (code == keys::Enter) {
         const int at = g.diceCursor;
         return at >= 1 && at <= kDice ? Action::of(K::ToggleDie, at) : Action::of(K::Hush);
     }
-    if (isDigit(code, kDice)) return Action::of(K::ToggleDie, code - keys::Digit0);
     return Action::of(K::Hush);
 }
 
@@ -79,11 +77,33 @@ Action onThePlayers(int code)
     if (code == keys::Right || code == keys::Down) return Action::of(K::MorePlayers);
     if (code == keys::Left || code == keys::Up) return Action::of(K::FewerPlayers);
     if (code == keys::Enter) return Action::of(K::StartGame);
-    if (isDigit(code, kMaxPlayers)) return Action::of(K::PlayerCount, code - keys::Digit0);
     return Action::of(K::SayPlayerCount);
 }
 
 }  // namespace
+
+Action spaceBarAction(const Game& g)
+{
+    if (computerTurn(g)) return Action::of(K::Continue);
+    switch (g.state) {
+    case EngineState::WaitSpace: return Action::of(K::Continue);
+    case EngineState::Rolled: return Action::of(K::Throw);
+    case EngineState::Choosing: return Action::of(K::SayCategory);
+    case EngineState::Players: return Action::of(K::SayPlayerCount);
+    default: return Action::of(K::Hush);
+    }
+}
+
+Action digitAction(int n, const Game& g)
+{
+    if (computerTurn(g)) return Action::of(K::Hush);
+    switch (g.state) {
+    case EngineState::Rolled: return n <= kDice ? Action::of(K::ToggleDie, n) : Action::of(K::Hush);
+    case EngineState::Choosing: return Action::of(K::SayCategory);
+    case EngineState::Players: return Action::of(K::PlayerCount, n);
+    default: return Action::of(K::Hush);
+    }
+}
 
 Action actionFor(Key key, const Game& g)
 {
@@ -93,6 +113,8 @@ Action actionFor(Key key, const Game& g)
     if (key.modifier == 0 && key.code == kPreviousKey) key.code = keys::Left;
     if (keys::isModifierOrLock(key.code)) return Action::of(K::Hush);
     if (const Action a = everywhere(key); a.acts()) return a;
+    if (key.code == keys::Space) return spaceBarAction(g);
+    if (isDigit(key.code, kMaxPlayers)) return digitAction(key.code - keys::Digit0, g);
     if (computerTurn(g)) return Action::of(key.code == keys::Space ? K::Continue : K::Hush);
     switch (g.state) {
     case EngineState::WaitSpace: return Action::of(key.code == keys::Space ? K::Continue : K::Hush);

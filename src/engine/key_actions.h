@@ -26,4 +26,11 @@ namespace yacht {
 
 Action actionFor(Key key, const Game& g);
 
+// What the space bar does in the state the game is in; the status box does the same, apart from
+// its own shortcuts.
+Action spaceBarAction(const Game& g);
+
+// What digit n (1 to 8) does in the state the game is in; a click on die n does the same.
+Action digitAction(int n, const Game& g);
+
 }  // namespace yacht

@@ -1,6 +1,7 @@
 #include "engine/mouse_clicks.h"
 
 #include "engine/computer_turn.h"
+#include "engine/key_actions.h"
 
 namespace yacht {
 namespace {
@@ -18,13 +19,7 @@ Action onTheLegend(int index)
 Action onADie(int number, const Game& g)
 {
     if (number < 1 || number > kDice) return Action{};
-    if (computerTurn(g)) return Action::of(K::Hush);
-    switch (g.state) {
-    case EngineState::Rolled: return Action::of(K::ToggleDie, number);
-    case EngineState::Choosing: return Action::of(K::SayCategory);
-    case EngineState::Players: return Action::of(K::PlayerCount, number);
-    default: return Action::of(K::Hush);
-    }
+    return digitAction(number, g);
 }
 
 Action onARow(int row, const Game& g)
@@ -43,14 +38,11 @@ Action onTheStatusBox(const Game& g)
     // As the space bar, the box cannot ask for a second throw before the first is made and
     // announced.
     if (g.state == EngineState::Rolling) return Action{};
-    if (computerTurn(g)) return Action::of(K::Continue);
-    switch (g.state) {
-    case EngineState::WaitSpace: return Action::of(K::Continue);
-    case EngineState::Rolled: return Action::of(K::Throw);
-    case EngineState::Choosing: return g.categoryCursor >= 1 ? Action::of(K::Score) : Action::of(K::SayCategory);
-    case EngineState::Players: return g.numPlayers >= 1 ? Action::of(K::BeginAtOnce) : Action::of(K::SayPlayerCount);
-    default: return Action::of(K::Hush);
+    if (!computerTurn(g)) {
+        if (g.state == EngineState::Choosing && g.categoryCursor >= 1) return Action::of(K::Score);
+        if (g.state == EngineState::Players && g.numPlayers >= 1) return Action::of(K::BeginAtOnce);
     }
+    return spaceBarAction(g);
 }
 
 }  // namespace
