@@ -233,9 +233,9 @@ private:
             }
         }
         tracker_.allDone(now);  // gives up on texts that outlived their bound
-        const char* why = unreachable              ? "cannot be reached"
-                          : tracker_.unresponsive() ? "did not tell the end of a text in time"
-                                                    : nullptr;
+        const char* why = nullptr;
+        if (unreachable) why = "cannot be reached";
+        if (tracker_.unresponsive()) why = "did not tell the end of two texts in a row in time";
         if (!why && now - created_ >= kConnectBound) {
             std::lock_guard lock(link_->mutex);
             if (!link_->openFinished) why = "took the connection and never answered";

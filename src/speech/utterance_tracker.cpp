@@ -18,7 +18,7 @@ std::chrono::milliseconds UtteranceTracker::bound(std::size_t characters)
 uint64_t UtteranceTracker::handedOver(std::size_t characters, TimePoint now)
 {
     const uint64_t seq = next_++;
-    if (unresponsive_) return seq;
+    if (unresponsive()) return seq;
     // A text queued behind others starts its clock when they are due to have ended.
     const TimePoint start = pending_.empty() ? now : std::max(now, pending_.back().deadline);
     pending_.push_back({seq, characters, -1, start + bound(characters)});
@@ -46,7 +46,7 @@ void UtteranceTracker::failed(uint64_t seq)
 void UtteranceTracker::event(long messageId, SpeechEvent e, TimePoint now)
 {
     // Any word from the server shows that it is alive again.
-    unresponsive_ = false;
+    missed_ = 0;
     const auto it = std::find_if(pending_.begin(), pending_.end(), [messageId](const Utterance& u) {
         return u.messageId == messageId;
     });
@@ -76,10 +76,10 @@ void UtteranceTracker::expire(TimePoint now)
             ++it;
             continue;
         }
-        // The bound is far beyond any voice's need, so a text that outlives it tells that the
-        // server has stopped answering (it may have begun a text and never ended it); until it
-        // reports again, texts are not waited for.
-        unresponsive_ = true;
+        // The bound is far beyond any voice's need, so a text that outlives it counts as said:
+        // the server has lost its news or stopped answering (it may have begun a text and never
+        // ended it).
+        ++missed_;
         it = pending_.erase(it);
     }
 }

@@ -27,8 +27,8 @@ public:
     static std::chrono::milliseconds bound(std::size_t characters);
 
     // A text of this length has been handed over; returns its number. While the server is
-    // unresponsive (a text outlived its bound, and nothing was reported since) the text counts as
-    // done at once.
+    // unresponsive (two texts outlived their bounds, and nothing was reported since) the text
+    // counts as done at once.
     uint64_t handedOver(std::size_t characters, TimePoint now);
     // The server accepted text `seq` as its message `messageId`.
     void queued(uint64_t seq, long messageId, TimePoint now);
@@ -42,7 +42,9 @@ public:
     bool allDone(TimePoint now);
     // True once text `seq` is no longer outstanding.
     bool isDone(uint64_t seq, TimePoint now);
-    bool unresponsive() const { return unresponsive_; }
+    // A server may lose the news of one text (speech-dispatcher sometimes does) and go on speaking;
+    // it is unresponsive once a second text goes unanswered with no word from it in between.
+    bool unresponsive() const { return missed_ >= 2; }
     std::size_t outstanding() const { return pending_.size(); }
 
 private:
@@ -58,7 +60,7 @@ private:
     std::deque<Utterance> pending_;       // in hand-over order
     std::map<long, SpeechEvent> early_;   // reports for ids not yet known, the latest per id
     uint64_t next_ = 1;
-    bool unresponsive_ = false;
+    int missed_ = 0;  // texts that outlived their bounds since the server last reported
 };
 
 }  // namespace yacht

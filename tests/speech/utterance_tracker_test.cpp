@@ -59,22 +59,43 @@ TEST(UtteranceTracker, BoundGrowsWithTheTextAndIsCapped)
     EXPECT_EQ(UtteranceTracker::bound(100000), 300000ms);
 }
 
-TEST(UtteranceTracker, SilentServerIsGivenUpOnAfterTheBoundAndThenNotWaitedFor)
+// The server's news of one text is lost, or it has stopped answering: each text counts as said
+// once its bound is over, and only a second unanswered text makes the server unresponsive.
+TEST(UtteranceTracker, SilentServerIsGivenUpOnAfterTwoBoundsAndThenNotWaitedFor)
 {
     UtteranceTracker t;
     const uint64_t a = t.handedOver(10, t0);  // bound 2.5 s
     t.queued(a, 1, t0);
     EXPECT_FALSE(t.allDone(t0 + 2499ms));
     EXPECT_TRUE(t.allDone(t0 + 2500ms));
-    EXPECT_TRUE(t.unresponsive());
+    EXPECT_FALSE(t.unresponsive()) << "one lost text is not yet a silent server";
 
     const uint64_t b = t.handedOver(10, t0 + 3s);
-    EXPECT_TRUE(t.isDone(b, t0 + 3s)) << "no waiting on a server that stopped answering";
+    t.queued(b, 2, t0 + 3s);
+    EXPECT_FALSE(t.isDone(b, t0 + 5s));
+    EXPECT_TRUE(t.isDone(b, t0 + 5500ms));
+    EXPECT_TRUE(t.unresponsive());
+    const uint64_t c = t.handedOver(10, t0 + 6s);
+    EXPECT_TRUE(t.isDone(c, t0 + 6s)) << "no waiting on a server that stopped answering";
 
-    t.event(1, SpeechEvent::End, t0 + 4s);  // it speaks again
+    t.event(2, SpeechEvent::End, t0 + 7s);  // it speaks again
     EXPECT_FALSE(t.unresponsive());
-    const uint64_t c = t.handedOver(10, t0 + 5s);
-    EXPECT_FALSE(t.isDone(c, t0 + 5s));
+    const uint64_t d = t.handedOver(10, t0 + 8s);
+    EXPECT_FALSE(t.isDone(d, t0 + 8s));
+}
+
+TEST(UtteranceTracker, NewsOfTheNextTextForgivesOneLostText)
+{
+    UtteranceTracker t;
+    t.queued(t.handedOver(10, t0), 1, t0);
+    EXPECT_TRUE(t.allDone(t0 + 3s));  // its end never came
+    const uint64_t b = t.handedOver(10, t0 + 3s);
+    t.queued(b, 2, t0 + 3s);
+    t.event(2, SpeechEvent::Begin, t0 + 3100ms);
+    t.event(2, SpeechEvent::End, t0 + 4s);
+    t.queued(t.handedOver(10, t0 + 5s), 3, t0 + 5s);
+    EXPECT_TRUE(t.allDone(t0 + 8s));  // lost again: one in a row
+    EXPECT_FALSE(t.unresponsive());
 }
 
 TEST(UtteranceTracker, TextQueuedBehindALongOneStartsItsClockWhenThatOneIsDue)
