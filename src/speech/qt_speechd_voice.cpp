@@ -57,6 +57,8 @@ public:
             };
         }
         worker_ = std::thread(speechd::serve, link_);
+        lookAgain_.setSingleShot(true);
+        QObject::connect(&lookAgain_, &QTimer::timeout, &context_, [this] { settle(); });
         // A server that takes the connection and never answers is given up on after the bound.
         QTimer::singleShot(kConnectBound + std::chrono::milliseconds(5), &context_, [this] { settle(); });
     }
@@ -85,11 +87,9 @@ public:
         const std::string plain = unthrownDiceNamed(text);
         if (blank(plain)) return tellListener();
         const uint64_t seq = tracker_.handedOver(characters(plain), Clock::now());
-        // Should the server never tell of the text's end, it counts as said once its bound is over.
-        QTimer::singleShot(UtteranceTracker::bound(characters(plain)) + std::chrono::milliseconds(5),
-                           &context_, [this] { settle(); });
         undelivered_.push_back({seq, plain});
         link_->post(Command::say(seq, plain));
+        lookAgainAtTheNextBound();
     }
 
     RunState runningState() override
@@ -119,6 +119,7 @@ public:
         // What was handed over counts as said: the game goes on at once, and the server's
         // cancel notifications for those texts are no longer waited for.
         tracker_.forgetAll();
+        lookAgain_.stop();
         undelivered_.clear();
         link_->post(Command::cancel());
         tellListener();
@@ -233,6 +234,7 @@ private:
             }
         }
         tracker_.allDone(now);  // gives up on texts that outlived their bound
+        lookAgainAtTheNextBound();
         const char* why = nullptr;
         if (unreachable) why = "cannot be reached";
         if (tracker_.unresponsive()) why = "did not tell the end of two texts in a row in time";
@@ -249,6 +251,17 @@ private:
         std::fprintf(stderr, "yacht: the speech server %s; the built-in voice speaks from now on\n", why);
         failOver();
         return true;
+    }
+
+    // Should the server never tell of a text's end, it counts as said once its bound is over; the
+    // bound moves when the server tells of the text's beginning, or when it waits behind others,
+    // so the voice looks again at whichever bound comes next, and tells the game then.
+    void lookAgainAtTheNextBound()
+    {
+        const auto next = tracker_.nextDeadline();
+        if (!next) return lookAgain_.stop();
+        const auto wait = std::chrono::ceil<std::chrono::milliseconds>(*next - Clock::now());
+        lookAgain_.start(std::max(wait, std::chrono::milliseconds(0)) + std::chrono::milliseconds(5));
     }
 
     void delivered(uint64_t seq)
@@ -278,6 +291,7 @@ private:
     VoiceMaker makeFallback_;
     std::unique_ptr<Voice> fallback_;
     UtteranceTracker tracker_;
+    QTimer lookAgain_;  // fires at the next text's bound
     std::deque<Text> undelivered_;  // handed over, not yet accepted or refused by the server
     Clock::time_point created_ = Clock::now();
     bool listedTold_ = false;     // the game has been told the voices are listed

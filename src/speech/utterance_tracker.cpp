@@ -84,6 +84,14 @@ void UtteranceTracker::expire(TimePoint now)
     }
 }
 
+std::optional<UtteranceTracker::TimePoint> UtteranceTracker::nextDeadline() const
+{
+    if (pending_.empty()) return std::nullopt;
+    return std::min_element(pending_.begin(), pending_.end(), [](const Utterance& a, const Utterance& b) {
+               return a.deadline < b.deadline;
+           })->deadline;
+}
+
 bool UtteranceTracker::allDone(TimePoint now)
 {
     expire(now);

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <deque>
 #include <map>
+#include <optional>
 
 namespace yacht {
 
@@ -46,6 +47,9 @@ public:
     // it is unresponsive once a second text goes unanswered with no word from it in between.
     bool unresponsive() const { return missed_ >= 2; }
     std::size_t outstanding() const { return pending_.size(); }
+    // When the next outstanding text outlives its bound, if one is outstanding: the moment to look
+    // again when the server says nothing more. A beginning told late moves it on.
+    std::optional<TimePoint> nextDeadline() const;
 
 private:
     struct Utterance {

@@ -44,12 +44,16 @@ private:
 };
 
 
-// A speech server of a few lines on a local port: it answers every command, says every text at
-// once (telling its beginning and end) and remembers it. The first connection of the game's own
-// is closed after its first text, and the next refused, as a server busy for a moment does.
-class DroppingServer {
+// A speech server of a few lines on a local port: it answers every command and remembers every
+// text. In one manner it says each text at once (telling its beginning and end), but closes the
+// first connection of the game's own after its first text and refuses the next, as a server busy
+// for a moment does. In the other it tells a text's beginning a second late and never its end,
+// as a loaded speech-dispatcher 0.12 sometimes does.
+class FakeSpeechServer {
 public:
-    DroppingServer()
+    enum class Manner { DropsTheFirstConnection, BeginsLateAndNeverEnds };
+
+    explicit FakeSpeechServer(Manner manner) : manner_(manner)
     {
         listener_ = ::socket(AF_INET, SOCK_STREAM, 0);
         sockaddr_in a{};
@@ -65,7 +69,7 @@ public:
                 std::thread([this, fd] { serve(fd); }).detach();
         });
     }
-    ~DroppingServer()
+    ~FakeSpeechServer()
     {
         ::shutdown(listener_, SHUT_RDWR);
         ::close(listener_);
@@ -117,6 +121,11 @@ private:
                     return code + "-" + id + "\r\n" + code + "-" + std::to_string(client) + "\r\n" +
                            code + " " + name + "\r\n";
                 };
+                if (manner_ == Manner::BeginsLateAndNeverEnds) {
+                    std::this_thread::sleep_for(std::chrono::seconds(1));
+                    send(fd, event("701", "BEGIN"));
+                    continue;
+                }
                 send(fd, event("701", "BEGIN") + event("702", "END"));
                 if (connection == 1) break;  // dropped after its first text
             } else {
@@ -126,6 +135,7 @@ private:
         ::close(fd);
     }
 
+    Manner manner_;
     int listener_ = -1;
     int port_ = 0;
     std::thread accepting_;
@@ -207,7 +217,7 @@ TEST(SpeechdVoice, UnreachableServerHandsEveryTextToTheFallbackInOrder)
 // voice: the game connects again within a second and the server says the text the drop caught.
 TEST(SpeechdVoice, ADroppedConnectionIsMadeAgainAndTheFallbackNeverSpeaks)
 {
-    DroppingServer server;
+    FakeSpeechServer server(FakeSpeechServer::Manner::DropsTheFirstConnection);
     VoiceAt at(server.address());
     Voice& voice = *at.voice;
     voice.speak("first roll", SpeakMode::Async);
@@ -218,6 +228,25 @@ TEST(SpeechdVoice, ADroppedConnectionIsMadeAgainAndTheFallbackNeverSpeaks)
     EXPECT_EQ(server.texts(), (std::vector<std::string>{"first roll", "Ones is worth 3"}));
     EXPECT_EQ(at.log.made, 0);
     EXPECT_EQ(at.handovers, 0);
+}
+
+// A text whose beginning is told late and whose end never comes counts as said once its bound,
+// counted from that beginning, is over: the game is told then, though the server says no more.
+TEST(SpeechdVoice, ATextWhoseEndIsLostEndsAtItsBoundCountedFromItsBeginning)
+{
+    FakeSpeechServer server(FakeSpeechServer::Manner::BeginsLateAndNeverEnds);
+    VoiceAt at(server.address());
+    Voice& voice = *at.voice;
+    int told = 0;
+    voice.listen([&] { ++told; });
+    const auto handed = std::chrono::steady_clock::now();
+    voice.speak("first roll", SpeakMode::Async);  // bound 2.5 s, begun after 1 s
+    runUntil([&] { return told > 0; });
+    const auto waited = std::chrono::steady_clock::now() - handed;
+    EXPECT_GT(told, 0) << "the game was never told the text is over";
+    EXPECT_GE(waited, std::chrono::milliseconds(3400)) << "the bound counts from the late beginning";
+    EXPECT_EQ(voice.runningState(), RunState::Done);
+    EXPECT_EQ(at.log.made, 0);
 }
 
 }  // namespace yacht

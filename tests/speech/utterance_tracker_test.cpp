@@ -105,6 +105,7 @@ TEST(UtteranceTracker, TextQueuedBehindALongOneStartsItsClockWhenThatOneIsDue)
     const uint64_t next = t.handedOver(10, t0);    // 2.5 s after that
     t.queued(help, 1, t0);
     t.queued(next, 2, t0);
+    EXPECT_EQ(t.nextDeadline(), t0 + 151s);
     EXPECT_FALSE(t.isDone(next, t0 + 100s));
     EXPECT_FALSE(t.isDone(next, t0 + 153s));
     EXPECT_TRUE(t.isDone(next, t0 + 154s));
@@ -115,9 +116,12 @@ TEST(UtteranceTracker, BeginRestartsTheClock)
     UtteranceTracker t;
     const uint64_t a = t.handedOver(10, t0);  // bound 2.5 s
     t.queued(a, 1, t0);
+    EXPECT_EQ(t.nextDeadline(), t0 + 2500ms);
     t.event(1, SpeechEvent::Begin, t0 + 2s);  // another client spoke first
+    EXPECT_EQ(t.nextDeadline(), t0 + 4500ms) << "the moment to look again moves with the beginning";
     EXPECT_FALSE(t.isDone(a, t0 + 4s));
     EXPECT_TRUE(t.isDone(a, t0 + 4500ms));
+    EXPECT_EQ(t.nextDeadline(), std::nullopt);
 }
 
 TEST(UtteranceTracker, LostConnectionEndsEverythingOutstanding)
