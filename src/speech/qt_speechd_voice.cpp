@@ -86,15 +86,25 @@ public:
         if (failedOver()) return fallback_->speak(text, mode);
         const std::string plain = unthrownDiceNamed(text);
         if (blank(plain)) return tellListener();
-        const uint64_t seq = tracker_.handedOver(characters(plain), Clock::now());
-        undelivered_.push_back({seq, plain});
-        link_->post(Command::say(seq, plain));
-        lookAgainAtTheNextBound();
+        releaseHeld();
+        // speech-dispatcher 0.12 can lose the end of a text said while it lists its voices, and
+        // the game would wait out the text's whole bound in silence: a text handed over meanwhile
+        // waits until the listing is over (well under a second on a machine that is not loaded).
+        if (choices_.listing()) {
+            if (held_.empty())
+                QTimer::singleShot(speechd::VoiceChoices::kBound + std::chrono::milliseconds(5), &context_,
+                                   [this] { settle(); });
+            held_.push_back(plain);
+            return;
+        }
+        handOver(plain);
     }
 
     RunState runningState() override
     {
         if (failedOver()) return fallback_->runningState();
+        releaseHeld();
+        if (!held_.empty()) return RunState::Speaking;
         return tracker_.allDone(Clock::now()) ? RunState::Done : RunState::Speaking;
     }
 
@@ -121,6 +131,7 @@ public:
         tracker_.forgetAll();
         lookAgain_.stop();
         undelivered_.clear();
+        held_.clear();
         link_->post(Command::cancel());
         tellListener();
     }
@@ -253,6 +264,23 @@ private:
         return true;
     }
 
+    void handOver(const std::string& plain)
+    {
+        const uint64_t seq = tracker_.handedOver(characters(plain), Clock::now());
+        undelivered_.push_back({seq, plain});
+        link_->post(Command::say(seq, plain));
+        lookAgainAtTheNextBound();
+    }
+
+    // Hands over, in order, the texts that waited for the voices' listing once it is over.
+    void releaseHeld()
+    {
+        if (held_.empty() || choices_.listing()) return;
+        std::deque<std::string> waiting;
+        waiting.swap(held_);
+        for (const std::string& plain : waiting) handOver(plain);
+    }
+
     // Should the server never tell of a text's end, it counts as said once its bound is over; the
     // bound moves when the server tells of the text's beginning, or when it waits behind others,
     // so the voice looks again at whichever bound comes next, and tells the game then.
@@ -279,7 +307,9 @@ private:
         if (rate_ != 0) fallback_->setRate(rate_);
         if (volume_) fallback_->setVolume(*volume_);
         for (const Text& t : undelivered_) fallback_->speak(t.text, SpeakMode::Async);
+        for (const std::string& plain : held_) fallback_->speak(plain, SpeakMode::Async);
         undelivered_.clear();
+        held_.clear();
         tracker_.forgetAll();
         tellHandover();
     }
@@ -293,6 +323,7 @@ private:
     UtteranceTracker tracker_;
     QTimer lookAgain_;  // fires at the next text's bound
     std::deque<Text> undelivered_;  // handed over, not yet accepted or refused by the server
+    std::deque<std::string> held_;  // waiting for the voices' listing to end
     Clock::time_point created_ = Clock::now();
     bool listedTold_ = false;     // the game has been told the voices are listed
     int rate_ = 0;                // relative to the player's own rate

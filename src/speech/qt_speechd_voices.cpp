@@ -1,13 +1,6 @@
 #include "speech/qt_speechd_voices.h"
 
 namespace yacht::speechd {
-namespace {
-
-// How long the voices may take to be listed before the player gets just the default voice.
-constexpr auto kListingBound = std::chrono::seconds(20);
-
-}  // namespace
-
 VoiceChoices::~VoiceChoices()
 {
     // A listing cannot be cut short; one still running is left to end on its own.
@@ -33,7 +26,7 @@ VoiceList VoiceChoices::state()
     if (link_->listed) {
         voices_ = link_->voices;
         listed_ = true;
-    } else if (std::chrono::steady_clock::now() - started_ > kListingBound) {
+    } else if (std::chrono::steady_clock::now() - started_ > kBound) {
         voices_ = chooseVoices({}, link_->defaultLanguage);
         listed_ = true;
     }

@@ -24,6 +24,10 @@ public:
 
     void start();
     VoiceList state();
+    // True from the start of the listing until the voices are listed or its bound is over.
+    bool listing() { return lister_.joinable() && state() == VoiceList::Pending; }
+    // How long a listing may take before the player is left the default voice.
+    static constexpr std::chrono::seconds kBound{20};
     int count();
     void select(int position);
     // Chooses a voice by the server's name before the voices are listed.

@@ -48,10 +48,11 @@ private:
 // text. In one manner it says each text at once (telling its beginning and end), but closes the
 // first connection of the game's own after its first text and refuses the next, as a server busy
 // for a moment does. In the other it tells a text's beginning a second late and never its end,
-// as a loaded speech-dispatcher 0.12 sometimes does.
+// as a loaded speech-dispatcher 0.12 sometimes does. In the third it takes a second to list its
+// voices, and notes the listing's end among the texts.
 class FakeSpeechServer {
 public:
-    enum class Manner { DropsTheFirstConnection, BeginsLateAndNeverEnds };
+    enum class Manner { DropsTheFirstConnection, BeginsLateAndNeverEnds, ListsSlowly };
 
     explicit FakeSpeechServer(Manner manner) : manner_(manner)
     {
@@ -103,7 +104,14 @@ private:
                 connection = ++mainConnections_;
                 if (connection == 2) break;  // refused: the connection is closed unanswered
             }
-            if (line == "HISTORY GET CLIENT_ID") {
+            if (line == "LIST SYNTHESIS_VOICES") {
+                if (manner_ == Manner::ListsSlowly) std::this_thread::sleep_for(std::chrono::seconds(1));
+                {
+                    std::lock_guard lock(mutex_);
+                    texts_.push_back("(voices listed)");
+                }
+                send(fd, "249-en-gb\ten\tnone\r\n249 OK VOICE LIST SENT\r\n");
+            } else if (line == "HISTORY GET CLIENT_ID") {
                 send(fd, "249-" + std::to_string(client) + "\r\n249 OK CLIENT ID SENT\r\n");
             } else if (line.rfind("GET ", 0) == 0) {
                 send(fd, "251-0\r\n251 OK GET RETURNED\r\n");
@@ -246,6 +254,22 @@ TEST(SpeechdVoice, ATextWhoseEndIsLostEndsAtItsBoundCountedFromItsBeginning)
     EXPECT_GT(told, 0) << "the game was never told the text is over";
     EXPECT_GE(waited, std::chrono::milliseconds(3400)) << "the bound counts from the late beginning";
     EXPECT_EQ(voice.runningState(), RunState::Done);
+    EXPECT_EQ(at.log.made, 0);
+}
+
+// A text handed over while the voices are being listed reaches the server once the listing is
+// over, and counts as being said meanwhile.
+TEST(SpeechdVoice, ATextWaitsForTheVoicesListingToEnd)
+{
+    FakeSpeechServer server(FakeSpeechServer::Manner::ListsSlowly);
+    VoiceAt at(server.address());
+    Voice& voice = *at.voice;
+    voice.startListingVoices();
+    voice.speak("Choose the number of players", SpeakMode::Async);
+    EXPECT_EQ(voice.runningState(), RunState::Speaking);
+    runUntil([&] { return server.texts().size() == 2 && voice.runningState() == RunState::Done; });
+    EXPECT_EQ(server.texts(), (std::vector<std::string>{"(voices listed)", "Choose the number of players"}));
+    EXPECT_EQ(voice.voiceList(), VoiceList::Ready);
     EXPECT_EQ(at.log.made, 0);
 }
 
