@@ -16,6 +16,10 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
+// How much of the sound is handed to the sound server ahead of what is heard (it keeps about
+// half as much queued).
+constexpr qint64 kStoreAhead = 2'000'000;  // microseconds
+
 QAudioFormat::SampleFormat sampleFormat(WaveFormat::Sample s)
 {
     switch (s) {
@@ -62,6 +66,10 @@ public:
         p->buffer.setBuffer(&p->samples);
         p->buffer.open(QIODevice::ReadOnly);
         p->sink = std::make_unique<QAudioSink>(device, qformat);
+        // Qt leaves the sound server a tenth of a second of samples or less (70 ms with Qt 6.8),
+        // and on a busy machine the rattle then breaks up. The samples are in memory, so a
+        // larger store costs nothing: the sound starts as soon, and ends when its length says.
+        p->sink->setBufferSize(std::min<qsizetype>(p->samples.size(), qformat.bytesForDuration(kStoreAhead)));
         Playing* raw = p.get();
         QAudioSink* sink = p->sink.get();
         const auto start = Clock::now();
