@@ -47,7 +47,7 @@ void RenderOneChangedCaption(benchmark::State& state)
     WindowGame g;
     int n = 0;
     for (auto _ : state) {
-        g.y.game.view.status = (++n % 2) ? Status::SecondRoll : Status::ThirdRoll;
+        g.y.view.status = (++n % 2) ? Status::SecondRoll : Status::ThirdRoll;
         g.window.render();
     }
 }
@@ -60,7 +60,7 @@ void RenderAndPaintAChangedDieAndRow(benchmark::State& state)
     for (auto _ : state) {
         ++n;
         g.y.game.dice[n % 5] = static_cast<int16_t>(n % 6 + 1);
-        g.y.game.view.litRow = static_cast<int16_t>((n % 2) ? n % 13 + 1 : 0);
+        g.y.view.litRow = static_cast<int16_t>((n % 2) ? n % 13 + 1 : 0);
         g.window.render();
         QApplication::processEvents();
     }

@@ -1,7 +1,7 @@
 #pragma once
 // The one record of the game in progress: players, round and roll, the dice and their hold flags,
-// the score table, the cursors, and the engine state.
-// The window is drawn from it alone (with the view facts below); nothing reads a caption back.
+// the score table, the cursors, and the engine state. What the window shows besides lives in the
+// view facts (engine/view_facts.h); the window is drawn from both, and nothing reads a caption back.
 
 #include <array>
 #include <cstdint>
@@ -46,35 +46,6 @@ using ScoreCell = std::optional<int16_t>;
 using ScoreTable = std::array<std::array<ScoreCell, kMaxPlayers + 1>, 15>;
 static_assert(Seats::kColumns == kMaxPlayers + 1);
 
-// Which sheet the score column shows: as designed (blank), a card, every player's total, or the
-// choice of the number of players.
-enum class Sheet : uint8_t { Designed, Card, Scoreboard, Players };
-
-// The status caption over the sheet. `RollDice` is also the caption the window is designed with.
-enum class Status : int16_t {
-    RollDice,
-    GameOver,
-    SelectCategory,
-    FirstRoll,
-    SecondRoll,
-    ThirdRoll,
-    ChoosePlayers,
-    SpaceToBegin,
-    SpaceToContinue,
-};
-
-// What the window shows that the rest of the game does not decide; never saved.
-struct ViewFacts {
-    Sheet sheet = Sheet::Designed;
-    int16_t cardPlayer = 0;     // whose card was drawn last (the player then current)
-    bool cardDrawn = false;     // a card has been drawn: its subtotal caption and title stay
-    int16_t litRow = 0;         // the highlighted sheet row, 0 for none
-    int16_t litDie = 0;         // the die lit red by the dice cursor (1..5), 0 for none
-    std::optional<int16_t> sideTotal;  // the side panel's total as last drawn; none when blank
-    bool started = false;       // start-up has run: the side title reads "YACHT" until a card
-    Status status = Status::RollDice;
-};
-
 // The game state. Numbers are 16-bit as the saved game and the design have them.
 struct Game {
     int16_t numPlayers = 0;
@@ -92,7 +63,6 @@ struct Game {
     int16_t subtotal = 0;
     int16_t helpPage = 0;           // the help page the next F1 reads
     Seats seats;                    // who plays each seat, and what each person's choices cost
-    ViewFacts view;                 // what the window shows besides the game itself
 
     // The players whose final score beats every earlier finished game, told once the game's end
     // has been announced; set when the last turn is scored.

@@ -22,13 +22,13 @@ void clearForNewGame(Game& g, Teller& tell)
     // Every seat is a person's again until the player asks for the computer.
     g.seats = Seats{};
 
-    g.view.sideTotal = 0;
+    tell.view.sideTotal = 0;
 
     g.player = 0;
     g.round = 1;
     g.state = EngineState::Players;
     tell({event::PlayersAsked{}, Entry::Replacing});
-    showPlayerCounts(g);
+    showPlayerCounts(tell.view);
     g.numPlayers = 0;
 }
 
@@ -55,11 +55,11 @@ void answerNewGame(Game& g, Voice& voice, Teller& tell, Action answer)
     clearForNewGame(g, tell);
 }
 
-void showPlayerCounts(Game& g)
+void showPlayerCounts(ViewFacts& v)
 {
     // The heading reads "Choose players"; the subtotal caption stays as it was.
-    g.view.sheet = Sheet::Players;
-    g.view.litRow = 0;
+    v.sheet = Sheet::Players;
+    v.litRow = 0;
 }
 
 }  // namespace yacht

@@ -34,7 +34,7 @@ CardSums cardSums(const Game& g, int player)
     return sums;
 }
 
-void showCard(Game& g)
+void showCard(Game& g, ViewFacts& v)
 {
     // A player number outside the table (never in play) draws a blank card and writes nothing.
     const CardSums sums = cardSums(g, g.player);
@@ -42,7 +42,6 @@ void showCard(Game& g)
     g.subtotal = sums.subtotal;
     if (isPlayerColumn(g.player)) g.scores[kTotalRow][g.player] = g.total;
 
-    ViewFacts& v = g.view;
     v.sheet = Sheet::Card;
     v.cardPlayer = g.player;
     v.cardDrawn = true;
@@ -50,11 +49,11 @@ void showCard(Game& g)
     v.sideTotal = g.total;
 }
 
-void showScoreboard(Game& g)
+void showScoreboard(ViewFacts& v)
 {
     // The heading, the subtotal caption and the side panel stay as the last card left them.
-    g.view.sheet = Sheet::Scoreboard;
-    g.view.litRow = 0;
+    v.sheet = Sheet::Scoreboard;
+    v.litRow = 0;
 }
 
 }  // namespace yacht

@@ -3,6 +3,7 @@
 // the game's totals and its view facts; the window draws the sheet from them.
 
 #include "engine/game_state.h"
+#include "engine/view_facts.h"
 
 namespace yacht {
 
@@ -15,7 +16,7 @@ struct CardSums {
 };
 CardSums cardSums(const Game& g, int player);
 
-void showCard(Game& g);        // the current player's card, totals and bonus picture
-void showScoreboard(Game& g);  // one row per player with that player's total
+void showCard(Game& g, ViewFacts& v);  // the current player's card, totals and bonus picture
+void showScoreboard(ViewFacts& v);     // one row per player with that player's total
 
 }  // namespace yacht

@@ -87,9 +87,9 @@ void resumeSavedGame(Storage& storage, Game& game, Teller& tell)
     if (loaded != Loaded::Nothing) continueSavedTurn(game, tell, loaded == Loaded::Whole);
 }
 
-void setStatusCaption(Game& g)
+void setStatusCaption(const Game& g, ViewFacts& v)
 {
-    Status& status = g.view.status;
+    Status& status = v.status;
     switch (g.state) {
     case EngineState::Idle: status = Status::GameOver; break;
     case EngineState::Rolled: status = Status::RollDice; break;
@@ -117,7 +117,7 @@ Flow tick(Yacht& y)
     noticeSpeakingEngine(y.voiceChoice, y.ports.voice, y.tell);
 
     finishStartup(g, y.ports.storage, y.tell);
-    setStatusCaption(g);
+    setStatusCaption(g, y.view);
     // The answer to the new-game question comes before any key: the box had the keyboard meanwhile.
     if (y.answer) {
         const Action answer = *y.answer;

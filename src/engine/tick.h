@@ -22,7 +22,7 @@ void resumeSavedGame(Storage& storage, Game& game, Teller& tell);
 void storeGameAndSettings(const Game& game, const VoiceChoice& choice, const Ports& ports);
 
 // The status caption of the current state, set at the start of every step.
-void setStatusCaption(Game& g);
+void setStatusCaption(const Game& g, ViewFacts& v);
 
 // What a key or a click does in the state the game is in: the key map or the click map.
 inline Action actionForInput(const Input& input, const Game& g)

@@ -40,9 +40,8 @@ std::string sideTitle(int player)
     return own ? fillPhrase(own, {decimal(player)}) : playerCaption(player);
 }
 
-void presentRows(const Game& g, Board& b)
+void presentRows(const Game& g, const ViewFacts& v, Board& b)
 {
-    const ViewFacts& v = g.view;
     const bool cardColumn = isPlayerColumn(v.cardPlayer);
     for (int row = 1; row <= kCategories; ++row) {
         std::string& caption = b.sheetCaptions[row].caption;
@@ -77,11 +76,10 @@ void presentRows(const Game& g, Board& b)
     }
 }
 
-void presentSheet(const Game& g, Board& b)
+void presentSheet(const Game& g, const ViewFacts& v, Board& b)
 {
-    const ViewFacts& v = g.view;
     b.sheetValues[0].caption = v.sheet == Sheet::Players ? translate("Choose players") : translate("Score Sheet");
-    presentRows(g, b);
+    presentRows(g, v, b);
 
     // Once a card has been drawn its subtotal caption stays, over the scoreboard and the list of
     // counts too; the value and the plaque show on the card alone.
@@ -98,9 +96,8 @@ void presentSheet(const Game& g, Board& b)
 
 // The side title names the player of the last card; before any card it is the game's name,
 // in capitals once start-up has run.
-void presentSide(const Game& g, Board& b)
+void presentSide(const Game& g, const ViewFacts& v, Board& b)
 {
-    const ViewFacts& v = g.view;
     if (v.cardDrawn)
         b.sidePanel[1].caption = sideTitle(v.cardPlayer);
     else
@@ -129,17 +126,17 @@ const char* statusText(Status status)
     return translate("Roll dice");
 }
 
-void present(const Game& game, Board& board)
+void present(const Game& game, const ViewFacts& view, Board& board)
 {
     for (int i = 0; i < kDice; ++i) {
         board.dice[i].caption = faceText(game.dice[i]);
-        board.dice[i].backcolor = game.view.litDie == i + 1 ? colour::red : colour::white;
+        board.dice[i].backcolor = view.litDie == i + 1 ? colour::red : colour::white;
         board.holdMarks[i].caption = game.held[i] == 1 ? translate("HOLD") : "";
     }
-    board.statusBox.caption = statusText(game.view.status);
+    board.statusBox.caption = statusText(view.status);
     board.statusBox.visible = true;
-    presentSheet(game, board);
-    presentSide(game, board);
+    presentSheet(game, view, board);
+    presentSide(game, view, board);
 }
 
 }  // namespace yacht

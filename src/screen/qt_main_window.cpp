@@ -225,7 +225,7 @@ void MainWindow::renderFrames(const Board& b)
 void MainWindow::render()
 {
     if (!game_) return;
-    present(game_->game, board_);
+    present(game_->game, game_->view, board_);
     const Board& b = board_;
 
     if (const QScreen* s = screenOf(this)) {

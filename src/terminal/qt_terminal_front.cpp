@@ -100,7 +100,7 @@ void TerminalFront::takeKey(Key key)
         voice_->speak(stateLine(game_->game, PhraseBook::translated(Wording::Full)), SpeakMode::Async);
         return;
     case TerminalCommand::SheetLines:
-        for (const std::string& line : sheetLines(game_->game, PhraseBook::translated(Wording::Full)))
+        for (const std::string& line : sheetLines(game_->game, game_->view, PhraseBook::translated(Wording::Full)))
             voice_->speak(line, SpeakMode::Async);
         return;
     case TerminalCommand::GameKey:

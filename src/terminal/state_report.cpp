@@ -52,10 +52,10 @@ std::string stateLine(const Game& g, const PhraseBook& book)
     return line;
 }
 
-std::vector<std::string> sheetLines(const Game& g, const PhraseBook& book)
+std::vector<std::string> sheetLines(const Game& g, const ViewFacts& view, const PhraseBook& book)
 {
     Board board = designBoard();
-    present(g, board);
+    present(g, view, board);
     std::vector<std::string> lines;
     const auto add = [&lines](std::string line) {
         if (!line.empty()) lines.push_back(std::move(line));

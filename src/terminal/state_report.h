@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "engine/game_state.h"
+#include "engine/view_facts.h"
 #include "narration/phrase_book.h"
 
 namespace yacht {
@@ -17,6 +18,7 @@ std::string stateLine(const Game& game, const PhraseBook& book = PhraseBook::eng
 
 // The score sheet column as the window draws it: its heading, the title and total of the side
 // panel, then one line a row with its value ("Twos: 6", a row with nothing entered by its name).
-std::vector<std::string> sheetLines(const Game& game, const PhraseBook& book = PhraseBook::english());
+std::vector<std::string> sheetLines(const Game& game, const ViewFacts& view,
+                                    const PhraseBook& book = PhraseBook::english());
 
 }  // namespace yacht

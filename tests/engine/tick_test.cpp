@@ -53,8 +53,8 @@ TEST(StatusCaption, FollowsTheStateAndTheRoll)
         f.y.game.state = c.state;
         f.y.game.roll = c.roll;
         f.y.game.round = c.round;
-        if (!c.before.empty()) f.y.game.view.status = Status::SpaceToBegin;
-        setStatusCaption(f.y.game);
+        if (!c.before.empty()) f.y.view.status = Status::SpaceToBegin;
+        setStatusCaption(f.y.game, f.y.view);
         EXPECT_EQ(f.shown().statusBox.caption, c.caption) << int(c.state) << " roll " << c.roll;
     }
 }

@@ -166,7 +166,7 @@ Narrator& narrator()
 Board shownBoard(const Yacht& y)
 {
     Board b = designBoard();
-    present(y.game, b);
+    present(y.game, y.view, b);
     return b;
 }
 

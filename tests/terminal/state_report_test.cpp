@@ -59,10 +59,8 @@ TEST(SheetLines, ListTheCardTheWindowShowsARowALine)
     Game g = turn(EngineState::Rolled, 1);
     g.scores[1][1] = 3;
     g.scores[13][1] = 50;
-    g.view.sheet = Sheet::Card;
-    g.view.cardDrawn = true;
-    g.view.cardPlayer = 1;
-    const std::vector<std::string> lines = sheetLines(g);
+    const ViewFacts card{.sheet = Sheet::Card, .cardPlayer = 1, .cardDrawn = true};
+    const std::vector<std::string> lines = sheetLines(g, card);
     ASSERT_GE(lines.size(), 14u);
     EXPECT_EQ(lines.front(), "Score Sheet");
     EXPECT_NE(std::find(lines.begin(), lines.end(), "Ones: 3"), lines.end());
