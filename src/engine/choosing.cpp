@@ -46,9 +46,8 @@ Flow scoreCategory(Game& g, TurnAdvisor& advisor, TurnLog& log, Record& record, 
         return Flow::Continue;
     }
     const event::Scored scored{.round = g.round, .total = g.total, .category = c};
-    tell({scored, Entry::Replacing});
     // The end of the game follows the last round and says the final scores instead.
-    if (g.round == 13) tell.queue.clear();
+    tell({scored, g.round == kLastRound ? Entry::Unheard : Entry::Replacing});
     return Flow::Continue;
 }
 

@@ -19,48 +19,52 @@ bool casual(const Game& g)
 
 // After a throw with throws to come: the dice to hold are held, said, and the rest thrown. Holding
 // all five ends the throwing.
-void keepAndThrow(Yacht& y, const strategy::TurnPlan& plan, const strategy::Dice& dice)
+void keepAndThrow(Yacht& y, const strategy::TurnPlan& plan, const strategy::Dice& dice, Teller& tell)
 {
     Game& g = y.game;
     const int throwsLeft = 3 - g.roll;
     const strategy::KeepChoice keep = casual(g)
                                           ? strategy::casualKeep(plan, dice, throwsLeft, y.ports.random.next())
                                           : strategy::bestKeep(plan, dice, throwsLeft);
-    applyRolledAction(g, y.advisor, y.ports.toolkit, y.tell, Action::keep(keep.hold));
+    applyRolledAction(g, y.advisor, y.ports.toolkit, tell, Action::keep(keep.hold));
 }
 
 // After the last throw: the category is scored as a person scores it, and said with its player.
-void score(Yacht& y, const strategy::TurnPlan& plan, const strategy::Dice& dice)
+void score(Yacht& y, const strategy::TurnPlan& plan, const strategy::Dice& dice, Teller& tell)
 {
     Game& g = y.game;
     const strategy::CategoryChoice choice = casual(g)
                                                 ? strategy::casualCategory(plan, dice, y.ports.random.next())
                                                 : strategy::bestCategory(plan, dice);
     if (choice.category < 1) return;
-    applyChoosingAction(g, y.advisor, y.turnLog, y.record(), y.tell, Action::of(ActionKind::Score, choice.category));
+    applyChoosingAction(g, y.advisor, y.turnLog, y.record(), tell, Action::of(ActionKind::Score, choice.category));
 }
 
-// One move of the turn; false when there is nothing the computer can do in this state.
-bool move(Yacht& y, const strategy::TurnPlan& plan)
+// One move of the turn, told through the given teller; false when there is nothing the computer
+// can do in this state.
+bool move(Yacht& y, const strategy::TurnPlan& plan, Teller& tell)
 {
     Game& g = y.game;
-    if (g.state == EngineState::WaitSpace) return passOrOpenTurn(g, y.tell, Action::of(ActionKind::Continue)), true;
-    if (g.state == EngineState::Rolling) return makePendingThrow(g, y.ports.random, y.turnLog, y.tell), true;
+    if (g.state == EngineState::WaitSpace) return passOrOpenTurn(g, tell, Action::of(ActionKind::Continue)), true;
+    if (g.state == EngineState::Rolling) return makePendingThrow(g, y.ports.random, y.turnLog, tell), true;
     const std::optional<strategy::Dice> dice = diceOnTable(g);
     if (!dice) return false;
-    if (g.state == EngineState::Rolled) return keepAndThrow(y, plan, *dice), true;
-    if (g.state == EngineState::Choosing) return score(y, plan, *dice), true;
+    if (g.state == EngineState::Rolled) return keepAndThrow(y, plan, *dice, tell), true;
+    if (g.state == EngineState::Choosing) return score(y, plan, *dice, tell), true;
     return false;
 }
 
 // Continue (the space bar): the rest of the turn is played at once and only its score is said.
+// The moves before the score are told as any (the window shows their dice) into a queue no one
+// hears.
 void skipComputerTurn(Yacht& y)
 {
     Game& g = y.game;
+    SpeechQueue unheard;
+    Teller quietly{y.tell.narrator, unheard, y.tell.view};
     for (int step = 0; step < kMostSteps && computerTurn(g); ++step) {
         const strategy::TurnPlan* plan = y.advisor.plan(g);
-        if (!plan || !move(y, *plan)) break;
-        if (g.state != EngineState::TurnEnd) y.toBeHeard.clear();
+        if (!plan || !move(y, *plan, g.state == EngineState::Choosing ? y.tell : quietly)) break;
     }
 }
 
@@ -90,7 +94,7 @@ void playComputerStep(Yacht& y, Action action)
     }
     const strategy::TurnPlan* plan = advisor.plan(g);
     if (!plan) return advisor.pause.askAgainForTable(y.ports.clock);
-    if (advisor.pause.over(y.ports.clock)) move(y, *plan);
+    if (advisor.pause.over(y.ports.clock)) move(y, *plan, y.tell);
 }
 
 }  // namespace yacht

@@ -2,7 +2,7 @@
 
 namespace yacht {
 
-void sayDice(Game& g, Teller& tell)
+void sayDice(Game& g, Teller& tell, Entry entry)
 {
     // After the first throw every face is new; later only the dice thrown again are news.
     const bool everyDie = g.roll == 1;
@@ -11,7 +11,7 @@ void sayDice(Game& g, Teller& tell)
     for (int i = 0; i < kDice; ++i) {
         if (everyDie || g.held[i] != 1) shown.faces.push_back(g.dice[i]);
     }
-    tell({std::move(shown), Entry::Joined});
+    tell({std::move(shown), entry});
 }
 
 }  // namespace yacht

@@ -6,7 +6,8 @@
 
 namespace yacht {
 
-// Appends the faces to the last queued item: all five on the first throw, else the dice not held.
-void sayDice(Game& g, Teller& tell);
+// Tells the faces: all five on the first throw, else the dice not held. They are joined to the
+// last queued item unless told otherwise (a report of the dice replaces what is queued).
+void sayDice(Game& g, Teller& tell, Entry entry = Entry::Joined);
 
 }  // namespace yacht

@@ -98,6 +98,7 @@ enum class Entry {
     After,      // an item of its own, said after what is queued
     Joined,     // joined to the last queued item, said in one breath with it
     Replacing,  // everything queued is dropped first
+    Unheard,    // everything queued is dropped, and nothing of this event is heard: what follows says it
 };
 
 // One thing that happened, and how what is heard of it enters the queue.

@@ -66,7 +66,6 @@ void sayOthersTurns(const Game& g, Record& record, RecordReports& r, Teller& tel
     std::size_t from = 0;
     if (const std::optional<std::size_t> heard = heardItem(r, tell.queue, RecordReports::Kind::Turns)) from = *heard + 1;
     if (from >= turns.size()) from = 0;
-    tell.queue.clear();
     for (std::size_t i = from; i < turns.size(); ++i)
         tell({event::TurnRetold{turns[i]}, i == from ? Entry::Replacing : Entry::After});
     // The positions count from the first turn, whichever the telling began with.

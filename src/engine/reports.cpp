@@ -47,8 +47,7 @@ int playerToList(const Game& g)
 
 void repeatDice(Game& g, Teller& tell)
 {
-    tell.queue.clear();
-    sayDice(g, tell);
+    sayDice(g, tell, Entry::Replacing);
     if (!gameRunning(g)) gameOver(tell);
 }
 

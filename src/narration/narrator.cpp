@@ -33,6 +33,7 @@ void enter(SpeechQueue& queue, Entry entry, std::string words)
     case Entry::After: queue.say(std::move(words)); break;
     case Entry::Joined: queue.add(std::move(words)); break;
     case Entry::Replacing: queue.replace(std::move(words)); break;
+    case Entry::Unheard: queue.clear(); break;
     }
 }
 
@@ -257,8 +258,9 @@ struct Queueing {
     void operator()(const event::DiceRolling&) const { queue.sound("rolldice"); }
     void operator()(const event::DiceShown& e) const
     {
-        // No dice to tell adds nothing, not even an empty item.
+        // No dice to tell adds nothing, not even an empty item; a report of them still drops what is queued.
         if (!e.faces.empty()) enter(queue, entry, words(e));
+        else if (entry == Entry::Replacing) queue.clear();
     }
     void operator()(const event::TurnPassed& e) const
     {

@@ -59,7 +59,10 @@ TEST(SheetLines, ListTheCardTheWindowShowsARowALine)
     Game g = turn(EngineState::Rolled, 1);
     g.scores[1][1] = 3;
     g.scores[13][1] = 50;
-    const ViewFacts card{.sheet = Sheet::Card, .cardPlayer = 1, .cardDrawn = true};
+    ViewFacts card;
+    card.sheet = Sheet::Card;
+    card.cardPlayer = 1;
+    card.cardDrawn = true;
     const std::vector<std::string> lines = sheetLines(g, card);
     ASSERT_GE(lines.size(), 14u);
     EXPECT_EQ(lines.front(), "Score Sheet");
