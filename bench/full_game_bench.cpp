@@ -16,7 +16,7 @@ using namespace yacht;
 void playOneGame(Yacht& y, Sequencer& sequencer)
 {
     const auto press = [&](int code) {
-        recordKeyPress(y, code, 0);
+        recordKeyPress(y.pendingInput, y.game, y.ports.voice, code, 0);
         sequencer.step();
     };
     press(keys::F9);

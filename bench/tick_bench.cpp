@@ -22,7 +22,7 @@ void TickTakingAKey(benchmark::State& state)
 {
     yacht::test::FakeGame f;
     for (auto _ : state) {
-        yacht::recordKeyPress(f.y, 'A', 0);
+        yacht::recordKeyPress(f.y.pendingInput, f.y.game, f.y.ports.voice, 'A', 0);
         f.sequencer.step();
         benchmark::DoNotOptimize(f.y.game.state);
     }

@@ -84,7 +84,7 @@ bool LeaveOnClose::eventFilter(QObject* watched, QEvent* event)
 void LeaveOnClose::leaveAsF12()
 {
     if (game_.quitting) return;
-    recordKeyPress(game_, keys::F12, 0);
+    recordKeyPress(game_.pendingInput, game_.game, game_.ports.voice, keys::F12, 0);
     // The engine's timer may be asleep while the game waits for the player: the key wakes it.
     window_.wake();
     if (!fallback_.isActive()) fallback_.start(kFallbackMs);

@@ -5,21 +5,21 @@
 
 namespace yacht {
 
-void recordKeyPress(Yacht& y, int code, int modifier)
+void recordKeyPress(PendingInput& pending, const Game& g, Voice& voice, int code, int modifier)
 {
     // Codes beyond one character are not keys the game knows; they are not recorded.
     if (code <= 0 || code > 255 || modifier < 0 || modifier > 7) return;
     if (keys::isModifierOrLock(code)) {
         // Ctrl on its own stops the voice at once, as it does in every screen reader.
-        if (code == keys::CtrlKey) y.ports.voice.stopSpeaking();
+        if (code == keys::CtrlKey) voice.stopSpeaking();
         // A modifier on its own only hushes; it does not push aside a key not yet taken, which
         // hushes as well (Shift pressed after a digit, on the way to the next key).
-        if (y.pendingInput) return;
+        if (pending) return;
     }
-    y.pendingInput = Key{code, modifier};
+    pending = Key{code, modifier};
     // During a computer's turn the space bar skips to its end, even while a throw is pending.
-    if (code == keys::Space && y.game.state == EngineState::Rolling && !computerTurn(y.game))
-        y.pendingInput.reset();
+    if (code == keys::Space && g.state == EngineState::Rolling && !computerTurn(g))
+        pending.reset();
 }
 
 void windowActivated(Teller& tell)

@@ -312,7 +312,8 @@ void MainWindow::keyPressEvent(QKeyEvent* event)
                                          ? NativeKeys::X11
                                          : NativeKeys::None;
     const int code = gameKeyCode(event->key(), event->modifiers(), event->nativeScanCode(), native);
-    if (code > 0) recordKeyPress(*game_, code, gameModifiers(event->modifiers()));
+    if (code > 0)
+        recordKeyPress(game_->pendingInput, game_->game, game_->ports.voice, code, gameModifiers(event->modifiers()));
     event->accept();
     wake();
 }

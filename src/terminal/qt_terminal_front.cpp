@@ -104,7 +104,7 @@ void TerminalFront::takeKey(Key key)
             voice_->speak(line, SpeakMode::Async);
         return;
     case TerminalCommand::GameKey:
-        recordKeyPress(*game_, typed.key.code, typed.key.modifier);
+        recordKeyPress(game_->pendingInput, game_->game, game_->ports.voice, typed.key.code, typed.key.modifier);
         stepper_->wake();
         return;
     }

@@ -139,8 +139,8 @@ TEST(ActionsApplied, KeysDuringTheRollingSoundAndTheDiceAfterItAreTakenAfterward
         g.state = EngineState::Rolling;
         f.y.toBeHeard = queued("round 2 first roll\trolldice");
         f.random.push({2, 4, 4, 4, 2, 3, 5, 6, 1, 2});
-        if (c.duringSound) f.sound.whilePlaying = [&f, k = c.duringSound] { recordKeyPress(f.y, k, 0); };
-        if (c.duringDice) f.voice.whileSpeakingSync = [&f, k = c.duringDice] { recordKeyPress(f.y, k, 0); };
+        if (c.duringSound) f.sound.whilePlaying = [&f, k = c.duringSound] { f.post(k, 0); };
+        if (c.duringDice) f.voice.whileSpeakingSync = [&f, k = c.duringDice] { f.post(k, 0); };
         for (int tick = 0; tick < 40; ++tick) f.tick();
         std::string joined;
         for (const std::string& h : heard) joined += (joined.empty() ? "" : "\t") + h;

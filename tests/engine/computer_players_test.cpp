@@ -129,7 +129,7 @@ TEST(PersonAndComputer, SpaceSkipsOnlyTheComputersTurn)
     t.key(keys::Space);
     t.f.press(keys::Space);
     ASSERT_EQ(t.g().state, EngineState::Rolling);
-    recordKeyPress(t.f.y, keys::Space, 0);
+    t.f.post(keys::Space, 0);
     EXPECT_FALSE(t.f.y.pendingInput) << "a person's pending throw drops the space bar";
     t.f.settle();
     t.key(keys::Space);
@@ -138,7 +138,7 @@ TEST(PersonAndComputer, SpaceSkipsOnlyTheComputersTurn)
         t.key(keys::Enter);
     }
     ASSERT_TRUE(t.runUntil([](const Game& g) { return g.player == 2 && g.state == EngineState::Rolling; }));
-    recordKeyPress(t.f.y, keys::Space, 0);
+    t.f.post(keys::Space, 0);
     EXPECT_TRUE(t.f.y.pendingInput) << "a computer's pending throw takes the space bar";
     const std::size_t from = t.f.voice.spoken.size();
     t.f.tick();

@@ -91,14 +91,14 @@ TEST(ASoakOfRandomKeysAndClicks, KeepsEveryInvariantAfterEveryTick)
         if (f.toolkit.answers.empty()) f.toolkit.answers.push_back(rng() % 2 ? Answer::Ok : Answer::Cancel);
 
         switch (rng() % 10) {
-        case 0: recordKeyPress(f.y, int(rng() % 255) + 1, int(rng() % 8)); break;  // any key at all
+        case 0: f.post(int(rng() % 255) + 1, int(rng() % 8)); break;  // any key at all
         case 1: postClick(f.y.pendingInput, f.y.game, {ClickTarget::Legend, int(rng() % 9)}); break;
         case 2: postClick(f.y.pendingInput, f.y.game, {ClickTarget::Die, int(rng() % 5)}); break;
         case 3: postClick(f.y.pendingInput, f.y.game, {ClickTarget::SheetRow, int(rng() % 15)}); break;
         case 4: postClick(f.y.pendingInput, f.y.game, {ClickTarget::StatusBox, 0}); break;
         default: {
             const int code = frequent[rng() % std::size(frequent)];
-            recordKeyPress(f.y, code, code == keys::F9 ? 0 : int(rng() % 2));
+            f.post(code, code == keys::F9 ? 0 : int(rng() % 2));
         }
         }
         // Leaving ends the run; the soak keeps playing.

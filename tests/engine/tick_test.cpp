@@ -80,7 +80,7 @@ TEST(KeyInput, RecordsTwoCharactersAndTheLastKeyWins)
     for (const Case& c : cases) {
         FakeGame f;
         f.y.game.state = c.state;
-        for (auto [code, modifier] : c.presses) recordKeyPress(f.y, code, modifier);
+        for (auto [code, modifier] : c.presses) f.post(code, modifier);
         EXPECT_EQ(f.y.pendingInput, c.pending) << c.name;
     }
 }
@@ -94,7 +94,7 @@ TEST(KeyIntake, DropsWhatIsQueuedButNotWhatIsBeingSaid)
     ASSERT_EQ(f.voice.texts(), std::vector<std::string>{"first"});
 
     const int priorityBefore = f.voice.priorityOverCalls;
-    recordKeyPress(f.y, 'Q', 0);
+    f.post('Q', 0);
     f.tick();
     EXPECT_EQ(f.y.toBeHeard, queued(""));
     EXPECT_FALSE(f.y.pendingInput.has_value());
@@ -145,10 +145,10 @@ TEST(AModifierAlone, DoesNotPushAsideAKeyNotYetTaken)
 {
     FakeGame f;
     f.y.game.state = EngineState::Rolled;
-    recordKeyPress(f.y, keys::Digit1 + 2, 0);
-    recordKeyPress(f.y, keys::ShiftKey, keys::Shift);
+    f.post(keys::Digit1 + 2, 0);
+    f.post(keys::ShiftKey, keys::Shift);
     EXPECT_EQ(f.y.pendingInput, PendingInput{Key{keys::Digit1 + 2}});
-    recordKeyPress(f.y, keys::CtrlKey, keys::Ctrl);
+    f.post(keys::CtrlKey, keys::Ctrl);
     EXPECT_EQ(f.y.pendingInput, PendingInput{Key{keys::Digit1 + 2}});
     EXPECT_EQ(f.voice.stops, 1);
 }
@@ -160,7 +160,7 @@ TEST(KeyIntake, LeavesTheQueueAloneForCodesAndModifiersTheGameDoesNotKnow)
         FakeGame f;
         f.y.game.state = EngineState::Rolled;
         f.y.toBeHeard = queued("\tkept");
-        recordKeyPress(f.y, code, modifier);
+        f.post(code, modifier);
         f.tick();
         EXPECT_FALSE(f.y.pendingInput.has_value()) << code;
         EXPECT_EQ(f.voice.texts(), std::vector<std::string>{"kept"}) << code;

@@ -56,7 +56,7 @@ struct ToldGame : Books, FakeGame {
     // A key, and the game left to say all it has to say.
     void key(int code)
     {
-        recordKeyPress(y, code, 0);
+        recordKeyPress(y.pendingInput, y.game, y.ports.voice, code, 0);
         settle(200);
     }
     std::vector<std::string> play()

@@ -49,7 +49,7 @@ struct LanguageWindow {
     }
     void key(int code)
     {
-        recordKeyPress(y, code, 0);
+        recordKeyPress(y.pendingInput, y.game, y.ports.voice, code, 0);
         for (int i = 0; i < 100; ++i) {
             clock.advance(std::chrono::milliseconds(100));
             sequencer.step();

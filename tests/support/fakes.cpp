@@ -98,7 +98,7 @@ double ScriptedRandom::next()
 
 void FakeGame::press(int code, int modifier)
 {
-    recordKeyPress(y, code, modifier);
+    post(code, modifier);
     tick();
 }
 

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/key_input.h"
 #include "engine/yacht.h"
 #include "narration/narrator.h"
 #include "narration/sequencer.h"
@@ -229,7 +230,9 @@ struct FakeGame {
     Yacht y{Ports{voice, sound, resources, storage, toolkit, random, clock, narrator}};
     Sequencer sequencer{y};
 
-    // Posts a key as the key handler would, and runs one tick.
+    // Posts a key as the key handler would, without a tick.
+    void post(int code, int modifier = 0) { recordKeyPress(y.pendingInput, y.game, y.ports.voice, code, modifier); }
+    // Posts a key and runs one tick.
     void press(int code, int modifier = 0);
     // A tick of 100 ms: the clock moves on (making the calls due) and the game takes a step.
     void tick();
