@@ -7,6 +7,7 @@
 #include <QLabel>
 
 #include "screen/qt_main_window.h"
+#include "screen/view_keeper.h"
 #include "support/fakes.h"
 
 namespace {
@@ -25,11 +26,13 @@ struct WindowGame {
     MainWindow window;
     Narrator narrator;
     test::FakeClock clock;
-    Yacht y{Ports{voice, sound, resources, storage, window.toolkit(), random, clock, narrator}};
+    ViewFacts view;
+    ViewKeeper shown{narrator, view};
+    Yacht y{Ports{voice, sound, resources, storage, window.toolkit(), random, clock, shown}};
     Sequencer sequencer{y};
     WindowGame()
     {
-        window.attach(y, sequencer);
+        window.attach(y, view, sequencer);
         window.show();
         QApplication::processEvents();
     }
@@ -47,7 +50,7 @@ void RenderOneChangedCaption(benchmark::State& state)
     WindowGame g;
     int n = 0;
     for (auto _ : state) {
-        g.y.view.status = (++n % 2) ? Status::SecondRoll : Status::ThirdRoll;
+        g.view.status = (++n % 2) ? Status::SecondRoll : Status::ThirdRoll;
         g.window.render();
     }
 }
@@ -60,7 +63,7 @@ void RenderAndPaintAChangedDieAndRow(benchmark::State& state)
     for (auto _ : state) {
         ++n;
         g.y.game.dice[n % 5] = static_cast<int16_t>(n % 6 + 1);
-        g.y.view.litRow = static_cast<int16_t>((n % 2) ? n % 13 + 1 : 0);
+        g.view.litRow = static_cast<int16_t>((n % 2) ? n % 13 + 1 : 0);
         g.window.render();
         QApplication::processEvents();
     }

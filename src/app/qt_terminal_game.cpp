@@ -12,6 +12,7 @@
 #include "app/instance_lock.h"
 #include "app/qt_game_ports.h"
 #include "narration/sequencer.h"
+#include "screen/view_keeper.h"
 #include "speech/qt_clock.h"
 #include "speech/qt_spoken_voice.h"
 #include "terminal/audio_server.h"
@@ -85,9 +86,11 @@ int runTerminalGame(int argc, char** argv, const Options& options, std::chrono::
     TerminalFront front(STDIN_FILENO, STDOUT_FILENO, watchLeaveSignals(),
                         KeyDecoder(terminfoKeyStrings(envText("TERM"))));
     TerminalNarrator told(*ports->narrator, *ports->fullWords);
-    Yacht game(Ports{voice, *ports->player, *ports->resources, *ports->storage, front, *ports->random, clock, told});
+    ViewFacts view;
+    ViewKeeper shown(told, view);
+    Yacht game(Ports{voice, *ports->player, *ports->resources, *ports->storage, front, *ports->random, clock, shown});
     Sequencer sequencer(game);
-    front.attach(game, sequencer, voice);
+    front.attach(game, view, sequencer, voice);
     clock.afterEachCall([&front] { front.wakeSoon(); });
     front.start();
     startup(game, ports->context);

@@ -32,6 +32,7 @@
 #include "narration/phrase_book.h"
 #include "narration/sequencer.h"
 #include "screen/qt_main_window.h"
+#include "screen/view_keeper.h"
 #include "speech/qt_clock.h"
 #include "speech/qt_speech_factory.h"
 #include "speech/screen_reader_voice.h"
@@ -148,10 +149,12 @@ int main(int argc, char** argv)
     // waiting for the text it was saying, and the key's answer is handed over at once.
     if (auto* reader = dynamic_cast<ScreenReaderVoice*>(engineVoice))
         window.setKeyListener([reader] { reader->keyTaken(); });
+    ViewFacts view;  // what the window shows besides the game, kept from its events
+    ViewKeeper shown(*ports->narrator, view);
     Yacht game(Ports{*voice, *ports->player, *ports->resources, *ports->storage, window.toolkit(), *ports->random, clock,
-                     *ports->narrator});
+                     shown});
     Sequencer sequencer(game);
-    window.attach(game, sequencer);
+    window.attach(game, view, sequencer);
     clock.afterEachCall([&window] { window.wakeSoon(); });
     LeaveOnClose leaving(game, window);
     RaiseServer raiser(lock.outcome() == LockOutcome::Acquired ? runtimeDir + "yacht.socket" : std::string());

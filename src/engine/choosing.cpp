@@ -18,7 +18,7 @@ void moveCategoryCursor(Game& g, Teller& tell, int step)
     g.categoryCursor = static_cast<int16_t>(std::clamp(at, 1, kCategories));
 
     const int c = g.categoryCursor;
-    tell.view.litRow = static_cast<int16_t>(c);
+    tell({event::RowLit{c}});
     const event::CategoryUnderCursor under{.category = c, .worth = g.categoryValues[c], .taken = taken(g, c)};
     tell({under, Entry::Replacing});
 }
@@ -35,7 +35,7 @@ Flow scoreCategory(Game& g, TurnAdvisor& advisor, TurnLog& log, Record& record, 
 
     if (isPlayerColumn(g.player)) g.scores[c][g.player] = g.categoryValues[c];
     g.roll = 0;
-    showCard(g, tell.view);
+    showCard(g, tell);
     noteScored(g, log, record, c);
     g.state = EngineState::TurnEnd;
     g.categoryCursor = 0;

@@ -55,13 +55,13 @@ bool move(Yacht& y, const strategy::TurnPlan& plan, Teller& tell)
 }
 
 // Continue (the space bar): the rest of the turn is played at once and only its score is said.
-// The moves before the score are told as any (the window shows their dice) into a queue no one
-// hears.
+// The moves before the score are told as any (the window still shows their dice), into a queue
+// no one hears.
 void skipComputerTurn(Yacht& y)
 {
     Game& g = y.game;
     SpeechQueue unheard;
-    Teller quietly{y.tell.narrator, unheard, y.tell.view};
+    Teller quietly{y.tell.narrator, unheard};
     for (int step = 0; step < kMostSteps && computerTurn(g); ++step) {
         const strategy::TurnPlan* plan = y.advisor.plan(g);
         if (!plan || !move(y, *plan, g.state == EngineState::Choosing ? y.tell : quietly)) break;

@@ -1,13 +1,16 @@
 #pragma once
 // What happened in the game, typed, with the facts needed to tell it: the engine emits one of
-// these wherever something is to be heard, and the narrator turns it into words and sounds.
+// these wherever something is to be heard or shown; the narrator turns them into words and
+// sounds, and the front ends keep what they show from them.
 
+#include <optional>
 #include <string>
 #include <variant>
 #include <vector>
 
 #include "engine/game_state.h"
 #include "engine/record.h"
+#include "engine/status_caption.h"
 
 namespace yacht {
 
@@ -78,6 +81,19 @@ struct SpeedInScreenReader {};
 struct WordingChanged { bool brief = false; };           // said in the wording it changed to
 struct HelpPage { int page = 0; std::string text; };    // the page's text, as the resources hold it
 struct SpeakingEngine { std::string engine; };          // the engine speaking now, first seen or taken over
+// What the window and the terminal's sheet show; nothing of these is heard
+struct BoardStarted { static constexpr bool kShownOnly = true; };  // the side title reads "YACHT" until a card
+struct CardShown { int player = 0; int total = 0; static constexpr bool kShownOnly = true; };
+struct ScoreboardShown { static constexpr bool kShownOnly = true; };    // one row per player
+struct PlayerCountsShown { static constexpr bool kShownOnly = true; };  // the list of player counts
+struct RowLit { int row = 0; static constexpr bool kShownOnly = true; };  // 0 for none
+struct DieLit { int die = 0; static constexpr bool kShownOnly = true; };  // 1..5, 0 for none
+struct SideTotalShown { std::optional<int> total; static constexpr bool kShownOnly = true; };  // none: blank
+struct StatusShown { Status status = Status::RollDice; static constexpr bool kShownOnly = true; };
+
+// Whether an event is only shown, never heard.
+template <typename E>
+concept ShownOnly = E::kShownOnly;
 
 }  // namespace event
 
@@ -91,7 +107,9 @@ using EventFacts = std::variant<
     event::AgainstComputers, event::TurnRetold, event::NoTurnPlayed, event::NewBestScore, event::Greeting, event::WelcomeBack, event::Resuming, event::NewGameQuestion,
     event::NewGameCancelled, event::PlayersAsked, event::PlayerCount, event::ComputerCount,
     event::StrengthChosen, event::Goodbye, event::CoachAdvice, event::VoiceChanged, event::SpeedChanged,
-    event::SpeedInScreenReader, event::HelpPage, event::WordingChanged, event::SpeakingEngine>;
+    event::SpeedInScreenReader, event::HelpPage, event::WordingChanged, event::SpeakingEngine,
+    event::BoardStarted, event::CardShown, event::ScoreboardShown, event::PlayerCountsShown, event::RowLit,
+    event::DieLit, event::SideTotalShown, event::StatusShown>;
 
 // How the words enter the speech queue, which keeps what is heard in today's order.
 enum class Entry {

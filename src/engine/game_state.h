@@ -1,7 +1,7 @@
 #pragma once
 // The one record of the game in progress: players, round and roll, the dice and their hold flags,
-// the score table, the cursors, and the engine state. What the window shows besides lives in the
-// view facts (engine/view_facts.h); the window is drawn from both, and nothing reads a caption back.
+// the score table, the cursors, and the engine state. What the window shows besides is kept by
+// the front ends from the game's events (screen/view_facts.h); nothing reads a caption back.
 
 #include <array>
 #include <cstdint>

@@ -22,13 +22,13 @@ void clearForNewGame(Game& g, Teller& tell)
     // Every seat is a person's again until the player asks for the computer.
     g.seats = Seats{};
 
-    tell.view.sideTotal = 0;
+    tell({event::SideTotalShown{0}});
 
     g.player = 0;
     g.round = 1;
     g.state = EngineState::Players;
     tell({event::PlayersAsked{}, Entry::Replacing});
-    showPlayerCounts(tell.view);
+    showPlayerCounts(tell);
     g.numPlayers = 0;
 }
 
@@ -55,11 +55,9 @@ void answerNewGame(Game& g, Voice& voice, Teller& tell, Action answer)
     clearForNewGame(g, tell);
 }
 
-void showPlayerCounts(ViewFacts& v)
+void showPlayerCounts(Teller& tell)
 {
-    // The heading reads "Choose players"; the subtotal caption stays as it was.
-    v.sheet = Sheet::Players;
-    v.litRow = 0;
+    tell({event::PlayerCountsShown{}});
 }
 
 }  // namespace yacht

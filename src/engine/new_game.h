@@ -13,6 +13,6 @@ namespace yacht {
 bool requestNewGame(Game& game, Voice& voice, Teller& tell);
 // The answer to the new-game question: 1 clears the game, anything else keeps it ("cancelled").
 void answerNewGame(Game& game, Voice& voice, Teller& tell, Action answer);
-void showPlayerCounts(ViewFacts& v);  // the sheet shows the list of player counts
+void showPlayerCounts(Teller& tell);  // the sheet shows the list of player counts
 
 }  // namespace yacht

@@ -25,14 +25,14 @@ bool isYacht(const Game& g)
 }
 
 // A further Yacht, thrown once the Yacht row holds 50, pays 100 at once, before any choice.
-void payYachtBonus(Game& g, ViewFacts& v)
+void payYachtBonus(Game& g, Teller& tell)
 {
     if (!isPlayerColumn(g.player) || g.scores[kYachtRow][g.player] != 50) return;
     // The sum stops at the largest 16-bit number, where reading it back always stopped it.
     ScoreCell& bonus = g.scores[kBonusRow][g.player];
     bonus = static_cast<int16_t>(std::min(bonus.value_or(0) + kYachtBonus, int(INT16_MAX)));
     g.total = static_cast<int16_t>(g.total + kYachtBonus);
-    v.sideTotal = g.total;
+    tell({event::SideTotalShown{g.total}});
 }
 
 // The dice cursor moves with wrapping; a cursor outside 1..5 restarts from the end it enters.
@@ -45,7 +45,7 @@ void moveDiceCursor(Game& g, Teller& tell, bool right)
         g.diceCursor = static_cast<int16_t>(at <= 1 || at > kDice ? kDice : at - 1);
 
     const int die = g.diceCursor - 1;
-    tell.view.litDie = g.diceCursor;
+    tell({event::DieLit{g.diceCursor}});
     const event::DieUnderCursor under{.die = die + 1, .face = g.dice[die], .held = g.held[die] == 1};
     tell({under, Entry::Replacing});
 }
@@ -96,14 +96,14 @@ void makePendingThrow(Game& g, Random& random, TurnLog& log, Teller& tell)
 {
     for (int i = 0; i < kDice; ++i)
         if (g.held[i] == 0) g.dice[i] = static_cast<int16_t>(throwDie(random));
-    tell.view.litDie = 0;
+    tell({event::DieLit{0}});
     // A pending roll with every die held throws nothing and is no throw of the turn.
     if (std::count(g.held.begin(), g.held.end(), int16_t(1)) < kDice) noteThrow(g, log);
 
     if (isYacht(g)) {
         tell({event::YachtThrown{}});
         g.roll = 3;
-        payYachtBonus(g, tell.view);
+        payYachtBonus(g, tell);
     } else {
         sayDice(g, tell);
     }

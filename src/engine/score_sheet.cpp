@@ -34,26 +34,19 @@ CardSums cardSums(const Game& g, int player)
     return sums;
 }
 
-void showCard(Game& g, ViewFacts& v)
+void showCard(Game& g, Teller& tell)
 {
     // A player number outside the table (never in play) draws a blank card and writes nothing.
     const CardSums sums = cardSums(g, g.player);
     g.total = sums.total;
     g.subtotal = sums.subtotal;
     if (isPlayerColumn(g.player)) g.scores[kTotalRow][g.player] = g.total;
-
-    v.sheet = Sheet::Card;
-    v.cardPlayer = g.player;
-    v.cardDrawn = true;
-    v.litRow = 0;
-    v.sideTotal = g.total;
+    tell({event::CardShown{.player = g.player, .total = g.total}});
 }
 
-void showScoreboard(ViewFacts& v)
+void showScoreboard(Teller& tell)
 {
-    // The heading, the subtotal caption and the side panel stay as the last card left them.
-    v.sheet = Sheet::Scoreboard;
-    v.litRow = 0;
+    tell({event::ScoreboardShown{}});
 }
 
 }  // namespace yacht

@@ -1,9 +1,9 @@
 #pragma once
-// The score sheet column: the current player's card, or every player's total. Drawing one sets
-// the game's totals and its view facts; the window draws the sheet from them.
+// The score sheet column: the current player's card, or every player's total. Showing a card
+// sets the game's totals; the window and the terminal's sheet are told which column to show.
 
 #include "engine/game_state.h"
-#include "engine/view_facts.h"
+#include "engine/teller.h"
 
 namespace yacht {
 
@@ -16,7 +16,7 @@ struct CardSums {
 };
 CardSums cardSums(const Game& g, int player);
 
-void showCard(Game& g, ViewFacts& v);  // the current player's card, totals and bonus picture
-void showScoreboard(ViewFacts& v);     // one row per player with that player's total
+void showCard(Game& g, Teller& tell);  // the current player's card, totals and bonus picture
+void showScoreboard(Teller& tell);     // one row per player with that player's total
 
 }  // namespace yacht

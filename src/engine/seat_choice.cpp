@@ -54,7 +54,7 @@ void choosePlayersAndSeats(Game& g, Teller& tell, Action action)
             const event::StrengthChosen strength{s.strength == SeatKind::Casual};
             tell({strength, Entry::Replacing});
         }
-        lightPlayerCount(g, tell.view);
+        lightPlayerCount(g, tell);
         return;
     }
     choosePlayerCount(g, tell, action);

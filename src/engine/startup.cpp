@@ -23,8 +23,7 @@ void startup(Yacht& y, const StartupContext& context)
     y.game.helpPage = 0;
 
     // The side panel's title reads "YACHT" and its total is blank until the first card.
-    y.view.started = true;
-    y.view.sideTotal.reset();
+    y.tell({event::BoardStarted{}});
 
     // The storage decides where the settings live (the per-user store, or the settings file
     // beside a program on a USB drive) as it reads them.

@@ -1,13 +1,12 @@
 #pragma once
-// How the engine tells what happened: the narrator behind the events port, the queue of what is
-// still to be heard, which the narrator fills and the sequencer hands out, and what the window
-// and the terminal's sheet show.
+// How the engine tells what happened: the events port (the narrator, and what the front ends
+// show) and the queue of what is still to be heard, which the narrator fills and the sequencer
+// hands out.
 
 #include <string>
 
 #include "engine/event_sink.h"
 #include "engine/speech_queue.h"
-#include "engine/view_facts.h"
 
 namespace yacht {
 
@@ -15,7 +14,6 @@ namespace yacht {
 struct Teller {
     EventSink& narrator;
     SpeechQueue& queue;
-    ViewFacts& view;
 
     void operator()(const Event& event) { narrator.happened(event, queue); }
     // The words of an event said at once, past the queue.

@@ -14,6 +14,7 @@
 #include "engine/sound_help.h"
 #include "engine/speaking_engine.h"
 #include "engine/speech_output.h"
+#include "engine/status_caption.h"
 #include "engine/voice_settings.h"
 #include "engine/voice_speed.h"
 
@@ -87,26 +88,6 @@ void resumeSavedGame(Storage& storage, Game& game, Teller& tell)
     if (loaded != Loaded::Nothing) continueSavedTurn(game, tell, loaded == Loaded::Whole);
 }
 
-void setStatusCaption(const Game& g, ViewFacts& v)
-{
-    Status& status = v.status;
-    switch (g.state) {
-    case EngineState::Idle: status = Status::GameOver; break;
-    case EngineState::Rolled: status = Status::RollDice; break;
-    case EngineState::Choosing: status = Status::SelectCategory; break;
-    case EngineState::Rolling:
-        status = g.roll == 2 ? Status::SecondRoll : g.roll == 3 ? Status::ThirdRoll : Status::FirstRoll;
-        break;
-    case EngineState::Players: status = Status::ChoosePlayers; break;
-    case EngineState::TurnEnd: status = Status::SpaceToBegin; break;
-    case EngineState::WaitSpace:
-        // The first round's wait keeps whatever the caption said before.
-        if (g.round >= 2) status = Status::SpaceToContinue;
-        break;
-    default: break;
-    }
-}
-
 Flow tick(Yacht& y)
 {
     if (y.quitting) return Flow::EndTick;
@@ -117,7 +98,11 @@ Flow tick(Yacht& y)
     noticeSpeakingEngine(y.voiceChoice, y.ports.voice, y.tell);
 
     finishStartup(g, y.ports.storage, y.tell);
-    setStatusCaption(g, y.view);
+    // The caption is told when it changes; most steps leave it as it is.
+    if (const std::optional<Status> status = statusCaption(g); status && status != y.statusTold) {
+        y.statusTold = status;
+        y.tell({event::StatusShown{*status}});
+    }
     // The answer to the new-game question comes before any key: the box had the keyboard meanwhile.
     if (y.answer) {
         const Action answer = *y.answer;

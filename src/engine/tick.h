@@ -21,9 +21,6 @@ void resumeSavedGame(Storage& storage, Game& game, Teller& tell);
 // Stores the unfinished game and then the settings, as F12 does before it says goodbye.
 void storeGameAndSettings(const Game& game, const VoiceChoice& choice, const Ports& ports);
 
-// The status caption of the current state, set at the start of every step.
-void setStatusCaption(const Game& g, ViewFacts& v);
-
 // What a key or a click does in the state the game is in: the key map or the click map.
 inline Action actionForInput(const Input& input, const Game& g)
 {

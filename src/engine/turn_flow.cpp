@@ -74,7 +74,7 @@ Flow passTurn(Game& g, Teller& tell)
 {
     if (advanceToNextPlayer(g)) {
         if (g.numPlayers > 1) {
-            showScoreboard(tell.view);
+            showScoreboard(tell);
             event::RoundOver over;
             for (int p = 1; p <= playerCount(g); ++p) over.totals.push_back(totalOf(g, p));
             tell({over, Entry::Replacing});
@@ -98,7 +98,7 @@ void beginTurn(Game& g, Teller& tell)
     // The round is said as an item of its own; a later player is named after what is queued.
     const event::ThrowCalled opened{.roll = 1, .round = g.round, .player = g.player, .several = g.numPlayers > 1};
     tell({opened, g.player == 1 ? Entry::After : Entry::Joined});
-    showCard(g, tell.view);
+    showCard(g, tell);
     tell({event::DiceRolling{}});
     g.state = EngineState::Rolling;
     g.roll = 1;
@@ -114,7 +114,7 @@ bool anyDieToThrow(const Game& g)
 // Tells the player where a resumed game stands: the round, the player, the throw, and the dice.
 void announceResumedTurn(Game& g, Teller& tell)
 {
-    showCard(g, tell.view);
+    showCard(g, tell);
     const event::Resuming resuming{.round = g.round, .player = g.player, .several = g.numPlayers > 1, .roll = g.roll};
     tell({resuming});
     // Dice still to be thrown get the rolling sound; thrown dice are read out.
@@ -171,12 +171,12 @@ void choosePlayerCount(Game& g, Teller& tell, Action action)
     }
     if (start || counted) g.state = EngineState::TurnEnd;
 
-    lightPlayerCount(g, tell.view);
+    lightPlayerCount(g, tell);
 }
 
-void lightPlayerCount(const Game& g, ViewFacts& v)
+void lightPlayerCount(const Game& g, Teller& tell)
 {
-    v.litRow = g.numPlayers;
+    tell({event::RowLit{g.numPlayers}});
 }
 
 void continueSavedTurn(Game& g, Teller& tell, bool whole)

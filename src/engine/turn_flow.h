@@ -15,7 +15,7 @@ Flow passOrOpenTurn(Game& g, Teller& tell, Action action);
 void choosePlayerCount(Game& g, Teller& tell, Action action);
 
 // The list of counts lights the row of the number of players chosen so far (none while it is 0).
-void lightPlayerCount(const Game& g, ViewFacts& v);
+void lightPlayerCount(const Game& g, Teller& tell);
 
 // After a saved game has been read into the game on the first tick: a game that was running goes
 // on where it stopped and says so. `whole` says every value of the file was there.

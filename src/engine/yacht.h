@@ -33,8 +33,8 @@ struct Yacht {
     VoiceChoice voiceChoice;  // the voice, speed and wording in use, and what the settings keep
     PendingInput pendingInput;  // the key or click the next step takes, if any
     SpeechQueue toBeHeard;  // the texts and sounds still to be heard, in order
-    ViewFacts view;         // what the window and the terminal's sheet show besides the game
-    Teller tell{ports.events, toBeHeard, view};  // the narrator, putting its words into that queue
+    Teller tell{ports.events, toBeHeard};  // the narrator, putting its words into that queue
+    std::optional<Status> statusTold;  // the status caption last told to the front end
     bool quitting = false;      // F12 has been handled; no further step acts, and the program ends once goodbye is said
     TurnAdvisor advisor;        // the solver's table and the plan of the turn in play
     Record* recordPort = nullptr;  // where the games are recorded; none keeps this game's turns only

@@ -209,6 +209,12 @@ struct Words {
     // The narrator itself answers the engine speaking (Narrator::tookOver).
     std::string operator()(const event::SpeakingEngine&) const { return {}; }
     std::string operator()(const event::DiceRolling&) const { return {}; }
+    // What is only shown has no words.
+    template <event::ShownOnly Shown>
+    std::string operator()(const Shown&) const
+    {
+        return {};
+    }
     // The record's reports are several sentences; said at once they run together.
     std::vector<std::string> items(const event::NewBestScore& e) const
     {
@@ -254,6 +260,11 @@ struct Queueing {
     void operator()(const Facts& e) const
     {
         enter(queue, entry, words(e));
+    }
+    // What is only shown enters nothing, not even an empty item.
+    template <event::ShownOnly Shown>
+    void operator()(const Shown&) const
+    {
     }
     void operator()(const event::DiceRolling&) const { queue.sound("rolldice"); }
     void operator()(const event::DiceShown& e) const

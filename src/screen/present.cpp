@@ -96,7 +96,7 @@ void presentSheet(const Game& g, const ViewFacts& v, Board& b)
 
 // The side title names the player of the last card; before any card it is the game's name,
 // in capitals once start-up has run.
-void presentSide(const Game& g, const ViewFacts& v, Board& b)
+void presentSide(const ViewFacts& v, Board& b)
 {
     if (v.cardDrawn)
         b.sidePanel[1].caption = sideTitle(v.cardPlayer);
@@ -136,7 +136,7 @@ void present(const Game& game, const ViewFacts& view, Board& board)
     board.statusBox.caption = statusText(view.status);
     board.statusBox.visible = true;
     presentSheet(game, view, board);
-    presentSide(game, view, board);
+    presentSide(view, board);
 }
 
 }  // namespace yacht

@@ -4,7 +4,7 @@
 // design colours.
 
 #include "engine/game_state.h"
-#include "engine/view_facts.h"
+#include "screen/view_facts.h"
 #include "screen/board.h"
 
 namespace yacht {

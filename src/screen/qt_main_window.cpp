@@ -134,8 +134,9 @@ QLabel* MainWindow::makeLabel(LabelCell& cell)
     return label;
 }
 
-void MainWindow::attach(Yacht& game, Sequencer& sequencer)
+void MainWindow::attach(Yacht& game, const ViewFacts& view, Sequencer& sequencer)
 {
+    view_ = &view;
     game_ = &game;
     FrontHooks hooks;
     hooks.post = [this](std::function<void()> call) { QTimer::singleShot(0, this, std::move(call)); };
@@ -225,7 +226,7 @@ void MainWindow::renderFrames(const Board& b)
 void MainWindow::render()
 {
     if (!game_) return;
-    present(game_->game, game_->view, board_);
+    present(game_->game, *view_, board_);
     const Board& b = board_;
 
     if (const QScreen* s = screenOf(this)) {

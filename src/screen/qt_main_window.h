@@ -16,6 +16,7 @@
 #include "screen/qt_new_game_question.h"
 #include "screen/qt_screen_reader_texts.h"
 #include "screen/qt_window_toolkit.h"
+#include "screen/view_facts.h"
 
 class QLabel;
 
@@ -43,7 +44,9 @@ public:
     // The game is wired in after the window exists, because the game needs it as its toolkit. The
     // sequencer asks the window for a step whenever the game has news; the window makes it from
     // its event loop, outside any other step.
-    void attach(Yacht& game, Sequencer& sequencer);
+    // `view` is what the window shows besides the game, kept from the game's events by the
+    // ViewKeeper the events port goes through.
+    void attach(Yacht& game, const ViewFacts& view, Sequencer& sequencer);
     // Asks for the first step; steps begin once the event loop runs.
     void startEngine(FirstTick first = FirstTick::AfterInterval);
 
@@ -120,6 +123,7 @@ private:
     QPoint pixels(float xDesign, float yDesign) const;
 
     Yacht* game_ = nullptr;
+    const ViewFacts* view_ = nullptr;
     std::unique_ptr<Stepper> stepper_;
     Board board_ = designBoard();
     WindowToolkit toolkit_{*this};

@@ -47,8 +47,9 @@ TerminalFront::TerminalFront(int inputFd, int outputFd, int signalFd, KeyDecoder
 
 TerminalFront::~TerminalFront() = default;
 
-void TerminalFront::attach(Yacht& game, Sequencer& sequencer, Voice& voice)
+void TerminalFront::attach(Yacht& game, const ViewFacts& view, Sequencer& sequencer, Voice& voice)
 {
+    view_ = &view;
     game_ = &game;
     voice_ = &voice;
     FrontHooks hooks;
@@ -100,7 +101,7 @@ void TerminalFront::takeKey(Key key)
         voice_->speak(stateLine(game_->game, PhraseBook::translated(Wording::Full)), SpeakMode::Async);
         return;
     case TerminalCommand::SheetLines:
-        for (const std::string& line : sheetLines(game_->game, game_->view, PhraseBook::translated(Wording::Full)))
+        for (const std::string& line : sheetLines(game_->game, *view_, PhraseBook::translated(Wording::Full)))
             voice_->speak(line, SpeakMode::Async);
         return;
     case TerminalCommand::GameKey:

@@ -14,6 +14,7 @@
 
 #include "engine/toolkit.h"
 #include "engine/yacht.h"
+#include "screen/view_facts.h"
 #include "terminal/key_decoder.h"
 #include "terminal/terminal_lines.h"
 
@@ -30,7 +31,9 @@ public:
 
     // The game is wired in after the front end exists, because the game needs it as its toolkit;
     // `voice` is the printing voice the reports go through.
-    void attach(Yacht& game, Sequencer& sequencer, Voice& voice);
+    // `view` is what the sheet key prints besides the game, kept from the game's events by the
+    // ViewKeeper the events port goes through.
+    void attach(Yacht& game, const ViewFacts& view, Sequencer& sequencer, Voice& voice);
     // Greets and makes the first step once the event loop runs.
     void start();
     // Makes a step soon, from the event loop: the sequencer and the clock ask for one.
@@ -57,6 +60,7 @@ private:
     int output_;
     KeyDecoder decoder_;
     Yacht* game_ = nullptr;
+    const ViewFacts* view_ = nullptr;
     Voice* voice_ = nullptr;
     QSocketNotifier keys_;
     std::unique_ptr<QSocketNotifier> signals_;

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "engine/game_state.h"
-#include "engine/view_facts.h"
+#include "screen/view_facts.h"
 #include "narration/phrase_book.h"
 
 namespace yacht {

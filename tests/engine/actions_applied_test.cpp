@@ -68,7 +68,7 @@ TEST(ActionsApplied, QueueWhatIsHeardAndMoveTheGameOn)
             g.dice[i] = faceOf("24442"[i]);
             g.held[i] = c.held[i] == '1';
         }
-        showCard(g, f.y.view);
+        showCard(g, f.y.tell);
         priceCategories(g);
         g.categoryCursor = 4;
         if (c.state == D) applyRolledAction(f.y.game, f.y.advisor, f.y.ports.toolkit, f.y.tell, c.action);

@@ -18,7 +18,7 @@ void choosing(FakeGame& f, const char* dice, int16_t round = 1, int16_t cursor =
     Game& g = f.y.game;
     g.scores[1][1] = 3;
     waitForTurn(f);
-    showCard(f.y.game, f.y.view);
+    showCard(f.y.game, f.y.tell);
     g.round = round;
     for (int i = 0; i < 5; ++i) g.dice[i] = faceOf(dice[i]);
     priceCategories(f.y.game);

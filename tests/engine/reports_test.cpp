@@ -100,7 +100,7 @@ const Situation kRoundEnd{"two players, end of round 2", [](FakeGame& f) {
     g.round = 3;
     g.roll = 0;
     // The sheet shows the players' totals until the next turn opens.
-    showScoreboard(f.y.view);
+    showScoreboard(f.y.tell);
     // Player 1, about to throw, has filled Fours and Chance; player 2 only Ones.
     g.scores[4][1] = 16;
     g.scores[12][1] = 22;

@@ -4,6 +4,7 @@
 
 #include "engine/key_codes.h"
 #include "engine/key_input.h"
+#include "engine/status_caption.h"
 #include "engine/tick.h"
 #include "support/fakes.h"
 
@@ -53,8 +54,8 @@ TEST(StatusCaption, FollowsTheStateAndTheRoll)
         f.y.game.state = c.state;
         f.y.game.roll = c.roll;
         f.y.game.round = c.round;
-        if (!c.before.empty()) f.y.view.status = Status::SpaceToBegin;
-        setStatusCaption(f.y.game, f.y.view);
+        if (!c.before.empty()) f.view.status = Status::SpaceToBegin;
+        if (const std::optional<Status> status = statusCaption(f.y.game)) f.y.tell({event::StatusShown{*status}});
         EXPECT_EQ(f.shown().statusBox.caption, c.caption) << int(c.state) << " roll " << c.roll;
     }
 }

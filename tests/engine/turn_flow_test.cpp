@@ -235,8 +235,8 @@ TEST(WaitSpace, SpaceBarOpensTheTurnWithItsAnnouncement)
         g.scores[9][c.player] = 0;
         g.scores[12][c.player] = 22;
         g.scores[4][c.player == 1 ? 2 : 1] = 12;  // another player's card was on show
-        f.y.view.sheet = Sheet::Card;
-        f.y.view.cardPlayer = static_cast<int16_t>(c.player == 1 ? 2 : 1);
+        f.view.sheet = Sheet::Card;
+        f.view.cardPlayer = static_cast<int16_t>(c.player == 1 ? 2 : 1);
 
         EXPECT_EQ(passOrOpenTurn(f.y.game, f.y.tell, press(f.y.game, keys::Space)), Flow::Continue) << c.said;
         EXPECT_EQ(f.y.toBeHeard, queued(c.said));

@@ -156,7 +156,7 @@ TEST(Languages, ThePseudoLanguageShowsNoWordOutsideTheCatalogues)
 
     // The window's captions, on the card and on the list of players.
     Board b = designBoard();
-    present(game.y.game, game.y.view, b);
+    present(game.y.game, game.view, b);
     std::vector<const Label*> labels;
     for (const Label& l : b.dice) labels.push_back(&l);
     for (const Label& l : b.holdMarks) labels.push_back(&l);
@@ -166,7 +166,7 @@ TEST(Languages, ThePseudoLanguageShowsNoWordOutsideTheCatalogues)
     labels.push_back(&b.statusBox);
     for (const Label* l : labels) EXPECT_FALSE(hasLetter(outsideBrackets(l->caption))) << "shown: [" << l->caption << "]";
     game.key(keys::F9);
-    present(game.y.game, game.y.view, b);
+    present(game.y.game, game.view, b);
     for (const Label* l : labels) EXPECT_FALSE(hasLetter(outsideBrackets(l->caption))) << "shown: [" << l->caption << "]";
 }
 

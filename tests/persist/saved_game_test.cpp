@@ -119,7 +119,7 @@ TEST_P(SaveAndResume, GoesOnFromTheSavedPosition)
     // A turn under way is shown as the game showed it: the current player's card on the sheet.
     const EngineState before = c.saved.state;
     if (before != EngineState::Idle && before != EngineState::Players && before != EngineState::TurnEnd)
-        showCard(expected.y.game, expected.y.view);
+        showCard(expected.y.game, expected.y.tell);
     expectSameBoard(shownBoard(resumed), expected.shown());
     EXPECT_EQ(resumed.game.total, expected.y.game.total);
     EXPECT_EQ(resumed.game.subtotal, expected.y.game.subtotal);

@@ -701,7 +701,7 @@ TEST(LeavingWithF12, UnwritableSettingsAreQuietAndTheGameStillLeaves)
 TEST(Startup, TunesTheVoiceAndMarksTheSidePanel)
 {
     FakeGame f;
-    f.y.view.sideTotal = 12;
+    f.view.sideTotal = 12;
     start(f, "/usr/bin", 1);
     EXPECT_EQ(f.voice.volumeCalls, 0);  // the player's own volume stays
     EXPECT_GE(f.voice.priorityOverCalls, 1);

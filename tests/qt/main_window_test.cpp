@@ -13,6 +13,7 @@
 #include "engine/score_sheet.h"
 #include "screen/qt_frame_overlay.h"
 #include "screen/qt_main_window.h"
+#include "screen/view_keeper.h"
 #include "screen/qt_said_list.h"
 #include "support/fakes.h"
 
@@ -31,10 +32,12 @@ struct WindowGame {
     MainWindow window;
     Narrator narrator;
     test::FakeClock clock;
-    Yacht y{Ports{voice, sound, resources, storage, window.toolkit(), random, clock, narrator}};
+    ViewFacts view;
+    ViewKeeper shown{narrator, view};
+    Yacht y{Ports{voice, sound, resources, storage, window.toolkit(), random, clock, shown}};
     Sequencer sequencer{y};
 
-    WindowGame() { window.attach(y, sequencer); }
+    WindowGame() { window.attach(y, view, sequencer); }
     Game& game() { return y.game; }
     void show()
     {
@@ -112,7 +115,7 @@ TEST(WindowClicks, SheetRowPicksTheCategoryAndTheStatusBoxScoresIt)
     g.game().player = 1;
     g.game().round = 2;
     g.game().categoryValues[9] = 25;
-    showCard(g.y.game, g.y.view);
+    showCard(g.y.game, g.y.tell);
     click(g.window.sheetCaption(9));
     EXPECT_EQ(g.game().categoryCursor, 9);
     EXPECT_EQ(g.y.toBeHeard, test::queued("Full house is worth 25"));
@@ -176,8 +179,8 @@ TEST(WindowDrawing, RulesAndFramesLieOverTheCellsAndPanelsBeneath)
     g.window.setPalette(dark);
     g.show();
     const Board& b = g.window.board();
-    g.y.view.litRow = 3;  // the row under the cursor
-    g.y.view.litDie = 2;  // the die under the cursor
+    g.view.litRow = 3;  // the row under the cursor
+    g.view.litDie = 2;  // the die under the cursor
     const QImage img = g.picture();
     const auto at = [&](float x, float y) { return img.pixelColor(pixel(x, y)); };
     const QColor ink = rgb(colour::windowText);
@@ -215,7 +218,7 @@ TEST(WindowDrawing, BonusPlaqueShowsTheEmbeddedPictureWithTheGreenRoundItsCorner
     // A card whose upper rows reach the bonus.
     g.game().player = 1;
     for (int row = 1; row <= 6; ++row) g.game().scores[row][1] = int16_t(row * 3);
-    showCard(g.y.game, g.y.view);
+    showCard(g.y.game, g.y.tell);
     const QImage shown = g.picture();
     EXPECT_EQ(shown.pixelColor(corner), rgb(colour::green));
     const QColor yellowish = shown.pixelColor(middle);
@@ -248,10 +251,10 @@ TEST(WindowAccessibility, EveryLabelIsNamedByWhatItShows)
     WindowGame g;
     g.y.game.dice[2] = 5;
     g.y.game.held[2] = 1;
-    g.y.view.status = Status::SelectCategory;
+    g.view.status = Status::SelectCategory;
     g.y.game.player = 1;
     g.y.game.scores[4][1] = 12;
-    showCard(g.y.game, g.y.view);
+    showCard(g.y.game, g.y.tell);
     g.window.render();
     const auto name = [](QWidget* w) {
         return QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name).toStdString();
@@ -341,11 +344,11 @@ TEST(WindowAccessibility, ControlsAreNamedWithWhatTheyShow)
     WindowGame g;
     g.game().player = 1;
     g.game().scores[9][1] = 25;
-    showCard(g.y.game, g.y.view);
+    showCard(g.y.game, g.y.tell);
     g.game().dice[1] = 3;
     g.game().held[1] = 1;
     g.game().dice[2] = 6;
-    g.y.view.status = Status::RollDice;
+    g.view.status = Status::RollDice;
     g.window.render();
     EXPECT_EQ(g.window.diceLabel(1)->accessibleName(), "die 2, 3, held");
     EXPECT_EQ(g.window.diceLabel(2)->accessibleName(), "die 3, 6");
@@ -404,7 +407,7 @@ TEST(WindowRendering, UnchangedBoardRepaintsNothingAndAChangedCaptionOnlyItsCell
     QApplication::processEvents();
     EXPECT_EQ(status.paints, 0);
     EXPECT_EQ(die.paints, 0);
-    g.y.view.status = Status::ThirdRoll;
+    g.view.status = Status::ThirdRoll;
     g.window.render();
     QApplication::processEvents();
     EXPECT_GE(status.paints, 1);

@@ -20,7 +20,7 @@ TEST(ATurnOnTheWindow, ShowsTheDiceHoldsCursorHighlightAndCard)
 {
     FakeGame f;
     MainWindow w;
-    w.attach(f.y, f.sequencer);
+    w.attach(f.y, f.view, f.sequencer);
     f.y.game.scores[1][1] = 2;
     f.random.push({3, 5, 1, 6, 3});
     openTurn(f);

@@ -17,6 +17,7 @@
 
 #include "engine/std_random.h"
 #include "screen/qt_main_window.h"
+#include "screen/view_keeper.h"
 #include "speech/silent_voice.h"
 #include "speech/transcript.h"
 #include "support/fakes.h"
@@ -164,10 +165,10 @@ public:
         : transcript_(Transcript::open(dir_.filePath("transcript.txt").toStdString(),
                                        std::chrono::steady_clock::now())),
           voice_(silent_, *transcript_),
-          game_(Ports{voice_, sound_, resources_, storage_, window_.toolkit(), random_, clock_, narrator_}),
+          game_(Ports{voice_, sound_, resources_, storage_, window_.toolkit(), random_, clock_, shown_}),
           sequencer_(game_)
     {
-        window_.attach(game_, sequencer_);
+        window_.attach(game_, view_, sequencer_);
         window_.show();
     }
 
@@ -251,6 +252,8 @@ private:
     StdRandom random_{20240607};
     MainWindow window_;
     Narrator narrator_;
+    ViewFacts view_;
+    ViewKeeper shown_{narrator_, view_};
     FakeClock clock_;
     Yacht game_;
     Sequencer sequencer_;

@@ -19,6 +19,7 @@
 #include "engine/tick.h"
 #include "narration/catalogue.h"
 #include "screen/qt_main_window.h"
+#include "screen/view_keeper.h"
 #include "support/fakes.h"
 #include "support/pseudo_text.h"
 
@@ -36,13 +37,15 @@ struct LanguageWindow {
     MainWindow window;
     test::FakeClock clock;
     Narrator narrator;
-    Yacht y{Ports{voice, sound, resources, storage, window.toolkit(), random, clock, narrator}};
+    ViewFacts view;
+    ViewKeeper shown{narrator, view};
+    Yacht y{Ports{voice, sound, resources, storage, window.toolkit(), random, clock, shown}};
     Sequencer sequencer{y};
 
     LanguageWindow()
     {
         for (int i = 0; i < 200; ++i) random.faces.push_back(i % 6 + 1);
-        window.attach(y, sequencer);
+        window.attach(y, view, sequencer);
         window.scaleToScreen();
         window.show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(&window));

@@ -31,7 +31,7 @@ void setUpMidTurn(FakeGame& f)
         g.scores[kBonusRow][p] = 100;
     }
     // The card on show is player 2's, its side total as last drawn.
-    f.y.view = ViewFacts{.sheet = Sheet::Card, .cardPlayer = 2, .cardDrawn = true, .litDie = 3,
+    f.view = ViewFacts{.sheet = Sheet::Card, .cardPlayer = 2, .cardDrawn = true, .litDie = 3,
                          .sideTotal = 27, .started = true};
 }
 
@@ -52,8 +52,8 @@ TEST(NewGame, WithNoGameRunningF9GoesStraightToTheChoice)
     g.dice = {3, 3, 0, 0, 0};
     g.scores[7][3] = 17;
     g.player = 3;
-    showCard(g, f.y.view);  // player 3's card, its third row lit
-    f.y.view.litRow = 3;
+    showCard(g, f.y.tell);  // player 3's card, its third row lit
+    f.view.litRow = 3;
 
     f.press(keys::F9);
     const Board b = f.shown();

@@ -81,41 +81,42 @@ TEST(Present, TheSheetKeepsWhatEachStepLeavesOnIt)
 {
     struct Case {
         const char* name;
-        void (*steps)(Game&, ViewFacts&);
+        void (*steps)(Game&, Teller&, ViewFacts&);
         SheetView want;
     };
     const Case cases[] = {
-        {"as designed", [](Game&, ViewFacts&) {}, {"Score Sheet", "Yacht", "", "", "", true, "", "", 0}},
-        {"after start-up", [](Game&, ViewFacts& v) { v.started = true; },
+        {"as designed", [](Game&, Teller&, ViewFacts&) {}, {"Score Sheet", "Yacht", "", "", "", true, "", "", 0}},
+        {"after start-up", [](Game&, Teller&, ViewFacts& v) { v.started = true; },
          {"Score Sheet", "YACHT", "", "", "", true, "", "", 0}},
-        {"a card", [](Game& g, ViewFacts& v) { setup(g), v.started = true, showCard(g, v); },
+        {"a card", [](Game& g, Teller& t, ViewFacts& v) { setup(g), v.started = true, showCard(g, t); },
          {"Score Sheet", "Player 1", "33", "Subtotal: ", "33", true, "  Ones", "3", 0}},
         {"the card stays while the next player waits",
-         [](Game& g, ViewFacts& v) { setup(g), showCard(g, v), g.player = 2; },
+         [](Game& g, Teller& t, ViewFacts&) { setup(g), showCard(g, t), g.player = 2; },
          {"Score Sheet", "Player 1", "33", "Subtotal: ", "33", true, "  Ones", "3", 0}},
         {"the scoreboard keeps the card's heading, caption and title",
-         [](Game& g, ViewFacts& v) { setup(g), showCard(g, v), g.player = 2, showCard(g, v), showScoreboard(v); },
+         [](Game& g, Teller& t, ViewFacts&) { setup(g), showCard(g, t), g.player = 2, showCard(g, t), showScoreboard(t); },
          {"Score Sheet", "Player 2", "54", "Subtotal: ", "4", false, "  Player 1", "33", 0}},
         {"the choice of players after a card keeps its caption and title",
-         [](Game& g, ViewFacts& v) { setup(g), showCard(g, v), showPlayerCounts(v), v.sideTotal = 0; },
+         [](Game& g, Teller& t, ViewFacts& v) { setup(g), showCard(g, t), showPlayerCounts(t), v.sideTotal = 0; },
          {"Choose players", "Player 1", "0", "Subtotal: ", "33", false, "  1 player", "", 0}},
-        {"the choice before any card", [](Game&, ViewFacts& v) { v.started = true, showPlayerCounts(v); },
+        {"the choice before any card", [](Game&, Teller& t, ViewFacts& v) { v.started = true, showPlayerCounts(t); },
          {"Choose players", "YACHT", "", "", "", false, "  1 player", "", 0}},
         {"digit 7 lights the empty seventh row",
-         [](Game& g, ViewFacts& v) {
-             SpeechQueue heard;
-             Teller tell{test::narrator(), heard, v};
-             showPlayerCounts(v), choosePlayerCount(g, tell, Action::of(ActionKind::PlayerCount, 7));
+         [](Game& g, Teller& t, ViewFacts&) {
+             showPlayerCounts(t), choosePlayerCount(g, t, Action::of(ActionKind::PlayerCount, 7));
          },
          {"Choose players", "Yacht", "", "", "", false, "  1 player", "", 7}},
         {"a player outside the table draws a blank card",
-         [](Game& g, ViewFacts& v) { setup(g), g.player = 9, showCard(g, v); },
+         [](Game& g, Teller& t, ViewFacts&) { setup(g), g.player = 9, showCard(g, t); },
          {"Score Sheet", "Player 9", "0", "Subtotal: ", "0", true, "  Ones", "", 0}},
     };
     for (const Case& c : cases) {
         Game g;
         ViewFacts v;
-        c.steps(g, v);
+        ViewKeeper shown{test::narrator(), v};
+        SpeechQueue heard;
+        Teller tell{shown, heard};
+        c.steps(g, tell, v);
         Board b = designBoard();
         present(g, v, b);
         const SheetView got = sheetView(b);
@@ -167,8 +168,8 @@ TEST(Present, DrawsTheSameBoardWhateverTheBoardShowedBefore)
     f.y.game.numPlayers = 1;
     f.y.game.player = 1;
     f.y.game.scores[3][1] = 9;
-    showCard(f.y.game, f.y.view);
-    f.y.view.litRow = 5;
+    showCard(f.y.game, f.y.tell);
+    f.view.litRow = 5;
     // Everything the game decides, left wrong by some earlier drawing.
     Board stale = designBoard();
     for (Label* l : {&stale.statusBox, &stale.sheetValues[0], &stale.sheetCaptions[14], &stale.sidePanel[1], &stale.sidePanel[2]})
@@ -180,7 +181,7 @@ TEST(Present, DrawsTheSameBoardWhateverTheBoardShowedBefore)
     stale.sheetCaptions[2].backstyle = BackStyle::Opaque;
     stale.bonusPlaque.visible = true;
     stale.dice[0].backcolor = colour::red;
-    present(f.y.game, f.y.view, stale);
+    present(f.y.game, f.view, stale);
     expectSameBoard(stale, f.shown());
 }
 

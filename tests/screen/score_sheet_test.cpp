@@ -23,8 +23,8 @@ TEST(ShowCard, FreshPlayerGetsABlankCardWithNothingEarned)
     FakeGame f;
     Game& g = f.y.game;
     g.player = 1;
-    f.y.view.litRow = 4;
-    showCard(g, f.y.view);
+    f.view.litRow = 4;
+    showCard(g, f.y.tell);
     const Board b = f.shown();
 
     EXPECT_EQ(g.total, 0);
@@ -70,7 +70,7 @@ TEST(ShowCard, TotalsTheUpperBonusAndTheYachtBonusesAsTheCardShows)
         g.player = 3;
         fillColumn(g, 3, c.rows, c.bonus);
         fillColumn(g, 2, {5, 10}, 300);  // another player's column is not this card
-        showCard(f.y.game, f.y.view);
+        showCard(f.y.game, f.y.tell);
         EXPECT_EQ(g.subtotal, c.subtotal) << c.name;
         EXPECT_EQ(g.total, c.total) << c.name;
         EXPECT_EQ(f.shown().bonusPlaque.visible, c.plaque) << c.name;
@@ -79,7 +79,7 @@ TEST(ShowCard, TotalsTheUpperBonusAndTheYachtBonusesAsTheCardShows)
         EXPECT_EQ(f.shown().sidePanel[1].caption, "Player 3") << c.name;
         EXPECT_EQ(f.shown().sidePanel[2].caption, decimal(c.total)) << c.name;
         // Drawing the card again changes nothing.
-        showCard(g, f.y.view);
+        showCard(g, f.y.tell);
         EXPECT_EQ(g.total, c.total) << c.name;
         EXPECT_EQ(g.scores[kTotalRow][3], c.total) << c.name;
     }
@@ -95,9 +95,9 @@ TEST(Scoreboard, ShowsEachPlayersLastRecordedTotalAndBlanksTheRest)
         g.scores[kTotalRow][2].reset();  // a player whose card was never drawn
         g.player = 1;
         fillColumn(g, 1, {3, 6, 9, 12, 15, 18});  // a card with the plaque
-        showCard(g, f.y.view);  // the card first, as in play; it rewrites player 1's total
-        f.y.view.litRow = 5;
-        showScoreboard(f.y.view);
+        showCard(g, f.y.tell);  // the card first, as in play; it rewrites player 1's total
+        f.view.litRow = 5;
+        showScoreboard(f.y.tell);
         const Board b = f.shown();
 
         for (int r = 1; r <= 13; ++r) {
@@ -123,7 +123,7 @@ TEST(Scoreboard, MoreRowsThanScoreColumnsStayBlank)
 {
     FakeGame f;
     f.y.game.numPlayers = 13;  // never in play; the table has eight columns
-    showScoreboard(f.y.view);
+    showScoreboard(f.y.tell);
     const Board b = f.shown();
     EXPECT_EQ(b.sheetCaptions[8].caption, "  Player 8");
     EXPECT_EQ(b.sheetCaptions[9].caption, "");

@@ -17,6 +17,7 @@
 #include "persist/settings_store.h"
 #include "persist/user_storage.h"
 #include "screen/board.h"
+#include "screen/view_keeper.h"
 #include "support/speech_text.h"
 
 namespace yacht::test {
@@ -227,7 +228,9 @@ struct FakeGame {
     FakeClock clock;
     UserStorage storage{store, drive};  // the real storage, over the fake store and drive
     Narrator narrator;
-    Yacht y{Ports{voice, sound, resources, storage, toolkit, random, clock, narrator}};
+    ViewFacts view;  // what the window would show, kept from the events as a front end keeps it
+    ViewKeeper keeper{narrator, view};
+    Yacht y{Ports{voice, sound, resources, storage, toolkit, random, clock, keeper}};
     Sequencer sequencer{y};
 
     // Posts a key as the key handler would, without a tick.

@@ -1,10 +1,14 @@
 #pragma once
 // What the window and the terminal's sheet show besides the game itself: which sheet, the lit row
-// and die, the side panel's total and the status caption. The engine sets them as the game moves,
-// through the teller; they are never saved.
+// and die, the side panel's total and the status caption. The front end keeps them from the
+// game's events as they are told (showEvent); they are never saved.
 
 #include <cstdint>
 #include <optional>
+#include <variant>
+
+#include "engine/event.h"
+#include "engine/status_caption.h"
 
 namespace yacht {
 
@@ -12,20 +16,7 @@ namespace yacht {
 // choice of the number of players.
 enum class Sheet : uint8_t { Designed, Card, Scoreboard, Players };
 
-// The status caption over the sheet. `RollDice` is also the caption the window is designed with.
-enum class Status : int16_t {
-    RollDice,
-    GameOver,
-    SelectCategory,
-    FirstRoll,
-    SecondRoll,
-    ThirdRoll,
-    ChoosePlayers,
-    SpaceToBegin,
-    SpaceToContinue,
-};
-
-// What the window shows that the rest of the game does not decide; never saved.
+// What the window shows besides the game; never saved.
 struct ViewFacts {
     Sheet sheet = Sheet::Designed;
     int16_t cardPlayer = 0;     // whose card was drawn last (the player then current)
@@ -36,5 +27,24 @@ struct ViewFacts {
     bool started = false;       // start-up has run: the side title reads "YACHT" until a card
     Status status = Status::RollDice;
 };
+
+// Which kinds of event are only shown, by their place in the list of kinds: a step tells far more
+// that is heard than shown, and this answers for those without visiting them.
+template <typename Kinds>
+struct ShownKinds;
+template <typename... Kind>
+struct ShownKinds<std::variant<Kind...>> {
+    static constexpr bool at[] = {event::ShownOnly<Kind>...};
+};
+
+// Whether an event is one of what is shown, never heard.
+inline bool shownOnly(const EventFacts& event)
+{
+    return ShownKinds<EventFacts>::at[event.index()];
+}
+
+// Brings the view facts in line with an event the game told; false when the event is not one of
+// what is shown, and nothing changed.
+bool showEvent(ViewFacts& view, const EventFacts& event);
 
 }  // namespace yacht
