@@ -1,7 +1,24 @@
 #include "screen/view_facts.h"
 
+#include <variant>
+
 namespace yacht {
 namespace {
+
+// Which kinds of event are only shown, by their place in the list of kinds: a step tells far more
+// that is heard than shown, and this answers for those without visiting them.
+template <typename Kinds>
+struct ShownKinds;
+template <typename... Kind>
+struct ShownKinds<std::variant<Kind...>> {
+    static constexpr bool at[] = {event::ShownOnly<Kind>...};
+};
+
+// Whether an event is one of what is shown, never heard.
+bool shownOnly(const EventFacts& event)
+{
+    return ShownKinds<EventFacts>::at[event.index()];
+}
 
 int16_t narrow(int n)
 {

@@ -5,7 +5,6 @@
 
 #include <cstdint>
 #include <optional>
-#include <variant>
 
 #include "engine/event.h"
 #include "engine/status_caption.h"
@@ -27,21 +26,6 @@ struct ViewFacts {
     bool started = false;       // start-up has run: the side title reads "YACHT" until a card
     Status status = Status::RollDice;
 };
-
-// Which kinds of event are only shown, by their place in the list of kinds: a step tells far more
-// that is heard than shown, and this answers for those without visiting them.
-template <typename Kinds>
-struct ShownKinds;
-template <typename... Kind>
-struct ShownKinds<std::variant<Kind...>> {
-    static constexpr bool at[] = {event::ShownOnly<Kind>...};
-};
-
-// Whether an event is one of what is shown, never heard.
-inline bool shownOnly(const EventFacts& event)
-{
-    return ShownKinds<EventFacts>::at[event.index()];
-}
 
 // Brings the view facts in line with an event the game told; false when the event is not one of
 // what is shown, and nothing changed.

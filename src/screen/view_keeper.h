@@ -14,10 +14,7 @@ public:
     ViewKeeper(EventSink& narrator, ViewFacts& view) : narrator_(narrator), view_(view) {}
     void happened(const Event& event, SpeechQueue& queue) override
     {
-        if (shownOnly(event.what))
-            showEvent(view_, event.what);
-        else
-            narrator_.happened(event, queue);
+        if (!showEvent(view_, event.what)) narrator_.happened(event, queue);
     }
     std::string wordsOf(const Event& event) override { return narrator_.wordsOf(event); }
     const ViewFacts& view() const { return view_; }
